@@ -1,0 +1,58 @@
+#include "HexText.h"
+
+namespace glyphora::tool {
+
+namespace {
+
+constexpr char kLowerDigits[] = "0123456789abcdef";
+constexpr char kUpperDigits[] = "0123456789ABCDEF";
+
+int DigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::string BytesToHex(std::span<const uint8_t> bytes) {
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (uint8_t b : bytes) {
+        text.push_back(kLowerDigits[b >> 4]);
+        text.push_back(kLowerDigits[b & 0x0F]);
+    }
+    return text;
+}
+
+std::optional<std::vector<uint8_t>> HexToBytes(std::string_view text) {
+    if (text.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    std::vector<uint8_t> bytes;
+    bytes.reserve(text.size() / 2);
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        const int high = DigitValue(text[i]);
+        const int low = DigitValue(text[i + 1]);
+        if (high < 0 || low < 0) {
+            return std::nullopt;
+        }
+        bytes.push_back(static_cast<uint8_t>(high << 4 | low));
+    }
+    return bytes;
+}
+
+std::string UpperHex(uint32_t value, int digits) {
+    std::string text;
+    do {
+        text.insert(text.begin(), kUpperDigits[value & 0x0F]);
+        value >>= 4;
+    } while (value != 0);
+    if (static_cast<int>(text.size()) < digits) {
+        text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
+    }
+    return text;
+}
+
+}  // namespace glyphora::tool

@@ -1,0 +1,95 @@
+// info FILE: the "Information on a langpack" page as text, then the set grid.
+#include "Commands.h"
+#include "HexText.h"
+#include "LangpackReader.h"
+#include "ToolSupport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace glyphora::tool {
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+// Left-aligned columns two spaces apart; the last column is not padded.
+void PrintTable(const std::vector<Row>& rows) {
+    std::vector<std::size_t> widths;
+    for (const Row& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            widths[c] = std::max(widths[c], row[c].size());
+        }
+    }
+    for (const Row& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            line += row[c];
+            if (c + 1 < row.size()) {
+                line.append(widths[c] - row[c].size() + 2, ' ');
+            }
+        }
+        std::printf("%s\n", line.c_str());
+    }
+}
+
+std::string Address(int32_t value) { return UpperHex(static_cast<uint32_t>(value), 8); }
+
+void PrintGeneral(const TLangpackHeader& h) {
+    std::printf("The general information:\n");
+    PrintTable({
+        {"Langpack address", Address(h.LangpackAddress)},
+        {"Generation flash", UpperHex(h.FlashGeneration[0], 2) + "." + UpperHex(h.FlashGeneration[1], 2)},
+        {"The version langpack", UpperHex(h.LangpackVersion, 2)},
+        {"Amount of languages in langpack", std::to_string(h.LanguageCount)},
+        {"The address of fonts", Address(h.FontsAddress)},
+        {"The address of structure with the description of sets of fonts",
+         Address(h.SetTableAddress)},
+    });
+}
+
+void PrintLanguages(const std::vector<TLanguageEntry>& languages) {
+    std::printf("\nLanguages:\n");
+    std::vector<Row> rows{{"ID", "Language", "iTAP address", "Addres"}};
+    for (const TLanguageEntry& l : languages) {
+        const std::string id = UpperHex(l.ID, 2);
+        rows.push_back({id, LanguageNameById(id), Address(l.ITapAddress),
+                        Address(l.PackedStringsAddress)});
+    }
+    PrintTable(rows);
+}
+
+void PrintSets(const TLangpack& lp) {
+    std::printf("\nFont sets (%s table):\n",
+                lp.SetTableForm == TSetTableForm::Framed ? "framed" : "packed");
+    std::vector<Row> rows{{"No.", "Height", "Glyphs", "Description"}};
+    for (int k = 0; k < lp.SetCount(); ++k) {
+        const TFontSetEntry& set = lp.FontSetTable[static_cast<std::size_t>(k)];
+        rows.push_back({std::to_string(k + 1), std::to_string(set.Height),
+                        std::to_string(set.SymbolCount), SetDescription(k + 1, lp.Set7SharesSet2)});
+    }
+    PrintTable(rows);
+}
+
+}  // namespace
+
+int runInfo(const QStringList& args) {
+    QCommandLineParser parser;
+    QString file;
+    if (!ParseFileArguments(parser, args, file)) {
+        return kExitUsage;
+    }
+    LangpackDocument doc;
+    if (const int status = OpenLangpack(file, doc); status != kExitOk) {
+        return status;
+    }
+    PrintGeneral(doc.lp.Header);
+    PrintLanguages(doc.lp.LanguageTable);
+    PrintSets(doc.lp);
+    return std::fflush(stdout) == 0 ? kExitOk : kExitError;
+}
+
+}  // namespace glyphora::tool

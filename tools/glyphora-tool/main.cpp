@@ -1,0 +1,75 @@
+// glyphora-tool COMMAND ARGS...: dispatches to the command table below.
+#include "Commands.h"
+#include "ToolSupport.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <span>
+
+namespace {
+
+using glyphora::tool::kExitError;
+using glyphora::tool::kExitOk;
+using glyphora::tool::kExitUsage;
+
+struct ToolCommand {
+    const char* name;
+    const char* usage;     // what follows "glyphora-tool "
+    const char* summary;
+    int (*run)(const QStringList& args);
+};
+
+const ToolCommand kCommands[] = {
+    {"info", "info FILE", "the information page of a langpack: header, languages, font sets",
+     glyphora::tool::runInfo},
+    {"dump", "dump FILE", "the whole langpack model as JSON", glyphora::tool::runDump},
+    {"resave", "resave FILE", "read the langpack and write it back unchanged",
+     glyphora::tool::runResave},
+    {"set-glyph", "set-glyph FILE --set N --index I --width W --data HEX",
+     "replace one glyph (HEX: its rows in file form, 1 = ink) and save",
+     glyphora::tool::runSetGlyph},
+    {"set-height", "set-height FILE --set N --height H",
+     "change the height of every glyph of a set and save", glyphora::tool::runSetHeight},
+};
+
+void printUsage(std::FILE* out) {
+    std::fputs("usage: glyphora-tool COMMAND ARGS...\n\n"
+               "Sets are numbered from 1 as the editor shows them; glyph indices from 0.\n\n"
+               "commands:\n",
+               out);
+    for (const ToolCommand& c : kCommands) {
+        std::fprintf(out, "  %s\n      %s\n", c.usage, c.summary);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty()) {
+        printUsage(stderr);
+        return kExitError;
+    }
+    const QString name = args.takeFirst();
+    if (name == QLatin1String("help") || name == QLatin1String("--help") ||
+        name == QLatin1String("-h")) {
+        printUsage(stdout);
+        return kExitOk;
+    }
+    for (const ToolCommand& c : kCommands) {
+        if (name == QLatin1String(c.name)) {
+            const int status = c.run(args);
+            if (status != kExitUsage) {
+                return status;
+            }
+            std::fprintf(stderr, "usage: glyphora-tool %s\n", c.usage);
+            return kExitError;
+        }
+    }
+    std::fprintf(stderr, "glyphora-tool: unknown command '%s'\n\n", qPrintable(name));
+    printUsage(stderr);
+    return kExitError;
+}
