@@ -1,1 +1,385 @@
-// placeholder, replaced by the implementation
+#include "ShxExtractor.h"
+
+#include "HexByte.h"
+#include "RecordLineReader.h"
+#include "SuperfileHeader.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <string_view>
+
+namespace glyphora::shx {
+
+namespace {
+
+// The state of one run; it lives only as long as the run.
+class Extraction {
+public:
+    Extraction(const ExtractCallbacks& callbacks, ExtractInput& input, OutputFolder& output)
+        : callbacks_(callbacks), input_(input), output_(output)
+    {
+    }
+
+    ExtractResult Run();
+
+private:
+    enum class S3Outcome { Ok, WrongChecksum, CountBelowFive, ShorterThanCount, WriteFailed };
+
+    bool ReadHeader(SuperfileHeader& header);
+    void ReadCodeGroups(const SuperfileHeader& header);
+    void ReadGroupRecords(RecordLineReader& reader);
+    void HandleRecord(std::string_view line, uint64_t lineNumber);
+    S3Outcome ParseS3Record(std::string_view line);
+    bool FlushOutput();
+    void OpenCodeGroupFile();
+    void CloseCodeGroupFile();
+    void ReportExtractError(ExtractError error, const std::string& text, const std::string& detail,
+                            uint64_t line = 0);
+    void ReportLineError(ExtractError error, const std::string& text, uint64_t line);
+
+    void Status(const std::string& text) const
+    {
+        if (callbacks_.status)
+            callbacks_.status(text);
+    }
+    void Progress() const
+    {
+        if (callbacks_.progress)
+            callbacks_.progress(0, input_.size(), position_);
+    }
+    void ProcessPendingMessages() const
+    {
+        if (callbacks_.processPendingMessages)
+            callbacks_.processPendingMessages();
+    }
+
+    const ExtractCallbacks& callbacks_;
+    ExtractInput& input_;
+    OutputFolder& output_;
+    ExtractResult result_;
+
+    std::string basePath_;
+    uint64_t position_ = 0;  // bytes of the flash file read so far
+
+    // Current slot.
+    uint32_t start_ = 0;
+    int number_ = kFirstCodeGroupNumber;
+    bool done_ = false;
+    bool abort_ = false;
+    uint32_t processed_ = 0;  // code groups finished
+
+    // Open code-group file and the output buffer in front of it.
+    std::unique_ptr<OutputFile> groupFile_;
+    std::string groupPath_;
+    std::unique_ptr<uint8_t[]> outputBuffer_;
+    std::size_t outputFill_ = 0;
+};
+
+ExtractResult Extraction::Run()
+{
+    Status("Extracting Header...");
+    SuperfileHeader header;
+    if (!ReadHeader(header))
+        return std::move(result_);
+
+    ReadCodeGroups(header);
+    // An error keeps its text in the status panel: "done" would read as success.
+    if (!abort_)
+        Status("Extracting done.");
+    return std::move(result_);
+}
+
+bool Extraction::ReadHeader(SuperfileHeader& header)
+{
+    std::array<uint8_t, kSuperfileHeaderSize> block{};
+    std::string error;
+    const std::size_t got = input_.read(block, error);
+    if (!error.empty()) {
+        ReportExtractError(ExtractError::ReadFailed, error, error);
+        return false;
+    }
+    position_ = got;
+    if (got < kSuperfileHeaderSize || !HasSuperfileSignature(block)) {
+        const std::string why = got < kSuperfileHeaderSize
+                                    ? "shorter than the 8172-byte superfile header"
+                                    : "the header does not start with \"P2K Superfile\"";
+        ReportExtractError(ExtractError::CorruptHeader, "Corrupt file header!", input_.path() + ": " + why);
+        return false;
+    }
+    header = DecodeSuperfileHeader(block);
+
+    Progress();
+    result_.headerAccepted = true;
+    if (callbacks_.headerAccepted)
+        callbacks_.headerAccepted();
+
+    basePath_ = ExtractBasePath(input_.path());
+    const std::string headerPath = HeaderFilePath(basePath_);
+    auto file = output_.create(headerPath, error);
+    if (!file) {
+        ReportExtractError(ExtractError::CreateFailed, error, error);
+        return false;
+    }
+    result_.filesCreated.push_back(headerPath);
+    if (file->write(block, error) < block.size() || !file->close(error)) {
+        ReportExtractError(ExtractError::DiskWrite, "Disk write error!", error);
+        return false;
+    }
+    result_.headerPath = headerPath;
+    return true;
+}
+
+void Extraction::ReadCodeGroups(const SuperfileHeader& header)
+{
+    auto inputBuffer = std::make_unique_for_overwrite<uint8_t[]>(kStreamBufferSize);
+    outputBuffer_ = std::make_unique_for_overwrite<uint8_t[]>(kStreamBufferSize);
+    RecordLineReader reader(input_, std::span<uint8_t, kStreamBufferSize>(inputBuffer.get(), kStreamBufferSize),
+                            [this](std::size_t bytes) {
+                                position_ += bytes;
+                                Progress();
+                            });
+
+    std::size_t slot = 0;
+    while (processed_ < header.groupCount && !abort_) {
+        if (slot >= kSlotCount) {
+            ReportExtractError(ExtractError::TooFewSlots, "Too many code groups in the header!",
+                               input_.path() + ": the header counts " + std::to_string(header.groupCount) +
+                                   " code groups, its slot table describes only " +
+                                   std::to_string(processed_));
+            break;
+        }
+        start_ = header.slots[slot].start;
+        uint32_t end = header.slots[slot].end;
+        // A memory map with a start address is stored together with the flash
+        // code as one group, written and listed as the flash code.
+        if (number_ == 0 && start_ != 0) {
+            ++slot;
+            end = header.slots[slot].end;
+            ++processed_;
+            ++number_;
+        }
+        done_ = static_cast<uint32_t>(start_ + end) == 0;
+        ++slot;
+        ReadGroupRecords(reader);
+        ++number_;
+    }
+}
+
+void Extraction::ReadGroupRecords(RecordLineReader& reader)
+{
+    while (!done_ && !abort_) {
+        std::string_view line;
+        switch (reader.ReadRecordLine(line)) {
+        case RecordLineReader::Result::Line:
+            HandleRecord(line, reader.lineNumber());
+            break;
+        case RecordLineReader::Result::End:
+            ReportExtractError(ExtractError::UnexpectedEnd, "Unexpected end of SHX file!",
+                               input_.path() + ": the file ends " +
+                                   (groupFile_ ? "inside" : "before") + " code group " +
+                                   CodeGroupShortName(number_));
+            break;
+        case RecordLineReader::Result::TooLong:
+            ReportLineError(ExtractError::LineTooLong, "S-Record line longer than 255 characters!",
+                            reader.lineNumber());
+            break;
+        case RecordLineReader::Result::ReadError:
+            ReportExtractError(ExtractError::ReadFailed, reader.error(), reader.error());
+            break;
+        }
+    }
+}
+
+void Extraction::HandleRecord(std::string_view line, uint64_t lineNumber)
+{
+    if (line.size() < 2 || line[0] != 'S') {
+        ReportLineError(ExtractError::InvalidLine, "Invalid SHX file!", lineNumber);
+        return;
+    }
+    switch (line[1]) {
+    case '0':
+        if (groupFile_) {
+            ReportLineError(ExtractError::GroupAlreadyOpen, "S0 record inside an open code group!", lineNumber);
+            return;
+        }
+        OpenCodeGroupFile();
+        return;
+    case '3':
+        if (!groupFile_) {
+            ReportLineError(ExtractError::RecordOutsideGroup, "S3 record outside a code group!", lineNumber);
+            return;
+        }
+        switch (ParseS3Record(line)) {
+        case S3Outcome::Ok: return;
+        case S3Outcome::WrongChecksum:
+            ReportLineError(ExtractError::WrongChecksum, "S-Reord wrong checksum!", lineNumber);
+            return;
+        case S3Outcome::CountBelowFive:
+            ReportLineError(ExtractError::CountBelowFive, "S-Record count below 5!", lineNumber);
+            return;
+        case S3Outcome::ShorterThanCount:
+            ReportLineError(ExtractError::RecordShorterThanCount, "S-Record shorter than its count!", lineNumber);
+            return;
+        case S3Outcome::WriteFailed: return;  // already reported
+        }
+        return;
+    case '7':
+        if (!groupFile_) {
+            ReportLineError(ExtractError::RecordOutsideGroup, "S7 record outside a code group!", lineNumber);
+            return;
+        }
+        CloseCodeGroupFile();
+        return;
+    default:
+        ReportLineError(ExtractError::UnsupportedRecord,
+                        std::string("S-Record of type #") + line[1] + " " + "is not supported.", lineNumber);
+        return;
+    }
+}
+
+Extraction::S3Outcome Extraction::ParseS3Record(std::string_view line)
+{
+    if (line.size() < 4)
+        return S3Outcome::ShorterThanCount;
+    const char* text = line.data();
+    const unsigned count = HexByte(text[2], text[3]);
+    if (count < 5)
+        return S3Outcome::CountBelowFive;
+    // Count pairs follow it: four address bytes, the data, the checksum.
+    if (line.size() < 4 + 2 * static_cast<std::size_t>(count))
+        return S3Outcome::ShorterThanCount;
+
+    unsigned sum = count;
+    for (std::size_t at = 4; at < 12; at += 2)
+        sum += HexByte(text[at], text[at + 1]);  // the address counts only for the checksum
+
+    const char* digits = text + 12;
+    std::size_t remaining = count - 5;
+    while (remaining > 0) {
+        const std::size_t chunk = std::min(remaining, kStreamBufferSize - outputFill_);
+        uint8_t* out = outputBuffer_.get() + outputFill_;
+        for (std::size_t k = 0; k < chunk; ++k) {
+            const uint8_t value = HexByte(digits[2 * k], digits[2 * k + 1]);
+            out[k] = value;
+            sum += value;
+        }
+        outputFill_ += chunk;
+        digits += 2 * chunk;
+        remaining -= chunk;
+        if (outputFill_ == kStreamBufferSize && !FlushOutput())
+            return S3Outcome::WriteFailed;
+    }
+    const unsigned checksum = HexByte(digits[0], digits[1]);
+    return checksum == 255 - (sum & 0xFF) ? S3Outcome::Ok : S3Outcome::WrongChecksum;
+}
+
+bool Extraction::FlushOutput()
+{
+    std::string error;
+    const std::size_t written =
+        groupFile_->write(std::span<const uint8_t>(outputBuffer_.get(), outputFill_), error);
+    const bool complete = written == outputFill_;
+    outputFill_ = 0;
+    if (!complete)
+        ReportExtractError(ExtractError::DiskWrite, "Disk write error!", error);
+    return complete;
+}
+
+void Extraction::OpenCodeGroupFile()
+{
+    groupPath_ = CodeGroupFilePath(basePath_, start_, number_);
+    std::string error;
+    groupFile_ = output_.create(groupPath_, error);
+    if (!groupFile_) {
+        ReportExtractError(ExtractError::CreateFailed, error, error);
+        return;
+    }
+    result_.filesCreated.push_back(groupPath_);
+    outputFill_ = 0;
+    Status("Extracting " + CodeGroupTypeName(number_) + "...");
+    ProcessPendingMessages();
+}
+
+void Extraction::CloseCodeGroupFile()
+{
+    if (outputFill_ > 0 && !FlushOutput())
+        return;
+    std::string error;
+    const bool closed = groupFile_->close(error);
+    const uint64_t size = groupFile_->size();
+    groupFile_.reset();
+    if (!closed) {
+        ReportExtractError(ExtractError::DiskWrite, "Disk write error!", error);
+        return;
+    }
+
+    CodeGroupRow row{number_, groupPath_, CodeGroupTypeName(number_), start_, size};
+    result_.rows.push_back(row);
+    if (callbacks_.codeGroupWritten)
+        callbacks_.codeGroupWritten(row);
+    if (number_ == kLangpackCodeGroup) {
+        result_.LangpackFound = true;
+        result_.langpackPath = groupPath_;
+        if (callbacks_.langpackFound)
+            callbacks_.langpackFound(groupPath_);
+    }
+    ProcessPendingMessages();
+    done_ = true;
+    ++processed_;
+}
+
+void Extraction::ReportLineError(ExtractError error, const std::string& text, uint64_t line)
+{
+    ReportExtractError(error, text, input_.path() + ", line " + std::to_string(line) + " after the header: " + text,
+                       line);
+}
+
+void Extraction::ReportExtractError(ExtractError error, const std::string& text, const std::string& detail,
+                                    uint64_t line)
+{
+    Status(text);
+    // The open file keeps what reached the disk; it is not listed.
+    if (groupFile_) {
+        std::string ignored;
+        groupFile_->close(ignored);
+        groupFile_.reset();
+    }
+    abort_ = true;
+    if (!result_.errorReported()) {
+        result_.error = error;
+        result_.errorText = text;
+        result_.errorDetail = detail;
+        result_.errorLine = line;
+    }
+}
+
+}  // namespace
+
+ExtractResult ShxExtractor::SplitSHX(const std::string& flashPath)
+{
+    if (flashPath.empty())
+        return {};
+    std::string error;
+    auto input = FileInput::open(flashPath, error);
+    if (!input) {
+        if (callbacks_.status) {
+            callbacks_.status("Extracting Header...");
+            callbacks_.status(error);
+        }
+        ExtractResult result;
+        result.error = ExtractError::OpenFailed;
+        result.errorText = error;
+        result.errorDetail = error;
+        return result;
+    }
+    DiskFolder output(flashPath);
+    return SplitSHX(*input, output);
+}
+
+ExtractResult ShxExtractor::SplitSHX(ExtractInput& input, OutputFolder& output)
+{
+    return Extraction(callbacks_, input, output).Run();
+}
+
+}  // namespace glyphora::shx

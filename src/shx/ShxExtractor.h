@@ -1,0 +1,84 @@
+// Extraction of a Motorola SHX flash file: the 8172-byte superfile header is
+// written to base + ".hdr", and every S0 ... S3 ... S7 group of records to its
+// own code-group file beside the flash file. The flash file is only read.
+//
+// The text is streamed through two fixed 512 KiB buffers (input and output),
+// allocated once per run; records are decoded in place from the line text.
+#pragma once
+
+#include "CodeGroupNames.h"
+#include "ExtractStreams.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace glyphora::shx {
+
+// Every callback may be left empty.
+struct ExtractCallbacks {
+    // The status panel: "Extracting Header...", "Extracting LangPack...", errors, "Extracting done."
+    std::function<void(const std::string& text)> status;
+    // The gauge: range and position in bytes of the flash file; moves once per block read.
+    std::function<void(uint64_t minimum, uint64_t maximum, uint64_t position)> progress;
+    // The header has been accepted: the list window is shown now.
+    std::function<void()> headerAccepted;
+    // A code-group file has been written and closed: one list row (AddFileToMCDS).
+    std::function<void(const CodeGroupRow& row)> codeGroupWritten;
+    // After each code-group file is opened and after each is closed.
+    std::function<void()> processPendingMessages;
+    // Code group 4 has been written to this file.
+    std::function<void(const std::string& path)> langpackFound;
+};
+
+enum class ExtractError {
+    None,
+    CorruptHeader,        // "Corrupt file header!"
+    InvalidLine,          // "Invalid SHX file!"
+    WrongChecksum,        // "S-Reord wrong checksum!"
+    UnsupportedRecord,    // "S-Record of type #c is not supported."
+    DiskWrite,            // "Disk write error!"
+    LineTooLong,
+    CountBelowFive,
+    RecordShorterThanCount,
+    GroupAlreadyOpen,     // S0 before the S7 of the previous group
+    RecordOutsideGroup,   // S3 or S7 with no S0 before it
+    UnexpectedEnd,        // the text ends before the header's count of groups
+    TooFewSlots,          // the count exceeds what the slot table holds
+    OpenFailed,
+    ReadFailed,
+    CreateFailed,
+};
+
+struct ExtractResult {
+    bool headerAccepted = false;
+    std::string headerPath;                  // set once the header file is written
+    std::vector<CodeGroupRow> rows;          // the listed code groups, in order
+    std::vector<std::string> filesCreated;   // every file created, listed or not
+    bool LangpackFound = false;
+    std::string langpackPath;
+
+    ExtractError error = ExtractError::None;
+    std::string errorText;    // what the status panel showed
+    std::string errorDetail;  // the flash file (and its line) or output file, and what is wrong
+    uint64_t errorLine = 0;   // 1-based line after the header; 0 when not about a line
+
+    bool errorReported() const { return error != ExtractError::None; }
+};
+
+class ShxExtractor {
+public:
+    explicit ShxExtractor(ExtractCallbacks callbacks = {}) : callbacks_(std::move(callbacks)) {}
+
+    // Reads the flash file read-only and writes beside it. An empty path does nothing.
+    ExtractResult SplitSHX(const std::string& flashPath);
+
+    // The same over any input and output; the output paths are built from input.path().
+    ExtractResult SplitSHX(ExtractInput& input, OutputFolder& output);
+
+private:
+    ExtractCallbacks callbacks_;
+};
+
+}  // namespace glyphora::shx
