@@ -17,6 +17,9 @@ public:
     virtual void imageModifiedChanged(bool /*modified*/) {}
     // A snapshot was taken: the Undo commands become enabled.
     virtual void undoAvailable() {}
+    // The snapshot was dropped (another glyph was loaded, a langpack opened):
+    // the Undo commands become disabled.
+    virtual void undoCleared() {}
     // CanvasImage changed and must be repainted.
     virtual void canvasChanged() {}
     // GlyphWidth, GlyphHeight or ZoomFactor changed: the canvas control gets a new size.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "EditorHost.h"
+#include "Geometry.h"
 #include "MonoImage.h"
 
 #include <Langpack.h>
@@ -27,20 +28,6 @@ enum class Tool {
 };
 
 enum class MouseButton { Left, Right, Middle };
-
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const PixelPoint&) const = default;
-};
-
-// Glyph pixels, Right and Bottom exclusive.
-struct PixelRect {
-    int Left = 0, Top = 0, Right = 0, Bottom = 0;
-    int width() const { return Right - Left; }
-    int height() const { return Bottom - Top; }
-    bool operator==(const PixelRect&) const = default;
-};
 
 inline constexpr int kZoomLadder[] = {1, 2, 3, 4, 6, 8, 16};
 
@@ -138,7 +125,67 @@ private:
     PixelPoint cursor_;
     PixelRect selectionRect_;
     bool selectionActive_ = false;
-    // The remaining state of the tools and the selection lives in the implementation.
+
+    // Pointer and drag state.
+    PixelPoint dragAnchor_;         // where a drag began; while moving a selection, the previous pointer pixel
+    PixelPoint lineEnd_;            // end of the line preview now on the canvas
+    PixelPoint penPosition_;        // the pencil's current drawing position
+    Pixel lineColour_ = Pixel::Ink; // outline colour of the press
+    Pixel fillColour_ = Pixel::Paper;
+    bool leftDown_ = false;
+    bool rightDown_ = false;
+    bool rectDragging_ = false;     // a selection or a rectangle is being dragged out
+    bool lineDragging_ = false;
+    bool ellipseDragging_ = false;
+    bool erasing_ = false;
+    bool eraserPreviewShown_ = false;  // the hover square at selectionRect_ is on the canvas
+
+    // Selection state.
+    bool selectionMoving_ = false;
+    bool selectionFresh_ = true;
+    bool clearUnderSelection_ = false;
+    bool frameShown_ = false;       // the dotted frame over selectionRect_ is on the canvas
+    MonoImage selectionContent_;
+    PixelRect selectionSource_;
+    MonoImage selectionBackground_;
+
+public:
+    // The selection's lifted pixels, the area of them it shows, and what lies beneath it.
+    const MonoImage& SelectionContent() const { return selectionContent_; }
+    PixelRect SelectionSource() const { return selectionSource_; }
+    const MonoImage& SelectionBackground() const { return selectionBackground_; }
+    bool SelectionMoving() const { return selectionMoving_; }
+    bool SelectionFresh() const { return selectionFresh_; }
+    bool RectDragging() const { return rectDragging_; }
+    bool LineDragging() const { return lineDragging_; }
+    bool EllipseDragging() const { return ellipseDragging_; }
+    bool Erasing() const { return erasing_; }
+    bool LeftDown() const { return leftDown_; }
+    bool RightDown() const { return rightDown_; }
+
+private:
+    void reportCanvas() { host().canvasChanged(); }
+    void Undo();                    // takes the one-level snapshot (it does not undo)
+    void clearUndo();
+    void setSelectionReadout();
+    void showFrame();
+    void hideFrame();
+    void showSelectionContent();
+    void removeEraserPreview();
+    void settle();                  // ends a pointer gesture in progress, as a cancel does
+    void cancelGesture();
+    void pressSelectionTool();
+    void clampCursor();
+
+    void pressTool(MouseButton b);
+    void moveTool(int X, int Y);
+    void releaseTool();
+    void pressSelection();
+    void moveSelection();
+    void releaseSelection();
+    void moveEraser(int X, int Y);
+    bool& shapeFlag();              // RectDragging or EllipseDragging, by the current tool
+    void drawShape(bool preview);
 };
 
 }  // namespace glyphora

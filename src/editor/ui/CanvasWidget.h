@@ -28,6 +28,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    QPoint canvasPoint(const QPointF& position) const;
+
     GlyphEditor* editor_;
 };
 
