@@ -15,4 +15,11 @@ std::size_t GlyphDataSize(int width, int height);
 // Inverts every byte: file form to memory form and back.
 std::vector<uint8_t> InvertRows(std::span<const uint8_t> rows);
 
+// The same into a buffer of rows.size() bytes.
+void InvertRowsInto(std::span<const uint8_t> rows, uint8_t* out);
+
+// Whether pixel (x, y) of a glyph of this width, in memory form, is ink.
+// Pixels outside the glyph are not.
+bool IsInk(std::span<const uint8_t> memoryRows, int width, int x, int y);
+
 }  // namespace glyphora

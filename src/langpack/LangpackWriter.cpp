@@ -1,1 +1,186 @@
-// placeholder, replaced by the implementation
+// Saving rebuilds the fonts area from the model: interval tables, descriptor
+// tables and glyph data of every set that has its own, back to back from
+// FontsAddress, then zero padding, the set table and the bytes kept after it.
+// Of the header only the set table's address at offset 568 changes.
+//
+// Beyond the plain layout, a save is refused (nothing produced, the model as
+// it was) when the result could not be read back as the same langpack: an
+// offset past what its field holds (16-bit table offsets and DataBase, 12-bit
+// glyph offsets, 4-bit widths), a model that disagrees with itself, a copy of
+// set No. 2 whose intervals are not set No. 2's, or a fonts area in the
+// middle of the langpack whose new set table would start later than the old
+// one (counting the padding too, so the data after it are never overwritten).
+#include "LangpackWriter.h"
+
+#include "ByteOrder.h"
+#include "ByteSpan.h"
+#include "GlyphCoding.h"
+#include "LangpackLayout.h"
+#include "SaveChecks.h"
+#include "SetSharing.h"
+
+#include <algorithm>
+
+namespace glyphora {
+
+namespace {
+
+uint64_t FontsOffsetOf(const TLangpack& lp) { return FileOffsetOf(lp.Header.FontsAddress, lp.Header.LangpackAddress); }
+
+uint16_t Low16(uint64_t v) { return static_cast<uint16_t>(v & 0xFFFF); }
+
+// A copy of set No. 2 is whatever set No. 2 is: the file holds only set No. 2's
+// tables and glyphs for it, and the model is made to say so.
+void CopySet2Into(TLangpack& lp, std::size_t k) {
+    const std::size_t g = kGeneralSetIndex;
+    lp.FontSetTable[k].Height = lp.FontSetTable[g].Height;
+    lp.FontSetTable[k].IntervalCount = lp.FontSetTable[g].IntervalCount;
+    lp.FontSetTable[k].SymbolCount = lp.FontSetTable[g].SymbolCount;
+    lp.IntervalTable[k] = lp.IntervalTable[g];
+    lp.SymbolTable[k] = lp.SymbolTable[g];
+}
+
+class ImageWriter {
+public:
+    explicit ImageWriter(std::vector<uint8_t>& image) : image_(image) {}
+    void word(uint64_t at, uint16_t w) { StoreBE16(image_.data() + at, w); }
+    void zeros(uint64_t at, uint64_t n) {
+        std::fill_n(image_.begin() + static_cast<std::ptrdiff_t>(at), n, uint8_t{0});
+    }
+    void inverted(uint64_t at, const std::vector<uint8_t>& rows) { InvertRowsInto(rows, image_.data() + at); }
+    void bytes(uint64_t at, const std::vector<uint8_t>& b) {
+        std::copy(b.begin(), b.end(), image_.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+
+private:
+    std::vector<uint8_t>& image_;
+};
+
+void WriteSetRecord(const TFontSetEntry& set, const TCharInterval& interval0, ImageWriter& out, uint64_t at) {
+    const uint16_t words[] = {
+        static_cast<uint16_t>(set.DataOffset), set.Height, set.DescriptorTableOffset, set.IntervalTableOffset,
+        set.Extra1, set.IntervalCount, interval0.FirstCode, interval0.LastCode, interval0.FirstIndex,
+        interval0.DataBase, set.Extra2, set.Extra3,
+    };
+    for (uint16_t w : words) {
+        out.word(at, w);
+        at += 2;
+    }
+}
+
+}  // namespace
+
+int32_t ReculcShift(TLangpack& lp) {
+    const LangpackLayout layout = ComputeLayout(lp, FontsOffsetOf(lp));
+    for (std::size_t k = 0; k < lp.FontSetTable.size(); ++k) {
+        if (!layout.Written[k]) continue;
+        std::vector<Symbols>& glyphs = lp.SymbolTable[k];
+        for (std::size_t s = 0; s < glyphs.size(); ++s) glyphs[s].Offset = Low16(layout.GlyphOffset[k][s]);
+        std::vector<TCharInterval>& intervals = lp.IntervalTable[k];
+        for (std::size_t j = 0; j < intervals.size(); ++j)
+            if (layout.DataBase[k][j]) intervals[j].DataBase = Low16(*layout.DataBase[k][j]);
+    }
+    for (std::size_t k = 0; k < lp.FontSetTable.size(); ++k)
+        if (!layout.Written[k]) CopySet2Into(lp, k);
+    return static_cast<int32_t>(std::min<uint64_t>(layout.RequiredFontSize, INT32_MAX));
+}
+
+std::vector<uint8_t> WriteIntervals(TLangpack& lp, std::span<const uint8_t> current) {
+    const uint64_t fonts = FontsOffsetOf(lp);
+    const LangpackLayout layout = ComputeLayout(lp, fonts);
+    const std::size_t n = lp.FontSetTable.size();
+
+    std::vector<uint8_t> image(current.begin(), current.end());
+    const uint64_t end = fonts + layout.End;
+    image.resize(std::max<uint64_t>({image.size(), end, kSetTableAddressOffset + 4}), 0);
+    ImageWriter out(image);
+
+    for (std::size_t k = 0; k < n; ++k) {
+        TFontSetEntry& set = lp.FontSetTable[k];
+        set.IntervalTableOffset = Low16(layout.Sets[k].IntervalTable);
+        set.DescriptorTableOffset = Low16(layout.Sets[k].DescriptorTable);
+        set.DataOffset = Low16(layout.Sets[k].Data);
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (!layout.Written[k]) continue;
+        uint64_t at = fonts + layout.Sets[k].IntervalTable;
+        for (std::size_t j = 1; j <= WrittenIntervalCount(lp, k); ++j, at += 8) {
+            const TCharInterval& iv = lp.IntervalTable[k][j];
+            out.word(at, iv.FirstCode);
+            out.word(at + 2, iv.LastCode);
+            out.word(at + 4, iv.FirstIndex);
+            out.word(at + 6, iv.DataBase);
+        }
+        at = fonts + layout.Sets[k].DescriptorTable;
+        for (const Symbols& g : lp.SymbolTable[k]) {
+            out.word(at, static_cast<uint16_t>((g.Offset << 4) | (g.Width & 0x0F)));
+            at += 2;
+        }
+    }
+    uint64_t dataAt = layout.Sets.empty() ? 0 : layout.Sets[0].Data;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (!layout.Written[k]) continue;
+        out.zeros(fonts + dataAt, layout.Sets[k].Data - dataAt);
+        dataAt = layout.Sets[k].Data;
+        for (const Symbols& g : lp.SymbolTable[k]) {
+            out.inverted(fonts + dataAt, g.Data);
+            dataAt += g.Data.size();
+        }
+    }
+    out.zeros(fonts + layout.DataEnd, layout.SetTable - layout.DataEnd);
+
+    const uint64_t table = fonts + layout.SetTable;
+    lp.Header.SetTableAddress = static_cast<int32_t>(static_cast<uint32_t>(table) + static_cast<uint32_t>(lp.Header.LangpackAddress));
+    const bool framed = lp.SetTableForm == TSetTableForm::Framed;
+    uint64_t at = table;
+    for (std::size_t k = 0; k < n; ++k) {
+        const uint64_t frame = framed ? 2 : 0;
+        if (framed) out.word(at, 0);
+        at += frame;
+        WriteSetRecord(lp.FontSetTable[k], lp.IntervalTable[k].empty() ? TCharInterval{} : lp.IntervalTable[k][0], out, at);
+        at += 24;
+        if (framed) out.word(at, 0);
+        at += frame;
+    }
+    out.bytes(at, lp.SetTableTail);
+    at += lp.SetTableTail.size();
+    if (lp.SetTableAtEnd) image.resize(at);
+    StoreBE32(image.data() + kSetTableAddressOffset, static_cast<uint32_t>(lp.Header.SetTableAddress));
+    return image;
+}
+
+SaveResult BuildSavedImage(TLangpack& lp, std::span<const uint8_t> current) {
+    SaveResult result;
+    auto refuse = [&](std::string why) {
+        result.message = std::move(why);
+        return result;
+    };
+    if (std::string why = CheckModel(lp); !why.empty()) return refuse(why);
+    if (std::string why = CheckFontsArea(lp, current.size()); !why.empty()) return refuse(why);
+
+    const uint64_t fonts = FontsOffsetOf(lp);
+    const LangpackLayout layout = ComputeLayout(lp, fonts);
+    result.RequiredFontSize = static_cast<int32_t>(std::min<uint64_t>(layout.RequiredFontSize, INT32_MAX));
+    if (std::string why = CheckLayoutLimits(lp, layout, fonts); !why.empty()) return refuse(why);
+
+    if (lp.Header.FontInMiddle) {
+        const int64_t room = lp.Header.FontAreaSize;
+        const int64_t required = static_cast<int64_t>(layout.RequiredFontSize);
+        const int64_t table = static_cast<int64_t>(layout.SetTable);
+        const int64_t excess = required > room ? required - room : table - room;
+        if (excess > 0) return refuse(FontInMiddleMessage(static_cast<int32_t>(std::min<int64_t>(excess, INT32_MAX))));
+    }
+
+    ReculcShift(lp);
+    result.image = WriteIntervals(lp, current);
+    result.ok = true;
+    return result;
+}
+
+std::string FontInMiddleMessage(int32_t excessBytes) {
+    return "The font is in the middle langpack and the size of a kept font more, than initial on " +
+           std::to_string(excessBytes) +
+           " byte, therefore preservation is impossible! Reduce the genera size of a font.";
+}
+
+}  // namespace glyphora

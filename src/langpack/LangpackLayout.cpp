@@ -1,0 +1,87 @@
+#include "LangpackLayout.h"
+
+#include "SetSharing.h"
+
+namespace glyphora {
+
+namespace {
+
+constexpr uint64_t kIntervalRecordSize = 8;
+constexpr uint64_t kRecordSize = 24;
+constexpr uint64_t kFrameSize = 4;  // the zero words before and after a Framed record
+
+// One run per interval: the glyphs of a set lie back to back in index order,
+// and a glyph's Offset counts from the first glyph of its interval. Glyph 0
+// starts the first run at the set's data, so its interval's DataBase is 0
+// even when the file had another value: the glyphs then read back where
+// they were written.
+uint64_t PlaceGlyphs(const TLangpack& lp, std::size_t k, LangpackLayout& layout) {
+    const std::vector<Symbols>& glyphs = lp.SymbolTable[k];
+    auto& dataBase = layout.DataBase[k];
+    auto& offsets = layout.GlyphOffset[k];
+    dataBase.assign(lp.IntervalTable[k].size(), std::nullopt);
+    offsets.resize(glyphs.size());
+    uint64_t setOffset = 0;
+    uint64_t runOffset = 0;
+    for (std::size_t s = 0; s < glyphs.size(); ++s) {
+        if (s == 0 || glyphs[s].Interval != glyphs[s - 1].Interval) {
+            if (glyphs[s].Interval < dataBase.size()) dataBase[glyphs[s].Interval] = setOffset;
+            runOffset = 0;
+        }
+        offsets[s] = runOffset;
+        setOffset += glyphs[s].Data.size();
+        runOffset += glyphs[s].Data.size();
+    }
+    return setOffset;
+}
+
+}  // namespace
+
+std::size_t WrittenIntervalCount(const TLangpack& lp, std::size_t k) {
+    const std::size_t held = lp.IntervalTable[k].empty() ? 0 : lp.IntervalTable[k].size() - 1;
+    return std::min<std::size_t>(lp.FontSetTable[k].IntervalCount, held);
+}
+
+LangpackLayout ComputeLayout(const TLangpack& lp, uint64_t fontsOffset) {
+    const std::size_t n = lp.FontSetTable.size();
+    LangpackLayout layout;
+    layout.Sets.resize(n);
+    layout.Written.resize(n);
+    layout.GlyphOffset.resize(n);
+    layout.DataBase.resize(n);
+    for (std::size_t k = 0; k < n; ++k) layout.Written[k] = !SharesSet2(lp, static_cast<int>(k));
+
+    uint64_t pos = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (!layout.Written[k]) continue;
+        layout.Sets[k].IntervalTable = pos;
+        pos += kIntervalRecordSize * WrittenIntervalCount(lp, k);
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (!layout.Written[k]) continue;
+        layout.Sets[k].DescriptorTable = pos;
+        pos += 2 * lp.SymbolTable[k].size();
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (!layout.Written[k]) continue;
+        // A set No. 7 of its own whose data would start where set No. 2's
+        // does (all sets between them without glyph bytes) would read back as
+        // sharing set No. 2; one zero byte keeps it apart.
+        if (k == 6 && pos == layout.Sets[kGeneralSetIndex].Data) ++pos;
+        layout.Sets[k].Data = pos;
+        pos += PlaceGlyphs(lp, k, layout);
+    }
+    layout.RequiredFontSize = pos + 1;
+    layout.DataEnd = pos;
+
+    const uint64_t align = lp.SetTableForm == TSetTableForm::Framed ? 4 : 2;
+    layout.SetTable = pos + align - (fontsOffset + pos) % align;
+    const uint64_t perSet = kRecordSize + (lp.SetTableForm == TSetTableForm::Framed ? kFrameSize : 0);
+    layout.End = layout.SetTable + perSet * n + lp.SetTableTail.size();
+
+    for (std::size_t k = 0; k < n; ++k)
+        if (!layout.Written[k]) layout.Sets[k] = layout.Sets[kGeneralSetIndex];
+    return layout;
+}
+
+}  // namespace glyphora
