@@ -1,0 +1,189 @@
+#include "CodeGroupWindow.h"
+#include "ShxBuilder.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTest>
+
+namespace glyphora {
+namespace {
+
+using fixtures::PatternBytes;
+using fixtures::ShxBuilder;
+using fixtures::WriteBytes;
+using shx::testing::TempDir;
+
+QApplication& App()
+{
+    static int argc = 1;
+    static char name[] = "test_shx_window";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// Counts how often a widget is shown.
+class ShowCounter : public QObject {
+public:
+    int shows = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+QString Cell(const QTableWidget* grid, int row, int column)
+{
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+std::string ThreeGroups(const TempDir& dir)
+{
+    ShxBuilder shx;
+    shx.codeGroup(-2, 0x03FC0000, PatternBytes(100, 1))
+        .codeGroup(1, 0x10000000, PatternBytes(3000, 2))
+        .codeGroup(4, 0x11000000, PatternBytes(2048, 3));
+    const std::string path = dir.file("phone.shx");
+    WriteBytes(path, shx.bytes());
+    return path;
+}
+
+TEST(CodeGroupWindow, Layout)
+{
+    App();
+    CodeGroupWindow window;
+    EXPECT_EQ(window.objectName(), "TForm8");
+    EXPECT_EQ(window.windowTitle(), "Extract SHX");
+    EXPECT_EQ(window.size(), QSize(840, 333));
+    QTableWidget* grid = window.findChild<QTableWidget*>("StringGrid1");
+    ASSERT_EQ(grid, window.grid());
+    ASSERT_EQ(grid->columnCount(), 6);
+    const int widths[] = {20, 390, 95, 95, 95, 95};
+    const char* headers[] = {"CG", "File name", "Type CG", "Start address", "End address", "Size"};
+    for (int column = 0; column < 6; ++column) {
+        EXPECT_EQ(grid->columnWidth(column), widths[column]);
+        EXPECT_EQ(grid->horizontalHeaderItem(column)->text(), headers[column]);
+    }
+    EXPECT_EQ(grid->rowCount(), 1);  // one data row under the header
+    EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 18);
+    EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectRows);
+    auto* button = window.findChild<QPushButton*>("sBitBtn1");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), "Open BIN file");
+    auto* gauge = window.findChild<QProgressBar*>("Gauge1");
+    ASSERT_NE(gauge, nullptr);
+    EXPECT_EQ(gauge->format(), "%p%");
+    EXPECT_EQ(gauge->value(), 0);
+    EXPECT_NE(window.findChild<QStatusBar*>("StatusBar1"), nullptr);
+}
+
+TEST(CodeGroupWindow, ExtractionFillsOneRowPerCodeGroup)
+{
+    App();
+    TempDir dir;
+    const std::string flash = ThreeGroups(dir);
+    CodeGroupWindow window;
+    ShowCounter counter;
+    window.installEventFilter(&counter);
+
+    const ExtractOutcome outcome = window.extract(QString::fromStdString(flash));
+    EXPECT_FALSE(outcome.errorReported) << outcome.errorDetail.toStdString();
+    EXPECT_TRUE(outcome.LangpackFound);
+    EXPECT_EQ(outcome.langpackPath.toStdString(), dir.file("phone{@0x11000000}CG4.smg"));
+
+    QTableWidget* grid = window.grid();
+    ASSERT_EQ(grid->rowCount(), 3);  // with the header: four rows
+    EXPECT_EQ(Cell(grid, 0, 0), "");
+    EXPECT_EQ(Cell(grid, 0, 1).toStdString(), dir.file("phone{@0x03FC0000}RAMDLD.smg"));
+    EXPECT_EQ(Cell(grid, 0, 2), "RAM Downloader");
+    EXPECT_EQ(Cell(grid, 1, 0), "1");
+    EXPECT_EQ(Cell(grid, 1, 3), "10000000");
+    EXPECT_EQ(Cell(grid, 1, 4), "10000BB7");
+    EXPECT_EQ(Cell(grid, 1, 5), "3000");
+    EXPECT_EQ(Cell(grid, 2, 2), "LangPack");
+
+    EXPECT_EQ(counter.shows, 1);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.statusText(), "Extracting done.");
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    auto* gauge = window.findChild<QProgressBar*>("Gauge1");
+    EXPECT_EQ(gauge->value(), gauge->maximum());
+
+    // A second extraction starts from the one empty row again.
+    window.extract(QString::fromStdString(flash));
+    EXPECT_EQ(grid->rowCount(), 3);
+}
+
+TEST(CodeGroupWindow, NotAFlashFileLeavesTheWindowHidden)
+{
+    App();
+    TempDir dir;
+    const std::string path = dir.file("not.shx");
+    WriteBytes(path, PatternBytes(9000, 1));
+    CodeGroupWindow window;
+    ShowCounter counter;
+    window.installEventFilter(&counter);
+
+    const ExtractOutcome outcome = window.extract(QString::fromStdString(path));
+    EXPECT_FALSE(outcome.headerAccepted);
+    EXPECT_TRUE(outcome.errorReported);
+    EXPECT_EQ(outcome.errorText, "Corrupt file header!");
+    EXPECT_FALSE(outcome.LangpackFound);
+    EXPECT_EQ(counter.shows, 0);
+    EXPECT_EQ(window.grid()->rowCount(), 1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST(CodeGroupWindow, DoubleClickAndButtonOpenTheSelectedFile)
+{
+    App();
+    TempDir dir;
+    const std::string flash = ThreeGroups(dir);
+    CodeGroupWindow window;
+    window.extract(QString::fromStdString(flash));
+    QSignalSpy spy(&window, &CodeGroupWindow::openRequested);
+    QTableWidget* grid = window.grid();
+
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect langpackCell = grid->visualRect(grid->model()->index(2, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, langpackCell.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, langpackCell.center());
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toString().toStdString(), dir.file("phone{@0x11000000}CG4.smg"));
+    EXPECT_FALSE(window.isVisible());
+
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    grid->selectRow(1);
+    QTest::mouseClick(window.findChild<QPushButton*>("sBitBtn1"), Qt::LeftButton);
+    ASSERT_EQ(spy.count(), 2);
+    EXPECT_EQ(spy.at(1).at(0).toString().toStdString(), dir.file("phone{@0x10000000}CG1.smg"));
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(CodeGroupWindow, EmptyRowOpensAnEmptyName)
+{
+    App();
+    CodeGroupWindow window;
+    QSignalSpy spy(&window, &CodeGroupWindow::openRequested);
+    window.show();
+    QTest::mouseClick(window.findChild<QPushButton*>("sBitBtn1"), Qt::LeftButton);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).toString(), QString());
+    EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace glyphora
