@@ -1,0 +1,37 @@
+// make-demo [--unifont FILE.hex] OUTPUT: writes the demo langpack.
+#include "DemoLangpack.h"
+#include "FileIO.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+int main(int argc, char** argv) {
+    std::string unifont = "/usr/share/unifont/unifont.hex";
+    std::string output;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--unifont") == 0 && i + 1 < argc) {
+            unifont = argv[++i];
+        } else if (output.empty() && argv[i][0] != '-') {
+            output = argv[i];
+        } else {
+            output.clear();
+            break;
+        }
+    }
+    if (output.empty()) {
+        std::fprintf(stderr, "usage: make-demo [--unifont FILE.hex] OUTPUT\n");
+        return 1;
+    }
+    const glyphora::demo::DemoImage demo = glyphora::demo::BuildDemoLangpack(unifont);
+    if (!demo.error.empty()) {
+        std::fprintf(stderr, "make-demo: %s\n", demo.error.c_str());
+        return 1;
+    }
+    const std::string error = glyphora::WriteFileAtomically(output, demo.bytes);
+    if (!error.empty()) {
+        std::fprintf(stderr, "make-demo: %s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
