@@ -64,7 +64,8 @@ public:
     // Loads a glyph (memory-form rows) as the working glyph; drops any selection
     // first and clears the undo snapshot, so Undo never mixes two glyphs.
     void LoadSymb(const Symbols& glyph);
-    // Stores EditImage and GlyphWidth into the glyph; rows = setHeight.
+    // Stores EditImage and GlyphWidth into the glyph; rows = setHeight. A
+    // floating selection is not in EditImage: call FalseGoBegin first.
     void SaveImage(Symbols& glyph, int setHeight) const;
     // Commit: EditImage := CanvasImage on paper.
     void ImageToPictures();
@@ -98,6 +99,9 @@ public:
     // Paste of an image already reduced to black and white; an empty image
     // when the clipboard held none.
     void Paste(const MonoImage& image);
+    // The whole placing command (Paste, Insert text, Import from bitmap): drops
+    // any selection, presses the selection tool, marks the glyph modified,
+    // takes the snapshot, then floats the image at the top-left corner.
     void PlaceFloatingImage(const MonoImage& image);
     void ShiftImageGor(int dx);
 

@@ -113,7 +113,7 @@ void DrawEllipse(MonoImage& image, PixelRect rect, Pen outline, std::optional<Pe
         if (e2 <= dy) { ++y0; --y1; err += dy += a; }
         if (e2 >= dx || 2 * err > dy) { ++x0; --x1; err += dx += b1; }
     } while (x0 <= x1);
-    while (y0 - y1 < b) {  // flat ellipses stop early: finish their tips
+    while (y0 - y1 <= b) {  // flat ellipses stop early: finish their tips
         plot(x0 - 1, y0);
         plot(x1 + 1, y0++);
         plot(x0 - 1, y1);
