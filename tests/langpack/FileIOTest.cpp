@@ -1,0 +1,155 @@
+#include "FileIO.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <dirent.h>
+#include <fstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace glyphora {
+namespace {
+
+class FileIOTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/glyphora-fileio-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override {
+        ::chmod(dir_.c_str(), 0700);
+        const std::string command = "rm -rf '" + dir_ + "'";
+        EXPECT_EQ(std::system(command.c_str()), 0);
+    }
+
+    std::string path(const std::string& name) const { return dir_ + "/" + name; }
+
+    void put(const std::string& name, const std::string& text) const {
+        std::ofstream(path(name), std::ios::binary) << text;
+    }
+
+    std::string contents(const std::string& name) const {
+        FileBytes f = ReadWholeFile(path(name));
+        EXPECT_TRUE(f.ok) << f.error;
+        return std::string(f.bytes.begin(), f.bytes.end());
+    }
+
+    std::vector<std::string> names() const {
+        std::vector<std::string> found;
+        if (DIR* d = ::opendir(dir_.c_str())) {
+            while (dirent* e = ::readdir(d))
+                if (std::string(e->d_name) != "." && std::string(e->d_name) != "..") found.push_back(e->d_name);
+            ::closedir(d);
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+    static std::span<const uint8_t> Bytes(const std::string& text) {
+        return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+    }
+
+    std::string dir_;
+};
+
+TEST_F(FileIOTest, ReadsWholeFilesAndNamesWhatFails) {
+    put("a.smg", std::string("\0\1\2 langpack", 12));
+    FileBytes f = ReadWholeFile(path("a.smg"));
+    ASSERT_TRUE(f.ok) << f.error;
+    EXPECT_EQ(f.bytes.size(), 12u);
+
+    f = ReadWholeFile(path("missing.smg"));
+    EXPECT_FALSE(f.ok);
+    EXPECT_EQ(f.error, "cannot open '" + path("missing.smg") + "': No such file or directory");
+
+    f = ReadWholeFile(dir_);
+    EXPECT_FALSE(f.ok);
+    EXPECT_NE(f.error.find("Is a directory"), std::string::npos) << f.error;
+}
+
+TEST_F(FileIOTest, ReplacesTheFileAndKeepsItsPermissions) {
+    put("a.smg", "old contents");
+    ASSERT_EQ(::chmod(path("a.smg").c_str(), 0640), 0);
+    ASSERT_EQ(WriteFileAtomically(path("a.smg"), Bytes("new")), "");
+    EXPECT_EQ(contents("a.smg"), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(path("a.smg").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(names(), std::vector<std::string>{"a.smg"}) << "no temporary file is left";
+
+    ASSERT_EQ(WriteFileAtomically(path("new.smg"), Bytes("fresh")), "");
+    EXPECT_EQ(contents("new.smg"), "fresh");
+}
+
+TEST_F(FileIOTest, ALinkStaysALink) {
+    put("target.smg", "old");
+    ASSERT_EQ(::symlink("target.smg", path("link.smg").c_str()), 0);
+    ASSERT_EQ(WriteFileAtomically(path("link.smg"), Bytes("new")), "");
+    struct stat st {};
+    ASSERT_EQ(::lstat(path("link.smg").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(contents("target.smg"), "new");
+}
+
+TEST_F(FileIOTest, FailuresLeaveTheOldFileIntact) {
+    put("a.smg", "old contents");
+    // A folder that is a file: nothing can be created in it.
+    std::string error = WriteFileAtomically(path("a.smg") + "/x.smg", Bytes("new"));
+    EXPECT_NE(error.find("Not a directory"), std::string::npos) << error;
+
+    error = WriteFileAtomically(dir_, Bytes("new"));
+    EXPECT_NE(error.find("Is a directory"), std::string::npos) << error;
+    EXPECT_EQ(contents("a.smg"), "old contents");
+    EXPECT_EQ(names(), std::vector<std::string>{"a.smg"});
+}
+
+TEST_F(FileIOTest, ReadOnlyFolder) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root from writing";
+    put("a.smg", "old contents");
+    ASSERT_EQ(::chmod(dir_.c_str(), 0500), 0);
+    const std::string error = WriteFileAtomically(path("a.smg"), Bytes("new"));
+    EXPECT_EQ(error, "cannot save '" + path("a.smg") + "': no temporary file can be made in '" + dir_ +
+                         "': Permission denied");
+    ::chmod(dir_.c_str(), 0700);
+    EXPECT_EQ(contents("a.smg"), "old contents");
+    EXPECT_EQ(names(), std::vector<std::string>{"a.smg"});
+}
+
+// A full disk, simulated by a limit on the file size in a child process: the
+// write fails, the temporary file goes, the old file stays.
+TEST_F(FileIOTest, FullDisk) {
+    put("a.smg", "old contents");
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const std::string error = WriteFileAtomically(path("a.smg"), Bytes(std::string(100000, 'x')));
+        (void)!::write(pipeEnds[1], error.data(), error.size());
+        ::_exit(0);
+    }
+    ::close(pipeEnds[1]);
+    std::string error;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) error.append(buffer, static_cast<std::size_t>(n));
+    ::close(pipeEnds[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+
+    EXPECT_EQ(error, "cannot write '" + path("a.smg") + "': File too large");
+    EXPECT_EQ(contents("a.smg"), "old contents");
+    EXPECT_EQ(names(), std::vector<std::string>{"a.smg"});
+}
+
+}  // namespace
+}  // namespace glyphora

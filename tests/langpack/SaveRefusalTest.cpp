@@ -1,0 +1,92 @@
+// A save that the file form cannot hold is refused with a message naming
+// what is wrong; nothing is produced and the model stays as it was.
+#include "ByteOrder.h"
+#include "LangpackBuilder.h"
+#include "LangpackReader.h"
+#include "LangpackWriter.h"
+#include "ModelExpectations.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace glyphora {
+namespace {
+
+using namespace fixtures;
+
+// A set of `count` glyphs of the given size in intervals of `perInterval` glyphs.
+SetSpec BigSet(uint16_t count, uint16_t perInterval, uint8_t width, uint16_t height) {
+    std::vector<CodeRange> ranges;
+    for (uint16_t first = 0; first < count; first = static_cast<uint16_t>(first + perInterval)) {
+        const uint16_t last = static_cast<uint16_t>(std::min<int>(first + perInterval, count) - 1);
+        ranges.push_back({static_cast<uint16_t>(0x1000 + first), static_cast<uint16_t>(0x1000 + last)});
+    }
+    return PatternSet(height, ranges, {width}, count);
+}
+
+LangpackSpec WithSets(std::vector<SetSpec> sets) {
+    LangpackSpec spec;
+    spec.Languages = {{0x01, 0, 0}};
+    spec.Sets = std::move(sets);
+    return spec;
+}
+
+struct Refusal {
+    const char* name;
+    LangpackSpec spec;
+    std::function<void(TLangpack&)> edit;
+    const char* message;
+};
+
+TEST(BuildSavedImage, RefusesWhatTheFileFormCannotHold) {
+    const Refusal cases[] = {
+        {"width 16", TypicalLangpack(),
+         [](TLangpack& lp) { lp.SymbolTable[1][4].Width = 16; },
+         "glyph 4 of set 2 is 16 pixels wide; at most 15 are allowed"},
+        {"rows that do not match the width", TypicalLangpack(),
+         [](TLangpack& lp) { lp.SymbolTable[3][2].Width = 9; },
+         "glyph 2 of set 4 holds 10 bytes, but a glyph 9 pixels wide and 10 high has 20"},
+        {"glyph offset past 4095", WithSets({BigSet(400, 400, 8, 12)}), nullptr,
+         "glyph 342 of set 1 would start 4104 bytes after the first glyph of its interval; at most 4095 are allowed"},
+        {"DataBase past 65535", WithSets({BigSet(1001, 50, 15, 40)}), nullptr,
+         "the glyphs of interval 17 of set 1 would start 68000 bytes after the set's first glyph"},
+        {"data offset past 65535",
+         WithSets({BigSet(1000, 60, 15, 30), BigSet(1000, 60, 15, 30), MirrorOf(BigSet(1000, 60, 15, 30), 1),
+                   BigSet(10, 10, 8, 8)}),
+         nullptr, "the glyph data of set 4 would start at offset"},
+        {"set 3 with intervals of its own",
+         WithSets({BigSet(10, 10, 8, 8), BigSet(20, 10, 8, 8), BigSet(20, 5, 8, 8)}), nullptr,
+         "set 3 shares the glyphs of set 2 in the file but has other character intervals"},
+        {"an interval's glyphs apart", TypicalLangpack(),
+         [](TLangpack& lp) { lp.SymbolTable[1][10].Interval = 1; },
+         "the glyphs of interval 0 of set 2 do not follow one another (glyph 11 of set 2)"},
+        {"glyph of an interval the set lacks", TypicalLangpack(),
+         [](TLangpack& lp) { lp.SymbolTable[0][0].Interval = 5; },
+         "glyph 0 of set 1 belongs to interval 5, which set 1 does not have"},
+        {"fonts area inside the header", WithSets({}),
+         [](TLangpack& lp) { lp.Header.FontsAddress = lp.Header.LangpackAddress + 100; },
+         "the fonts area at offset 0x64 would overwrite the langpack header"},
+        {"fonts area past the end", WithSets({}),
+         [](TLangpack& lp) { lp.Header.FontsAddress = lp.Header.LangpackAddress + 0x7FFF0000; },
+         "the fonts area at offset 0x7FFF0000 starts past the end of the file"},
+    };
+    for (const Refusal& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<uint8_t> bytes = BuildLangpack(c.spec).Bytes;
+        ReadResult r = ReadLangpack(bytes);
+        ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
+        TLangpack& lp = r.langpack;
+        if (c.edit) c.edit(lp);
+        const TLangpack before = lp;
+
+        const SaveResult saved = BuildSavedImage(lp, bytes);
+        EXPECT_FALSE(saved.ok);
+        EXPECT_NE(saved.message.find(c.message), std::string::npos) << saved.message;
+        EXPECT_TRUE(saved.image.empty());
+        testing_support::ExpectSameStoredModel(before, lp);
+    }
+}
+
+}  // namespace
+}  // namespace glyphora
