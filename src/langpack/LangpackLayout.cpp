@@ -62,12 +62,17 @@ LangpackLayout ComputeLayout(const TLangpack& lp, uint64_t fontsOffset) {
         layout.Sets[k].DescriptorTable = pos;
         pos += 2 * lp.SymbolTable[k].size();
     }
+    // A record's first word is its DataOffset, and the words 00 01 (either
+    // form) and 00 00 (Packed form) end the table instead. Data can only start
+    // that low in a langpack without any glyph; two zero bytes keep them clear.
+    layout.TablesEnd = pos;
+    if (pos == 0 && lp.SetTableForm == TSetTableForm::Packed) pos = 2;
     for (std::size_t k = 0; k < n; ++k) {
         if (!layout.Written[k]) continue;
         // A set No. 7 of its own whose data would start where set No. 2's
         // does (all sets between them without glyph bytes) would read back as
-        // sharing set No. 2; one zero byte keeps it apart.
-        if (k == 6 && pos == layout.Sets[kGeneralSetIndex].Data) ++pos;
+        // sharing set No. 2; zero bytes keep it apart.
+        if (k == 6 && pos == layout.Sets[kGeneralSetIndex].Data) pos += pos == 0 ? 2 : 1;
         layout.Sets[k].Data = pos;
         pos += PlaceGlyphs(lp, k, layout);
     }

@@ -24,6 +24,7 @@ struct LangpackLayout {
     std::vector<bool> Written;                                // false for the copies of set 2
     std::vector<std::vector<uint64_t>> GlyphOffset;           // per set and glyph: bytes after its run's start
     std::vector<std::vector<std::optional<uint64_t>>> DataBase;  // per set and interval slot; empty: keeps its value
+    uint64_t TablesEnd = 0;                                   // after the descriptor tables
     uint64_t RequiredFontSize = 0;
     uint64_t DataEnd = 0;
     uint64_t SetTable = 0;                                    // after the zero padding

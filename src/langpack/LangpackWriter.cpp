@@ -117,7 +117,7 @@ std::vector<uint8_t> WriteIntervals(TLangpack& lp, std::span<const uint8_t> curr
             at += 2;
         }
     }
-    uint64_t dataAt = layout.Sets.empty() ? 0 : layout.Sets[0].Data;
+    uint64_t dataAt = layout.TablesEnd;
     for (std::size_t k = 0; k < n; ++k) {
         if (!layout.Written[k]) continue;
         out.zeros(fonts + dataAt, layout.Sets[k].Data - dataAt);

@@ -291,6 +291,36 @@ TEST(BuildSavedImage, Set7OfItsOwnStaysApartFromSet2) {
     EXPECT_NE(lp.FontSetTable[6].DataOffset, lp.FontSetTable[1].DataOffset);
 }
 
+// Without any glyph the data would start at offset 0 of the fonts area, and
+// a record whose first word is 00 00 (Packed) or 00 01 (either form) ends the
+// table: the writer keeps DataOffset clear of both.
+TEST(BuildSavedImage, SetsWithoutGlyphsStayReadable) {
+    struct Case {
+        const char* name;
+        TSetTableForm form;
+        std::size_t sets;
+    };
+    const Case cases[] = {{"Packed, three empty sets", TSetTableForm::Packed, 3},
+                          {"Framed, seven empty sets, set 7 of its own", TSetTableForm::Framed, 7}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LangpackSpec spec;
+        spec.Languages = {{0x01, 0, 0}};
+        spec.Form = c.form;
+        spec.Sets.assign(c.sets, SetSpec{});
+        spec.Sets[2].SharesTablesOf = 1;
+        BuiltLangpack built = BuildLangpack(spec);
+        // The builder puts every DataOffset at 0; give the records other ones
+        // so the file reads as described.
+        for (std::size_t k = 0; k < c.sets; ++k)
+            StoreBE16(built.Bytes.data() + built.Sets[k].RecordOffset, static_cast<uint16_t>(0x10 + k));
+        TLangpack lp = Read(built.Bytes);
+        ASSERT_EQ(lp.SetCount(), c.sets);
+        ASSERT_FALSE(lp.Set7SharesSet2);
+        SaveAndReread(lp, built.Bytes);
+    }
+}
+
 // A fonts area between other data may not grow: the message gives the excess.
 TEST(BuildSavedImage, FontsAreaInTheMiddleMayNotGrow) {
     // One glyph of width 8 and height 997 in a Packed table: 2 descriptor
