@@ -15,6 +15,9 @@
 
 namespace glyphora::shx {
 
+// Flash files are read, and code groups written, in blocks of this size.
+inline constexpr std::size_t kStreamBufferSize = 524288;
+
 // Failures carry a text naming the file and the reason; empty means success.
 class ExtractInput {
 public:

@@ -15,7 +15,6 @@
 
 namespace glyphora::shx {
 
-inline constexpr std::size_t kStreamBufferSize = 524288;
 inline constexpr std::size_t kMaxRecordLineLength = 255;
 
 class RecordLineReader {

@@ -16,8 +16,8 @@ namespace {
 // The state of one run; it lives only as long as the run.
 class Extraction {
 public:
-    Extraction(const ExtractCallbacks& callbacks, ExtractInput& input, OutputFolder& output)
-        : callbacks_(callbacks), input_(input), output_(output)
+    Extraction(const ExtractCallbacks& callbacks, ExtractInput& input, OutputFolder& output, ExtractBuffers* buffers)
+        : callbacks_(callbacks), input_(input), output_(output), buffers_(buffers)
     {
     }
 
@@ -57,6 +57,7 @@ private:
     const ExtractCallbacks& callbacks_;
     ExtractInput& input_;
     OutputFolder& output_;
+    ExtractBuffers* buffers_;  // null: allocated once the header is accepted
     ExtractResult result_;
 
     std::string basePath_;
@@ -72,7 +73,7 @@ private:
     // Open code-group file and the output buffer in front of it.
     std::unique_ptr<OutputFile> groupFile_;
     std::string groupPath_;
-    std::unique_ptr<uint8_t[]> outputBuffer_;
+    uint8_t* outputBuffer_ = nullptr;  // kStreamBufferSize bytes
     std::size_t outputFill_ = 0;
 };
 
@@ -132,9 +133,13 @@ bool Extraction::ReadHeader(SuperfileHeader& header)
 
 void Extraction::ReadCodeGroups(const SuperfileHeader& header)
 {
-    auto inputBuffer = std::make_unique_for_overwrite<uint8_t[]>(kStreamBufferSize);
-    outputBuffer_ = std::make_unique_for_overwrite<uint8_t[]>(kStreamBufferSize);
-    RecordLineReader reader(input_, std::span<uint8_t, kStreamBufferSize>(inputBuffer.get(), kStreamBufferSize),
+    std::unique_ptr<ExtractBuffers> ownBuffers;
+    if (!buffers_) {
+        ownBuffers = std::make_unique<ExtractBuffers>();
+        buffers_ = ownBuffers.get();
+    }
+    outputBuffer_ = buffers_->output().data();
+    RecordLineReader reader(input_, buffers_->input(),
                             [this](std::size_t bytes) {
                                 position_ += bytes;
                                 Progress();
@@ -258,7 +263,7 @@ Extraction::S3Outcome Extraction::ParseS3Record(std::string_view line)
     std::size_t remaining = count - 5;
     while (remaining > 0) {
         const std::size_t chunk = std::min(remaining, kStreamBufferSize - outputFill_);
-        uint8_t* out = outputBuffer_.get() + outputFill_;
+        uint8_t* out = outputBuffer_ + outputFill_;
         for (std::size_t k = 0; k < chunk; ++k) {
             const uint8_t value = HexByte(digits[2 * k], digits[2 * k + 1]);
             out[k] = value;
@@ -278,7 +283,7 @@ bool Extraction::FlushOutput()
 {
     std::string error;
     const std::size_t written =
-        groupFile_->write(std::span<const uint8_t>(outputBuffer_.get(), outputFill_), error);
+        groupFile_->write(std::span<const uint8_t>(outputBuffer_, outputFill_), error);
     const bool complete = written == outputFill_;
     outputFill_ = 0;
     if (!complete)
@@ -377,9 +382,9 @@ ExtractResult ShxExtractor::SplitSHX(const std::string& flashPath)
     return SplitSHX(*input, output);
 }
 
-ExtractResult ShxExtractor::SplitSHX(ExtractInput& input, OutputFolder& output)
+ExtractResult ShxExtractor::SplitSHX(ExtractInput& input, OutputFolder& output, ExtractBuffers* buffers)
 {
-    return Extraction(callbacks_, input, output).Run();
+    return Extraction(callbacks_, input, output, buffers).Run();
 }
 
 }  // namespace glyphora::shx

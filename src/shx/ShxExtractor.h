@@ -11,6 +11,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -67,6 +69,27 @@ struct ExtractResult {
     bool errorReported() const { return error != ExtractError::None; }
 };
 
+// The input and output buffers of a run. A run allocates its own unless it is
+// handed these, which lets a caller doing many runs (the fuzzer) keep them.
+class ExtractBuffers {
+public:
+    ExtractBuffers()
+        : input_(std::make_unique_for_overwrite<uint8_t[]>(kStreamBufferSize)),
+          output_(std::make_unique_for_overwrite<uint8_t[]>(kStreamBufferSize))
+    {
+    }
+    std::span<uint8_t, kStreamBufferSize> input() { return Whole(input_); }
+    std::span<uint8_t, kStreamBufferSize> output() { return Whole(output_); }
+
+private:
+    static std::span<uint8_t, kStreamBufferSize> Whole(const std::unique_ptr<uint8_t[]>& block)
+    {
+        return std::span<uint8_t, kStreamBufferSize>(block.get(), kStreamBufferSize);
+    }
+    std::unique_ptr<uint8_t[]> input_;
+    std::unique_ptr<uint8_t[]> output_;
+};
+
 class ShxExtractor {
 public:
     explicit ShxExtractor(ExtractCallbacks callbacks = {}) : callbacks_(std::move(callbacks)) {}
@@ -75,7 +98,7 @@ public:
     ExtractResult SplitSHX(const std::string& flashPath);
 
     // The same over any input and output; the output paths are built from input.path().
-    ExtractResult SplitSHX(ExtractInput& input, OutputFolder& output);
+    ExtractResult SplitSHX(ExtractInput& input, OutputFolder& output, ExtractBuffers* buffers = nullptr);
 
 private:
     ExtractCallbacks callbacks_;

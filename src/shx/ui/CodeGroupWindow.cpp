@@ -58,6 +58,7 @@ CodeGroupWindow::CodeGroupWindow(QWidget* parent) : QDialog(parent)
     grid_->verticalHeader()->setDefaultSectionSize(18);
     grid_->verticalHeader()->setMinimumSectionSize(18);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid_->horizontalHeader()->setMinimumSectionSize(8);  // the number column is only 20 wide
     for (int column = 0; column < shx::kCodeGroupColumns; ++column)
         grid_->setColumnWidth(column, kColumnWidths[column]);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
