@@ -1,0 +1,64 @@
+// Any bytes: the reader refuses or reads them; what it reads, a save must
+// either refuse with a message or write so that it reads back as the same
+// sets, and a second save must give the same bytes.
+#include "LangpackReader.h"
+#include "LangpackWriter.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using namespace glyphora;
+
+[[noreturn]] void Fail(const char* what) {
+    std::fprintf(stderr, "fuzz_langpack_reader: %s\n", what);
+    std::abort();
+}
+
+void ExpectSameSets(const TLangpack& a, const TLangpack& b) {
+    if (a.SetCount() != b.SetCount()) Fail("the saved file has another number of sets");
+    if (a.Set7SharesSet2 != b.Set7SharesSet2) Fail("set 7 shares set 2 in one file only");
+    for (std::size_t k = 0; k < a.SetCount(); ++k) {
+        const TFontSetEntry& x = a.FontSetTable[k];
+        const TFontSetEntry& y = b.FontSetTable[k];
+        if (x.Height != y.Height || x.IntervalCount != y.IntervalCount || x.SymbolCount != y.SymbolCount ||
+            x.Extra1 != y.Extra1 || x.Extra2 != y.Extra2 || x.Extra3 != y.Extra3)
+            Fail("a set record changed");
+        for (std::size_t j = 0; j < a.IntervalTable[k].size(); ++j) {
+            const TCharInterval& p = a.IntervalTable[k][j];
+            const TCharInterval& q = b.IntervalTable[k][j];
+            if (p.FirstCode != q.FirstCode || p.LastCode != q.LastCode || p.FirstIndex != q.FirstIndex)
+                Fail("an interval changed");
+        }
+        for (std::size_t s = 0; s < a.SymbolTable[k].size(); ++s) {
+            const Symbols& g = a.SymbolTable[k][s];
+            const Symbols& h = b.SymbolTable[k][s];
+            if (g.Code != h.Code || g.Width != h.Width || g.Data != h.Data) Fail("a glyph changed");
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    const std::span<const uint8_t> bytes(data, size);
+    ReadResult read = ReadLangpack(bytes);
+    if (read.status != ReadStatus::Ok) {
+        if (read.status == ReadStatus::Malformed && read.message.empty()) Fail("a refusal without a message");
+        return 0;
+    }
+    TLangpack& lp = read.langpack;
+    const SaveResult saved = BuildSavedImage(lp, bytes);
+    if (!saved.ok) {
+        if (saved.message.empty()) Fail("a refused save without a message");
+        return 0;
+    }
+    const ReadResult reread = ReadLangpack(saved.image);
+    if (reread.status != ReadStatus::Ok) Fail("the saved file does not read");
+    ExpectSameSets(lp, reread.langpack);
+
+    const SaveResult again = BuildSavedImage(lp, saved.image);
+    if (!again.ok || again.image != saved.image) Fail("a second save gives other bytes");
+    return 0;
+}
