@@ -23,13 +23,13 @@ std::string HexCode(uint16_t code) {
 }
 
 // Where a table or glyph of the fonts area lies in the file, refusing any
-// place outside it.
-uint64_t Place(std::span<const uint8_t> file, uint64_t fontsOffset, uint64_t offset, uint64_t length,
-               const std::string& what) {
+// place outside it. The name of what lies there is only made for the message.
+template <typename Name>
+uint64_t Place(std::span<const uint8_t> file, uint64_t fontsOffset, uint64_t offset, uint64_t length, Name&& what) {
     const uint64_t at = fontsOffset + offset;
     if (!Fits(file, at, length))
-        throw LangpackFormatError(what + " lies outside the file (offset " + HexOffset(at) + ", " + std::to_string(length) +
-                                  " bytes; the file has " + std::to_string(file.size()) + ")");
+        throw LangpackFormatError(what() + " lies outside the file (offset " + HexOffset(at) + ", " +
+                                  std::to_string(length) + " bytes; the file has " + std::to_string(file.size()) + ")");
     return at;
 }
 
@@ -83,7 +83,7 @@ void ReadSetGlyphs(std::span<const uint8_t> file, uint64_t fontsOffset, TLangpac
     intervals.resize(1u + set.IntervalCount);
     if (set.IntervalCount > 0) {
         const uint64_t at = Place(file, fontsOffset, set.IntervalTableOffset, kIntervalRecordSize * set.IntervalCount,
-                                  "the interval table of " + SetName(k));
+                                  [k] { return "the interval table of " + SetName(k); });
         ByteCursor c(file, static_cast<std::size_t>(at));
         for (std::size_t j = 1; j < intervals.size(); ++j) {
             intervals[j].FirstCode = c.word();
@@ -112,7 +112,7 @@ void ReadSetGlyphs(std::span<const uint8_t> file, uint64_t fontsOffset, TLangpac
     if (count == 0) return;
 
     const uint64_t descriptors = Place(file, fontsOffset, set.DescriptorTableOffset, 2ull * count,
-                                       "the descriptor table of " + SetName(k));
+                                       [k] { return "the descriptor table of " + SetName(k); });
     ByteCursor c(file, static_cast<std::size_t>(descriptors));
     for (Symbols& g : glyphs) {
         const uint16_t word = c.word();
@@ -125,8 +125,8 @@ void ReadSetGlyphs(std::span<const uint8_t> file, uint64_t fontsOffset, TLangpac
         Symbols& g = glyphs[s];
         const uint64_t offset = setData + intervals[g.Interval].DataBase + g.Offset;
         const std::size_t size = GlyphDataSize(g.Width, set.Height);
-        const uint64_t at =
-            Place(file, fontsOffset, offset, size, "glyph " + std::to_string(s) + " of " + SetName(k));
+        const uint64_t at = Place(file, fontsOffset, offset, size,
+                                  [k, s] { return "glyph " + std::to_string(s) + " of " + SetName(k); });
         g.Data = InvertRows(file.subspan(static_cast<std::size_t>(at), size));
         g.Preview.Width = g.Width;
         g.Preview.Height = set.Height;

@@ -1,0 +1,118 @@
+// Reading and saving the large fixture (16 sets, 1000 glyphs in the main
+// sets), against two baselines measured in the same run: reading the same
+// file from disk into memory, and copying its bytes. Prints each time and its
+// ratio to the baselines; the aim is under 5 ms for each operation.
+#include "FileIO.h"
+#include "LangpackBuilder.h"
+#include "LangpackReader.h"
+#include "LangpackWriter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace glyphora;
+
+const std::vector<uint8_t>& LargeBytes() {
+    static const std::vector<uint8_t> bytes = fixtures::BuildLangpack(fixtures::LargeLangpack()).Bytes;
+    return bytes;
+}
+
+const std::string& LargeFile() {
+    static const std::string path = [] {
+        char name[] = "/tmp/glyphora-bench-XXXXXX";
+        const int fd = ::mkstemp(name);
+        if (fd < 0) std::abort();
+        ::close(fd);
+        if (!WriteFileAtomically(name, LargeBytes()).empty()) std::abort();
+        return std::string(name);
+    }();
+    return path;
+}
+
+void BaselineReadFile(benchmark::State& state) {
+    for (auto _ : state) {
+        FileBytes f = ReadWholeFile(LargeFile());
+        benchmark::DoNotOptimize(f.bytes.data());
+    }
+}
+
+void BaselineCopyBytes(benchmark::State& state) {
+    const std::vector<uint8_t>& bytes = LargeBytes();
+    for (auto _ : state) {
+        std::vector<uint8_t> copy(bytes.size());
+        std::memcpy(copy.data(), bytes.data(), bytes.size());
+        benchmark::DoNotOptimize(copy.data());
+    }
+}
+
+void ReadLargeLangpack(benchmark::State& state) {
+    const std::vector<uint8_t>& bytes = LargeBytes();
+    for (auto _ : state) {
+        ReadResult r = ReadLangpack(bytes);
+        if (r.status != ReadStatus::Ok) state.SkipWithError(r.message.c_str());
+        benchmark::DoNotOptimize(r.langpack.FontSetTable.data());
+    }
+}
+
+void SaveLargeLangpack(benchmark::State& state) {
+    const std::vector<uint8_t>& bytes = LargeBytes();
+    ReadResult r = ReadLangpack(bytes);
+    // A save leaves the model as a later save finds it, so the same model is saved each time.
+    for (auto _ : state) {
+        SaveResult saved = BuildSavedImage(r.langpack, bytes);
+        if (!saved.ok) state.SkipWithError(saved.message.c_str());
+        benchmark::DoNotOptimize(saved.image.data());
+    }
+}
+
+BENCHMARK(BaselineReadFile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BaselineCopyBytes)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadLargeLangpack)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SaveLargeLangpack)->Unit(benchmark::kMicrosecond);
+
+// Keeps the mean real time per iteration of every benchmark for the ratios.
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.iterations > 0 && !run.error_occurred)
+                seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / 1e6;  // reported in microseconds
+    }
+    std::map<std::string, double> seconds;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    ::unlink(LargeFile().c_str());
+
+    const auto& t = reporter.seconds;
+    if (!t.count("BaselineReadFile") || !t.count("BaselineCopyBytes")) return 0;
+    const double file = t.at("BaselineReadFile");
+    const double copy = t.at("BaselineCopyBytes");
+    std::printf("\nlarge fixture: %zu bytes\n", LargeBytes().size());
+    std::printf("%-20s %10s %14s %14s %8s\n", "operation", "ms", "x read file", "x copy bytes", "< 5 ms");
+    bool allFast = true;
+    for (const char* name : {"BaselineReadFile", "BaselineCopyBytes", "ReadLargeLangpack", "SaveLargeLangpack"}) {
+        if (!t.count(name)) continue;
+        const double s = t.at(name);
+        const bool fast = s < 0.005;
+        if (std::strncmp(name, "Baseline", 8) != 0) allFast = allFast && fast;
+        std::printf("%-20s %10.3f %14.1f %14.1f %8s\n", name, s * 1e3, s / file, s / copy, fast ? "yes" : "NO");
+    }
+    return allFast ? 0 : 1;
+}
