@@ -43,8 +43,8 @@ protected:
     RecordingHost host;
     GlyphEditor ed{&host};
 
-    void load(std::initializer_list<std::string_view> rows) {
-        const MonoImage image = picture(rows);
+    void load(std::initializer_list<std::string_view> rows) { load(picture(rows)); }
+    void load(const MonoImage& image) {
         ed.SetGlyphHeight(image.height());
         ed.LoadSymb(glyphOf(image));
         ed.NoEditingImage();  // as the window's "Save the current symbol?" leaves it

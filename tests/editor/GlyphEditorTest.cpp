@@ -162,8 +162,7 @@ TEST_F(EditorTest, LinePreviewInvertsForInkAndIsInvisibleForPaper) {
 }
 
 TEST_F(EditorTest, EraserShowsItsSquareAndErasesIt) {
-    std::initializer_list<std::string_view> full = {"############", "############", "############", "############",
-                                                    "############", "############", "############", "############"};
+    const MonoImage full(12, 8, Pixel::Ink);
     load(full);
     ed.setTool(Tool::Eraser);
     move(1, 1);  // the square from (-3, -3) to (6, 6), clipped by the glyph

@@ -27,15 +27,5 @@ TEST(MonoImage, DrawAgreesWithPixelCopyAtEveryOffset) {
     }
 }
 
-TEST(MonoImage, CopyReadsPaperOutsideAndResizeKeepsTheOverlap) {
-    const MonoImage image = test::picture({"#..#", ".##.", "#..#"});
-    EXPECT_EQ(test::show(image.copy(-1, 1, 3, 3)), test::show({"..#", ".#.", "..."}));
-    MonoImage grown = image;
-    grown.resize(6, 4);
-    EXPECT_EQ(test::show(grown), test::show({"#..#..", ".##...", "#..#..", "......"}));
-    grown.resize(2, 2);
-    EXPECT_EQ(test::show(grown), test::show({"#.", ".#"}));
-}
-
 }  // namespace
 }  // namespace glyphora

@@ -31,25 +31,6 @@ TEST(Raster, LineStopsOneShortOfItsEnd) {
     }
 }
 
-TEST(Raster, RectangleOutlineAndInteriorAreDisjoint) {
-    MonoImage image = picture({"......", "......", "......", "......"});
-    DrawRectangle(image, {1, 0, 5, 4}, Pen{Pixel::Ink}, Pen{Pixel::Paper});
-    EXPECT_EQ(show(image), show({".####.", ".#..#.", ".#..#.", ".####."}));
-    MonoImage inverse(6, 4, Pixel::Ink);
-    DrawRectangle(inverse, {1, 0, 5, 4}, Pen{Pixel::Paper}, Pen{Pixel::Ink});
-    EXPECT_EQ(show(inverse), show({"#....#", "#.##.#", "#.##.#", "#....#"}));
-}
-
-TEST(Raster, SmallEllipsesAreRound) {
-    MonoImage three(3, 3), five(5, 5), filled(5, 5);
-    DrawEllipse(three, {0, 0, 3, 3}, Pen{Pixel::Ink});
-    DrawEllipse(five, {0, 0, 5, 5}, Pen{Pixel::Ink});
-    DrawEllipse(filled, {0, 0, 5, 5}, Pen{Pixel::Ink}, Pen{Pixel::Ink});
-    EXPECT_EQ(show(three), show({".#.", "#.#", ".#."}));
-    EXPECT_EQ(show(five), show({".###.", "#...#", "#...#", "#...#", ".###."}));
-    EXPECT_EQ(show(filled), show({".###.", "#####", "#####", "#####", ".###."}));
-}
-
 // Every size a glyph allows: the outline stays in its box, touches all four
 // sides, leaves no row or column of the box empty and is mirror-symmetric.
 TEST(Raster, EllipseFitsItsBoxSymmetricallyAtEverySize) {

@@ -59,17 +59,6 @@ TEST_F(SelectionTest, GrabWithoutMovingLiftsButChangesNoPixel) {
     EXPECT_EQ(host.status[2], "");
 }
 
-TEST_F(SelectionTest, MovingADrawnSelectionLeavesPaperBehind) {
-    loadBlock();
-    selectBlock();
-    press(0, 0);
-    move(4, 3);
-    release(4, 3);
-    ed.FalseGoBegin();
-    EXPECT_EQ(committed(), blockMoved);
-    EXPECT_EQ(canvas(), blockMoved);
-}
-
 TEST_F(SelectionTest, SelectionPushedPastTheEdgeComesBack) {
     loadBlock();
     selectBlock();
@@ -135,7 +124,7 @@ TEST_F(SelectionTest, LoadingAnotherGlyphDropsTheSelection) {
     EXPECT_EQ(committed(), show({"....", "...."}));
 }
 
-TEST_F(SelectionTest, SelectAllThenClearWhitensEverything) {
+TEST_F(SelectionTest, SelectAllThenClearWhitensEverythingUndoably) {
     loadBlock();
     ed.SelectAll();
     EXPECT_EQ(host.status[2], "Select: 8x6");
@@ -145,12 +134,6 @@ TEST_F(SelectionTest, SelectAllThenClearWhitensEverything) {
     EXPECT_FALSE(ed.SelectionActive());
     EXPECT_EQ(committed(), show(MonoImage(8, 6)));
     EXPECT_EQ(canvas(), committed());
-}
-
-TEST_F(SelectionTest, ClearWithoutSelectionWhitensTheGlyph) {
-    loadBlock();
-    ed.Clear();
-    EXPECT_EQ(committed(), show(MonoImage(8, 6)));
     ed.UndoCommand();
     EXPECT_EQ(committed(), show({"##......", "##......", "........", "........", "........", "........"}));
 }

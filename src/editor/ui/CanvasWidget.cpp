@@ -46,7 +46,11 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     const MonoImage& canvas = editor_->CanvasImage();
     // Only the glyph rows the damaged area touches are converted and scaled.
     const QRect damaged = event->rect().intersected(rect());
-    if (damaged.isEmpty() || canvas.isEmpty()) return;
+    if (damaged.isEmpty()) return;
+    // Between a size change and the glyph that follows it the picture may not
+    // cover the control; what it leaves is shown as paper.
+    if (canvas.width() * zoom < width() || canvas.height() * zoom < height()) painter.fillRect(damaged, Qt::white);
+    if (canvas.isEmpty()) return;
     const int top = damaged.top() / zoom;
     const int bottom = std::min(canvas.height(), damaged.bottom() / zoom + 1);
     if (bottom <= top) return;

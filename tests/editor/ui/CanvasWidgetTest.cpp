@@ -14,8 +14,8 @@ protected:
     GlyphEditor ed;
     std::unique_ptr<CanvasWidget> widget;
 
-    void open(std::initializer_list<std::string_view> rows, int zoom) {
-        const MonoImage image = picture(rows);
+    void open(std::initializer_list<std::string_view> rows, int zoom) { open(picture(rows), zoom); }
+    void open(const MonoImage& image, int zoom) {
         ed.SetGlyphHeight(image.height());
         ed.LoadSymb(glyphOf(image));
         while (ed.ZoomFactor() < zoom) ed.ZoomIn();
@@ -94,10 +94,7 @@ TEST_F(CanvasWidgetTest, RightButtonCancelsAndMiddleButtonIsIgnored) {
 }
 
 TEST_F(CanvasWidgetTest, LeavingTheCanvasTakesTheEraserSquareAway) {
-    open({"################", "################", "################", "################", "################",
-          "################", "################", "################", "################", "################",
-          "################", "################"},
-         8);
+    open(MonoImage(16, 12, Pixel::Ink), 8);
     const std::string full = canvas();
     ed.setTool(Tool::Eraser);
     QTest::mouseMove(widget.get(), centre(8, 6));
