@@ -21,7 +21,7 @@ TEST_P(DumpOfFixture, MatchesWhatTheBuilderPutIn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, DumpOfFixture, ::testing::ValuesIn(AllFixtures()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& p) { return p.param.name; });
 
 TEST(Dump, LargeLangpackStaysSmallInMemory) {
     TempDir dir;
@@ -29,7 +29,7 @@ TEST(Dump, LargeLangpackStaysSmallInMemory) {
     WriteBytes(path, fixtures::BuildLangpack(fixtures::LargeLangpack()).Bytes);
     const RunResult r = Tool({"dump", path});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_GT(r.out.size(), 1'000'000u);
+    EXPECT_GT(r.out.size(), 500'000u);
     EXPECT_LT(r.maxResidentKiB, 20 * 1024) << "peak resident memory of dump";
     std::printf("dump of the large fixture: %zu bytes of JSON, peak memory %ld KiB\n", r.out.size(),
                 r.maxResidentKiB);

@@ -70,7 +70,7 @@ TEST_P(ResaveOfFixture, KeepsEveryGlyphAndIsStable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, ResaveOfFixture, ::testing::ValuesIn(AllFixtures()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& p) { return p.param.name; });
 
 }  // namespace
 }  // namespace glyphora::testing

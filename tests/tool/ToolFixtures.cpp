@@ -62,6 +62,7 @@ std::vector<NamedFixture> AllFixtures() {
     all.push_back({"framed_no_end_word", Framed(SetTableEnd::None, {})});
     all.push_back({"packed_marker", Packed(SetTableEnd::Marker, {1, 2, 3, 4, 5, 6})});
     all.push_back({"packed_word_0001", Packed(SetTableEnd::Word0001, {9, 8, 7, 6}), false});
+    all.push_back({"packed_no_end_word", Packed(SetTableEnd::None, {}), false});
     all.push_back({"odd_values", OddValues()});
     all.push_back({"seven_sets", SevenSets()});
 
@@ -76,8 +77,8 @@ std::vector<NamedFixture> AllFixtures() {
     all.push_back({"gaps_and_lead", gaps, false});
 
     LangpackSpec empty;
-    empty.Form = TSetTableForm::Packed;
     empty.End = SetTableEnd::Word0001;
+    empty.AfterEnd = {0xAA, 0xBB};
     all.push_back({"no_languages_no_sets", empty});
     return all;
 }

@@ -34,7 +34,7 @@ namespace {
 
 }  // namespace
 
-RunResult Run(const std::string& program, const std::vector<std::string>& args,
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
               const RunOptions& options) {
     int outPipe[2];
     int errPipe[2];
@@ -85,7 +85,7 @@ RunResult Run(const std::string& program, const std::vector<std::string>& args,
 }
 
 RunResult Tool(const std::vector<std::string>& args, const RunOptions& options) {
-    return Run(GLYPHORA_TOOL, args, options);
+    return RunProgram(GLYPHORA_TOOL, args, options);
 }
 
 }  // namespace glyphora::testing

@@ -21,7 +21,7 @@ struct RunOptions {
     std::optional<uint64_t> fileSizeLimit;
 };
 
-RunResult Run(const std::string& program, const std::vector<std::string>& args,
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
               const RunOptions& options = {});
 
 // The command-line tool under test.
