@@ -37,7 +37,7 @@ bool RecordLineReader::ExhaustedAfterRefill()
     return fill_ == 0;
 }
 
-RecordLineReader::Result RecordLineReader::ReadRecordLine(std::string_view& line)
+RecordLineReader::Result RecordLineReader::ReadRecordLineAcrossBlocks(std::string_view& line)
 {
     if (failed_)
         return Result::ReadError;

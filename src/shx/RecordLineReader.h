@@ -7,11 +7,16 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace glyphora::shx {
 
@@ -31,13 +36,48 @@ public:
                      std::function<void(std::size_t)> onBlockRead);
 
     // The view stays valid until the next call.
-    Result ReadRecordLine(std::string_view& line);
+    Result ReadRecordLine(std::string_view& line)
+    {
+        // Nearly every line lies whole in the buffer with room to spare; only
+        // lines near a block's end, the text's end or a fault go the long way.
+        if (!skipLineFeed_ && position_ + kMaxRecordLineLength + 2 <= fill_) {
+            const char* begin = reinterpret_cast<const char*>(buffer_.data()) + position_;
+            const std::size_t length = FindCarriageReturn(begin);
+            if (length <= kMaxRecordLineLength) {
+                line = std::string_view(begin, length);
+                position_ += length + 1;
+                if (buffer_[position_] == '\n')
+                    ++position_;
+                ++lineNumber_;
+                return Result::Line;
+            }
+        }
+        return ReadRecordLineAcrossBlocks(line);
+    }
 
     // 1-based number of the line last handed out, counted from the first line after the header.
     uint64_t lineNumber() const { return lineNumber_; }
     const std::string& error() const { return error_; }
 
 private:
+    // Index of the first CR among the 256 characters from `text`, or 256.
+    static std::size_t FindCarriageReturn(const char* text)
+    {
+#if defined(__SSE2__)
+        const __m128i cr = _mm_set1_epi8('\r');
+        for (std::size_t at = 0; at <= kMaxRecordLineLength; at += 16) {
+            const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
+            const int hits = _mm_movemask_epi8(_mm_cmpeq_epi8(chars, cr));
+            if (hits != 0)
+                return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits)));
+        }
+        return kMaxRecordLineLength + 1;
+#else
+        const void* cr = std::memchr(text, '\r', kMaxRecordLineLength + 1);
+        return cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - text) : kMaxRecordLineLength + 1;
+#endif
+    }
+    Result ReadRecordLineAcrossBlocks(std::string_view& line);
     bool RefillInput();
     // True when no byte is left in the buffer and the input has ended (or failed).
     bool ExhaustedAfterRefill();

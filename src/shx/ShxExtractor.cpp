@@ -263,12 +263,7 @@ Extraction::S3Outcome Extraction::ParseS3Record(std::string_view line)
     std::size_t remaining = count - 5;
     while (remaining > 0) {
         const std::size_t chunk = std::min(remaining, kStreamBufferSize - outputFill_);
-        uint8_t* out = outputBuffer_ + outputFill_;
-        for (std::size_t k = 0; k < chunk; ++k) {
-            const uint8_t value = HexByte(digits[2 * k], digits[2 * k + 1]);
-            out[k] = value;
-            sum += value;
-        }
+        sum += DecodeHexPairs(digits, chunk, outputBuffer_ + outputFill_);
         outputFill_ += chunk;
         digits += 2 * chunk;
         remaining -= chunk;

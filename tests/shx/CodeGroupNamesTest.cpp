@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace glyphora::shx {
 namespace {
@@ -86,6 +89,30 @@ TEST(HexByte, DecodesDigitsAndEverythingElseByTheSameRule)
     };
     for (const auto& c : cases)
         EXPECT_EQ(HexByte(c.pair[0], c.pair[1]), c.value) << c.pair;
+}
+
+TEST(HexByte, BlockDecodingAgreesWithPairDecodingForEveryPair)
+{
+    // Every pair of byte values once, decoded in runs of every length up to 40
+    // pairs, so both the sixteen-pair steps and the tails are covered.
+    std::string text;
+    for (unsigned first = 0; first < 256; ++first)
+        for (unsigned second = 0; second < 256; ++second) {
+            text += static_cast<char>(first);
+            text += static_cast<char>(second);
+        }
+    std::vector<uint8_t> out(text.size() / 2);
+    std::size_t pair = 0;
+    for (std::size_t run = 0; pair < out.size(); run = (run + 1) % 41) {
+        const std::size_t count = std::min(run, out.size() - pair);
+        unsigned expectedSum = 0;
+        for (std::size_t k = 0; k < count; ++k)
+            expectedSum += HexByte(text[2 * (pair + k)], text[2 * (pair + k) + 1]);
+        ASSERT_EQ(DecodeHexPairs(text.data() + 2 * pair, count, out.data() + pair), expectedSum) << pair;
+        pair += count;
+    }
+    for (std::size_t k = 0; k < out.size(); ++k)
+        ASSERT_EQ(out[k], HexByte(text[2 * k], text[2 * k + 1])) << k;
 }
 
 TEST(SuperfileHeader, SignatureMustBeExactAndZeroEnded)
