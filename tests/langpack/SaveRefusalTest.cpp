@@ -68,7 +68,9 @@ TEST(BuildSavedImage, RefusesWhatTheFileFormCannotHold) {
          [](TLangpack& lp) { lp.Header.FontsAddress = lp.Header.LangpackAddress + 100; },
          "the fonts area at offset 0x64 would overwrite the langpack header"},
         {"fonts area past the end", WithSets({}),
-         [](TLangpack& lp) { lp.Header.FontsAddress = lp.Header.LangpackAddress + 0x7FFF0000; },
+         [](TLangpack& lp) {
+             lp.Header.FontsAddress = static_cast<int32_t>(static_cast<uint32_t>(lp.Header.LangpackAddress) + 0x7FFF0000u);
+         },
          "the fonts area at offset 0x7FFF0000 starts past the end of the file"},
     };
     for (const Refusal& c : cases) {
