@@ -1,6 +1,7 @@
 // "set-glyph" and "set-height" change exactly what they name, read back with the codec.
 #include "GlyphCoding.h"
 #include "LangpackReader.h"
+#include "ToolFixtures.h"
 #include "ToolTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -120,6 +121,32 @@ TEST_P(SetHeight, AddsEmptyRowsOrDropsTheBottomOnes) {
 INSTANTIATE_TEST_SUITE_P(Cases, SetHeight,
                          ::testing::Values(HeightChange{4, 12}, HeightChange{1, 5}, HeightChange{2, 14},
                                            HeightChange{2, 1}, HeightChange{4, 255}));
+
+TEST(SetHeight, SetsShowingSet2FollowItsHeight) {
+    fixtures::LangpackSpec spec;
+    for (const NamedFixture& f : AllFixtures()) {
+        if (f.name == "seven_sets") spec = f.spec;
+    }
+    TempDir dir;
+    const std::string path = dir.file("lp.smg");
+    WriteBytes(path, fixtures::BuildLangpack(spec).Bytes);
+    ASSERT_TRUE(ReadBack(path).Set7SharesSet2);
+
+    const RunResult refused = Tool({"set-height", path, "--set", "7", "--height", "9"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, path + ": set 7 shows the glyphs of set 2 and is saved from them; change set 2 instead\n");
+
+    const RunResult r = Tool({"set-height", path, "--set", "2", "--height", "13"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const TLangpack after = ReadBack(path);
+    for (int k : {1, 2, 6}) {
+        EXPECT_EQ(after.FontSetTable[static_cast<std::size_t>(k)].Height, 13) << "set " << k + 1;
+        const auto& glyphs = after.SymbolTable[static_cast<std::size_t>(k)];
+        for (std::size_t s = 0; s < glyphs.size(); ++s) {
+            EXPECT_EQ(glyphs[s].Data, after.SymbolTable[1][s].Data) << "set " << k + 1 << " glyph " << s;
+        }
+    }
+}
 
 }  // namespace
 }  // namespace glyphora::testing

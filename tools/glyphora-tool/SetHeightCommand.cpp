@@ -10,13 +10,6 @@ namespace {
 
 constexpr int kMaxHeight = 255;
 
-void ChangeHeight(TLangpack& lp, int setIndex, int height) {
-    TFontSetEntry& set = lp.FontSetTable[static_cast<std::size_t>(setIndex)];
-    const int oldHeight = set.Height;
-    set.Height = static_cast<uint16_t>(height);
-    ResizeSets(lp, setIndex, oldHeight);
-}
-
 }  // namespace
 
 int runSetHeight(const QStringList& args) {
@@ -44,17 +37,11 @@ int runSetHeight(const QStringList& args) {
     if (RefuseSharedSet(doc, setIndex)) {
         return kExitError;
     }
-    ChangeHeight(doc.lp, setIndex, height);
-    // Sets 3 and (when shared) 7 are saved from set 2's glyphs; a record of
-    // theirs with the old height would read those glyphs with the wrong rows.
-    if (setIndex == 1) {
-        if (doc.lp.SetCount() >= 3) {
-            ChangeHeight(doc.lp, 2, height);
-        }
-        if (doc.lp.Set7SharesSet2) {
-            ChangeHeight(doc.lp, 6, height);
-        }
-    }
+    TFontSetEntry& set = doc.lp.FontSetTable[static_cast<std::size_t>(setIndex)];
+    const int oldHeight = set.Height;
+    set.Height = static_cast<uint16_t>(height);
+    // The save makes the sets that show set 2's glyphs follow its new height.
+    ResizeSets(doc.lp, setIndex, oldHeight);
     return SaveLangpack(doc);
 }
 
