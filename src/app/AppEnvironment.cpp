@@ -1,0 +1,28 @@
+#include "AppEnvironment.h"
+
+#include "Settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace glyphora {
+
+QString SettingsLocation(const QString& programDir) {
+    const QString besideExecutable = programDir + QString::fromLatin1(kSettingsFileName);
+    const QFileInfo existing(besideExecutable);
+    if (existing.exists() ? existing.isWritable() : QFileInfo(programDir).isWritable()) return besideExecutable;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(config).filePath(QStringLiteral("Glyphora/") + QString::fromLatin1(kSettingsFileName));
+}
+
+AppEnvironment DefaultEnvironment() {
+    AppEnvironment env;
+    env.programDir = QCoreApplication::applicationDirPath();
+    if (!env.programDir.endsWith(QLatin1Char('/'))) env.programDir += QLatin1Char('/');
+    env.settingsPath = SettingsLocation(env.programDir);
+    return env;
+}
+
+}  // namespace glyphora

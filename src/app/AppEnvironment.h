@@ -1,0 +1,26 @@
+// Where the program finds its files, and the seams tests replace.
+#pragma once
+
+#include "MessageBoxes.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace glyphora {
+
+struct AppEnvironment {
+    QString programDir;    // the executable's folder, ending in '/'
+    QString settingsPath;  // Glyphora.ini
+    // Null: modal QMessageBoxes owned by the main window.
+    std::shared_ptr<MessageBoxes> messageBoxes;
+};
+
+// Glyphora.ini beside the executable when that folder can be written,
+// otherwise in the user's configuration folder (…/Glyphora/Glyphora.ini).
+QString SettingsLocation(const QString& programDir);
+
+// The environment of the running executable.
+AppEnvironment DefaultEnvironment();
+
+}  // namespace glyphora

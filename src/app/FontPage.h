@@ -1,0 +1,58 @@
+// The page "Font": the canvas in its scrolling pane (ScrollBox1) at the top
+// left, the glyph grid (StringGrid3) at the right and the font-set grid
+// (StringGrid4) across the bottom.
+#pragma once
+
+#include <Langpack.h>
+
+#include <QWidget>
+
+class QScrollArea;
+class QTableView;
+class QTableWidget;
+
+namespace glyphora {
+
+class CanvasWidget;
+class GlyphEditor;
+class GlyphTableModel;
+
+class FontPage : public QWidget {
+    Q_OBJECT
+public:
+    FontPage(GlyphEditor* editor, GlyphTableModel* glyphs, QWidget* parent = nullptr);
+
+    CanvasWidget* canvas() const { return canvas_; }
+    QScrollArea* scrollBox() const { return scrollBox_; }
+    QTableView* glyphGrid() const { return glyphGrid_; }
+    QTableWidget* setGrid() const { return setGrid_; }
+
+    // One row per font set: number, description, height.
+    void showSets(const TLangpack& langpack);
+    void setHeightCell(int setIndex, int height);
+    // Rows are 0-based glyph or set indices; choosing from code reports nothing.
+    void chooseSetRow(int row);
+    void chooseGlyphRow(int row);
+    int glyphRow() const;
+    // Rows at least 18 pixels high, higher for taller sets.
+    void fitGlyphRows(int setHeight);
+    void fitColumns();
+
+signals:
+    // The user moved to another row; `previous` is where the grid was before,
+    // so a refused move can be put back.
+    void setRowChosen(int row, int previous);
+    void glyphRowChosen(int row, int previous);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    CanvasWidget* canvas_;
+    QScrollArea* scrollBox_;
+    QTableView* glyphGrid_;
+    QTableWidget* setGrid_;
+    bool choosingFromCode_ = false;
+};
+
+}  // namespace glyphora

@@ -1,0 +1,71 @@
+#include "GlyphTableModel.h"
+
+namespace glyphora {
+
+QString SymbolText(uint16_t code) {
+    const QChar c(code);
+    if (c.isSurrogate()) return {};
+    return QString(c);
+}
+
+GlyphTableModel::GlyphTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void GlyphTableModel::showSet(const TLangpack* langpack, int setIndex) {
+    beginResetModel();
+    langpack_ = langpack;
+    set_ = setIndex;
+    endResetModel();
+}
+
+void GlyphTableModel::glyphChanged(int glyphIndex) {
+    if (glyphIndex < 0 || glyphIndex >= rowCount()) return;
+    emit dataChanged(index(glyphIndex, 0), index(glyphIndex, ColumnCount - 1));
+}
+
+const Symbols* GlyphTableModel::glyph(int row) const {
+    if (!langpack_ || set_ < 0 || set_ >= static_cast<int>(langpack_->SymbolTable.size())) return nullptr;
+    const auto& glyphs = langpack_->SymbolTable[static_cast<std::size_t>(set_)];
+    if (row < 0 || row >= static_cast<int>(glyphs.size())) return nullptr;
+    return &glyphs[static_cast<std::size_t>(row)];
+}
+
+int GlyphTableModel::setHeight() const {
+    if (!langpack_ || set_ < 0 || set_ >= static_cast<int>(langpack_->FontSetTable.size())) return 0;
+    return langpack_->FontSetTable[static_cast<std::size_t>(set_)].Height;
+}
+
+int GlyphTableModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() || !langpack_ || set_ < 0 || set_ >= static_cast<int>(langpack_->SymbolTable.size()))
+        return 0;
+    return static_cast<int>(langpack_->SymbolTable[static_cast<std::size_t>(set_)].size());
+}
+
+int GlyphTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant GlyphTableModel::data(const QModelIndex& index, int role) const {
+    const Symbols* g = glyph(index.row());
+    if (!g) return {};
+    if (role == GlyphIndexRole) return index.row();
+    if (role == Qt::TextAlignmentRole && index.column() != PreviewColumn)
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole) return {};
+    switch (index.column()) {
+    case CodeColumn: return QStringLiteral("%1").arg(g->Code, 4, 16, QLatin1Char('0')).toUpper();
+    case SymbolColumn: return SymbolText(g->Code);
+    case WidthColumn: return QString::number(g->Width);
+    default: return {};
+    }
+}
+
+QVariant GlyphTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case PreviewColumn: return QString();
+    case CodeColumn: return QStringLiteral("Unicod");
+    case SymbolColumn: return QStringLiteral("Symbol");
+    case WidthColumn: return QStringLiteral("Width");
+    default: return {};
+    }
+}
+
+}  // namespace glyphora

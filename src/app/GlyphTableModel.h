@@ -1,0 +1,41 @@
+// The glyph grid's rows: one per glyph of the current font set, read straight
+// from the model so a set of 1001 glyphs shows at once.
+#pragma once
+
+#include <Langpack.h>
+
+#include <QAbstractTableModel>
+
+namespace glyphora {
+
+class GlyphTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { PreviewColumn, CodeColumn, SymbolColumn, WidthColumn, ColumnCount };
+    // Role of the preview column: the glyph's index in its set (int).
+    static constexpr int GlyphIndexRole = Qt::UserRole + 1;
+
+    explicit GlyphTableModel(QObject* parent = nullptr);
+
+    // Shows the glyphs of set `setIndex` of `langpack` (or nothing when null).
+    void showSet(const TLangpack* langpack, int setIndex);
+    // The glyph's width was stored anew.
+    void glyphChanged(int glyphIndex);
+    const Symbols* glyph(int row) const;
+    int setHeight() const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    const TLangpack* langpack_ = nullptr;
+    int set_ = -1;
+};
+
+// What the "Symbol" column shows: the character itself (surrogate halves,
+// which are no character on their own, show nothing).
+QString SymbolText(uint16_t code);
+
+}  // namespace glyphora

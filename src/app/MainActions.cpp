@@ -1,0 +1,151 @@
+#include "MainActions.h"
+
+#include "Pictograms.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace glyphora {
+
+namespace {
+
+struct ActionSpec {
+    const char* caption;
+    const char* name;
+    QList<QKeySequence> shortcuts;
+    bool enabled;
+};
+
+QAction* makeAction(QMainWindow* window, QMenu* menu, const ActionSpec& spec) {
+    auto* action = new QAction(QString::fromUtf8(spec.caption), window);
+    action->setObjectName(QString::fromLatin1(spec.name));
+    action->setShortcuts(spec.shortcuts);
+    // Menu shortcuts work anywhere in the main window.
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setEnabled(spec.enabled);
+    menu->addAction(action);
+    return action;
+}
+
+QMenu* makeMenu(QMainWindow* window, const char* caption, const char* name) {
+    QMenu* menu = window->menuBar()->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+void addButton(QToolBar* bar, QAction* action, const char* buttonName, Pictogram picture, const char* tip) {
+    action->setIcon(PictogramIcon(picture));
+    bar->addAction(action);
+    QWidget* button = bar->widgetForAction(action);
+    button->setObjectName(QString::fromLatin1(buttonName));
+    button->setFixedSize(28, 28);
+    button->setToolTip(QString::fromUtf8(tip));
+}
+
+}  // namespace
+
+QList<QAction*> MainActions::glyphCommands() const {
+    return {clear, selectAll, copy, cut, paste, exportBitmap, importBitmap,
+            shiftLeft, shiftRight, setWidth, increaseWidth, decreaseWidth,
+            replaceSymbols, optimizeWidths, setHeight};
+}
+
+MainActions CreateMainActions(QMainWindow* window) {
+    MainActions a;
+
+    QMenu* file = makeMenu(window, "File", "FileMenu");
+    a.openFile = makeAction(window, file, {"Open file", "N2", {QKeySequence(Qt::CTRL | Qt::Key_O)}, true});
+    a.saveImage = makeAction(window, file, {"Save Image", "N3", {QKeySequence(Qt::ALT | Qt::Key_S)}, false});
+    a.saveLangpack = makeAction(window, file, {"Save langpack", "N4", {QKeySequence(Qt::CTRL | Qt::Key_S)}, false});
+    file->addSeparator();
+    a.shx = makeAction(window, file, {"SHX", "N5", {QKeySequence(Qt::Key_F4)}, false});
+    file->addSeparator();
+    a.exit = makeAction(window, file, {"Exit", "N6", {QKeySequence(Qt::ALT | Qt::Key_X)}, true});
+
+    QMenu* edit = makeMenu(window, "Edit", "EditMenu");
+    a.undo = makeAction(window, edit, {"Undo", "N8", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, false});
+    edit->addSeparator();
+    a.clear = makeAction(window, edit, {"Clear", "N9", {QKeySequence(Qt::Key_Delete)}, false});
+    edit->addSeparator();
+    a.selectAll = makeAction(window, edit, {"Select all image", "N10", {QKeySequence(Qt::CTRL | Qt::Key_A)}, false});
+    edit->addSeparator();
+    a.copy = makeAction(window, edit, {"Copy", "N11",
+        {QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)}, false});
+    a.cut = makeAction(window, edit, {"Cut", "N12",
+        {QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_X)}, false});
+    a.paste = makeAction(window, edit, {"Paste", "N13",
+        {QKeySequence(Qt::SHIFT | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_V)}, false});
+    edit->addSeparator();
+    a.exportBitmap = makeAction(window, edit, {"Export in bitmap", "N14", {QKeySequence(Qt::CTRL | Qt::Key_E)}, false});
+    a.importBitmap = makeAction(window, edit, {"Import from bitmap", "N15", {QKeySequence(Qt::CTRL | Qt::Key_I)}, false});
+    edit->addSeparator();
+    a.shiftLeft = makeAction(window, edit, {"Shift to the left", "N30", {QKeySequence(Qt::Key_Left)}, false});
+    a.shiftRight = makeAction(window, edit, {"Shift to the right", "N31", {QKeySequence(Qt::Key_Right)}, false});
+
+    QMenu* view = makeMenu(window, "View", "ViewMenu");
+    a.zoomIn = makeAction(window, view, {"Zoom +", "N17", {QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)}, false});
+    a.zoomOut = makeAction(window, view, {"Zoom -", "N18", {QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)}, false});
+
+    QMenu* size = makeMenu(window, "Size image", "SizeImageMenu");
+    a.setWidth = makeAction(window, size, {"Set image width", "N20", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_W)}, false});
+    a.increaseWidth = makeAction(window, size, {"Increase width +1 pixel", "N21", {QKeySequence(Qt::CTRL | Qt::Key_Right)}, false});
+    a.decreaseWidth = makeAction(window, size, {"Decrease width -1 pixel", "N22", {QKeySequence(Qt::CTRL | Qt::Key_Left)}, false});
+
+    QMenu* processing = makeMenu(window, "Processing", "ProcessingMenu");
+    a.selectFont = makeAction(window, processing, {"Select windows font", "Selectwindowsfont1", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F)}, true});
+    a.replaceSymbols = makeAction(window, processing, {"Replace the chosen symbols", "N28", {QKeySequence(Qt::CTRL | Qt::Key_F)}, false});
+    a.optimizeWidths = makeAction(window, processing, {"Optimize the chosen symbols on width", "N29", {QKeySequence(Qt::CTRL | Qt::Key_W)}, false});
+    a.setHeight = makeAction(window, processing, {"Set height sets", "N32", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H)}, false});
+
+    a.languageMenu = makeMenu(window, "Language", "N23");
+    auto* languages = new QActionGroup(window);
+    a.english = makeAction(window, a.languageMenu, {"English (default)", "N33", {}, true});
+    a.russian = makeAction(window, a.languageMenu, {"Русский", "N34", {}, true});
+    a.loadLanguage = makeAction(window, a.languageMenu, {"Load", "N24", {}, true});
+    for (QAction* item : {a.english, a.russian, a.loadLanguage}) {
+        item->setCheckable(true);
+        languages->addAction(item);
+    }
+    a.english->setChecked(true);
+    a.languageMenu->setEnabled(false);
+    a.languageMenu->menuAction()->setEnabled(false);
+
+    QMenu* help = makeMenu(window, "?", "HelpMenu");
+    a.about = makeAction(window, help, {"About...", "N26", {QKeySequence(Qt::CTRL | Qt::Key_F1)}, true});
+
+    QToolBar* bar = window->addToolBar(QStringLiteral("Toolbar"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(20, 20));
+    bar->setFixedHeight(30);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    addButton(bar, a.openFile, "SpeedButton1", Pictogram::Open, "Open file");
+    addButton(bar, a.saveLangpack, "SpeedButton2", Pictogram::SaveLangpack, "Save langpack");
+    addButton(bar, a.saveImage, "SpeedButton7", Pictogram::SaveImage, "Save image");
+    bar->addSeparator();
+    addButton(bar, a.exportBitmap, "SpeedButton3", Pictogram::ExportBitmap, "Export bitmap");
+    addButton(bar, a.importBitmap, "SpeedButton4", Pictogram::ImportBitmap, "Import bitmap");
+    addButton(bar, a.copy, "SpeedButton10", Pictogram::Copy, "Copy");
+    addButton(bar, a.cut, "SpeedButton11", Pictogram::Cut, "Cut");
+    addButton(bar, a.paste, "SpeedButton12", Pictogram::Paste, "Paste");
+    addButton(bar, a.undo, "SpeedButton16", Pictogram::Undo, "Undo");
+    addButton(bar, a.shiftLeft, "SpeedButton13", Pictogram::ShiftLeft, "Shift left");
+    addButton(bar, a.shiftRight, "SpeedButton14", Pictogram::ShiftRight, "Shift right");
+    bar->addSeparator();
+    addButton(bar, a.zoomIn, "SpeedButton6", Pictogram::ZoomIn, "Zoom in");
+    addButton(bar, a.zoomOut, "SpeedButton5", Pictogram::ZoomOut, "Zoom out");
+    bar->addSeparator();
+    addButton(bar, a.selectFont, "SpeedButton8", Pictogram::WindowsFont, "Windows font");
+    addButton(bar, a.replaceSymbols, "SpeedButton15", Pictogram::ReplaceSymbols, "Replace chosen symbols");
+    addButton(bar, a.optimizeWidths, "SpeedButton17", Pictogram::OptimizeWidths, "Optimize widths");
+    a.toolBar = bar;
+    return a;
+}
+
+}  // namespace glyphora

@@ -1,0 +1,64 @@
+// The main window's commands. Each is one QAction shared by its menu item and
+// its toolbar button, so their enabled states cannot drift apart: the action
+// carries the menu item's name, the tool button the button's name.
+#pragma once
+
+#include <QList>
+
+class QAction;
+class QActionGroup;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+
+namespace glyphora {
+
+struct MainActions {
+    // File
+    QAction* openFile = nullptr;        // N2, SpeedButton1
+    QAction* saveImage = nullptr;       // N3, SpeedButton7
+    QAction* saveLangpack = nullptr;    // N4, SpeedButton2
+    QAction* shx = nullptr;             // N5
+    QAction* exit = nullptr;            // N6
+    // Edit
+    QAction* undo = nullptr;            // N8, SpeedButton16
+    QAction* clear = nullptr;           // N9
+    QAction* selectAll = nullptr;       // N10
+    QAction* copy = nullptr;            // N11, SpeedButton10
+    QAction* cut = nullptr;             // N12, SpeedButton11
+    QAction* paste = nullptr;           // N13, SpeedButton12
+    QAction* exportBitmap = nullptr;    // N14, SpeedButton3
+    QAction* importBitmap = nullptr;    // N15, SpeedButton4
+    QAction* shiftLeft = nullptr;       // N30, SpeedButton13
+    QAction* shiftRight = nullptr;      // N31, SpeedButton14
+    // View
+    QAction* zoomIn = nullptr;          // N17, SpeedButton6
+    QAction* zoomOut = nullptr;         // N18, SpeedButton5
+    // Size image
+    QAction* setWidth = nullptr;        // N20
+    QAction* increaseWidth = nullptr;   // N21
+    QAction* decreaseWidth = nullptr;   // N22
+    // Processing
+    QAction* selectFont = nullptr;      // Selectwindowsfont1, SpeedButton8
+    QAction* replaceSymbols = nullptr;  // N28, SpeedButton15
+    QAction* optimizeWidths = nullptr;  // N29, SpeedButton17
+    QAction* setHeight = nullptr;       // N32
+    // Language (the menu is disabled for the whole run)
+    QMenu* languageMenu = nullptr;      // N23
+    QAction* english = nullptr;         // N33
+    QAction* russian = nullptr;         // N34
+    QAction* loadLanguage = nullptr;    // N24
+    // ?
+    QAction* about = nullptr;           // N26
+
+    QToolBar* toolBar = nullptr;
+
+    // The commands that become available once a glyph has been selected.
+    QList<QAction*> glyphCommands() const;
+};
+
+// Builds the menu bar and the toolbar of the window with every caption,
+// shortcut and initial enabled state.
+MainActions CreateMainActions(QMainWindow* window);
+
+}  // namespace glyphora

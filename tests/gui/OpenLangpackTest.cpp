@@ -1,0 +1,292 @@
+// Opening langpacks through the main window: what the pages show, the title,
+// which commands are on, and the files that are refused.
+#include "GuiFixture.h"
+
+#include <InfoPage.h>
+#include <LangpackReader.h>
+#include <ToolPalette.h>
+
+#include <CanvasWidget.h>
+
+#include <QHeaderView>
+#include <QMenu>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace glyphora::testing {
+namespace {
+
+using fixtures::LangpackSpec;
+using fixtures::TypicalLangpack;
+
+class OpenLangpackTest : public GuiFixture {
+protected:
+    QString cell(QTableWidget* grid, int row, int column) {
+        QTableWidgetItem* item = grid->item(row, column);
+        return item ? item->text() : QString();
+    }
+    QString glyphCell(int row, int column) {
+        QAbstractItemModel* model = window().fontPage()->glyphGrid()->model();
+        return model->data(model->index(row, column)).toString();
+    }
+    QStringList enabledActions() {
+        QStringList names;
+        for (QAction* a : window().findChildren<QAction*>())
+            if (!a->objectName().isEmpty() && a->isEnabled() && !a->menu()) names << a->objectName();
+        names.sort();
+        return names;
+    }
+};
+
+TEST_F(OpenLangpackTest, StartsWithOnlyTheAlwaysAvailableCommands) {
+    MainWindow& w = window();
+    EXPECT_EQ(w.windowTitle(), "Glyphora");
+    EXPECT_EQ(w.objectName(), "TForm1");
+    EXPECT_EQ(enabledActions(), QStringList({"N2", "N24", "N26", "N33", "N34", "N6", "Selectwindowsfont1"}));
+    EXPECT_FALSE(w.findChild<QMenu*>("N23")->isEnabled());
+    EXPECT_FALSE(w.fontPage()->canvas()->isVisibleTo(&w));
+    EXPECT_EQ(w.toolPalette()->currentTool(), Tool::Pencil);
+    EXPECT_EQ(w.minimumSize(), QSize(600, 500));
+
+    // Every toolbar button carries its designer name and shares its menu item's action.
+    const std::pair<const char*, const char*> buttons[] = {
+        {"SpeedButton1", "N2"},   {"SpeedButton2", "N4"},   {"SpeedButton7", "N3"},   {"SpeedButton3", "N14"},
+        {"SpeedButton4", "N15"},  {"SpeedButton10", "N11"}, {"SpeedButton11", "N12"}, {"SpeedButton12", "N13"},
+        {"SpeedButton16", "N8"},  {"SpeedButton13", "N30"}, {"SpeedButton14", "N31"}, {"SpeedButton6", "N17"},
+        {"SpeedButton5", "N18"},  {"SpeedButton8", "Selectwindowsfont1"}, {"SpeedButton15", "N28"},
+        {"SpeedButton17", "N29"},
+    };
+    for (const auto& [button, item] : buttons) {
+        auto* b = w.findChild<QToolButton*>(button);
+        ASSERT_NE(b, nullptr) << button;
+        EXPECT_EQ(b->defaultAction(), w.findChild<QAction*>(item)) << button;
+    }
+    for (const char* tool : {"SpeedButton9", "SpeedButton20", "SpeedButton23", "SpeedButton21", "SpeedButton22",
+                             "SpeedButton24", "SpeedButton25", "SpeedButton26", "SpeedButton27", "SpeedButton28"}) {
+        auto* b = w.findChild<QToolButton*>(tool);
+        ASSERT_NE(b, nullptr) << tool;
+        EXPECT_TRUE(b->isEnabled()) << tool;
+    }
+}
+
+TEST_F(OpenLangpackTest, OpeningFillsPagesTitleAndCommands) {
+    open(writeLangpack("lang.smg", TypicalLangpack()));
+    MainWindow& w = window();
+    ASSERT_TRUE(w.document().has_value());
+    EXPECT_TRUE(boxes_->shown.empty());
+    EXPECT_EQ(w.windowTitle(), "Glyphora - lang.smg [1:1]");
+    EXPECT_EQ(w.currentFileName(), path("lang.smg"));
+
+    QTableWidget* header = w.infoPage()->headerGrid();
+    const QStringList values = {"10000000", "04.06", "0B", "2",
+                                Hex(static_cast<uint32_t>(w.document()->langpack().Header.FontsAddress), 8),
+                                Hex(static_cast<uint32_t>(w.document()->langpack().Header.SetTableAddress), 8)};
+    for (int row = 0; row < 6; ++row) EXPECT_EQ(cell(header, row, 1), values[row]) << row;
+    EXPECT_EQ(cell(header, 0, 0), "Langpack address");
+
+    QTableWidget* languages = w.infoPage()->languageGrid();
+    ASSERT_EQ(languages->rowCount(), 2);
+    EXPECT_EQ(cell(languages, 0, 0), "01");
+    EXPECT_EQ(cell(languages, 0, 1), "US English");
+    EXPECT_EQ(cell(languages, 1, 1), "Russian");
+    EXPECT_EQ(cell(languages, 1, 2), "00000000");
+    EXPECT_EQ(cell(languages, 1, 3), "10280000");
+
+    QTableWidget* sets = w.fontPage()->setGrid();
+    ASSERT_EQ(sets->rowCount(), 4);
+    EXPECT_EQ(cell(sets, 1, 0), "2");
+    EXPECT_EQ(cell(sets, 1, 1), "General font");
+    EXPECT_EQ(cell(sets, 3, 2), "10");
+    EXPECT_EQ(sets->model()->headerData(0, Qt::Horizontal).toString(), "No.");
+
+    // First set and glyph chosen: the glyph commands are on, the rest as after BeginSetup.
+    EXPECT_EQ(w.currentSet(), 0);
+    EXPECT_EQ(w.currentSymbol(), 0);
+    EXPECT_TRUE(w.fontPage()->canvas()->isVisibleTo(&w));
+    for (QAction* a : w.actions().glyphCommands()) EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
+    EXPECT_TRUE(w.actions().zoomIn->isEnabled());
+    for (QAction* a : {w.actions().zoomOut, w.actions().undo, w.actions().saveImage, w.actions().saveLangpack})
+        EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
+    const Symbols& first = w.document()->langpack().SymbolTable[0][0];
+    EXPECT_EQ(w.statusText(0), QStringLiteral("Size: %1x8").arg(first.Width));
+    EXPECT_EQ(w.editor().GlyphWidth(), first.Width);
+}
+
+TEST_F(OpenLangpackTest, GlyphGridShowsCodesCharactersWidthsAndRowHeights) {
+    LangpackSpec spec = TypicalLangpack();
+    spec.Sets[3].Height = 24;
+    open(writeLangpack("lang.smg", spec));
+    QTableView* grid = window().fontPage()->glyphGrid();
+    EXPECT_EQ(grid->model()->rowCount(), 95);
+    EXPECT_EQ(glyphCell(0, 1), "0020");
+    EXPECT_EQ(glyphCell(33, 2), "A");
+    EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 18);
+    const QStringList captions = {"", "Unicod", "Symbol", "Width"};
+    const int widths[] = {15, 55, 54, 55};
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(grid->model()->headerData(c, Qt::Horizontal).toString(), captions[c]);
+        EXPECT_EQ(grid->columnWidth(c), widths[c]);
+    }
+
+    chooseSet(1);
+    EXPECT_EQ(window().currentSet(), 1);
+    EXPECT_EQ(window().currentSymbol(), 0);
+    EXPECT_EQ(grid->model()->rowCount(), 159);
+    EXPECT_EQ(glyphCell(95, 1), "0410");
+    EXPECT_EQ(glyphCell(95, 2), QString(QChar(0x0410)));
+    const Symbols& g = window().document()->langpack().SymbolTable[1][95];
+    EXPECT_EQ(glyphCell(95, 3), QString::number(g.Width));
+    EXPECT_EQ(window().editor().GlyphHeight(), 12);
+
+    chooseSet(3);
+    EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 24);
+    EXPECT_EQ(window().statusText(0), "Size: 6x24");
+}
+
+TEST_F(OpenLangpackTest, GlyphChoiceLoadsTheGlyphIntoTheEditor) {
+    open(writeLangpack("lang.smg", TypicalLangpack()));
+    chooseGlyph(7);
+    const Symbols& g = window().document()->langpack().SymbolTable[0][7];
+    EXPECT_EQ(window().currentSymbol(), 7);
+    EXPECT_EQ(window().editor().GlyphWidth(), g.Width);
+    const MonoImage& edit = window().editor().EditImage();
+    for (int r = 0; r < 8; ++r) EXPECT_EQ(edit.row(r)[0], g.Data[static_cast<std::size_t>(r)]) << r;
+}
+
+// Files that are refused leave the langpack loaded before, its name and title.
+struct RefusedFile {
+    const char* name;
+    std::function<std::vector<uint8_t>()> bytes;
+    bool message;        // a warning naming the file
+};
+
+class RefusedFileTest : public OpenLangpackTest, public ::testing::WithParamInterface<RefusedFile> {};
+
+TEST_P(RefusedFileTest, KeepsTheLangpackLoadedBefore) {
+    const QString good = writeLangpack("good.smg", TypicalLangpack());
+    open(good);
+    const QString bad = writeFile(GetParam().name, GetParam().bytes());
+    open(bad);
+    MainWindow& w = window();
+    EXPECT_EQ(w.document()->path(), good.toStdString());
+    EXPECT_EQ(w.currentFileName(), good);
+    EXPECT_EQ(w.windowTitle(), "Glyphora - good.smg [1:1]");
+    EXPECT_EQ(w.fontPage()->setGrid()->rowCount(), 4);
+    if (GetParam().message) {
+        ASSERT_EQ(boxes_->shown.size(), 1u);
+        EXPECT_EQ(boxes_->shown[0].icon, Icon::Warning);
+        EXPECT_TRUE(boxes_->shown[0].text.contains(bad)) << boxes_->shown[0].text.toStdString();
+    } else {
+        EXPECT_TRUE(boxes_->shown.empty());
+    }
+}
+
+std::vector<uint8_t> truncatedLangpack() {
+    auto built = fixtures::BuildLangpack(TypicalLangpack());
+    built.Bytes.resize(built.Sets[1].GlyphOffsets[20]);
+    return built.Bytes;
+}
+
+std::vector<uint8_t> shortFile() {
+    auto built = fixtures::BuildLangpack(TypicalLangpack());
+    built.Bytes.resize(599);
+    return built.Bytes;
+}
+
+std::vector<uint8_t> wrongSignature() {
+    auto built = fixtures::BuildLangpack(TypicalLangpack());
+    built.Bytes[7] = 0xB2;
+    return built.Bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, RefusedFileTest,
+                         ::testing::Values(RefusedFile{"short.smg", shortFile, false},
+                                           RefusedFile{"b2.bin", wrongSignature, false},
+                                           RefusedFile{"cut.smg", truncatedLangpack, true}),
+                         [](const auto& param) { return std::string(param.param.name).substr(0, std::string(param.param.name).find('.')); });
+
+TEST_F(OpenLangpackTest, FlashFileWithoutLangpackSaysSoOnce) {
+    const QString good = writeLangpack("good.smg", TypicalLangpack());
+    open(good);
+    open(writeFile("PHONE.SHX", std::vector<uint8_t>(700, 0)));
+    ASSERT_EQ(boxes_->texts(), QStringList{"This file is not langpack."});
+    EXPECT_EQ(boxes_->shown[0].icon, Icon::Warning);
+    EXPECT_EQ(window().currentFileName(), good);
+    EXPECT_EQ(window().windowTitle(), "Glyphora - good.smg [1:1]");
+}
+
+TEST_F(OpenLangpackTest, FlashFileOpensTheExtractedLangpack) {
+    const QString extracted = writeLangpack("PHONE{@0x10000000}LangPack.smg", TypicalLangpack());
+    QString extractedFrom;
+    window().setShxExtraction([&](const QString& flash) {
+        extractedFrom = flash;
+        return std::optional<QString>(extracted);
+    });
+    const QString flash = writeFile("PHONE.Shx", std::vector<uint8_t>(700, 0));
+    open(flash);
+    EXPECT_EQ(extractedFrom, flash);
+    EXPECT_EQ(window().currentFileName(), extracted);
+    EXPECT_EQ(window().windowTitle(), "Glyphora - PHONE{@0x10000000}LangPack.smg [1:1]");
+    EXPECT_TRUE(boxes_->shown.empty());
+}
+
+TEST_F(OpenLangpackTest, CancelledDialogChangesNothing) {
+    window().setOpenFileChooser([] { return QString(); });
+    window().actions().openFile->trigger();
+    EXPECT_FALSE(window().document().has_value());
+    EXPECT_EQ(window().windowTitle(), "Glyphora");
+}
+
+TEST_F(OpenLangpackTest, AnErrorEscapingACommandIsReportedAndTheProgramGoesOn) {
+    window().setOpenFileChooser([]() -> QString { throw std::runtime_error("disk on fire"); });
+    window().actions().openFile->trigger();
+    ASSERT_EQ(boxes_->texts(), QStringList{"disk on fire"});
+    EXPECT_EQ(boxes_->shown[0].icon, Icon::Error);
+    open(writeLangpack("lang.smg", TypicalLangpack()));
+    EXPECT_TRUE(window().document().has_value());
+}
+
+TEST_F(OpenLangpackTest, ZoomStepsThroughTheLadderAndResetsOnOpen) {
+    const QString file = writeLangpack("lang.smg", TypicalLangpack());
+    open(file);
+    MainWindow& w = window();
+    for (int zoom : {2, 3, 4, 6, 8, 16}) {
+        w.actions().zoomIn->trigger();
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Glyphora - lang.smg [%1:1]").arg(zoom));
+        EXPECT_EQ(w.fontPage()->canvas()->width(), w.editor().GlyphWidth() * zoom);
+    }
+    EXPECT_FALSE(w.actions().zoomIn->isEnabled());
+    EXPECT_TRUE(w.actions().zoomOut->isEnabled());
+    for (int zoom : {8, 6, 4, 3, 2, 1}) {
+        w.actions().zoomOut->trigger();
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Glyphora - lang.smg [%1:1]").arg(zoom));
+    }
+    EXPECT_FALSE(w.actions().zoomOut->isEnabled());
+
+    for (int i = 0; i < 6; ++i) w.actions().zoomIn->trigger();
+    open(file);
+    EXPECT_EQ(w.windowTitle(), "Glyphora - lang.smg [1:1]");
+    EXPECT_TRUE(w.actions().zoomIn->isEnabled());
+    EXPECT_FALSE(w.actions().zoomOut->isEnabled());
+}
+
+TEST_F(OpenLangpackTest, GridColumnsFollowTheirWidth) {
+    MainWindow& w = window();
+    w.show();
+    w.infoPage()->show();
+    QTableWidget* header = w.infoPage()->headerGrid();
+    header->resize(400, header->height());
+    EXPECT_EQ(header->columnWidth(0), 315);
+    EXPECT_EQ(header->columnWidth(1), 80);
+    QTableWidget* languages = w.infoPage()->languageGrid();
+    languages->resize(500, 200);
+    EXPECT_EQ(languages->columnWidth(1), 214);
+    QTableWidget* sets = w.fontPage()->setGrid();
+    sets->resize(450, 150);
+    EXPECT_EQ(sets->columnWidth(0), 30);
+    EXPECT_EQ(sets->columnWidth(1), 334);
+    EXPECT_EQ(sets->columnWidth(2), 60);
+}
+
+}  // namespace
+}  // namespace glyphora::testing
