@@ -23,14 +23,14 @@ using glyphora::Tool;
 
 constexpr int kWidth = 15, kHeight = 255, kZoom = 16;
 
-GlyphEditor makeEditor() {
+GlyphEditor makeEditor(bool blank = false) {
     GlyphEditor ed;
     ed.SetGlyphHeight(kHeight);
     Symbols glyph;
     glyph.Width = kWidth;
     for (int r = 0; r < kHeight; ++r) {
-        glyph.Data.push_back(static_cast<uint8_t>(r % 3 ? 0xAA : 0x0F));
-        glyph.Data.push_back(static_cast<uint8_t>(r % 5 ? 0x55 : 0xF0));
+        glyph.Data.push_back(static_cast<uint8_t>(blank ? 0xFF : r % 3 ? 0xAA : 0x0F));
+        glyph.Data.push_back(static_cast<uint8_t>(blank ? 0xFF : r % 5 ? 0x55 : 0xF0));
     }
     ed.LoadSymb(glyph);
     while (ed.ZoomFactor() < kZoom) ed.ZoomIn();
@@ -47,30 +47,35 @@ void BM_Baseline_MonoImageCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_Baseline_MonoImageCopy);
 
-// One whole gesture: a press near the top, a move across most of the glyph, a release.
-void BM_Tool(benchmark::State& state, Tool tool) {
-    GlyphEditor ed = makeEditor();
+// One whole gesture: a press near the top, a move across most of the glyph, a
+// release; the buttons take turns, so every gesture changes pixels.
+void BM_Tool(benchmark::State& state, Tool tool, bool blank) {
+    GlyphEditor ed = makeEditor(blank);
     ed.setTool(tool);
     const int X0 = 2 * kZoom + 3, Y0 = 3 * kZoom + 3;
     const int X1 = 12 * kZoom + 3, Y1 = 240 * kZoom + 3;
+    bool left = true;
     for (auto _ : state) {
-        ed.mouseDown(MouseButton::Left, X0, Y0);
+        const MouseButton b = left ? MouseButton::Left : MouseButton::Right;
+        left = !left;
+        ed.mouseDown(b, X0, Y0);
         ed.mouseMove(X1, Y1);
-        ed.mouseUp(MouseButton::Left, X1, Y1);
+        ed.mouseUp(b, X1, Y1);
         if (tool == Tool::Selection) ed.FalseGoBegin();  // the next press starts afresh
         benchmark::DoNotOptimize(ed.CanvasImage());
     }
 }
-BENCHMARK_CAPTURE(BM_Tool, Pencil, Tool::Pencil);
-BENCHMARK_CAPTURE(BM_Tool, Selection, Tool::Selection);
-BENCHMARK_CAPTURE(BM_Tool, Text, Tool::Text);
-BENCHMARK_CAPTURE(BM_Tool, Eraser, Tool::Eraser);
-BENCHMARK_CAPTURE(BM_Tool, Fill, Tool::Fill);
-BENCHMARK_CAPTURE(BM_Tool, Line, Tool::Line);
-BENCHMARK_CAPTURE(BM_Tool, Rectangle, Tool::Rectangle);
-BENCHMARK_CAPTURE(BM_Tool, FilledRectangle, Tool::FilledRectangle);
-BENCHMARK_CAPTURE(BM_Tool, Ellipse, Tool::Ellipse);
-BENCHMARK_CAPTURE(BM_Tool, FilledEllipse, Tool::FilledEllipse);
+BENCHMARK_CAPTURE(BM_Tool, Pencil, Tool::Pencil, false);
+BENCHMARK_CAPTURE(BM_Tool, Selection, Tool::Selection, false);
+BENCHMARK_CAPTURE(BM_Tool, Text, Tool::Text, false);
+BENCHMARK_CAPTURE(BM_Tool, Eraser, Tool::Eraser, false);
+BENCHMARK_CAPTURE(BM_Tool, Fill, Tool::Fill, false);
+BENCHMARK_CAPTURE(BM_Tool, Line, Tool::Line, false);
+BENCHMARK_CAPTURE(BM_Tool, Rectangle, Tool::Rectangle, false);
+BENCHMARK_CAPTURE(BM_Tool, FilledRectangle, Tool::FilledRectangle, false);
+BENCHMARK_CAPTURE(BM_Tool, Ellipse, Tool::Ellipse, false);
+BENCHMARK_CAPTURE(BM_Tool, FilledEllipse, Tool::FilledEllipse, false);
+BENCHMARK_CAPTURE(BM_Tool, FillBlankGlyph, Tool::Fill, true);
 
 // Moving a lifted selection of the whole glyph by one pixel and back.
 void BM_SelectionMove(benchmark::State& state) {
