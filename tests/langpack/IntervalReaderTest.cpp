@@ -30,21 +30,6 @@ TEST(ReadIntervals, CodesAndIntervalNumbersComeFromTheIntervals) {
     testing_support::ExpectModelMatchesSpec(lp, spec);
 }
 
-TEST(ReadIntervals, IntervalsInAnyOrderOfIndices) {
-    // The table lists the later indices first; interval 0 is not in use.
-    SetSpec set = PatternSet(6, {{0x61, 0x63}, {0x41, 0x44}}, {5}, 7, false);
-    set.Intervals[1].FirstIndex = 0;
-    set.Intervals[0].FirstIndex = 4;
-    const ReadResult r = ReadLangpack(BuildLangpack(OneSet(set)).Bytes);
-    ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
-    const auto& glyphs = r.langpack.SymbolTable[0];
-    ASSERT_EQ(glyphs.size(), 7u);
-    EXPECT_EQ(glyphs[0].Code, 0x41);
-    EXPECT_EQ(glyphs[0].Interval, 2u);
-    EXPECT_EQ(glyphs[4].Code, 0x61);
-    EXPECT_EQ(glyphs[4].Interval, 1u);
-}
-
 TEST(ReadIntervals, IntervalZeroWithoutCodesIsNotInUse) {
     SetSpec set = PatternSet(6, {{0x41, 0x44}}, {5}, 3, false);
     set.Interval0 = {0, 0, 0x77, 0x55};  // index and base are carried, not used

@@ -48,13 +48,5 @@ TEST(ResizeSets, RowsMissingFromAShortGlyphBecomeEmptyNotInk) {
     EXPECT_TRUE(std::all_of(data.begin() + 3, data.end(), [](uint8_t b) { return b == 0xFF; }));
 }
 
-TEST(ResizeSets, IgnoresASetThatIsNotThere) {
-    TLangpack lp = TenHighSet();
-    const std::vector<Symbols> before = lp.SymbolTable[0];
-    ResizeSets(lp, 1, 10);
-    ResizeSets(lp, -1, 10);
-    EXPECT_EQ(lp.SymbolTable[0][0].Data, before[0].Data);
-}
-
 }  // namespace
 }  // namespace glyphora
