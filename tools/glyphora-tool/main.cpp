@@ -31,6 +31,8 @@ const ToolCommand kCommands[] = {
      glyphora::tool::runSetGlyph},
     {"set-height", "set-height FILE --set N --height H",
      "change the height of every glyph of a set and save", glyphora::tool::runSetHeight},
+    {"extract", "extract FILE.shx", "write every code group of a flash file beside it and list them",
+     glyphora::tool::runExtract},
 };
 
 void printUsage(std::FILE* out) {

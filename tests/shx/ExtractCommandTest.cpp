@@ -1,0 +1,72 @@
+// glyphora-tool extract, run as a user runs it.
+#include "ShxBuilder.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace glyphora::shx::testing {
+namespace {
+
+using fixtures::PatternBytes;
+using fixtures::ShxBuilder;
+using fixtures::WriteBytes;
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+};
+
+ToolRun RunExtract(const std::string& path)
+{
+    const std::string command = std::string(GLYPHORA_TOOL) + " extract '" + path + "' 2>/dev/null";
+    ToolRun run;
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    std::array<char, 4096> chunk{};
+    for (std::size_t got; (got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0;)
+        run.out.append(chunk.data(), got);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+TEST(ExtractCommand, PrintsTheListAndTheFinalStatus)
+{
+    TempDir dir;
+    ShxBuilder shx;
+    shx.codeGroup(-1, 0x10000000, PatternBytes(16, 1)).codeGroup(4, 0x11000000, PatternBytes(256, 2));
+    WriteBytes(dir.file("phone.shx"), shx.bytes());
+
+    const ToolRun run = RunExtract(dir.file("phone.shx"));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "CG\tFile name\tType CG\tStart address\tEnd address\tSize\n"
+                       "\t" + dir.file("phone{@0x10000000}BootLDR.smg") + "\tBoot Loader\t10000000\t1000000F\t16\n"
+                       "4\t" + dir.file("phone{@0x11000000}CG4.smg") + "\tLangPack\t11000000\t110000FF\t256\n"
+                       "Extracting done.\n");
+}
+
+TEST(ExtractCommand, ErrorGivesExitStatusOne)
+{
+    TempDir dir;
+    ShxBuilder shx;
+    shx.codeGroup(4, 0x11000000, PatternBytes(256, 2)).line("S1130000285F245F2212226A000424290008237C2A");
+    shx.groupCount(2).slot(5, 0x12000000, 0x12000010);
+    WriteBytes(dir.file("phone.shx"), shx.bytes());
+
+    const ToolRun listed = RunExtract(dir.file("phone.shx"));
+    EXPECT_EQ(listed.status, 1);
+    EXPECT_NE(listed.out.find("\tLangPack\t"), std::string::npos) << listed.out;
+    EXPECT_NE(listed.out.find("S-Record of type #1 is not supported.\n"), std::string::npos) << listed.out;
+
+    const ToolRun missing = RunExtract(dir.file("missing.shx"));
+    EXPECT_EQ(missing.status, 1);
+}
+
+}  // namespace
+}  // namespace glyphora::shx::testing

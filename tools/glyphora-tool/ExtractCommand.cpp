@@ -1,0 +1,59 @@
+// extract FILE.shx: writes every code group of a flash file beside it, as the
+// editor's Open-file command does, and prints the code-group list: the grid's
+// six columns separated by tabs, then the final status text.
+#include "Commands.h"
+#include "ShxExtractor.h"
+#include "ToolSupport.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+#include <cstdio>
+#include <string>
+
+namespace glyphora::tool {
+
+namespace {
+
+void PrintRow(const shx::CodeGroupRow& row)
+{
+    const auto cells = shx::CodeGroupRowCells(row);
+    std::string line = cells[0];
+    for (std::size_t column = 1; column < cells.size(); ++column)
+        line += '\t' + cells[column];
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int runExtract(const QStringList& args)
+{
+    QCommandLineParser parser;
+    QString file;
+    if (!ParseFileArguments(parser, args, file))
+        return kExitUsage;
+
+    std::string status;
+    bool headerPrinted = false;
+    shx::ExtractCallbacks callbacks;
+    callbacks.status = [&status](const std::string& text) { status = text; };
+    callbacks.codeGroupWritten = [&headerPrinted](const shx::CodeGroupRow& row) {
+        if (!headerPrinted) {
+            std::printf("CG\tFile name\tType CG\tStart address\tEnd address\tSize\n");
+            headerPrinted = true;
+        }
+        PrintRow(row);
+    };
+
+    const std::string path = QFile::encodeName(file).toStdString();
+    const shx::ExtractResult result = shx::ShxExtractor(std::move(callbacks)).SplitSHX(path);
+    std::printf("%s\n", status.c_str());
+    if (result.errorReported()) {
+        std::fprintf(stderr, "glyphora-tool: %s\n", result.errorDetail.c_str());
+        return kExitError;
+    }
+    return kExitOk;
+}
+
+}  // namespace glyphora::tool
