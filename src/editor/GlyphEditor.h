@@ -49,6 +49,18 @@ public:
     PixelPoint CursorPixel() const { return cursor_; }
     PixelRect SelectionRect() const { return selectionRect_; }
     bool SelectionActive() const { return selectionActive_; }
+    // The selection's lifted pixels, the area of them it shows, and what lies beneath it.
+    const MonoImage& SelectionContent() const { return selectionContent_; }
+    PixelRect SelectionSource() const { return selectionSource_; }
+    const MonoImage& SelectionBackground() const { return selectionBackground_; }
+    bool SelectionMoving() const { return selectionMoving_; }
+    bool SelectionFresh() const { return selectionFresh_; }
+    bool RectDragging() const { return rectDragging_; }
+    bool LineDragging() const { return lineDragging_; }
+    bool EllipseDragging() const { return ellipseDragging_; }
+    bool Erasing() const { return erasing_; }
+    bool LeftDown() const { return leftDown_; }
+    bool RightDown() const { return rightDown_; }
     // Canvas control size in screen pixels.
     int canvasWidth() const { return glyphWidth_ * zoom_; }
     int canvasHeight() const { return glyphHeight_ * zoom_; }
@@ -153,21 +165,6 @@ private:
     PixelRect selectionSource_;
     MonoImage selectionBackground_;
 
-public:
-    // The selection's lifted pixels, the area of them it shows, and what lies beneath it.
-    const MonoImage& SelectionContent() const { return selectionContent_; }
-    PixelRect SelectionSource() const { return selectionSource_; }
-    const MonoImage& SelectionBackground() const { return selectionBackground_; }
-    bool SelectionMoving() const { return selectionMoving_; }
-    bool SelectionFresh() const { return selectionFresh_; }
-    bool RectDragging() const { return rectDragging_; }
-    bool LineDragging() const { return lineDragging_; }
-    bool EllipseDragging() const { return ellipseDragging_; }
-    bool Erasing() const { return erasing_; }
-    bool LeftDown() const { return leftDown_; }
-    bool RightDown() const { return rightDown_; }
-
-private:
     void reportCanvas() { host().canvasChanged(); }
     void Undo();                    // takes the one-level snapshot (it does not undo)
     void clearUndo();
