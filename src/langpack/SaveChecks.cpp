@@ -132,6 +132,11 @@ std::string CheckLayoutLimits(const TLangpack& lp, const LangpackLayout& layout,
     }
     if (fontsOffset + layout.End > UINT32_MAX)
         return "the langpack would grow past the 4 GiB that 32-bit addresses reach";
+    // A set table at the end of the file cuts the file after it; it must not
+    // cut it below the size every langpack has.
+    if (lp.SetTableAtEnd && fontsOffset + layout.End < static_cast<uint64_t>(kMinLangpackSize))
+        return "the saved langpack would be " + std::to_string(fontsOffset + layout.End) + " bytes long; a langpack has at least " +
+               std::to_string(kMinLangpackSize);
     return {};
 }
 

@@ -32,6 +32,18 @@ LangpackSpec WithSets(std::vector<SetSpec> sets) {
     return spec;
 }
 
+// No sets, the fonts area right after the header, and a Framed table that
+// ends the file 30 bytes further on: saved, the table moves up and the file
+// would be cut to 578 bytes.
+LangpackSpec ShortLangpackWithTableAtTheEnd() {
+    LangpackSpec spec = WithSets({});
+    spec.FontsOffset = 572;
+    spec.PaddingBeforeSetTable = 30;
+    spec.End = SetTableEnd::None;
+    spec.AfterEnd = {0x00, 0x00};
+    return spec;
+}
+
 struct Refusal {
     const char* name;
     LangpackSpec spec;
@@ -72,6 +84,8 @@ TEST(BuildSavedImage, RefusesWhatTheFileFormCannotHold) {
              lp.Header.FontsAddress = static_cast<int32_t>(static_cast<uint32_t>(lp.Header.LangpackAddress) + 0x7FFF0000u);
          },
          "the fonts area at offset 0x7FFF0000 starts past the end of the file"},
+        {"file cut below 600 bytes", ShortLangpackWithTableAtTheEnd(), nullptr,
+         "the saved langpack would be 578 bytes long; a langpack has at least 600"},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.name);
