@@ -21,13 +21,15 @@ using fixtures::ShxBuilder;
 using fixtures::WriteBytes;
 using shx::testing::TempDir;
 
-QApplication& App()
+// One application for the whole run, never destroyed: tearing it down during
+// static destruction, after windows were shown, crashes in the platform plugin.
+void App()
 {
     static int argc = 1;
     static char name[] = "test_shx_window";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    if (!QApplication::instance())
+        new QApplication(argc, argv);
 }
 
 // Counts how often a widget is shown.
