@@ -135,23 +135,5 @@ TEST(SuperfileHeader, SignatureMustBeExactAndZeroEnded)
     }
 }
 
-TEST(SuperfileHeader, DecodesCountAndSlotsLittleEndian)
-{
-    std::array<uint8_t, kSuperfileHeaderSize> block{};
-    block[944] = 0x03;
-    block[945] = 0x01;
-    const std::size_t lastSlot = kSlotTableOffset + 257 * kSlotSize;
-    const uint8_t slotBytes[8] = {0x78, 0x56, 0x34, 0x12, 0xFF, 0xFF, 0xFF, 0xFF};
-    std::memcpy(block.data() + lastSlot, slotBytes, 8);
-
-    const SuperfileHeader header = DecodeSuperfileHeader(block);
-    EXPECT_EQ(header.groupCount, 0x0103u);
-    EXPECT_EQ(header.slots[257].start, 0x12345678u);
-    EXPECT_EQ(header.slots[257].end, 0xFFFFFFFFu);
-    EXPECT_FALSE(header.slots[257].isEmpty());
-    EXPECT_TRUE(header.slots[0].isEmpty());
-    EXPECT_TRUE((CodeGroupSlot{0x10000000, 0xF0000000}.isEmpty()));  // sums to 0 modulo 2^32
-}
-
 }  // namespace
 }  // namespace glyphora::shx

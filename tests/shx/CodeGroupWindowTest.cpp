@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -61,35 +59,6 @@ std::string ThreeGroups(const TempDir& dir)
     return path;
 }
 
-TEST(CodeGroupWindow, Layout)
-{
-    App();
-    CodeGroupWindow window;
-    EXPECT_EQ(window.objectName(), "TForm8");
-    EXPECT_EQ(window.windowTitle(), "Extract SHX");
-    EXPECT_EQ(window.size(), QSize(840, 333));
-    QTableWidget* grid = window.findChild<QTableWidget*>("StringGrid1");
-    ASSERT_EQ(grid, window.grid());
-    ASSERT_EQ(grid->columnCount(), 6);
-    const int widths[] = {20, 390, 95, 95, 95, 95};
-    const char* headers[] = {"CG", "File name", "Type CG", "Start address", "End address", "Size"};
-    for (int column = 0; column < 6; ++column) {
-        EXPECT_EQ(grid->columnWidth(column), widths[column]);
-        EXPECT_EQ(grid->horizontalHeaderItem(column)->text(), headers[column]);
-    }
-    EXPECT_EQ(grid->rowCount(), 1);  // one data row under the header
-    EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 18);
-    EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectRows);
-    auto* button = window.findChild<QPushButton*>("sBitBtn1");
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->text(), "Open BIN file");
-    auto* gauge = window.findChild<QProgressBar*>("Gauge1");
-    ASSERT_NE(gauge, nullptr);
-    EXPECT_EQ(gauge->format(), "%p%");
-    EXPECT_EQ(gauge->value(), 0);
-    EXPECT_NE(window.findChild<QStatusBar*>("StatusBar1"), nullptr);
-}
-
 TEST(CodeGroupWindow, ExtractionFillsOneRowPerCodeGroup)
 {
     App();
@@ -104,7 +73,8 @@ TEST(CodeGroupWindow, ExtractionFillsOneRowPerCodeGroup)
     EXPECT_TRUE(outcome.LangpackFound);
     EXPECT_EQ(outcome.langpackPath.toStdString(), dir.file("phone{@0x11000000}CG4.smg"));
 
-    QTableWidget* grid = window.grid();
+    QTableWidget* grid = window.findChild<QTableWidget*>("StringGrid1");
+    ASSERT_EQ(grid, window.grid());
     ASSERT_EQ(grid->rowCount(), 3);  // with the header: four rows
     EXPECT_EQ(Cell(grid, 0, 0), "");
     EXPECT_EQ(Cell(grid, 0, 1).toStdString(), dir.file("phone{@0x03FC0000}RAMDLD.smg"));
@@ -172,18 +142,6 @@ TEST(CodeGroupWindow, DoubleClickAndButtonOpenTheSelectedFile)
     QTest::mouseClick(window.findChild<QPushButton*>("sBitBtn1"), Qt::LeftButton);
     ASSERT_EQ(spy.count(), 2);
     EXPECT_EQ(spy.at(1).at(0).toString().toStdString(), dir.file("phone{@0x10000000}CG1.smg"));
-    EXPECT_FALSE(window.isVisible());
-}
-
-TEST(CodeGroupWindow, EmptyRowOpensAnEmptyName)
-{
-    App();
-    CodeGroupWindow window;
-    QSignalSpy spy(&window, &CodeGroupWindow::openRequested);
-    window.show();
-    QTest::mouseClick(window.findChild<QPushButton*>("sBitBtn1"), Qt::LeftButton);
-    ASSERT_EQ(spy.count(), 1);
-    EXPECT_EQ(spy.at(0).at(0).toString(), QString());
     EXPECT_FALSE(window.isVisible());
 }
 

@@ -96,21 +96,6 @@ TEST(SplitSHX, MemoryMapWithoutStartAddressIsAGroupOfItsOwn)
     EXPECT_EQ(run.result.rows[0].path, kBase + "{@0x00000000}CG0.smg");
 }
 
-TEST(SplitSHX, DownloaderAndBootLoaderNames)
-{
-    ShxBuilder shx;
-    shx.codeGroup(-2, 0x03FC0000, PatternBytes(40, 1)).codeGroup(-1, 0x10000000, PatternBytes(40, 2));
-    MemoryRun run(shx.bytes());
-    ASSERT_FALSE(run.result.errorReported()) << run.result.errorDetail;
-    ASSERT_EQ(run.result.rows.size(), 2u);
-    EXPECT_EQ(run.result.rows[0].path, kBase + "{@0x03FC0000}RAMDLD.smg");
-    EXPECT_EQ(run.result.rows[0].typeName, "RAM Downloader");
-    EXPECT_EQ(CodeGroupRowCells(run.result.rows[0])[0], "");
-    EXPECT_EQ(run.result.rows[1].path, kBase + "{@0x10000000}BootLDR.smg");
-    EXPECT_EQ(run.recorder.statuses[1], "Extracting RAM Downloader...");
-    EXPECT_FALSE(run.result.LangpackFound);
-}
-
 TEST(SplitSHX, PayloadSurvivesAnyRecordSize)
 {
     struct Case {
