@@ -2,8 +2,9 @@
 # Flash-file extraction speed: the extraction core on an SHX file carrying
 # 64 MiB of payload in S3 records of 32 data bytes, against objcopy turning the
 # same S-records into binary, and against cp of the SHX file. Best of five runs
-# each, with the files in the page cache; wall time and CPU time (user + system)
-# both, since on a busy machine wall time mostly measures the wait for a CPU.
+# each, with the input in the page cache and new output files; wall time and
+# CPU time (user + system) both, since on a busy machine wall time mostly
+# measures the wait for a CPU.
 # Also the extraction's peak memory.
 #
 #   BUILD=build sh bench/shx.sh        (SHX_BENCH_PAYLOAD=bytes to change the size)
@@ -30,10 +31,12 @@ trap 'rm -rf "$WORK"' EXIT INT TERM
 SIZE=$(stat -c %s "$WORK/phone.shx")
 cat "$WORK/phone.shx" "$WORK/phone.srec" > /dev/null
 
-# "BEST_WALL_US BEST_CPU_US" over $RUNS runs of the command.
+# "BEST_WALL_US BEST_CPU_US" over $RUNS runs of the command. Every run writes
+# new files: replacing a file costs the kernel more than creating one.
 best() {
   i=0
   while [ $i -lt $RUNS ]; do
+    rm -f "$WORK/phone.hdr" "$WORK"/phone\{*.smg "$WORK/objcopy.bin" "$WORK/copy.shx"
     sync
     "$TIME" "$@"
     i=$((i + 1))
@@ -41,12 +44,11 @@ best() {
 }
 
 EXTRACT_T=$(best "$EXTRACT" "$WORK/phone.shx")
-OBJCOPY_T=$(best objcopy -I srec -O binary "$WORK/phone.srec" "$WORK/objcopy.bin")
-CP_T=$(best cp "$WORK/phone.shx" "$WORK/copy.shx")
-
 OUT="$WORK/phone{@0x10000000}CG4.smg"
 cmp -s "$OUT" "$WORK/phone.bin" || { echo "shx.sh: the extracted code group differs from the payload" >&2; exit 1; }
+OBJCOPY_T=$(best objcopy -I srec -O binary "$WORK/phone.srec" "$WORK/objcopy.bin")
 cmp -s "$WORK/objcopy.bin" "$WORK/phone.bin" || echo "shx.sh: note: objcopy's output differs from the payload"
+CP_T=$(best cp "$WORK/phone.shx" "$WORK/copy.shx")
 
 PEAK_KIB=$(/usr/bin/time -f %M "$EXTRACT" "$WORK/phone.shx" 2>&1 >/dev/null | tail -n 1)
 

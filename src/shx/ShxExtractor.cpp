@@ -255,9 +255,7 @@ Extraction::S3Outcome Extraction::ParseS3Record(std::string_view line)
     if (line.size() < 4 + 2 * static_cast<std::size_t>(count))
         return S3Outcome::ShorterThanCount;
 
-    unsigned sum = count;
-    for (std::size_t at = 4; at < 12; at += 2)
-        sum += HexByte(text[at], text[at + 1]);  // the address counts only for the checksum
+    unsigned sum = count + SumOfFourHexPairs(text + 4);
 
     const char* digits = text + 12;
     std::size_t remaining = count - 5;

@@ -113,6 +113,8 @@ TEST(HexByte, BlockDecodingAgreesWithPairDecodingForEveryPair)
     }
     for (std::size_t k = 0; k < out.size(); ++k)
         ASSERT_EQ(out[k], HexByte(text[2 * k], text[2 * k + 1])) << k;
+    for (std::size_t k = 0; k + 4 <= out.size(); ++k)
+        ASSERT_EQ(SumOfFourHexPairs(text.data() + 2 * k), 0u + out[k] + out[k + 1] + out[k + 2] + out[k + 3]) << k;
 }
 
 TEST(SuperfileHeader, SignatureMustBeExactAndZeroEnded)
