@@ -16,6 +16,16 @@ using namespace glyphora;
     std::abort();
 }
 
+void ExpectSameHeader(const TLangpack& a, const TLangpack& b) {
+    if (a.Header.LangpackAddress != b.Header.LangpackAddress || a.Header.FontsAddress != b.Header.FontsAddress ||
+        a.Header.SetTableAddress != b.Header.SetTableAddress || a.LanguageTable.size() != b.LanguageTable.size())
+        Fail("the header changed");
+    for (std::size_t i = 0; i < a.LanguageTable.size(); ++i)
+        if (a.LanguageTable[i].ID != b.LanguageTable[i].ID || a.LanguageTable[i].ITapAddress != b.LanguageTable[i].ITapAddress ||
+            a.LanguageTable[i].PackedStringsAddress != b.LanguageTable[i].PackedStringsAddress)
+            Fail("a language record changed");
+}
+
 void ExpectSameSets(const TLangpack& a, const TLangpack& b) {
     if (a.SetCount() != b.SetCount()) Fail("the saved file has another number of sets");
     if (a.Set7SharesSet2 != b.Set7SharesSet2) Fail("set 7 shares set 2 in one file only");
@@ -56,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
     const ReadResult reread = ReadLangpack(saved.image);
     if (reread.status != ReadStatus::Ok) Fail("the saved file does not read");
+    ExpectSameHeader(lp, reread.langpack);
     ExpectSameSets(lp, reread.langpack);
 
     const SaveResult again = BuildSavedImage(lp, saved.image);

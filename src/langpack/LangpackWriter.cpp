@@ -8,7 +8,8 @@
 // offset past what its field holds (16-bit table offsets and DataBase, 12-bit
 // glyph offsets, 4-bit widths), a model that disagrees with itself, a copy of
 // set No. 2 whose intervals are not set No. 2's, a fonts area that would
-// overwrite the header or start past the end of the file, a set table at the
+// overwrite the header or the language records or start past the end of the
+// file, a set table at the
 // end of the file that would cut it below 600 bytes, or a fonts area in the
 // middle of the langpack whose new set table would start later than the old
 // one (counting the padding too, so the data after it are never overwritten).

@@ -11,6 +11,8 @@ namespace {
 constexpr uint64_t kMax16 = 0xFFFF;
 constexpr uint64_t kMaxGlyphOffset = 0xFFF;
 constexpr std::size_t kHeaderEnd = kSetTableAddressOffset + 4;
+constexpr uint64_t kLanguageTableOffset = 24;
+constexpr uint64_t kLanguageRecordSize = 48;
 
 std::string SetName(std::size_t k) { return "set " + std::to_string(k + 1); }
 std::string GlyphName(std::size_t k, std::size_t s) { return "glyph " + std::to_string(s) + " of " + SetName(k); }
@@ -101,6 +103,10 @@ std::string CheckFontsArea(const TLangpack& lp, std::size_t fileSize) {
     const uint64_t fonts = FileOffsetOf(lp.Header.FontsAddress, lp.Header.LangpackAddress);
     if (fonts < kHeaderEnd)
         return "the fonts area at offset " + HexOffset(fonts) + " would overwrite the langpack header";
+    const uint64_t languagesEnd = kLanguageTableOffset + kLanguageRecordSize * lp.LanguageTable.size();
+    if (fonts < languagesEnd)
+        return "the fonts area at offset " + HexOffset(fonts) + " would overwrite the language table, which ends at " +
+               HexOffset(languagesEnd);
     if (fonts > fileSize)
         return "the fonts area at offset " + HexOffset(fonts) + " starts past the end of the file (" +
                std::to_string(fileSize) + " bytes)";

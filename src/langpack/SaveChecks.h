@@ -16,7 +16,7 @@ namespace glyphora {
 std::string CheckModel(const TLangpack& lp);
 
 // The fonts area can be placed in the file: it starts after the header and
-// within the file.
+// the language records, and within the file.
 std::string CheckFontsArea(const TLangpack& lp, std::size_t fileSize);
 
 // Every offset of the new layout fits its field of the file form.

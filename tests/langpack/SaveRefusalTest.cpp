@@ -84,6 +84,9 @@ TEST(BuildSavedImage, RefusesWhatTheFileFormCannotHold) {
              lp.Header.FontsAddress = static_cast<int32_t>(static_cast<uint32_t>(lp.Header.LangpackAddress) + 0x7FFF0000u);
          },
          "the fonts area at offset 0x7FFF0000 starts past the end of the file"},
+        {"fonts area inside the language records", TypicalLangpack(),
+         [](TLangpack& lp) { lp.LanguageTable.resize(14); },
+         "the fonts area at offset 0x258 would overwrite the language table, which ends at 0x2B8"},
         {"file cut below 600 bytes", ShortLangpackWithTableAtTheEnd(), nullptr,
          "the saved langpack would be 578 bytes long; a langpack has at least 600"},
     };
