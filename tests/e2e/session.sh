@@ -16,7 +16,7 @@ fail() {
 # Wait for the main window with the langpack's name in its title.
 wid=""
 for _ in $(seq 1 100); do
-    wid=$(xdotool search --name 'Glyphora - ' 2>/dev/null | head -n 1 || true)
+    wid=$(xdotool search --onlyvisible --name '^Glyphora - ' 2>/dev/null | tail -n 1 || true)
     [ -n "$wid" ] && break
     kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
     sleep 0.2
@@ -34,9 +34,10 @@ echo "e2e: screenshot $screenshot"
 # read it back with `xclip -selection clipboard -t image/png -o`, and paste
 # an image put there by xclip.
 
-# Alt+X is "Exit": the window closes as by its close box.
+# Alt+X is "Exit": the window closes as by its close box. The keys go
+# through XTEST to the focused window, as a user's would.
 xdotool windowfocus --sync "$wid" 2>/dev/null || true
-xdotool key --window "$wid" --clearmodifiers alt+x
+xdotool key --clearmodifiers alt+x
 for _ in $(seq 1 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.2
