@@ -1,0 +1,127 @@
+// How long the window takes to open the large fixture langpack until its
+// first glyph is shown, and to switch to a set of 1000 glyphs, both offscreen
+// and painted. The baseline is the bare ReadLangpack of the same file.
+#include <AppEnvironment.h>
+#include <FontPage.h>
+#include <GlyphoraApplication.h>
+#include <LangpackBuilder.h>
+#include <LangpackReader.h>
+#include <MainWindow.h>
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace glyphora;
+
+constexpr double kBudgetMs = 100.0;
+
+struct Scene {
+    QTemporaryDir dir;
+    QString file;
+    std::vector<uint8_t> bytes;
+    std::unique_ptr<MainWindow> window;
+
+    Scene() {
+        bytes = fixtures::BuildLangpack(fixtures::LargeLangpack()).Bytes;
+        file = dir.filePath(QStringLiteral("large.smg"));
+        QFile f(file);
+        f.open(QIODevice::WriteOnly);
+        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+        f.close();
+        AppEnvironment env;
+        env.programDir = dir.path() + QLatin1Char('/');
+        env.settingsPath = dir.filePath(QStringLiteral("Glyphora.ini"));
+        window = std::make_unique<MainWindow>(env);
+        window->resize(900, 700);
+        window->show();
+        QCoreApplication::processEvents();
+    }
+};
+
+Scene& scene() {
+    static Scene s;
+    return s;
+}
+
+void BM_ReadLangpackBaseline(benchmark::State& state) {
+    const auto& bytes = scene().bytes;
+    for (auto _ : state) {
+        ReadResult r = ReadLangpack(bytes);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_ReadLangpackBaseline)->Unit(benchmark::kMillisecond);
+
+void BM_OpenUntilFirstGlyphShown(benchmark::State& state) {
+    Scene& s = scene();
+    for (auto _ : state) {
+        s.window->openFile(s.file);
+        QCoreApplication::processEvents();
+        if (s.window->currentSymbol() != 0) state.SkipWithError("no glyph shown after opening");
+    }
+}
+BENCHMARK(BM_OpenUntilFirstGlyphShown)->Unit(benchmark::kMillisecond);
+
+void BM_SwitchToSetOf1000Glyphs(benchmark::State& state) {
+    Scene& s = scene();
+    s.window->openFile(s.file);
+    QTableWidget* sets = s.window->fontPage()->setGrid();
+    for (auto _ : state) {
+        state.PauseTiming();
+        sets->setCurrentCell(0, 1);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        sets->setCurrentCell(1, 1);  // set 2, "General font": 1000 glyphs
+        QCoreApplication::processEvents();
+    }
+    if (s.window->fontPage()->glyphGrid()->model()->rowCount() != 1000) state.SkipWithError("set 2 is not shown");
+}
+BENCHMARK(BM_SwitchToSetOf1000Glyphs)->Unit(benchmark::kMillisecond);
+
+// Keeps the mean real time of every benchmark for the ratios at the end.
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+                millis[run.run_name.function_name] =
+                    run.real_accumulated_time * 1e3 / static_cast<double>(run.iterations);
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> millis;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    GlyphoraApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const double base = reporter.millis["BM_ReadLangpackBaseline"];
+    bool withinBudget = true;
+    std::printf("\n%-32s %10s %14s %8s\n", "", "ms", "x ReadLangpack", "budget");
+    for (const char* name : {"BM_OpenUntilFirstGlyphShown", "BM_SwitchToSetOf1000Glyphs"}) {
+        const double ms = reporter.millis[name];
+        const bool ok = ms < kBudgetMs;
+        withinBudget = withinBudget && ok;
+        std::printf("%-32s %10.2f %14.1f %8s\n", name, ms, base > 0 ? ms / base : 0.0, ok ? "< 100" : "OVER");
+    }
+    std::printf("%-32s %10.2f\n", "BM_ReadLangpackBaseline", base);
+    scene().window.reset();
+    return withinBudget ? 0 : 1;
+}
