@@ -15,6 +15,7 @@
 #include <SetSizeDialog.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
@@ -22,6 +23,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -80,10 +83,12 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     setSizeDialog_->setObjectName(QStringLiteral("TForm5"));
     aboutDialog_ = new AboutDialog(this);
 
+    qApp->installEventFilter(this);
     RunGuarded(*messages_, [this] { LoadSettings(); });
 }
 
 MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
     // The canvas and the grids refer to the editor and the glyph model, which
     // are members: they go first.
     delete takeCentralWidget();
@@ -366,6 +371,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     SaveSetup();
     event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!(key->modifiers() & Qt::KeypadModifier) || !widget || widget->window() != this ||
+        qobject_cast<QLineEdit*>(widget))
+        return QMainWindow::eventFilter(watched, event);
+    QAction* zoom = key->key() == Qt::Key_Plus ? actions_.zoomIn : key->key() == Qt::Key_Minus ? actions_.zoomOut : nullptr;
+    if (!zoom || !zoom->isEnabled()) return QMainWindow::eventFilter(watched, event);
+    zoom->trigger();
+    return true;
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

@@ -73,6 +73,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Keypad + and - reach Zoom + and Zoom - even where the platform's key
+    // mapping loses the keypad mark before shortcuts are matched (X11).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // --- construction -------------------------------------------------------------------

@@ -21,12 +21,20 @@ const QColor kPaper(Qt::white);
 
 QPen pen(const QColor& c, qreal w = 1.5) { return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
-// A 5 x 7 pixel letter "A" with its top-left pixel at (x, y), one unit per pixel.
+// Pixel art as one filled outline, so neighbouring pixels leave no seams
+// when the design grid is scaled.
+void pixelArt(QPainter& p, const char* const* rows, int rowCount, qreal x, qreal y, qreal unit, const QColor& c) {
+    QPainterPath path;
+    for (int r = 0; r < rowCount; ++r)
+        for (int col = 0; rows[r][col] != '\0'; ++col)
+            if (rows[r][col] == '#') path.addRect(QRectF(x + col * unit, y + r * unit, unit, unit));
+    p.fillPath(path.simplified(), c);
+}
+
+// A 5 x 7 pixel letter "A" with its top-left pixel at (x, y).
 void pixelLetter(QPainter& p, qreal x, qreal y, qreal unit, const QColor& c) {
     static const char* rows[] = {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"};
-    for (int r = 0; r < 7; ++r)
-        for (int col = 0; col < 5; ++col)
-            if (rows[r][col] == '#') p.fillRect(QRectF(x + col * unit, y + r * unit, unit, unit), c);
+    pixelArt(p, rows, 7, x, y, unit, c);
 }
 
 void page(QPainter& p, const QRectF& r) {
@@ -303,9 +311,7 @@ void draw(QPainter& p, Pictogram kind) {
         p.setBrush(kBlue);
         p.drawRoundedRect(QRectF(1, 1, 22, 22), 4, 4);
         static const char* rows[] = {".####.", "#....#", "#.....", "#..###", "#....#", "#....#", ".####."};
-        for (int r = 0; r < 7; ++r)
-            for (int c = 0; c < 6; ++c)
-                if (rows[r][c] == '#') p.fillRect(QRectF(4.5 + c * 2.5, 3.5 + r * 2.5, 2.5, 2.5), kPaper);
+        pixelArt(p, rows, 7, 4.5, 3.5, 2.5, kPaper);
         break;
     }
     }

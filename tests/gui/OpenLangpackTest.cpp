@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableWidget>
+#include <QTest>
 #include <QToolButton>
 
 namespace glyphora::testing {
@@ -262,6 +263,15 @@ TEST_F(OpenLangpackTest, ZoomStepsThroughTheLadderAndResetsOnOpen) {
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Glyphora - lang.smg [%1:1]").arg(zoom));
     }
     EXPECT_FALSE(w.actions().zoomOut->isEnabled());
+
+    // The keypad keys, wherever the focus is in the window.
+    w.show();
+    QTest::keyClick(w.fontPage()->glyphGrid(), Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(w.windowTitle(), "Glyphora - lang.smg [2:1]");
+    QTest::keyClick(w.fontPage()->setGrid(), Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_EQ(w.windowTitle(), "Glyphora - lang.smg [1:1]");
+    QTest::keyClick(w.fontPage()->glyphGrid(), Qt::Key_Plus);
+    EXPECT_EQ(w.windowTitle(), "Glyphora - lang.smg [1:1]");
 
     for (int i = 0; i < 6; ++i) w.actions().zoomIn->trigger();
     open(file);
