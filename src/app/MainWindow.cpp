@@ -220,6 +220,11 @@ void MainWindow::SaveDefaultSetupLang() {
 
 void MainWindow::openFile(const QString& path) {
     RunGuarded(*messages_, [&] {
+        // A path typed on the command line may name nothing; the open dialog never does.
+        if (!QFileInfo::exists(path)) {
+            messages_->error(QStringLiteral("The file %1 does not exist.").arg(path));
+            return;
+        }
         previousFileName_ = currentFileName_;
         currentFileName_ = path;
         langpackFound_ = true;

@@ -231,6 +231,16 @@ TEST_F(OpenLangpackTest, FlashFileOpensTheExtractedLangpack) {
     EXPECT_TRUE(boxes_->shown.empty());
 }
 
+TEST_F(OpenLangpackTest, AFileThatIsNotThereIsReported) {
+    const QString good = writeLangpack("good.smg", TypicalLangpack());
+    open(good);
+    window().openFile(path("typo.smg"));
+    ASSERT_EQ(boxes_->shown.size(), 1u);
+    EXPECT_EQ(boxes_->shown[0].icon, Icon::Error);
+    EXPECT_TRUE(boxes_->shown[0].text.contains(path("typo.smg")));
+    EXPECT_EQ(window().currentFileName(), good);
+}
+
 TEST_F(OpenLangpackTest, CancelledDialogChangesNothing) {
     window().setOpenFileChooser([] { return QString(); });
     window().actions().openFile->trigger();
