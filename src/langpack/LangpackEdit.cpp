@@ -1,5 +1,7 @@
 #include "LangpackEdit.h"
 
+#include "SetSharing.h"
+
 #include <algorithm>
 
 namespace glyphora {
@@ -19,6 +21,41 @@ void ResizeSets(TLangpack& lp, int setIndex, int oldHeight) {
         g.Data.resize(size);
         std::fill(g.Data.begin() + static_cast<std::ptrdiff_t>(keep), g.Data.end(), uint8_t{0xFF});
     }
+}
+
+std::vector<int> ShareGroup(const TLangpack& lp, int setIndex) {
+    const int count = static_cast<int>(std::min(lp.FontSetTable.size(), lp.SymbolTable.size()));
+    if (setIndex < 0 || setIndex >= count) return {};
+    if (setIndex != kGeneralSetIndex && !SharesSet2(lp, setIndex)) return {setIndex};
+    std::vector<int> group;
+    for (int k = kGeneralSetIndex; k < count; ++k)
+        if (k == kGeneralSetIndex || SharesSet2(lp, k)) group.push_back(k);
+    return group;
+}
+
+std::vector<int> StoreGlyph(TLangpack& lp, int setIndex, int glyphIndex, uint8_t width, std::vector<uint8_t> data) {
+    std::vector<int> changed;
+    if (glyphIndex < 0) return changed;
+    for (int k : ShareGroup(lp, setIndex)) {
+        std::vector<Symbols>& glyphs = lp.SymbolTable[static_cast<std::size_t>(k)];
+        if (static_cast<std::size_t>(glyphIndex) >= glyphs.size()) continue;
+        Symbols& glyph = glyphs[static_cast<std::size_t>(glyphIndex)];
+        glyph.Width = width;
+        glyph.Data = data;
+        changed.push_back(k);
+    }
+    return changed;
+}
+
+std::vector<int> SetSetHeight(TLangpack& lp, int setIndex, uint16_t height) {
+    const std::vector<int> group = ShareGroup(lp, setIndex);
+    for (int k : group) {
+        TFontSetEntry& set = lp.FontSetTable[static_cast<std::size_t>(k)];
+        const int oldHeight = set.Height;
+        set.Height = height;
+        ResizeSets(lp, k, oldHeight);
+    }
+    return group;
 }
 
 }  // namespace glyphora
