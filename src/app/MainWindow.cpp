@@ -9,6 +9,8 @@
 #include "Settings.h"
 #include "ToolPalette.h"
 
+#include <CodeGroupWindow.h>
+
 #include <CanvasWidget.h>
 #include <ImageConvert.h>
 #include <LangpackEdit.h>
@@ -75,7 +77,15 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
         return dialog.selectedFiles().constFirst();
     };
-    runShxExtraction_ = [](const QString&) { return std::optional<QString>(); };
+    codeGroupWindow_ = new CodeGroupWindow(this);
+    connect(codeGroupWindow_, &CodeGroupWindow::openRequested, this, &MainWindow::openFromCodeGroupList);
+    runShxExtraction_ = [this](const QString& flashFile) -> std::optional<QString> {
+        const ExtractOutcome outcome = codeGroupWindow_->extract(flashFile);
+        if (outcome.errorReported)
+            shxErrorDetail_ = outcome.errorDetail.isEmpty() ? outcome.errorText : outcome.errorDetail;
+        if (!outcome.LangpackFound) return std::nullopt;
+        return outcome.langpackPath;
+    };
 
     buildLayout();
     connectCommands();
@@ -231,6 +241,7 @@ void MainWindow::openFile(const QString& path) {
         if (QFileInfo(path).suffix().toLower() == QLatin1String("shx")) {
             langpackFound_ = false;
             std::optional<QString> langpack;
+            shxErrorDetail_.clear();
             try {
                 langpack = runShxExtraction_(path);
             } catch (...) {
@@ -245,8 +256,25 @@ void MainWindow::openFile(const QString& path) {
             OpenBinFile();
         } else {
             currentFileName_ = previousFileName_;
-            messages_->warning(QStringLiteral("This file is not langpack."));
+            // The extraction's own report says what broke in the flash file.
+            QString text = QStringLiteral("This file is not langpack.");
+            if (!shxErrorDetail_.isEmpty()) text += QLatin1Char('\n') + shxErrorDetail_;
+            messages_->warning(text);
         }
+    });
+    syncEditorCommands();
+}
+
+void MainWindow::openFromCodeGroupList(const QString& path) {
+    RunGuarded(*messages_, [&] {
+        previousFileName_ = currentFileName_;
+        currentFileName_ = path;
+        // An empty cell names no file: the langpack loaded before stays.
+        if (path.isEmpty()) {
+            restorePreviousFileName();
+            return;
+        }
+        OpenBinFile();
     });
     syncEditorCommands();
 }
@@ -492,8 +520,12 @@ void MainWindow::saveImageCommand() {
     // A floating selection is part of what the canvas shows, so it is stored too.
     editor_.FalseGoBegin();
     editor_.NoEditingImage();
-    const int height = document_->langpack().FontSetTable[static_cast<std::size_t>(currentSet_)].Height;
-    editor_.SaveImage(*glyph, height);
+    TLangpack& langpack = document_->langpack();
+    const int height = langpack.FontSetTable[static_cast<std::size_t>(currentSet_)].Height;
+    Symbols stored;
+    editor_.SaveImage(stored, height);
+    // The copies of set 2 are saved from set 2, so they all get the glyph.
+    StoreGlyph(langpack, currentSet_, currentSymbol_, stored.Width, std::move(stored.Data));
     glyphModel_->glyphChanged(currentSymbol_);
 }
 
@@ -573,11 +605,9 @@ void MainWindow::setHeightCommand() {
     if (!QuestionSaveImage()) return;
     const auto choice = setSizeDialog_->ask(SetSizeDialog::Mode::Height, editor_.GlyphWidth(), editor_.GlyphHeight());
     if (!choice) return;
-    TLangpack& langpack = document_->langpack();
-    const int oldHeight = editor_.GlyphHeight();
-    langpack.FontSetTable[static_cast<std::size_t>(currentSet_)].Height = static_cast<uint16_t>(choice->value);
-    fontPage_->setHeightCell(currentSet_, choice->value);
-    ResizeSets(langpack, currentSet_, oldHeight);
+    // The copies of set 2 are saved with set 2's height, so they all change.
+    for (int set : SetSetHeight(document_->langpack(), currentSet_, static_cast<uint16_t>(choice->value)))
+        fontPage_->setHeightCell(set, choice->value);
     editor_.SetGlyphHeight(choice->value);
     EditingLang();
     editor_.ResizeImage();

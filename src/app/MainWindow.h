@@ -24,6 +24,7 @@ class QTabWidget;
 namespace glyphora {
 
 class AboutDialog;
+class CodeGroupWindow;
 class FontPage;
 class GlyphTableModel;
 class InfoPage;
@@ -90,6 +91,8 @@ private:
     // --- document lifecycle ---------------------------------------------------------------
     void OpenBinFile();
     void restorePreviousFileName();
+    // "Open BIN file" or a double click in the code-group list.
+    void openFromCodeGroupList(const QString& path);
     // Asked before another langpack replaces a changed one: false keeps the old one.
     bool mayReplaceLangpack();
     void BeginSetup();
@@ -150,6 +153,8 @@ private:
     std::shared_ptr<MessageBoxes> messages_;
     OpenFileChooser chooseOpenFile_;
     ShxExtraction runShxExtraction_;
+    QString shxErrorDetail_;          // what the last extraction reported, if anything
+    CodeGroupWindow* codeGroupWindow_ = nullptr;  // "TForm8"
 
     GlyphEditor editor_;
     std::optional<LangpackDocument> document_;

@@ -210,7 +210,10 @@ TEST_F(OpenLangpackTest, FlashFileWithoutLangpackSaysSoOnce) {
     const QString good = writeLangpack("good.smg", TypicalLangpack());
     open(good);
     open(writeFile("PHONE.SHX", std::vector<uint8_t>(700, 0)));
-    ASSERT_EQ(boxes_->texts(), QStringList{"This file is not langpack."});
+    ASSERT_EQ(boxes_->shown.size(), 1u);
+    // The first line is the fixed text; the extraction's reason follows it.
+    EXPECT_EQ(boxes_->shown[0].text.section(QLatin1Char('\n'), 0, 0), "This file is not langpack.");
+    EXPECT_TRUE(boxes_->shown[0].text.contains("superfile header")) << boxes_->shown[0].text.toStdString();
     EXPECT_EQ(boxes_->shown[0].icon, Icon::Warning);
     EXPECT_EQ(window().currentFileName(), good);
     EXPECT_EQ(window().windowTitle(), "Glyphora - good.smg [1:1]");
