@@ -124,6 +124,32 @@ TEST_F(EditorCommandsTest, SetHeightResizesEveryGlyphOfTheSet) {
     EXPECT_FALSE(w.editor().ImageModified());
 }
 
+// Set 3 is saved from set 2: a height and a glyph edited in set 3 reach both.
+TEST_F(EditorCommandsTest, EditsOfSet3SurviveTheSaveInSets2And3) {
+    MainWindow& w = window();
+    chooseSet(2);
+    answerSetSizeDialog(QStringLiteral("13"));
+    w.actions().setHeight->trigger();
+    const QTableWidget* sets = w.fontPage()->setGrid();
+    EXPECT_EQ(sets->item(1, 2)->text(), "13");
+    EXPECT_EQ(sets->item(2, 2)->text(), "13");
+    EXPECT_EQ(sets->item(3, 2)->text(), "10");
+
+    chooseGlyph(4);
+    drawPixel();
+    w.actions().saveImage->trigger();
+    const std::vector<uint8_t> edited = w.document()->langpack().SymbolTable[2][4].Data;
+    w.actions().saveLangpack->trigger();
+    EXPECT_TRUE(boxes_->shown.empty()) << boxes_->texts().join('\n').toStdString();
+
+    open(path(QStringLiteral("lang.smg")));
+    const TLangpack& lp = w.document()->langpack();
+    for (std::size_t k : {1u, 2u}) {
+        EXPECT_EQ(lp.FontSetTable[k].Height, 13) << "set " << k + 1;
+        EXPECT_EQ(lp.SymbolTable[k][4].Data, edited) << "set " << k + 1;
+    }
+}
+
 TEST_F(EditorCommandsTest, SetHeightCancelledAtTheGlyphQuestionOpensNoDialog) {
     drawPixel();
     boxes_->answers = {Answer::Cancel};
