@@ -152,13 +152,8 @@ void WriteSet(JsonWriter& json, const TLangpack& lp, std::size_t k) {
 }  // namespace
 
 int runDump(const QStringList& args) {
-    QCommandLineParser parser;
-    QString file;
-    if (!ParseFileArguments(parser, args, file)) {
-        return kExitUsage;
-    }
     LangpackDocument doc;
-    if (const int status = OpenLangpack(file, doc); status != kExitOk) {
+    if (const int status = OpenFileArgument(args, doc); status != kExitOk) {
         return status;
     }
     const TLangpack& lp = doc.lp;

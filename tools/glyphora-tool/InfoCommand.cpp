@@ -77,13 +77,8 @@ void PrintSets(const TLangpack& lp) {
 }  // namespace
 
 int runInfo(const QStringList& args) {
-    QCommandLineParser parser;
-    QString file;
-    if (!ParseFileArguments(parser, args, file)) {
-        return kExitUsage;
-    }
     LangpackDocument doc;
-    if (const int status = OpenLangpack(file, doc); status != kExitOk) {
+    if (const int status = OpenFileArgument(args, doc); status != kExitOk) {
         return status;
     }
     PrintGeneral(doc.lp.Header);

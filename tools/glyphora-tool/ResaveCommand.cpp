@@ -5,13 +5,8 @@
 namespace glyphora::tool {
 
 int runResave(const QStringList& args) {
-    QCommandLineParser parser;
-    QString file;
-    if (!ParseFileArguments(parser, args, file)) {
-        return kExitUsage;
-    }
     LangpackDocument doc;
-    if (const int status = OpenLangpack(file, doc); status != kExitOk) {
+    if (const int status = OpenFileArgument(args, doc); status != kExitOk) {
         return status;
     }
     return SaveLangpack(doc);

@@ -52,6 +52,13 @@ int SaveLangpack(LangpackDocument& doc) {
     return kExitOk;
 }
 
+int OpenFileArgument(const QStringList& args, LangpackDocument& doc) {
+    QCommandLineParser parser;
+    QString file;
+    if (!ParseFileArguments(parser, args, file)) return kExitUsage;
+    return OpenLangpack(file, doc);
+}
+
 bool ParseFileArguments(QCommandLineParser& parser, const QStringList& args, QString& file) {
     // parse() takes the program name as the first word.
     if (!parser.parse(QStringList{QStringLiteral("glyphora-tool")} + args)) {

@@ -43,6 +43,10 @@ int SaveLangpack(LangpackDocument& doc);
 // false unless they parse and exactly one positional FILE is given.
 bool ParseFileArguments(QCommandLineParser& parser, const QStringList& args, QString& file);
 
+// The commands that take nothing but FILE: parses the words and reads the
+// langpack. kExitOk, or the status to exit with (kExitUsage for bad words).
+int OpenFileArgument(const QStringList& args, LangpackDocument& doc);
+
 // An integer option in [min, max]; prints what is wrong and returns false
 // when it is missing, not a number, or out of range.
 bool IntegerOption(const QCommandLineParser& parser, const QString& name, int min, int max,
