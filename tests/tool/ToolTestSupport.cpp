@@ -77,7 +77,7 @@ namespace {
 
 bool InUse(const IntervalSpec& iv) { return iv.FirstCode != 0 || iv.LastCode != 0; }
 
-// The spec's sets and how BuildLangpack placed them, seen the way a reader sees them.
+// The sets the fixture description asked for and where BuildLangpack placed them, seen the way a reader sees them.
 class ExpectedSets {
 public:
     ExpectedSets(const LangpackSpec& spec, const BuiltLangpack& built) : spec_(spec), built_(built) {}

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "GlyphCoding.h"
 #include "HexText.h"
+#include "LangpackEdit.h"
 #include "ToolSupport.h"
 
 #include <cstdio>
@@ -40,17 +41,11 @@ int runSetGlyph(const QStringList& args) {
     }
 
     LangpackDocument doc;
-    if (const int status = OpenLangpack(file, doc); status != kExitOk) {
+    if (const int status = OpenSetForEdit(file, setNumber, doc); status != kExitOk) {
         return status;
     }
-    if (!CheckSetNumber(doc, setNumber)) {
-        return kExitError;
-    }
     const int setIndex = setNumber - 1;
-    if (RefuseSharedSet(doc, setIndex)) {
-        return kExitError;
-    }
-    std::vector<Symbols>& glyphs = doc.lp.SymbolTable[static_cast<std::size_t>(setIndex)];
+    const std::vector<Symbols>& glyphs = doc.lp.SymbolTable[static_cast<std::size_t>(setIndex)];
     if (static_cast<std::size_t>(index) >= glyphs.size()) {
         PrintFileError(doc.path, "set " + std::to_string(setNumber) + " has no glyph " +
                                      std::to_string(index) + "; its glyphs are 0 to " +
@@ -67,9 +62,7 @@ int runSetGlyph(const QStringList& args) {
                                      std::to_string(needed));
         return kExitError;
     }
-    Symbols& glyph = glyphs[static_cast<std::size_t>(index)];
-    glyph.Width = static_cast<uint8_t>(width);
-    glyph.Data = InvertRows(*rows);
+    StoreGlyph(doc.lp, setIndex, index, static_cast<uint8_t>(width), InvertRows(*rows));
     return SaveLangpack(doc);
 }
 

@@ -27,21 +27,11 @@ int runSetHeight(const QStringList& args) {
         return kExitUsage;
     }
     LangpackDocument doc;
-    if (const int status = OpenLangpack(file, doc); status != kExitOk) {
+    if (const int status = OpenSetForEdit(file, setNumber, doc); status != kExitOk) {
         return status;
     }
-    if (!CheckSetNumber(doc, setNumber)) {
-        return kExitError;
-    }
     const int setIndex = setNumber - 1;
-    if (RefuseSharedSet(doc, setIndex)) {
-        return kExitError;
-    }
-    TFontSetEntry& set = doc.lp.FontSetTable[static_cast<std::size_t>(setIndex)];
-    const int oldHeight = set.Height;
-    set.Height = static_cast<uint16_t>(height);
-    // The save makes the sets that show set 2's glyphs follow its new height.
-    ResizeSets(doc.lp, setIndex, oldHeight);
+    SetSetHeight(doc.lp, setIndex, static_cast<uint16_t>(height));
     return SaveLangpack(doc);
 }
 

@@ -3,6 +3,7 @@
 #include "FileIO.h"
 #include "LangpackReader.h"
 #include "LangpackWriter.h"
+#include "SetSharing.h"
 
 #include <QFile>
 
@@ -93,25 +94,22 @@ bool IntegerOption(const QCommandLineParser& parser, const QString& name, int mi
     return true;
 }
 
-bool CheckSetNumber(const LangpackDocument& doc, int setNumber) {
+int OpenSetForEdit(const QString& file, int setNumber, LangpackDocument& doc) {
+    if (const int status = OpenLangpack(file, doc); status != kExitOk) return status;
     const int count = doc.lp.SetCount();
     if (setNumber < 1 || setNumber > count) {
         PrintFileError(doc.path, "there is no set " + std::to_string(setNumber) +
                                      "; the langpack has " + std::to_string(count) +
                                      (count == 1 ? " set" : " sets"));
-        return false;
+        return kExitError;
     }
-    return true;
-}
-
-bool RefuseSharedSet(const LangpackDocument& doc, int setIndex) {
-    const bool shared = setIndex == 2 || (setIndex == 6 && doc.lp.Set7SharesSet2);
-    if (shared) {
-        PrintFileError(doc.path, "set " + std::to_string(setIndex + 1) +
+    if (SharesSet2(doc.lp, setNumber - 1)) {
+        PrintFileError(doc.path, "set " + std::to_string(setNumber) +
                                      " shows the glyphs of set 2 and is saved from them; "
                                      "change set 2 instead");
+        return kExitError;
     }
-    return shared;
+    return kExitOk;
 }
 
 }  // namespace glyphora::tool

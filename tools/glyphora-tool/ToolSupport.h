@@ -52,11 +52,10 @@ int OpenFileArgument(const QStringList& args, LangpackDocument& doc);
 bool IntegerOption(const QCommandLineParser& parser, const QString& name, int min, int max,
                    int& value);
 
-// A 1-based set number as the user gives it, checked against the langpack.
-bool CheckSetNumber(const LangpackDocument& doc, int setNumber);
-
-// Sets 3, and 7 when it shares set 2, are written from set 2's tables and
-// glyphs, so an edit of their own would be dropped by the next save.
-bool RefuseSharedSet(const LangpackDocument& doc, int setIndex);
+// The edit commands: reads the langpack and checks that set `setNumber`
+// (1-based) exists and has glyphs of its own. Sets 3, and 7 when it shares
+// set 2, are written from set 2's tables and glyphs, so an edit of their own
+// would be dropped by the next save. kExitOk, or the status to exit with.
+int OpenSetForEdit(const QString& file, int setNumber, LangpackDocument& doc);
 
 }  // namespace glyphora::tool
