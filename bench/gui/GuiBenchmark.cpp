@@ -68,7 +68,7 @@ void BM_OpenUntilFirstGlyphShown(benchmark::State& state) {
     for (auto _ : state) {
         s.window->openFile(s.file);
         QCoreApplication::processEvents();
-        if (s.window->currentSymbol() != 0) state.SkipWithError("no glyph shown after opening");
+        if (s.window->session().CurrentSymbol() != 0) state.SkipWithError("no glyph shown after opening");
     }
 }
 BENCHMARK(BM_OpenUntilFirstGlyphShown)->Unit(benchmark::kMillisecond);

@@ -36,6 +36,7 @@ void ExpectSameHeader(const TLangpack& a, const TLangpack& b) {
 
 void ExpectSameSets(const TLangpack& a, const TLangpack& b) {
     if (a.SetCount() != b.SetCount()) Fail("the saved file has another number of sets");
+    if (a.Set3SharesSet2 != b.Set3SharesSet2) Fail("set 3 shares set 2 in one file only");
     if (a.Set7SharesSet2 != b.Set7SharesSet2) Fail("set 7 shares set 2 in one file only");
     for (std::size_t k = 0; k < a.SetCount(); ++k) {
         const TFontSetEntry& x = a.FontSetTable[k];

@@ -1,7 +1,8 @@
 // Where the program finds its files, and the seams tests replace.
 #pragma once
 
-#include "MessageBoxes.h"
+#include <FlashExtraction.h>
+#include <Prompts.h>
 
 #include <QString>
 
@@ -12,8 +13,10 @@ namespace glyphora {
 struct AppEnvironment {
     QString programDir;    // the executable's folder, ending in '/'
     QString settingsPath;  // Glyphora.ini
-    // Null: modal QMessageBoxes owned by the main window.
-    std::shared_ptr<MessageBoxes> messageBoxes;
+    // Null: message boxes and dialogs owned by the main window.
+    std::shared_ptr<Prompts> prompts;
+    // Null: the code-group window runs the extraction.
+    std::shared_ptr<FlashExtraction> extraction;
 };
 
 // Glyphora.ini beside the executable when that folder can be written,

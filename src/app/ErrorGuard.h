@@ -3,21 +3,22 @@
 // the state reached so far.
 #pragma once
 
-#include "MessageBoxes.h"
+#include <Prompts.h>
 
 #include <exception>
+#include <string>
 #include <utility>
 
 namespace glyphora {
 
-QString UncaughtErrorText(std::exception_ptr error);
+std::string UncaughtErrorText(std::exception_ptr error);
 
 template <class Handler>
-void RunGuarded(MessageBoxes& boxes, Handler&& handler) {
+void RunGuarded(Prompts& prompts, Handler&& handler) {
     try {
         std::forward<Handler>(handler)();
     } catch (...) {
-        boxes.error(UncaughtErrorText(std::current_exception()));
+        prompts.error(UncaughtErrorText(std::current_exception()));
     }
 }
 

@@ -2,27 +2,16 @@
 
 #include "GlyphTableModel.h"
 
-#include <QPainter>
+#include <GlyphRows.h>
+#include <ImageConvert.h>
 
-#include <algorithm>
-#include <cstring>
+#include <QPainter>
 
 namespace glyphora {
 
-QImage PreviewImage(const TGlyphPreview& preview) {
-    const int width = preview.Width, height = preview.Height;
-    if (width <= 0 || height <= 0) return {};
-    QImage image(width, height, QImage::Format_Mono);
-    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    const std::size_t bytesPerRow = static_cast<std::size_t>(BytesPerRow(width));
-    for (int r = 0; r < height; ++r) {
-        uchar* line = image.scanLine(r);
-        std::memset(line, 0xFF, static_cast<std::size_t>(image.bytesPerLine()));
-        const std::size_t start = static_cast<std::size_t>(r) * bytesPerRow;
-        if (start >= preview.Rows.size()) continue;
-        std::memcpy(line, preview.Rows.data() + start, std::min(bytesPerRow, preview.Rows.size() - start));
-    }
-    return image;
+QImage PreviewImage(const Symbols& glyph, int height) {
+    if (glyph.Width == 0 || height <= 0) return {};
+    return toQImage(GlyphRowsToImage(glyph.Data, glyph.Width, height).copy(0, 0, glyph.Width, height));
 }
 
 GlyphPreviewDelegate::GlyphPreviewDelegate(const GlyphTableModel* model, QObject* parent)
@@ -37,7 +26,7 @@ void GlyphPreviewDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     painter->fillRect(option.rect, option.palette.base());
     const Symbols* g = model_->glyph(index.row());
     if (!g) return;
-    const QImage image = PreviewImage(g->Preview);
+    const QImage image = PreviewImage(*g, model_->setHeight());
     if (image.isNull()) return;
     painter->save();
     painter->setClipRect(option.rect);

@@ -1,5 +1,6 @@
-// Draws a glyph's preview 1:1 at the top-left corner of the glyph grid's
-// first column; the other columns are drawn as usual.
+// Draws a glyph 1:1 at the top-left corner of the glyph grid's first column,
+// from its rows as they are now, so a stored change shows at once; the other
+// columns are drawn as usual.
 #pragma once
 
 #include <Langpack.h>
@@ -11,8 +12,9 @@ namespace glyphora {
 
 class GlyphTableModel;
 
-// The preview rows (memory form, 0 = ink) as a 1-bit image, black on white.
-QImage PreviewImage(const TGlyphPreview& preview);
+// The glyph's rows (memory form, 0 = ink) as a 1-bit image of its width and
+// the set's height, black on white.
+QImage PreviewImage(const Symbols& glyph, int height);
 
 class GlyphPreviewDelegate : public QStyledItemDelegate {
     Q_OBJECT

@@ -10,16 +10,17 @@
 
 namespace glyphora {
 
-QString UncaughtErrorText(std::exception_ptr error) {
+std::string UncaughtErrorText(std::exception_ptr error) {
     try {
         if (error) std::rethrow_exception(error);
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("Out of memory.");
+        return "Out of memory.";
     } catch (const std::exception& e) {
-        return QString::fromStdString(e.what());
+        return e.what();
     } catch (...) {
+        // Not an exception of ours or the library's: all we can say is below.
     }
-    return QStringLiteral("An unexpected error occurred.");
+    return "An unexpected error occurred.";
 }
 
 GlyphoraApplication::GlyphoraApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -32,7 +33,7 @@ bool GlyphoraApplication::notify(QObject* receiver, QEvent* event) {
         return QApplication::notify(receiver, event);
     } catch (...) {
         QMessageBox::critical(activeWindow(), QStringLiteral("Glyphora"),
-                              UncaughtErrorText(std::current_exception()));
+                              QString::fromStdString(UncaughtErrorText(std::current_exception())));
     }
     return false;
 }

@@ -55,6 +55,51 @@ QList<QAction*> MainActions::glyphCommands() const {
             replaceSymbols, optimizeWidths, setHeight};
 }
 
+QAction* MainActions::action(Command command) const {
+    switch (command) {
+    case Command::OpenFile: return openFile;
+    case Command::SaveImage: return saveImage;
+    case Command::SaveLangpack: return saveLangpack;
+    case Command::Shx: return shx;
+    case Command::Exit: return exit;
+    case Command::Undo: return undo;
+    case Command::Clear: return clear;
+    case Command::SelectAll: return selectAll;
+    case Command::Copy: return copy;
+    case Command::Cut: return cut;
+    case Command::Paste: return paste;
+    case Command::ExportBitmap: return exportBitmap;
+    case Command::ImportBitmap: return importBitmap;
+    case Command::ShiftLeft: return shiftLeft;
+    case Command::ShiftRight: return shiftRight;
+    case Command::ZoomIn: return zoomIn;
+    case Command::ZoomOut: return zoomOut;
+    case Command::SetWidth: return setWidth;
+    case Command::IncreaseWidth: return increaseWidth;
+    case Command::DecreaseWidth: return decreaseWidth;
+    case Command::SelectFont: return selectFont;
+    case Command::SelectFontFile: return selectFontFile;
+    case Command::ReplaceSymbols: return replaceSymbols;
+    case Command::OptimizeWidths: return optimizeWidths;
+    case Command::SetHeight: return setHeight;
+    case Command::LanguageMenu: return languageMenu ? languageMenu->menuAction() : nullptr;
+    case Command::English: return english;
+    case Command::Russian: return russian;
+    case Command::LoadLanguage: return loadLanguage;
+    case Command::About: return about;
+    case Command::Count: break;
+    }
+    return nullptr;
+}
+
+void MainActions::apply(const CommandSet& enabled) const {
+    for (std::size_t i = 0; i < enabled.size(); ++i) {
+        const auto command = static_cast<Command>(i);
+        if (QAction* a = action(command)) a->setEnabled(enabled.test(i));
+    }
+    if (languageMenu) languageMenu->setEnabled(Enabled(enabled, Command::LanguageMenu));
+}
+
 MainActions CreateMainActions(QMainWindow* window) {
     MainActions a;
 

@@ -3,6 +3,8 @@
 // carries the menu item's name, the tool button the button's name.
 #pragma once
 
+#include <CommandAvailability.h>
+
 #include <QList>
 
 class QAction;
@@ -40,6 +42,7 @@ struct MainActions {
     QAction* decreaseWidth = nullptr;   // N22
     // Processing
     QAction* selectFont = nullptr;      // Selectwindowsfont1, SpeedButton8
+    QAction* selectFontFile = nullptr;  // "Select font file"
     QAction* replaceSymbols = nullptr;  // N28, SpeedButton15
     QAction* optimizeWidths = nullptr;  // N29, SpeedButton17
     QAction* setHeight = nullptr;       // N32
@@ -55,6 +58,11 @@ struct MainActions {
 
     // The commands that become available once a glyph has been selected.
     QList<QAction*> glyphCommands() const;
+    // The action of a command (the Language menu's own action for LanguageMenu);
+    // null for a command this window has no action of.
+    QAction* action(Command command) const;
+    // Switches every action on or off as the set says.
+    void apply(const CommandSet& enabled) const;
 };
 
 // Builds the menu bar and the toolbar of the window with every caption,

@@ -15,10 +15,6 @@ inline constexpr Pixel SecondaryColor = Pixel::Paper;
 inline Pixel buttonColour(MouseButton b) { return b == MouseButton::Right ? SecondaryColor : PrimaryColor; }
 inline Pixel opposite(Pixel p) { return p == Pixel::Ink ? Pixel::Paper : Pixel::Ink; }
 
-inline std::string sizeText(const char* word, int w, int h) {
-    return word + std::to_string(w) + "x" + std::to_string(h);
-}
-
 // Copies the area of src onto dst at the same place.
 inline void copyArea(MonoImage& dst, const MonoImage& src, PixelRect area) {
     if (area.isEmpty()) return;

@@ -8,6 +8,13 @@ namespace glyphora {
 
 class MonoImage;
 
+enum class StatusPanel { Size = 0, Cursor = 1, Selection = 2 };
+
+// The panels' fixed English prefixes ("Size: ", "Cursor: ", "Select: ").
+const char* DefaultStatusPrefix(StatusPanel panel);
+// prefix + a + "x" + b
+std::string StatusText(const std::string& prefix, int a, int b);
+
 class EditorHost {
 public:
     virtual ~EditorHost() = default;
@@ -24,8 +31,11 @@ public:
     virtual void canvasChanged() {}
     // GlyphWidth, GlyphHeight or ZoomFactor changed: the canvas control gets a new size.
     virtual void canvasResized() {}
-    // Status panels 0 ("Size: WxH"), 1 ("Cursor: XxY") and 2 ("Select: WxH" or empty).
-    virtual void statusText(int /*panel*/, const std::string& /*text*/) {}
+    // A status panel shows two numbers behind its prefix ("Size: WxH", "Cursor:
+    // XxY", "Select: WxH"); the prefix is the host's, as it follows the
+    // interface language. A cleared panel shows nothing.
+    virtual void statusValue(StatusPanel /*panel*/, int /*a*/, int /*b*/) {}
+    virtual void statusCleared(StatusPanel /*panel*/) {}
     // The selection tool button is pressed from code (Select all, Paste, placing an image).
     virtual void pressSelectionTool() {}
     // The text tool was pressed on the canvas: open the "Insert text" dialog.

@@ -1,6 +1,7 @@
 #include "GlyphEditor.h"
 
 #include "EditorDetail.h"
+#include "GlyphRows.h"
 #include "Raster.h"
 
 #include <algorithm>
@@ -15,8 +16,6 @@ namespace {
 constexpr int kBlankSize = 128;
 constexpr int kMinWidth = 1;
 
-int editWidthFor(int glyphWidth) { return 8 * ((std::max(glyphWidth, 0) + 7) / 8); }
-
 }  // namespace
 
 GlyphEditor::GlyphEditor(EditorHost* host)
@@ -29,7 +28,7 @@ void GlyphEditor::ResetForOpen() {
     glyphHeight_ = kBlankSize;
     zoom_ = 1;
     canvas_ = MonoImage(glyphWidth_, glyphHeight_);
-    edit_ = MonoImage(editWidthFor(glyphWidth_), glyphHeight_);
+    edit_ = MonoImage(GlyphImageWidth(glyphWidth_), glyphHeight_);
     selectionContent_ = MonoImage();
     selectionBackground_ = MonoImage();
     selectionSource_ = {};
@@ -42,7 +41,7 @@ void GlyphEditor::ResetForOpen() {
     imageModified_ = false;
     clearUndo();
     host().imageModifiedChanged(false);
-    host().statusText(0, sizeText("Size: ", glyphWidth_, glyphHeight_));
+    host().statusValue(StatusPanel::Size, glyphWidth_, glyphHeight_);
     host().canvasResized();
     reportCanvas();
 }
@@ -55,16 +54,7 @@ void GlyphEditor::LoadSymb(const Symbols& glyph) {
     settle();
     FalseGoBegin();
     glyphWidth_ = glyph.Width;
-    edit_ = MonoImage(editWidthFor(glyphWidth_), glyphHeight_);
-    const int bytesPerRow = BytesPerRow(glyphWidth_);
-    const int copied = std::min(bytesPerRow, edit_.stride());
-    for (int r = 0; r < glyphHeight_; ++r) {
-        auto row = edit_.row(r);
-        for (int k = 0; k < copied; ++k) {
-            const std::size_t at = static_cast<std::size_t>(r) * bytesPerRow + static_cast<std::size_t>(k);
-            row[static_cast<std::size_t>(k)] = at < glyph.Data.size() ? glyph.Data[at] : uint8_t{0xFF};
-        }
-    }
+    edit_ = GlyphRowsToImage(glyph.Data, glyphWidth_, glyphHeight_);
     canvas_ = MonoImage(glyphWidth_, glyphHeight_);
     canvas_.draw(edit_);
     clearUndo();
@@ -74,15 +64,7 @@ void GlyphEditor::LoadSymb(const Symbols& glyph) {
 
 void GlyphEditor::SaveImage(Symbols& glyph, int setHeight) const {
     glyph.Width = static_cast<uint8_t>(std::clamp(glyphWidth_, 0, 255));
-    const int bytesPerRow = BytesPerRow(glyphWidth_);
-    const int rows = std::max(setHeight, 0);
-    glyph.Data.assign(static_cast<std::size_t>(rows) * bytesPerRow, uint8_t{0xFF});
-    const int copied = std::min(bytesPerRow, edit_.stride());
-    for (int r = 0; r < std::min(rows, edit_.height()); ++r) {
-        const auto row = edit_.row(r);
-        for (int k = 0; k < copied; ++k)
-            glyph.Data[static_cast<std::size_t>(r) * bytesPerRow + static_cast<std::size_t>(k)] = row[static_cast<std::size_t>(k)];
-    }
+    glyph.Data = GlyphImageToRows(edit_, glyphWidth_, setHeight);
 }
 
 void GlyphEditor::ImageToPictures() {
@@ -156,7 +138,7 @@ void GlyphEditor::hideFrame() {
 }
 
 void GlyphEditor::setSelectionReadout() {
-    host().statusText(2, sizeText("Select: ", selectionRect_.width(), selectionRect_.height()));
+    host().statusValue(StatusPanel::Selection, selectionRect_.width(), selectionRect_.height());
 }
 
 void GlyphEditor::removeEraserPreview() {
@@ -172,7 +154,7 @@ void GlyphEditor::FalseGoBegin() {
     selectionMoving_ = false;
     hideFrame();
     ImageToPictures();
-    host().statusText(2, "");
+    host().statusCleared(StatusPanel::Selection);
     reportCanvas();
 }
 
@@ -186,7 +168,7 @@ void GlyphEditor::cancelGesture() {
         rectDragging_ = false;
         clearUnderSelection_ = true;
         hideFrame();
-        if (tool_ == Tool::Selection) host().statusText(2, "");
+        if (tool_ == Tool::Selection) host().statusCleared(StatusPanel::Selection);
     }
     eraserPreviewShown_ = false;
     canvas_.draw(edit_);
@@ -222,10 +204,10 @@ void GlyphEditor::ResizeImage() {
     FalseGoBegin();
     // Pixels beyond a narrower width stay in EditImage's last byte, so that
     // widening again within the byte shows them.
-    edit_.resize(editWidthFor(glyphWidth_), glyphHeight_, SecondaryColor);
+    edit_.resize(GlyphImageWidth(glyphWidth_), glyphHeight_, SecondaryColor);
     canvas_ = MonoImage(glyphWidth_, glyphHeight_, SecondaryColor);
     canvas_.draw(edit_);
-    host().statusText(0, sizeText("Size: ", glyphWidth_, glyphHeight_));
+    host().statusValue(StatusPanel::Size, glyphWidth_, glyphHeight_);
     host().canvasResized();
     reportCanvas();
 }

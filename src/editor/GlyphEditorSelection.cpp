@@ -2,6 +2,7 @@
 #include "GlyphEditor.h"
 
 #include "EditorDetail.h"
+#include "GlyphAlgorithms.h"
 #include "Raster.h"
 
 #include <algorithm>
@@ -162,8 +163,7 @@ void GlyphEditor::ShiftImageGor(int dx) {
     FalseGoBegin();
     EditingImage();
     Undo();
-    canvas_.fill(SecondaryColor);
-    canvas_.draw(edit_, dx, 0);
+    canvas_ = ShiftImage(edit_, glyphWidth_, glyphHeight_, dx);
     ImageToPictures();
     reportCanvas();
 }

@@ -48,7 +48,7 @@ void GlyphEditor::mouseMove(int X, int Y) {
     X = std::clamp(X, 0, canvasWidth() - 1);
     Y = std::clamp(Y, 0, canvasHeight() - 1);
     cursor_ = MapPointer(X, Y);
-    host().statusText(1, sizeText("Cursor: ", cursor_.x, cursor_.y));
+    host().statusValue(StatusPanel::Cursor, cursor_.x, cursor_.y);
     moveTool(X, Y);
 }
 

@@ -128,9 +128,6 @@ void ReadSetGlyphs(std::span<const uint8_t> file, uint64_t fontsOffset, TLangpac
         const uint64_t at = Place(file, fontsOffset, offset, size,
                                   [k, s] { return "glyph " + std::to_string(s) + " of " + SetName(k); });
         g.Data = InvertRows(file.subspan(static_cast<std::size_t>(at), size));
-        g.Preview.Width = g.Width;
-        g.Preview.Height = set.Height;
-        g.Preview.Rows = g.Data;
     }
 }
 

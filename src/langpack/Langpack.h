@@ -54,21 +54,12 @@ struct TCharInterval {
     bool inUse() const { return FirstCode != 0 || LastCode != 0; }
 };
 
-// A glyph's rows as they were when the langpack was read; the glyph grid
-// shows these and they are not redrawn when the glyph is edited.
-struct TGlyphPreview {
-    uint8_t Width = 0;
-    uint16_t Height = 0;
-    std::vector<uint8_t> Rows;            // memory form, 1 or 2 bytes per row
-};
-
 struct Symbols {
     uint16_t Code = 0;
     uint8_t Width = 0;
     uint16_t Offset = 0;
     uint32_t Interval = 0;                // 0 = interval 0 of the set record, else 1..100
     std::vector<uint8_t> Data;            // memory form: 0 = ink, 1 = paper
-    TGlyphPreview Preview;
 };
 
 enum class TSetTableForm { Framed, Packed };
@@ -84,6 +75,7 @@ struct TLangpack {
     TSetTableForm SetTableForm = TSetTableForm::Framed;
     std::vector<uint8_t> SetTableTail;    // bytes kept after the table, in file order
     bool SetTableAtEnd = false;
+    bool Set3SharesSet2 = false;          // its data pointed at set 2's when read
     bool Set7SharesSet2 = false;
 
     uint16_t SetCount() const { return static_cast<uint16_t>(FontSetTable.size()); }

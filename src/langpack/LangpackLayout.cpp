@@ -69,10 +69,10 @@ LangpackLayout ComputeLayout(const TLangpack& lp, uint64_t fontsOffset) {
     if (pos == 0 && lp.SetTableForm == TSetTableForm::Packed) pos = 2;
     for (std::size_t k = 0; k < n; ++k) {
         if (!layout.Written[k]) continue;
-        // A set No. 7 of its own whose data would start where set No. 2's
-        // does (all sets between them without glyph bytes) would read back as
-        // sharing set No. 2; zero bytes keep it apart.
-        if (k == 6 && pos == layout.Sets[kGeneralSetIndex].Data) pos += pos == 0 ? 2 : 1;
+        // A set No. 3 or No. 7 of its own whose data would start where set
+        // No. 2's does (all sets between them without glyph bytes) would read
+        // back as sharing set No. 2; zero bytes keep it apart.
+        if ((k == 2 || k == 6) && pos == layout.Sets[kGeneralSetIndex].Data) pos += pos == 0 ? 2 : 1;
         layout.Sets[k].Data = pos;
         pos += PlaceGlyphs(lp, k, layout);
     }

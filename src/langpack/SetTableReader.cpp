@@ -88,6 +88,7 @@ void ReadSet(std::span<const uint8_t> file, TLangpack& lp) {
     lp.SymbolTable.clear();
     lp.SetTableTail.clear();
     lp.SetTableAtEnd = false;
+    lp.Set3SharesSet2 = false;
     lp.Set7SharesSet2 = false;
 
     const uint64_t start = FileOffsetOf(lp.Header.SetTableAddress, lp.Header.LangpackAddress);
@@ -131,6 +132,7 @@ void ReadSet(std::span<const uint8_t> file, TLangpack& lp) {
         set.DataOffset = dataOffset;
         ReadRecordRest(c, set, interval0);
         lastWord = file.subspan(c.pos() - 2, 2);
+        if (setNumber == 3 && set.DataOffset == lp.FontSetTable[1].DataOffset) lp.Set3SharesSet2 = true;
         if (setNumber == 7 && set.DataOffset == lp.FontSetTable[1].DataOffset) lp.Set7SharesSet2 = true;
 
         if (!framed) continue;

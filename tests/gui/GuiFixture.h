@@ -2,7 +2,7 @@
 // written there from fixture descriptions, and scripted message boxes.
 #pragma once
 
-#include "ScriptedMessageBoxes.h"
+#include <ScriptedPrompts.h>
 
 #include <FontPage.h>
 #include <LangpackBuilder.h>
@@ -22,8 +22,8 @@ namespace glyphora::testing {
 
 class GuiFixture : public ::testing::Test {
 protected:
-    using Answer = MessageBoxes::Answer;
-    using Icon = MessageBoxes::Icon;
+    using Answer = Prompts::Answer;
+    using Icon = Prompts::Icon;
 
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
@@ -57,16 +57,24 @@ protected:
             AppEnvironment env;
             env.programDir = dir_.path() + QLatin1Char('/');
             env.settingsPath = settingsPath();
-            env.messageBoxes = boxes_;
+            env.prompts = boxes_;
             window_ = std::make_unique<MainWindow>(env);
         }
         return *window_;
     }
 
+    Session& session() { return window().session(); }
+    const TLangpack& lp() { return *session().langpack(); }
+
     // "Open file" with the dialog answering `file`.
     void open(const QString& file) {
-        window().setOpenFileChooser([file] { return file; });
+        boxes_->openFiles.push_back(file.toStdString());
         window().actions().openFile->trigger();
+    }
+    QStringList texts() const {
+        QStringList out;
+        for (const std::string& t : boxes_->texts()) out << QString::fromStdString(t);
+        return out;
     }
 
     void chooseGlyph(int row) {
@@ -80,7 +88,7 @@ protected:
     void drawPixel();
 
     QTemporaryDir dir_;
-    std::shared_ptr<ScriptedMessageBoxes> boxes_ = std::make_shared<ScriptedMessageBoxes>();
+    std::shared_ptr<ScriptedPrompts> boxes_ = std::make_shared<ScriptedPrompts>();
     std::unique_ptr<MainWindow> window_;
 };
 

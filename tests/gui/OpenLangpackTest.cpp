@@ -1,5 +1,5 @@
-// Opening langpacks through the main window: what the pages show, the title,
-// which commands are on, and the files that are refused.
+// Opening langpacks through the main window: what the pages, the grids, the
+// title and the commands show. The flows themselves are the session's tests.
 #include "GuiFixture.h"
 
 #include <InfoPage.h>
@@ -73,15 +73,14 @@ TEST_F(OpenLangpackTest, StartsWithOnlyTheAlwaysAvailableCommands) {
 TEST_F(OpenLangpackTest, OpeningFillsPagesTitleAndCommands) {
     open(writeLangpack("lang.smg", TypicalLangpack()));
     MainWindow& w = window();
-    ASSERT_TRUE(w.document().has_value());
+    ASSERT_NE(session().document(), nullptr);
     EXPECT_TRUE(boxes_->shown.empty());
     EXPECT_EQ(w.windowTitle(), "Glyphora - lang.smg [1:1]");
-    EXPECT_EQ(w.currentFileName(), path("lang.smg"));
 
     QTableWidget* header = w.infoPage()->headerGrid();
     const QStringList values = {"10000000", "04.06", "0B", "2",
-                                Hex(static_cast<uint32_t>(w.document()->langpack().Header.FontsAddress), 8),
-                                Hex(static_cast<uint32_t>(w.document()->langpack().Header.SetTableAddress), 8)};
+                                Hex(static_cast<uint32_t>(lp().Header.FontsAddress), 8),
+                                Hex(static_cast<uint32_t>(lp().Header.SetTableAddress), 8)};
     for (int row = 0; row < 6; ++row) EXPECT_EQ(cell(header, row, 1), values[row]) << row;
     EXPECT_EQ(cell(header, 0, 0), "Langpack address");
 
@@ -101,16 +100,15 @@ TEST_F(OpenLangpackTest, OpeningFillsPagesTitleAndCommands) {
     EXPECT_EQ(sets->model()->headerData(0, Qt::Horizontal).toString(), "No.");
 
     // First set and glyph chosen: the glyph commands are on, the rest as after BeginSetup.
-    EXPECT_EQ(w.currentSet(), 0);
-    EXPECT_EQ(w.currentSymbol(), 0);
+    EXPECT_EQ(w.fontPage()->setGrid()->currentRow(), 0);
+    EXPECT_EQ(w.fontPage()->glyphRow(), 0);
     EXPECT_TRUE(w.fontPage()->canvas()->isVisibleTo(&w));
     for (QAction* a : w.actions().glyphCommands()) EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
     EXPECT_TRUE(w.actions().zoomIn->isEnabled());
     for (QAction* a : {w.actions().zoomOut, w.actions().undo, w.actions().saveImage, w.actions().saveLangpack})
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
-    const Symbols& first = w.document()->langpack().SymbolTable[0][0];
+    const Symbols& first = lp().SymbolTable[0][0];
     EXPECT_EQ(w.statusText(0), QStringLiteral("Size: %1x8").arg(first.Width));
-    EXPECT_EQ(w.editor().GlyphWidth(), first.Width);
 }
 
 TEST_F(OpenLangpackTest, GlyphGridShowsCodesCharactersWidthsAndRowHeights) {
@@ -130,134 +128,41 @@ TEST_F(OpenLangpackTest, GlyphGridShowsCodesCharactersWidthsAndRowHeights) {
     }
 
     chooseSet(1);
-    EXPECT_EQ(window().currentSet(), 1);
-    EXPECT_EQ(window().currentSymbol(), 0);
     EXPECT_EQ(grid->model()->rowCount(), 159);
     EXPECT_EQ(glyphCell(95, 1), "0410");
     EXPECT_EQ(glyphCell(95, 2), QString(QChar(0x0410)));
-    const Symbols& g = window().document()->langpack().SymbolTable[1][95];
+    const Symbols& g = lp().SymbolTable[1][95];
     EXPECT_EQ(glyphCell(95, 3), QString::number(g.Width));
-    EXPECT_EQ(window().editor().GlyphHeight(), 12);
 
     chooseSet(3);
     EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 24);
     EXPECT_EQ(window().statusText(0), "Size: 6x24");
 }
 
-TEST_F(OpenLangpackTest, GlyphChoiceLoadsTheGlyphIntoTheEditor) {
-    open(writeLangpack("lang.smg", TypicalLangpack()));
-    chooseGlyph(7);
-    const Symbols& g = window().document()->langpack().SymbolTable[0][7];
-    EXPECT_EQ(window().currentSymbol(), 7);
-    EXPECT_EQ(window().editor().GlyphWidth(), g.Width);
-    const MonoImage& edit = window().editor().EditImage();
-    for (int r = 0; r < 8; ++r) EXPECT_EQ(edit.row(r)[0], g.Data[static_cast<std::size_t>(r)]) << r;
-}
-
-// Files that are refused leave the langpack loaded before, its name and title.
-struct RefusedFile {
-    const char* name;
-    std::function<std::vector<uint8_t>()> bytes;
-    bool message;        // a warning naming the file
-};
-
-class RefusedFileTest : public OpenLangpackTest, public ::testing::WithParamInterface<RefusedFile> {};
-
-TEST_P(RefusedFileTest, KeepsTheLangpackLoadedBefore) {
+TEST_F(OpenLangpackTest, ADamagedFileIsRefusedWithAWarningAndTheTitleStays) {
     const QString good = writeLangpack("good.smg", TypicalLangpack());
     open(good);
-    const QString bad = writeFile(GetParam().name, GetParam().bytes());
-    open(bad);
-    MainWindow& w = window();
-    EXPECT_EQ(w.document()->path(), good.toStdString());
-    EXPECT_EQ(w.currentFileName(), good);
-    EXPECT_EQ(w.windowTitle(), "Glyphora - good.smg [1:1]");
-    EXPECT_EQ(w.fontPage()->setGrid()->rowCount(), 4);
-    if (GetParam().message) {
-        ASSERT_EQ(boxes_->shown.size(), 1u);
-        EXPECT_EQ(boxes_->shown[0].icon, Icon::Warning);
-        EXPECT_TRUE(boxes_->shown[0].text.contains(bad)) << boxes_->shown[0].text.toStdString();
-    } else {
-        EXPECT_TRUE(boxes_->shown.empty());
-    }
-}
-
-std::vector<uint8_t> truncatedLangpack() {
     auto built = fixtures::BuildLangpack(TypicalLangpack());
     built.Bytes.resize(built.Sets[1].GlyphOffsets[20]);
-    return built.Bytes;
-}
-
-std::vector<uint8_t> shortFile() {
-    auto built = fixtures::BuildLangpack(TypicalLangpack());
-    built.Bytes.resize(599);
-    return built.Bytes;
-}
-
-std::vector<uint8_t> wrongSignature() {
-    auto built = fixtures::BuildLangpack(TypicalLangpack());
-    built.Bytes[7] = 0xB2;
-    return built.Bytes;
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, RefusedFileTest,
-                         ::testing::Values(RefusedFile{"short.smg", shortFile, false},
-                                           RefusedFile{"b2.bin", wrongSignature, false},
-                                           RefusedFile{"cut.smg", truncatedLangpack, true}),
-                         [](const auto& param) { return std::string(param.param.name).substr(0, std::string(param.param.name).find('.')); });
-
-TEST_F(OpenLangpackTest, FlashFileWithoutLangpackSaysSoOnce) {
-    const QString good = writeLangpack("good.smg", TypicalLangpack());
-    open(good);
-    open(writeFile("PHONE.SHX", std::vector<uint8_t>(700, 0)));
+    open(writeFile("cut.smg", built.Bytes));
     ASSERT_EQ(boxes_->shown.size(), 1u);
-    // The first line is the fixed text; the extraction's reason follows it.
-    EXPECT_EQ(boxes_->shown[0].text.section(QLatin1Char('\n'), 0, 0), "This file is not langpack.");
-    EXPECT_TRUE(boxes_->shown[0].text.contains("superfile header")) << boxes_->shown[0].text.toStdString();
     EXPECT_EQ(boxes_->shown[0].icon, Icon::Warning);
-    EXPECT_EQ(window().currentFileName(), good);
     EXPECT_EQ(window().windowTitle(), "Glyphora - good.smg [1:1]");
-}
-
-TEST_F(OpenLangpackTest, FlashFileOpensTheExtractedLangpack) {
-    const QString extracted = writeLangpack("PHONE{@0x10000000}LangPack.smg", TypicalLangpack());
-    QString extractedFrom;
-    window().setShxExtraction([&](const QString& flash) {
-        extractedFrom = flash;
-        return std::optional<QString>(extracted);
-    });
-    const QString flash = writeFile("PHONE.Shx", std::vector<uint8_t>(700, 0));
-    open(flash);
-    EXPECT_EQ(extractedFrom, flash);
-    EXPECT_EQ(window().currentFileName(), extracted);
-    EXPECT_EQ(window().windowTitle(), "Glyphora - PHONE{@0x10000000}LangPack.smg [1:1]");
-    EXPECT_TRUE(boxes_->shown.empty());
-}
-
-TEST_F(OpenLangpackTest, AFileThatIsNotThereIsReported) {
-    const QString good = writeLangpack("good.smg", TypicalLangpack());
-    open(good);
-    window().openFile(path("typo.smg"));
-    ASSERT_EQ(boxes_->shown.size(), 1u);
-    EXPECT_EQ(boxes_->shown[0].icon, Icon::Error);
-    EXPECT_TRUE(boxes_->shown[0].text.contains(path("typo.smg")));
-    EXPECT_EQ(window().currentFileName(), good);
-}
-
-TEST_F(OpenLangpackTest, CancelledDialogChangesNothing) {
-    window().setOpenFileChooser([] { return QString(); });
-    window().actions().openFile->trigger();
-    EXPECT_FALSE(window().document().has_value());
-    EXPECT_EQ(window().windowTitle(), "Glyphora");
+    EXPECT_EQ(window().fontPage()->setGrid()->rowCount(), 4);
 }
 
 TEST_F(OpenLangpackTest, AnErrorEscapingACommandIsReportedAndTheProgramGoesOn) {
-    window().setOpenFileChooser([]() -> QString { throw std::runtime_error("disk on fire"); });
+    // An open dialog that fails as a library call may.
+    struct Throwing : ScriptedPrompts {
+        std::optional<std::string> chooseOpenFile(const FileDialog&) override { throw std::runtime_error("disk on fire"); }
+    };
+    auto throwing = std::make_shared<Throwing>();
+    boxes_ = throwing;
     window().actions().openFile->trigger();
-    ASSERT_EQ(boxes_->texts(), QStringList{"disk on fire"});
+    ASSERT_EQ(texts(), QStringList{"disk on fire"});
     EXPECT_EQ(boxes_->shown[0].icon, Icon::Error);
-    open(writeLangpack("lang.smg", TypicalLangpack()));
-    EXPECT_TRUE(window().document().has_value());
+    window().openFile(writeLangpack("lang.smg", TypicalLangpack()));
+    EXPECT_NE(session().document(), nullptr);
 }
 
 TEST_F(OpenLangpackTest, ZoomStepsThroughTheLadderAndResetsOnOpen) {

@@ -68,6 +68,7 @@ void ExpectSameStoredModel(const TLangpack& expected, const TLangpack& actual) {
     EXPECT_EQ(expected.SetTableForm, actual.SetTableForm);
     EXPECT_EQ(expected.SetTableTail, actual.SetTableTail);
     EXPECT_EQ(expected.SetTableAtEnd, actual.SetTableAtEnd);
+    EXPECT_EQ(expected.Set3SharesSet2, actual.Set3SharesSet2);
     EXPECT_EQ(expected.Set7SharesSet2, actual.Set7SharesSet2);
     ASSERT_EQ(expected.SetCount(), actual.SetCount());
     for (std::size_t k = 0; k < expected.SetCount(); ++k) {

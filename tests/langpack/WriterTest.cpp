@@ -291,6 +291,25 @@ TEST(BuildSavedImage, Set7OfItsOwnStaysApartFromSet2) {
     EXPECT_NE(lp.FontSetTable[6].DataOffset, lp.FontSetTable[1].DataOffset);
 }
 
+// A set 3 with glyph data of its own is saved as an ordinary set: an edit of
+// set 2 does not reach it, and it reads back with its own glyphs.
+TEST(BuildSavedImage, Set3OfItsOwnKeepsItsGlyphs) {
+    LangpackSpec spec = TypicalLangpack();
+    spec.Sets[2] = PatternSet(12, {{0x41, 0x5A}}, {6}, 77);
+    const std::vector<uint8_t> bytes = BuildLangpack(spec).Bytes;
+    TLangpack lp = Read(bytes);
+    ASSERT_FALSE(lp.Set3SharesSet2);
+    const TLangpack before = lp;
+    lp.SymbolTable[1][20].Data[0] ^= 0x81;
+    lp.SymbolTable[2][3].Data[1] ^= 0x42;
+    const TLangpack reread = Read(SaveAndReread(lp, bytes));
+    EXPECT_FALSE(reread.Set3SharesSet2);
+    EXPECT_NE(reread.FontSetTable[2].DataOffset, reread.FontSetTable[1].DataOffset);
+    EXPECT_EQ(reread.SymbolTable[2][3].Data, lp.SymbolTable[2][3].Data);
+    EXPECT_EQ(reread.SymbolTable[1][20].Data, lp.SymbolTable[1][20].Data);
+    EXPECT_EQ(reread.SymbolTable[2][20].Data, before.SymbolTable[2][20].Data);
+}
+
 // Without any glyph the data would start at offset 0 of the fonts area, and
 // a record whose first word is 00 00 (Packed) or 00 01 (either form) ends the
 // table: the writer keeps DataOffset clear of both.

@@ -4,15 +4,15 @@
 // add the file to CMakeLists.txt and one line to the table in main.cpp.
 #pragma once
 
-#include <QStringList>
+#include "ToolSupport.h"
 
 namespace glyphora::tool {
 
-int runInfo(const QStringList& args);
-int runDump(const QStringList& args);
-int runResave(const QStringList& args);
-int runSetGlyph(const QStringList& args);
-int runSetHeight(const QStringList& args);
-int runExtract(const QStringList& args);   // defined with the flash-file extraction
+int runInfo(const Words& args);
+int runDump(const Words& args);
+int runResave(const Words& args);
+int runSetGlyph(const Words& args);
+int runSetHeight(const Words& args);
+int runExtract(const Words& args);   // defined with the flash-file extraction
 
 }  // namespace glyphora::tool

@@ -151,12 +151,12 @@ void WriteSet(JsonWriter& json, const TLangpack& lp, std::size_t k) {
 
 }  // namespace
 
-int runDump(const QStringList& args) {
-    LangpackDocument doc;
+int runDump(const Words& args) {
+    std::optional<LangpackDocument> doc;
     if (const int status = OpenFileArgument(args, doc); status != kExitOk) {
         return status;
     }
-    const TLangpack& lp = doc.lp;
+    const TLangpack& lp = doc->langpack();
     JsonWriter json(stdout);
     json.beginObject();
     WriteHeader(json, lp.Header);
@@ -170,7 +170,7 @@ int runDump(const QStringList& args) {
     json.endArray();
     json.endObject();
     if (!json.finish()) {
-        std::fprintf(stderr, "glyphora-tool: writing the dump of %s failed\n", doc.path.c_str());
+        std::fprintf(stderr, "glyphora-tool: writing the dump of %s failed\n", doc->path().c_str());
         return kExitError;
     }
     return kExitOk;

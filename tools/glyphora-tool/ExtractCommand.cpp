@@ -5,9 +5,6 @@
 #include "ShxExtractor.h"
 #include "ToolSupport.h"
 
-#include <QCommandLineParser>
-#include <QFile>
-
 #include <cstdio>
 #include <string>
 
@@ -27,11 +24,10 @@ void PrintRow(const shx::CodeGroupRow& row)
 
 }  // namespace
 
-int runExtract(const QStringList& args)
+int runExtract(const Words& args)
 {
-    QCommandLineParser parser;
-    QString file;
-    if (!ParseFileArguments(parser, args, file))
+    std::string path;
+    if (!ParseFileArguments(args, {}, path))
         return kExitUsage;
 
     std::string status;
@@ -46,7 +42,6 @@ int runExtract(const QStringList& args)
         PrintRow(row);
     };
 
-    const std::string path = QFile::encodeName(file).toStdString();
     const shx::ExtractResult result = shx::ShxExtractor(std::move(callbacks)).SplitSHX(path);
     std::printf("%s\n", status.c_str());
     if (result.errorReported()) {

@@ -76,14 +76,14 @@ void PrintSets(const TLangpack& lp) {
 
 }  // namespace
 
-int runInfo(const QStringList& args) {
-    LangpackDocument doc;
+int runInfo(const Words& args) {
+    std::optional<LangpackDocument> doc;
     if (const int status = OpenFileArgument(args, doc); status != kExitOk) {
         return status;
     }
-    PrintGeneral(doc.lp.Header);
-    PrintLanguages(doc.lp.LanguageTable);
-    PrintSets(doc.lp);
+    PrintGeneral(doc->langpack().Header);
+    PrintLanguages(doc->langpack().LanguageTable);
+    PrintSets(doc->langpack());
     return std::fflush(stdout) == 0 ? kExitOk : kExitError;
 }
 

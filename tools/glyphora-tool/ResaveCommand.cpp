@@ -4,12 +4,12 @@
 
 namespace glyphora::tool {
 
-int runResave(const QStringList& args) {
-    LangpackDocument doc;
+int runResave(const Words& args) {
+    std::optional<LangpackDocument> doc;
     if (const int status = OpenFileArgument(args, doc); status != kExitOk) {
         return status;
     }
-    return SaveLangpack(doc);
+    return SaveLangpack(*doc);
 }
 
 }  // namespace glyphora::tool

@@ -12,27 +12,22 @@ constexpr int kMaxHeight = 255;
 
 }  // namespace
 
-int runSetHeight(const QStringList& args) {
-    QCommandLineParser parser;
-    parser.addOptions({
-        {QStringLiteral("set"), QStringLiteral("Set number, from 1."), QStringLiteral("N")},
-        {QStringLiteral("height"), QStringLiteral("New height in pixels."), QStringLiteral("H")},
-    });
-    QString file;
+int runSetHeight(const Words& args) {
+    std::string file;
     int setNumber = 0;
     int height = 0;
-    if (!ParseFileArguments(parser, args, file) ||
-        !IntegerOption(parser, QStringLiteral("set"), 1, kMaxSets, setNumber) ||
-        !IntegerOption(parser, QStringLiteral("height"), 1, kMaxHeight, height)) {
+    const auto parsed = ParseFileArguments(args, {{"set", "N"}, {"height", "H"}}, file);
+    if (!parsed || !IntegerOption(*parsed, "set", 1, kMaxSets, setNumber) ||
+        !IntegerOption(*parsed, "height", 1, kMaxHeight, height)) {
         return kExitUsage;
     }
-    LangpackDocument doc;
+    std::optional<LangpackDocument> doc;
     if (const int status = OpenSetForEdit(file, setNumber, doc); status != kExitOk) {
         return status;
     }
     const int setIndex = setNumber - 1;
-    SetSetHeight(doc.lp, setIndex, static_cast<uint16_t>(height));
-    return SaveLangpack(doc);
+    SetSetHeight(doc->langpack(), setIndex, static_cast<uint16_t>(height));
+    return SaveLangpack(*doc);
 }
 
 }  // namespace glyphora::tool

@@ -1,12 +1,8 @@
 #include "ToolSupport.h"
 
-#include "FileIO.h"
-#include "LangpackReader.h"
-#include "LangpackWriter.h"
-#include "SetSharing.h"
+#include <SetSharing.h>
 
-#include <QFile>
-
+#include <charconv>
 #include <cstdio>
 
 namespace glyphora::tool {
@@ -15,98 +11,81 @@ void PrintFileError(const std::string& file, const std::string& what) {
     std::fprintf(stderr, "%s: %s\n", file.c_str(), what.c_str());
 }
 
-int OpenLangpack(const QString& path, LangpackDocument& doc) {
-    doc.path = QFile::encodeName(path).toStdString();
-    FileBytes file = ReadWholeFile(doc.path);
-    if (!file.ok) {
-        std::fprintf(stderr, "%s\n", file.error.c_str());
-        return kExitError;
-    }
-    ReadResult read = ReadLangpack(file.bytes);
-    switch (read.status) {
-    case ReadStatus::NotLangpack:
-        PrintFileError(doc.path, "This file is not langpack.");
-        return kExitNotLangpack;
-    case ReadStatus::Malformed:
-        PrintFileError(doc.path, read.message);
-        return kExitError;
-    case ReadStatus::Ok:
-        break;
-    }
-    doc.bytes = std::move(file.bytes);
-    doc.lp = std::move(read.langpack);
+int Report(const Error& error) {
+    std::fprintf(stderr, "%s\n", error.message.c_str());
+    return error.kind == ErrorKind::NotLangpack ? kExitNotLangpack : kExitError;
+}
+
+int OpenLangpack(const std::string& path, std::optional<LangpackDocument>& doc) {
+    Result<LangpackDocument> loaded = LangpackDocument::Load(path);
+    if (!loaded) return Report(loaded.error());
+    doc.emplace(std::move(*loaded));
     return kExitOk;
 }
 
 int SaveLangpack(LangpackDocument& doc) {
-    SaveResult saved = BuildSavedImage(doc.lp, doc.bytes);
-    if (!saved.ok) {
-        PrintFileError(doc.path, saved.message);
+    const Status saved = doc.Save();
+    if (saved) return kExitOk;
+    // The writer's refusals say what breaks, not where.
+    if (saved.error().kind == ErrorKind::Refused) {
+        PrintFileError(doc.path(), saved.error().message);
         return kExitError;
     }
-    const std::string error = WriteFileAtomically(doc.path, saved.image);
-    if (!error.empty()) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return kExitError;
-    }
-    doc.bytes = std::move(saved.image);
-    return kExitOk;
+    return Report(saved.error());
 }
 
-int OpenFileArgument(const QStringList& args, LangpackDocument& doc) {
-    QCommandLineParser parser;
-    QString file;
-    if (!ParseFileArguments(parser, args, file)) return kExitUsage;
+std::optional<ParsedArguments> ParseFileArguments(const Words& args, const std::vector<OptionSpec>& options,
+                                                  std::string& file) {
+    Result<ParsedArguments> parsed = ParseArguments(args, options);
+    if (!parsed) {
+        std::fprintf(stderr, "glyphora-tool: %s\n", parsed.error().message.c_str());
+        return std::nullopt;
+    }
+    const Words& files = parsed->positional();
+    if (files.size() != 1) {
+        std::fprintf(stderr, "glyphora-tool: expected one FILE, got %zu\n", files.size());
+        return std::nullopt;
+    }
+    file = files.front();
+    return std::move(*parsed);
+}
+
+int OpenFileArgument(const Words& args, std::optional<LangpackDocument>& doc) {
+    std::string file;
+    if (!ParseFileArguments(args, {}, file)) return kExitUsage;
     return OpenLangpack(file, doc);
 }
 
-bool ParseFileArguments(QCommandLineParser& parser, const QStringList& args, QString& file) {
-    // parse() takes the program name as the first word.
-    if (!parser.parse(QStringList{QStringLiteral("glyphora-tool")} + args)) {
-        std::fprintf(stderr, "glyphora-tool: %s\n", qPrintable(parser.errorText()));
+bool IntegerOption(const ParsedArguments& parsed, const std::string& name, int min, int max, int& value) {
+    if (!parsed.isSet(name)) {
+        std::fprintf(stderr, "glyphora-tool: --%s is missing\n", name.c_str());
         return false;
     }
-    const QStringList files = parser.positionalArguments();
-    if (files.size() != 1) {
-        std::fprintf(stderr, "glyphora-tool: expected one FILE, got %lld\n",
-                     static_cast<long long>(files.size()));
-        return false;
-    }
-    file = files.front();
-    return true;
-}
-
-bool IntegerOption(const QCommandLineParser& parser, const QString& name, int min, int max,
-                   int& value) {
-    if (!parser.isSet(name)) {
-        std::fprintf(stderr, "glyphora-tool: --%s is missing\n", qPrintable(name));
-        return false;
-    }
-    const QString text = parser.value(name);
-    bool ok = false;
-    const long long number = text.toLongLong(&ok, 10);
-    if (!ok || number < min || number > max) {
-        std::fprintf(stderr, "glyphora-tool: --%s must be a whole number from %d to %d, not '%s'\n",
-                     qPrintable(name), min, max, qPrintable(text));
+    const std::string text = parsed.value(name);
+    long long number = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data() + (text.rfind('+', 0) == 0 ? 1 : 0), end, number);
+    if (text.empty() || error != std::errc() || stop != end || number < min || number > max) {
+        std::fprintf(stderr, "glyphora-tool: --%s must be a whole number from %d to %d, not '%s'\n", name.c_str(), min,
+                     max, text.c_str());
         return false;
     }
     value = static_cast<int>(number);
     return true;
 }
 
-int OpenSetForEdit(const QString& file, int setNumber, LangpackDocument& doc) {
+int OpenSetForEdit(const std::string& file, int setNumber, std::optional<LangpackDocument>& doc) {
     if (const int status = OpenLangpack(file, doc); status != kExitOk) return status;
-    const int count = doc.lp.SetCount();
+    const TLangpack& lp = doc->langpack();
+    const int count = lp.SetCount();
     if (setNumber < 1 || setNumber > count) {
-        PrintFileError(doc.path, "there is no set " + std::to_string(setNumber) +
-                                     "; the langpack has " + std::to_string(count) +
-                                     (count == 1 ? " set" : " sets"));
+        PrintFileError(doc->path(), "there is no set " + std::to_string(setNumber) + "; the langpack has " +
+                                        std::to_string(count) + (count == 1 ? " set" : " sets"));
         return kExitError;
     }
-    if (SharesSet2(doc.lp, setNumber - 1)) {
-        PrintFileError(doc.path, "set " + std::to_string(setNumber) +
-                                     " shows the glyphs of set 2 and is saved from them; "
-                                     "change set 2 instead");
+    if (SharesSet2(lp, setNumber - 1)) {
+        PrintFileError(doc->path(), "set " + std::to_string(setNumber) +
+                                        " shows the glyphs of set 2 and is saved from them; change set 2 instead");
         return kExitError;
     }
     return kExitOk;

@@ -2,17 +2,17 @@
 // and reading and saving a langpack file.
 #pragma once
 
-#include "Langpack.h"
+#include "ArgParser.h"
 
-#include <QCommandLineParser>
-#include <QString>
-#include <QStringList>
+#include <LangpackDocument.h>
 
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace glyphora::tool {
+
+using Words = std::vector<std::string>;
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitError = 1;
@@ -24,38 +24,33 @@ inline constexpr int kExitUsage = -1;
 // "<file>: <what>" on stderr.
 void PrintFileError(const std::string& file, const std::string& what);
 
-// A langpack read from disk together with the bytes it was read from, which
-// the writer needs to keep everything outside the fonts area.
-struct LangpackDocument {
-    std::string path;
-    std::vector<uint8_t> bytes;
-    TLangpack lp;
-};
+// Prints the error and gives the exit status for its kind.
+int Report(const Error& error);
 
-// kExitOk, or the exit status after the reason was printed.
-int OpenLangpack(const QString& path, LangpackDocument& doc);
+// kExitOk with `doc` set, or the exit status after the reason was printed.
+int OpenLangpack(const std::string& path, std::optional<LangpackDocument>& doc);
 
 // Builds the new file image and replaces the file atomically; on any refusal
 // or failure the file on disk is left as it was.
 int SaveLangpack(LangpackDocument& doc);
 
 // Parses the words after the command name. Prints what is wrong and returns
-// false unless they parse and exactly one positional FILE is given.
-bool ParseFileArguments(QCommandLineParser& parser, const QStringList& args, QString& file);
+// nothing unless they parse and exactly one positional FILE is given.
+std::optional<ParsedArguments> ParseFileArguments(const Words& args, const std::vector<OptionSpec>& options,
+                                                  std::string& file);
 
 // The commands that take nothing but FILE: parses the words and reads the
 // langpack. kExitOk, or the status to exit with (kExitUsage for bad words).
-int OpenFileArgument(const QStringList& args, LangpackDocument& doc);
+int OpenFileArgument(const Words& args, std::optional<LangpackDocument>& doc);
 
 // An integer option in [min, max]; prints what is wrong and returns false
 // when it is missing, not a number, or out of range.
-bool IntegerOption(const QCommandLineParser& parser, const QString& name, int min, int max,
-                   int& value);
+bool IntegerOption(const ParsedArguments& parsed, const std::string& name, int min, int max, int& value);
 
 // The edit commands: reads the langpack and checks that set `setNumber`
-// (1-based) exists and has glyphs of its own. Sets 3, and 7 when it shares
-// set 2, are written from set 2's tables and glyphs, so an edit of their own
-// would be dropped by the next save. kExitOk, or the status to exit with.
-int OpenSetForEdit(const QString& file, int setNumber, LangpackDocument& doc);
+// (1-based) exists and has glyphs of its own. A set saved as a copy of set 2
+// is written from set 2's tables and glyphs, so an edit of its own would be
+// dropped by the next save. kExitOk, or the status to exit with.
+int OpenSetForEdit(const std::string& file, int setNumber, std::optional<LangpackDocument>& doc);
 
 }  // namespace glyphora::tool

@@ -2,7 +2,6 @@
 #include "Commands.h"
 #include "ToolSupport.h"
 
-#include <QCoreApplication>
 
 #include <cstdio>
 #include <span>
@@ -17,7 +16,7 @@ struct ToolCommand {
     const char* name;
     const char* usage;     // what follows "glyphora-tool "
     const char* summary;
-    int (*run)(const QStringList& args);
+    int (*run)(const glyphora::tool::Words& args);
 };
 
 const ToolCommand kCommands[] = {
@@ -48,21 +47,18 @@ void printUsage(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
-    if (args.isEmpty()) {
+    if (argc < 2) {
         printUsage(stderr);
         return kExitError;
     }
-    const QString name = args.takeFirst();
-    if (name == QLatin1String("help") || name == QLatin1String("--help") ||
-        name == QLatin1String("-h")) {
+    const std::string name = argv[1];
+    const glyphora::tool::Words args(argv + 2, argv + argc);
+    if (name == "help" || name == "--help" || name == "-h") {
         printUsage(stdout);
         return kExitOk;
     }
     for (const ToolCommand& c : kCommands) {
-        if (name == QLatin1String(c.name)) {
+        if (name == c.name) {
             const int status = c.run(args);
             if (status != kExitUsage) {
                 return status;
@@ -71,7 +67,7 @@ int main(int argc, char** argv) {
             return kExitError;
         }
     }
-    std::fprintf(stderr, "glyphora-tool: unknown command '%s'\n\n", qPrintable(name));
+    std::fprintf(stderr, "glyphora-tool: unknown command '%s'\n\n", name.c_str());
     printUsage(stderr);
     return kExitError;
 }

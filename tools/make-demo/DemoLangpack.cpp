@@ -53,7 +53,7 @@ struct SetPlan {
 const std::vector<CodeRange> kAscii = {{0x20, 0x7E}};
 const std::vector<CodeRange> kDialPad = {{0x23, 0x23}, {0x2A, 0x2B}, {0x30, 0x39}};
 
-// Set 3 is left out here: it is always saved as a copy of set 2.
+// Set 3 is left out here: it is saved as a copy of set 2.
 const std::map<int, SetPlan> kSetPlans = {
     {1, {{12, 3, 1}, kAscii}},
     {2, {{16, 0, 1},
@@ -209,6 +209,7 @@ DemoImage BuildDemoLangpack(const std::string& unifontHexPath) {
     lp.SetTableForm = TSetTableForm::Framed;
     lp.SetTableTail = {0xFF, 0xFF};
     lp.SetTableAtEnd = true;
+    lp.Set3SharesSet2 = true;
     for (int number = 1; number <= kSetCount; ++number) {
         if (number == 3) {
             lp.FontSetTable.push_back(lp.FontSetTable[1]);

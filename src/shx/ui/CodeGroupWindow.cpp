@@ -3,7 +3,7 @@
 #include "ShxExtractor.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,15 +21,6 @@ namespace glyphora {
 namespace {
 
 constexpr std::array<int, shx::kCodeGroupColumns> kColumnWidths{20, 390, 95, 95, 95, 95};
-
-// Shows the hourglass for as long as it lives, also when an exception passes.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 class RunningFlag {
 public:
@@ -167,16 +158,13 @@ ExtractOutcome CodeGroupWindow::extract(const QString& shxPath)
     callbacks.codeGroupWritten = [this](const shx::CodeGroupRow& row) { AddFileToMCDS(row); };
     callbacks.processPendingMessages = [] { QCoreApplication::processEvents(); };
 
-    shx::ExtractResult result;
-    {
-        WaitCursor wait;
-        result = shx::ShxExtractor(std::move(callbacks)).SplitSHX(shxPath.toStdString());
-    }
+    // The caller keeps input out and shows the wait cursor meanwhile.
+    const shx::ExtractResult result = shx::ShxExtractor(std::move(callbacks)).SplitSHX(QFile::encodeName(shxPath).toStdString());
     hide();
 
     outcome.headerAccepted = result.headerAccepted;
     outcome.LangpackFound = result.LangpackFound;
-    outcome.langpackPath = QString::fromStdString(result.langpackPath);
+    outcome.langpackPath = QFile::decodeName(QByteArray::fromStdString(result.langpackPath));
     outcome.errorReported = result.errorReported();
     outcome.errorText = QString::fromStdString(result.errorText);
     outcome.errorDetail = QString::fromStdString(result.errorDetail);

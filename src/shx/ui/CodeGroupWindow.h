@@ -46,6 +46,7 @@ public:
     void setTexts(const QString& caption, const QStringList& headers);
 
     QTableWidget* grid() const { return grid_; }
+    QPushButton* openButton() const { return openButton_; }
     QString statusText() const;
 
 signals:

@@ -1,32 +1,31 @@
 #include "LangpackDocument.h"
 
-#include <FileIO.h>
-#include <LangpackReader.h>
-#include <LangpackWriter.h>
+#include "FileIO.h"
+#include "LangpackReader.h"
+#include "LangpackWriter.h"
 
 #include <filesystem>
 
 namespace glyphora {
 
-DocumentLoad LangpackDocument::Load(const std::string& path, std::optional<LangpackDocument>& document) {
-    document.reset();
+Result<LangpackDocument> LangpackDocument::Load(const std::string& path) {
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return {DocumentLoad::Status::Missing, {}};
+    if (!std::filesystem::exists(path, ec))
+        return MakeError(ErrorKind::Missing, "'" + path + "' does not exist");
 
     FileBytes file = ReadWholeFile(path);
-    if (!file.ok) return {DocumentLoad::Status::Unreadable, file.error};
+    if (!file.ok) return MakeError(ErrorKind::Io, file.error);
 
     ReadResult read = ReadLangpack(file.bytes);
     switch (read.status) {
     case ReadStatus::NotLangpack:
-        return {DocumentLoad::Status::NotLangpack, {}};
+        return MakeError(ErrorKind::NotLangpack, path + ": This file is not langpack.");
     case ReadStatus::Malformed:
-        return {DocumentLoad::Status::Malformed, path + ": " + read.message};
+        return MakeError(ErrorKind::Malformed, path + ": " + read.message);
     case ReadStatus::Ok:
         break;
     }
-    document.emplace(path, std::move(file.bytes), std::move(read.langpack));
-    return {DocumentLoad::Status::Loaded, {}};
+    return LangpackDocument(path, std::move(file.bytes), std::move(read.langpack));
 }
 
 LangpackDocument::LangpackDocument(std::string path, std::vector<uint8_t> bytes, TLangpack langpack)
@@ -44,17 +43,17 @@ std::vector<uint8_t> LangpackDocument::currentBytes() const {
     return sameLangpack ? std::move(file.bytes) : bytes_;
 }
 
-DocumentSave LangpackDocument::Save() {
+Status LangpackDocument::Save() {
     TLangpack saved = langpack_;
     SaveResult built = BuildSavedImage(saved, currentBytes());
-    if (!built.ok) return {DocumentSave::Status::Refused, built.message};
+    if (!built.ok) return MakeError(ErrorKind::Refused, built.message);
 
     const std::string error = WriteFileAtomically(path_, built.image);
-    if (!error.empty()) return {DocumentSave::Status::WriteFailed, error};
+    if (!error.empty()) return MakeError(ErrorKind::Io, error);
 
     langpack_ = std::move(saved);
     bytes_ = std::move(built.image);
-    return {DocumentSave::Status::Saved, {}};
+    return {};
 }
 
 }  // namespace glyphora

@@ -1,0 +1,25 @@
+// The Open-file flow's extraction of a flash file as the editor runs it: in
+// the code-group window ("TForm8"), with the main window and the list's
+// "Open BIN file" button disabled until it ends, since the extraction lets
+// pending events through after each code group.
+#pragma once
+
+#include <FlashExtraction.h>
+
+class QWidget;
+
+namespace glyphora {
+
+class CodeGroupWindow;
+
+class CodeGroupExtraction : public FlashExtraction {
+public:
+    CodeGroupExtraction(QWidget* mainWindow, CodeGroupWindow* list) : mainWindow_(mainWindow), list_(list) {}
+    FlashOutcome SplitSHX(const std::string& flashFile) override;
+
+private:
+    QWidget* mainWindow_;
+    CodeGroupWindow* list_;
+};
+
+}  // namespace glyphora

@@ -1,0 +1,32 @@
+// The session's questions as Qt shows them: message boxes captioned
+// "Glyphora" owned by the main window, file and font dialogs, the set-size
+// dialog ("TForm5") and a line of text.
+#pragma once
+
+#include <Prompts.h>
+
+class QWidget;
+
+namespace glyphora {
+
+class SetSizeDialog;
+
+class QtPrompts : public Prompts {
+public:
+    QtPrompts(QWidget* owner, SetSizeDialog* sizeDialog) : owner_(owner), sizeDialog_(sizeDialog) {}
+
+    Answer ask(const std::string& text, Icon icon, Buttons buttons) override;
+    void tell(const std::string& text, Icon icon) override;
+    std::optional<std::string> chooseOpenFile(const FileDialog& dialog) override;
+    std::optional<std::string> chooseSaveFile(const FileDialog& dialog) override;
+    std::optional<Font> chooseFont(const Font& current) override;
+    std::optional<int> askSize(SizeMode mode, int width, int height) override;
+    std::optional<std::string> askText(const std::string& title, const std::string& label,
+                                       const std::string& initial) override;
+
+private:
+    QWidget* owner_;
+    SetSizeDialog* sizeDialog_;
+};
+
+}  // namespace glyphora

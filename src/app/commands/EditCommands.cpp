@@ -1,0 +1,46 @@
+#include "EditCommands.h"
+
+#include <ImageConvert.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace glyphora {
+
+namespace {
+
+// A command on the working glyph does nothing while none is shown.
+std::function<void()> OnGlyph(Session& s, std::function<void(GlyphEditor&)> command) {
+    return [&s, command = std::move(command)] {
+        if (s.glyphShown()) command(s.editor());
+    };
+}
+
+void Paste(Session& s, Prompts& prompts) {
+    const QImage image = QGuiApplication::clipboard()->image();
+    MonoImage pasted;
+    if (image.isNull())
+        prompts.error("In the buffer there is an image in a wrong format");
+    else
+        pasted = fromQImage(image);
+    s.editor().Paste(pasted);
+}
+
+}  // namespace
+
+void BindEditCommands(const CommandContext& c) {
+    Session& s = c.session;
+    const MainActions& a = c.actions;
+    Bind(c, a.undo, OnGlyph(s, [](GlyphEditor& e) { e.UndoCommand(); }));
+    Bind(c, a.clear, OnGlyph(s, [](GlyphEditor& e) { e.Clear(); }));
+    Bind(c, a.selectAll, OnGlyph(s, [](GlyphEditor& e) { e.SelectAll(); }));
+    Bind(c, a.copy, OnGlyph(s, [](GlyphEditor& e) { e.Copy(); }));
+    Bind(c, a.cut, OnGlyph(s, [](GlyphEditor& e) { e.Cut(); }));
+    Bind(c, a.paste, OnGlyph(s, [&s, &p = c.prompts](GlyphEditor&) { Paste(s, p); }));
+    Bind(c, a.shiftLeft, OnGlyph(s, [](GlyphEditor& e) { e.ShiftImageGor(-1); }));
+    Bind(c, a.shiftRight, OnGlyph(s, [](GlyphEditor& e) { e.ShiftImageGor(1); }));
+    Bind(c, a.zoomIn, [&s] { s.ZoomIn(); });
+    Bind(c, a.zoomOut, [&s] { s.ZoomOut(); });
+}
+
+}  // namespace glyphora

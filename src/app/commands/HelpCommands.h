@@ -1,0 +1,12 @@
+// "?": About...
+#pragma once
+
+#include "CommandContext.h"
+
+namespace glyphora {
+
+class AboutDialog;
+
+void BindHelpCommands(const CommandContext& context, AboutDialog* about);
+
+}  // namespace glyphora

@@ -1,0 +1,32 @@
+#include "CommandAvailability.h"
+
+#include <GlyphEditor.h>
+
+#include <iterator>
+
+namespace glyphora {
+
+CommandSet EnabledCommands(const CommandInputs& in) {
+    CommandSet on;
+    auto set = [&on](Command c, bool value) { on.set(static_cast<std::size_t>(c), value); };
+    for (Command c : {Command::OpenFile, Command::Exit, Command::About, Command::SelectFont, Command::SelectFontFile,
+                      Command::English, Command::Russian, Command::LoadLanguage})
+        set(c, true);
+    // "SHX" and the "Language" menu stay off for the whole run.
+    set(Command::Shx, false);
+    set(Command::LanguageMenu, false);
+
+    set(Command::SaveLangpack, in.langModified);
+    set(Command::SaveImage, in.langFileOpen && in.glyphShown && in.imageModified);
+    set(Command::Undo, in.langFileOpen && in.undoAvailable);
+    set(Command::ZoomIn, in.langFileOpen && in.zoom < kZoomLadder[std::size(kZoomLadder) - 1]);
+    set(Command::ZoomOut, in.langFileOpen && in.zoom > kZoomLadder[0]);
+    for (Command c : {Command::Clear, Command::SelectAll, Command::Copy, Command::Cut, Command::Paste,
+                      Command::ExportBitmap, Command::ImportBitmap, Command::ShiftLeft, Command::ShiftRight,
+                      Command::SetWidth, Command::IncreaseWidth, Command::DecreaseWidth, Command::ReplaceSymbols,
+                      Command::OptimizeWidths, Command::SetHeight})
+        set(c, in.glyphSelected);
+    return on;
+}
+
+}  // namespace glyphora

@@ -1,0 +1,37 @@
+// Which commands of the main window are enabled: one pure function of the
+// session's and the editor's state, so the rules are tested without a window.
+#pragma once
+
+#include <bitset>
+#include <cstddef>
+
+namespace glyphora {
+
+enum class Command : std::size_t {
+    OpenFile, SaveImage, SaveLangpack, Shx, Exit,
+    Undo, Clear, SelectAll, Copy, Cut, Paste, ExportBitmap, ImportBitmap, ShiftLeft, ShiftRight,
+    ZoomIn, ZoomOut,
+    SetWidth, IncreaseWidth, DecreaseWidth,
+    SelectFont, SelectFontFile, ReplaceSymbols, OptimizeWidths, SetHeight,
+    LanguageMenu, English, Russian, LoadLanguage,
+    About,
+    Count
+};
+
+using CommandSet = std::bitset<static_cast<std::size_t>(Command::Count)>;
+
+struct CommandInputs {
+    bool langFileOpen = false;     // a langpack has been read
+    bool glyphSelected = false;    // a glyph has been selected once: the glyph commands stay on from then
+    bool glyphShown = false;       // the canvas holds a glyph of the langpack
+    bool imageModified = false;
+    bool langModified = false;
+    bool undoAvailable = false;
+    int zoom = 1;
+};
+
+CommandSet EnabledCommands(const CommandInputs& in);
+
+inline bool Enabled(const CommandSet& set, Command c) { return set.test(static_cast<std::size_t>(c)); }
+
+}  // namespace glyphora

@@ -1,0 +1,60 @@
+// Everything the session asks of the user or tells the user goes through this
+// one interface: the Qt layer shows real message boxes and dialogs, tests give
+// scripted answers. Every message box is captioned "Glyphora".
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace glyphora {
+
+class Prompts {
+public:
+    enum class Icon { Information, Warning, Error, Question };
+    enum class Buttons { YesNoCancel, YesNo, OkCancel };
+    enum class Answer { Yes, No, Cancel, Ok };
+
+    // A file dialog: filters as "Caption (*.a *.b)", the folder it starts in.
+    struct FileDialog {
+        std::string title;
+        std::vector<std::string> filters;
+        std::string folder;
+        std::string suggestedName;
+    };
+
+    // A desktop font as the renderer and the text tool take it: the height in
+    // the logical-font convention (negative: pixel height of the characters).
+    struct Font {
+        std::string name;
+        int height = -11;
+        bool bold = false;
+        bool italic = false;
+        bool underline = false;
+        bool strikeOut = false;
+        int measuredHeight = 0;  // pixel height of the text "Test" in the font, filled by the chooser
+    };
+
+    enum class SizeMode { Width, Height };
+
+    virtual ~Prompts() = default;
+
+    virtual Answer ask(const std::string& text, Icon icon, Buttons buttons = Buttons::YesNoCancel) = 0;
+    // One OK button.
+    virtual void tell(const std::string& text, Icon icon) = 0;
+    // Nothing when the user cancels.
+    virtual std::optional<std::string> chooseOpenFile(const FileDialog& dialog) = 0;
+    virtual std::optional<std::string> chooseSaveFile(const FileDialog& dialog) = 0;
+    virtual std::optional<Font> chooseFont(const Font& current) = 0;
+    // The set-size dialog: the new width or height.
+    virtual std::optional<int> askSize(SizeMode mode, int width, int height) = 0;
+    // A line of text (or a number as text) with a label.
+    virtual std::optional<std::string> askText(const std::string& title, const std::string& label,
+                                               const std::string& initial) = 0;
+
+    void information(const std::string& text) { tell(text, Icon::Information); }
+    void warning(const std::string& text) { tell(text, Icon::Warning); }
+    void error(const std::string& text) { tell(text, Icon::Error); }
+};
+
+}  // namespace glyphora

@@ -1,0 +1,145 @@
+// The shell of the editor without its windows: which langpack is current,
+// whether it is open and changed, which set and glyph are chosen, and the
+// flows that change them (open, save, close, "Save the current symbol?",
+// storing a glyph, a set's height, the settings file). The main window owns
+// one Session; it asks the user through Prompts and reports through
+// SessionObserver, so every flow runs in tests without a display.
+#pragma once
+
+#include "CommandAvailability.h"
+#include "FlashExtraction.h"
+#include "Prompts.h"
+#include "SessionObserver.h"
+
+#include <GlyphEditor.h>
+#include <LangpackDocument.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace glyphora {
+
+struct SessionPaths {
+    std::string programDir;    // the executable's folder, ending in '/'
+    std::string settingsPath;  // Glyphora.ini
+};
+
+class Session {
+public:
+    Session(SessionPaths paths, Prompts& prompts, FlashExtraction& extraction);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    void setObserver(SessionObserver* observer) { observer_ = observer; }
+    // Where the editor's pictures go: the canvas, the status panels, the
+    // clipboard, the tool palette. The session keeps the state-changing calls.
+    void setEditorView(EditorHost* view) { view_ = view; }
+
+    // --- shell state --------------------------------------------------------------
+    const SessionPaths& paths() const { return paths_; }
+    const std::string& CurrentFileName() const { return currentFileName_; }
+    const std::string& PreviousFileName() const { return previousFileName_; }
+    bool LangpackFound() const { return langpackFound_; }
+    bool LangFileOpen() const { return langFileOpen_; }
+    const std::string& UILanguage() const { return uiLanguage_; }
+    bool LangModified() const { return langModified_; }
+    int CurrentSet() const { return currentSet_; }
+    int CurrentSymbol() const { return currentSymbol_; }
+
+    GlyphEditor& editor() { return editor_; }
+    const GlyphEditor& editor() const { return editor_; }
+    const LangpackDocument* document() const { return document_ ? &*document_ : nullptr; }
+    const TLangpack* langpack() const { return document_ ? &document_->langpack() : nullptr; }
+    // The glyph the editor works on, when one is shown.
+    const Symbols* workingGlyph() const;
+    bool glyphShown() const { return workingGlyph() != nullptr; }
+    int setHeight(int set) const;
+
+    // "Glyphora" or "Glyphora - lang.smg [4:1]".
+    std::string Title() const;
+    CommandInputs commandInputs() const;
+
+    // --- start and close ----------------------------------------------------------
+    // Reads the settings file; every BINFile= line opens its langpack at once.
+    void LoadSettings();
+    void SaveSetup();
+    void SaveDefaultSetup();
+    void SaveDefaultSetupLang();
+    // Asked before the window closes: false keeps it open.
+    bool QustionSave();
+    // The window closes: the settings are written.
+    void Close();
+
+    // --- document flows -----------------------------------------------------------
+    // "Open file": the dialog, then OpenFile.
+    void OpenFileCommand();
+    // The Open-file flow for a chosen path: a flash file is extracted first.
+    void OpenFile(const std::string& path);
+    // A path named on the command line: a missing file is reported.
+    void OpenNamedFile(const std::string& path);
+    // A row chosen in the code-group list.
+    void OpenFromCodeGroupList(const std::string& path);
+    // SaveLang: true when the file was written (or there was nothing to write).
+    bool SaveLang();
+    // "Save Image": the working glyph into the model.
+    void SaveImageCommand();
+    // "Save the current symbol?": true when the caller may go on.
+    bool QuestionSaveImage();
+
+    // The user picks a set or a glyph; false when "Save the current symbol?"
+    // was cancelled (the choice is refused and the grids go back).
+    bool ChooseSet(int set);
+    bool ChooseSymbol(int glyph);
+
+    // --- size and zoom ------------------------------------------------------------
+    void SetWidthCommand();
+    void SetHeightCommand();
+    void ZoomIn();
+    void ZoomOut();
+
+    // --- storing ----------------------------------------------------------------------
+    // Stores a glyph's width and rows (memory form) as glyph `glyph` of the set
+    // and of every set saved with it, marks the langpack changed and reports
+    // the rows. The editor is not touched: a caller that replaces the working
+    // glyph loads it again when it is done.
+    void StoreGlyph(int set, int glyph, uint8_t width, std::vector<uint8_t> rows);
+    void EditingLang();
+    void NoEditingLang();
+
+private:
+    class EditorRelay;
+
+    void OpenBinFile();
+    void restorePreviousFileName() { currentFileName_ = previousFileName_; }
+    bool mayReplaceLangpack();
+    void BeginSetup();
+    void showSet(int set);
+    void selectGlyph(int glyph);
+    void reloadWorkingGlyph();
+    void writeSettings(const std::string& language, const std::string& binFile);
+    void changed();
+
+    SessionPaths paths_;
+    Prompts& prompts_;
+    FlashExtraction& extraction_;
+    SessionObserver* observer_ = nullptr;
+    EditorHost* view_ = nullptr;
+    std::unique_ptr<EditorRelay> relay_;
+    GlyphEditor editor_;
+    std::optional<LangpackDocument> document_;
+
+    std::string currentFileName_;
+    std::string previousFileName_;
+    bool langpackFound_ = false;
+    bool langFileOpen_ = false;
+    std::string uiLanguage_;
+    bool langModified_ = false;
+    bool glyphSelected_ = false;
+    int currentSet_ = -1;
+    int currentSymbol_ = -1;
+};
+
+}  // namespace glyphora

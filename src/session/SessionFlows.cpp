@@ -1,0 +1,294 @@
+// The document flows of the session: opening a langpack or a flash file,
+// saving, the questions asked on the way, choosing a set and a glyph,
+// storing glyphs and the size commands.
+#include "Session.h"
+
+#include <LangpackEdit.h>
+
+#include <algorithm>
+#include <cctype>
+#include <exception>
+#include <filesystem>
+
+namespace glyphora {
+
+namespace {
+
+SessionObserver& Report(SessionObserver* observer) {
+    static SessionObserver none;
+    return observer ? *observer : none;
+}
+
+// Only a dot in the file name counts, compared in lower case.
+bool IsFlashFile(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".shx";
+}
+
+std::string FolderOf(const std::string& path) {
+    if (path.empty()) return {};
+    return std::filesystem::path(path).parent_path().string();
+}
+
+}  // namespace
+
+// --- opening ----------------------------------------------------------------------------
+
+void Session::OpenFileCommand() {
+    Prompts::FileDialog dialog;
+    dialog.title = "Open";
+    dialog.filters = {"Binary langpack (*.smg;*.bin) (*.smg *.bin *.SMG *.BIN)",
+                      "Motorola SHX files (*.shx) (*.shx *.SHX)", "All files (*)"};
+    dialog.folder = FolderOf(currentFileName_);
+    const std::optional<std::string> path = prompts_.chooseOpenFile(dialog);
+    if (!path || path->empty()) return;
+    OpenFile(*path);
+}
+
+void Session::OpenNamedFile(const std::string& path) {
+    // A path typed on the command line may name nothing; the open dialog never does.
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        prompts_.error("The file " + path + " does not exist.");
+        return;
+    }
+    OpenFile(path);
+}
+
+void Session::OpenFile(const std::string& path) {
+    previousFileName_ = currentFileName_;
+    currentFileName_ = path;
+    langpackFound_ = true;
+    std::string reason;
+    if (IsFlashFile(path)) {
+        langpackFound_ = false;
+        FlashOutcome outcome;
+        try {
+            outcome = extraction_.SplitSHX(path);
+        } catch (const std::exception& e) {
+            // An extraction that breaks off has written no langpack to open; the
+            // message says why instead of the general error report, so the name
+            // of the langpack loaded before is put back below.
+            outcome.reason = e.what();
+        }
+        if (outcome.LangpackFound) {
+            currentFileName_ = outcome.langpackPath;
+            langpackFound_ = true;
+        }
+        reason = outcome.reason;
+    }
+    if (langpackFound_) {
+        OpenBinFile();
+    } else {
+        restorePreviousFileName();
+        // The extraction's own report says what broke in the flash file.
+        prompts_.warning(reason.empty() ? "This file is not langpack." : "This file is not langpack.\n" + reason);
+    }
+    changed();
+}
+
+void Session::OpenFromCodeGroupList(const std::string& path) {
+    previousFileName_ = currentFileName_;
+    currentFileName_ = path;
+    // An empty cell names no file: the langpack loaded before stays.
+    if (path.empty()) {
+        restorePreviousFileName();
+        return;
+    }
+    OpenBinFile();
+    changed();
+}
+
+void Session::OpenBinFile() {
+    Result<LangpackDocument> loaded = LangpackDocument::Load(currentFileName_);
+    if (!loaded) {
+        const Error& why = loaded.error();
+        // A missing file opens nothing, and its name stays (it is written back
+        // to the settings); every other refusal puts the previous name back.
+        if (why.kind == ErrorKind::Missing) return;
+        restorePreviousFileName();
+        if (why.kind == ErrorKind::Io) prompts_.error("The file cannot be read:\n" + why.message);
+        if (why.kind == ErrorKind::Malformed)
+            prompts_.warning("The file is damaged and cannot be opened as a langpack:\n" + why.message);
+        return;
+    }
+    if (!mayReplaceLangpack()) {
+        restorePreviousFileName();
+        return;
+    }
+
+    currentSet_ = currentSymbol_ = -1;
+    Report(observer_).setShown();
+    document_ = std::move(*loaded);
+    langModified_ = false;
+    Report(observer_).documentReplaced();
+    BeginSetup();
+    if (document_->langpack().SetCount() > 0) showSet(0);
+    Report(observer_).selectionChanged();
+    changed();
+}
+
+bool Session::mayReplaceLangpack() {
+    if (!document_ || !langModified_) return true;
+    return QustionSave();
+}
+
+void Session::BeginSetup() {
+    editor_.ResetForOpen();
+    langFileOpen_ = true;
+    currentSet_ = -1;
+    currentSymbol_ = -1;
+    Report(observer_).canvasVisibility(true);
+}
+
+// --- saving -------------------------------------------------------------------------------
+
+bool Session::SaveLang() {
+    if (!langModified_ || !document_) return true;
+    editor_.FalseGoBegin();
+    if (!QuestionSaveImage()) return false;
+    const Status saved = document_->Save();
+    if (!saved) {
+        const Error& why = saved.error();
+        if (why.kind == ErrorKind::Refused)
+            prompts_.warning(why.message);
+        else
+            prompts_.error("The langpack " + document_->path() + " could not be saved:\n" + why.message +
+                           "\n\nThe file was left as it was.");
+        return false;
+    }
+    NoEditingLang();
+    return true;
+}
+
+void Session::SaveImageCommand() {
+    if (!glyphShown()) return;
+    // A floating selection is part of what the canvas shows, so it is stored too.
+    editor_.FalseGoBegin();
+    editor_.NoEditingImage();
+    Symbols stored;
+    editor_.SaveImage(stored, setHeight(currentSet_));
+    StoreGlyph(currentSet_, currentSymbol_, stored.Width, std::move(stored.Data));
+}
+
+bool Session::QuestionSaveImage() {
+    if (!editor_.ImageModified()) return true;
+    switch (prompts_.ask("Save the current symbol?", Prompts::Icon::Question)) {
+    case Prompts::Answer::Yes:
+        SaveImageCommand();
+        return true;
+    case Prompts::Answer::No:
+        editor_.NoEditingImage();
+        // The dropped change leaves the canvas too: it shows what is stored.
+        reloadWorkingGlyph();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// --- choosing --------------------------------------------------------------------------------
+
+bool Session::ChooseSet(int set) {
+    if (!langFileOpen_ || !document_ || set == currentSet_) return true;
+    if (set < 0 || set >= document_->langpack().SetCount()) return false;
+    if (!QuestionSaveImage()) {
+        Report(observer_).selectionChanged();
+        return false;
+    }
+    showSet(set);
+    Report(observer_).selectionChanged();
+    changed();
+    return true;
+}
+
+bool Session::ChooseSymbol(int glyph) {
+    if (!langFileOpen_ || !document_ || currentSet_ < 0 || glyph == currentSymbol_) return true;
+    const auto& glyphs = document_->langpack().SymbolTable[static_cast<std::size_t>(currentSet_)];
+    if (glyph < 0 || glyph >= static_cast<int>(glyphs.size())) return false;
+    if (!QuestionSaveImage()) {
+        Report(observer_).selectionChanged();
+        return false;
+    }
+    selectGlyph(glyph);
+    Report(observer_).selectionChanged();
+    changed();
+    return true;
+}
+
+void Session::showSet(int set) {
+    currentSet_ = set;
+    currentSymbol_ = -1;
+    editor_.SetGlyphHeight(setHeight(set));
+    Report(observer_).setShown();
+    if (!document_->langpack().SymbolTable[static_cast<std::size_t>(set)].empty()) {
+        selectGlyph(0);
+    } else {
+        // A set without glyphs leaves nothing to edit.
+        Report(observer_).canvasVisibility(false);
+    }
+}
+
+void Session::selectGlyph(int glyph) {
+    currentSymbol_ = glyph;
+    editor_.LoadSymb(*workingGlyph());
+    Report(observer_).canvasVisibility(true);
+    // The size shown is the glyph's, not the blank canvas's of the open.
+    if (view_) view_->statusValue(StatusPanel::Size, editor_.GlyphWidth(), editor_.GlyphHeight());
+    glyphSelected_ = true;
+}
+
+void Session::reloadWorkingGlyph() {
+    if (const Symbols* glyph = workingGlyph()) {
+        editor_.LoadSymb(*glyph);
+        if (view_) view_->statusValue(StatusPanel::Size, editor_.GlyphWidth(), editor_.GlyphHeight());
+    }
+}
+
+// --- storing ------------------------------------------------------------------------------------
+
+void Session::StoreGlyph(int set, int glyph, uint8_t width, std::vector<uint8_t> rows) {
+    if (!document_) return;
+    // The copies of set 2 are saved from set 2, so they all get the glyph.
+    const std::vector<int> sets = glyphora::StoreGlyph(document_->langpack(), set, glyph, width, std::move(rows));
+    if (sets.empty()) return;
+    EditingLang();
+    for (int k : sets) Report(observer_).glyphsChanged(k, {glyph});
+}
+
+// --- size and zoom ----------------------------------------------------------------------------
+
+void Session::SetWidthCommand() {
+    if (!glyphShown()) return;
+    const std::optional<int> width =
+        prompts_.askSize(Prompts::SizeMode::Width, editor_.GlyphWidth(), editor_.GlyphHeight());
+    if (width) editor_.SetWidth(*width);
+    changed();
+}
+
+void Session::SetHeightCommand() {
+    if (!glyphShown()) return;
+    if (!QuestionSaveImage()) return;
+    const std::optional<int> height =
+        prompts_.askSize(Prompts::SizeMode::Height, editor_.GlyphWidth(), editor_.GlyphHeight());
+    if (!height) return;
+    // The copies of set 2 are saved with set 2's height, so they all change.
+    const std::vector<int> sets = SetSetHeight(document_->langpack(), currentSet_, static_cast<uint16_t>(*height));
+    editor_.SetGlyphHeight(*height);
+    EditingLang();
+    editor_.ResizeImage();
+    Report(observer_).setHeightsChanged(sets);
+    changed();
+}
+
+void Session::ZoomIn() {
+    if (langFileOpen_ && editor_.ZoomIn()) changed();
+}
+
+void Session::ZoomOut() {
+    if (langFileOpen_ && editor_.ZoomOut()) changed();
+}
+
+}  // namespace glyphora

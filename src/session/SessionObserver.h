@@ -1,0 +1,29 @@
+// What the session reports to the window that shows it. Each call says what
+// changed; the window repaints that part.
+#pragma once
+
+#include <vector>
+
+namespace glyphora {
+
+class SessionObserver {
+public:
+    virtual ~SessionObserver() = default;
+    // Another langpack is loaded: the information page and the set grid show it.
+    virtual void documentReplaced() {}
+    // The glyph grid shows the glyphs of CurrentSet (or nothing when it is -1).
+    virtual void setShown() {}
+    // The grids select CurrentSet and CurrentSymbol; also after a refused
+    // choice, so a grid never points at another set or glyph than the session.
+    virtual void selectionChanged() {}
+    // The width or rows of these glyphs of the set changed in the model.
+    virtual void glyphsChanged(int /*set*/, const std::vector<int>& /*glyphs*/) {}
+    // The height of these sets changed, and with it every glyph's rows.
+    virtual void setHeightsChanged(const std::vector<int>& /*sets*/) {}
+    // The canvas shows the working glyph, or is hidden.
+    virtual void canvasVisibility(bool /*visible*/) {}
+    // The title, the enabled commands or other shell state changed.
+    virtual void stateChanged() {}
+};
+
+}  // namespace glyphora

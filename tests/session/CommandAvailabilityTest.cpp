@@ -1,0 +1,50 @@
+// Which commands are on, as a pure function of the state.
+#include <CommandAvailability.h>
+
+#include <gtest/gtest.h>
+
+namespace glyphora {
+namespace {
+
+std::string On(const CommandSet& set) {
+    static const char* const kNames[] = {"OpenFile", "SaveImage", "SaveLangpack", "Shx", "Exit", "Undo", "Clear",
+                                         "SelectAll", "Copy", "Cut", "Paste", "ExportBitmap", "ImportBitmap",
+                                         "ShiftLeft", "ShiftRight", "ZoomIn", "ZoomOut", "SetWidth", "IncreaseWidth",
+                                         "DecreaseWidth", "SelectFont", "SelectFontFile", "ReplaceSymbols",
+                                         "OptimizeWidths", "SetHeight", "LanguageMenu", "English", "Russian",
+                                         "LoadLanguage", "About"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(Command::Count));
+    std::string out;
+    for (std::size_t i = 0; i < set.size(); ++i)
+        if (set.test(i)) out += std::string(out.empty() ? "" : " ") + kNames[i];
+    return out;
+}
+
+TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
+    const std::string tail = "SelectFont SelectFontFile";
+    const std::string languages = "English Russian LoadLanguage About";
+    const std::string clipboard = "Clear SelectAll Copy Cut Paste ExportBitmap ImportBitmap ShiftLeft ShiftRight";
+    const std::string sizes = "SetWidth IncreaseWidth DecreaseWidth SelectFont SelectFontFile ReplaceSymbols "
+                              "OptimizeWidths SetHeight";
+    struct Case {
+        const char* name;
+        CommandInputs in;
+        std::string expected;
+    } cases[] = {
+        {"at start", {}, "OpenFile Exit " + tail + " " + languages},
+        {"langpack read", {.langFileOpen = true}, "OpenFile Exit ZoomIn " + tail + " " + languages},
+        {"glyph selected, zoom 16", {.langFileOpen = true, .glyphSelected = true, .glyphShown = true, .zoom = 16},
+         "OpenFile Exit " + clipboard + " ZoomOut " + sizes + " " + languages},
+        {"edited",
+         {.langFileOpen = true, .glyphSelected = true, .glyphShown = true, .imageModified = true,
+          .langModified = true, .undoAvailable = true, .zoom = 2},
+         "OpenFile SaveImage SaveLangpack Exit Undo " + clipboard + " ZoomIn ZoomOut " + sizes + " " + languages},
+        // A set without glyphs: nothing to store, but the glyph commands stay on.
+        {"empty set after a glyph", {.langFileOpen = true, .glyphSelected = true, .imageModified = true},
+         "OpenFile Exit " + clipboard + " ZoomIn " + sizes + " " + languages},
+    };
+    for (const Case& c : cases) EXPECT_EQ(On(EnabledCommands(c.in)), c.expected) << c.name;
+}
+
+}  // namespace
+}  // namespace glyphora

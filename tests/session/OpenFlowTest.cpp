@@ -1,0 +1,201 @@
+// Opening langpacks and flash files through the session: the state it leaves,
+// the files it refuses, and choosing sets and glyphs.
+#include "SessionFixture.h"
+
+#include <ShxBuilder.h>
+
+#include <functional>
+
+namespace glyphora::testing {
+namespace {
+
+using fixtures::LangpackSpec;
+using fixtures::TypicalLangpack;
+
+TEST_F(SessionTest, OpeningChoosesTheFirstSetAndGlyph) {
+    const std::string file = writeLangpack("lang.smg", TypicalLangpack());
+    open(file);
+    Session& s = session();
+    ASSERT_NE(s.document(), nullptr);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(s.Title(), "Glyphora - lang.smg [1:1]");
+    EXPECT_EQ(s.CurrentFileName(), file);
+    EXPECT_EQ(s.CurrentSet(), 0);
+    EXPECT_EQ(s.CurrentSymbol(), 0);
+    EXPECT_TRUE(s.LangFileOpen());
+    for (Command c : {Command::Clear, Command::Paste, Command::ExportBitmap, Command::ReplaceSymbols,
+                      Command::SetHeight, Command::ZoomIn})
+        EXPECT_TRUE(enabled(c)) << static_cast<int>(c);
+    for (Command c : {Command::ZoomOut, Command::Undo, Command::SaveImage, Command::SaveLangpack})
+        EXPECT_FALSE(enabled(c)) << static_cast<int>(c);
+    EXPECT_EQ(s.editor().GlyphWidth(), glyph(0, 0).Width);
+    EXPECT_EQ(s.editor().GlyphHeight(), 8);
+}
+
+TEST_F(SessionTest, ChoosingAGlyphOrASetLoadsItIntoTheEditor) {
+    open(writeLangpack("lang.smg", TypicalLangpack()));
+    Session& s = session();
+    EXPECT_TRUE(s.ChooseSymbol(7));
+    EXPECT_EQ(s.CurrentSymbol(), 7);
+    EXPECT_EQ(s.editor().GlyphWidth(), glyph(0, 7).Width);
+    const MonoImage& edit = s.editor().EditImage();
+    for (int r = 0; r < 8; ++r) EXPECT_EQ(edit.row(r)[0], glyph(0, 7).Data[static_cast<std::size_t>(r)]) << r;
+
+    EXPECT_TRUE(s.ChooseSet(1));
+    EXPECT_EQ(s.CurrentSet(), 1);
+    EXPECT_EQ(s.CurrentSymbol(), 0);
+    EXPECT_EQ(s.editor().GlyphHeight(), 12);
+}
+
+// Files that are refused leave the langpack loaded before, its name and title.
+TEST_F(SessionTest, RefusedFilesKeepTheLangpackLoadedBefore) {
+    struct Case {
+        const char* name;
+        std::function<std::vector<uint8_t>()> bytes;
+        bool message;  // a warning naming the file
+    };
+    const Case cases[] = {
+        {"short.smg", [] { auto b = fixtures::BuildLangpack(TypicalLangpack()); b.Bytes.resize(599); return b.Bytes; },
+         false},
+        {"b2.bin", [] { auto b = fixtures::BuildLangpack(TypicalLangpack()); b.Bytes[7] = 0xB2; return b.Bytes; },
+         false},
+        {"cut.smg",
+         [] {
+             auto b = fixtures::BuildLangpack(TypicalLangpack());
+             b.Bytes.resize(b.Sets[1].GlyphOffsets[20]);
+             return b.Bytes;
+         },
+         true},
+    };
+    const std::string good = writeLangpack("good.smg", TypicalLangpack());
+    open(good);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts.clear();
+        const std::string bad = dir.write(c.name, c.bytes());
+        open(bad);
+        Session& s = session();
+        EXPECT_EQ(s.document()->path(), good);
+        EXPECT_EQ(s.CurrentFileName(), good);
+        EXPECT_EQ(s.Title(), "Glyphora - good.smg [1:1]");
+        if (c.message) {
+            ASSERT_EQ(prompts.shown.size(), 1u);
+            EXPECT_EQ(prompts.shown[0].icon, Icon::Warning);
+            EXPECT_NE(prompts.shown[0].text.find(bad), std::string::npos) << prompts.shown[0].text;
+        } else {
+            EXPECT_TRUE(prompts.shown.empty());
+        }
+    }
+}
+
+TEST_F(SessionTest, FlashFileWithoutLangpackSaysSoOnce) {
+    const std::string good = writeLangpack("good.smg", TypicalLangpack());
+    open(good);
+    open(dir.write("PHONE.SHX", std::vector<uint8_t>(700, 0)));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    // The first line is the fixed text; the extraction's reason follows it.
+    const std::string& text = prompts.shown[0].text;
+    EXPECT_EQ(text.substr(0, text.find('\n')), "This file is not langpack.");
+    EXPECT_NE(text.find("superfile header"), std::string::npos) << text;
+    EXPECT_EQ(prompts.shown[0].icon, Icon::Warning);
+    EXPECT_EQ(session().CurrentFileName(), good);
+    EXPECT_EQ(session().Title(), "Glyphora - good.smg [1:1]");
+}
+
+TEST_F(SessionTest, FlashFileOpensTheExtractedLangpack) {
+    struct FakeExtraction : FlashExtraction {
+        std::string from, to;
+        FlashOutcome SplitSHX(const std::string& flash) override {
+            from = flash;
+            return {true, to, {}};
+        }
+    } fake;
+    fake.to = writeLangpack("PHONE{@0x10000000}LangPack.smg", TypicalLangpack());
+    extraction = &fake;
+    const std::string flash = dir.write("PHONE.Shx", std::vector<uint8_t>(700, 0));
+    open(flash);
+    EXPECT_EQ(fake.from, flash);
+    EXPECT_EQ(session().CurrentFileName(), fake.to);
+    EXPECT_EQ(session().Title(), "Glyphora - PHONE{@0x10000000}LangPack.smg [1:1]");
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(SessionTest, TheLangPackGroupOfARealFlashFileOpens) {
+    const std::vector<uint8_t> langpack = fixtures::BuildLangpack(TypicalLangpack()).Bytes;
+    fixtures::ShxBuilder shx;
+    shx.codeGroup(1, 0x10000000, fixtures::PatternBytes(100));
+    shx.codeGroup(4, 0x10400000, langpack);
+    open(dir.write("phone.SHX", shx.bytes()));
+    const std::string extracted = dir.path("phone{@0x10400000}CG4.smg");
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(session().CurrentFileName(), extracted);
+    EXPECT_EQ(session().Title(), "Glyphora - phone{@0x10400000}CG4.smg [1:1]");
+    EXPECT_EQ(dir.read(extracted), langpack);
+    EXPECT_TRUE(std::filesystem::exists(dir.path("phone.hdr")));
+}
+
+TEST_F(SessionTest, BrokenRecordsWithoutLangPackKeepTheOpenLangpack) {
+    const std::string good = writeLangpack("good.smg", TypicalLangpack());
+    open(good);
+    fixtures::ShxBuilder shx;
+    shx.slot(4, 0x10400000, 0x104000FF);
+    shx.line("S0030000FC").line("S3XX");
+    open(dir.write("bad.shx", shx.bytes()));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text.rfind("This file is not langpack.", 0), 0u);
+    EXPECT_EQ(session().CurrentFileName(), good);
+}
+
+TEST_F(SessionTest, AnExtractionThatThrowsIsReportedAndKeepsTheName) {
+    struct Throwing : FlashExtraction {
+        FlashOutcome SplitSHX(const std::string&) override { throw std::runtime_error("disk on fire"); }
+    } throwing;
+    extraction = &throwing;
+    const std::string good = writeLangpack("good.smg", TypicalLangpack());
+    open(good);
+    open(dir.write("x.shx", std::vector<uint8_t>(10, 0)));
+    EXPECT_EQ(prompts.texts(), std::vector<std::string>{"This file is not langpack.\ndisk on fire"});
+    EXPECT_EQ(session().CurrentFileName(), good);
+}
+
+TEST_F(SessionTest, ARowOfTheCodeGroupListOpensThatFile) {
+    const std::string other = writeLangpack("other.smg", TypicalLangpack());
+    session().OpenFromCodeGroupList(other);
+    EXPECT_EQ(session().CurrentFileName(), other);
+    ASSERT_NE(session().document(), nullptr);
+    // An empty file-name cell opens nothing and keeps what was loaded.
+    session().OpenFromCodeGroupList("");
+    EXPECT_EQ(session().CurrentFileName(), other);
+}
+
+TEST_F(SessionTest, ANamedFileThatIsNotThereIsReported) {
+    const std::string good = writeLangpack("good.smg", TypicalLangpack());
+    open(good);
+    session().OpenNamedFile(dir.path("typo.smg"));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].icon, Icon::Error);
+    EXPECT_NE(prompts.shown[0].text.find(dir.path("typo.smg")), std::string::npos);
+    EXPECT_EQ(session().CurrentFileName(), good);
+}
+
+TEST_F(SessionTest, ACancelledDialogChangesNothing) {
+    prompts.openFiles.push_back(std::nullopt);
+    session().OpenFileCommand();
+    EXPECT_EQ(session().document(), nullptr);
+    EXPECT_EQ(session().Title(), "Glyphora");
+}
+
+TEST_F(SessionTest, OpeningResetsTheZoom) {
+    const std::string file = writeLangpack("lang.smg", TypicalLangpack());
+    open(file);
+    for (int i = 0; i < 6; ++i) session().ZoomIn();
+    EXPECT_EQ(session().Title(), "Glyphora - lang.smg [16:1]");
+    EXPECT_FALSE(enabled(Command::ZoomIn));
+    open(file);
+    EXPECT_EQ(session().Title(), "Glyphora - lang.smg [1:1]");
+    EXPECT_TRUE(enabled(Command::ZoomIn));
+    EXPECT_FALSE(enabled(Command::ZoomOut));
+}
+
+}  // namespace
+}  // namespace glyphora::testing

@@ -1,0 +1,72 @@
+// Prompts for tests: records every message and question and gives the answers
+// queued. A question or dialog without a queued answer fails the test and is
+// cancelled.
+#pragma once
+
+#include <Prompts.h>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace glyphora::testing {
+
+class ScriptedPrompts : public Prompts {
+public:
+    struct Shown {
+        std::string text;
+        Icon icon;
+        bool question;
+    };
+
+    Answer ask(const std::string& text, Icon icon, Buttons) override {
+        shown.push_back({text, icon, true});
+        return next(answers, Answer::Cancel, "question: " + text);
+    }
+    void tell(const std::string& text, Icon icon) override { shown.push_back({text, icon, false}); }
+    std::optional<std::string> chooseOpenFile(const FileDialog& dialog) override {
+        fileDialogs.push_back(dialog);
+        return next(openFiles, std::optional<std::string>(), "open dialog " + dialog.title);
+    }
+    std::optional<std::string> chooseSaveFile(const FileDialog& dialog) override {
+        fileDialogs.push_back(dialog);
+        return next(saveFiles, std::optional<std::string>(), "save dialog " + dialog.title);
+    }
+    std::optional<Font> chooseFont(const Font&) override { return next(fonts, std::optional<Font>(), "font dialog"); }
+    std::optional<int> askSize(SizeMode, int, int) override { return next(sizes, std::optional<int>(), "size dialog"); }
+    std::optional<std::string> askText(const std::string& title, const std::string&, const std::string&) override {
+        return next(textAnswers, std::optional<std::string>(), "text dialog " + title);
+    }
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const Shown& s : shown) out.push_back(s.text);
+        return out;
+    }
+    void clear() { shown.clear(); }
+
+    std::vector<Shown> shown;
+    std::vector<FileDialog> fileDialogs;
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::string>> openFiles;
+    std::deque<std::optional<std::string>> saveFiles;
+    std::deque<std::optional<Font>> fonts;
+    std::deque<std::optional<int>> sizes;
+    std::deque<std::optional<std::string>> textAnswers;
+
+private:
+    template <class T>
+    static T next(std::deque<T>& queue, T cancelled, const std::string& what) {
+        if (queue.empty()) {
+            ADD_FAILURE() << "unexpected " << what;
+            return cancelled;
+        }
+        T value = std::move(queue.front());
+        queue.pop_front();
+        return value;
+    }
+};
+
+}  // namespace glyphora::testing

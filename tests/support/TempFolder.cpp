@@ -1,0 +1,43 @@
+#include "TempFolder.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace glyphora::testing {
+
+TempFolder::TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "glyphora-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
+    root_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::permissions(root_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(root_, ec);
+}
+
+std::string TempFolder::write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    const std::string p = path(name);
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return p;
+}
+
+std::string TempFolder::writeText(const std::string& name, const std::string& text) const {
+    return write(name, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+std::vector<uint8_t> TempFolder::read(const std::string& p) const {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string TempFolder::readText(const std::string& p) const {
+    const std::vector<uint8_t> bytes = read(p);
+    return {bytes.begin(), bytes.end()};
+}
+
+}  // namespace glyphora::testing
