@@ -115,41 +115,40 @@ bool ParseEntry(Reader& in, FontCache::Entry& entry) {
 
 }  // namespace
 
-FontCache FontCache::Load(const std::string& path) {
+std::optional<FontCache> FontCache::Parse(std::string_view text) {
+    Reader in(text);
     FontCache cache;
-    cache.environment_ = CurrentEnvironment();
-    const std::optional<std::string> text = ReadSmallFile(path, kMaxCacheBytes);
-    if (!text) return cache;
-
-    Reader in(*text);
-    std::string environment;
-    if (!in.literal(kMagic) || !in.literal("env ") || !in.text(environment) || !in.literal("\n") ||
-        environment != cache.environment_) {
-        return cache;
+    if (!in.literal(kMagic) || !in.literal("env ") || !in.text(cache.environment_) || !in.literal("\n")) {
+        return std::nullopt;
     }
-    std::vector<Stamp> stamps;
-    std::vector<Entry> entries;
     while (!in.atEnd()) {
         if (in.literal("stamp ")) {
             Stamp stamp;
-            if (!ParseStamp(in, stamp)) return cache;
-            stamps.push_back(std::move(stamp));
+            if (!ParseStamp(in, stamp)) return std::nullopt;
+            cache.stamps_.push_back(std::move(stamp));
         } else if (in.literal("font ")) {
             Entry entry;
-            if (!ParseEntry(in, entry)) return cache;
-            entries.push_back(std::move(entry));
+            if (!ParseEntry(in, entry)) return std::nullopt;
+            cache.entries_.push_back(std::move(entry));
         } else {
-            return cache;
+            return std::nullopt;
         }
     }
-    // A cache without stamps would never go stale.
-    if (stamps.empty()) return cache;
-    for (const Stamp& stamp : stamps) {
-        if (!(StampOf(stamp.path) == stamp)) return cache;
-    }
-    cache.stamps_ = std::move(stamps);
-    cache.entries_ = std::move(entries);
     return cache;
+}
+
+FontCache FontCache::Load(const std::string& path) {
+    FontCache empty;
+    empty.environment_ = CurrentEnvironment();
+    const std::optional<std::string> text = ReadSmallFile(path, kMaxCacheBytes);
+    if (!text) return empty;
+    std::optional<FontCache> cache = Parse(*text);
+    // A cache without stamps would never go stale.
+    if (!cache || cache->environment_ != empty.environment_ || cache->stamps_.empty()) return empty;
+    for (const Stamp& stamp : cache->stamps_) {
+        if (!(StampOf(stamp.path) == stamp)) return empty;
+    }
+    return std::move(*cache);
 }
 
 std::optional<FontChoice> FontCache::find(const std::string& fontName, FontStyle style) const {
@@ -173,7 +172,7 @@ void FontCache::remember(const std::string& fontName, FontStyle style, const Fon
     entries_.push_back(Entry{fontName, style, choice});
 }
 
-Status FontCache::save(const std::string& path) const {
+std::string FontCache::text() const {
     std::string out(kMagic);
     out += "env ";
     PutText(out, environment_);
@@ -192,6 +191,11 @@ Status FontCache::save(const std::string& path) const {
         PutText(out, e.choice.path);
         out += '\n';
     }
+    return out;
+}
+
+Status FontCache::save(const std::string& path) const {
+    const std::string out = text();
     return ReplaceFile(path, std::span(reinterpret_cast<const uint8_t*>(out.data()), out.size()));
 }
 

@@ -27,6 +27,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace glyphora::runecast {
@@ -39,6 +40,12 @@ public:
     // or stale.
     static FontCache Load(const std::string& path);
 
+    // The cache as a file holds it, not yet checked against the stamps and
+    // the environment; nothing when the text is malformed.
+    static std::optional<FontCache> Parse(std::string_view text);
+    // The file's text; Parse(text()) gives the same cache.
+    std::string text() const;
+
     std::optional<FontChoice> find(const std::string& fontName, FontStyle style) const;
 
     // Adds the answer of a fresh lookup together with the paths it rests on.
@@ -50,6 +57,7 @@ public:
     Status save(const std::string& path) const;
 
     std::size_t size() const { return entries_.size(); }
+    bool operator==(const FontCache&) const = default;
 
     struct Stamp {
         std::string path;
@@ -64,6 +72,7 @@ public:
         std::string fontName;
         FontStyle style = FontStyle::Regular;
         FontChoice choice;
+        bool operator==(const Entry&) const = default;
     };
 
 private:

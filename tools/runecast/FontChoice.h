@@ -11,6 +11,7 @@ struct FontChoice {
     long faceIndex = 0;  // as FT_New_Face takes it (a named instance in the upper 16 bits)
     bool syntheticBold = false;
     bool syntheticOblique = false;
+    bool operator==(const FontChoice&) const = default;
 };
 
 }  // namespace glyphora::runecast

@@ -166,7 +166,7 @@ Status Blit(const FT_Bitmap& bitmap, int left, int top, int ascent, bool lean, I
     const std::size_t needed =
         bitmap.pixel_mode == FT_PIXEL_MODE_MONO ? (std::size_t{bitmap.width} + 7) / 8 : std::size_t{bitmap.width};
     if (!bitmap.buffer || pitch < needed) {
-        return MakeError(ErrorKind::Malformed, "FreeType gave a bitmap shorter than its rows");
+        return MakeError(ErrorKind::Malformed, "FreeType gave a bitmap whose rows are shorter than its width");
     }
     for (unsigned r = 0; r < bitmap.rows; ++r) {
         const long y = long{ascent} - top + long{r};
@@ -194,8 +194,9 @@ Result<InkMap> RenderGlyph(const FontChoice& font, int height, uint16_t code) {
     const std::string& path = font.path;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
-        return MakeError(errno == ENOENT ? ErrorKind::Missing : ErrorKind::Io,
-                         "cannot open font file '" + path + "': " + std::strerror(errno));
+        const int err = errno;
+        return MakeError(err == ENOENT ? ErrorKind::Missing : ErrorKind::Io,
+                         "cannot open font file '" + path + "': " + std::strerror(err));
     }
     FreeTypeLibrary library;
     if (library.error()) {
@@ -211,7 +212,8 @@ Result<InkMap> RenderGlyph(const FontChoice& font, int height, uint16_t code) {
         return MakeError(ErrorKind::Unsupported, "font '" + path + "' has no glyph for " + CodeName(code));
     }
 
-    Result<LineMetrics> line = FT_IS_SCALABLE(face) ? SizeScalable(face, height, path)
+    const bool scalable = FT_IS_SCALABLE(face);
+    Result<LineMetrics> line = scalable ? SizeScalable(face, height, path)
                                : face->num_fixed_sizes > 0
                                    ? SelectStrike(face, height, path)
                                    : Result<LineMetrics>(MakeError(ErrorKind::Malformed,
@@ -220,7 +222,6 @@ Result<InkMap> RenderGlyph(const FontChoice& font, int height, uint16_t code) {
     const int ascent = std::clamp(line->ascent, 0, kMaxSide);
     const int descent = std::clamp(line->descent, 0, kMaxSide - ascent);
 
-    const bool scalable = FT_IS_SCALABLE(face);
     FT_Int32 flags = FT_LOAD_TARGET_MONO;
     // Embedded bitmaps cannot lean; the outline can.
     if (font.syntheticOblique && scalable) flags |= FT_LOAD_NO_BITMAP;
