@@ -40,6 +40,7 @@ public:
 
     // --- shell state --------------------------------------------------------------
     const SessionPaths& paths() const { return paths_; }
+    Prompts& prompts() { return prompts_; }
     const std::string& CurrentFileName() const { return currentFileName_; }
     const std::string& PreviousFileName() const { return previousFileName_; }
     bool LangpackFound() const { return langpackFound_; }
@@ -108,6 +109,9 @@ public:
     void StoreGlyph(int set, int glyph, uint8_t width, std::vector<uint8_t> rows);
     void EditingLang();
     void NoEditingLang();
+    // The editor shows the working glyph as the model holds it (after a
+    // change of the model that did not come from the editor).
+    void ReloadWorkingGlyph();
 
 private:
     class EditorRelay;
@@ -118,7 +122,6 @@ private:
     void BeginSetup();
     void showSet(int set);
     void selectGlyph(int glyph);
-    void reloadWorkingGlyph();
     void writeSettings(const std::string& language, const std::string& binFile);
     void changed();
 

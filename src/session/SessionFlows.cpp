@@ -182,7 +182,7 @@ bool Session::QuestionSaveImage() {
     case Prompts::Answer::No:
         editor_.NoEditingImage();
         // The dropped change leaves the canvas too: it shows what is stored.
-        reloadWorkingGlyph();
+        ReloadWorkingGlyph();
         return true;
     default:
         return false;
@@ -240,7 +240,7 @@ void Session::selectGlyph(int glyph) {
     glyphSelected_ = true;
 }
 
-void Session::reloadWorkingGlyph() {
+void Session::ReloadWorkingGlyph() {
     if (const Symbols* glyph = workingGlyph()) {
         editor_.LoadSymb(*glyph);
         if (view_) view_->statusValue(StatusPanel::Size, editor_.GlyphWidth(), editor_.GlyphHeight());
