@@ -1,0 +1,99 @@
+#include "LanguageLoader.h"
+
+#include "BuiltinLanguages.h"
+#include "LanguageFile.h"
+
+#include <FileIO.h>
+
+namespace glyphora {
+
+Result<std::vector<uint8_t>> LanguageHost::readFile(const std::string& path) {
+    FileBytes file = ReadWholeFile(path);
+    if (!file.ok) return MakeError(ErrorKind::Io, file.error);
+    return std::move(file.bytes);
+}
+
+namespace {
+
+enum class Call { First, FallBack };
+
+void Load(LanguageHost& host, const std::string& name, bool apply, Call call);
+
+void UseEnglish(LanguageHost& host) {
+    host.UILanguage() = kEnglishLanguage;
+    AssignEnglish(host.uiStrings());
+}
+
+// The file was refused: back to English in the settings, then load what they
+// now name. SaveDefaultSetupLang sets UILanguage to "English", so the second
+// call takes the built-in set; should a host leave another name there, the
+// second call still never falls back again (Call::FallBack), so there is at
+// most one level of recursion.
+void FallBack(LanguageHost& host, Call call) {
+    host.SaveDefaultSetupLang();
+    if (call == Call::FallBack) {
+        UseEnglish(host);
+        host.applyTexts(host.uiStrings());
+        return;
+    }
+    const std::string language = host.UILanguage();
+    Load(host, language, true, Call::FallBack);
+}
+
+// False when the file was refused and the fall-back has run.
+bool LoadFile(LanguageHost& host, const std::vector<uint8_t>& bytes, Call call) {
+    const LanguageFileContent content = ParseLanguageFile(bytes);
+    if (!content.headerOk) {
+        host.warn(kNotForGlyphoraMessage);
+        FallBack(host, call);
+        return false;
+    }
+    if (!content.versionOk) host.warn(kVersionMismatchMessage);
+    // What was read before a bad entry stays in the slots that the English
+    // set does not cover (0 and 169 to 200); no window shows those.
+    StoreEntries(content.entries, host.uiStrings());
+    if (content.formatFault) {
+        host.warn(kBadFormatMessage);
+        FallBack(host, call);
+        return false;
+    }
+    return true;
+}
+
+void Load(LanguageHost& host, const std::string& name, bool apply, Call call) {
+    if (name == kRussianLanguage) {
+        AssignRussian(host.uiStrings());
+    } else if (name == kEnglishLanguage) {
+        // Never looked up as a file, so the fall-back's call reads nothing.
+        UseEnglish(host);
+    } else if (const Result<std::vector<uint8_t>> file = host.readFile(name)) {
+        if (!LoadFile(host, *file, call)) return;
+    } else {
+        UseEnglish(host);
+    }
+    if (apply) host.applyTexts(host.uiStrings());
+}
+
+}  // namespace
+
+void LoadLanguage(LanguageHost& host, std::string name, bool apply) { Load(host, name, apply, Call::First); }
+
+void ChooseEnglish(LanguageHost& host) {
+    host.UILanguage() = kEnglishLanguage;
+    LoadLanguage(host, kEnglishLanguage, true);
+    host.SaveSetup();
+}
+
+void ChooseRussian(LanguageHost& host) {
+    host.UILanguage() = kRussianLanguage;
+    LoadLanguage(host, kRussianLanguage, true);
+    host.SaveSetup();
+}
+
+void ChooseLanguageFile(LanguageHost& host, const std::string& path) {
+    LoadLanguage(host, path, true);
+    host.UILanguage() = path;
+    host.SaveSetup();
+}
+
+}  // namespace glyphora
