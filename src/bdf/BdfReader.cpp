@@ -431,18 +431,20 @@ private:
         const int tail = glyph.Box.Width % 8;
         const auto lastMask = static_cast<uint8_t>(tail == 0 ? 0xFF : 0xFF << (8 - tail));
         std::size_t rows = 0;
-        const auto shortBy = [&] {
-            return " of " + what + ": its BITMAP has " + Plural(rows, "row", "rows") + ", its BBX (line " +
-                   std::to_string(bbxLine) + ") says " + std::to_string(height);
+        const auto after = [&] {
+            return " of " + what + ", after " + std::to_string(rows) + " of its " + std::to_string(height) + " rows";
         };
         for (;;) {
             Result<std::optional<Line>> next = Next();
             if (!next) return next.error();
-            if (!*next) return AtEnd("inside the BITMAP" + shortBy() + " (cut short?)");
+            if (!*next) return AtEnd("inside the BITMAP" + after() + " (cut short?)");
             const Line& line = **next;
             if (line.text.empty()) continue;
             if (line.text == "ENDCHAR") {
-                if (rows < height && rowBytes > 0) return At(line.number, "ENDCHAR" + shortBy());
+                if (rows < height && rowBytes > 0)
+                    return At(line.number, "the BITMAP of " + what + " has " + Plural(rows, "row", "rows") +
+                                               ", its BBX (line " + std::to_string(bbxLine) + ") says " +
+                                               std::to_string(height));
                 return {};
             }
             const bool hex = std::all_of(line.text.begin(), line.text.end(), [](char c) { return HexDigit(c) >= 0; });
@@ -450,8 +452,8 @@ private:
                 if ((line.keyword == "STARTCHAR" || line.keyword == "ENDFONT") && rows == height)
                     return At(line.number, std::string(line.keyword) + " where the ENDCHAR of " + what + " belongs");
                 if (line.keyword == "STARTCHAR" || line.keyword == "ENDFONT")
-                    return At(line.number, std::string(line.keyword) + " inside the BITMAP" + shortBy() +
-                                               ", and ENDCHAR is missing");
+                    return At(line.number, std::string(line.keyword) + " inside the BITMAP" + after() +
+                                               ": its ENDCHAR is missing");
                 return At(line.number, "row " + std::to_string(rows + 1) + " of " + what + " is not hexadecimal: " +
                                            Quote(line.text));
             }

@@ -127,7 +127,7 @@ struct RefuseCase {
 TEST(ReadBdf, RefusesDamageNamingTheLine) {
     const RefuseCase cases[] = {
         {"a BITMAP shorter than its BBX", Edit(kGood, "F0\n", ""), ErrorKind::Malformed, 19,
-         "its BITMAP has 2 rows, its BBX (line 15) says 3"},
+         "the BITMAP of glyph 'A' (STARTCHAR at line 11) has 2 rows, its BBX (line 15) says 3"},
         {"a row that is not hex", Edit(kGood, "90\n", "9G\n"), ErrorKind::Malformed, 18, "not hexadecimal"},
         {"a row with too few digits", Edit(kGood, "BBX 4 3", "BBX 12 3"), ErrorKind::Malformed, 17,
          "has 2 hex digits; its BBX width 12 needs 4"},
@@ -135,7 +135,7 @@ TEST(ReadBdf, RefusesDamageNamingTheLine) {
         {"a missing ENDCHAR", Edit(kGood, "ENDCHAR\n", ""), ErrorKind::Malformed, 20,
          "ENDFONT where the ENDCHAR of glyph 'A'"},
         {"a missing ENDCHAR in the rows", Edit(kGood, "F0\nENDCHAR\n", ""), ErrorKind::Malformed, 19,
-         "ENDFONT inside the BITMAP"},
+         "ENDFONT inside the BITMAP of glyph 'A' (STARTCHAR at line 11), after 2 of its 3 rows"},
         {"a missing ENDFONT", Edit(kGood, "ENDFONT\n", ""), ErrorKind::Malformed, 20, "without ENDFONT"},
         {"a BBX of absurd size", Edit(kGood, "BBX 4 3", "BBX 5000 3"), ErrorKind::Malformed, 15, "not a sane size"},
         {"a bounding box of absurd offsets", Edit(kGood, "8 8 0 -2", "8 8 0 -99999"), ErrorKind::Malformed, 4,
