@@ -1,0 +1,138 @@
+#include "SetBdf.h"
+
+#include "GlyphCoding.h"
+#include "LangpackEdit.h"
+
+#include <algorithm>
+#include <set>
+#include <unordered_map>
+
+namespace glyphora {
+
+namespace {
+
+bool HasSet(const TLangpack& lp, int setIndex) {
+    return setIndex >= 0 && static_cast<std::size_t>(setIndex) < lp.FontSetTable.size() &&
+           static_cast<std::size_t>(setIndex) < lp.SymbolTable.size();
+}
+
+std::string UniName(uint16_t code) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string name = "uni0000";
+    for (std::size_t i = 6; i >= 3; --i, code = static_cast<uint16_t>(code >> 4)) name[i] = digits[code & 0xF];
+    return name;
+}
+
+BdfProperty Number(std::string name, int value) { return {std::move(name), std::to_string(value), false}; }
+BdfProperty String(std::string name, std::string value) { return {std::move(name), std::move(value), true}; }
+
+}  // namespace
+
+std::string BdfFontName(const std::string& langpackFileName, int setNumber) {
+    std::string base = langpackFileName;
+    if (const std::size_t slash = base.find_last_of("/\\"); slash != std::string::npos) base.erase(0, slash + 1);
+    if (const std::size_t dot = base.rfind('.'); dot != std::string::npos && dot > 0) base.erase(dot);
+    for (char& c : base) {
+        const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
+                          c == '_' || c == '+' || c == '-';
+        if (!kept) c = '_';
+    }
+    // A name that starts with '-' would read as an XLFD name.
+    if (!base.empty() && base.front() == '-') base.front() = '_';
+    if (base.empty()) base = "langpack";
+    return base + "-set" + std::to_string(setNumber);
+}
+
+BdfFont SetToBdf(const TLangpack& lp, int setIndex, const std::string& fontName, int descent) {
+    BdfFont font;
+    font.Name = fontName;
+    const int height = HasSet(lp, setIndex) ? lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height : 0;
+    descent = std::clamp(descent, 0, height);
+    // At 72 dpi a point is a pixel: the size is the set's height.
+    font.PointSize = std::max(height, 1);
+    font.ResolutionX = 72;
+    font.ResolutionY = 72;
+    font.Properties = {Number("FONT_ASCENT", height - descent), Number("FONT_DESCENT", descent),
+                       String("CHARSET_REGISTRY", "ISO10646"), String("CHARSET_ENCODING", "1")};
+    int widest = 0;
+    if (HasSet(lp, setIndex)) {
+        std::set<uint16_t> written;
+        for (const Symbols& s : lp.SymbolTable[static_cast<std::size_t>(setIndex)]) {
+            if (!written.insert(s.Code).second) continue;
+            const int width = std::min<int>(s.Width, kMaxGlyphWidth);
+            BdfGlyph g;
+            g.Name = UniName(s.Code);
+            g.Encoding = s.Code;
+            // SWIDTH is the advance in thousandths of the point size.
+            g.SWidth = BdfVector{(width * 1000 + font.PointSize / 2) / font.PointSize, 0};
+            g.DWidth = BdfVector{width, 0};
+            if (width > 0) {
+                g.Box = BdfBox{width, height, 0, -descent};
+                g.Bitmap.assign(static_cast<std::size_t>(g.RowBytes()) * static_cast<std::size_t>(height), 0);
+                for (int y = 0; y < height; ++y)
+                    for (int x = 0; x < width; ++x)
+                        if (IsInk(s.Data, width, x, y))
+                            g.Bitmap[static_cast<std::size_t>(y * g.RowBytes() + x / 8)] |=
+                                static_cast<uint8_t>(0x80 >> (x % 8));
+            }
+            widest = std::max(widest, width);
+            font.Glyphs.push_back(std::move(g));
+        }
+    }
+    font.BoundingBox = BdfBox{widest, height, 0, -descent};
+    return font;
+}
+
+int DefaultBdfShift(const BdfFont& font, int setHeight) {
+    const int64_t rows = int64_t{BdfAscent(font)} + BdfDescent(font);
+    return rows <= setHeight ? 0 : static_cast<int>(rows - setHeight);
+}
+
+BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& font, std::optional<int> shift) {
+    BdfImportPlan plan;
+    if (!HasSet(lp, setIndex)) return plan;
+    const int height = lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height;
+    plan.Shift = shift.value_or(DefaultBdfShift(font, height));
+
+    std::unordered_map<int32_t, const BdfGlyph*> byCode;
+    for (const BdfGlyph& g : font.Glyphs)
+        if (g.Encoding >= 0 && g.Encoding <= 0xFFFF) byCode.emplace(g.Encoding, &g);
+
+    const int64_t ascent = BdfAscent(font);
+    const std::vector<Symbols>& glyphs = lp.SymbolTable[static_cast<std::size_t>(setIndex)];
+    for (std::size_t index = 0; index < glyphs.size(); ++index) {
+        const auto found = byCode.find(glyphs[index].Code);
+        if (found == byCode.end()) {
+            ++plan.Lacked;
+            continue;
+        }
+        const BdfGlyph& g = *found->second;
+        const int advance = BdfAdvance(font, g);
+        const int width = advance <= 0 && !g.HasInk() ? 0 : std::clamp(advance, 1, kMaxGlyphWidth);
+        const int rowBytes = BytesPerRow(width);
+        BdfGlyphImport import{static_cast<int>(index), static_cast<uint8_t>(width),
+                              std::vector<uint8_t>(GlyphDataSize(width, height), 0xFF)};
+        // Cell row y shows the font's pixel row whose top edge lies ascent - y - K
+        // rows above the baseline; the bitmap's top row lies Box.Y + Box.Height
+        // rows above it.
+        for (int y = 0; y < height; ++y) {
+            const int64_t row = int64_t{g.Box.Y} + g.Box.Height - ascent + y + plan.Shift;
+            if (row < 0 || row >= g.Box.Height) continue;
+            for (int x = 0; x < width; ++x)
+                if (g.IsInk(x - g.Box.X, static_cast<int>(row)))
+                    import.Data[static_cast<std::size_t>(y * rowBytes + x / 8)] &= static_cast<uint8_t>(~(0x80 >> (x % 8)));
+        }
+        plan.Glyphs.push_back(std::move(import));
+    }
+    plan.Replaced = static_cast<int>(plan.Glyphs.size());
+    return plan;
+}
+
+std::vector<int> ApplyBdfImport(TLangpack& lp, int setIndex, const BdfImportPlan& plan) {
+    std::set<int> changed;
+    for (const BdfGlyphImport& g : plan.Glyphs)
+        for (int k : StoreGlyph(lp, setIndex, g.GlyphIndex, g.Width, g.Data)) changed.insert(k);
+    return {changed.begin(), changed.end()};
+}
+
+}  // namespace glyphora

@@ -1,0 +1,64 @@
+// One font set as a BDF font, and a BDF font's glyphs put into a set.
+//
+// Export: every glyph of the set becomes a glyph "uniXXXX" with its code as
+// ENCODING and its width as DWIDTH, its bitmap the full cell (BBX width x set
+// height, the bottom `descent` rows below the baseline). A glyph of width 0
+// is written as a glyph of no advance and no pixels (DWIDTH 0 0, BBX 0 0 0 0);
+// the import takes such a glyph back as width 0. A code held by more than one
+// glyph of the set (a broken interval table) is written once, for its first
+// glyph.
+//
+// Import: the font's ascent line lies at the top row of the cell, moved up
+// by a shift of K rows (K > 0 cuts K rows at the top); the BBX x offset is
+// honoured, pixels left of the cell and right of the new width are dropped.
+#pragma once
+
+#include "BdfFont.h"
+#include "Langpack.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace glyphora {
+
+// A FONT name without blanks: the file's name without folder and extension,
+// letters, digits and "._+-" kept, anything else made "_", then "-set" and
+// the 1-based set number ("/phones/my lang.smg", 2 -> "my_lang-set2").
+std::string BdfFontName(const std::string& langpackFileName, int setNumber);
+
+// Set `setIndex` (0-based) as a BDF 2.1 font: FONT_ASCENT = the set's height
+// - descent, FONT_DESCENT = descent (clamped to 0..height), registry
+// ISO10646-1. A set the langpack does not have gives a font without glyphs.
+BdfFont SetToBdf(const TLangpack& lp, int setIndex, const std::string& fontName, int descent = 0);
+
+// The default shift of an import: 0 when the font's ascent + descent fits in
+// the set's height, else the rows it has too many, so that a taller font
+// loses its top rows (mostly line spacing) and keeps its descenders.
+int DefaultBdfShift(const BdfFont& font, int setHeight);
+
+struct BdfGlyphImport {
+    int GlyphIndex = 0;          // in the set
+    uint8_t Width = 0;           // 1..15; 0 only for a glyph of no advance and no ink
+    std::vector<uint8_t> Data;   // memory form (0 = ink), the set's height of rows
+};
+
+struct BdfImportPlan {
+    std::vector<BdfGlyphImport> Glyphs;  // by glyph index: the glyphs whose code the font has
+    int Replaced = 0;                    // Glyphs.size()
+    int Lacked = 0;                      // glyphs of the set whose code the font lacks; they keep their pixels
+    int Shift = 0;                       // the K used
+};
+
+// What importing `font` into set `setIndex` gives, without changing the
+// model. The width is the glyph's DWIDTH (the font's when it has none)
+// within 1..15. Glyphs with ENCODING -1 match no code; of glyphs with the
+// same code the first counts. No shift: DefaultBdfShift.
+BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& font, std::optional<int> shift);
+
+// Stores every glyph of the plan with StoreGlyph, so that the copies of set
+// No. 2 change with it. Returns the sets changed, in order.
+std::vector<int> ApplyBdfImport(TLangpack& lp, int setIndex, const BdfImportPlan& plan);
+
+}  // namespace glyphora
