@@ -4,7 +4,7 @@
 // reserved only once its BBX has been checked.
 #include "BdfReader.h"
 
-#include "FileIO.h"
+#include <FileLayer.h>
 
 #include <algorithm>
 #include <charconv>
@@ -496,12 +496,12 @@ Result<BdfFont> ReadBdfFile(const std::string& path) {
     if (!ec && size > kMaxBdfFileSize)
         return MakeError(ErrorKind::Unsupported, path + ": " + std::to_string(size) + " bytes is more than a BDF font of " +
                                                      std::to_string(kMaxBdfFileSize >> 20) + " MiB this program reads");
-    FileBytes file = ReadWholeFile(path);
-    if (!file.ok) return MakeError(ErrorKind::Io, file.error);
-    if (file.bytes.size() > kMaxBdfFileSize)  // grew since it was measured
+    Result<std::vector<uint8_t>> file = ReadWholeFile(path);
+    if (!file) return file.error();
+    if (file->size() > kMaxBdfFileSize)  // grew since it was measured
         return MakeError(ErrorKind::Unsupported, path + ": more than " + std::to_string(kMaxBdfFileSize >> 20) + " MiB");
     Result<BdfFont> font =
-        ReadBdf(std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+        ReadBdf(std::string_view(reinterpret_cast<const char*>(file->data()), file->size()));
     if (!font) font.error().message = path + ": " + font.error().message;
     return font;
 }

@@ -3,14 +3,12 @@
 #include "BuiltinLanguages.h"
 #include "LanguageFile.h"
 
-#include <FileIO.h>
+#include <FileLayer.h>
 
 namespace glyphora {
 
 Result<std::vector<uint8_t>> LanguageHost::readFile(const std::string& path) {
-    FileBytes file = ReadWholeFile(path);
-    if (!file.ok) return MakeError(ErrorKind::Io, file.error);
-    return std::move(file.bytes);
+    return ReadWholeFile(path);
 }
 
 namespace {

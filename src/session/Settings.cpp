@@ -1,6 +1,6 @@
 #include "Settings.h"
 
-#include <FileIO.h>
+#include <FileLayer.h>
 
 #include <filesystem>
 #include <sstream>
@@ -41,9 +41,9 @@ SettingsRead ReadSettingsFile(const std::string& path) {
     std::error_code ec;
     result.exists = std::filesystem::is_regular_file(path, ec);
     if (!result.exists) return result;
-    const FileBytes file = ReadWholeFile(path);
-    if (!file.ok) return result;
-    result.entries = ParseSettings(std::string(file.bytes.begin(), file.bytes.end()));
+    const Result<std::vector<uint8_t>> file = ReadWholeFile(path);
+    if (!file) return result;
+    result.entries = ParseSettings(std::string(file->begin(), file->end()));
     return result;
 }
 
@@ -53,7 +53,7 @@ bool WriteSettingsFile(const std::string& path, const std::string& language, con
     const auto folder = std::filesystem::path(path).parent_path();
     if (!folder.empty()) std::filesystem::create_directories(folder, ec);
     const auto* data = reinterpret_cast<const uint8_t*>(text.data());
-    return WriteFileAtomically(path, std::span<const uint8_t>(data, text.size())).empty();
+    return WriteFileAtomically(path, std::span<const uint8_t>(data, text.size())).has_value();
 }
 
 }  // namespace glyphora

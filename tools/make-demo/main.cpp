@@ -1,6 +1,6 @@
 // make-demo [--unifont FILE.hex] OUTPUT: writes the demo langpack.
 #include "DemoLangpack.h"
-#include "FileIO.h"
+#include <FileLayer.h>
 
 #include <cstdio>
 #include <cstring>
@@ -28,9 +28,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make-demo: %s\n", demo.error.c_str());
         return 1;
     }
-    const std::string error = glyphora::WriteFileAtomically(output, demo.bytes);
-    if (!error.empty()) {
-        std::fprintf(stderr, "make-demo: %s\n", error.c_str());
+    const glyphora::Status written = glyphora::WriteFileAtomically(output, demo.bytes);
+    if (!written) {
+        std::fprintf(stderr, "make-demo: %s\n", written.error().message.c_str());
         return 1;
     }
     return 0;

@@ -1,4 +1,4 @@
-#include "FileIO.h"
+#include <FileLayer.h>
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 namespace glyphora {
 namespace {
 
-class FileIOTest : public ::testing::Test {
+class FileLayerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         char pattern[] = "/tmp/glyphora-fileio-XXXXXX";
@@ -34,9 +34,9 @@ protected:
     }
 
     std::string contents(const std::string& name) const {
-        FileBytes f = ReadWholeFile(path(name));
-        EXPECT_TRUE(f.ok) << f.error;
-        return std::string(f.bytes.begin(), f.bytes.end());
+        const Result<std::vector<uint8_t>> f = ReadWholeFile(path(name));
+        EXPECT_TRUE(f) << f.error().message;
+        return f ? std::string(f->begin(), f->end()) : std::string();
     }
 
     std::vector<std::string> names() const {
@@ -54,65 +54,69 @@ protected:
         return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
     }
 
+    // The message of a failed write, empty when it succeeded.
+    static std::string Written(const Status& s) { return s ? std::string() : s.error().message; }
+
     std::string dir_;
 };
 
-TEST_F(FileIOTest, ReadsWholeFilesAndNamesWhatFails) {
+TEST_F(FileLayerTest, ReadsWholeFilesAndNamesWhatFails) {
     put("a.smg", std::string("\0\1\2 langpack", 12));
-    FileBytes f = ReadWholeFile(path("a.smg"));
-    ASSERT_TRUE(f.ok) << f.error;
-    EXPECT_EQ(f.bytes.size(), 12u);
+    Result<std::vector<uint8_t>> f = ReadWholeFile(path("a.smg"));
+    ASSERT_TRUE(f) << f.error().message;
+    EXPECT_EQ(f->size(), 12u);
 
     f = ReadWholeFile(path("missing.smg"));
-    EXPECT_FALSE(f.ok);
-    EXPECT_EQ(f.error, "cannot open '" + path("missing.smg") + "': No such file or directory");
+    ASSERT_FALSE(f);
+    EXPECT_EQ(f.error().message, "cannot open '" + path("missing.smg") + "': No such file or directory");
+    EXPECT_EQ(f.error().kind, ErrorKind::Missing);
 
     f = ReadWholeFile(dir_);
-    EXPECT_FALSE(f.ok);
-    EXPECT_NE(f.error.find("Is a directory"), std::string::npos) << f.error;
+    ASSERT_FALSE(f);
+    EXPECT_NE(f.error().message.find("Is a directory"), std::string::npos) << f.error().message;
 }
 
-TEST_F(FileIOTest, ReplacesTheFileAndKeepsItsPermissions) {
+TEST_F(FileLayerTest, ReplacesTheFileAndKeepsItsPermissions) {
     put("a.smg", "old contents");
     ASSERT_EQ(::chmod(path("a.smg").c_str(), 0640), 0);
-    ASSERT_EQ(WriteFileAtomically(path("a.smg"), Bytes("new")), "");
+    ASSERT_EQ(Written(WriteFileAtomically(path("a.smg"), Bytes("new"))), "");
     EXPECT_EQ(contents("a.smg"), "new");
     struct stat st {};
     ASSERT_EQ(::stat(path("a.smg").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(names(), std::vector<std::string>{"a.smg"}) << "no temporary file is left";
 
-    ASSERT_EQ(WriteFileAtomically(path("new.smg"), Bytes("fresh")), "");
+    ASSERT_EQ(Written(WriteFileAtomically(path("new.smg"), Bytes("fresh"))), "");
     EXPECT_EQ(contents("new.smg"), "fresh");
 }
 
-TEST_F(FileIOTest, ALinkStaysALink) {
+TEST_F(FileLayerTest, ALinkStaysALink) {
     put("target.smg", "old");
     ASSERT_EQ(::symlink("target.smg", path("link.smg").c_str()), 0);
-    ASSERT_EQ(WriteFileAtomically(path("link.smg"), Bytes("new")), "");
+    ASSERT_EQ(Written(WriteFileAtomically(path("link.smg"), Bytes("new"))), "");
     struct stat st {};
     ASSERT_EQ(::lstat(path("link.smg").c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
     EXPECT_EQ(contents("target.smg"), "new");
 }
 
-TEST_F(FileIOTest, FailuresLeaveTheOldFileIntact) {
+TEST_F(FileLayerTest, FailuresLeaveTheOldFileIntact) {
     put("a.smg", "old contents");
     // A folder that is a file: nothing can be created in it.
-    std::string error = WriteFileAtomically(path("a.smg") + "/x.smg", Bytes("new"));
+    std::string error = Written(WriteFileAtomically(path("a.smg") + "/x.smg", Bytes("new")));
     EXPECT_NE(error.find("Not a directory"), std::string::npos) << error;
 
-    error = WriteFileAtomically(dir_, Bytes("new"));
+    error = Written(WriteFileAtomically(dir_, Bytes("new")));
     EXPECT_NE(error.find("Is a directory"), std::string::npos) << error;
     EXPECT_EQ(contents("a.smg"), "old contents");
     EXPECT_EQ(names(), std::vector<std::string>{"a.smg"});
 }
 
-TEST_F(FileIOTest, ReadOnlyFolder) {
+TEST_F(FileLayerTest, ReadOnlyFolder) {
     if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root from writing";
     put("a.smg", "old contents");
     ASSERT_EQ(::chmod(dir_.c_str(), 0500), 0);
-    const std::string error = WriteFileAtomically(path("a.smg"), Bytes("new"));
+    const std::string error = Written(WriteFileAtomically(path("a.smg"), Bytes("new")));
     EXPECT_EQ(error, "cannot save '" + path("a.smg") + "': no temporary file can be made in '" + dir_ +
                          "': Permission denied");
     ::chmod(dir_.c_str(), 0700);
@@ -122,7 +126,7 @@ TEST_F(FileIOTest, ReadOnlyFolder) {
 
 // A full disk, simulated by a limit on the file size in a child process: the
 // write fails, the temporary file goes, the old file stays.
-TEST_F(FileIOTest, FullDisk) {
+TEST_F(FileLayerTest, FullDisk) {
     put("a.smg", "old contents");
     int pipeEnds[2];
     ASSERT_EQ(::pipe(pipeEnds), 0);
@@ -133,7 +137,7 @@ TEST_F(FileIOTest, FullDisk) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const std::string error = WriteFileAtomically(path("a.smg"), Bytes(std::string(100000, 'x')));
+        const std::string error = Written(WriteFileAtomically(path("a.smg"), Bytes(std::string(100000, 'x'))));
         (void)!::write(pipeEnds[1], error.data(), error.size());
         ::_exit(0);
     }
