@@ -241,9 +241,9 @@ TEST(BmpReader, RefusesWhatIsWrongWithAMessage) {
         std::string message;
     };
     const std::vector<Case> cases = {
-        {"cut rows", [](auto& f) { f.resize(f.size() - 2); }, ErrorKind::Malformed,
+        {"cut rows", [](auto& f) { f.erase(f.end() - 2, f.end()); }, ErrorKind::Malformed,
          "the file is cut: the pixel rows need 1215 bytes, it has 1214"},
-        {"cut header", [](auto& f) { f.resize(30); }, ErrorKind::Malformed,
+        {"cut header", [](auto& f) { f.erase(f.begin() + 30, f.end()); }, ErrorKind::Malformed,
          "the file is cut inside the BMP info header: it needs 54 bytes, the file has 30"},
         {"signature", [](auto& f) { f[1] = 'A'; }, ErrorKind::Malformed,
          "the file does not start with the BMP signature \"BM\""},
