@@ -1,5 +1,7 @@
 #include "ImageConvert.h"
 
+#include "ColorReduce.h"
+
 #include <cstring>
 
 namespace glyphora {
@@ -15,21 +17,17 @@ QImage toQImage(const MonoImage& image, QImage::Format format) {
     return format == QImage::Format_Mono ? mono : mono.convertToFormat(format);
 }
 
-MonoImage fromQImage(const QImage& image) {
-    if (image.isNull()) return MonoImage();
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    MonoImage out(argb.width(), argb.height());
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x) {
-            const QRgb c = line[x];
-            const int alpha = qAlpha(c);
-            // Over white paper: a transparent pixel is paper.
-            const int grey = (qGray(c) * alpha + 255 * (255 - alpha)) / 255;
-            if (grey < 128) out.setPixel(x, y, Pixel::Ink);
-        }
-    }
+RgbaImage toRgbaImage(const QImage& image) {
+    if (image.isNull()) return {};
+    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+    RgbaImage out{rgba.width(), rgba.height(), {}};
+    const auto rowBytes = static_cast<std::size_t>(rgba.width()) * 4;
+    out.rgba.resize(rowBytes * static_cast<std::size_t>(rgba.height()));
+    for (int y = 0; y < rgba.height(); ++y)
+        std::memcpy(out.rgba.data() + rowBytes * static_cast<std::size_t>(y), rgba.constScanLine(y), rowBytes);
     return out;
 }
+
+MonoImage fromQImage(const QImage& image) { return ReduceToMono(toRgbaImage(image)); }
 
 }  // namespace glyphora
