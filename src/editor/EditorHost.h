@@ -27,6 +27,10 @@ public:
     // The snapshot was dropped (another glyph was loaded, a langpack opened):
     // the Undo commands become disabled.
     virtual void undoCleared() {}
+    // The working glyph is about to change: EditImage and GlyphWidth still
+    // hold the state before the change (taken wherever the undo snapshot is,
+    // and before a width change).
+    virtual void snapshotTaken() {}
     // CanvasImage changed and must be repainted.
     virtual void canvasChanged() {}
     // GlyphWidth, GlyphHeight or ZoomFactor changed: the canvas control gets a new size.

@@ -86,6 +86,7 @@ void GlyphEditor::NoEditingImage() {
 }
 
 void GlyphEditor::Undo() {
+    host().snapshotTaken();
     undo_ = edit_;
     host().undoAvailable();
 }
@@ -227,7 +228,18 @@ bool GlyphEditor::DecreaseWidth() {
 void GlyphEditor::SetWidth(int width) {
     settle();
     FalseGoBegin();
+    host().snapshotTaken();
     glyphWidth_ = std::clamp(width, kMinWidth, kMaxGlyphWidth);
+    EditingImage();
+    ResizeImage();
+}
+
+void GlyphEditor::RestoreGlyph(const MonoImage& image, int width) {
+    settle();
+    FalseGoBegin();
+    glyphWidth_ = std::clamp(width, 0, kMaxGlyphWidth);
+    edit_ = MonoImage(GlyphImageWidth(glyphWidth_), glyphHeight_);
+    edit_.draw(image);
     EditingImage();
     ResizeImage();
 }

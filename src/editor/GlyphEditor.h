@@ -122,6 +122,9 @@ public:
     bool IncreaseWidth();   // "Increase width +1 pixel"
     bool DecreaseWidth();   // "Decrease width -1 pixel"
     void SetWidth(int width);  // "Set size" in width mode (EditingImage, ResizeImage)
+    // Puts back a state of the working glyph (EditImage and GlyphWidth) that
+    // the host kept, as an edit: the glyph counts as modified.
+    void RestoreGlyph(const MonoImage& image, int width);
     // The set-size dialog's height mode is applied by the window: it stores the
     // set's Height, calls ResizeSets, then SetGlyphHeight and ResizeImage.
 

@@ -42,6 +42,7 @@ public:
         view().undoCleared();
         s_.changed();
     }
+    void snapshotTaken() override { view().snapshotTaken(); }
     void canvasChanged() override { view().canvasChanged(); }
     void canvasResized() override { view().canvasResized(); }
     void statusValue(StatusPanel panel, int a, int b) override { view().statusValue(panel, a, b); }
