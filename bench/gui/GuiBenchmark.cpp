@@ -57,7 +57,7 @@ Scene& scene() {
 void BM_ReadLangpackBaseline(benchmark::State& state) {
     const auto& bytes = scene().bytes;
     for (auto _ : state) {
-        ReadResult r = ReadLangpack(bytes);
+        Result<TLangpack> r = ReadLangpack(bytes);
         benchmark::DoNotOptimize(r);
     }
 }

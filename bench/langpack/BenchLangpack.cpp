@@ -56,20 +56,20 @@ void BaselineCopyBytes(benchmark::State& state) {
 void ReadLargeLangpack(benchmark::State& state) {
     const std::vector<uint8_t>& bytes = LargeBytes();
     for (auto _ : state) {
-        ReadResult r = ReadLangpack(bytes);
-        if (r.status != ReadStatus::Ok) state.SkipWithError(r.message.c_str());
-        benchmark::DoNotOptimize(r.langpack.FontSetTable.data());
+        Result<TLangpack> r = ReadLangpack(bytes);
+        if (!r) state.SkipWithError(r.error().message.c_str());
+        else benchmark::DoNotOptimize(r->FontSetTable.data());
     }
 }
 
 void SaveLargeLangpack(benchmark::State& state) {
     const std::vector<uint8_t>& bytes = LargeBytes();
-    ReadResult r = ReadLangpack(bytes);
+    Result<TLangpack> r = ReadLangpack(bytes);
     // A save leaves the model as a later save finds it, so the same model is saved each time.
     for (auto _ : state) {
-        SaveResult saved = BuildSavedImage(r.langpack, bytes);
-        if (!saved.ok) state.SkipWithError(saved.message.c_str());
-        benchmark::DoNotOptimize(saved.image.data());
+        Result<std::vector<uint8_t>> saved = BuildSavedImage(*r, bytes);
+        if (!saved) state.SkipWithError(saved.error().message.c_str());
+        else benchmark::DoNotOptimize(saved->data());
     }
 }
 

@@ -62,23 +62,23 @@ void ExpectSameSets(const TLangpack& a, const TLangpack& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::span<const uint8_t> bytes(data, size);
-    ReadResult read = ReadLangpack(bytes);
-    if (read.status != ReadStatus::Ok) {
-        if (read.status == ReadStatus::Malformed && read.message.empty()) Fail("a refusal without a message");
+    Result<TLangpack> read = ReadLangpack(bytes);
+    if (!read) {
+        if (read.error().message.empty()) Fail("a refusal without a message");
         return 0;
     }
-    TLangpack& lp = read.langpack;
-    const SaveResult saved = BuildSavedImage(lp, bytes);
-    if (!saved.ok) {
-        if (saved.message.empty()) Fail("a refused save without a message");
+    TLangpack& lp = *read;
+    const Result<std::vector<uint8_t>> saved = BuildSavedImage(lp, bytes);
+    if (!saved) {
+        if (saved.error().message.empty()) Fail("a refused save without a message");
         return 0;
     }
-    const ReadResult reread = ReadLangpack(saved.image);
-    if (reread.status != ReadStatus::Ok) Fail("the saved file does not read");
-    ExpectSameHeader(lp, reread.langpack);
-    ExpectSameSets(lp, reread.langpack);
+    const Result<TLangpack> reread = ReadLangpack(*saved);
+    if (!reread) Fail("the saved file does not read");
+    ExpectSameHeader(lp, *reread);
+    ExpectSameSets(lp, *reread);
 
-    const SaveResult again = BuildSavedImage(lp, saved.image);
-    if (!again.ok || again.image != saved.image) Fail("a second save gives other bytes");
+    const Result<std::vector<uint8_t>> again = BuildSavedImage(lp, *saved);
+    if (!again || *again != *saved) Fail("a second save gives other bytes");
     return 0;
 }

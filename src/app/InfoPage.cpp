@@ -1,6 +1,7 @@
 #include "InfoPage.h"
 
-#include <LangpackReader.h>
+#include <HexText.h>
+#include <LangpackInfo.h>
 
 #include <QEvent>
 #include <QHeaderView>
@@ -9,10 +10,6 @@
 #include <QVBoxLayout>
 
 namespace glyphora {
-
-QString Hex(uint32_t value, int digits) {
-    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
-}
 
 namespace {
 
@@ -53,14 +50,11 @@ InfoPage::InfoPage(QWidget* parent) : QWidget(parent) {
     layout->addWidget(new QLabel(QStringLiteral("The general information:"), this));
     headerGrid_ = makeGrid(this, "StringGrid1", 6, 2);
     headerGrid_->horizontalHeader()->hide();
-    static const char* captions[] = {
-        "Langpack address", "Generation flash", "The version langpack",
-        "Amount of languages in langpack", "The address of fonts",
-        "The address of structure with the description of sets of fonts",
-    };
-    for (int row = 0; row < 6; ++row) {
-        setCell(headerGrid_, row, 0, QString::fromLatin1(captions[row]));
-        setCell(headerGrid_, row, 1, QString());
+    // The captions are fixed; the values come with each langpack.
+    int row = 0;
+    for (const InfoRow& r : GeneralInformation(TLangpackHeader{})) {
+        setCell(headerGrid_, row, 0, QString::fromStdString(r.caption));
+        setCell(headerGrid_, row++, 1, QString());
     }
     headerGrid_->setFixedHeight(6 * 22 + 2 * headerGrid_->frameWidth());
     headerGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -69,8 +63,9 @@ InfoPage::InfoPage(QWidget* parent) : QWidget(parent) {
     layout->addSpacing(8);
     layout->addWidget(new QLabel(QStringLiteral("Languages:"), this));
     languageGrid_ = makeGrid(this, "StringGrid2", 0, 4);
-    languageGrid_->setHorizontalHeaderLabels(
-        {QStringLiteral("ID"), QStringLiteral("Language"), QStringLiteral("iTAP address"), QStringLiteral("Addres")});
+    QStringList captions;
+    for (const std::string& c : LanguageColumnCaptions()) captions << QString::fromStdString(c);
+    languageGrid_->setHorizontalHeaderLabels(captions);
     layout->addWidget(languageGrid_, 1);
 
     for (QTableWidget* grid : {headerGrid_, languageGrid_}) grid->installEventFilter(this);
@@ -78,22 +73,17 @@ InfoPage::InfoPage(QWidget* parent) : QWidget(parent) {
 }
 
 void InfoPage::showLangpack(const TLangpack& langpack) {
-    const TLangpackHeader& h = langpack.Header;
-    setCell(headerGrid_, 0, 1, Hex(static_cast<uint32_t>(h.LangpackAddress), 8));
-    setCell(headerGrid_, 1, 1, Hex(h.FlashGeneration[0], 2) + QLatin1Char('.') + Hex(h.FlashGeneration[1], 2));
-    setCell(headerGrid_, 2, 1, Hex(h.LangpackVersion, 2));
-    setCell(headerGrid_, 3, 1, QString::number(h.LanguageCount));
-    setCell(headerGrid_, 4, 1, Hex(static_cast<uint32_t>(h.FontsAddress), 8));
-    setCell(headerGrid_, 5, 1, Hex(static_cast<uint32_t>(h.SetTableAddress), 8));
+    int row = 0;
+    for (const InfoRow& r : GeneralInformation(langpack.Header))
+        setCell(headerGrid_, row++, 1, QString::fromStdString(r.value));
 
     languageGrid_->setRowCount(static_cast<int>(langpack.LanguageTable.size()));
-    int row = 0;
-    for (const TLanguageEntry& language : langpack.LanguageTable) {
-        const QString id = Hex(language.ID, 2);
-        setCell(languageGrid_, row, 0, id);
-        setCell(languageGrid_, row, 1, QString::fromStdString(LanguageNameById(id.toStdString())));
-        setCell(languageGrid_, row, 2, Hex(static_cast<uint32_t>(language.ITapAddress), 8));
-        setCell(languageGrid_, row, 3, Hex(static_cast<uint32_t>(language.PackedStringsAddress), 8));
+    row = 0;
+    for (const LanguageRow& l : LanguageRows(langpack.LanguageTable)) {
+        setCell(languageGrid_, row, 0, QString::fromStdString(l.id));
+        setCell(languageGrid_, row, 1, QString::fromStdString(l.name));
+        setCell(languageGrid_, row, 2, QString::fromStdString(l.iTapAddress));
+        setCell(languageGrid_, row, 3, QString::fromStdString(l.address));
         ++row;
     }
 }

@@ -31,8 +31,5 @@ private:
     QTableWidget* languageGrid_;
 };
 
-// Upper-case hexadecimal with at least `digits` digits; a 32-bit value is shown
-// as its unsigned bit pattern.
-QString Hex(uint32_t value, int digits);
 
 }  // namespace glyphora

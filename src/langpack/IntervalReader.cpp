@@ -4,6 +4,9 @@
 
 #include "ByteSpan.h"
 #include "GlyphCoding.h"
+#include "LangpackFormat.h"
+
+#include <HexText.h>
 
 #include <algorithm>
 
@@ -11,25 +14,19 @@ namespace glyphora {
 
 namespace {
 
-constexpr std::size_t kIntervalRecordSize = 8;
-
 std::string SetName(std::size_t k) { return "set " + std::to_string(k + 1); }
 
-std::string HexCode(uint16_t code) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text = "0000";
-    for (int i = 3; i >= 0; --i, code = static_cast<uint16_t>(code >> 4)) text[static_cast<std::size_t>(i)] = digits[code & 0xF];
-    return text;
-}
+Error Malformed(std::string why) { return MakeError(ErrorKind::Malformed, std::move(why)); }
 
 // Where a table or glyph of the fonts area lies in the file, refusing any
 // place outside it. The name of what lies there is only made for the message.
 template <typename Name>
-uint64_t Place(std::span<const uint8_t> file, uint64_t fontsOffset, uint64_t offset, uint64_t length, Name&& what) {
+Result<uint64_t> Place(std::span<const uint8_t> file, uint64_t fontsOffset, uint64_t offset, uint64_t length,
+                       Name&& what) {
     const uint64_t at = fontsOffset + offset;
     if (!Fits(file, at, length))
-        throw LangpackFormatError(what() + " lies outside the file (offset " + HexOffset(at) + ", " +
-                                  std::to_string(length) + " bytes; the file has " + std::to_string(file.size()) + ")");
+        return Malformed(what() + " lies outside the file (offset " + HexOffset(at) + ", " + std::to_string(length) +
+                         " bytes; the file has " + std::to_string(file.size()) + ")");
     return at;
 }
 
@@ -40,61 +37,61 @@ struct IntervalUse {
 };
 
 // The intervals in use, checked one by one; their lengths give SymbolCount.
-std::vector<IntervalUse> IntervalsInUse(const std::vector<TCharInterval>& intervals, std::size_t k) {
+Result<std::vector<IntervalUse>> IntervalsInUse(const std::vector<TCharInterval>& intervals, std::size_t k) {
     std::vector<IntervalUse> used;
     uint32_t total = 0;
     for (std::size_t j = 0; j < intervals.size(); ++j) {
         const TCharInterval& iv = intervals[j];
         if (j == 0 && !iv.inUse()) continue;
         if (iv.LastCode < iv.FirstCode)
-            throw LangpackFormatError("interval " + std::to_string(j) + " of " + SetName(k) + " ends at code " +
-                                      HexCode(iv.LastCode) + ", below its first code " + HexCode(iv.FirstCode));
+            return Malformed("interval " + std::to_string(j) + " of " + SetName(k) + " ends at code " +
+                             UpperHex(iv.LastCode, 4) + ", below its first code " + UpperHex(iv.FirstCode, 4));
         const uint32_t length = uint32_t{iv.LastCode} - iv.FirstCode + 1;
         total += length;
         if (total > static_cast<uint32_t>(kMaxSymbols))
-            throw LangpackFormatError(SetName(k) + " has more than " + std::to_string(kMaxSymbols) + " glyphs");
+            return Malformed(SetName(k) + " has more than " + std::to_string(kMaxSymbols) + " glyphs");
         used.push_back({static_cast<uint32_t>(j), iv.FirstIndex, length});
     }
     return used;
 }
 
 // The intervals must give every glyph index from 0 on exactly one code.
-void CheckCoverage(std::vector<IntervalUse> used, std::size_t k) {
+Status CheckCoverage(std::vector<IntervalUse> used, std::size_t k) {
     std::sort(used.begin(), used.end(), [](const IntervalUse& a, const IntervalUse& b) { return a.firstIndex < b.firstIndex; });
     uint32_t next = 0;
     for (const IntervalUse& u : used) {
         if (u.firstIndex > next)
-            throw LangpackFormatError("glyphs " + std::to_string(next) + " to " + std::to_string(u.firstIndex - 1) + " of " +
-                                      SetName(k) + " belong to no interval");
+            return Malformed("glyphs " + std::to_string(next) + " to " + std::to_string(u.firstIndex - 1) + " of " +
+                             SetName(k) + " belong to no interval");
         if (u.firstIndex < next)
-            throw LangpackFormatError("interval " + std::to_string(u.slot) + " of " + SetName(k) +
-                                      " gives glyph " + std::to_string(u.firstIndex) + " a second code");
+            return Malformed("interval " + std::to_string(u.slot) + " of " + SetName(k) + " gives glyph " +
+                             std::to_string(u.firstIndex) + " a second code");
         next = u.firstIndex + u.length;
     }
+    return {};
 }
 
-void ReadSetGlyphs(std::span<const uint8_t> file, uint64_t fontsOffset, TLangpack& lp, std::size_t k) {
+Status ReadSetGlyphs(std::span<const uint8_t> file, uint64_t fontsOffset, TLangpack& lp, std::size_t k) {
     TFontSetEntry& set = lp.FontSetTable[k];
     std::vector<TCharInterval>& intervals = lp.IntervalTable[k];
     if (set.IntervalCount > kMaxIntervals)
-        throw LangpackFormatError(SetName(k) + " has " + std::to_string(set.IntervalCount) + " intervals; at most " +
-                                  std::to_string(kMaxIntervals) + " are allowed");
+        return Malformed(SetName(k) + " has " + std::to_string(set.IntervalCount) + " intervals; at most " +
+                         std::to_string(kMaxIntervals) + " are allowed");
 
     intervals.resize(1u + set.IntervalCount);
     if (set.IntervalCount > 0) {
-        const uint64_t at = Place(file, fontsOffset, set.IntervalTableOffset, kIntervalRecordSize * set.IntervalCount,
-                                  [k] { return "the interval table of " + SetName(k); });
-        ByteCursor c(file, static_cast<std::size_t>(at));
-        for (std::size_t j = 1; j < intervals.size(); ++j) {
-            intervals[j].FirstCode = c.word();
-            intervals[j].LastCode = c.word();
-            intervals[j].FirstIndex = c.word();
-            intervals[j].DataBase = c.word();
-        }
+        const Result<uint64_t> at = Place(file, fontsOffset, set.IntervalTableOffset,
+                                          kIntervalRecordSize * set.IntervalCount,
+                                          [k] { return "the interval table of " + SetName(k); });
+        if (!at) return at.error();
+        for (std::size_t j = 1; j < intervals.size(); ++j)
+            ReadIntervalRecord(file.data() + *at + kIntervalRecordSize * (j - 1), intervals[j]);
     }
 
-    const std::vector<IntervalUse> used = IntervalsInUse(intervals, k);
-    CheckCoverage(used, k);
+    const Result<std::vector<IntervalUse>> inUse = IntervalsInUse(intervals, k);
+    if (!inUse) return inUse.error();
+    const std::vector<IntervalUse>& used = *inUse;
+    if (Status covered = CheckCoverage(used, k); !covered) return covered;
     uint32_t count = 0;
     for (const IntervalUse& u : used) count += u.length;
     set.SymbolCount = static_cast<uint16_t>(count);
@@ -109,15 +106,16 @@ void ReadSetGlyphs(std::span<const uint8_t> file, uint64_t fontsOffset, TLangpac
             g.Interval = u.slot;
         }
     }
-    if (count == 0) return;
+    if (count == 0) return {};
 
-    const uint64_t descriptors = Place(file, fontsOffset, set.DescriptorTableOffset, 2ull * count,
-                                       [k] { return "the descriptor table of " + SetName(k); });
-    ByteCursor c(file, static_cast<std::size_t>(descriptors));
+    const Result<uint64_t> descriptors = Place(file, fontsOffset, set.DescriptorTableOffset, kDescriptorSize * count,
+                                               [k] { return "the descriptor table of " + SetName(k); });
+    if (!descriptors) return descriptors.error();
+    ByteCursor c(file, static_cast<std::size_t>(*descriptors));
     for (Symbols& g : glyphs) {
         const uint16_t word = c.word();
-        g.Width = static_cast<uint8_t>(word & 0x0F);
-        g.Offset = static_cast<uint16_t>(word >> 4);
+        g.Width = DescriptorWidth(word);
+        g.Offset = DescriptorOffset(word);
     }
 
     const uint64_t setData = static_cast<uint32_t>(set.DataOffset);
@@ -125,19 +123,23 @@ void ReadSetGlyphs(std::span<const uint8_t> file, uint64_t fontsOffset, TLangpac
         Symbols& g = glyphs[s];
         const uint64_t offset = setData + intervals[g.Interval].DataBase + g.Offset;
         const std::size_t size = GlyphDataSize(g.Width, set.Height);
-        const uint64_t at = Place(file, fontsOffset, offset, size,
-                                  [k, s] { return "glyph " + std::to_string(s) + " of " + SetName(k); });
-        g.Data = InvertRows(file.subspan(static_cast<std::size_t>(at), size));
+        const Result<uint64_t> at = Place(file, fontsOffset, offset, size,
+                                          [k, s] { return "glyph " + std::to_string(s) + " of " + SetName(k); });
+        if (!at) return at.error();
+        g.Data = InvertRows(file.subspan(static_cast<std::size_t>(*at), size));
     }
+    return {};
 }
 
 }  // namespace
 
-void ReadIntervals(std::span<const uint8_t> file, TLangpack& lp) {
+Status ReadIntervals(std::span<const uint8_t> file, TLangpack& lp) {
     const uint64_t fontsOffset = FileOffsetOf(lp.Header.FontsAddress, lp.Header.LangpackAddress);
     lp.IntervalTable.resize(lp.FontSetTable.size());
     lp.SymbolTable.resize(lp.FontSetTable.size());
-    for (std::size_t k = 0; k < lp.FontSetTable.size(); ++k) ReadSetGlyphs(file, fontsOffset, lp, k);
+    for (std::size_t k = 0; k < lp.FontSetTable.size(); ++k)
+        if (Status read = ReadSetGlyphs(file, fontsOffset, lp, k); !read) return read;
+    return {};
 }
 
 }  // namespace glyphora

@@ -13,8 +13,6 @@ inline constexpr int kMaxSets = 21;
 inline constexpr int kMaxIntervals = 100;   // slots 1..100 of the interval table
 inline constexpr int kMaxSymbols = 1001;    // glyph indices 0..1000
 inline constexpr int kMaxGlyphWidth = 15;
-inline constexpr int kMinLangpackSize = 600;
-inline constexpr int kSetTableAddressOffset = 568;  // the only header field a save rewrites
 
 struct TLangpackHeader {
     int32_t LangpackAddress = 0;          // flash address of file offset 0

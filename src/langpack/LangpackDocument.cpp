@@ -11,16 +11,12 @@ Result<LangpackDocument> LangpackDocument::Load(const std::string& path) {
     Result<std::vector<uint8_t>> file = ReadWholeFile(path);
     if (!file) return file.error();
 
-    ReadResult read = ReadLangpack(*file);
-    switch (read.status) {
-    case ReadStatus::NotLangpack:
-        return MakeError(ErrorKind::NotLangpack, path + ": This file is not langpack.");
-    case ReadStatus::Malformed:
-        return MakeError(ErrorKind::Malformed, path + ": " + read.message);
-    case ReadStatus::Ok:
-        break;
+    Result<TLangpack> read = ReadLangpack(*file);
+    if (!read) {
+        const ErrorKind kind = read.error().kind;
+        return MakeError(kind, path + ": " + (kind == ErrorKind::NotLangpack ? "This file is not langpack." : read.error().message));
     }
-    return LangpackDocument(path, std::move(*file), std::move(read.langpack));
+    return LangpackDocument(path, std::move(*file), std::move(*read));
 }
 
 LangpackDocument::LangpackDocument(std::string path, std::vector<uint8_t> bytes, TLangpack langpack)
@@ -29,24 +25,25 @@ LangpackDocument::LangpackDocument(std::string path, std::vector<uint8_t> bytes,
 std::vector<uint8_t> LangpackDocument::currentBytes() const {
     Result<std::vector<uint8_t>> file = ReadWholeFile(path_);
     if (!file) return bytes_;
-    const ReadHeadResult head = ReadHeadLang(*file);
+    const Result<LangpackHead> head = ReadHeadLang(*file);
     const TLangpackHeader& mine = langpack_.Header;
-    const bool sameLangpack = head.status == ReadStatus::Ok &&
-                              head.Header.LangpackAddress == mine.LangpackAddress &&
-                              head.Header.FontsAddress == mine.FontsAddress &&
-                              head.Header.LanguageCount == mine.LanguageCount;
+    const bool sameLangpack = head && head->Header.LangpackAddress == mine.LangpackAddress &&
+                              head->Header.FontsAddress == mine.FontsAddress &&
+                              head->Header.LanguageCount == mine.LanguageCount;
     return sameLangpack ? std::move(*file) : bytes_;
 }
 
 Status LangpackDocument::Save() {
-    TLangpack saved = langpack_;
-    SaveResult built = BuildSavedImage(saved, currentBytes());
-    if (!built.ok) return MakeError(ErrorKind::Refused, built.message);
+    const std::vector<uint8_t> current = currentBytes();
+    Result<SavePlan> plan = PlanSave(langpack_, current);
+    if (!plan) return plan.error();
+    Result<SavedImage> saved = WritePlan(std::move(*plan), current);
+    if (!saved) return saved.error();
 
-    if (Status written = WriteFileAtomically(path_, built.image); !written) return written;
+    if (Status written = WriteFileAtomically(path_, saved->image); !written) return written;
 
-    langpack_ = std::move(saved);
-    bytes_ = std::move(built.image);
+    langpack_ = std::move(saved->langpack);
+    bytes_ = std::move(saved->image);
     return {};
 }
 

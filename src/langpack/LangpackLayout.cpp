@@ -1,14 +1,11 @@
 #include "LangpackLayout.h"
 
+#include "LangpackFormat.h"
 #include "SetSharing.h"
 
 namespace glyphora {
 
 namespace {
-
-constexpr uint64_t kIntervalRecordSize = 8;
-constexpr uint64_t kRecordSize = 24;
-constexpr uint64_t kFrameSize = 4;  // the zero words before and after a Framed record
 
 // One run per interval: the glyphs of a set lie back to back in index order,
 // and a glyph's Offset counts from the first glyph of its interval. Glyph 0
@@ -60,7 +57,7 @@ LangpackLayout ComputeLayout(const TLangpack& lp, uint64_t fontsOffset) {
     for (std::size_t k = 0; k < n; ++k) {
         if (!layout.Written[k]) continue;
         layout.Sets[k].DescriptorTable = pos;
-        pos += 2 * lp.SymbolTable[k].size();
+        pos += kDescriptorSize * lp.SymbolTable[k].size();
     }
     // A record's first word is its DataOffset, and the words 00 01 (either
     // form) and 00 00 (Packed form) end the table instead. Data can only start
@@ -81,8 +78,7 @@ LangpackLayout ComputeLayout(const TLangpack& lp, uint64_t fontsOffset) {
 
     const uint64_t align = lp.SetTableForm == TSetTableForm::Framed ? 4 : 2;
     layout.SetTable = pos + align - (fontsOffset + pos) % align;
-    const uint64_t perSet = kRecordSize + (lp.SetTableForm == TSetTableForm::Framed ? kFrameSize : 0);
-    layout.End = layout.SetTable + perSet * n + lp.SetTableTail.size();
+    layout.End = layout.SetTable + SetRecordSize(lp.SetTableForm) * n + lp.SetTableTail.size();
 
     for (std::size_t k = 0; k < n; ++k)
         if (!layout.Written[k]) layout.Sets[k] = layout.Sets[kGeneralSetIndex];

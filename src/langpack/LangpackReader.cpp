@@ -41,67 +41,52 @@
 #include "LangpackReader.h"
 
 #include "ByteSpan.h"
+#include "LangpackFormat.h"
+
+#include <HexText.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <utility>
 
 namespace glyphora {
 
 namespace {
 
-constexpr std::size_t kLanguageTableOffset = 24;
-constexpr std::size_t kLanguageRecordSize = 48;
-constexpr std::size_t kFontsAddressOffset = 564;
-
 int32_t AsInt32(uint32_t v) { return static_cast<int32_t>(v); }
+
+Error NotLangpack(std::string why) { return MakeError(ErrorKind::NotLangpack, std::move(why)); }
 
 }  // namespace
 
-std::string HexOffset(uint64_t offset) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(offset));
-    return text;
-}
+Result<LangpackHead> ReadHeadLang(std::span<const uint8_t> file) {
+    if (file.size() < kMinLangpackSize) return NotLangpack("the file is shorter than 600 bytes");
+    if (!std::equal(kSignature.begin(), kSignature.end(), file.begin() + kSignatureOffset))
+        return NotLangpack("the bytes at offset 4 are not the langpack signature 00 00 00 B1");
 
-ReadHeadResult ReadHeadLang(std::span<const uint8_t> file) {
-    ReadHeadResult result;
-    if (file.size() < static_cast<std::size_t>(kMinLangpackSize)) {
-        result.message = "the file is shorter than 600 bytes";
-        return result;
-    }
-    static constexpr std::array<uint8_t, 4> kSignature = {0x00, 0x00, 0x00, 0xB1};
-    if (!std::equal(kSignature.begin(), kSignature.end(), file.begin() + 4)) {
-        result.message = "the bytes at offset 4 are not the langpack signature 00 00 00 B1";
-        return result;
-    }
+    LangpackHead head;
+    TLangpackHeader& h = head.Header;
+    h.LangpackAddress = AsInt32(LoadBE32(file.data() + kFirstAddressOffset) - kFirstAddressFileOffset);
+    h.FlashGeneration[0] = file[kFlashGenerationOffset];
+    h.FlashGeneration[1] = file[kFlashGenerationOffset + 1];
+    h.LangpackVersion = file[kLangpackVersionOffset];
+    h.LanguageCount = file[kLanguageCountOffset];
 
-    TLangpackHeader& h = result.Header;
-    h.LangpackAddress = AsInt32(LoadBE32(file.data()) - 16u);
-    h.FlashGeneration[0] = file[14];
-    h.FlashGeneration[1] = file[15];
-    h.LangpackVersion = file[19];
-    h.LanguageCount = file[20];
-
-    const std::size_t languagesEnd = kLanguageTableOffset + kLanguageRecordSize * h.LanguageCount;
-    if (languagesEnd > file.size()) {
-        result.status = ReadStatus::Malformed;
-        result.message = "the file ends inside the language table: " + std::to_string(h.LanguageCount) +
-                         " languages need " + std::to_string(languagesEnd) + " bytes, the file has " +
-                         std::to_string(file.size());
-        return result;
-    }
+    const std::size_t languagesEnd = LanguageTableEnd(h.LanguageCount);
+    if (languagesEnd > file.size())
+        return MakeError(ErrorKind::Malformed, "the file ends inside the language table: " +
+                                                   std::to_string(h.LanguageCount) + " languages need " +
+                                                   std::to_string(languagesEnd) + " bytes, the file has " +
+                                                   std::to_string(file.size()));
 
     bool iTapSeen = false;
     int32_t firstITap = 0;
-    result.LanguageTable.resize(h.LanguageCount);
+    head.LanguageTable.resize(h.LanguageCount);
     for (std::size_t i = 0; i < h.LanguageCount; ++i) {
         const uint8_t* rec = file.data() + kLanguageTableOffset + kLanguageRecordSize * i;
-        TLanguageEntry& lang = result.LanguageTable[i];
-        lang.ID = LoadLE32(rec);
-        lang.PackedStringsAddress = AsInt32(LoadBE32(rec + 4));
-        lang.ITapAddress = AsInt32(LoadBE32(rec + 16));
+        TLanguageEntry& lang = head.LanguageTable[i];
+        lang.ID = LoadLE32(rec + kLanguageIdField);
+        lang.PackedStringsAddress = AsInt32(LoadBE32(rec + kPackedStringsAddressField));
+        lang.ITapAddress = AsInt32(LoadBE32(rec + kITapAddressField));
         if (!iTapSeen && lang.ITapAddress != 0) {
             iTapSeen = true;
             firstITap = lang.ITapAddress;
@@ -112,30 +97,18 @@ ReadHeadResult ReadHeadLang(std::span<const uint8_t> file) {
     h.SetTableAddress = AsInt32(LoadBE32(file.data() + kSetTableAddressOffset));
     h.FontAreaSize = AsInt32(static_cast<uint32_t>(h.SetTableAddress) - static_cast<uint32_t>(h.FontsAddress));
     h.FontInMiddle = iTapSeen && h.SetTableAddress < firstITap;
-    result.status = ReadStatus::Ok;
-    return result;
+    return head;
 }
 
-ReadResult ReadLangpack(std::span<const uint8_t> file) {
-    ReadResult result;
-    ReadHeadResult head = ReadHeadLang(file);
-    result.status = head.status;
-    result.message = std::move(head.message);
-    if (head.status != ReadStatus::Ok) return result;
-
+Result<TLangpack> ReadLangpack(std::span<const uint8_t> file) {
+    Result<LangpackHead> head = ReadHeadLang(file);
+    if (!head) return head.error();
     TLangpack lp;
-    lp.Header = head.Header;
-    lp.LanguageTable = std::move(head.LanguageTable);
-    try {
-        ReadSet(file, lp);
-        ReadIntervals(file, lp);
-    } catch (const LangpackFormatError& e) {
-        result.status = ReadStatus::Malformed;
-        result.message = e.what();
-        return result;
-    }
-    result.langpack = std::move(lp);
-    return result;
+    lp.Header = head->Header;
+    lp.LanguageTable = std::move(head->LanguageTable);
+    if (Status read = ReadSet(file, lp); !read) return read.error();
+    if (Status read = ReadIntervals(file, lp); !read) return read.error();
+    return lp;
 }
 
 std::string LanguageNameById(const std::string& idText) {
@@ -154,6 +127,8 @@ std::string LanguageNameById(const std::string& idText) {
         if (idText == id) return name;
     return "Unknown";
 }
+
+std::string LanguageNameById(uint32_t id) { return LanguageNameById(UpperHex(id, 2)); }
 
 std::string SetDescription(int setNumber, bool set7SharesSet2) {
     static const char* const kDescriptions[] = {

@@ -1,53 +1,42 @@
 // Reads a langpack held in memory into the model. Every offset and count is
 // checked against the file size and the model's limits before it is used.
+// A refusal is an Error: NotLangpack for a file that is not a langpack at all
+// (shorter than 600 bytes, no 00 00 00 B1 signature), Malformed for a
+// langpack whose tables cannot be read, the message naming the set, glyph or
+// offset at fault.
 #pragma once
 
 #include "Langpack.h"
 
+#include <Error.h>
+
 #include <cstdint>
 #include <span>
-#include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace glyphora {
 
-// A file that breaks the format; the text names the set, glyph or offset at fault.
-class LangpackFormatError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-enum class ReadStatus {
-    Ok,
-    NotLangpack,   // shorter than 600 bytes or no 00 00 00 B1 signature: refused silently
-    Malformed,     // a langpack whose tables cannot be read; message says why
-};
-
-struct ReadHeadResult {
-    ReadStatus status = ReadStatus::NotLangpack;
-    std::string message;
+struct LangpackHead {
     TLangpackHeader Header;
     std::vector<TLanguageEntry> LanguageTable;
 };
 
-struct ReadResult {
-    ReadStatus status = ReadStatus::NotLangpack;
-    std::string message;
-    TLangpack langpack;
-};
-
 // Header and language table only.
-ReadHeadResult ReadHeadLang(std::span<const uint8_t> file);
+Result<LangpackHead> ReadHeadLang(std::span<const uint8_t> file);
 
 // The whole langpack: header, languages, set table, intervals, descriptors, glyphs.
-ReadResult ReadLangpack(std::span<const uint8_t> file);
+Result<TLangpack> ReadLangpack(std::span<const uint8_t> file);
 
-// The two steps after the header; they throw LangpackFormatError.
-void ReadSet(std::span<const uint8_t> file, TLangpack& lp);
-void ReadIntervals(std::span<const uint8_t> file, TLangpack& lp);
+// The two steps after the header, filling the model's tables.
+Status ReadSet(std::span<const uint8_t> file, TLangpack& lp);
+Status ReadIntervals(std::span<const uint8_t> file, TLangpack& lp);
 
-// Display name for a language ID shown as upper-case hex ("23" -> "Russian").
+// Display name for a language ID shown as upper-case hex ("23" -> "Russian");
+// "Unknown" for any other text, also an ID of more than two digits.
 std::string LanguageNameById(const std::string& idText);
+// The same for the ID as read from the file.
+std::string LanguageNameById(uint32_t id);
 
 // Fixed description of a 1-based set number; empty above 16.
 std::string SetDescription(int setNumber, bool set7SharesSet2);

@@ -18,6 +18,7 @@
 #include "ByteOrder.h"
 #include "ByteSpan.h"
 #include "GlyphCoding.h"
+#include "LangpackFormat.h"
 #include "LangpackLayout.h"
 #include "SaveChecks.h"
 #include "SetSharing.h"
@@ -46,35 +47,25 @@ void CopySet2Into(TLangpack& lp, std::size_t k) {
 class ImageWriter {
 public:
     explicit ImageWriter(std::vector<uint8_t>& image) : image_(image) {}
-    void word(uint64_t at, uint16_t w) { StoreBE16(image_.data() + at, w); }
-    void zeros(uint64_t at, uint64_t n) {
-        std::fill_n(image_.begin() + static_cast<std::ptrdiff_t>(at), n, uint8_t{0});
+    uint8_t* at(uint64_t offset) { return image_.data() + offset; }
+    void word(uint64_t offset, uint16_t w) { StoreBE16(at(offset), w); }
+    void zeros(uint64_t offset, uint64_t n) {
+        std::fill_n(image_.begin() + static_cast<std::ptrdiff_t>(offset), n, uint8_t{0});
     }
-    void inverted(uint64_t at, const std::vector<uint8_t>& rows) { InvertRowsInto(rows, image_.data() + at); }
-    void bytes(uint64_t at, const std::vector<uint8_t>& b) {
-        std::copy(b.begin(), b.end(), image_.begin() + static_cast<std::ptrdiff_t>(at));
+    void inverted(uint64_t offset, const std::vector<uint8_t>& rows) { InvertRowsInto(rows, at(offset)); }
+    void bytes(uint64_t offset, const std::vector<uint8_t>& b) {
+        std::copy(b.begin(), b.end(), image_.begin() + static_cast<std::ptrdiff_t>(offset));
     }
 
 private:
     std::vector<uint8_t>& image_;
 };
 
-void WriteSetRecord(const TFontSetEntry& set, const TCharInterval& interval0, ImageWriter& out, uint64_t at) {
-    const uint16_t words[] = {
-        static_cast<uint16_t>(set.DataOffset), set.Height, set.DescriptorTableOffset, set.IntervalTableOffset,
-        set.Extra1, set.IntervalCount, interval0.FirstCode, interval0.LastCode, interval0.FirstIndex,
-        interval0.DataBase, set.Extra2, set.Extra3,
-    };
-    for (uint16_t w : words) {
-        out.word(at, w);
-        at += 2;
-    }
-}
+int32_t Clamped32(uint64_t v) { return static_cast<int32_t>(std::min<uint64_t>(v, INT32_MAX)); }
 
-}  // namespace
-
-int32_t ReculcShift(TLangpack& lp) {
-    const LangpackLayout layout = ComputeLayout(lp, FontsOffsetOf(lp));
+// Every glyph's Offset and every interval's DataBase as the layout places
+// them; the copies of set No. 2 become set No. 2.
+void ReculcShift(TLangpack& lp, const LangpackLayout& layout) {
     for (std::size_t k = 0; k < lp.FontSetTable.size(); ++k) {
         if (!layout.Written[k]) continue;
         std::vector<Symbols>& glyphs = lp.SymbolTable[k];
@@ -85,17 +76,17 @@ int32_t ReculcShift(TLangpack& lp) {
     }
     for (std::size_t k = 0; k < lp.FontSetTable.size(); ++k)
         if (!layout.Written[k]) CopySet2Into(lp, k);
-    return static_cast<int32_t>(std::min<uint64_t>(layout.RequiredFontSize, INT32_MAX));
 }
 
-std::vector<uint8_t> WriteIntervals(TLangpack& lp, std::span<const uint8_t> current) {
-    const uint64_t fonts = FontsOffsetOf(lp);
-    const LangpackLayout layout = ComputeLayout(lp, fonts);
+// The fonts area, the set table and its tail over a copy of `current`; the
+// model's table offsets and SetTableAddress follow. The plan's checks make
+// every 16-bit cut below exact.
+std::vector<uint8_t> WriteIntervals(TLangpack& lp, const LangpackLayout& layout, uint64_t fonts,
+                                    std::span<const uint8_t> current) {
     const std::size_t n = lp.FontSetTable.size();
-
     std::vector<uint8_t> image(current.begin(), current.end());
     const uint64_t end = fonts + layout.End;
-    image.resize(std::max<uint64_t>({image.size(), end, kSetTableAddressOffset + 4}), 0);
+    image.resize(std::max<uint64_t>({image.size(), end, kHeaderEnd}), 0);
     ImageWriter out(image);
 
     for (std::size_t k = 0; k < n; ++k) {
@@ -107,17 +98,12 @@ std::vector<uint8_t> WriteIntervals(TLangpack& lp, std::span<const uint8_t> curr
     for (std::size_t k = 0; k < n; ++k) {
         if (!layout.Written[k]) continue;
         uint64_t at = fonts + layout.Sets[k].IntervalTable;
-        for (std::size_t j = 1; j <= WrittenIntervalCount(lp, k); ++j, at += 8) {
-            const TCharInterval& iv = lp.IntervalTable[k][j];
-            out.word(at, iv.FirstCode);
-            out.word(at + 2, iv.LastCode);
-            out.word(at + 4, iv.FirstIndex);
-            out.word(at + 6, iv.DataBase);
-        }
+        for (std::size_t j = 1; j <= WrittenIntervalCount(lp, k); ++j, at += kIntervalRecordSize)
+            WriteIntervalRecord(out.at(at), lp.IntervalTable[k][j]);
         at = fonts + layout.Sets[k].DescriptorTable;
         for (const Symbols& g : lp.SymbolTable[k]) {
-            out.word(at, static_cast<uint16_t>((g.Offset << 4) | (g.Width & 0x0F)));
-            at += 2;
+            out.word(at, DescriptorWord(g.Offset, g.Width));
+            at += kDescriptorSize;
         }
     }
     uint64_t dataAt = layout.TablesEnd;
@@ -137,13 +123,16 @@ std::vector<uint8_t> WriteIntervals(TLangpack& lp, std::span<const uint8_t> curr
     const bool framed = lp.SetTableForm == TSetTableForm::Framed;
     uint64_t at = table;
     for (std::size_t k = 0; k < n; ++k) {
-        const uint64_t frame = framed ? 2 : 0;
-        if (framed) out.word(at, 0);
-        at += frame;
-        WriteSetRecord(lp.FontSetTable[k], lp.IntervalTable[k].empty() ? TCharInterval{} : lp.IntervalTable[k][0], out, at);
-        at += 24;
-        if (framed) out.word(at, 0);
-        at += frame;
+        if (framed) {
+            out.word(at, 0);
+            at += kFrameWordSize;
+        }
+        WriteSetRecord(out.at(at), lp.FontSetTable[k], lp.IntervalTable[k].empty() ? TCharInterval{} : lp.IntervalTable[k][0]);
+        at += kSetRecordSize;
+        if (framed) {
+            out.word(at, 0);
+            at += kFrameWordSize;
+        }
     }
     out.bytes(at, lp.SetTableTail);
     at += lp.SetTableTail.size();
@@ -152,32 +141,59 @@ std::vector<uint8_t> WriteIntervals(TLangpack& lp, std::span<const uint8_t> curr
     return image;
 }
 
-SaveResult BuildSavedImage(TLangpack& lp, std::span<const uint8_t> current) {
-    SaveResult result;
-    auto refuse = [&](std::string why) {
-        result.message = std::move(why);
-        return result;
-    };
-    if (std::string why = CheckModel(lp); !why.empty()) return refuse(why);
-    if (std::string why = CheckFontsArea(lp, current.size()); !why.empty()) return refuse(why);
+}  // namespace
+
+int32_t SavePlan::RequiredFontSize() const { return Clamped32(layout_.RequiredFontSize); }
+
+int32_t RequiredFontSize(const TLangpack& lp) {
+    return Clamped32(ComputeLayout(lp, FontsOffsetOf(lp)).RequiredFontSize);
+}
+
+Result<SavePlan> PlanSave(const TLangpack& lp, std::span<const uint8_t> current) {
+    if (Status ok = CheckModel(lp); !ok) return ok.error();
+    if (Status ok = CheckFontsArea(lp, current.size()); !ok) return ok.error();
 
     const uint64_t fonts = FontsOffsetOf(lp);
-    const LangpackLayout layout = ComputeLayout(lp, fonts);
-    result.RequiredFontSize = static_cast<int32_t>(std::min<uint64_t>(layout.RequiredFontSize, INT32_MAX));
-    if (std::string why = CheckLayoutLimits(lp, layout, fonts); !why.empty()) return refuse(why);
+    LangpackLayout layout = ComputeLayout(lp, fonts);
+    if (Status ok = CheckLayoutLimits(lp, layout, fonts); !ok) return ok.error();
 
     if (lp.Header.FontInMiddle) {
         const int64_t room = lp.Header.FontAreaSize;
         const int64_t required = static_cast<int64_t>(layout.RequiredFontSize);
         const int64_t table = static_cast<int64_t>(layout.SetTable);
         const int64_t excess = required > room ? required - room : table - room;
-        if (excess > 0) return refuse(FontInMiddleMessage(static_cast<int32_t>(std::min<int64_t>(excess, INT32_MAX))));
+        if (excess > 0)
+            return MakeError(ErrorKind::Refused,
+                             FontInMiddleMessage(static_cast<int32_t>(std::min<int64_t>(excess, INT32_MAX))));
     }
+    return SavePlan(lp, std::move(layout), fonts, current.size());
+}
 
-    ReculcShift(lp);
-    result.image = WriteIntervals(lp, current);
-    result.ok = true;
-    return result;
+// The one way into a plan's parts.
+struct SavePlanWriter {
+    static Result<SavedImage> Write(SavePlan plan, std::span<const uint8_t> current) {
+        if (current.size() != plan.fileSize_)
+            return MakeError(ErrorKind::Refused, "the save was planned for a file of " + std::to_string(plan.fileSize_) +
+                                                     " bytes, not " + std::to_string(current.size()));
+        SavedImage saved;
+        saved.langpack = std::move(plan.model_);
+        ReculcShift(saved.langpack, plan.layout_);
+        saved.image = WriteIntervals(saved.langpack, plan.layout_, plan.fontsOffset_, current);
+        return saved;
+    }
+};
+
+Result<SavedImage> WritePlan(SavePlan plan, std::span<const uint8_t> current) {
+    return SavePlanWriter::Write(std::move(plan), current);
+}
+
+Result<std::vector<uint8_t>> BuildSavedImage(TLangpack& lp, std::span<const uint8_t> current) {
+    Result<SavePlan> plan = PlanSave(lp, current);
+    if (!plan) return plan.error();
+    Result<SavedImage> saved = WritePlan(std::move(*plan), current);
+    if (!saved) return saved.error();
+    lp = std::move(saved->langpack);
+    return std::move(saved->image);
 }
 
 std::string FontInMiddleMessage(int32_t excessBytes) {

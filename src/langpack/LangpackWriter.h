@@ -1,8 +1,15 @@
 // Builds the complete new file image of a langpack from the model and the
 // file's current bytes. Nothing is written to disk here.
+//
+// A save is planned first and written second. PlanSave makes every check and
+// lays out the new fonts area once; only a SavePlan can be written, so
+// nothing reaches the image that was not checked.
 #pragma once
 
 #include "Langpack.h"
+#include "LangpackLayout.h"
+
+#include <Error.h>
 
 #include <cstdint>
 #include <span>
@@ -11,27 +18,44 @@
 
 namespace glyphora {
 
-struct SaveResult {
-    bool ok = false;
-    std::string message;            // why the save was refused
-    int32_t RequiredFontSize = 0;
-    std::vector<uint8_t> image;     // the whole new file, when ok
+// A save that passed every check, with its layout.
+class SavePlan {
+public:
+    int32_t RequiredFontSize() const;
+
+private:
+    friend Result<SavePlan> PlanSave(const TLangpack& lp, std::span<const uint8_t> current);
+    friend struct SavePlanWriter;
+    SavePlan(TLangpack model, LangpackLayout layout, uint64_t fontsOffset, std::size_t fileSize)
+        : model_(std::move(model)), layout_(std::move(layout)), fontsOffset_(fontsOffset), fileSize_(fileSize) {}
+    TLangpack model_;
+    LangpackLayout layout_;
+    uint64_t fontsOffset_;
+    std::size_t fileSize_;
 };
 
-// Recomputes every descriptor offset and interval DataBase; returns
-// RequiredFontSize. The copies of set No. 2 (see SetSharing.h) become set
-// No. 2's height, intervals and glyphs, as the saved file will hold them.
-int32_t ReculcShift(TLangpack& lp);
+struct SavedImage {
+    std::vector<uint8_t> image;  // the whole new file
+    TLangpack langpack;          // the model as the image holds it (new offsets; copies of set 2 made equal)
+};
 
-// Lays out the fonts area, the set table and its tail over a copy of `current`
-// and updates the model's table offsets and SetTableAddress.
-std::vector<uint8_t> WriteIntervals(TLangpack& lp, std::span<const uint8_t> current);
+// The model against the limits of the file form and itself, the fonts area
+// against the file, and the FontInMiddle room check (counting the padding
+// before the set table too, so the data after it are never overwritten).
+// Refused: the message says why, naming the set or glyph.
+Result<SavePlan> PlanSave(const TLangpack& lp, std::span<const uint8_t> current);
 
-// ReculcShift, the FontInMiddle room check and the limits of the file form,
-// then WriteIntervals. On refusal (message says why, naming the set or glyph)
-// nothing is produced and the model is left exactly as it was. On success the
-// image reads back as the model now is.
-SaveResult BuildSavedImage(TLangpack& lp, std::span<const uint8_t> current);
+// ReculcShift, then WriteIntervals over `current`, which must be the bytes the
+// plan was made for (Refused otherwise: nothing is written from a plan made
+// for another file).
+Result<SavedImage> WritePlan(SavePlan plan, std::span<const uint8_t> current);
+
+// PlanSave then WritePlan. On success `lp` becomes the saved model; on
+// refusal it is left exactly as it was. The image reads back as `lp` then is.
+Result<std::vector<uint8_t>> BuildSavedImage(TLangpack& lp, std::span<const uint8_t> current);
+
+// The room the rebuilt fonts area needs before the set table, in bytes.
+int32_t RequiredFontSize(const TLangpack& lp);
 
 // "The font is in the middle langpack ..." with the excess in bytes.
 std::string FontInMiddleMessage(int32_t excessBytes);

@@ -5,14 +5,13 @@
 #include "LangpackReader.h"
 
 #include "ByteSpan.h"
+#include "LangpackFormat.h"
+
+#include <HexText.h>
 
 namespace glyphora {
 
 namespace {
-
-constexpr uint16_t kEndWord0001 = 0x0001;
-constexpr uint16_t kFramedMarker = 0xFFFF;
-constexpr std::size_t kRecordWordsAfterFirst = 11;
 
 // How the walk over the records stopped; decides what SetTableTail keeps.
 enum class TableEnd {
@@ -27,22 +26,8 @@ std::string SetAt(std::size_t setNumber, std::size_t offset) {
     return "set " + std::to_string(setNumber) + " (offset " + HexOffset(offset) + ")";
 }
 
-[[noreturn]] void CutOff(const std::string& what, std::size_t setNumber, std::size_t offset) {
-    throw LangpackFormatError("the file ends inside " + what + " of " + SetAt(setNumber, offset));
-}
-
-void ReadRecordRest(ByteCursor& c, TFontSetEntry& set, TCharInterval& interval0) {
-    set.Height = c.word();
-    set.DescriptorTableOffset = c.word();
-    set.IntervalTableOffset = c.word();
-    set.Extra1 = c.word();
-    set.IntervalCount = c.word();
-    interval0.FirstCode = c.word();
-    interval0.LastCode = c.word();
-    interval0.FirstIndex = c.word();
-    interval0.DataBase = c.word();
-    set.Extra2 = c.word();
-    set.Extra3 = c.word();
+Error CutOff(const std::string& what, std::size_t setNumber, std::size_t offset) {
+    return MakeError(ErrorKind::Malformed, "the file ends inside " + what + " of " + SetAt(setNumber, offset));
 }
 
 void KeepTail(std::span<const uint8_t> file, ByteCursor& c, TableEnd end, TSetTableForm form,
@@ -82,7 +67,7 @@ void KeepTail(std::span<const uint8_t> file, ByteCursor& c, TableEnd end, TSetTa
 
 }  // namespace
 
-void ReadSet(std::span<const uint8_t> file, TLangpack& lp) {
+Status ReadSet(std::span<const uint8_t> file, TLangpack& lp) {
     lp.FontSetTable.clear();
     lp.IntervalTable.clear();
     lp.SymbolTable.clear();
@@ -93,8 +78,8 @@ void ReadSet(std::span<const uint8_t> file, TLangpack& lp) {
 
     const uint64_t start = FileOffsetOf(lp.Header.SetTableAddress, lp.Header.LangpackAddress);
     if (!Fits(file, start, 2))
-        throw LangpackFormatError("the set table at offset " + HexOffset(start) + " lies outside the file (" +
-                                  std::to_string(file.size()) + " bytes)");
+        return MakeError(ErrorKind::Malformed, "the set table at offset " + HexOffset(start) +
+                                                   " lies outside the file (" + std::to_string(file.size()) + " bytes)");
 
     ByteCursor c(file, static_cast<std::size_t>(start));
     std::span<const uint8_t> lastWord = file.subspan(c.pos(), 2);
@@ -109,7 +94,7 @@ void ReadSet(std::span<const uint8_t> file, TLangpack& lp) {
         const std::size_t setNumber = lp.FontSetTable.size() + 1;
         uint16_t dataOffset = firstWord;
         if (framed || !firstRecord) {
-            if (c.remaining() < 2) CutOff("the first word", setNumber, c.pos());
+            if (c.remaining() < 2) return CutOff("the first word", setNumber, c.pos());
             lastWord = file.subspan(c.pos(), 2);
             dataOffset = c.word();
         }
@@ -123,20 +108,22 @@ void ReadSet(std::span<const uint8_t> file, TLangpack& lp) {
             break;
         }
         if (lp.FontSetTable.size() == kMaxSets)
-            throw LangpackFormatError("the set table holds more than " + std::to_string(kMaxSets) + " sets");
+            return MakeError(ErrorKind::Malformed,
+                             "the set table holds more than " + std::to_string(kMaxSets) + " sets");
 
+        // A Packed table's first record starts with the word read as the table's first.
         const std::size_t recordStart = c.pos() - 2;
-        if (c.remaining() < 2 * kRecordWordsAfterFirst) CutOff("the record", setNumber, recordStart);
+        if (c.remaining() < kSetRecordSize - 2) return CutOff("the record", setNumber, recordStart);
         TFontSetEntry& set = lp.FontSetTable.emplace_back();
         TCharInterval& interval0 = lp.IntervalTable.emplace_back(1).front();
-        set.DataOffset = dataOffset;
-        ReadRecordRest(c, set, interval0);
+        ReadSetRecord(file.data() + recordStart, set, interval0);
+        c.take(kSetRecordSize - 2);
         lastWord = file.subspan(c.pos() - 2, 2);
         if (setNumber == 3 && set.DataOffset == lp.FontSetTable[1].DataOffset) lp.Set3SharesSet2 = true;
         if (setNumber == 7 && set.DataOffset == lp.FontSetTable[1].DataOffset) lp.Set7SharesSet2 = true;
 
         if (!framed) continue;
-        if (c.remaining() < 2) CutOff("the frame", setNumber, recordStart);
+        if (c.remaining() < 2) return CutOff("the frame", setNumber, recordStart);
         const uint16_t trailing = c.word();
         if (c.atEnd()) {
             end = TableEnd::FrameAtFileEnd;
@@ -156,6 +143,7 @@ void ReadSet(std::span<const uint8_t> file, TLangpack& lp) {
     }
     lp.SymbolTable.resize(lp.FontSetTable.size());
     KeepTail(file, c, end, form, lastWord, lp);
+    return {};
 }
 
 }  // namespace glyphora

@@ -1,5 +1,7 @@
 #include "CodeGroupNames.h"
 
+#include <HexText.h>
+
 namespace glyphora::shx {
 
 std::string CodeGroupShortName(int codeGroupNumber)
@@ -30,19 +32,6 @@ std::string CodeGroupTypeName(int codeGroupNumber)
     }
 }
 
-std::string FormatHex(uint64_t value, int digits)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    do {
-        text.insert(text.begin(), kDigits[value & 0xF]);
-        value >>= 4;
-    } while (value != 0);
-    if (static_cast<int>(text.size()) < digits)
-        text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
-    return text;
-}
-
 std::string ExtractBasePath(const std::string& flashPath)
 {
 #ifdef _WIN32
@@ -63,7 +52,7 @@ std::string HeaderFilePath(const std::string& basePath)
 
 std::string CodeGroupFilePath(const std::string& basePath, uint32_t start, int codeGroupNumber)
 {
-    return basePath + "{@0x" + FormatHex(start) + "}" + CodeGroupShortName(codeGroupNumber) + ".smg";
+    return basePath + "{@0x" + UpperHex(start, 8) + "}" + CodeGroupShortName(codeGroupNumber) + ".smg";
 }
 
 std::array<std::string, kCodeGroupColumns> CodeGroupRowCells(const CodeGroupRow& row)
@@ -72,8 +61,8 @@ std::array<std::string, kCodeGroupColumns> CodeGroupRowCells(const CodeGroupRow&
     return {row.number >= 0 ? std::to_string(row.number) : std::string(),
             row.path,
             row.typeName,
-            FormatHex(row.start),
-            FormatHex(static_cast<uint64_t>(row.end())),
+            UpperHex(row.start, 8),
+            UpperHex(static_cast<uint64_t>(row.end()), 8),
             std::to_string(row.size)};
 }
 

@@ -15,9 +15,6 @@ std::string CodeGroupShortName(int codeGroupNumber);
 // "RAM Downloader", "Memory map", "LangPack", ... or "CG" + number.
 std::string CodeGroupTypeName(int codeGroupNumber);
 
-// At least `digits` upper-case hexadecimal digits; more when the value needs them.
-std::string FormatHex(uint64_t value, int digits = 8);
-
 // The flash file's path without the extension of its file name. Only a dot in
 // the last path component counts, so the outputs stay in the flash file's folder.
 std::string ExtractBasePath(const std::string& flashPath);

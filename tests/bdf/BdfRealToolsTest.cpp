@@ -2,6 +2,7 @@
 // programs made imported into a set, checked by a script that reads BDF on
 // its own (bdf_check.py).
 #include "BdfReader.h"
+#include <ReadOutcome.h>
 #include "BdfTestSupport.h"
 #include "BdfWriter.h"
 #include "LangpackWriter.h"
@@ -144,9 +145,9 @@ TEST(RealTools, FontsOfOtherToolsImportAsAnIndependentReadingPlacesThem) {
         TLangpack lp = before;
         const BdfImportPlan plan = PlanBdfImport(lp, 1, *font, c.shift);
         ApplyBdfImport(lp, 1, plan);
-        const SaveResult saved = BuildSavedImage(lp, bytes);
+        const SaveOutcome saved = Outcome(BuildSavedImage(lp, bytes));
         ASSERT_TRUE(saved.ok) << saved.message;
-        const ReadResult reread = ReadLangpack(saved.image);
+        const ReadOutcome reread = Outcome(ReadLangpack(saved.image));
         ASSERT_EQ(reread.status, ReadStatus::Ok) << reread.message;
 
         int scriptShift = 0;

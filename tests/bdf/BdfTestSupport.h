@@ -3,6 +3,7 @@
 #pragma once
 
 #include "GlyphCoding.h"
+#include <ReadOutcome.h>
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
 
@@ -37,7 +38,7 @@ inline std::string Picture(const Symbols& glyph, int height) { return Picture(gl
 
 inline TLangpack ReadBuilt(const fixtures::LangpackSpec& spec, std::vector<uint8_t>* bytes = nullptr) {
     fixtures::BuiltLangpack built = fixtures::BuildLangpack(spec);
-    ReadResult r = ReadLangpack(built.Bytes);
+    ReadOutcome r = Outcome(ReadLangpack(built.Bytes));
     EXPECT_EQ(r.status, ReadStatus::Ok) << r.message;
     if (bytes) *bytes = std::move(built.Bytes);
     return std::move(r.langpack);

@@ -1,5 +1,6 @@
 // A set written as a BDF font, and BDF glyphs placed into a set.
 #include "BdfReader.h"
+#include <ReadOutcome.h>
 #include "BdfTestSupport.h"
 #include "BdfWriter.h"
 #include "LangpackEdit.h"
@@ -152,7 +153,7 @@ TEST(SetBdf, ExportThenImportGivesTheSameSetAndFile) {
     std::vector<uint8_t> bytes;
     const TLangpack original = bdftest::ReadBuilt(bdftest::GeneralSetLangpack(general), &bytes);
     TLangpack saved = original;
-    const SaveResult expected = BuildSavedImage(saved, bytes);
+    const SaveOutcome expected = Outcome(BuildSavedImage(saved, bytes));
     ASSERT_TRUE(expected.ok) << expected.message;
 
     for (int descent : {0, 3}) {
@@ -176,7 +177,7 @@ TEST(SetBdf, ExportThenImportGivesTheSameSetAndFile) {
                 ASSERT_EQ(b.Width, a.Width) << "set " << k + 1 << " glyph " << s;
                 ASSERT_EQ(b.Data, a.Data) << "set " << k + 1 << " glyph " << s;
             }
-        const SaveResult again = BuildSavedImage(copy, bytes);
+        const SaveOutcome again = Outcome(BuildSavedImage(copy, bytes));
         ASSERT_TRUE(again.ok) << again.message;
         EXPECT_TRUE(again.image == expected.image);
     }

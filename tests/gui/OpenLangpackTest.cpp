@@ -2,6 +2,7 @@
 // title and the commands show. The flows themselves are the session's tests.
 #include "GuiFixture.h"
 
+#include <HexText.h>
 #include <InfoPage.h>
 #include <LangpackReader.h>
 #include <ToolPalette.h>
@@ -79,8 +80,8 @@ TEST_F(OpenLangpackTest, OpeningFillsPagesTitleAndCommands) {
 
     QTableWidget* header = w.infoPage()->headerGrid();
     const QStringList values = {"10000000", "04.06", "0B", "2",
-                                Hex(static_cast<uint32_t>(lp().Header.FontsAddress), 8),
-                                Hex(static_cast<uint32_t>(lp().Header.SetTableAddress), 8)};
+                                QString::fromStdString(UpperHex(static_cast<uint32_t>(lp().Header.FontsAddress), 8)),
+                                QString::fromStdString(UpperHex(static_cast<uint32_t>(lp().Header.SetTableAddress), 8))};
     for (int row = 0; row < 6; ++row) EXPECT_EQ(cell(header, row, 1), values[row]) << row;
     EXPECT_EQ(cell(header, 0, 0), "Langpack address");
 

@@ -1,4 +1,5 @@
 #include "ByteOrder.h"
+#include <ReadOutcome.h>
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
 
@@ -36,7 +37,7 @@ TEST(ReadHeadLang, RefusesWhatIsNotALangpack) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const ReadHeadResult r = ReadHeadLang(c.bytes);
+        const HeadOutcome r = Outcome(ReadHeadLang(c.bytes));
         EXPECT_EQ(r.status, c.status);
         if (c.status == ReadStatus::Ok) {
             EXPECT_EQ(r.Header.LanguageCount, 0);
@@ -53,7 +54,7 @@ TEST(ReadHeadLang, ReadsTheHeaderFields) {
     const BuiltLangpack built = BuildLangpack(spec);
     EXPECT_EQ(built.Bytes[3], 0x10);  // the first word is the address of offset 16: 0x10000010
 
-    const ReadHeadResult r = ReadHeadLang(built.Bytes);
+    const HeadOutcome r = Outcome(ReadHeadLang(built.Bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok);
     EXPECT_EQ(r.Header.LangpackAddress, 0x10000000);
     EXPECT_EQ(r.Header.FlashGeneration[0], 0x04);
@@ -74,7 +75,7 @@ TEST(ReadHeadLang, LanguageIdIsLittleEndian) {
     bytes[20] = 2;
     bytes[24] = 0x23;       // 23 00 00 00
     bytes[24 + 48 + 3] = 0x23;  // 00 00 00 23
-    const ReadHeadResult r = ReadHeadLang(bytes);
+    const HeadOutcome r = Outcome(ReadHeadLang(bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok);
     EXPECT_EQ(r.LanguageTable[0].ID, 0x23u);
     EXPECT_EQ(r.LanguageTable[1].ID, 0x23000000u);
@@ -99,7 +100,7 @@ TEST(ReadHeadLang, FirstNonZeroITapAddressDecidesFontInMiddle) {
         bytes[20] = static_cast<uint8_t>(c.iTap.size());
         for (std::size_t i = 0; i < c.iTap.size(); ++i) StoreBE32(bytes.data() + 24 + 48 * i + 16, static_cast<uint32_t>(c.iTap[i]));
         StoreBE32(bytes.data() + 568, 0x10060000);
-        const ReadHeadResult r = ReadHeadLang(bytes);
+        const HeadOutcome r = Outcome(ReadHeadLang(bytes));
         ASSERT_EQ(r.status, ReadStatus::Ok);
         EXPECT_EQ(r.Header.FontInMiddle, c.inMiddle) << "first iTAP " << (c.iTap.empty() ? 0 : c.iTap[0]);
     }
@@ -108,12 +109,12 @@ TEST(ReadHeadLang, FirstNonZeroITapAddressDecidesFontInMiddle) {
 TEST(ReadHeadLang, LanguageRecordsPastTheEndAreMalformed) {
     std::vector<uint8_t> bytes = BareHeader(600);
     bytes[20] = 13;  // 24 + 13 * 48 = 648 bytes
-    const ReadHeadResult r = ReadHeadLang(bytes);
+    const HeadOutcome r = Outcome(ReadHeadLang(bytes));
     EXPECT_EQ(r.status, ReadStatus::Malformed);
     EXPECT_NE(r.message.find("13 languages need 648 bytes"), std::string::npos) << r.message;
 
     bytes.resize(648);
-    EXPECT_EQ(ReadHeadLang(bytes).status, ReadStatus::Ok);
+    EXPECT_EQ(Outcome(ReadHeadLang(bytes)).status, ReadStatus::Ok);
 }
 
 // With 12 or more languages the records run over offsets 564 to 571; the two
@@ -123,7 +124,7 @@ TEST(ReadHeadLang, AddressesAreReadAtFixedOffsetsEvenInsideLanguageRecords) {
     spec.Languages.assign(14, LanguageSpec{0x01, 0, 0});
     const BuiltLangpack built = BuildLangpack(spec);
     ASSERT_GE(built.FontsOffset, 24u + 48u * 14u);
-    const ReadResult r = ReadLangpack(built.Bytes);
+    const ReadOutcome r = Outcome(ReadLangpack(built.Bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
     EXPECT_EQ(r.langpack.SetCount(), 4);
 }

@@ -1,4 +1,5 @@
 #include "ByteOrder.h"
+#include <ReadOutcome.h>
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
 #include "ModelExpectations.h"
@@ -19,7 +20,7 @@ LangpackSpec OneSet(SetSpec set) {
 
 TEST(ReadIntervals, CodesAndIntervalNumbersComeFromTheIntervals) {
     const LangpackSpec spec = OneSet(PatternSet(12, {{0x20, 0x7E}, {0x410, 0x44F}}, {8}, 1));
-    const ReadResult r = ReadLangpack(BuildLangpack(spec).Bytes);
+    const ReadOutcome r = Outcome(ReadLangpack(BuildLangpack(spec).Bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
     const TLangpack& lp = r.langpack;
     EXPECT_EQ(lp.FontSetTable[0].SymbolCount, 159);
@@ -33,7 +34,7 @@ TEST(ReadIntervals, CodesAndIntervalNumbersComeFromTheIntervals) {
 TEST(ReadIntervals, IntervalZeroWithoutCodesIsNotInUse) {
     SetSpec set = PatternSet(6, {{0x41, 0x44}}, {5}, 3, false);
     set.Interval0 = {0, 0, 0x77, 0x55};  // index and base are carried, not used
-    const ReadResult r = ReadLangpack(BuildLangpack(OneSet(set)).Bytes);
+    const ReadOutcome r = Outcome(ReadLangpack(BuildLangpack(OneSet(set)).Bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
     EXPECT_EQ(r.langpack.FontSetTable[0].SymbolCount, 4);
     EXPECT_EQ(r.langpack.IntervalTable[0][0].FirstIndex, 0x77);
@@ -61,7 +62,7 @@ TEST(ReadIntervals, DescriptorWordGivesOffsetAndWidth) {
         set.Glyphs[0].Rows.resize(0x1000 + 24, 0x81);
         BuiltLangpack built = BuildLangpack(OneSet(set));
         StoreBE16(built.Bytes.data() + built.Sets[0].DescriptorTableOffset, c.word);
-        const ReadResult r = ReadLangpack(built.Bytes);
+        const ReadOutcome r = Outcome(ReadLangpack(built.Bytes));
         ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
         const Symbols& g = r.langpack.SymbolTable[0][0];
         EXPECT_EQ(g.Width, c.width);
@@ -89,7 +90,7 @@ TEST(ReadIntervals, OddLayoutsThatValidFilesMayHave) {
         spec.Form = c.form;
         spec.GapBetweenTables = c.gap;
         for (SetSpec& set : spec.Sets) set.DataLead = c.lead;
-        const ReadResult r = ReadLangpack(BuildLangpack(spec).Bytes);
+        const ReadOutcome r = Outcome(ReadLangpack(BuildLangpack(spec).Bytes));
         ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
         testing_support::ExpectModelMatchesSpec(r.langpack, spec);
         if (c.lead) {
@@ -103,14 +104,14 @@ TEST(ReadIntervals, GlyphsMaySharebytes) {
     LangpackSpec spec = OneSet(PatternSet(4, {{0x41, 0x42}}, {8}, 9));
     BuiltLangpack built = BuildLangpack(spec);
     StoreBE16(built.Bytes.data() + built.Sets[0].DescriptorTableOffset + 2, 0x0008);
-    const ReadResult r = ReadLangpack(built.Bytes);
+    const ReadOutcome r = Outcome(ReadLangpack(built.Bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
     EXPECT_EQ(r.langpack.SymbolTable[0][1].Data, r.langpack.SymbolTable[0][0].Data);
 }
 
 TEST(ReadLangpack, LargeFixtureReadsAsDescribed) {
     const LangpackSpec spec = LargeLangpack();
-    const ReadResult r = ReadLangpack(BuildLangpack(spec).Bytes);
+    const ReadOutcome r = Outcome(ReadLangpack(BuildLangpack(spec).Bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
     testing_support::ExpectModelMatchesSpec(r.langpack, spec);
     EXPECT_TRUE(r.langpack.Set7SharesSet2);

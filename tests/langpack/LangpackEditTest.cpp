@@ -1,4 +1,5 @@
 #include "LangpackBuilder.h"
+#include <ReadOutcome.h>
 #include "LangpackEdit.h"
 #include "LangpackReader.h"
 #include "LangpackWriter.h"
@@ -17,7 +18,7 @@ TLangpack TenHighSet() {
     LangpackSpec spec;
     spec.Languages = {{0x01, 0, 0}};
     spec.Sets = {PatternSet(10, {{0x41, 0x44}}, {6, 12}, 5)};
-    ReadResult r = ReadLangpack(BuildLangpack(spec).Bytes);
+    ReadOutcome r = Outcome(ReadLangpack(BuildLangpack(spec).Bytes));
     EXPECT_EQ(r.status, ReadStatus::Ok) << r.message;
     return std::move(r.langpack);
 }
@@ -58,7 +59,7 @@ TLangpack SevenSets(bool set7Shares) {
     for (uint32_t k = 0; k < 7; ++k) spec.Sets.push_back(PatternSet(static_cast<uint16_t>(8 + k), {{0x41, 0x46}}, {5, 10}, 10 * k));
     spec.Sets[2] = MirrorOf(spec.Sets[1], 1);
     if (set7Shares) spec.Sets[6] = MirrorOf(spec.Sets[1], 1);
-    ReadResult r = ReadLangpack(BuildLangpack(spec).Bytes);
+    ReadOutcome r = Outcome(ReadLangpack(BuildLangpack(spec).Bytes));
     EXPECT_EQ(r.status, ReadStatus::Ok) << r.message;
     EXPECT_EQ(r.langpack.Set7SharesSet2, set7Shares);
     return std::move(r.langpack);
@@ -140,15 +141,15 @@ TEST(SetSetHeight, ResizesEverySetSavedWithTheEditedOne) {
 TEST(StoreGlyph, EditOfSet3SurvivesTheSave) {
     LangpackSpec spec = TypicalLangpack();
     const std::vector<uint8_t> bytes = BuildLangpack(spec).Bytes;
-    TLangpack lp = ReadLangpack(bytes).langpack;
+    TLangpack lp = Outcome(ReadLangpack(bytes)).langpack;
     ASSERT_EQ(lp.SetCount(), 4);
     SetSetHeight(lp, 2, 13);
     const std::vector<uint8_t> rows(13, 0x5B);  // paper right of the 6 pixels
     StoreGlyph(lp, 2, 7, 6, rows);
 
-    const SaveResult saved = BuildSavedImage(lp, bytes);
+    const SaveOutcome saved = Outcome(BuildSavedImage(lp, bytes));
     ASSERT_TRUE(saved.ok) << saved.message;
-    const ReadResult back = ReadLangpack(saved.image);
+    const ReadOutcome back = Outcome(ReadLangpack(saved.image));
     ASSERT_EQ(back.status, ReadStatus::Ok) << back.message;
     for (std::size_t k : {1u, 2u}) {
         EXPECT_EQ(back.langpack.FontSetTable[k].Height, 13) << "set " << k + 1;

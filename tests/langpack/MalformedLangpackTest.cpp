@@ -1,6 +1,7 @@
 // Damaged files are refused with a message that says what is wrong, and never
 // make the reader leave the file's bytes.
 #include "ByteOrder.h"
+#include <ReadOutcome.h>
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
 
@@ -87,7 +88,7 @@ TEST(ReadLangpack, RefusesDamagedFilesWithAMessage) {
         if (d.spec) d.spec(spec);
         BuiltLangpack built = BuildLangpack(spec);
         if (d.bytes) d.bytes(built);
-        const ReadResult r = ReadLangpack(built.Bytes);
+        const ReadOutcome r = Outcome(ReadLangpack(built.Bytes));
         EXPECT_EQ(r.status, ReadStatus::Malformed);
         EXPECT_NE(r.message.find(d.message), std::string::npos) << r.message;
         EXPECT_EQ(r.langpack.SetCount(), 0) << "a refused file yields no model";
@@ -103,7 +104,7 @@ TEST(ReadLangpack, EveryTruncationIsRefusedOrReadSafely) {
     const BuiltLangpack built = BuildLangpack(spec);
     const std::vector<uint8_t>& bytes = built.Bytes;
     for (std::size_t size = 0; size <= bytes.size(); ++size) {
-        const ReadResult r = ReadLangpack(std::span(bytes.data(), size));
+        const ReadOutcome r = Outcome(ReadLangpack(std::span(bytes.data(), size)));
         if (size < 600) {
             EXPECT_EQ(r.status, ReadStatus::NotLangpack) << size;
         } else if (size < built.SetTableOffset + 2) {
@@ -114,7 +115,7 @@ TEST(ReadLangpack, EveryTruncationIsRefusedOrReadSafely) {
             EXPECT_FALSE(r.message.empty()) << size;
         }
     }
-    EXPECT_EQ(ReadLangpack(bytes).status, ReadStatus::Ok);
+    EXPECT_EQ(Outcome(ReadLangpack(bytes)).status, ReadStatus::Ok);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Random valid langpacks: built file -> read gives the description; edit ->
 // save -> read gives the saved model; a second save gives the same bytes.
 #include "LangpackBuilder.h"
+#include <ReadOutcome.h>
 #include "LangpackEdit.h"
 #include "LangpackReader.h"
 #include "LangpackWriter.h"
@@ -103,15 +104,15 @@ TEST(RoundTrip, RandomLangpacks) {
         SCOPED_TRACE("iteration " + std::to_string(iteration));
         const LangpackSpec spec = RandomSpec(rnd);
         const std::vector<uint8_t> bytes = BuildLangpack(spec).Bytes;
-        ReadResult r = ReadLangpack(bytes);
+        ReadOutcome r = Outcome(ReadLangpack(bytes));
         ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
         testing_support::ExpectModelMatchesSpec(r.langpack, spec);
 
         TLangpack& lp = r.langpack;
         if (rnd.chance(60)) RandomEdits(rnd, lp);
-        const SaveResult saved = BuildSavedImage(lp, bytes);
+        const SaveOutcome saved = Outcome(BuildSavedImage(lp, bytes));
         ASSERT_TRUE(saved.ok) << saved.message;
-        const ReadResult reread = ReadLangpack(saved.image);
+        const ReadOutcome reread = Outcome(ReadLangpack(saved.image));
         ASSERT_EQ(reread.status, ReadStatus::Ok) << reread.message;
 
         // The two ways the table's ending is put back differently (both
@@ -128,7 +129,7 @@ TEST(RoundTrip, RandomLangpacks) {
         if (lp.SetCount() == 0) expected.SetTableForm = reread.langpack.SetTableForm;
         testing_support::ExpectSameStoredModel(expected, reread.langpack);
 
-        const SaveResult again = BuildSavedImage(lp, saved.image);
+        const SaveOutcome again = Outcome(BuildSavedImage(lp, saved.image));
         ASSERT_TRUE(again.ok) << again.message;
         EXPECT_EQ(again.image, saved.image);
         if (::testing::Test::HasFailure()) break;

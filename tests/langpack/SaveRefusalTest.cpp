@@ -1,6 +1,7 @@
 // A save that the file form cannot hold is refused with a message naming
 // what is wrong; nothing is produced and the model stays as it was.
 #include "ByteOrder.h"
+#include <ReadOutcome.h>
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
 #include "LangpackWriter.h"
@@ -94,13 +95,13 @@ TEST(BuildSavedImage, RefusesWhatTheFileFormCannotHold) {
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.name);
         const std::vector<uint8_t> bytes = BuildLangpack(c.spec).Bytes;
-        ReadResult r = ReadLangpack(bytes);
+        ReadOutcome r = Outcome(ReadLangpack(bytes));
         ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
         TLangpack& lp = r.langpack;
         if (c.edit) c.edit(lp);
         const TLangpack before = lp;
 
-        const SaveResult saved = BuildSavedImage(lp, bytes);
+        const SaveOutcome saved = Outcome(BuildSavedImage(lp, bytes));
         EXPECT_FALSE(saved.ok);
         EXPECT_NE(saved.message.find(c.message), std::string::npos) << saved.message;
         EXPECT_TRUE(saved.image.empty());

@@ -1,4 +1,5 @@
 #include "LangpackBuilder.h"
+#include <ReadOutcome.h>
 #include "LangpackReader.h"
 #include "ModelExpectations.h"
 
@@ -53,7 +54,7 @@ TEST(ReadSet, EveryTableEnding) {
         LangpackSpec spec = SmallSpec(c.form, 2);
         spec.End = c.end;
         spec.AfterEnd = c.after;
-        const ReadResult r = ReadLangpack(BuildLangpack(spec).Bytes);
+        const ReadOutcome r = Outcome(ReadLangpack(BuildLangpack(spec).Bytes));
         ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
         EXPECT_EQ(r.langpack.SetTableForm, c.form);
         EXPECT_EQ(r.langpack.SetCount(), 2);
@@ -84,7 +85,7 @@ TEST(ReadSet, TablesWithoutSets) {
         BuiltLangpack built = BuildLangpack(spec);
         built.Bytes.resize(built.SetTableOffset);
         built.Bytes.insert(built.Bytes.end(), c.table.begin(), c.table.end());
-        const ReadResult r = ReadLangpack(built.Bytes);
+        const ReadOutcome r = Outcome(ReadLangpack(built.Bytes));
         ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
         EXPECT_EQ(r.langpack.SetCount(), 0);
         EXPECT_EQ(r.langpack.SetTableForm, c.form);
@@ -102,7 +103,7 @@ TEST(ReadSet, FramedRecordWithDataOffsetZeroIsASet) {
     const BuiltLangpack built = BuildLangpack(spec);
     ASSERT_EQ(built.Bytes[built.Sets[0].RecordOffset], 0);
     ASSERT_EQ(built.Bytes[built.Sets[0].RecordOffset + 1], 0);
-    const ReadResult r = ReadLangpack(built.Bytes);
+    const ReadOutcome r = Outcome(ReadLangpack(built.Bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
     EXPECT_EQ(r.langpack.SetCount(), 2);
     EXPECT_EQ(r.langpack.FontSetTable[0].DataOffset, 0);
@@ -116,7 +117,7 @@ TEST(ReadSet, FramedTableGoesOnUnlessTheFrameEndsWithFFFF) {
     const std::size_t trailing = built.Sets[0].RecordOffset + 24;
     built.Bytes[trailing] = 0x12;
     built.Bytes[trailing + 1] = 0x34;
-    const ReadResult r = ReadLangpack(built.Bytes);
+    const ReadOutcome r = Outcome(ReadLangpack(built.Bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
     EXPECT_EQ(r.langpack.SetCount(), 2);
 }
@@ -125,7 +126,7 @@ TEST(ReadSet, SevenSetsWhereSet7PointsAtSet2sData) {
     LangpackSpec spec = SmallSpec(TSetTableForm::Framed, 6);
     spec.Sets[2] = MirrorOf(spec.Sets[1], 1);
     spec.Sets.push_back(MirrorOf(spec.Sets[1], 1));
-    ReadResult r = ReadLangpack(BuildLangpack(spec).Bytes);
+    ReadOutcome r = Outcome(ReadLangpack(BuildLangpack(spec).Bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
     EXPECT_TRUE(r.langpack.Set7SharesSet2);
     EXPECT_EQ(SetDescription(7, r.langpack.Set7SharesSet2),
@@ -133,14 +134,14 @@ TEST(ReadSet, SevenSetsWhereSet7PointsAtSet2sData) {
     testing_support::ExpectModelMatchesSpec(r.langpack, spec);
 
     spec.Sets.pop_back();  // six sets, of which set 3 shares set 2
-    r = ReadLangpack(BuildLangpack(spec).Bytes);
+    r = Outcome(ReadLangpack(BuildLangpack(spec).Bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
     EXPECT_FALSE(r.langpack.Set7SharesSet2);
 }
 
 TEST(ReadSet, TwentyOneSetsAreAllowed) {
     const LangpackSpec spec = SmallSpec(TSetTableForm::Packed, 21);
-    const ReadResult r = ReadLangpack(BuildLangpack(spec).Bytes);
+    const ReadOutcome r = Outcome(ReadLangpack(BuildLangpack(spec).Bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok) << r.message;
     EXPECT_EQ(r.langpack.SetCount(), 21);
 }

@@ -1,4 +1,5 @@
 #include "ByteOrder.h"
+#include <ReadOutcome.h>
 #include "LangpackBuilder.h"
 #include "LangpackEdit.h"
 #include "LangpackReader.h"
@@ -14,14 +15,14 @@ using namespace fixtures;
 using testing_support::ExpectSameStoredModel;
 
 TLangpack Read(std::span<const uint8_t> bytes) {
-    ReadResult r = ReadLangpack(bytes);
+    ReadOutcome r = Outcome(ReadLangpack(bytes));
     EXPECT_EQ(r.status, ReadStatus::Ok) << r.message;
     return std::move(r.langpack);
 }
 
 // Saves, checks that the image reads back as the saved model, and returns it.
 std::vector<uint8_t> SaveAndReread(TLangpack& lp, std::span<const uint8_t> current) {
-    SaveResult saved = BuildSavedImage(lp, current);
+    SaveOutcome saved = Outcome(BuildSavedImage(lp, current));
     EXPECT_TRUE(saved.ok) << saved.message;
     const TLangpack reread = Read(saved.image);
     ExpectSameStoredModel(lp, reread);
@@ -57,7 +58,7 @@ TEST(BuildSavedImage, CanonicalFilesSaveToTheSameBytes) {
         SCOPED_TRACE(c.name);
         const std::vector<uint8_t> bytes = BuildLangpack(c.spec).Bytes;
         TLangpack lp = Read(bytes);
-        const SaveResult saved = BuildSavedImage(lp, bytes);
+        const SaveOutcome saved = Outcome(BuildSavedImage(lp, bytes));
         ASSERT_TRUE(saved.ok) << saved.message;
         EXPECT_EQ(saved.image, bytes);
     }
@@ -73,7 +74,7 @@ TEST(BuildSavedImage, ASecondSaveWritesTheSameBytes) {
 
     const std::vector<uint8_t> first = SaveAndReread(lp, bytes);
     EXPECT_NE(first, bytes);
-    const SaveResult second = BuildSavedImage(lp, first);
+    const SaveOutcome second = Outcome(BuildSavedImage(lp, first));
     ASSERT_TRUE(second.ok) << second.message;
     EXPECT_EQ(second.image, first);
 }
@@ -106,7 +107,7 @@ TEST(BuildSavedImage, TouchesOnlyTheFontsAreaAndOffset568) {
     spec.GapBetweenTables = 9;
     const std::vector<uint8_t> bytes = BuildLangpack(spec).Bytes;
     TLangpack lp = Read(bytes);
-    const SaveResult saved = BuildSavedImage(lp, bytes);
+    const SaveOutcome saved = Outcome(BuildSavedImage(lp, bytes));
     ASSERT_TRUE(saved.ok) << saved.message;
 
     const std::size_t fonts = FontsOffset(lp);
@@ -147,7 +148,7 @@ TEST(BuildSavedImage, ZeroPaddingBeforeTheSetTable) {
         TLangpack lp = Read(bytes);
         lp.FontSetTable[0].Height = c.height;
         ResizeSets(lp, 0, 7);
-        const SaveResult saved = BuildSavedImage(lp, bytes);
+        const SaveOutcome saved = Outcome(BuildSavedImage(lp, bytes));
         ASSERT_TRUE(saved.ok) << saved.message;
         const std::size_t dataEnd = 600 + 2 + c.height;
         const std::size_t table = static_cast<std::size_t>(lp.Header.SetTableAddress - lp.Header.LangpackAddress);
@@ -236,7 +237,7 @@ TEST(BuildSavedImage, PackedTableEndedBy0001IsWrittenEndedBy0000) {
     spec.AfterEnd = {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6};
     const BuiltLangpack built = BuildLangpack(spec);
     TLangpack lp = Read(built.Bytes);
-    const SaveResult saved = BuildSavedImage(lp, built.Bytes);
+    const SaveOutcome saved = Outcome(BuildSavedImage(lp, built.Bytes));
     ASSERT_TRUE(saved.ok) << saved.message;
     const std::vector<uint8_t> expectedEnd = {0x00, 0x00, 0x00, 0x01};
     EXPECT_TRUE(std::equal(expectedEnd.begin(), expectedEnd.end(), saved.image.begin() + static_cast<std::ptrdiff_t>(built.EndWordOffset)));
@@ -368,9 +369,9 @@ TEST(BuildSavedImage, FontsAreaInTheMiddleMayNotGrow) {
         edited.FontSetTable[0].Height = c.height;
         ResizeSets(edited, 0, 997);
         const TLangpack before = edited;
-        const SaveResult saved = BuildSavedImage(edited, bytes);
+        EXPECT_EQ(RequiredFontSize(edited), c.required);
+        const SaveOutcome saved = Outcome(BuildSavedImage(edited, bytes));
         EXPECT_EQ(saved.ok, c.ok);
-        EXPECT_EQ(saved.RequiredFontSize, c.required);
         if (c.ok) {
             EXPECT_EQ(saved.image.size(), bytes.size());
             EXPECT_TRUE(std::equal(bytes.end() - 64, bytes.end(), saved.image.end() - 64)) << "the data after it stay";
@@ -399,9 +400,9 @@ TEST(BuildSavedImage, FontsAreaInTheMiddleCountsThePadding) {
     TLangpack lp = Read(bytes);
     ASSERT_EQ(lp.Header.FontAreaSize, 6);
 
-    const SaveResult saved = BuildSavedImage(lp, bytes);
+    EXPECT_EQ(RequiredFontSize(lp), 6);
+    const SaveOutcome saved = Outcome(BuildSavedImage(lp, bytes));
     EXPECT_FALSE(saved.ok);
-    EXPECT_EQ(saved.RequiredFontSize, 6);
     EXPECT_EQ(saved.message, FontInMiddleMessage(2));
 }
 

@@ -1,6 +1,7 @@
 // Storing the working glyph, saving the langpack, and the questions asked on
 // the way: before another glyph or set, before another langpack, before closing.
 #include "SessionFixture.h"
+#include <ReadOutcome.h>
 
 #include <GlyphRows.h>
 #include <LangpackReader.h>
@@ -23,7 +24,7 @@ protected:
         return data;
     }
     TLangpack onDisk(const std::string& path) {
-        ReadResult back = ReadLangpack(dir.read(path));
+        ReadOutcome back = Outcome(ReadLangpack(dir.read(path)));
         EXPECT_EQ(back.status, ReadStatus::Ok) << back.message;
         return back.langpack;
     }

@@ -1,5 +1,6 @@
 // "set-glyph" and "set-height" change exactly what they name, read back with the codec.
 #include "GlyphCoding.h"
+#include <ReadOutcome.h>
 #include "LangpackReader.h"
 #include "ToolFixtures.h"
 #include "ToolTestSupport.h"
@@ -10,7 +11,7 @@ namespace glyphora::testing {
 namespace {
 
 TLangpack ReadBack(const std::string& path) {
-    ReadResult r = ReadLangpack(ReadBytes(path));
+    ReadOutcome r = Outcome(ReadLangpack(ReadBytes(path)));
     EXPECT_EQ(r.status, ReadStatus::Ok) << r.message;
     return std::move(r.langpack);
 }

@@ -47,7 +47,7 @@ void WriteLanguages(JsonWriter& json, const std::vector<TLanguageEntry>& languag
         json.key("id");
         json.number(l.ID);
         json.key("name");
-        json.string(LanguageNameById(UpperHex(l.ID, 2)));
+        json.string(LanguageNameById(l.ID));
         json.key("itap_address");
         json.number(l.ITapAddress);
         json.key("packed_strings_address");

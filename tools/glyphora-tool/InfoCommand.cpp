@@ -1,6 +1,6 @@
 // info FILE: the "Information on a langpack" page as text, then the set grid.
 #include "Commands.h"
-#include "HexText.h"
+#include "LangpackInfo.h"
 #include "LangpackReader.h"
 #include "ToolSupport.h"
 
@@ -36,29 +36,17 @@ void PrintTable(const std::vector<Row>& rows) {
     }
 }
 
-std::string Address(int32_t value) { return UpperHex(static_cast<uint32_t>(value), 8); }
-
 void PrintGeneral(const TLangpackHeader& h) {
     std::printf("The general information:\n");
-    PrintTable({
-        {"Langpack address", Address(h.LangpackAddress)},
-        {"Generation flash", UpperHex(h.FlashGeneration[0], 2) + "." + UpperHex(h.FlashGeneration[1], 2)},
-        {"The version langpack", UpperHex(h.LangpackVersion, 2)},
-        {"Amount of languages in langpack", std::to_string(h.LanguageCount)},
-        {"The address of fonts", Address(h.FontsAddress)},
-        {"The address of structure with the description of sets of fonts",
-         Address(h.SetTableAddress)},
-    });
+    std::vector<Row> rows;
+    for (const InfoRow& r : GeneralInformation(h)) rows.push_back({r.caption, r.value});
+    PrintTable(rows);
 }
 
 void PrintLanguages(const std::vector<TLanguageEntry>& languages) {
     std::printf("\nLanguages:\n");
-    std::vector<Row> rows{{"ID", "Language", "iTAP address", "Addres"}};
-    for (const TLanguageEntry& l : languages) {
-        const std::string id = UpperHex(l.ID, 2);
-        rows.push_back({id, LanguageNameById(id), Address(l.ITapAddress),
-                        Address(l.PackedStringsAddress)});
-    }
+    std::vector<Row> rows{LanguageColumnCaptions()};
+    for (const LanguageRow& l : LanguageRows(languages)) rows.push_back({l.id, l.name, l.iTapAddress, l.address});
     PrintTable(rows);
 }
 

@@ -4,10 +4,12 @@
 #include "GlyphCoding.h"
 #include "GlyphShaper.h"
 #include "Langpack.h"
+#include "LangpackFormat.h"
 #include "LangpackReader.h"
 #include "LangpackWriter.h"
 #include "UnifontHex.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string_view>
@@ -17,8 +19,6 @@ namespace glyphora::demo {
 namespace {
 
 constexpr int32_t kLangpackAddress = 0x10C00000;
-constexpr std::size_t kLanguageRecordsAt = 24;
-constexpr std::size_t kLanguageRecordSize = 48;
 constexpr std::size_t kStringsAt = 0x240;     // first byte after the header fields
 
 struct DemoLanguage {
@@ -107,12 +107,12 @@ int32_t FlashAddress(std::size_t offset) {
 // empty fonts area at the end of the file.
 std::vector<uint8_t> BuildBaseImage() {
     std::vector<uint8_t> image(kStringsAt, 0);
-    StoreBE32(image.data(), static_cast<uint32_t>(FlashAddress(16)));
-    StoreBE32(image.data() + 4, 0xB1);
-    image[14] = 0x04;   // flash generation 04.06
-    image[15] = 0x06;
-    image[19] = 0x0B;   // langpack version
-    image[20] = static_cast<uint8_t>(std::size(kLanguages));
+    StoreBE32(image.data() + kFirstAddressOffset, static_cast<uint32_t>(FlashAddress(kFirstAddressFileOffset)));
+    std::copy(kSignature.begin(), kSignature.end(), image.begin() + kSignatureOffset);
+    image[kFlashGenerationOffset] = 0x04;   // flash generation 04.06
+    image[kFlashGenerationOffset + 1] = 0x06;
+    image[kLangpackVersionOffset] = 0x0B;
+    image[kLanguageCountOffset] = static_cast<uint8_t>(std::size(kLanguages));
 
     std::vector<std::size_t> stringsAt;
     for (const DemoLanguage& l : kLanguages) {
@@ -126,15 +126,15 @@ std::vector<uint8_t> BuildBaseImage() {
         PutWords(image, l.words);
     }
     for (std::size_t i = 0; i < std::size(kLanguages); ++i) {
-        uint8_t* record = image.data() + kLanguageRecordsAt + i * kLanguageRecordSize;
-        record[0] = kLanguages[i].id;
-        StoreBE32(record + 4, static_cast<uint32_t>(FlashAddress(stringsAt[i])));
-        StoreBE32(record + 16, static_cast<uint32_t>(FlashAddress(itapAt[i])));
+        uint8_t* record = image.data() + kLanguageTableOffset + i * kLanguageRecordSize;
+        record[kLanguageIdField] = kLanguages[i].id;
+        StoreBE32(record + kPackedStringsAddressField, static_cast<uint32_t>(FlashAddress(stringsAt[i])));
+        StoreBE32(record + kITapAddressField, static_cast<uint32_t>(FlashAddress(itapAt[i])));
     }
     image.resize((image.size() + 15) / 16 * 16, 0);
     const int32_t fonts = FlashAddress(image.size());
-    StoreBE32(image.data() + 564, static_cast<uint32_t>(fonts));
-    StoreBE32(image.data() + 568, static_cast<uint32_t>(fonts));
+    StoreBE32(image.data() + kFontsAddressOffset, static_cast<uint32_t>(fonts));
+    StoreBE32(image.data() + kSetTableAddressOffset, static_cast<uint32_t>(fonts));
     return image;
 }
 
@@ -165,11 +165,9 @@ void AddSet(TLangpack& lp, const SetPlan& plan, const std::map<uint32_t, Unifont
 
 // The saved image must read back to exactly the glyphs that were put in.
 std::string Verify(const std::vector<uint8_t>& image, const TLangpack& expected) {
-    const ReadResult read = ReadLangpack(image);
-    if (read.status != ReadStatus::Ok) {
-        return "the built langpack does not read back: " + read.message;
-    }
-    const TLangpack& got = read.langpack;
+    const Result<TLangpack> read = ReadLangpack(image);
+    if (!read) return "the built langpack does not read back: " + read.error().message;
+    const TLangpack& got = *read;
     if (got.SetCount() != expected.SetCount()) {
         return "the built langpack reads back with " + std::to_string(got.SetCount()) + " sets";
     }
@@ -198,14 +196,14 @@ DemoImage BuildDemoLangpack(const std::string& unifontHexPath) {
         return result;
     }
     const std::vector<uint8_t> base = BuildBaseImage();
-    ReadHeadResult head = ReadHeadLang(base);
-    if (head.status != ReadStatus::Ok) {
-        result.error = "the demo header does not read back: " + head.message;
+    Result<LangpackHead> head = ReadHeadLang(base);
+    if (!head) {
+        result.error = "the demo header does not read back: " + head.error().message;
         return result;
     }
     TLangpack lp;
-    lp.Header = head.Header;
-    lp.LanguageTable = head.LanguageTable;
+    lp.Header = head->Header;
+    lp.LanguageTable = head->LanguageTable;
     lp.SetTableForm = TSetTableForm::Framed;
     lp.SetTableTail = {0xFF, 0xFF};
     lp.SetTableAtEnd = true;
@@ -219,14 +217,14 @@ DemoImage BuildDemoLangpack(const std::string& unifontHexPath) {
             AddSet(lp, kSetPlans.at(number), font.glyphs);
         }
     }
-    SaveResult saved = BuildSavedImage(lp, base);
-    if (!saved.ok) {
-        result.error = "the demo fonts do not fit: " + saved.message;
+    Result<std::vector<uint8_t>> saved = BuildSavedImage(lp, base);
+    if (!saved) {
+        result.error = "the demo fonts do not fit: " + saved.error().message;
         return result;
     }
-    result.error = Verify(saved.image, lp);
+    result.error = Verify(*saved, lp);
     if (result.error.empty()) {
-        result.bytes = std::move(saved.image);
+        result.bytes = std::move(*saved);
     }
     return result;
 }

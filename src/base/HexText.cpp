@@ -1,6 +1,6 @@
 #include "HexText.h"
 
-namespace glyphora::tool {
+namespace glyphora {
 
 namespace {
 
@@ -43,7 +43,7 @@ std::optional<std::vector<uint8_t>> HexToBytes(std::string_view text) {
     return bytes;
 }
 
-std::string UpperHex(uint32_t value, int digits) {
+std::string UpperHex(uint64_t value, int digits) {
     std::string text;
     do {
         text.insert(text.begin(), kUpperDigits[value & 0x0F]);
@@ -55,4 +55,6 @@ std::string UpperHex(uint32_t value, int digits) {
     return text;
 }
 
-}  // namespace glyphora::tool
+std::string HexOffset(uint64_t offset) { return "0x" + UpperHex(offset, 1); }
+
+}  // namespace glyphora
