@@ -11,8 +11,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const auto result = glyphora::shx::ShxExtractor().SplitSHX(argv[1]);
-    if (result.errorReported()) {
-        std::fprintf(stderr, "%s\n", result.errorDetail.c_str());
+    if (result.error) {
+        std::fprintf(stderr, "%s\n", result.error->message.c_str());
         return 1;
     }
     return 0;

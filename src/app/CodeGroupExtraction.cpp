@@ -10,16 +10,15 @@
 namespace glyphora {
 
 FlashOutcome CodeGroupExtraction::SplitSHX(const std::string& flashFile) {
-    ExtractOutcome result;
+    shx::ExtractResult result;
     {
         BusyGuard busy({mainWindow_, static_cast<QWidget*>(list_->openButton())});
         result = list_->extract(FromLocalPath(flashFile));
     }
     FlashOutcome outcome;
     outcome.LangpackFound = result.LangpackFound;
-    outcome.langpackPath = ToLocalPath(result.langpackPath);
-    if (result.errorReported)
-        outcome.reason = (result.errorDetail.isEmpty() ? result.errorText : result.errorDetail).toStdString();
+    outcome.langpackPath = result.langpackPath;
+    if (result.error) outcome.reason = result.error->message;
     return outcome;
 }
 

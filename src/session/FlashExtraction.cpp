@@ -9,7 +9,7 @@ FlashOutcome CoreFlashExtraction::SplitSHX(const std::string& flashFile) {
     FlashOutcome outcome;
     outcome.LangpackFound = result.LangpackFound;
     outcome.langpackPath = result.langpackPath;
-    if (result.errorReported()) outcome.reason = result.errorDetail.empty() ? result.errorText : result.errorDetail;
+    if (result.error) outcome.reason = result.error->message;
     return outcome;
 }
 

@@ -3,9 +3,11 @@
 // and the fuzzer run extractions without touching the disk.
 #pragma once
 
+#include <Error.h>
+#include <FileLayer.h>
+
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <span>
@@ -18,56 +20,52 @@ namespace glyphora::shx {
 // Flash files are read, and code groups written, in blocks of this size.
 inline constexpr std::size_t kStreamBufferSize = 524288;
 
-// Failures carry a text naming the file and the reason; empty means success.
+// Failures are Errors naming the file and the reason.
 class ExtractInput {
 public:
     virtual ~ExtractInput() = default;
     virtual const std::string& path() const = 0;
     virtual uint64_t size() const = 0;
     // Reads up to into.size() bytes; fewer only at the end of the input.
-    virtual std::size_t read(std::span<uint8_t> into, std::string& error) = 0;
+    virtual Result<std::size_t> read(std::span<uint8_t> into) = 0;
 };
 
 class OutputFile {
 public:
     virtual ~OutputFile() = default;
-    // Returns the number of bytes written; fewer than asked means failure.
-    virtual std::size_t write(std::span<const uint8_t> bytes, std::string& error) = 0;
+    // All of the bytes, or an Error.
+    virtual Status write(std::span<const uint8_t> bytes) = 0;
+    // The bytes that reached the file.
     virtual uint64_t size() const = 0;
-    virtual bool close(std::string& error) = 0;
+    virtual Status close() = 0;
 };
 
 class OutputFolder {
 public:
     virtual ~OutputFolder() = default;
-    // Creates or replaces the file; null on failure.
-    virtual std::unique_ptr<OutputFile> create(const std::string& path, std::string& error) = 0;
+    // Creates or replaces the file.
+    virtual Result<std::unique_ptr<OutputFile>> create(const std::string& path) = 0;
 };
 
 // The flash file, opened read-only.
 class FileInput final : public ExtractInput {
 public:
-    static std::unique_ptr<FileInput> open(const std::string& path, std::string& error);
-    ~FileInput() override;
-    FileInput(const FileInput&) = delete;
-    FileInput& operator=(const FileInput&) = delete;
+    static Result<std::unique_ptr<FileInput>> open(const std::string& path);
 
-    const std::string& path() const override { return path_; }
-    uint64_t size() const override { return size_; }
-    std::size_t read(std::span<uint8_t> into, std::string& error) override;
+    const std::string& path() const override { return file_.path(); }
+    uint64_t size() const override { return file_.size(); }
+    Result<std::size_t> read(std::span<uint8_t> into) override { return file_.read(into); }
 
 private:
-    FileInput(std::string path, std::FILE* file, uint64_t size);
-    std::string path_;
-    std::FILE* file_;
-    uint64_t size_;
+    explicit FileInput(ReadHandle file) : file_(std::move(file)) {}
+    ReadHandle file_;
 };
 
 // Writes real files. It refuses to replace the file the extraction is reading.
 class DiskFolder final : public OutputFolder {
 public:
     explicit DiskFolder(std::string protectedPath = {}) : protectedPath_(std::move(protectedPath)) {}
-    std::unique_ptr<OutputFile> create(const std::string& path, std::string& error) override;
+    Result<std::unique_ptr<OutputFile>> create(const std::string& path) override;
 
 private:
     std::string protectedPath_;
@@ -78,7 +76,7 @@ public:
     MemoryInput(std::string path, std::span<const uint8_t> bytes) : path_(std::move(path)), bytes_(bytes) {}
     const std::string& path() const override { return path_; }
     uint64_t size() const override { return bytes_.size(); }
-    std::size_t read(std::span<uint8_t> into, std::string& error) override;
+    Result<std::size_t> read(std::span<uint8_t> into) override;
 
 private:
     std::string path_;
@@ -97,7 +95,7 @@ public:
     };
 
     explicit MemoryFolder(bool keepBytes = true) : keepBytes_(keepBytes) {}
-    std::unique_ptr<OutputFile> create(const std::string& path, std::string& error) override;
+    Result<std::unique_ptr<OutputFile>> create(const std::string& path) override;
 
     const std::map<std::string, Entry>& files() const { return files_; }
     // The create of the file whose name ends with the suffix fails.

@@ -14,14 +14,17 @@ RecordLineReader::RecordLineReader(ExtractInput& input, std::span<uint8_t, kStre
 
 bool RecordLineReader::RefillInput()
 {
-    fill_ = input_.read(buffer_, error_);
+    Result<std::size_t> got = input_.read(buffer_);
     position_ = 0;
-    if (fill_ > 0 && onBlockRead_)
-        onBlockRead_(fill_);
-    if (!error_.empty()) {
+    if (!got) {
+        fill_ = 0;
+        error_ = std::move(got.error());
         failed_ = true;
         return false;
     }
+    fill_ = *got;
+    if (fill_ > 0 && onBlockRead_)
+        onBlockRead_(fill_);
     return true;
 }
 
@@ -37,29 +40,29 @@ bool RecordLineReader::ExhaustedAfterRefill()
     return fill_ == 0;
 }
 
-RecordLineReader::Result RecordLineReader::ReadRecordLineAcrossBlocks(std::string_view& line)
+RecordLineReader::LineResult RecordLineReader::ReadRecordLineAcrossBlocks(std::string_view& line)
 {
     if (failed_)
-        return Result::ReadError;
+        return LineResult::ReadError;
 
     if (skipLineFeed_) {
         skipLineFeed_ = false;
         if (!ExhaustedAfterRefill() && buffer_[position_] == '\n')
             ++position_;
         if (failed_)
-            return Result::ReadError;
+            return LineResult::ReadError;
     }
 
     std::size_t gathered = 0;  // characters already moved to straddle_
     for (;;) {
         if (ExhaustedAfterRefill()) {
             if (failed_)
-                return Result::ReadError;
+                return LineResult::ReadError;
             if (gathered == 0)
-                return Result::End;
+                return LineResult::End;
             line = std::string_view(straddle_.data(), gathered);
             ++lineNumber_;
-            return Result::Line;
+            return LineResult::Line;
         }
 
         const char* begin = reinterpret_cast<const char*>(buffer_.data()) + position_;
@@ -82,11 +85,11 @@ RecordLineReader::Result RecordLineReader::ReadRecordLineAcrossBlocks(std::strin
                 skipLineFeed_ = true;
             }
             ++lineNumber_;
-            return Result::Line;
+            return LineResult::Line;
         }
         if (gathered + scan > kMaxRecordLineLength) {
             ++lineNumber_;
-            return Result::TooLong;
+            return LineResult::TooLong;
         }
         std::memcpy(straddle_.data() + gathered, begin, scan);
         gathered += scan;

@@ -24,7 +24,7 @@ inline constexpr std::size_t kMaxRecordLineLength = 255;
 
 class RecordLineReader {
 public:
-    enum class Result {
+    enum class LineResult {
         Line,       // `line` holds the text before the CR (the last line may lack its CR)
         End,        // the input has ended; no characters were left
         TooLong,    // no CR within 255 characters
@@ -36,7 +36,7 @@ public:
                      std::function<void(std::size_t)> onBlockRead);
 
     // The view stays valid until the next call.
-    Result ReadRecordLine(std::string_view& line)
+    LineResult ReadRecordLine(std::string_view& line)
     {
         // Nearly every line lies whole in the buffer with room to spare; only
         // lines near a block's end, the text's end or a fault go the long way.
@@ -49,7 +49,7 @@ public:
                 if (buffer_[position_] == '\n')
                     ++position_;
                 ++lineNumber_;
-                return Result::Line;
+                return LineResult::Line;
             }
         }
         return ReadRecordLineAcrossBlocks(line);
@@ -57,7 +57,8 @@ public:
 
     // 1-based number of the line last handed out, counted from the first line after the header.
     uint64_t lineNumber() const { return lineNumber_; }
-    const std::string& error() const { return error_; }
+    // What the input reported, once ReadRecordLine gave ReadError.
+    const Error& error() const { return error_; }
 
 private:
     // Index of the first CR among the 256 characters from `text`, or 256.
@@ -84,7 +85,7 @@ private:
         return cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - text) : kMaxRecordLineLength + 1;
 #endif
     }
-    Result ReadRecordLineAcrossBlocks(std::string_view& line);
+    LineResult ReadRecordLineAcrossBlocks(std::string_view& line);
     bool RefillInput();
     // True when no byte is left in the buffer and the input has ended (or failed).
     bool ExhaustedAfterRefill();
@@ -100,7 +101,7 @@ private:
     bool skipLineFeed_ = false;
     bool failed_ = false;
     uint64_t lineNumber_ = 0;
-    std::string error_;
+    Error error_;
     std::array<char, kMaxRecordLineLength + 1> straddle_{};
 };
 

@@ -34,11 +34,13 @@ private:
     bool FlushOutput();
     void OpenCodeGroupFile();
     void CloseCodeGroupFile();
-    void ReportExtractError(ExtractError error, const std::string& text, const std::string& detail,
-                            uint64_t line = 0);
-    void ReportLineError(ExtractError error, const std::string& text, uint64_t line);
+    // `text` goes to the status panel; the Error's message is `detail`.
+    void ReportExtractError(ErrorKind kind, const std::string& text, const std::string& detail, uint64_t line = 0);
+    void ReportLineError(ErrorKind kind, const std::string& text, uint64_t line);
+    // A file could not be opened, read, created or written: its own message shows.
+    void ReportFileError(const Error& error);
 
-    void Status(const std::string& text) const
+    void ShowStatus(const std::string& text) const
     {
         if (callbacks_.status)
             callbacks_.status(text);
@@ -79,7 +81,7 @@ private:
 
 ExtractResult Extraction::Run()
 {
-    Status("Extracting Header...");
+    ShowStatus("Extracting Header...");
     SuperfileHeader header;
     if (!ReadHeader(header))
         return std::move(result_);
@@ -87,25 +89,25 @@ ExtractResult Extraction::Run()
     ReadCodeGroups(header);
     // An error keeps its text in the status panel: "done" would read as success.
     if (!abort_)
-        Status("Extracting done.");
+        ShowStatus("Extracting done.");
     return std::move(result_);
 }
 
 bool Extraction::ReadHeader(SuperfileHeader& header)
 {
     std::array<uint8_t, kSuperfileHeaderSize> block{};
-    std::string error;
-    const std::size_t got = input_.read(block, error);
-    if (!error.empty()) {
-        ReportExtractError(ExtractError::ReadFailed, error, error);
+    const Result<std::size_t> read = input_.read(block);
+    if (!read) {
+        ReportFileError(read.error());
         return false;
     }
+    const std::size_t got = *read;
     position_ = got;
     if (got < kSuperfileHeaderSize || !HasSuperfileSignature(block)) {
         const std::string why = got < kSuperfileHeaderSize
                                     ? "shorter than the 8172-byte superfile header"
                                     : "the header does not start with \"P2K Superfile\"";
-        ReportExtractError(ExtractError::CorruptHeader, "Corrupt file header!", input_.path() + ": " + why);
+        ReportExtractError(ErrorKind::Malformed, "Corrupt file header!", input_.path() + ": " + why);
         return false;
     }
     header = DecodeSuperfileHeader(block);
@@ -117,14 +119,17 @@ bool Extraction::ReadHeader(SuperfileHeader& header)
 
     basePath_ = ExtractBasePath(input_.path());
     const std::string headerPath = HeaderFilePath(basePath_);
-    auto file = output_.create(headerPath, error);
+    Result<std::unique_ptr<OutputFile>> file = output_.create(headerPath);
     if (!file) {
-        ReportExtractError(ExtractError::CreateFailed, error, error);
+        ReportFileError(file.error());
         return false;
     }
     result_.filesCreated.push_back(headerPath);
-    if (file->write(block, error) < block.size() || !file->close(error)) {
-        ReportExtractError(ExtractError::DiskWrite, "Disk write error!", error);
+    Status written = (*file)->write(block);
+    if (written)
+        written = (*file)->close();
+    if (!written) {
+        ReportExtractError(ErrorKind::Io, "Disk write error!", written.error().message);
         return false;
     }
     result_.headerPath = headerPath;
@@ -148,7 +153,7 @@ void Extraction::ReadCodeGroups(const SuperfileHeader& header)
     std::size_t slot = 0;
     while (processed_ < header.groupCount && !abort_) {
         if (slot >= kSlotCount) {
-            ReportExtractError(ExtractError::TooFewSlots, "Too many code groups in the header!",
+            ReportExtractError(ErrorKind::Malformed, "Too many code groups in the header!",
                                input_.path() + ": the header counts " + std::to_string(header.groupCount) +
                                    " code groups, its slot table describes only " +
                                    std::to_string(processed_));
@@ -176,21 +181,21 @@ void Extraction::ReadGroupRecords(RecordLineReader& reader)
     while (!done_ && !abort_) {
         std::string_view line;
         switch (reader.ReadRecordLine(line)) {
-        case RecordLineReader::Result::Line:
+        case RecordLineReader::LineResult::Line:
             HandleRecord(line, reader.lineNumber());
             break;
-        case RecordLineReader::Result::End:
-            ReportExtractError(ExtractError::UnexpectedEnd, "Unexpected end of SHX file!",
+        case RecordLineReader::LineResult::End:
+            ReportExtractError(ErrorKind::Malformed, "Unexpected end of SHX file!",
                                input_.path() + ": the file ends " +
                                    (groupFile_ ? "inside" : "before") + " code group " +
                                    CodeGroupShortName(number_));
             break;
-        case RecordLineReader::Result::TooLong:
-            ReportLineError(ExtractError::LineTooLong, "S-Record line longer than 255 characters!",
+        case RecordLineReader::LineResult::TooLong:
+            ReportLineError(ErrorKind::Malformed, "S-Record line longer than 255 characters!",
                             reader.lineNumber());
             break;
-        case RecordLineReader::Result::ReadError:
-            ReportExtractError(ExtractError::ReadFailed, reader.error(), reader.error());
+        case RecordLineReader::LineResult::ReadError:
+            ReportFileError(reader.error());
             break;
         }
     }
@@ -199,45 +204,45 @@ void Extraction::ReadGroupRecords(RecordLineReader& reader)
 void Extraction::HandleRecord(std::string_view line, uint64_t lineNumber)
 {
     if (line.size() < 2 || line[0] != 'S') {
-        ReportLineError(ExtractError::InvalidLine, "Invalid SHX file!", lineNumber);
+        ReportLineError(ErrorKind::Malformed, "Invalid SHX file!", lineNumber);
         return;
     }
     switch (line[1]) {
     case '0':
         if (groupFile_) {
-            ReportLineError(ExtractError::GroupAlreadyOpen, "S0 record inside an open code group!", lineNumber);
+            ReportLineError(ErrorKind::Malformed, "S0 record inside an open code group!", lineNumber);
             return;
         }
         OpenCodeGroupFile();
         return;
     case '3':
         if (!groupFile_) {
-            ReportLineError(ExtractError::RecordOutsideGroup, "S3 record outside a code group!", lineNumber);
+            ReportLineError(ErrorKind::Malformed, "S3 record outside a code group!", lineNumber);
             return;
         }
         switch (ParseS3Record(line)) {
         case S3Outcome::Ok: return;
         case S3Outcome::WrongChecksum:
-            ReportLineError(ExtractError::WrongChecksum, "S-Reord wrong checksum!", lineNumber);
+            ReportLineError(ErrorKind::Malformed, "S-Reord wrong checksum!", lineNumber);
             return;
         case S3Outcome::CountBelowFive:
-            ReportLineError(ExtractError::CountBelowFive, "S-Record count below 5!", lineNumber);
+            ReportLineError(ErrorKind::Malformed, "S-Record count below 5!", lineNumber);
             return;
         case S3Outcome::ShorterThanCount:
-            ReportLineError(ExtractError::RecordShorterThanCount, "S-Record shorter than its count!", lineNumber);
+            ReportLineError(ErrorKind::Malformed, "S-Record shorter than its count!", lineNumber);
             return;
         case S3Outcome::WriteFailed: return;  // already reported
         }
         return;
     case '7':
         if (!groupFile_) {
-            ReportLineError(ExtractError::RecordOutsideGroup, "S7 record outside a code group!", lineNumber);
+            ReportLineError(ErrorKind::Malformed, "S7 record outside a code group!", lineNumber);
             return;
         }
         CloseCodeGroupFile();
         return;
     default:
-        ReportLineError(ExtractError::UnsupportedRecord,
+        ReportLineError(ErrorKind::Unsupported,
                         std::string("S-Record of type #") + line[1] + " " + "is not supported.", lineNumber);
         return;
     }
@@ -274,28 +279,25 @@ Extraction::S3Outcome Extraction::ParseS3Record(std::string_view line)
 
 bool Extraction::FlushOutput()
 {
-    std::string error;
-    const std::size_t written =
-        groupFile_->write(std::span<const uint8_t>(outputBuffer_, outputFill_), error);
-    const bool complete = written == outputFill_;
+    const Status written = groupFile_->write(std::span<const uint8_t>(outputBuffer_, outputFill_));
     outputFill_ = 0;
-    if (!complete)
-        ReportExtractError(ExtractError::DiskWrite, "Disk write error!", error);
-    return complete;
+    if (!written)
+        ReportExtractError(ErrorKind::Io, "Disk write error!", written.error().message);
+    return written.has_value();
 }
 
 void Extraction::OpenCodeGroupFile()
 {
     groupPath_ = CodeGroupFilePath(basePath_, start_, number_);
-    std::string error;
-    groupFile_ = output_.create(groupPath_, error);
-    if (!groupFile_) {
-        ReportExtractError(ExtractError::CreateFailed, error, error);
+    Result<std::unique_ptr<OutputFile>> file = output_.create(groupPath_);
+    if (!file) {
+        ReportFileError(file.error());
         return;
     }
+    groupFile_ = std::move(*file);
     result_.filesCreated.push_back(groupPath_);
     outputFill_ = 0;
-    Status("Extracting " + CodeGroupTypeName(number_) + "...");
+    ShowStatus("Extracting " + CodeGroupTypeName(number_) + "...");
     ProcessPendingMessages();
 }
 
@@ -303,12 +305,11 @@ void Extraction::CloseCodeGroupFile()
 {
     if (outputFill_ > 0 && !FlushOutput())
         return;
-    std::string error;
-    const bool closed = groupFile_->close(error);
+    const Status closed = groupFile_->close();
     const uint64_t size = groupFile_->size();
     groupFile_.reset();
     if (!closed) {
-        ReportExtractError(ExtractError::DiskWrite, "Disk write error!", error);
+        ReportExtractError(ErrorKind::Io, "Disk write error!", closed.error().message);
         return;
     }
 
@@ -327,27 +328,29 @@ void Extraction::CloseCodeGroupFile()
     ++processed_;
 }
 
-void Extraction::ReportLineError(ExtractError error, const std::string& text, uint64_t line)
+void Extraction::ReportLineError(ErrorKind kind, const std::string& text, uint64_t line)
 {
-    ReportExtractError(error, text, input_.path() + ", line " + std::to_string(line) + " after the header: " + text,
-                       line);
+    ReportExtractError(kind, text, input_.path() + ", line " + std::to_string(line) + " after the header: " + text, line);
 }
 
-void Extraction::ReportExtractError(ExtractError error, const std::string& text, const std::string& detail,
-                                    uint64_t line)
+void Extraction::ReportFileError(const Error& error)
 {
-    Status(text);
-    // The open file keeps what reached the disk; it is not listed.
+    ReportExtractError(error.kind, error.message, error.message);
+}
+
+void Extraction::ReportExtractError(ErrorKind kind, const std::string& text, const std::string& detail, uint64_t line)
+{
+    ShowStatus(text);
+    // The open file keeps what reached the disk; it is not listed. The error
+    // reported is the one that broke the extraction off, not a later close.
     if (groupFile_) {
-        std::string ignored;
-        groupFile_->close(ignored);
+        (void)groupFile_->close();
         groupFile_.reset();
     }
     abort_ = true;
     if (!result_.errorReported()) {
-        result_.error = error;
+        result_.error = MakeError(kind, detail);
         result_.errorText = text;
-        result_.errorDetail = detail;
         result_.errorLine = line;
     }
 }
@@ -358,21 +361,19 @@ ExtractResult ShxExtractor::SplitSHX(const std::string& flashPath)
 {
     if (flashPath.empty())
         return {};
-    std::string error;
-    auto input = FileInput::open(flashPath, error);
+    Result<std::unique_ptr<FileInput>> input = FileInput::open(flashPath);
     if (!input) {
         if (callbacks_.status) {
             callbacks_.status("Extracting Header...");
-            callbacks_.status(error);
+            callbacks_.status(input.error().message);
         }
         ExtractResult result;
-        result.error = ExtractError::OpenFailed;
-        result.errorText = error;
-        result.errorDetail = error;
+        result.error = input.error();
+        result.errorText = input.error().message;
         return result;
     }
     DiskFolder output(flashPath);
-    return SplitSHX(*input, output);
+    return SplitSHX(**input, output);
 }
 
 ExtractResult ShxExtractor::SplitSHX(ExtractInput& input, OutputFolder& output, ExtractBuffers* buffers)

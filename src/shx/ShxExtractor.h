@@ -9,9 +9,12 @@
 #include "CodeGroupNames.h"
 #include "ExtractStreams.h"
 
+#include <Error.h>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -34,25 +37,6 @@ struct ExtractCallbacks {
     std::function<void(const std::string& path)> langpackFound;
 };
 
-enum class ExtractError {
-    None,
-    CorruptHeader,        // "Corrupt file header!"
-    InvalidLine,          // "Invalid SHX file!"
-    WrongChecksum,        // "S-Reord wrong checksum!"
-    UnsupportedRecord,    // "S-Record of type #c is not supported."
-    DiskWrite,            // "Disk write error!"
-    LineTooLong,
-    CountBelowFive,
-    RecordShorterThanCount,
-    GroupAlreadyOpen,     // S0 before the S7 of the previous group
-    RecordOutsideGroup,   // S3 or S7 with no S0 before it
-    UnexpectedEnd,        // the text ends before the header's count of groups
-    TooFewSlots,          // the count exceeds what the slot table holds
-    OpenFailed,
-    ReadFailed,
-    CreateFailed,
-};
-
 struct ExtractResult {
     bool headerAccepted = false;
     std::string headerPath;                  // set once the header file is written
@@ -61,12 +45,19 @@ struct ExtractResult {
     bool LangpackFound = false;
     std::string langpackPath;
 
-    ExtractError error = ExtractError::None;
+    // What broke the extraction off: Malformed for a fault of the flash file
+    // ("Corrupt file header!", "Invalid SHX file!", "S-Reord wrong checksum!",
+    // a line longer than 255 characters, a count below 5 or past the line, an
+    // S0 inside a group, an S3 or S7 outside one, the text ending before the
+    // header's count of groups, more groups than slots), Unsupported for a
+    // record type it does not take, Io (or Missing) when a file could not be
+    // opened, read, created or written. The message names the flash file (and
+    // its line) or the output file, and what is wrong.
+    std::optional<Error> error;
     std::string errorText;    // what the status panel showed
-    std::string errorDetail;  // the flash file (and its line) or output file, and what is wrong
     uint64_t errorLine = 0;   // 1-based line after the header; 0 when not about a line
 
-    bool errorReported() const { return error != ExtractError::None; }
+    bool errorReported() const { return error.has_value(); }
 };
 
 // The input and output buffers of a run. A run allocates its own unless it is

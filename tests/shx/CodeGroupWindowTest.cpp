@@ -68,10 +68,10 @@ TEST(CodeGroupWindow, ExtractionFillsOneRowPerCodeGroup)
     ShowCounter counter;
     window.installEventFilter(&counter);
 
-    const ExtractOutcome outcome = window.extract(QString::fromStdString(flash));
-    EXPECT_FALSE(outcome.errorReported) << outcome.errorDetail.toStdString();
+    const shx::ExtractResult outcome = window.extract(QString::fromStdString(flash));
+    EXPECT_FALSE(outcome.errorReported()) << outcome.error->message;
     EXPECT_TRUE(outcome.LangpackFound);
-    EXPECT_EQ(outcome.langpackPath.toStdString(), dir.file("phone{@0x11000000}CG4.smg"));
+    EXPECT_EQ(outcome.langpackPath, dir.file("phone{@0x11000000}CG4.smg"));
 
     QTableWidget* grid = window.findChild<QTableWidget*>("StringGrid1");
     ASSERT_EQ(grid, window.grid());
@@ -107,9 +107,9 @@ TEST(CodeGroupWindow, NotAFlashFileLeavesTheWindowHidden)
     ShowCounter counter;
     window.installEventFilter(&counter);
 
-    const ExtractOutcome outcome = window.extract(QString::fromStdString(path));
+    const shx::ExtractResult outcome = window.extract(QString::fromStdString(path));
     EXPECT_FALSE(outcome.headerAccepted);
-    EXPECT_TRUE(outcome.errorReported);
+    EXPECT_TRUE(outcome.errorReported());
     EXPECT_EQ(outcome.errorText, "Corrupt file header!");
     EXPECT_FALSE(outcome.LangpackFound);
     EXPECT_EQ(counter.shows, 0);

@@ -33,7 +33,7 @@ TEST(SplitSHXOnDisk, WritesBesideTheFlashFileAndLeavesItUnchanged)
 
     ExtractRecorder recorder;
     const auto result = ShxExtractor(recorder.callbacks()).SplitSHX(flash);
-    ASSERT_FALSE(result.errorReported()) << result.errorDetail;
+    ASSERT_FALSE(result.errorReported()) << (result.error ? result.error->message : std::string());
 
     EXPECT_EQ(ReadBytes(dir.file("phone.hdr")), std::vector<uint8_t>(file.begin(), file.begin() + 8172));
     EXPECT_EQ(ReadBytes(dir.file("phone{@0x03FC0000}RAMDLD.smg")), PatternBytes(5000, 1));
@@ -61,8 +61,10 @@ TEST(SplitSHXOnDisk, FlashFileThatCannotBeOpened)
     for (const std::string& path : {dir.file("missing.shx"), dir.path().string()}) {
         ExtractRecorder recorder;
         const auto result = ShxExtractor(recorder.callbacks()).SplitSHX(path);
-        EXPECT_EQ(result.error, ExtractError::OpenFailed) << path;
-        EXPECT_EQ(result.errorText.rfind("Cannot open " + path + ": ", 0), 0u) << result.errorText;
+        ASSERT_TRUE(result.error) << path;
+        EXPECT_EQ(result.errorText, result.error->message) << path;
+        EXPECT_EQ(result.errorText.rfind("cannot ", 0), 0u) << result.errorText;
+        EXPECT_NE(result.errorText.find("'" + path + "': "), std::string::npos) << result.errorText;
         EXPECT_EQ(recorder.statuses.back(), result.errorText);
         EXPECT_EQ(recorder.headerAccepted, 0);
     }
@@ -76,8 +78,8 @@ TEST(SplitSHXOnDisk, CodeGroupFileThatCannotBeCreated)
     fs::create_directory(dir.file("phone{@0x10000000}CG4.smg"));  // a folder in the file's way
 
     const auto result = ShxExtractor().SplitSHX(flash);
-    EXPECT_EQ(result.error, ExtractError::CreateFailed);
-    EXPECT_EQ(result.errorText.rfind("Cannot create " + dir.file("phone{@0x10000000}CG4.smg"), 0), 0u)
+    EXPECT_EQ(result.error->kind, ErrorKind::Io);
+    EXPECT_EQ(result.errorText.rfind("cannot create '" + dir.file("phone{@0x10000000}CG4.smg") + "'", 0), 0u)
         << result.errorText;
     EXPECT_EQ(ReadBytes(dir.file("phone{@0x03FC0000}RAMDLD.smg")), PatternBytes(5000, 1));
     EXPECT_EQ(result.rows.size(), 1u);
@@ -92,7 +94,7 @@ TEST(SplitSHXOnDisk, NeverWritesOverTheFlashFileItself)
     WriteBytes(flash, file);
 
     const auto result = ShxExtractor().SplitSHX(flash);
-    EXPECT_EQ(result.error, ExtractError::CreateFailed);
+    EXPECT_EQ(result.error->kind, ErrorKind::Refused);
     EXPECT_NE(result.errorText.find("the flash file"), std::string::npos) << result.errorText;
     EXPECT_EQ(ReadBytes(flash), file);
 }

@@ -32,7 +32,7 @@ TEST(SplitSHX, WritesHeaderAndEveryGroupInSlotOrder)
     const auto file = shx.bytes();
 
     MemoryRun run(file);
-    ASSERT_FALSE(run.result.errorReported()) << run.result.errorDetail;
+    ASSERT_FALSE(run.result.errorReported()) << (run.result.error ? run.result.error->message : std::string());
 
     EXPECT_EQ(run.result.headerPath, kBase + ".hdr");
     EXPECT_EQ(run.bytesOf(kBase + ".hdr"), std::vector<uint8_t>(file.begin(), file.begin() + 8172));
@@ -76,7 +76,7 @@ TEST(SplitSHX, MemoryMapIsWrittenTogetherWithTheFlashCode)
     EXPECT_EQ(shx.header()[944], 3);  // both slots count
 
     MemoryRun run(shx.bytes());
-    ASSERT_FALSE(run.result.errorReported()) << run.result.errorDetail;
+    ASSERT_FALSE(run.result.errorReported()) << (run.result.error ? run.result.error->message : std::string());
     ASSERT_EQ(run.result.rows.size(), 2u);
     EXPECT_EQ(run.result.rows[0].number, 1);
     EXPECT_EQ(run.result.rows[0].typeName, "Flash code");
@@ -90,7 +90,7 @@ TEST(SplitSHX, MemoryMapWithoutStartAddressIsAGroupOfItsOwn)
     ShxBuilder shx;
     shx.codeGroup(0, 0, PatternBytes(16, 1)).codeGroup(1, 0x10000000, PatternBytes(16, 2));
     MemoryRun run(shx.bytes());
-    ASSERT_FALSE(run.result.errorReported()) << run.result.errorDetail;
+    ASSERT_FALSE(run.result.errorReported()) << (run.result.error ? run.result.error->message : std::string());
     ASSERT_EQ(run.result.rows.size(), 2u);
     EXPECT_EQ(run.result.rows[0].typeName, "Memory map");
     EXPECT_EQ(run.result.rows[0].path, kBase + "{@0x00000000}CG0.smg");
@@ -116,7 +116,7 @@ TEST(SplitSHX, PayloadSurvivesAnyRecordSize)
         ShxBuilder shx;
         shx.codeGroup(4, 0x10000000, payload, c.recordSize);
         MemoryRun run(shx.bytes());
-        ASSERT_FALSE(run.result.errorReported()) << c.payload << "/" << c.recordSize << ": " << run.result.errorDetail;
+        ASSERT_FALSE(run.result.errorReported()) << c.payload << "/" << c.recordSize << ": " << (run.result.error ? run.result.error->message : std::string());
         ASSERT_EQ(run.result.rows.size(), 1u);
         EXPECT_EQ(run.result.rows[0].size, c.payload);
         EXPECT_EQ(run.result.rows[0].end(), 0x10000000 + static_cast<int64_t>(c.payload) - 1);
@@ -147,7 +147,7 @@ TEST(SplitSHX, RecordsThatAreOddButValid)
         ShxBuilder shx;
         shx.slot(4, 0x10000000, 0x10000FFF).lineEnd(c.lineEnd).lines(c.lines);
         MemoryRun run(shx.bytes());
-        ASSERT_FALSE(run.result.errorReported()) << c.name << ": " << run.result.errorDetail;
+        ASSERT_FALSE(run.result.errorReported()) << c.name << ": " << (run.result.error ? run.result.error->message : std::string());
         EXPECT_EQ(run.bytesOf(run.result.langpackPath), c.expected) << c.name;
     }
 }
@@ -158,7 +158,7 @@ TEST(SplitSHX, LastLineMayLackItsLineEnd)
     ShxBuilder shx;
     shx.slot(4, 0x10000000, 0x1000003F).line("S0").line(S3Line(0, payload)).raw("S7");
     MemoryRun run(shx.bytes());
-    ASSERT_FALSE(run.result.errorReported()) << run.result.errorDetail;
+    ASSERT_FALSE(run.result.errorReported()) << (run.result.error ? run.result.error->message : std::string());
     EXPECT_EQ(run.bytesOf(run.result.langpackPath), payload);
 }
 
@@ -181,7 +181,7 @@ TEST(SplitSHX, LinesAcrossInputBlockBoundaries)
             shx.line(records[k]);
         }
         MemoryRun run(shx.bytes());
-        ASSERT_FALSE(run.result.errorReported()) << s0Length << ": " << run.result.errorDetail;
+        ASSERT_FALSE(run.result.errorReported()) << s0Length << ": " << (run.result.error ? run.result.error->message : std::string());
         ASSERT_EQ(run.bytesOf(run.result.langpackPath), payload) << s0Length;
         EXPECT_GE(run.recorder.positions.size(), 3u);  // header and two blocks at least
     }
@@ -203,7 +203,7 @@ TEST(SplitSHX, TextEndingExactlyAtABlockEnd)
     shx.line("S7" + std::string(left - 4, '0'));
     ASSERT_EQ(shx.textSize(), 524288u);
     MemoryRun run(shx.bytes());
-    ASSERT_FALSE(run.result.errorReported()) << run.result.errorDetail;
+    ASSERT_FALSE(run.result.errorReported()) << (run.result.error ? run.result.error->message : std::string());
     EXPECT_EQ(run.result.rows[0].size, address);
 }
 
@@ -212,7 +212,7 @@ TEST(SplitSHX, TextEndingExactlyAtABlockEnd)
 struct FaultCase {
     const char* name;
     std::vector<std::string> langpackLines;  // the records after a good flash-code group
-    ExtractError error;
+    ErrorKind kind;
     std::string text;
     int faultyLine;  // index into langpackLines; -1 when the fault is not one line
 };
@@ -235,46 +235,47 @@ TEST(SplitSHX, FaultsStopTheExtractionWithAClearStatus)
     truncated.resize(truncated.size() - 4);
 
     const FaultCase cases[] = {
-        {"a line without S", {"S0", "X3" + S3Line(0, data).substr(2), "S7"}, ExtractError::InvalidLine,
+        {"a line without S", {"S0", "X3" + S3Line(0, data).substr(2), "S7"}, ErrorKind::Malformed,
          "Invalid SHX file!", 1},
-        {"an empty line", {"S0", "", "S7"}, ExtractError::InvalidLine, "Invalid SHX file!", 1},
-        {"an S alone", {"S0", "S", "S7"}, ExtractError::InvalidLine, "Invalid SHX file!", 1},
-        {"a wrong checksum", {"S0", S3LineRaw(0x25, 0, data, 0x00), "S7"}, ExtractError::WrongChecksum,
+        {"an empty line", {"S0", "", "S7"}, ErrorKind::Malformed, "Invalid SHX file!", 1},
+        {"an S alone", {"S0", "S", "S7"}, ErrorKind::Malformed, "Invalid SHX file!", 1},
+        {"a wrong checksum", {"S0", S3LineRaw(0x25, 0, data, 0x00), "S7"}, ErrorKind::Malformed,
          "S-Reord wrong checksum!", 1},
-        {"a lower-case digit", {"S0", lowerCase, "S7"}, ExtractError::WrongChecksum, "S-Reord wrong checksum!", 1},
+        {"a lower-case digit", {"S0", lowerCase, "S7"}, ErrorKind::Malformed, "S-Reord wrong checksum!", 1},
         {"an S1 record", {"S0", "S1130000285F245F2212226A000424290008237C2A", "S7"},
-         ExtractError::UnsupportedRecord, "S-Record of type #1 is not supported.", 1},
-        {"an S5 record", {"S0", "S5030001FB", "S7"}, ExtractError::UnsupportedRecord,
+         ErrorKind::Unsupported, "S-Record of type #1 is not supported.", 1},
+        {"an S5 record", {"S0", "S5030001FB", "S7"}, ErrorKind::Unsupported,
          "S-Record of type #5 is not supported.", 1},
         {"a line of 256 characters", {"S0", S3Line(0, PatternBytes(120, 1)) + "00", "S7"},
-         ExtractError::LineTooLong, "S-Record line longer than 255 characters!", 1},
-        {"a line with no CR at all", {"S0", std::string(100000, '0'), "S7"}, ExtractError::LineTooLong,
+         ErrorKind::Malformed, "S-Record line longer than 255 characters!", 1},
+        {"a line with no CR at all", {"S0", std::string(100000, '0'), "S7"}, ErrorKind::Malformed,
          "S-Record line longer than 255 characters!", 1},
-        {"count 4", {"S0", "S30400000000FB", "S7"}, ExtractError::CountBelowFive, "S-Record count below 5!", 1},
-        {"count 0", {"S0", "S300", "S7"}, ExtractError::CountBelowFive, "S-Record count below 5!", 1},
-        {"data cut short", {"S0", truncated, "S7"}, ExtractError::RecordShorterThanCount,
+        {"count 4", {"S0", "S30400000000FB", "S7"}, ErrorKind::Malformed, "S-Record count below 5!", 1},
+        {"count 0", {"S0", "S300", "S7"}, ErrorKind::Malformed, "S-Record count below 5!", 1},
+        {"data cut short", {"S0", truncated, "S7"}, ErrorKind::Malformed,
          "S-Record shorter than its count!", 1},
-        {"count FF on a short line", {"S0", "S3FF1000", "S7"}, ExtractError::RecordShorterThanCount,
+        {"count FF on a short line", {"S0", "S3FF1000", "S7"}, ErrorKind::Malformed,
          "S-Record shorter than its count!", 1},
-        {"S3 and nothing else", {"S0", "S3", "S7"}, ExtractError::RecordShorterThanCount,
+        {"S3 and nothing else", {"S0", "S3", "S7"}, ErrorKind::Malformed,
          "S-Record shorter than its count!", 1},
-        {"an S0 inside a group", {"S0", S3Line(0, data), "S0", "S7"}, ExtractError::GroupAlreadyOpen,
+        {"an S0 inside a group", {"S0", S3Line(0, data), "S0", "S7"}, ErrorKind::Malformed,
          "S0 record inside an open code group!", 2},
-        {"an S3 before any S0", {S3Line(0, data), "S0", "S7"}, ExtractError::RecordOutsideGroup,
+        {"an S3 before any S0", {S3Line(0, data), "S0", "S7"}, ErrorKind::Malformed,
          "S3 record outside a code group!", 0},
-        {"an S7 before any S0", {"S7", "S0", "S7"}, ExtractError::RecordOutsideGroup,
+        {"an S7 before any S0", {"S7", "S0", "S7"}, ErrorKind::Malformed,
          "S7 record outside a code group!", 0},
-        {"the file ends inside a group", {"S0", S3Line(0, data)}, ExtractError::UnexpectedEnd,
+        {"the file ends inside a group", {"S0", S3Line(0, data)}, ErrorKind::Malformed,
          "Unexpected end of SHX file!", -1},
-        {"the file ends before a group", {}, ExtractError::UnexpectedEnd, "Unexpected end of SHX file!", -1},
+        {"the file ends before a group", {}, ErrorKind::Malformed, "Unexpected end of SHX file!", -1},
     };
     for (const auto& c : cases) {
         MemoryRun run(FlashCodeThen(c.langpackLines));
         const auto& r = run.result;
-        EXPECT_EQ(r.error, c.error) << c.name;
+        ASSERT_TRUE(r.error) << c.name;
+        EXPECT_EQ(r.error->kind, c.kind) << c.name;
         EXPECT_EQ(r.errorText, c.text) << c.name;
         EXPECT_EQ(run.recorder.statuses.back(), c.text) << c.name << ": an error must not read as done";
-        EXPECT_NE(r.errorDetail.find("/fw/phone.shx"), std::string::npos) << c.name;
+        EXPECT_NE(r.error->message.find("/fw/phone.shx"), std::string::npos) << c.name;
         if (c.faultyLine >= 0) {
             EXPECT_EQ(r.errorLine, 4u + static_cast<uint64_t>(c.faultyLine) + 1) << c.name;
         }
@@ -293,7 +294,7 @@ TEST(SplitSHX, CountBeyondTheTableEndsWithAnErrorAfterTheGroups)
     ShxBuilder shx;
     shx.codeGroup(4, 0x10000000, PatternBytes(10, 1)).groupCount(5);
     MemoryRun run(shx.bytes());
-    EXPECT_EQ(run.result.error, ExtractError::TooFewSlots);
+    EXPECT_EQ(run.result.errorText, "Too many code groups in the header!");
     EXPECT_EQ(run.result.rows.size(), 1u);
     EXPECT_TRUE(run.result.LangpackFound);  // what was written stays usable
 }
@@ -318,7 +319,8 @@ TEST(SplitSHX, CorruptHeaderWritesNothing)
 
     for (const auto& file : {shortFile, lowerCase.bytes(), std::vector<uint8_t>{}}) {
         MemoryRun run(file);
-        EXPECT_EQ(run.result.error, ExtractError::CorruptHeader);
+        EXPECT_EQ(run.result.errorText, "Corrupt file header!");
+        EXPECT_EQ(run.result.error->kind, ErrorKind::Malformed);
         EXPECT_EQ(run.recorder.statuses,
                   (std::vector<std::string>{"Extracting Header...", "Corrupt file header!"}));
         EXPECT_TRUE(run.folder.files().empty());
@@ -337,7 +339,7 @@ TEST(SplitSHX, ChecksumIsTestedAfterTheDataReachedTheBuffer)
     ShxBuilder shx;
     shx.slot(4, 0x10000000, 0x1FFFFFFF).lines(lines);
     MemoryRun run(shx.bytes());
-    EXPECT_EQ(run.result.error, ExtractError::WrongChecksum);
+    EXPECT_EQ(run.result.errorText, "S-Reord wrong checksum!");
     const std::string cg4 = kBase + "{@0x10000000}CG4.smg";
     ASSERT_TRUE(run.has(cg4));
     EXPECT_EQ(run.folder.files().at(cg4).size, 524288u);
@@ -356,7 +358,8 @@ TEST(SplitSHX, CreateFailureNamesTheFileAndKeepsEarlierFiles)
     const auto file = shx.bytes();
     MemoryInput input(kFlashPath, file);
     const auto result = ShxExtractor(recorder.callbacks()).SplitSHX(input, folder);
-    EXPECT_EQ(result.error, ExtractError::CreateFailed);
+    EXPECT_EQ(result.error->kind, ErrorKind::Io);
+    EXPECT_EQ(result.errorText.rfind("cannot create ", 0), 0u) << result.errorText;
     EXPECT_NE(result.errorText.find("/fw/phone{@0x11000000}CG4.smg"), std::string::npos) << result.errorText;
     EXPECT_EQ(recorder.statuses.back(), result.errorText);
     EXPECT_EQ(result.rows.size(), 1u);
@@ -380,10 +383,10 @@ TEST(SplitSHX, WriteFailureIsADiskWriteError)
         const auto file = shx.bytes();
         MemoryInput input(kFlashPath, file);
         const auto result = ShxExtractor(recorder.callbacks()).SplitSHX(input, folder);
-        EXPECT_EQ(result.error, ExtractError::DiskWrite) << c.budget;
+        EXPECT_EQ(result.error->kind, ErrorKind::Io) << c.budget;
         EXPECT_EQ(result.errorText, "Disk write error!");
         EXPECT_EQ(recorder.statuses.back(), "Disk write error!");
-        EXPECT_NE(result.errorDetail.find("/fw/phone"), std::string::npos) << result.errorDetail;
+        EXPECT_NE(result.error->message.find("/fw/phone"), std::string::npos) << result.error->message;
         EXPECT_EQ(result.rows.size(), c.rowsListed);
         EXPECT_FALSE(result.LangpackFound);
     }
@@ -394,14 +397,14 @@ public:
     FailingInput(std::vector<uint8_t> bytes, std::size_t failAt) : bytes_(std::move(bytes)), failAt_(failAt) {}
     const std::string& path() const override { return path_; }
     uint64_t size() const override { return bytes_.size(); }
-    std::size_t read(std::span<uint8_t> into, std::string& error) override
+    Result<std::size_t> read(std::span<uint8_t> into) override
     {
         const std::size_t end = std::min({bytes_.size(), failAt_, position_ + into.size()});
         const std::size_t count = end - position_;
         std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(position_), count, into.begin());
         position_ = end;
         if (count < into.size() && end == failAt_)
-            error = "Cannot read " + path_ + ": Input/output error";
+            return MakeError(ErrorKind::Io, "Cannot read " + path_ + ": Input/output error");
         return count;
     }
 
@@ -421,7 +424,7 @@ TEST(SplitSHX, ReadFailureNamesTheFlashFile)
         MemoryFolder folder;
         FailingInput input(shx.bytes(), failAt);
         const auto result = ShxExtractor(recorder.callbacks()).SplitSHX(input, folder);
-        EXPECT_EQ(result.error, ExtractError::ReadFailed) << failAt;
+        EXPECT_EQ(result.error->kind, ErrorKind::Io) << failAt;
         EXPECT_EQ(result.errorText, "Cannot read /fw/phone.shx: Input/output error");
         EXPECT_FALSE(result.LangpackFound);
         for (const auto& [path, entry] : folder.files())

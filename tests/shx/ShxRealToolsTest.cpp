@@ -60,7 +60,7 @@ void ExpectRoundTrip(const std::string& program, const std::string& commandTempl
         shx.slot(4, kStart, kStart + static_cast<uint32_t>(size) - 1).lines(lines);
         WriteBytes(dir.file("phone.shx"), shx.bytes());
         const auto result = ShxExtractor().SplitSHX(dir.file("phone.shx"));
-        ASSERT_FALSE(result.errorReported()) << program << " " << size << ": " << result.errorDetail;
+        ASSERT_FALSE(result.errorReported()) << program << " " << size << ": " << (result.error ? result.error->message : std::string());
         EXPECT_EQ(ReadBytes(result.langpackPath), payload) << program << " " << size;
     }
 }

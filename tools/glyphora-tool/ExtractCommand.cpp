@@ -44,8 +44,8 @@ int runExtract(const Words& args)
 
     const shx::ExtractResult result = shx::ShxExtractor(std::move(callbacks)).SplitSHX(path);
     std::printf("%s\n", status.c_str());
-    if (result.errorReported()) {
-        std::fprintf(stderr, "glyphora-tool: %s\n", result.errorDetail.c_str());
+    if (result.error) {
+        std::fprintf(stderr, "glyphora-tool: %s\n", result.error->message.c_str());
         return kExitError;
     }
     return kExitOk;

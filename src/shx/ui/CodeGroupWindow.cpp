@@ -137,13 +137,13 @@ void CodeGroupWindow::setProgress(uint64_t minimum, uint64_t maximum, uint64_t p
     gauge_->setValue(static_cast<int>(std::min(position, maximum) >> gaugeShift_));
 }
 
-ExtractOutcome CodeGroupWindow::extract(const QString& shxPath)
+shx::ExtractResult CodeGroupWindow::extract(const QString& shxPath)
 {
-    ExtractOutcome outcome;
     if (extracting_) {
-        outcome.errorReported = true;
-        outcome.errorText = outcome.errorDetail = "An extraction is already running.";
-        return outcome;
+        shx::ExtractResult refused;
+        refused.error = MakeError(ErrorKind::Refused, "An extraction is already running.");
+        refused.errorText = refused.error->message;
+        return refused;
     }
     RunningFlag running(extracting_);
     resetList();
@@ -159,16 +159,9 @@ ExtractOutcome CodeGroupWindow::extract(const QString& shxPath)
     callbacks.processPendingMessages = [] { QCoreApplication::processEvents(); };
 
     // The caller keeps input out and shows the wait cursor meanwhile.
-    const shx::ExtractResult result = shx::ShxExtractor(std::move(callbacks)).SplitSHX(QFile::encodeName(shxPath).toStdString());
+    shx::ExtractResult result = shx::ShxExtractor(std::move(callbacks)).SplitSHX(QFile::encodeName(shxPath).toStdString());
     hide();
-
-    outcome.headerAccepted = result.headerAccepted;
-    outcome.LangpackFound = result.LangpackFound;
-    outcome.langpackPath = QFile::decodeName(QByteArray::fromStdString(result.langpackPath));
-    outcome.errorReported = result.errorReported();
-    outcome.errorText = QString::fromStdString(result.errorText);
-    outcome.errorDetail = QString::fromStdString(result.errorDetail);
-    return outcome;
+    return result;
 }
 
 void CodeGroupWindow::openSelected()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CodeGroupNames.h"
+#include "ShxExtractor.h"
 
 #include <QDialog>
 #include <QString>
@@ -16,15 +17,6 @@ class QTableWidget;
 
 namespace glyphora {
 
-struct ExtractOutcome {
-    bool headerAccepted = false;  // false: not a flash file, or it could not be read
-    bool LangpackFound = false;   // code group 4 was written ...
-    QString langpackPath;         // ... to this file
-    bool errorReported = false;
-    QString errorText;            // as the status bar showed it
-    QString errorDetail;          // names the file (and line) and what is wrong
-};
-
 class CodeGroupWindow : public QDialog {
     Q_OBJECT
 public:
@@ -34,7 +26,7 @@ public:
     // and rows here. The list is reset first; the window is shown once the
     // header is accepted and hidden again when the extraction ends, however it
     // ended. Refused while another extraction is running.
-    ExtractOutcome extract(const QString& shxPath);
+    shx::ExtractResult extract(const QString& shxPath);
 
     // The list back to its header row and one empty data row (row count 2),
     // which the first code group fills.
