@@ -29,15 +29,11 @@ void GlyphEditor::ResetForOpen() {
     zoom_ = 1;
     canvas_ = MonoImage(glyphWidth_, glyphHeight_);
     edit_ = MonoImage(GlyphImageWidth(glyphWidth_), glyphHeight_);
-    selectionContent_ = MonoImage();
-    selectionBackground_ = MonoImage();
-    selectionSource_ = {};
-    selectionRect_ = {};
-    cursor_ = dragAnchor_ = lineEnd_ = penPosition_ = {};
+    selection_ = FloatingSelection{};
+    cursor_ = {};
     leftDown_ = rightDown_ = false;
-    rectDragging_ = lineDragging_ = ellipseDragging_ = erasing_ = eraserPreviewShown_ = false;
-    selectionActive_ = selectionMoving_ = clearUnderSelection_ = frameShown_ = false;
-    selectionFresh_ = true;
+    gesture_ = gesture::Idle{};
+    eraserPreview_.reset();
     imageModified_ = false;
     clearUndo();
     host().imageModifiedChanged(false);
@@ -87,21 +83,20 @@ void GlyphEditor::NoEditingImage() {
 
 void GlyphEditor::Undo() {
     host().snapshotTaken();
-    undo_ = edit_;
+    undo_.take(edit_);
     host().undoAvailable();
 }
 
 void GlyphEditor::clearUndo() {
-    undo_ = MonoImage();
+    undo_.clear();
     host().undoCleared();
 }
 
 void GlyphEditor::UndoCommand() {
     settle();
-    if (undo_.isEmpty()) return;
+    if (!undo_.available()) return;
     FalseGoBegin();
-    canvas_.draw(undo_);
-    undo_ = edit_;
+    canvas_.draw(undo_.exchange(edit_));
     edit_.draw(canvas_);
     reportCanvas();
 }
@@ -126,33 +121,49 @@ bool GlyphEditor::ZoomOut() {
 
 // --- transient marks and gestures ---------------------------------------------------
 
+PixelRect GlyphEditor::SelectionRect() const {
+    if (const auto* drag = std::get_if<gesture::ShapeDrag>(&gesture_)) return drag->box;
+    return selection_.rect;
+}
+
+bool GlyphEditor::RectDragging() const {
+    if (std::holds_alternative<gesture::Marquee>(gesture_)) return true;
+    const auto* drag = std::get_if<gesture::ShapeDrag>(&gesture_);
+    return drag && drag->shape == ShapeKind::Rectangle;
+}
+
+bool GlyphEditor::EllipseDragging() const {
+    const auto* drag = std::get_if<gesture::ShapeDrag>(&gesture_);
+    return drag && drag->shape == ShapeKind::Ellipse;
+}
+
 void GlyphEditor::showFrame() {
-    if (frameShown_) return;
-    DrawFocusFrame(canvas_, selectionRect_);
-    frameShown_ = true;
+    if (selection_.frameShown) return;
+    DrawFocusFrame(canvas_, selection_.rect);
+    selection_.frameShown = true;
 }
 
 void GlyphEditor::hideFrame() {
-    if (!frameShown_) return;
-    DrawFocusFrame(canvas_, selectionRect_);
-    frameShown_ = false;
+    if (!selection_.frameShown) return;
+    DrawFocusFrame(canvas_, selection_.rect);
+    selection_.frameShown = false;
 }
 
 void GlyphEditor::setSelectionReadout() {
-    host().statusValue(StatusPanel::Selection, selectionRect_.width(), selectionRect_.height());
+    host().statusValue(StatusPanel::Selection, selection_.rect.width(), selection_.rect.height());
 }
 
 void GlyphEditor::removeEraserPreview() {
-    if (!eraserPreviewShown_) return;
-    copyArea(canvas_, edit_, selectionRect_);
-    eraserPreviewShown_ = false;
+    if (!eraserPreview_) return;
+    copyArea(canvas_, edit_, *eraserPreview_);
+    eraserPreview_.reset();
 }
 
 void GlyphEditor::FalseGoBegin() {
-    if (!selectionActive_) return;
-    selectionActive_ = false;
+    if (!selection_.active) return;
+    selection_.active = false;
     // A move still in progress ends here too, so its release finds no selection.
-    selectionMoving_ = false;
+    if (SelectionMoving()) gesture_ = gesture::Idle{};
     hideFrame();
     ImageToPictures();
     host().statusCleared(StatusPanel::Selection);
@@ -164,25 +175,28 @@ void GlyphEditor::FalseGoBegin() {
 void GlyphEditor::cancelGesture() {
     leftDown_ = rightDown_ = false;
     FalseGoBegin();
-    selectionMoving_ = lineDragging_ = ellipseDragging_ = erasing_ = false;
-    if (rectDragging_) {
-        rectDragging_ = false;
-        clearUnderSelection_ = true;
+    if (std::holds_alternative<gesture::Marquee>(gesture_)) {
+        selection_.clearUnder = true;
         hideFrame();
-        if (tool_ == Tool::Selection) host().statusCleared(StatusPanel::Selection);
+        host().statusCleared(StatusPanel::Selection);
+    } else if (const auto* drag = std::get_if<gesture::ShapeDrag>(&gesture_); drag && drag->shape == ShapeKind::Rectangle) {
+        selection_.clearUnder = true;
     }
-    eraserPreviewShown_ = false;
+    gesture_ = gesture::Idle{};
+    eraserPreview_.reset();
     canvas_.draw(edit_);
     reportCanvas();
+}
+
+bool GlyphEditor::gestureInProgress() const {
+    return leftDown_ || rightDown_ || !std::holds_alternative<gesture::Idle>(gesture_);
 }
 
 // Commands from the keyboard or the menus may arrive while a button is held on
 // the canvas; the gesture is then cancelled first, so that no preview, frame
 // or half-drawn stroke is ever committed or copied.
 void GlyphEditor::settle() {
-    if (leftDown_ || rightDown_ || rectDragging_ || lineDragging_ || ellipseDragging_ || erasing_ ||
-        selectionMoving_)
-        cancelGesture();
+    if (gestureInProgress()) cancelGesture();
     removeEraserPreview();
 }
 

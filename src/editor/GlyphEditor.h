@@ -3,33 +3,21 @@
 // pointer events in canvas (screen) pixels and reports through EditorHost.
 #pragma once
 
+#include "EditorGesture.h"
 #include "EditorHost.h"
+#include "EditorTool.h"
+#include "FloatingSelection.h"
 #include "Geometry.h"
 #include "MonoImage.h"
+#include "UndoSnapshot.h"
 
 #include <Langpack.h>
 
 #include <cstdint>
+#include <optional>
+#include <variant>
 
 namespace glyphora {
-
-enum class Tool {
-    None,
-    Pencil,          // SpeedButton9
-    Selection,       // SpeedButton20
-    Text,            // SpeedButton23
-    Eraser,          // SpeedButton21
-    Fill,            // SpeedButton22
-    Line,            // SpeedButton24
-    Rectangle,       // SpeedButton25
-    FilledRectangle, // SpeedButton26
-    Ellipse,         // SpeedButton27
-    FilledEllipse,   // SpeedButton28
-};
-
-enum class MouseButton { Left, Right, Middle };
-
-inline constexpr int kZoomLadder[] = {1, 2, 3, 4, 6, 8, 16};
 
 class GlyphEditor {
 public:
@@ -39,26 +27,28 @@ public:
     // --- state read by the window ------------------------------------------------
     const MonoImage& CanvasImage() const { return canvas_; }
     const MonoImage& EditImage() const { return edit_; }
-    const MonoImage& UndoImage() const { return undo_; }
+    const MonoImage& UndoImage() const { return undo_.image(); }
     int GlyphWidth() const { return glyphWidth_; }
     int GlyphHeight() const { return glyphHeight_; }
     int ZoomFactor() const { return zoom_; }
     bool ImageModified() const { return imageModified_; }
-    bool UndoAvailable() const { return !undo_.isEmpty(); }
+    bool UndoAvailable() const { return undo_.available(); }
     Tool tool() const { return tool_; }
     PixelPoint CursorPixel() const { return cursor_; }
-    PixelRect SelectionRect() const { return selectionRect_; }
-    bool SelectionActive() const { return selectionActive_; }
+    // The selection, or the box of a shape being dragged.
+    PixelRect SelectionRect() const;
+    bool SelectionActive() const { return selection_.active; }
     // The selection's lifted pixels, the area of them it shows, and what lies beneath it.
-    const MonoImage& SelectionContent() const { return selectionContent_; }
-    PixelRect SelectionSource() const { return selectionSource_; }
-    const MonoImage& SelectionBackground() const { return selectionBackground_; }
-    bool SelectionMoving() const { return selectionMoving_; }
-    bool SelectionFresh() const { return selectionFresh_; }
-    bool RectDragging() const { return rectDragging_; }
-    bool LineDragging() const { return lineDragging_; }
-    bool EllipseDragging() const { return ellipseDragging_; }
-    bool Erasing() const { return erasing_; }
+    const MonoImage& SelectionContent() const { return selection_.content; }
+    PixelRect SelectionSource() const { return selection_.source; }
+    const MonoImage& SelectionBackground() const { return selection_.background; }
+    bool SelectionMoving() const { return std::holds_alternative<gesture::MovingSelection>(gesture_); }
+    bool SelectionFresh() const { return selection_.fresh; }
+    // A selection or a rectangle being dragged out.
+    bool RectDragging() const;
+    bool LineDragging() const { return std::holds_alternative<gesture::LineDrag>(gesture_); }
+    bool EllipseDragging() const;
+    bool Erasing() const { return std::holds_alternative<gesture::Erasure>(gesture_); }
     bool LeftDown() const { return leftDown_; }
     bool RightDown() const { return rightDown_; }
     // Canvas control size in screen pixels.
@@ -135,38 +125,20 @@ private:
 
     MonoImage canvas_;
     MonoImage edit_;
-    MonoImage undo_;
+    UndoSnapshot undo_;
     int glyphWidth_ = 128;
     int glyphHeight_ = 128;
     int zoom_ = 1;
     bool imageModified_ = false;
     Tool tool_ = Tool::Pencil;
     PixelPoint cursor_;
-    PixelRect selectionRect_;
-    bool selectionActive_ = false;
-
-    // Pointer and drag state.
-    PixelPoint dragAnchor_;         // where a drag began; while moving a selection, the previous pointer pixel
-    PixelPoint lineEnd_;            // end of the line preview now on the canvas
-    PixelPoint penPosition_;        // the pencil's current drawing position
-    Pixel lineColour_ = Pixel::Ink; // outline colour of the press
-    Pixel fillColour_ = Pixel::Paper;
+    // The buttons held on the canvas; both at once cancel the gesture.
     bool leftDown_ = false;
     bool rightDown_ = false;
-    bool rectDragging_ = false;     // a selection or a rectangle is being dragged out
-    bool lineDragging_ = false;
-    bool ellipseDragging_ = false;
-    bool erasing_ = false;
-    bool eraserPreviewShown_ = false;  // the hover square at selectionRect_ is on the canvas
-
-    // Selection state.
-    bool selectionMoving_ = false;
-    bool selectionFresh_ = true;
-    bool clearUnderSelection_ = false;
-    bool frameShown_ = false;       // the dotted frame over selectionRect_ is on the canvas
-    MonoImage selectionContent_;
-    PixelRect selectionSource_;
-    MonoImage selectionBackground_;
+    gesture::Gesture gesture_;
+    FloatingSelection selection_;
+    // The eraser's hover square now on the canvas.
+    std::optional<PixelRect> eraserPreview_;
 
     void reportCanvas() { host().canvasChanged(); }
     void Undo();                    // takes the one-level snapshot (it does not undo)
@@ -176,6 +148,7 @@ private:
     void hideFrame();
     void showSelectionContent();
     void removeEraserPreview();
+    bool gestureInProgress() const;
     void settle();                  // ends a pointer gesture in progress, as a cancel does
     void cancelGesture();
     void pressSelectionTool();
@@ -188,8 +161,7 @@ private:
     void moveSelection();
     void releaseSelection();
     void moveEraser(int X, int Y);
-    bool& shapeFlag();              // RectDragging or EllipseDragging, by the current tool
-    void drawShape(bool preview);
+    void drawShape(const gesture::ShapeDrag& drag, bool preview);
 };
 
 }  // namespace glyphora

@@ -14,51 +14,50 @@ using namespace editor_detail;
 // --- the selection tool ------------------------------------------------------------
 
 void GlyphEditor::pressSelection() {
-    if (!rectDragging_ && !selectionActive_ && !selectionMoving_) {
-        dragAnchor_ = cursor_;
-        selectionRect_ = {cursor_.x, cursor_.y, cursor_.x + 1, cursor_.y + 1};
+    FloatingSelection& sel = selection_;
+    if (std::holds_alternative<gesture::Idle>(gesture_) && !sel.active) {
+        sel.rect = {cursor_.x, cursor_.y, cursor_.x + 1, cursor_.y + 1};
         showFrame();
-        rectDragging_ = true;
-        selectionFresh_ = true;
-        clearUnderSelection_ = true;
-    } else if (selectionActive_ && selectionRect_.contains(cursor_)) {
+        gesture_ = gesture::Marquee{cursor_};
+        sel.fresh = true;
+        sel.clearUnder = true;
+    } else if (sel.active && sel.rect.contains(cursor_)) {
         hideFrame();
         EditingImage();
         Undo();
-        if (selectionFresh_) {
-            selectionSource_ = selectionRect_;
-            selectionContent_ = canvas_;
-            selectionBackground_ = edit_;
-            if (clearUnderSelection_) FillRect(selectionBackground_, selectionRect_, SecondaryColor);
+        if (sel.fresh) {
+            sel.source = sel.rect;
+            sel.content = canvas_;
+            sel.background = edit_;
+            if (sel.clearUnder) FillRect(sel.background, sel.rect, SecondaryColor);
         } else {
             showSelectionContent();
         }
-        dragAnchor_ = cursor_;
-        selectionMoving_ = true;
+        gesture_ = gesture::MovingSelection{cursor_};
     } else {
         FalseGoBegin();
     }
 }
 
 void GlyphEditor::showSelectionContent() {
-    canvas_.draw(selectionContent_.copy(selectionSource_.Left, selectionSource_.Top, selectionSource_.width(),
-                                        selectionSource_.height()),
-                 selectionRect_.Left, selectionRect_.Top);
+    const FloatingSelection& sel = selection_;
+    canvas_.draw(sel.content.copy(sel.source.Left, sel.source.Top, sel.source.width(), sel.source.height()),
+                 sel.rect.Left, sel.rect.Top);
 }
 
 void GlyphEditor::moveSelection() {
     clampCursor();
-    if (rectDragging_) {
+    FloatingSelection& sel = selection_;
+    if (const auto* marquee = std::get_if<gesture::Marquee>(&gesture_)) {
         hideFrame();
-        selectionRect_ = SpanRect(dragAnchor_, cursor_);
+        sel.rect = SpanRect(marquee->anchor, cursor_);
         setSelectionReadout();
         showFrame();
-    } else if (selectionMoving_) {
-        copyArea(canvas_, selectionBackground_, selectionRect_);
-        const int dx = cursor_.x - dragAnchor_.x, dy = cursor_.y - dragAnchor_.y;
-        selectionRect_ = {selectionRect_.Left + dx, selectionRect_.Top + dy, selectionRect_.Right + dx,
-                          selectionRect_.Bottom + dy};
-        dragAnchor_ = cursor_;
+    } else if (auto* moving = std::get_if<gesture::MovingSelection>(&gesture_)) {
+        copyArea(canvas_, sel.background, sel.rect);
+        const int dx = cursor_.x - moving->last.x, dy = cursor_.y - moving->last.y;
+        sel.rect = {sel.rect.Left + dx, sel.rect.Top + dy, sel.rect.Right + dx, sel.rect.Bottom + dy};
+        moving->last = cursor_;
         showSelectionContent();
     } else {
         return;
@@ -67,13 +66,12 @@ void GlyphEditor::moveSelection() {
 }
 
 void GlyphEditor::releaseSelection() {
-    if (rectDragging_) {
-        rectDragging_ = false;
-        selectionActive_ = true;
-    }
-    if (selectionMoving_) {
-        selectionMoving_ = false;
-        selectionFresh_ = false;
+    if (std::holds_alternative<gesture::Marquee>(gesture_)) {
+        gesture_ = gesture::Idle{};
+        selection_.active = true;
+    } else if (std::holds_alternative<gesture::MovingSelection>(gesture_)) {
+        gesture_ = gesture::Idle{};
+        selection_.fresh = false;
         showFrame();
     }
 }
@@ -84,10 +82,10 @@ void GlyphEditor::SelectAll() {
     settle();
     FalseGoBegin();
     pressSelectionTool();
-    selectionFresh_ = true;
-    selectionActive_ = true;
-    clearUnderSelection_ = true;
-    selectionRect_ = {0, 0, glyphWidth_, glyphHeight_};
+    selection_.fresh = true;
+    selection_.active = true;
+    selection_.clearUnder = true;
+    selection_.rect = {0, 0, glyphWidth_, glyphHeight_};
     setSelectionReadout();
     showFrame();
     reportCanvas();
@@ -98,8 +96,8 @@ void GlyphEditor::Clear() {
     EditingImage();
     Undo();
     PixelRect area{0, 0, glyphWidth_, glyphHeight_};
-    if (selectionActive_) {
-        area = selectionRect_;
+    if (selection_.active) {
+        area = selection_.rect;
         FalseGoBegin();
     }
     FillRect(canvas_, area, SecondaryColor);
@@ -109,10 +107,10 @@ void GlyphEditor::Clear() {
 
 void GlyphEditor::Copy() {
     settle();
-    if (selectionActive_) {
+    if (selection_.active) {
+        const PixelRect& r = selection_.rect;
         hideFrame();
-        host().putClipboardImage(canvas_.copy(selectionRect_.Left, selectionRect_.Top, selectionRect_.width(),
-                                              selectionRect_.height()));
+        host().putClipboardImage(canvas_.copy(r.Left, r.Top, r.width(), r.height()));
         showFrame();
     } else {
         host().putClipboardImage(canvas_);
@@ -125,8 +123,8 @@ void GlyphEditor::Cut() {
     EditingImage();
     Undo();
     MonoImage clip;
-    if (selectionActive_) {
-        const PixelRect area = selectionRect_;
+    if (selection_.active) {
+        const PixelRect area = selection_.rect;
         FalseGoBegin();
         clip = canvas_.copy(area.Left, area.Top, area.width(), area.height());
         FillRect(canvas_, area, SecondaryColor);
@@ -147,13 +145,13 @@ void GlyphEditor::PlaceFloatingImage(const MonoImage& image) {
     pressSelectionTool();
     EditingImage();
     Undo();
-    selectionContent_ = image;
-    selectionFresh_ = true;
-    selectionActive_ = true;
-    clearUnderSelection_ = false;
-    selectionRect_ = {0, 0, std::min(image.width(), glyphWidth_), std::min(image.height(), glyphHeight_)};
+    selection_.content = image;
+    selection_.fresh = true;
+    selection_.active = true;
+    selection_.clearUnder = false;
+    selection_.rect = {0, 0, std::min(image.width(), glyphWidth_), std::min(image.height(), glyphHeight_)};
     setSelectionReadout();
-    canvas_.draw(selectionContent_);
+    canvas_.draw(selection_.content);
     showFrame();
     reportCanvas();
 }

@@ -3,6 +3,7 @@
 
 #include "EditorDetail.h"
 #include "Raster.h"
+#include "ToolBehaviour.h"
 
 #include <algorithm>
 
@@ -63,7 +64,7 @@ void GlyphEditor::mouseUp(MouseButton b, int X, int Y) {
 }
 
 void GlyphEditor::mouseLeave() {
-    if (tool_ == Tool::Eraser && !erasing_ && eraserPreviewShown_) {
+    if (tool_ == Tool::Eraser && !Erasing() && eraserPreview_) {
         removeEraserPreview();
         reportCanvas();
     }
@@ -76,158 +77,128 @@ void GlyphEditor::clampCursor() {
 
 // --- the tools --------------------------------------------------------------------
 
-bool& GlyphEditor::shapeFlag() {
-    return tool_ == Tool::Rectangle || tool_ == Tool::FilledRectangle ? rectDragging_ : ellipseDragging_;
-}
-
-void GlyphEditor::drawShape(bool preview) {
+void GlyphEditor::drawShape(const gesture::ShapeDrag& drag, bool preview) {
     const PenMode mode = preview ? PenMode::NotXor : PenMode::Copy;
-    const Pen outline{lineColour_, mode};
-    const bool filled = tool_ == Tool::FilledRectangle || tool_ == Tool::FilledEllipse;
-    const std::optional<Pen> interior = filled ? std::optional<Pen>(Pen{fillColour_, mode}) : std::nullopt;
-    if (tool_ == Tool::Rectangle || tool_ == Tool::FilledRectangle)
-        DrawRectangle(canvas_, selectionRect_, outline, interior);
+    const Pen outline{drag.outline, mode};
+    const std::optional<Pen> interior = drag.filled ? std::optional<Pen>(Pen{drag.inside, mode}) : std::nullopt;
+    if (drag.shape == ShapeKind::Rectangle)
+        DrawRectangle(canvas_, drag.box, outline, interior);
     else
-        DrawEllipse(canvas_, selectionRect_, outline, interior);
+        DrawEllipse(canvas_, drag.box, outline, interior);
 }
 
 void GlyphEditor::pressTool(MouseButton b) {
-    switch (tool_) {
-    case Tool::None:
+    const ToolBehaviour tool = BehaviourOf(tool_);
+    const Pixel colour = tool.colourByButton ? buttonColour(b) : SecondaryColor;
+    switch (tool.action) {
+    case ToolAction::None:
         break;
-    case Tool::Pencil:
-        lineColour_ = buttonColour(b);
-        canvas_.setPixel(cursor_.x, cursor_.y, lineColour_);
-        penPosition_ = cursor_;
+    case ToolAction::Freehand:
+        canvas_.setPixel(cursor_.x, cursor_.y, colour);
+        gesture_ = gesture::Stroke{colour, cursor_};
         break;
-    case Tool::Selection:
+    case ToolAction::Select:
         pressSelection();
         break;
-    case Tool::Text:
+    case ToolAction::OpenDialog:
         // The pointer is given back before the modal dialog takes over.
         leftDown_ = rightDown_ = false;
         host().openTextDialog();
         break;
-    case Tool::Eraser:
+    case ToolAction::Erase:
         EditingImage();
         Undo();
-        fillColour_ = SecondaryColor;
-        erasing_ = true;
         // The hover square under the pointer is now part of the erasure.
-        eraserPreviewShown_ = false;
+        eraserPreview_.reset();
+        gesture_ = gesture::Erasure{};
         break;
-    case Tool::Fill:
-        fillColour_ = buttonColour(b);
-        FloodFill(canvas_, cursor_, fillColour_);
+    case ToolAction::Flood:
+        FloodFill(canvas_, cursor_, colour);
+        gesture_ = gesture::Flood{};
         break;
-    case Tool::Line:
-        dragAnchor_ = lineEnd_ = cursor_;
-        lineColour_ = buttonColour(b);
-        lineDragging_ = true;
+    case ToolAction::Line:
+        gesture_ = gesture::LineDrag{colour, cursor_, cursor_};
         break;
-    case Tool::Rectangle:
-    case Tool::FilledRectangle:
-    case Tool::Ellipse:
-    case Tool::FilledEllipse:
+    case ToolAction::Shape: {
         clampCursor();
-        dragAnchor_ = cursor_;
-        lineColour_ = buttonColour(b);
-        fillColour_ = opposite(lineColour_);
-        selectionRect_ = {cursor_.x, cursor_.y, cursor_.x + 1, cursor_.y + 1};
-        drawShape(true);
-        shapeFlag() = true;
+        const gesture::ShapeDrag drag{tool.shape, tool.filled, colour, opposite(colour), cursor_,
+                                      PixelRect{cursor_.x, cursor_.y, cursor_.x + 1, cursor_.y + 1}};
+        drawShape(drag, true);
+        gesture_ = drag;
         break;
+    }
     }
 }
 
 void GlyphEditor::moveTool(int X, int Y) {
-    switch (tool_) {
-    case Tool::Pencil:
-        if (!leftDown_ && !rightDown_) return;
-        DrawLine(canvas_, penPosition_, cursor_, Pen{lineColour_});
-        canvas_.setPixel(cursor_.x, cursor_.y, lineColour_);
-        penPosition_ = cursor_;
-        break;
-    case Tool::Selection:
+    if (tool_ == Tool::Selection) {
         moveSelection();
-        break;
-    case Tool::Eraser:
+        return;
+    }
+    if (tool_ == Tool::Eraser) {
         moveEraser(X, Y);
-        break;
-    case Tool::Line:
-        if (!lineDragging_) return;
-        DrawLine(canvas_, dragAnchor_, lineEnd_, Pen{lineColour_, PenMode::NotXor});
-        DrawLine(canvas_, dragAnchor_, cursor_, Pen{lineColour_, PenMode::NotXor});
-        lineEnd_ = cursor_;
-        break;
-    case Tool::Rectangle:
-    case Tool::FilledRectangle:
-    case Tool::Ellipse:
-    case Tool::FilledEllipse:
-        if (!shapeFlag()) return;
+        return;
+    }
+    if (auto* stroke = std::get_if<gesture::Stroke>(&gesture_)) {
+        if (!leftDown_ && !rightDown_) return;
+        DrawLine(canvas_, stroke->pen, cursor_, Pen{stroke->colour});
+        canvas_.setPixel(cursor_.x, cursor_.y, stroke->colour);
+        stroke->pen = cursor_;
+    } else if (auto* line = std::get_if<gesture::LineDrag>(&gesture_)) {
+        DrawLine(canvas_, line->anchor, line->end, Pen{line->colour, PenMode::NotXor});
+        DrawLine(canvas_, line->anchor, cursor_, Pen{line->colour, PenMode::NotXor});
+        line->end = cursor_;
+    } else if (auto* drag = std::get_if<gesture::ShapeDrag>(&gesture_)) {
         clampCursor();
-        drawShape(true);
-        selectionRect_ = SpanRect(dragAnchor_, cursor_);
-        drawShape(true);
-        break;
-    case Tool::None:
-    case Tool::Text:
-    case Tool::Fill:
+        drawShape(*drag, true);
+        drag->box = SpanRect(drag->anchor, cursor_);
+        drawShape(*drag, true);
+    } else {
         return;
     }
     reportCanvas();
 }
 
 void GlyphEditor::releaseTool() {
-    switch (tool_) {
-    case Tool::Pencil:
-    case Tool::Fill:
+    if (tool_ == Tool::Selection) {
+        releaseSelection();
+        return;
+    }
+    if (std::holds_alternative<gesture::Stroke>(gesture_) || std::holds_alternative<gesture::Flood>(gesture_)) {
+        gesture_ = gesture::Idle{};
         if (!leftDown_ && !rightDown_) return;
         EditingImage();
         Undo();
         ImageToPictures();
-        break;
-    case Tool::Selection:
-        releaseSelection();
-        break;
-    case Tool::Eraser:
-        if (!erasing_) return;
-        erasing_ = false;
+    } else if (std::holds_alternative<gesture::Erasure>(gesture_)) {
+        gesture_ = gesture::Idle{};
         ImageToPictures();
-        break;
-    case Tool::Line:
-        if (!lineDragging_) return;
-        lineDragging_ = false;
-        DrawLine(canvas_, dragAnchor_, lineEnd_, Pen{lineColour_, PenMode::NotXor});
+    } else if (const auto* line = std::get_if<gesture::LineDrag>(&gesture_)) {
+        const gesture::LineDrag done = *line;
+        gesture_ = gesture::Idle{};
+        DrawLine(canvas_, done.anchor, done.end, Pen{done.colour, PenMode::NotXor});
         EditingImage();
         Undo();
-        DrawLine(canvas_, dragAnchor_, cursor_, Pen{lineColour_});
-        lineEnd_ = cursor_;
+        DrawLine(canvas_, done.anchor, cursor_, Pen{done.colour});
         ImageToPictures();
-        break;
-    case Tool::Rectangle:
-    case Tool::FilledRectangle:
-    case Tool::Ellipse:
-    case Tool::FilledEllipse:
-        if (!shapeFlag()) return;
-        drawShape(true);
+    } else if (const auto* drag = std::get_if<gesture::ShapeDrag>(&gesture_)) {
+        const gesture::ShapeDrag done = *drag;
+        drawShape(done, true);
         EditingImage();
         Undo();
-        shapeFlag() = false;
-        drawShape(false);
+        gesture_ = gesture::Idle{};
+        // The last box stays where a selection tool would find it.
+        selection_.rect = done.box;
+        drawShape(done, false);
         ImageToPictures();
-        break;
-    case Tool::None:
-    case Tool::Text:
-        break;
     }
 }
 
 void GlyphEditor::moveEraser(int X, int Y) {
     auto squareAt = [](PixelPoint p) { return PixelRect{p.x - 4, p.y - 4, p.x + 6, p.y + 6}; };
-    if (erasing_) {
-        selectionRect_ = squareAt(cursor_);
-        FillRect(canvas_, selectionRect_, SecondaryColor);
+    if (auto* erasure = std::get_if<gesture::Erasure>(&gesture_)) {
+        erasure->square = squareAt(cursor_);
+        FillRect(canvas_, erasure->square, SecondaryColor);
         reportCanvas();
         return;
     }
@@ -235,9 +206,8 @@ void GlyphEditor::moveEraser(int X, int Y) {
     // again on the canvas's outermost ring of screen pixels.
     removeEraserPreview();
     if (X > 0 && X < canvasWidth() - 1 && Y > 0 && Y < canvasHeight() - 1) {
-        selectionRect_ = squareAt(cursor_);
-        FillRect(canvas_, selectionRect_, SecondaryColor);
-        eraserPreviewShown_ = true;
+        eraserPreview_ = squareAt(cursor_);
+        FillRect(canvas_, *eraserPreview_, SecondaryColor);
     }
     reportCanvas();
 }
