@@ -1,0 +1,182 @@
+// One glyph exchanged with BMP files through the session: the export's file
+// and name, the import's floating picture, and the files, glyphs and
+// clipboards that must change nothing.
+#include "SessionFixture.h"
+
+#include <GlyphExchange.h>
+
+#include <BmpReader.h>
+#include <BmpWriter.h>
+#include <ColorReduce.h>
+#include <FileLayer.h>
+
+namespace glyphora::testing {
+namespace {
+
+using fixtures::TypicalLangpack;
+
+// Ink where the picture has '#'.
+MonoImage Picture(std::initializer_list<const char*> rows) {
+    const int w = static_cast<int>(std::string(*rows.begin()).size());
+    MonoImage image(w, static_cast<int>(rows.size()));
+    int y = 0;
+    for (const char* row : rows) {
+        for (int x = 0; x < w; ++x)
+            if (row[x] == '#') image.setPixel(x, y, Pixel::Ink);
+        ++y;
+    }
+    return image;
+}
+
+// A diagonal of ink over a w x h picture: every pixel tells where it came from.
+MonoImage Diagonal(int w, int h) {
+    MonoImage image(w, h);
+    for (int k = 0; k < std::min(w, h); ++k) image.setPixel(k, k, Pixel::Ink);
+    return image;
+}
+
+class GlyphExchangeTest : public SessionTest {
+protected:
+    void SetUp() override { open(writeLangpack("lang.smg", spec())); }
+    virtual fixtures::LangpackSpec spec() { return TypicalLangpack(); }
+
+    GlyphExchange exchange() { return GlyphExchange(session(), reader); }
+    std::string writeBmp(const std::string& name, const MonoImage& image) {
+        return dir.write(name, WriteMonoBmp(image));
+    }
+    // The set 2 glyph 10 pixels wide and 12 high.
+    void chooseWideGlyph() {
+        session().ChooseSet(1);
+        session().ChooseSymbol(6);
+        ASSERT_EQ(session().editor().GlyphWidth(), 10);
+        ASSERT_EQ(session().editor().GlyphHeight(), 12);
+    }
+
+    BmpPictureReader reader;
+};
+
+TEST(BmpExportName, AddsTheExtensionOnlyToANameWithout) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"a", "a.bmp"}, {"a.txt", "a.txt"}, {"/tmp/a.BMP", "/tmp/a.BMP"},
+        {"dir.v2/a", "dir.v2/a.bmp"}, {"a.", "a."}, {"/x/.hidden", "/x/.hidden"},
+    };
+    for (const auto& [chosen, written] : cases) EXPECT_EQ(BmpExportName(chosen), written) << chosen;
+}
+
+TEST_F(GlyphExchangeTest, ExportWritesEditImageWithTheFloatingPictureDropped) {
+    chooseWideGlyph();
+    Session& s = session();
+    ASSERT_TRUE(PlacePicture(s, Picture({"##.", "#.#"})));
+    s.editor().FalseGoBegin();
+    s.SaveImageCommand();
+    ASSERT_FALSE(s.editor().ImageModified());
+
+    ASSERT_TRUE(PlacePicture(s, Picture({"..#"})));
+    const bool langModified = s.LangModified();
+    prompts.saveFiles = {dir.path("glyph")};
+    exchange().ExportInBitmap();
+    EXPECT_TRUE(prompts.shown.empty()) << prompts.texts().front();
+    EXPECT_EQ(prompts.fileDialogs.back().filters, std::vector<std::string>{"Bitmaps (*.bmp)"});
+    EXPECT_FALSE(s.editor().SelectionActive());
+    EXPECT_EQ(s.LangModified(), langModified);
+
+    const Result<std::vector<uint8_t>> file = ReadWholeFile(dir.path("glyph.bmp"));
+    ASSERT_TRUE(file);
+    const Result<BmpHeader> header = ReadBmpHeader(*file);
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->bitsPerPixel, 1);
+    const Result<RgbaImage> read = ReadBmp(*file, 64, 64);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(ReduceToMono(*read), s.editor().EditImage());  // 16 x 12: the width in whole bytes
+    EXPECT_EQ(read->width, 16);
+    EXPECT_TRUE(s.editor().EditImage().isInk(2, 0));
+}
+
+TEST_F(GlyphExchangeTest, AWriteErrorNamesTheFileAndChangesNothing) {
+    const std::string path = dir.path("no-such-folder/a.bmp");
+    prompts.saveFiles = {path};
+    exchange().ExportInBitmap();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].icon, Icon::Error);
+    EXPECT_NE(prompts.shown[0].text.find(path), std::string::npos) << prompts.shown[0].text;
+    EXPECT_FALSE(session().editor().ImageModified());
+    EXPECT_FALSE(session().LangModified());
+}
+
+TEST_F(GlyphExchangeTest, ImportFloatsThePictureCutToTheGlyphAndUndoTakesItBack) {
+    chooseWideGlyph();
+    GlyphEditor& e = session().editor();
+    const MonoImage before = e.EditImage();
+    prompts.openFiles = {writeBmp("big.bmp", Diagonal(20, 20))};
+    exchange().ImportFromBitmap();
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(prompts.fileDialogs.back().filters,
+              (std::vector<std::string>{"Bitmaps (*.bmp)", "Images (*.bmp *.png)"}));
+    EXPECT_EQ(e.SelectionRect(), (PixelRect{0, 0, 10, 12}));
+    EXPECT_TRUE(e.SelectionActive());
+    EXPECT_EQ(e.tool(), Tool::Selection);
+    EXPECT_TRUE(e.ImageModified());
+    EXPECT_TRUE(session().LangModified());
+    EXPECT_EQ(e.EditImage(), before);  // floating until dropped
+
+    e.FalseGoBegin();
+    for (int k = 0; k < 10; ++k) EXPECT_TRUE(e.EditImage().isInk(k, k)) << k;
+    EXPECT_FALSE(e.EditImage().isInk(1, 0));
+    e.UndoCommand();
+    EXPECT_EQ(e.EditImage(), before);
+}
+
+// Read first, then place: a picture that cannot be read leaves the glyph,
+// the snapshot, both modified flags and the tool as they were.
+TEST_F(GlyphExchangeTest, AnUnreadablePictureNamesTheFileAndChangesNothing) {
+    std::vector<uint8_t> truncated = WriteMonoBmp(Diagonal(8, 8));
+    truncated.resize(truncated.size() - 5);
+    const std::string files[] = {
+        dir.write("truncated.bmp", truncated),
+        dir.write("text.bmp", std::vector<uint8_t>{'h', 'e', 'l', 'l', 'o'}),
+        dir.path("missing.bmp"),
+    };
+    GlyphEditor& e = session().editor();
+    const MonoImage before = e.CanvasImage();
+    for (const std::string& file : files) {
+        prompts.clear();
+        prompts.openFiles = {file};
+        exchange().ImportFromBitmap();
+        ASSERT_EQ(prompts.shown.size(), 1u) << file;
+        EXPECT_EQ(prompts.shown[0].icon, Icon::Error);
+        EXPECT_NE(prompts.shown[0].text.find(file), std::string::npos) << prompts.shown[0].text;
+        EXPECT_EQ(e.CanvasImage(), before) << file;
+        EXPECT_FALSE(e.ImageModified()) << file;
+        EXPECT_FALSE(session().LangModified()) << file;
+        EXPECT_FALSE(e.UndoAvailable()) << file;
+        EXPECT_FALSE(e.SelectionActive()) << file;
+        EXPECT_EQ(e.tool(), Tool::Pencil) << file;
+    }
+}
+
+class ZeroWidthGlyphTest : public GlyphExchangeTest {
+protected:
+    fixtures::LangpackSpec spec() override {
+        fixtures::LangpackSpec s = TypicalLangpack();
+        s.Sets[0].Glyphs[0] = fixtures::GlyphSpec{0, std::vector<uint8_t>(8, 0)};
+        return s;
+    }
+};
+
+// No room, no selection: the user is told instead of getting a selection of 0 x 8.
+TEST_F(ZeroWidthGlyphTest, NothingIsPlacedOrExportedAndTheUserIsTold) {
+    GlyphEditor& e = session().editor();
+    ASSERT_EQ(e.GlyphWidth(), 0);
+    exchange().ImportFromBitmap();   // no dialog is asked for
+    exchange().ExportInBitmap();
+    EXPECT_FALSE(PlacePicture(session(), Diagonal(4, 4)));
+    ASSERT_EQ(prompts.shown.size(), 3u);
+    EXPECT_EQ(prompts.shown[0].text, "The current symbol is 0x8 pixels: there is no room for a picture. Give it a width first.");
+    EXPECT_EQ(prompts.shown[1].text, "The current symbol is 0x8 pixels: there is nothing to export.");
+    EXPECT_FALSE(e.SelectionActive());
+    EXPECT_FALSE(e.ImageModified());
+    EXPECT_FALSE(e.UndoAvailable());
+}
+
+}  // namespace
+}  // namespace glyphora::testing
