@@ -1,32 +1,16 @@
 // One glyph exchanged with BMP files through the session: the export's file
-// and name, the import's floating picture, and the files, glyphs and
-// clipboards that must change nothing.
+// name, and the files and glyphs that must change nothing. What the window
+// shows of an export and an import is tested with the window.
 #include "SessionFixture.h"
 
 #include <GlyphExchange.h>
 
-#include <BmpReader.h>
 #include <BmpWriter.h>
-#include <ColorReduce.h>
-#include <FileLayer.h>
 
 namespace glyphora::testing {
 namespace {
 
 using fixtures::TypicalLangpack;
-
-// Ink where the picture has '#'.
-MonoImage Picture(std::initializer_list<const char*> rows) {
-    const int w = static_cast<int>(std::string(*rows.begin()).size());
-    MonoImage image(w, static_cast<int>(rows.size()));
-    int y = 0;
-    for (const char* row : rows) {
-        for (int x = 0; x < w; ++x)
-            if (row[x] == '#') image.setPixel(x, y, Pixel::Ink);
-        ++y;
-    }
-    return image;
-}
 
 // A diagonal of ink over a w x h picture: every pixel tells where it came from.
 MonoImage Diagonal(int w, int h) {
@@ -41,16 +25,6 @@ protected:
     virtual fixtures::LangpackSpec spec() { return TypicalLangpack(); }
 
     GlyphExchange exchange() { return GlyphExchange(session(), reader); }
-    std::string writeBmp(const std::string& name, const MonoImage& image) {
-        return dir.write(name, WriteMonoBmp(image));
-    }
-    // The set 2 glyph 10 pixels wide and 12 high.
-    void chooseWideGlyph() {
-        session().ChooseSet(1);
-        session().ChooseSymbol(6);
-        ASSERT_EQ(session().editor().GlyphWidth(), 10);
-        ASSERT_EQ(session().editor().GlyphHeight(), 12);
-    }
 
     BmpPictureReader reader;
 };
@@ -63,35 +37,6 @@ TEST(BmpExportName, AddsTheExtensionOnlyToANameWithout) {
     for (const auto& [chosen, written] : cases) EXPECT_EQ(BmpExportName(chosen), written) << chosen;
 }
 
-TEST_F(GlyphExchangeTest, ExportWritesEditImageWithTheFloatingPictureDropped) {
-    chooseWideGlyph();
-    Session& s = session();
-    ASSERT_TRUE(PlacePicture(s, Picture({"##.", "#.#"})));
-    s.editor().FalseGoBegin();
-    s.SaveImageCommand();
-    ASSERT_FALSE(s.editor().ImageModified());
-
-    ASSERT_TRUE(PlacePicture(s, Picture({"..#"})));
-    const bool langModified = s.LangModified();
-    prompts.saveFiles = {dir.path("glyph")};
-    exchange().ExportInBitmap();
-    EXPECT_TRUE(prompts.shown.empty()) << prompts.texts().front();
-    EXPECT_EQ(prompts.fileDialogs.back().filters, std::vector<std::string>{"Bitmaps (*.bmp)"});
-    EXPECT_FALSE(s.editor().SelectionActive());
-    EXPECT_EQ(s.LangModified(), langModified);
-
-    const Result<std::vector<uint8_t>> file = ReadWholeFile(dir.path("glyph.bmp"));
-    ASSERT_TRUE(file);
-    const Result<BmpHeader> header = ReadBmpHeader(*file);
-    ASSERT_TRUE(header);
-    EXPECT_EQ(header->bitsPerPixel, 1);
-    const Result<RgbaImage> read = ReadBmp(*file, 64, 64);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(ReduceToMono(*read), s.editor().EditImage());  // 16 x 12: the width in whole bytes
-    EXPECT_EQ(read->width, 16);
-    EXPECT_TRUE(s.editor().EditImage().isInk(2, 0));
-}
-
 TEST_F(GlyphExchangeTest, AWriteErrorNamesTheFileAndChangesNothing) {
     const std::string path = dir.path("no-such-folder/a.bmp");
     prompts.saveFiles = {path};
@@ -101,29 +46,6 @@ TEST_F(GlyphExchangeTest, AWriteErrorNamesTheFileAndChangesNothing) {
     EXPECT_NE(prompts.shown[0].text.find(path), std::string::npos) << prompts.shown[0].text;
     EXPECT_FALSE(session().editor().ImageModified());
     EXPECT_FALSE(session().LangModified());
-}
-
-TEST_F(GlyphExchangeTest, ImportFloatsThePictureCutToTheGlyphAndUndoTakesItBack) {
-    chooseWideGlyph();
-    GlyphEditor& e = session().editor();
-    const MonoImage before = e.EditImage();
-    prompts.openFiles = {writeBmp("big.bmp", Diagonal(20, 20))};
-    exchange().ImportFromBitmap();
-    EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(prompts.fileDialogs.back().filters,
-              (std::vector<std::string>{"Bitmaps (*.bmp)", "Images (*.bmp *.png)"}));
-    EXPECT_EQ(e.SelectionRect(), (PixelRect{0, 0, 10, 12}));
-    EXPECT_TRUE(e.SelectionActive());
-    EXPECT_EQ(e.tool(), Tool::Selection);
-    EXPECT_TRUE(e.ImageModified());
-    EXPECT_TRUE(session().LangModified());
-    EXPECT_EQ(e.EditImage(), before);  // floating until dropped
-
-    e.FalseGoBegin();
-    for (int k = 0; k < 10; ++k) EXPECT_TRUE(e.EditImage().isInk(k, k)) << k;
-    EXPECT_FALSE(e.EditImage().isInk(1, 0));
-    e.UndoCommand();
-    EXPECT_EQ(e.EditImage(), before);
 }
 
 // Read first, then place: a picture that cannot be read leaves the glyph,

@@ -24,7 +24,8 @@ InsertTextDialog* BindInsertTextCommand(const CommandContext& c, ToolPalette* pa
     dialog->setWindowModality(Qt::ApplicationModal);
     Session& s = c.session;
     const auto open = [dialog, &s] {
-        if (!s.LangFileOpen()) return;
+        // Only while the canvas shows a glyph of an open langpack.
+        if (!s.LangFileOpen() || !s.glyphShown()) return;
         dialog->show();
         dialog->raise();
         dialog->activateWindow();
