@@ -11,9 +11,11 @@
 #include "Pictograms.h"
 #include "QtPrompts.h"
 #include "ToolPalette.h"
+#include "commands/BitmapCommands.h"
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
 #include "commands/HelpCommands.h"
+#include "commands/InsertTextCommand.h"
 #include "commands/SizeCommands.h"
 
 #include <CanvasWidget.h>
@@ -115,8 +117,10 @@ void MainWindow::bindCommands() {
     const CommandContext context{*session_, *prompts_, actions_, this, [this] { refresh(); }};
     BindFileCommands(context);
     BindEditCommands(context);
+    BindBitmapCommands(context);
     BindSizeCommands(context);
     BindHelpCommands(context, aboutDialog_);
+    insertTextDialog_ = BindInsertTextCommand(context, toolPalette_, *binding_);
 
     Session& s = *session_;
     connect(toolPalette_, &ToolPalette::toolClicked, this,

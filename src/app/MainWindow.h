@@ -24,6 +24,7 @@ class EditorBinding;
 class FontPage;
 class GlyphTableModel;
 class InfoPage;
+class InsertTextDialog;
 class SetSizeDialog;
 class StatusPresenter;
 class ToolPalette;
@@ -46,6 +47,7 @@ public:
     ToolPalette* toolPalette() const { return toolPalette_; }
     CodeGroupWindow* codeGroupWindow() const { return codeGroupWindow_; }
     SetSizeDialog* setSizeDialog() const { return setSizeDialog_; }
+    InsertTextDialog* insertTextDialog() const { return insertTextDialog_; }
     QString statusText(int panel) const;
 
 protected:
@@ -85,6 +87,7 @@ private:
     CodeGroupWindow* codeGroupWindow_ = nullptr;  // "TForm8"
     AboutDialog* aboutDialog_ = nullptr;          // "TForm6"
     SetSizeDialog* setSizeDialog_ = nullptr;      // "TForm5"
+    InsertTextDialog* insertTextDialog_ = nullptr;  // "TForm2"
 };
 
 }  // namespace glyphora

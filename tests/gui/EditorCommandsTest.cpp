@@ -51,15 +51,20 @@ TEST_F(EditorCommandsTest, CopyPutsTheGlyphOnTheClipboardAndPasteFloatsItBack) {
     EXPECT_EQ(w.editor().EditImage().copy(0, 0, before.width(), before.height()), before);
 }
 
-TEST_F(EditorCommandsTest, PasteWithoutAnImageSaysSoAndPastesNothing) {
+// Neither a snapshot nor a modified glyph nor an empty selection is left behind.
+TEST_F(EditorCommandsTest, PasteWithoutAnImageSaysSoAndChangesNothing) {
     QGuiApplication::clipboard()->setText(QStringLiteral("no picture here"));
     const MonoImage before = canvas();
     window().actions().paste->trigger();
     ASSERT_EQ(texts(), QStringList{"In the buffer there is an image in a wrong format"});
     EXPECT_EQ(boxes_->shown[0].icon, Icon::Error);
     EXPECT_EQ(canvas(), before);
-    EXPECT_TRUE(window().editor().ImageModified());
-    EXPECT_EQ(window().statusText(2), "Select: 0x0");
+    EXPECT_FALSE(window().editor().ImageModified());
+    EXPECT_FALSE(window().editor().SelectionActive());
+    EXPECT_FALSE(window().actions().undo->isEnabled());
+    EXPECT_FALSE(window().actions().saveLangpack->isEnabled());
+    EXPECT_EQ(window().toolPalette()->currentTool(), Tool::Pencil);
+    EXPECT_TRUE(window().statusText(2).isEmpty());
 }
 
 TEST_F(EditorCommandsTest, CutEmptiesTheGlyphAndUndoBringsItBack) {

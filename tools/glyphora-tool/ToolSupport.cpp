@@ -74,6 +74,22 @@ bool IntegerOption(const ParsedArguments& parsed, const std::string& name, int m
     return true;
 }
 
+bool RequiredOption(const ParsedArguments& parsed, const std::string& name, std::string& value) {
+    value = parsed.value(name);
+    if (parsed.isSet(name) && !value.empty()) return true;
+    std::fprintf(stderr, "glyphora-tool: --%s is missing\n", name.c_str());
+    return false;
+}
+
+const Symbols* GlyphOfSet(const LangpackDocument& doc, int setNumber, int index) {
+    const std::vector<Symbols>& glyphs = doc.langpack().SymbolTable[static_cast<std::size_t>(setNumber - 1)];
+    if (index >= 0 && static_cast<std::size_t>(index) < glyphs.size()) return &glyphs[static_cast<std::size_t>(index)];
+    PrintFileError(doc.path(), "set " + std::to_string(setNumber) + " has no glyph " + std::to_string(index) +
+                                   (glyphs.empty() ? "; it has no glyphs"
+                                                   : "; its glyphs are 0 to " + std::to_string(glyphs.size() - 1)));
+    return nullptr;
+}
+
 int OpenSetForEdit(const std::string& file, int setNumber, std::optional<LangpackDocument>& doc) {
     if (const int status = OpenLangpack(file, doc); status != kExitOk) return status;
     const TLangpack& lp = doc->langpack();

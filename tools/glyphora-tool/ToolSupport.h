@@ -47,6 +47,14 @@ int OpenFileArgument(const Words& args, std::optional<LangpackDocument>& doc);
 // when it is missing, not a number, or out of range.
 bool IntegerOption(const ParsedArguments& parsed, const std::string& name, int min, int max, int& value);
 
+// A string option that must be given and not be empty; prints what is wrong
+// and returns false otherwise.
+bool RequiredOption(const ParsedArguments& parsed, const std::string& name, std::string& value);
+
+// Glyph `index` of set `setNumber` (1-based, known to exist), or null after
+// saying that the set has no such glyph.
+const Symbols* GlyphOfSet(const LangpackDocument& doc, int setNumber, int index);
+
 // The edit commands: reads the langpack and checks that set `setNumber`
 // (1-based) exists and has glyphs of its own. A set saved as a copy of set 2
 // is written from set 2's tables and glyphs, so an edit of its own would be

@@ -32,6 +32,13 @@ const ToolCommand kCommands[] = {
      "change the height of every glyph of a set and save", glyphora::tool::runSetHeight},
     {"extract", "extract FILE.shx", "write every code group of a flash file beside it and list them",
      glyphora::tool::runExtract},
+    {"export-bmp", "export-bmp FILE --set N --index I --out FILE.bmp",
+     "write one glyph as stored as a BMP of 1 bit per pixel (the width raised to whole bytes)",
+     glyphora::tool::runExportBmp},
+    {"import-bmp", "import-bmp FILE --set N --index I --in IMAGE.bmp",
+     "put a picture at a glyph's top-left corner, clipped to the glyph (which keeps its width), and\n"
+     "      save; BMP files only, the tool reads no PNG",
+     glyphora::tool::runImportBmp},
 };
 
 void printUsage(std::FILE* out) {

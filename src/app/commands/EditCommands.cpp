@@ -1,9 +1,12 @@
 #include "EditCommands.h"
 
+#include <GlyphExchange.h>
 #include <ImageConvert.h>
 
 #include <QClipboard>
 #include <QGuiApplication>
+
+#include <algorithm>
 
 namespace glyphora {
 
@@ -16,14 +19,20 @@ std::function<void()> OnGlyph(Session& s, std::function<void(GlyphEditor&)> comm
     };
 }
 
+// A clipboard without a picture changes nothing: no snapshot, no modified
+// glyph, no empty selection.
 void Paste(Session& s, Prompts& prompts) {
     const QImage image = QGuiApplication::clipboard()->image();
-    MonoImage pasted;
-    if (image.isNull())
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
         prompts.error("In the buffer there is an image in a wrong format");
-    else
-        pasted = fromQImage(image);
-    s.editor().Paste(pasted);
+        return;
+    }
+    if (!GlyphTakesPicture(s)) return;
+    const GlyphEditor& e = s.editor();
+    // Only the part that can lie on the glyph becomes ink and paper.
+    const QImage onGlyph =
+        image.copy(0, 0, std::min(image.width(), e.GlyphWidth()), std::min(image.height(), e.GlyphHeight()));
+    PlacePicture(s, fromQImage(onGlyph));
 }
 
 }  // namespace

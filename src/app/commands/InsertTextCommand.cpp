@@ -1,0 +1,42 @@
+#include "InsertTextCommand.h"
+
+#include "ToolPalette.h"
+
+#include <EditorBinding.h>
+#include <GlyphExchange.h>
+#include <InsertTextDialog.h>
+#include <TextImage.h>
+
+#include <QToolButton>
+
+namespace glyphora {
+
+void InsertText(Session& session, const QString& text, const QFont& font) {
+    if (!GlyphTakesPicture(session)) return;
+    const GlyphEditor& editor = session.editor();
+    PlacePicture(session, RenderTextImage(text, font, editor.GlyphWidth(), editor.GlyphHeight()));
+}
+
+InsertTextDialog* BindInsertTextCommand(const CommandContext& c, ToolPalette* palette, EditorBinding& binding) {
+    auto* dialog = new InsertTextDialog(c.window);
+    // Modal without a loop of its own: the press on the canvas that opens it
+    // returns first, and the window waits for the dialog to close.
+    dialog->setWindowModality(Qt::ApplicationModal);
+    Session& s = c.session;
+    const auto open = [dialog, &s] {
+        // Only while the canvas shows a glyph of an open langpack.
+        if (!s.LangFileOpen() || !s.glyphShown()) return;
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    };
+    binding.onOpenTextDialog = open;
+    // The palette's own handler has chosen the tool (dropping any selection) by now.
+    QObject::connect(palette->button(Tool::Text), &QToolButton::clicked, dialog, open);
+    QObject::connect(dialog, &InsertTextDialog::insertRequested, dialog, [c](const QString& text, const QFont& font) {
+        RunCommand(c, [&] { InsertText(c.session, text, font); });
+    });
+    return dialog;
+}
+
+}  // namespace glyphora

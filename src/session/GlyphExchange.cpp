@@ -1,0 +1,121 @@
+#include "GlyphExchange.h"
+
+#include "Session.h"
+
+#include <BmpReader.h>
+#include <BmpWriter.h>
+#include <ColorReduce.h>
+#include <FileLayer.h>
+
+#include <filesystem>
+
+namespace glyphora {
+
+namespace {
+
+#ifdef _WIN32
+constexpr const char* kPathSeparators = "/\\:";
+#else
+constexpr const char* kPathSeparators = "/";
+#endif
+
+std::string SizeText(int width, int height) { return std::to_string(width) + "x" + std::to_string(height); }
+
+std::string FolderOf(const std::string& path) {
+    if (path.empty()) return {};
+    return std::filesystem::path(path).parent_path().string();
+}
+
+Prompts::FileDialog BitmapDialog(const Session& session, std::string title) {
+    Prompts::FileDialog dialog;
+    dialog.title = std::move(title);
+    dialog.filters = {"Bitmaps (*.bmp)"};
+    dialog.folder = FolderOf(session.CurrentFileName());
+    return dialog;
+}
+
+}  // namespace
+
+std::string BmpExportName(const std::string& chosen) {
+    const std::size_t separator = chosen.find_last_of(kPathSeparators);
+    const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+    if (chosen.find('.', nameStart) != std::string::npos) return chosen;
+    return chosen + ".bmp";
+}
+
+Status WriteGlyphBmp(const std::string& path, const MonoImage& image) {
+    const std::vector<uint8_t> bytes = WriteMonoBmp(image);
+    if (bytes.empty())
+        return MakeError(ErrorKind::Refused, FileError("write", path, "a picture of " +
+                                                       SizeText(image.width(), image.height()) +
+                                                       " pixels has no BMP form"));
+    return WriteFileAtomically(path, bytes);
+}
+
+Result<MonoImage> DecodeBmpPicture(std::span<const uint8_t> file, const std::string& path, int maxWidth,
+                                   int maxHeight) {
+    Result<RgbaImage> decoded = ReadBmp(file, maxWidth, maxHeight);
+    if (!decoded) return MakeError(decoded.error().kind, FileError("read", path, decoded.error().message));
+    return ReduceToMono(*decoded);
+}
+
+Result<MonoImage> ReadBmpPicture(const std::string& path, int maxWidth, int maxHeight) {
+    Result<std::vector<uint8_t>> file = ReadWholeFile(path);
+    if (!file) return file.error();
+    return DecodeBmpPicture(*file, path, maxWidth, maxHeight);
+}
+
+bool GlyphTakesPicture(Session& session) {
+    if (!session.glyphShown()) return false;
+    const GlyphEditor& editor = session.editor();
+    if (editor.GlyphWidth() > 0 && editor.GlyphHeight() > 0) return true;
+    session.prompts().warning("The current symbol is " + SizeText(editor.GlyphWidth(), editor.GlyphHeight()) +
+                              " pixels: there is no room for a picture. Give it a width first.");
+    return false;
+}
+
+bool PlacePicture(Session& session, const MonoImage& picture) {
+    if (!GlyphTakesPicture(session) || picture.isEmpty()) return false;
+    session.editor().PlaceFloatingImage(picture);
+    return true;
+}
+
+void GlyphExchange::ExportInBitmap() {
+    if (!session_.glyphShown()) return;
+    GlyphEditor& editor = session_.editor();
+    if (editor.GlyphWidth() <= 0 || editor.GlyphHeight() <= 0) {
+        session_.prompts().warning("The current symbol is " + SizeText(editor.GlyphWidth(), editor.GlyphHeight()) +
+                                   " pixels: there is nothing to export.");
+        return;
+    }
+    const std::optional<std::string> chosen = session_.prompts().chooseSaveFile(BitmapDialog(session_, "Export in bitmap"));
+    if (!chosen || chosen->empty()) return;
+    // A floating selection belongs to what is exported.
+    editor.FalseGoBegin();
+    const std::string path = BmpExportName(*chosen);
+    if (const Status written = WriteGlyphBmp(path, editor.EditImage()); !written)
+        session_.prompts().error("The bitmap could not be written:\n" + written.error().message);
+}
+
+void GlyphExchange::ImportFromBitmap() {
+    if (!GlyphTakesPicture(session_)) return;
+    Prompts::FileDialog dialog = BitmapDialog(session_, "Import from bitmap");
+    dialog.filters.push_back("Images (*.bmp *.png)");
+    const std::optional<std::string> path = session_.prompts().chooseOpenFile(dialog);
+    if (!path || path->empty()) return;
+    const GlyphEditor& editor = session_.editor();
+    // Read before anything changes: a file that cannot be read leaves all as it was.
+    const Result<MonoImage> picture = reader_.ReadPicture(*path, editor.GlyphWidth(), editor.GlyphHeight());
+    if (!picture) {
+        session_.prompts().error("The picture could not be imported:\n" + picture.error().message);
+        return;
+    }
+    if (picture->isEmpty()) {
+        session_.prompts().error("The picture could not be imported:\n" +
+                                 FileError("read", *path, "the picture has no pixels"));
+        return;
+    }
+    PlacePicture(session_, *picture);
+}
+
+}  // namespace glyphora
