@@ -90,9 +90,10 @@ CodeGroupWindow::CodeGroupWindow(QWidget* parent) : QDialog(parent)
     resetList();
 }
 
-void CodeGroupWindow::setTexts(const QString& caption, const QStringList& headers)
+void CodeGroupWindow::setTexts(const QString& caption, const QString& openButton, const QStringList& headers)
 {
     setWindowTitle(caption);
+    openButton_->setText(openButton);
     grid_->setHorizontalHeaderLabels(headers);
 }
 
