@@ -60,6 +60,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(buttons);
 }
 
+void AboutDialog::setTexts(const QString& caption) { setWindowTitle(caption); }
+
 void AboutDialog::showEvent(QShowEvent* event) {
     // Centred on the desktop, not on the main window.
     if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {

@@ -10,6 +10,10 @@ class AboutDialog : public QDialog {
 public:
     explicit AboutDialog(QWidget* parent = nullptr);
 
+    // The caption in the interface language; the product name and the
+    // version line stay as they are in every language.
+    void setTexts(const QString& caption);
+
 protected:
     void showEvent(QShowEvent* event) override;
 };

@@ -6,6 +6,7 @@
 #include "FontPage.h"
 #include "GlyphTableModel.h"
 #include "InfoPage.h"
+#include "InterfaceTexts.h"
 #include "KeypadZoom.h"
 #include "LocalPath.h"
 #include "Pictograms.h"
@@ -16,11 +17,14 @@
 #include "commands/FileCommands.h"
 #include "commands/HelpCommands.h"
 #include "commands/InsertTextCommand.h"
+#include "commands/LanguageCommands.h"
 #include "commands/SizeCommands.h"
 
 #include <CanvasWidget.h>
 #include <CodeGroupWindow.h>
 #include <EditorBinding.h>
+#include <InsertTextDialog.h>
+#include <LanguageLoader.h>
 #include <SetSizeDialog.h>
 #include <StatusPresenter.h>
 
@@ -121,6 +125,7 @@ void MainWindow::bindCommands() {
     BindSizeCommands(context);
     BindHelpCommands(context, aboutDialog_);
     insertTextDialog_ = BindInsertTextCommand(context, toolPalette_, *binding_);
+    BindLanguageCommands(context);
 
     Session& s = *session_;
     connect(toolPalette_, &ToolPalette::toolClicked, this,
@@ -143,9 +148,9 @@ void MainWindow::refresh() {
     setWindowTitle(QString::fromStdString(session_->Title()));
     actions_.apply(EnabledCommands(session_->commandInputs()));
     const std::string& language = session_->UILanguage();
-    QAction* chosen = language == "Russian" ? actions_.russian
-                      : language.empty() || language == "English" ? actions_.english
-                                                                  : actions_.loadLanguage;
+    QAction* chosen = language == kRussianLanguage                        ? actions_.russian
+                      : language.empty() || language == kEnglishLanguage ? actions_.english
+                                                                         : actions_.loadLanguage;
     chosen->setChecked(true);
 }
 
@@ -163,6 +168,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     RunGuarded(*prompts_, [&] { session_->Close(); });
     event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (languageApplied_) return;
+    languageApplied_ = true;
+    RunGuarded(*prompts_, [this] { session_->ApplyUILanguage(); });
+    refresh();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -212,6 +225,11 @@ void MainWindow::canvasVisibility(bool visible) {
     CanvasWidget* canvas = fontPage_->canvas();
     canvas->syncSize();
     canvas->setVisible(visible);
+}
+
+void MainWindow::interfaceTextsChanged() {
+    ApplyInterfaceTexts(session_->uiStrings(),
+                        {setSizeDialog_, insertTextDialog_, aboutDialog_, codeGroupWindow_, status_.get()});
 }
 
 void MainWindow::stateChanged() { refresh(); }

@@ -48,11 +48,14 @@ public:
     CodeGroupWindow* codeGroupWindow() const { return codeGroupWindow_; }
     SetSizeDialog* setSizeDialog() const { return setSizeDialog_; }
     InsertTextDialog* insertTextDialog() const { return insertTextDialog_; }
+    AboutDialog* aboutDialog() const { return aboutDialog_; }
     QString statusText(int panel) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The first showing applies the interface language (FormShow).
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildLayout();
@@ -68,6 +71,7 @@ private:
     void glyphsChanged(int set, const std::vector<int>& glyphs) override;
     void setHeightsChanged(const std::vector<int>& sets) override;
     void canvasVisibility(bool visible) override;
+    void interfaceTextsChanged() override;
     void stateChanged() override;
 
     AppEnvironment environment_;
@@ -86,8 +90,9 @@ private:
     QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};
     CodeGroupWindow* codeGroupWindow_ = nullptr;  // "TForm8"
     AboutDialog* aboutDialog_ = nullptr;          // "TForm6"
-    SetSizeDialog* setSizeDialog_ = nullptr;      // "TForm5"
     InsertTextDialog* insertTextDialog_ = nullptr;  // "TForm2"
+    SetSizeDialog* setSizeDialog_ = nullptr;      // "TForm5"
+    bool languageApplied_ = false;
 };
 
 }  // namespace glyphora

@@ -10,6 +10,7 @@
 #include "FlashExtraction.h"
 #include "Prompts.h"
 #include "SessionObserver.h"
+#include "UiStrings.h"
 
 #include <GlyphEditor.h>
 #include <LangpackDocument.h>
@@ -74,6 +75,21 @@ public:
     // The window closes: the settings are written.
     void Close();
 
+    // --- interface language -------------------------------------------------------
+    // The texts of the secondary windows and the status-bar prefixes.
+    const UiStrings& uiStrings() const { return uiStrings_; }
+    // The main window is shown for the first time: the language named in the
+    // settings is loaded and shown.
+    void ApplyUILanguage();
+    // "Russian", "English" or the path of a language file; a refused file
+    // falls back to English (with a message) and rewrites the settings.
+    void LoadLanguage(const std::string& name, bool apply);
+    // The "Language" menu: "English (default)", "Русский", and "Load" with
+    // its open dialog. Each saves the settings.
+    void ChooseEnglishCommand();
+    void ChooseRussianCommand();
+    void LoadLanguageCommand();
+
     // --- document flows -----------------------------------------------------------
     // "Open file": the dialog, then OpenFile.
     void OpenFileCommand();
@@ -115,6 +131,7 @@ public:
 
 private:
     class EditorRelay;
+    class LanguageRelay;
 
     void OpenBinFile();
     void restorePreviousFileName() { currentFileName_ = previousFileName_; }
@@ -139,6 +156,7 @@ private:
     bool langpackFound_ = false;
     bool langFileOpen_ = false;
     std::string uiLanguage_;
+    UiStrings uiStrings_;
     bool langModified_ = false;
     bool glyphSelected_ = false;
     int currentSet_ = -1;

@@ -22,6 +22,9 @@ public:
     virtual void setHeightsChanged(const std::vector<int>& /*sets*/) {}
     // The canvas shows the working glyph, or is hidden.
     virtual void canvasVisibility(bool /*visible*/) {}
+    // The interface texts changed: the secondary windows and the status-bar
+    // prefixes show Session::uiStrings().
+    virtual void interfaceTextsChanged() {}
     // The title, the enabled commands or other shell state changed.
     virtual void stateChanged() {}
 };

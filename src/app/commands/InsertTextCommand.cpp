@@ -1,5 +1,7 @@
 #include "InsertTextCommand.h"
 
+#include <FontConvert.h>
+
 #include "ToolPalette.h"
 
 #include <EditorBinding.h>
@@ -19,6 +21,13 @@ void InsertText(Session& session, const QString& text, const QFont& font) {
 
 InsertTextDialog* BindInsertTextCommand(const CommandContext& c, ToolPalette* palette, EditorBinding& binding) {
     auto* dialog = new InsertTextDialog(c.window);
+    // Its warning and its font dialog are the session's prompts, like every other.
+    dialog->setWarn([&p = c.prompts](const QString& text) { p.warning(text.toStdString()); });
+    dialog->setFontChooser([&p = c.prompts](const QFont& current, QWidget*) -> std::optional<QFont> {
+        const std::optional<Prompts::Font> chosen = p.chooseFont(FromQFont(current));
+        if (!chosen) return std::nullopt;
+        return ToQFont(*chosen);
+    });
     // Modal without a loop of its own: the press on the canvas that opens it
     // returns first, and the window waits for the dialog to close.
     dialog->setWindowModality(Qt::ApplicationModal);

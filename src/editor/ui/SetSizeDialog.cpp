@@ -101,6 +101,15 @@ void SetSizeDialog::prepare(Mode mode, int glyphWidth, int glyphHeight) {
     showResult();
 }
 
+void SetSizeDialog::setTexts(const QString& caption, const QString& applyButton, const QString& cancelButton,
+                             const QString& widthLabel, const QString& heightLabel) {
+    setWindowTitle(caption);
+    setButton_->setText(applyButton);
+    cancelButton_->setText(cancelButton);
+    widthLabel_->setText(widthLabel);
+    heightLabel_->setText(heightLabel);
+}
+
 std::optional<SetSizeDialog::Choice> SetSizeDialog::ask(Mode mode, int glyphWidth, int glyphHeight) {
     prepare(mode, glyphWidth, glyphHeight);
     if (exec() != QDialog::Accepted) return std::nullopt;

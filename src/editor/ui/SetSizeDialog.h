@@ -29,6 +29,11 @@ public:
     // The chosen mode and value, or nothing when the dialog was cancelled.
     std::optional<Choice> ask(Mode mode, int glyphWidth, int glyphHeight);
 
+    // The texts of the interface language: the caption, "Set size" (BitBtn1),
+    // "Cancel" (BitBtn2) and the labels of the two fields.
+    void setTexts(const QString& caption, const QString& applyButton, const QString& cancelButton,
+                  const QString& widthLabel, const QString& heightLabel);
+
     Mode mode() const { return mode_; }
     int NewWidth() const { return newWidth_; }
     int NewHeight() const { return newHeight_; }

@@ -58,7 +58,9 @@ CodeGroupWindow::CodeGroupWindow(QWidget* parent) : QDialog(parent)
 
     openButton_ = new QPushButton("Open BIN file", this);
     openButton_->setObjectName("sBitBtn1");
-    openButton_->setFixedSize(121, 25);
+    // 121 wide at least, wider when the caption of the interface language needs it.
+    openButton_->setMinimumWidth(121);
+    openButton_->setFixedHeight(25);
 
     gauge_ = new QProgressBar(this);
     gauge_->setObjectName("Gauge1");
@@ -90,9 +92,10 @@ CodeGroupWindow::CodeGroupWindow(QWidget* parent) : QDialog(parent)
     resetList();
 }
 
-void CodeGroupWindow::setTexts(const QString& caption, const QStringList& headers)
+void CodeGroupWindow::setTexts(const QString& caption, const QString& openButton, const QStringList& headers)
 {
     setWindowTitle(caption);
+    openButton_->setText(openButton);
     grid_->setHorizontalHeaderLabels(headers);
 }
 

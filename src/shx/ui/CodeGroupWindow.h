@@ -34,8 +34,8 @@ public:
     // Fills the next row, adding a row for every code group after the first.
     void AddFileToMCDS(const shx::CodeGroupRow& row);
 
-    // Caption and the six column headers, from the interface language.
-    void setTexts(const QString& caption, const QStringList& headers);
+    // Caption, the open button and the six column headers, from the interface language.
+    void setTexts(const QString& caption, const QString& openButton, const QStringList& headers);
 
     QTableWidget* grid() const { return grid_; }
     QPushButton* openButton() const { return openButton_; }
