@@ -14,6 +14,7 @@
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
 #include "commands/HelpCommands.h"
+#include "commands/SetExchangeCommands.h"
 #include "commands/SizeCommands.h"
 
 #include <CanvasWidget.h>
@@ -117,6 +118,7 @@ void MainWindow::bindCommands() {
     BindEditCommands(context);
     BindSizeCommands(context);
     BindHelpCommands(context, aboutDialog_);
+    BindSetExchangeCommands(context);
 
     Session& s = *session_;
     connect(toolPalette_, &ToolPalette::toolClicked, this,

@@ -14,5 +14,8 @@ int runResave(const Words& args);
 int runSetGlyph(const Words& args);
 int runSetHeight(const Words& args);
 int runExtract(const Words& args);   // defined with the flash-file extraction
+int runExportBdf(const Words& args);
+int runImportBdf(const Words& args);
+int runExportPng(const Words& args);
 
 }  // namespace glyphora::tool

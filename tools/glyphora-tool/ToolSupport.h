@@ -6,7 +6,9 @@
 
 #include <LangpackDocument.h>
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -46,6 +48,14 @@ int OpenFileArgument(const Words& args, std::optional<LangpackDocument>& doc);
 // An integer option in [min, max]; prints what is wrong and returns false
 // when it is missing, not a number, or out of range.
 bool IntegerOption(const ParsedArguments& parsed, const std::string& name, int min, int max, int& value);
+
+// The commands that read one set: reads the langpack and checks that set
+// `setNumber` (1-based) exists. kExitOk, or the status to exit with.
+int OpenSet(const std::string& file, int setNumber, std::optional<LangpackDocument>& doc);
+
+// Replaces the file at `path` with `bytes` atomically. kExitOk, or the status
+// to exit with after the reason was printed.
+int WriteOutputFile(const std::string& path, std::span<const uint8_t> bytes);
 
 // The edit commands: reads the langpack and checks that set `setNumber`
 // (1-based) exists and has glyphs of its own. A set saved as a copy of set 2
