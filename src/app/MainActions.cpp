@@ -87,6 +87,9 @@ QAction* MainActions::action(Command command) const {
     case Command::Russian: return russian;
     case Command::LoadLanguage: return loadLanguage;
     case Command::About: return about;
+    case Command::ExportSetBdf: return exportSetBdf;
+    case Command::ImportSetBdf: return importSetBdf;
+    case Command::ExportSetPng: return exportSetPng;
     case Command::Count: break;
     }
     return nullptr;
@@ -107,6 +110,9 @@ MainActions CreateMainActions(QMainWindow* window) {
     a.openFile = makeAction(window, file, {"Open file", "N2", {QKeySequence(Qt::CTRL | Qt::Key_O)}, true});
     a.saveImage = makeAction(window, file, {"Save Image", "N3", {QKeySequence(Qt::ALT | Qt::Key_S)}, false});
     a.saveLangpack = makeAction(window, file, {"Save langpack", "N4", {QKeySequence(Qt::CTRL | Qt::Key_S)}, false});
+    a.exportSetBdf = makeAction(window, file, {"Export set as BDF…", "ExportSetBdf", {}, false});
+    a.importSetBdf = makeAction(window, file, {"Import BDF into set…", "ImportSetBdf", {}, false});
+    a.exportSetPng = makeAction(window, file, {"Export set as PNG sheet…", "ExportSetPng", {}, false});
     file->addSeparator();
     a.shx = makeAction(window, file, {"SHX", "N5", {QKeySequence(Qt::Key_F4)}, false});
     file->addSeparator();

@@ -20,6 +20,9 @@ struct MainActions {
     QAction* openFile = nullptr;        // N2, SpeedButton1
     QAction* saveImage = nullptr;       // N3, SpeedButton7
     QAction* saveLangpack = nullptr;    // N4, SpeedButton2
+    QAction* exportSetBdf = nullptr;    // ExportSetBdf
+    QAction* importSetBdf = nullptr;    // ImportSetBdf
+    QAction* exportSetPng = nullptr;    // ExportSetPng
     QAction* shx = nullptr;             // N5
     QAction* exit = nullptr;            // N6
     // Edit

@@ -18,6 +18,7 @@
 #include "commands/HelpCommands.h"
 #include "commands/InsertTextCommand.h"
 #include "commands/LanguageCommands.h"
+#include "commands/SetExchangeCommands.h"
 #include "commands/SizeCommands.h"
 
 #include <CanvasWidget.h>
@@ -126,6 +127,7 @@ void MainWindow::bindCommands() {
     BindHelpCommands(context, aboutDialog_);
     insertTextDialog_ = BindInsertTextCommand(context, toolPalette_, *binding_);
     BindLanguageCommands(context);
+    BindSetExchangeCommands(context);
 
     Session& s = *session_;
     connect(toolPalette_, &ToolPalette::toolClicked, this,

@@ -26,6 +26,9 @@ CommandSet EnabledCommands(const CommandInputs& in) {
                       Command::SetWidth, Command::IncreaseWidth, Command::DecreaseWidth, Command::ReplaceSymbols,
                       Command::OptimizeWidths, Command::SetHeight})
         set(c, in.glyphSelected);
+    // The whole-set commands work on the set shown, with or without glyphs.
+    for (Command c : {Command::ExportSetBdf, Command::ImportSetBdf, Command::ExportSetPng})
+        set(c, in.langFileOpen && in.setShown);
     return on;
 }
 

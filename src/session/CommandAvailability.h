@@ -15,6 +15,7 @@ enum class Command : std::size_t {
     SelectFont, SelectFontFile, ReplaceSymbols, OptimizeWidths, SetHeight,
     LanguageMenu, English, Russian, LoadLanguage,
     About,
+    ExportSetBdf, ImportSetBdf, ExportSetPng,
     Count
 };
 
@@ -22,6 +23,7 @@ using CommandSet = std::bitset<static_cast<std::size_t>(Command::Count)>;
 
 struct CommandInputs {
     bool langFileOpen = false;     // a langpack has been read
+    bool setShown = false;         // the glyph grid shows a set of the langpack
     bool glyphSelected = false;    // a glyph has been selected once: the glyph commands stay on from then
     bool glyphShown = false;       // the canvas holds a glyph of the langpack
     bool imageModified = false;

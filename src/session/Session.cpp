@@ -90,6 +90,7 @@ std::string Session::Title() const {
 CommandInputs Session::commandInputs() const {
     CommandInputs in;
     in.langFileOpen = langFileOpen_;
+    in.setShown = document_ && currentSet_ >= 0;
     in.glyphSelected = glyphSelected_;
     in.glyphShown = glyphShown();
     in.imageModified = editor_.ImageModified();

@@ -12,7 +12,7 @@ std::string On(const CommandSet& set) {
                                          "ShiftLeft", "ShiftRight", "ZoomIn", "ZoomOut", "SetWidth", "IncreaseWidth",
                                          "DecreaseWidth", "SelectFont", "SelectFontFile", "ReplaceSymbols",
                                          "OptimizeWidths", "SetHeight", "LanguageMenu", "English", "Russian",
-                                         "LoadLanguage", "About"};
+                                         "LoadLanguage", "About", "ExportSetBdf", "ImportSetBdf", "ExportSetPng"};
     static_assert(std::size(kNames) == static_cast<std::size_t>(Command::Count));
     std::string out;
     for (std::size_t i = 0; i < set.size(); ++i)
@@ -42,6 +42,9 @@ TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
         // A set without glyphs: nothing to store, but the glyph commands stay on.
         {"empty set after a glyph", {.langFileOpen = true, .glyphSelected = true, .imageModified = true},
          "OpenFile Exit " + clipboard + " ZoomIn " + sizes + " " + languages},
+        // The whole-set commands need a set shown, not a glyph.
+        {"empty set shown", {.langFileOpen = true, .setShown = true},
+         "OpenFile Exit ZoomIn " + tail + " " + languages + " ExportSetBdf ImportSetBdf ExportSetPng"},
     };
     for (const Case& c : cases) EXPECT_EQ(On(EnabledCommands(c.in)), c.expected) << c.name;
 }

@@ -20,6 +20,11 @@ public:
         Icon icon;
         bool question;
     };
+    struct TextDialog {
+        std::string title;
+        std::string label;
+        std::string initial;
+    };
 
     Answer ask(const std::string& text, Icon icon, Buttons) override {
         shown.push_back({text, icon, true});
@@ -36,7 +41,9 @@ public:
     }
     std::optional<Font> chooseFont(const Font&) override { return next(fonts, std::optional<Font>(), "font dialog"); }
     std::optional<int> askSize(SizeMode, int, int) override { return next(sizes, std::optional<int>(), "size dialog"); }
-    std::optional<std::string> askText(const std::string& title, const std::string&, const std::string&) override {
+    std::optional<std::string> askText(const std::string& title, const std::string& label,
+                                       const std::string& initial) override {
+        textDialogs.push_back({title, label, initial});
         return next(textAnswers, std::optional<std::string>(), "text dialog " + title);
     }
 
@@ -49,6 +56,7 @@ public:
 
     std::vector<Shown> shown;
     std::vector<FileDialog> fileDialogs;
+    std::vector<TextDialog> textDialogs;
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> openFiles;
     std::deque<std::optional<std::string>> saveFiles;

@@ -16,5 +16,8 @@ int runSetHeight(const Words& args);
 int runExtract(const Words& args);   // defined with the flash-file extraction
 int runExportBmp(const Words& args);
 int runImportBmp(const Words& args);
+int runExportBdf(const Words& args);
+int runImportBdf(const Words& args);
+int runExportPng(const Words& args);
 
 }  // namespace glyphora::tool

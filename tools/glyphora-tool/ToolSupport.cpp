@@ -1,5 +1,6 @@
 #include "ToolSupport.h"
 
+#include <FileLayer.h>
 #include <SetSharing.h>
 
 #include <charconv>
@@ -90,15 +91,25 @@ const Symbols* GlyphOfSet(const LangpackDocument& doc, int setNumber, int index)
     return nullptr;
 }
 
-int OpenSetForEdit(const std::string& file, int setNumber, std::optional<LangpackDocument>& doc) {
+int OpenSet(const std::string& file, int setNumber, std::optional<LangpackDocument>& doc) {
     if (const int status = OpenLangpack(file, doc); status != kExitOk) return status;
-    const TLangpack& lp = doc->langpack();
-    const int count = lp.SetCount();
+    const int count = doc->langpack().SetCount();
     if (setNumber < 1 || setNumber > count) {
         PrintFileError(doc->path(), "there is no set " + std::to_string(setNumber) + "; the langpack has " +
                                         std::to_string(count) + (count == 1 ? " set" : " sets"));
         return kExitError;
     }
+    return kExitOk;
+}
+
+int WriteOutputFile(const std::string& path, std::span<const uint8_t> bytes) {
+    const Status written = WriteFileAtomically(path, bytes);
+    return written ? kExitOk : Report(written.error());
+}
+
+int OpenSetForEdit(const std::string& file, int setNumber, std::optional<LangpackDocument>& doc) {
+    if (const int status = OpenSet(file, setNumber, doc); status != kExitOk) return status;
+    const TLangpack& lp = doc->langpack();
     if (SharesSet2(lp, setNumber - 1)) {
         PrintFileError(doc->path(), "set " + std::to_string(setNumber) +
                                         " shows the glyphs of set 2 and is saved from them; change set 2 instead");

@@ -6,7 +6,9 @@
 
 #include <LangpackDocument.h>
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,13 @@ bool RequiredOption(const ParsedArguments& parsed, const std::string& name, std:
 // Glyph `index` of set `setNumber` (1-based, known to exist), or null after
 // saying that the set has no such glyph.
 const Symbols* GlyphOfSet(const LangpackDocument& doc, int setNumber, int index);
+// The commands that read one set: reads the langpack and checks that set
+// `setNumber` (1-based) exists. kExitOk, or the status to exit with.
+int OpenSet(const std::string& file, int setNumber, std::optional<LangpackDocument>& doc);
+
+// Replaces the file at `path` with `bytes` atomically. kExitOk, or the status
+// to exit with after the reason was printed.
+int WriteOutputFile(const std::string& path, std::span<const uint8_t> bytes);
 
 // The edit commands: reads the langpack and checks that set `setNumber`
 // (1-based) exists and has glyphs of its own. A set saved as a copy of set 2

@@ -39,6 +39,14 @@ const ToolCommand kCommands[] = {
      "put a picture at a glyph's top-left corner, clipped to the glyph (which keeps its width), and\n"
      "      save; BMP files only, the tool reads no PNG",
      glyphora::tool::runImportBmp},
+    {"export-bdf", "export-bdf FILE --set N --out F.bdf [--descent D]",
+     "write a set as a BDF font (D rows of each cell below the baseline, default 0)",
+     glyphora::tool::runExportBdf},
+    {"import-bdf", "import-bdf FILE --set N --in F.bdf [--shift K]",
+     "put a BDF font's glyphs into a set (the font moved up K rows) and save", glyphora::tool::runImportBdf},
+    {"export-png", "export-png FILE --set N --out F.png [--scale S]",
+     "a picture of a set's glyphs in rows of 16, S pixels per glyph pixel (default 4)",
+     glyphora::tool::runExportPng},
 };
 
 void printUsage(std::FILE* out) {

@@ -1,0 +1,50 @@
+// import-bdf FILE --set N --in F.bdf [--shift K]: gives every glyph of the set
+// whose code the font has that glyph's pixels and width, the font moved up by
+// K rows (default: the rows it is taller than the set), then saves.
+#include "Commands.h"
+#include "ToolSupport.h"
+
+#include <BdfReader.h>
+#include <SetBdf.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace glyphora::tool {
+
+int runImportBdf(const Words& args) {
+    std::string file;
+    int setNumber = 0;
+    const auto parsed = ParseFileArguments(args, {{"set", "N"}, {"in", "F.bdf"}, {"shift", "K"}}, file);
+    if (!parsed || !IntegerOption(*parsed, "set", 1, kMaxSets, setNumber)) return kExitUsage;
+    if (parsed->value("in").empty()) {
+        std::fprintf(stderr, "glyphora-tool: --in is missing\n");
+        return kExitUsage;
+    }
+    std::optional<LangpackDocument> doc;
+    if (const int status = OpenSetForEdit(file, setNumber, doc); status != kExitOk) return status;
+    const Result<BdfFont> font = ReadBdfFile(parsed->value("in"));
+    if (!font) return Report(font.error());
+
+    const int setIndex = setNumber - 1;
+    const int height = doc->langpack().FontSetTable[static_cast<std::size_t>(setIndex)].Height;
+    // Beyond these shifts the cell lies wholly above or below the font's line.
+    const int lowest = -height;
+    const int highest = std::max(0, BdfAscent(*font) + BdfDescent(*font));
+    std::optional<int> shift;
+    if (parsed->isSet("shift")) {
+        int k = 0;
+        if (!IntegerOption(*parsed, "shift", lowest, highest, k)) return kExitUsage;
+        shift = k;
+    }
+
+    const BdfImportPlan plan = PlanBdfImport(doc->langpack(), setIndex, *font, shift);
+    if (plan.Replaced > 0) {
+        ApplyBdfImport(doc->langpack(), setIndex, plan);
+        if (const int status = SaveLangpack(*doc); status != kExitOk) return status;
+    }
+    std::printf("replaced %d, lacked %d, shift %d\n", plan.Replaced, plan.Lacked, plan.Shift);
+    return kExitOk;
+}
+
+}  // namespace glyphora::tool
