@@ -13,6 +13,7 @@
 #include "ToolPalette.h"
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/GenerateCommands.h"
 #include "commands/HelpCommands.h"
 #include "commands/SizeCommands.h"
 
@@ -116,6 +117,7 @@ void MainWindow::bindCommands() {
     BindFileCommands(context);
     BindEditCommands(context);
     BindSizeCommands(context);
+    BindGenerateCommands(context, fontPage_);
     BindHelpCommands(context, aboutDialog_);
 
     Session& s = *session_;

@@ -14,5 +14,7 @@ int runResave(const Words& args);
 int runSetGlyph(const Words& args);
 int runSetHeight(const Words& args);
 int runExtract(const Words& args);   // defined with the flash-file extraction
+int runRender(const Words& args);
+int runTrim(const Words& args);
 
 }  // namespace glyphora::tool

@@ -32,6 +32,13 @@ const ToolCommand kCommands[] = {
      "change the height of every glyph of a set and save", glyphora::tool::runSetHeight},
     {"extract", "extract FILE.shx", "write every code group of a flash file beside it and list them",
      glyphora::tool::runExtract},
+    {"render", "render FILE --set N --from I --to J --font NAME --height H [--style CODE] [--renderer PATH]",
+     "draw glyphs I to J anew from a desktop font (NAME, or a font file's path) and save; H < 0 the\n"
+     "      characters' height, H > 0 the cell's; CODE 0 regular, 1 italic, 2 bold, 3 bold italic; exit\n"
+     "      status 1 when a glyph could not be drawn (the others are saved)",
+     glyphora::tool::runRender},
+    {"trim", "trim FILE --set N --from I --to J",
+     "trim glyphs I to J to their ink plus one blank column and save", glyphora::tool::runTrim},
 };
 
 void printUsage(std::FILE* out) {
