@@ -152,6 +152,13 @@ QString MainWindow::statusText(int panel) const {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A batch or an extraction runs (BusyGuard): the window manager's close
+    // button still reaches a disabled window, and a question now would run
+    // in the middle of the work.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     bool mayClose = false;
     RunGuarded(*prompts_, [&] { mayClose = session_->QustionSave(); });
     refresh();

@@ -155,30 +155,35 @@ Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
     }
 
     SpawnSetup setup;
-    posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0);
+    int setupError = 0;
+    auto check = [&setupError](int rc) {
+        if (rc != 0 && setupError == 0) setupError = rc;
+    };
+    check(posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0));
     if (output) {
-        posix_spawn_file_actions_adddup2(&setup.actions, outWrite.get(), 1);
-        posix_spawn_file_actions_adddup2(&setup.actions, errWrite.get(), 2);
+        check(posix_spawn_file_actions_adddup2(&setup.actions, outWrite.get(), 1));
+        check(posix_spawn_file_actions_adddup2(&setup.actions, errWrite.get(), 2));
     } else {
-        posix_spawn_file_actions_addopen(&setup.actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&setup.actions, 2, "/dev/null", O_WRONLY, 0);
+        check(posix_spawn_file_actions_addopen(&setup.actions, 1, "/dev/null", O_WRONLY, 0));
+        check(posix_spawn_file_actions_addopen(&setup.actions, 2, "/dev/null", O_WRONLY, 0));
     }
     if (!request.currentFolder.empty())
-        posix_spawn_file_actions_addchdir_np(&setup.actions, request.currentFolder.c_str());
+        check(posix_spawn_file_actions_addchdir_np(&setup.actions, request.currentFolder.c_str()));
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || __GLIBC_MINOR__ >= 34)
     // No descriptor of the caller's reaches the child, marked close-on-exec or not.
-    posix_spawn_file_actions_addclosefrom_np(&setup.actions, 3);
+    check(posix_spawn_file_actions_addclosefrom_np(&setup.actions, 3));
 #endif
 
     sigset_t none, defaults;
     sigemptyset(&none);
     sigemptyset(&defaults);
     for (int s : {SIGPIPE, SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGCHLD}) sigaddset(&defaults, s);
-    posix_spawnattr_setsigmask(&setup.attributes, &none);
-    posix_spawnattr_setsigdefault(&setup.attributes, &defaults);
-    posix_spawnattr_setpgroup(&setup.attributes, 0);
-    posix_spawnattr_setflags(&setup.attributes,
-                             static_cast<short>(POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF));
+    check(posix_spawnattr_setsigmask(&setup.attributes, &none));
+    check(posix_spawnattr_setsigdefault(&setup.attributes, &defaults));
+    check(posix_spawnattr_setpgroup(&setup.attributes, 0));
+    check(posix_spawnattr_setflags(&setup.attributes, static_cast<short>(POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK |
+                                                                         POSIX_SPAWN_SETSIGDEF)));
+    if (setupError != 0) return StartError(program, setupError);
 
     pid_t pid = 0;
     const int spawned = ::posix_spawn(&pid, path.c_str(), &setup.actions, &setup.attributes, argv.data(), environ);
@@ -188,6 +193,13 @@ Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
 
     int status = 0;
     bool ended = false;
+    // The whole group: a script's children go too, and with them the last
+    // writers of the pipes.
+    auto stop = [pid, &status] {
+        ::kill(-pid, SIGKILL);
+        ::kill(pid, SIGKILL);
+        ReapBlocking(pid, status);
+    };
     const bool limited = request.timeout.count() > 0;
     if (!output && !limited) {
         if (!ReapBlocking(pid, status))
@@ -213,8 +225,11 @@ Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
         if (!pidfd.open()) wait = wait < 0 ? 2 : std::min(wait, 2);
 
         const int ready = count ? ::poll(watched, count, wait) : (::usleep(static_cast<useconds_t>(wait) * 1000), 0);
-        if (ready < 0 && errno != EINTR)
-            return MakeError(ErrorKind::Failed, "cannot wait for " + Quoted(program) + ": " + std::strerror(errno));
+        if (ready < 0 && errno != EINTR) {
+            const int err = errno;
+            stop();
+            return MakeError(ErrorKind::Failed, "cannot wait for " + Quoted(program) + ": " + std::strerror(err));
+        }
         if (outRead.open()) Drain(outRead, output ? &output->out : nullptr);
         if (errRead.open()) Drain(errRead, output ? &output->err : nullptr);
 
@@ -224,11 +239,7 @@ Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
         } else if (reaped < 0 && errno != EINTR) {
             return MakeError(ErrorKind::Failed, "cannot learn how " + Quoted(program) + " ended: " + std::strerror(errno));
         } else if (limited && Clock::now() >= deadline) {
-            // The whole group: a script's children go too, and with them the
-            // last writers of the pipes.
-            ::kill(-pid, SIGKILL);
-            ::kill(pid, SIGKILL);
-            ReapBlocking(pid, status);
+            stop();
             return MakeError(ErrorKind::Failed, Quoted(program) + " did not end within " + Seconds(request.timeout) +
                                                     " and was stopped");
         }

@@ -105,6 +105,10 @@ int runRender(const Words& args) {
     Result<std::string> renderer =
         parsed->isSet("renderer") ? Result<std::string>(parsed->value("renderer")) : DefaultRendererPath();
     if (!renderer) return Report(renderer.error());
+    if (::access(renderer->c_str(), X_OK) != 0) {
+        std::fprintf(stderr, "glyphora-tool: the renderer %s is not a program that can be run\n", renderer->c_str());
+        return kExitError;
+    }
 
     std::optional<LangpackDocument> doc;
     if (const int status = OpenRangeForEdit(file, range, doc); status != kExitOk) return status;
