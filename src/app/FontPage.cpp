@@ -172,10 +172,10 @@ int FontPage::glyphRow() const {
     return current.isValid() ? current.row() : -1;
 }
 
-GlyphRows FontPage::chosenGlyphRows() const {
+GridRowRange FontPage::chosenGlyphRows() const {
     const QModelIndexList rows = glyphGrid_->selectionModel()->selectedRows();
     if (rows.isEmpty()) return {glyphRow(), glyphRow()};
-    GlyphRows range{rows.front().row(), rows.front().row()};
+    GridRowRange range{rows.front().row(), rows.front().row()};
     for (const QModelIndex& r : rows) {
         range.top = std::min(range.top, r.row());
         range.bottom = std::max(range.bottom, r.row());

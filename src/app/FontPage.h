@@ -16,7 +16,7 @@ namespace glyphora {
 class CanvasWidget;
 
 // Rows of the glyph grid (0-based glyph indices), top to bottom, both included.
-struct GlyphRows {
+struct GridRowRange {
     int top = -1;
     int bottom = -1;
 };
@@ -42,7 +42,7 @@ public:
     int glyphRow() const;
     // The selected range of the glyph grid; the current row alone when
     // nothing is selected; -1 to -1 when the grid is empty.
-    GlyphRows chosenGlyphRows() const;
+    GridRowRange chosenGlyphRows() const;
     // Rows at least 18 pixels high, higher for taller sets.
     void fitGlyphRows(int setHeight);
     void fitColumns();

@@ -13,11 +13,11 @@ void BindGenerateCommands(const CommandContext& c, FontPage* fontPage) {
     Bind(c, c.actions.selectFont, [generation] { generation->SelectWindowsFont(); });
     Bind(c, c.actions.selectFontFile, [generation] { generation->SelectFontFile(); });
     Bind(c, c.actions.replaceSymbols, [generation, fontPage] {
-        const GlyphRows rows = fontPage->chosenGlyphRows();
+        const GridRowRange rows = fontPage->chosenGlyphRows();
         generation->ReplaceChosenSymbols(rows.top, rows.bottom);
     });
     Bind(c, c.actions.optimizeWidths, [generation, fontPage] {
-        const GlyphRows rows = fontPage->chosenGlyphRows();
+        const GridRowRange rows = fontPage->chosenGlyphRows();
         generation->OptimizeChosenSymbols(rows.top, rows.bottom);
     });
 }
