@@ -52,7 +52,8 @@ FontPage::FontPage(GlyphEditor* editor, GlyphTableModel* glyphs, QWidget* parent
     glyphGrid_->setModel(glyphs);
     glyphGrid_->setItemDelegate(new GlyphPreviewDelegate(glyphs, glyphGrid_));
     glyphGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    glyphGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A range of rows for the batch commands: Shift+click, drag, Shift+arrows.
+    glyphGrid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     glyphGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     glyphGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     glyphGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -149,12 +150,16 @@ void FontPage::chooseSetRow(int row) {
 }
 
 void FontPage::chooseGlyphRow(int row) {
-    choosingFromCode_ = true;
     QAbstractItemModel* model = glyphGrid_->model();
+    const QModelIndex current = glyphGrid_->currentIndex();
+    // The row the user is on keeps the range the user chose around it.
+    if (row >= 0 && current.isValid() && current.row() == row && glyphGrid_->selectionModel()->isRowSelected(row))
+        return;
+    choosingFromCode_ = true;
     if (row >= 0 && row < model->rowCount()) {
-        const int column = std::max(glyphGrid_->currentIndex().column(), 1);
-        const QModelIndex index = model->index(row, column);
-        glyphGrid_->setCurrentIndex(index);
+        const QModelIndex index = model->index(row, std::max(current.column(), 1));
+        glyphGrid_->selectionModel()->setCurrentIndex(index,
+                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         glyphGrid_->scrollTo(index);
     } else {
         glyphGrid_->setCurrentIndex({});
@@ -165,6 +170,17 @@ void FontPage::chooseGlyphRow(int row) {
 int FontPage::glyphRow() const {
     const QModelIndex current = glyphGrid_->currentIndex();
     return current.isValid() ? current.row() : -1;
+}
+
+GridRowRange FontPage::chosenGlyphRows() const {
+    const QModelIndexList rows = glyphGrid_->selectionModel()->selectedRows();
+    if (rows.isEmpty()) return {glyphRow(), glyphRow()};
+    GridRowRange range{rows.front().row(), rows.front().row()};
+    for (const QModelIndex& r : rows) {
+        range.top = std::min(range.top, r.row());
+        range.bottom = std::max(range.bottom, r.row());
+    }
+    return range;
 }
 
 void FontPage::fitGlyphRows(int setHeight) {

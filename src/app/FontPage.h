@@ -14,6 +14,12 @@ class QTableWidget;
 namespace glyphora {
 
 class CanvasWidget;
+
+// Rows of the glyph grid (0-based glyph indices), top to bottom, both included.
+struct GridRowRange {
+    int top = -1;
+    int bottom = -1;
+};
 class GlyphEditor;
 class GlyphTableModel;
 
@@ -34,6 +40,9 @@ public:
     void chooseSetRow(int row);
     void chooseGlyphRow(int row);
     int glyphRow() const;
+    // The selected range of the glyph grid; the current row alone when
+    // nothing is selected; -1 to -1 when the grid is empty.
+    GridRowRange chosenGlyphRows() const;
     // Rows at least 18 pixels high, higher for taller sets.
     void fitGlyphRows(int setHeight);
     void fitColumns();

@@ -149,6 +149,7 @@ MainActions CreateMainActions(QMainWindow* window) {
 
     QMenu* processing = makeMenu(window, "Processing", "ProcessingMenu");
     a.selectFont = makeAction(window, processing, {"Select windows font", "Selectwindowsfont1", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F)}, true});
+    a.selectFontFile = makeAction(window, processing, {"Select font file", "Selectfontfile1", {}, true});
     a.replaceSymbols = makeAction(window, processing, {"Replace the chosen symbols", "N28", {QKeySequence(Qt::CTRL | Qt::Key_F)}, false});
     a.optimizeWidths = makeAction(window, processing, {"Optimize the chosen symbols on width", "N29", {QKeySequence(Qt::CTRL | Qt::Key_W)}, false});
     a.setHeight = makeAction(window, processing, {"Set height sets", "N32", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H)}, false});

@@ -15,6 +15,7 @@
 #include "commands/BitmapCommands.h"
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/GenerateCommands.h"
 #include "commands/HelpCommands.h"
 #include "commands/InsertTextCommand.h"
 #include "commands/LanguageCommands.h"
@@ -124,6 +125,7 @@ void MainWindow::bindCommands() {
     BindEditCommands(context);
     BindBitmapCommands(context);
     BindSizeCommands(context);
+    BindGenerateCommands(context, fontPage_);
     BindHelpCommands(context, aboutDialog_);
     insertTextDialog_ = BindInsertTextCommand(context, toolPalette_, *binding_);
     BindLanguageCommands(context);
@@ -161,6 +163,13 @@ QString MainWindow::statusText(int panel) const {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A batch or an extraction runs (BusyGuard): the window manager's close
+    // button still reaches a disabled window, and a question now would run
+    // in the middle of the work.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     bool mayClose = false;
     RunGuarded(*prompts_, [&] { mayClose = session_->QustionSave(); });
     refresh();

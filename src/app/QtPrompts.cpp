@@ -2,6 +2,7 @@
 
 #include "FontConvert.h"
 #include "LocalPath.h"
+#include "LongWorkProgress.h"
 
 #include <SetSizeDialog.h>
 
@@ -94,6 +95,10 @@ std::optional<std::string> QtPrompts::askText(const std::string& title, const st
                                                QLineEdit::Normal, QString::fromStdString(initial), &ok);
     if (!ok) return std::nullopt;
     return text.toStdString();
+}
+
+std::unique_ptr<LongWork> QtPrompts::beginLongWork(const std::string& title) {
+    return std::make_unique<LongWorkProgress>(owner_, QString::fromStdString(title));
 }
 
 }  // namespace glyphora

@@ -23,6 +23,7 @@ public:
     std::optional<int> askSize(SizeMode mode, int width, int height) override;
     std::optional<std::string> askText(const std::string& title, const std::string& label,
                                        const std::string& initial) override;
+    std::unique_ptr<LongWork> beginLongWork(const std::string& title) override;
 
 private:
     QWidget* owner_;

@@ -3,11 +3,23 @@
 // scripted answers. Every message box is captioned "Glyphora".
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace glyphora {
+
+// A long operation that the user waits for (a batch over glyphs): while it
+// lives no other input reaches the window; step() lets the window repaint
+// and tells whether the user asked to stop. Nothing may be asked or told
+// while it lives: end it first.
+class LongWork {
+public:
+    virtual ~LongWork() = default;
+    // `done` of `total` steps are finished; false when the user cancelled.
+    virtual bool step(int done, int total) = 0;
+};
 
 class Prompts {
 public:
@@ -52,9 +64,20 @@ public:
     virtual std::optional<std::string> askText(const std::string& title, const std::string& label,
                                                const std::string& initial) = 0;
 
+    // The long operation begins; it ends when the result goes. The default
+    // shows nothing and is never cancelled.
+    virtual std::unique_ptr<LongWork> beginLongWork(const std::string& title);
+
     void information(const std::string& text) { tell(text, Icon::Information); }
     void warning(const std::string& text) { tell(text, Icon::Warning); }
     void error(const std::string& text) { tell(text, Icon::Error); }
 };
+
+inline std::unique_ptr<LongWork> Prompts::beginLongWork(const std::string&) {
+    struct Unseen : LongWork {
+        bool step(int, int) override { return true; }
+    };
+    return std::make_unique<Unseen>();
+}
 
 }  // namespace glyphora

@@ -1,6 +1,6 @@
 // Prompts for tests: records every message and question and gives the answers
 // queued. A question or dialog without a queued answer fails the test and is
-// cancelled.
+// cancelled, and so does any question or message while a long work runs.
 #pragma once
 
 #include <Prompts.h>
@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,10 +29,14 @@ public:
     };
 
     Answer ask(const std::string& text, Icon icon, Buttons) override {
+        expectIdle(text);
         shown.push_back({text, icon, true});
         return next(answers, Answer::Cancel, "question: " + text);
     }
-    void tell(const std::string& text, Icon icon) override { shown.push_back({text, icon, false}); }
+    void tell(const std::string& text, Icon icon) override {
+        expectIdle(text);
+        shown.push_back({text, icon, false});
+    }
     std::optional<std::string> chooseOpenFile(const FileDialog& dialog) override {
         fileDialogs.push_back(dialog);
         return next(openFiles, std::optional<std::string>(), "open dialog " + dialog.title);
@@ -45,6 +51,14 @@ public:
                                        const std::string& initial) override {
         textDialogs.push_back({title, label, initial});
         return next(textAnswers, std::optional<std::string>(), "text dialog " + title);
+    }
+
+    // Records the steps; the user cancels once `cancelAfterSteps` glyphs are done.
+    std::unique_ptr<LongWork> beginLongWork(const std::string& title) override {
+        expectIdle(title);
+        longWorks.push_back(title);
+        steps.clear();
+        return std::make_unique<Work>(*this);
     }
 
     std::vector<std::string> texts() const {
@@ -63,8 +77,23 @@ public:
     std::deque<std::optional<Font>> fonts;
     std::deque<std::optional<int>> sizes;
     std::deque<std::optional<std::string>> textAnswers;
+    std::vector<std::string> longWorks;
+    std::vector<int> steps;  // `done` of each step of the last long work
+    std::optional<int> cancelAfterSteps;
 
 private:
+    struct Work : LongWork {
+        explicit Work(ScriptedPrompts& p) : prompts(p) { prompts.working = true; }
+        ~Work() override { prompts.working = false; }
+        bool step(int done, int) override {
+            prompts.steps.push_back(done);
+            return !(prompts.cancelAfterSteps && done >= *prompts.cancelAfterSteps);
+        }
+        ScriptedPrompts& prompts;
+    };
+    void expectIdle(const std::string& what) const { EXPECT_FALSE(working) << "shown during a long work: " << what; }
+    bool working = false;
+
     template <class T>
     static T next(std::deque<T>& queue, T cancelled, const std::string& what) {
         if (queue.empty()) {

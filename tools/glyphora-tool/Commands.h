@@ -19,5 +19,7 @@ int runImportBmp(const Words& args);
 int runExportBdf(const Words& args);
 int runImportBdf(const Words& args);
 int runExportPng(const Words& args);
+int runRender(const Words& args);
+int runTrim(const Words& args);
 
 }  // namespace glyphora::tool

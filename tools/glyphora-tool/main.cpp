@@ -47,6 +47,13 @@ const ToolCommand kCommands[] = {
     {"export-png", "export-png FILE --set N --out F.png [--scale S]",
      "a picture of a set's glyphs in rows of 16, S pixels per glyph pixel (default 4)",
      glyphora::tool::runExportPng},
+    {"render", "render FILE --set N --from I --to J --font NAME --height H [--style CODE] [--renderer PATH]",
+     "draw glyphs I to J anew from a desktop font (NAME, or a font file's path) and save; H < 0 the\n"
+     "      characters' height, H > 0 the cell's; CODE 0 regular, 1 italic, 2 bold, 3 bold italic; exit\n"
+     "      status 1 when a glyph could not be drawn (the others are saved)",
+     glyphora::tool::runRender},
+    {"trim", "trim FILE --set N --from I --to J",
+     "trim glyphs I to J to their ink plus one blank column and save", glyphora::tool::runTrim},
 };
 
 void printUsage(std::FILE* out) {

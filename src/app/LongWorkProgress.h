@@ -1,0 +1,35 @@
+// A batch over glyphs as the window shows it: the main window disabled with
+// the wait cursor (BusyGuard), pending events let through once a step so it
+// repaints, and after half a second a progress dialog with a Cancel button.
+#pragma once
+
+#include "BusyGuard.h"
+
+#include <Prompts.h>
+
+#include <QElapsedTimer>
+#include <QString>
+
+#include <memory>
+
+class QProgressDialog;
+
+namespace glyphora {
+
+class LongWorkProgress : public LongWork {
+public:
+    LongWorkProgress(QWidget* window, QString title);
+    ~LongWorkProgress() override;
+    bool step(int done, int total) override;
+
+    static constexpr int kDialogDelayMs = 500;
+
+private:
+    BusyGuard busy_;
+    QWidget* window_;
+    QString title_;
+    QElapsedTimer clock_;
+    std::unique_ptr<QProgressDialog> dialog_;
+};
+
+}  // namespace glyphora

@@ -1,0 +1,216 @@
+// "Replace the chosen symbols" and "Optimize the chosen symbols on width"
+// through the session: the real renderer on DejaVu Sans, renderers that
+// fail in every way a program can (scripts written here), and the trim's
+// cases that concern the batch rather than the trim itself.
+#include "SessionFixture.h"
+
+#include <BmpWriter.h>
+#include <GlyphAlgorithms.h>
+#include <GlyphGeneration.h>
+#include <GlyphRows.h>
+#include <WidthOptimizing.h>
+
+#include <chrono>
+#include <filesystem>
+
+namespace glyphora::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using fixtures::TypicalLangpack;
+
+constexpr int kSet2 = 1;  // 0-based: set 2, height 12, codes 0x20 on from glyph 0; set 3 is its double
+constexpr int kA = 0x41 - 0x20;
+
+class GenerateFlowTest : public SessionTest {
+protected:
+    void SetUp() override {
+        fs::create_directory(dir.root() / "files");
+        open(writeLangpack("lang.smg", TypicalLangpack()));
+        session().ChooseSet(kSet2);
+        before_ = lp().SymbolTable[kSet2];
+        generation_ = std::make_unique<GlyphGeneration>(session());
+    }
+    GlyphGeneration& generation() { return *generation_; }
+    fs::path renderer() const { return dir.root() / "files" / "Runecast"; }
+    void linkRealRenderer() const { fs::create_symlink(RUNECAST, renderer()); }
+    // A renderer that is a shell script: $1 height, $2 style, $3 code, $4 name.
+    void scriptRenderer(const std::string& body) const {
+        dir.writeText("files/Runecast", "#!/bin/sh\n" + body + "\n");
+        fs::permissions(renderer(), fs::perms::owner_all);
+    }
+    // A 3 x 5 picture with ink in its middle column, for scripts to copy.
+    std::string goodBitmap() const {
+        MonoImage image(3, 5);
+        for (int y = 0; y < 5; ++y) image.setPixel(1, y, Pixel::Ink);
+        return dir.write("good.bmp", WriteMonoBmp(image));
+    }
+    bool kept(int g) { return glyph(kSet2, g).Data == before_[static_cast<std::size_t>(g)].Data; }
+    MonoImage imageOf(int g) {
+        const Symbols& s = glyph(kSet2, g);
+        return GlyphRowsToImage(s.Data, s.Width, 12);
+    }
+
+    std::vector<Symbols> before_;
+    std::unique_ptr<GlyphGeneration> generation_;
+};
+
+TEST_F(GenerateFlowTest, TheRealRendererReplacesTheRangeAndTheCanvasKeepsTheWorkingGlyph) {
+    linkRealRenderer();
+    Session& s = session();
+    s.ChooseSymbol(kA + 1);
+    Prompts::Font font;
+    font.name = "DejaVu Sans";
+    font.height = -12;
+    font.measuredHeight = 14;
+    prompts.fonts = {font};
+    generation().SelectWindowsFont();
+    EXPECT_EQ(prompts.texts(), std::vector<std::string>{"Height of the chosen font 14 pixels."});
+    prompts.clear();
+
+    generation().ReplaceChosenSymbols(kA, kA + 3);
+    EXPECT_TRUE(prompts.shown.empty()) << prompts.texts().front();
+    EXPECT_EQ(prompts.steps, (std::vector<int>{1, 2, 3, 4}));
+    for (int g = kA; g <= kA + 3; ++g) {
+        EXPECT_FALSE(kept(g)) << g;
+        EXPECT_TRUE(HasInk(imageOf(g), glyph(kSet2, g).Width, 12)) << g;
+        EXPECT_EQ(glyph(kSet2 + 1, g).Data, glyph(kSet2, g).Data) << "set 3 shows set 2's glyph " << g;
+    }
+    EXPECT_TRUE(kept(kA - 1));
+    EXPECT_TRUE(kept(kA + 4));
+    // The canvas shows the glyph chosen in the grid as it is stored now.
+    EXPECT_EQ(s.CurrentSymbol(), kA + 1);
+    EXPECT_EQ(s.editor().GlyphWidth(), glyph(kSet2, kA + 1).Width);
+    EXPECT_EQ(s.editor().EditImage(), imageOf(kA + 1));
+
+    generation().OptimizeChosenSymbols(kA, kA + 3);
+    for (int g = kA; g <= kA + 3; ++g) {
+        const int width = glyph(kSet2, g).Width;
+        const MonoImage image = imageOf(g);
+        EXPECT_TRUE(HasInk(image, 1, 12)) << "ink in column 0 of " << g;
+        EXPECT_FALSE(HasInk(image.copy(width - 1, 0, 1, 12), 1, 12)) << "blank last column of " << g;
+        EXPECT_TRUE(HasInk(image.copy(width - 2, 0, 1, 12), 1, 12)) << "ink before it in " << g;
+    }
+    EXPECT_EQ(s.editor().EditImage(), imageOf(kA + 1));
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+// Each way a renderer run can go wrong: the glyph keeps its pixels, the batch
+// goes on (or, for a bitmap that cannot be read, ends) and one message says
+// what was replaced and what not.
+TEST_F(GenerateFlowTest, FailingRenderersLeaveTheirGlyphsAndSaySo) {
+    struct Case {
+        const char* name;
+        const char* script;           // nullptr: no renderer at all
+        bool staleBitmap;             // a temp.bmp of an earlier run lies in files/
+        std::vector<bool> replaced;   // for A, B, C
+        Prompts::Icon icon;
+        std::vector<std::string> said;  // parts of the message
+    };
+    const Case cases[] = {
+        {"not there", nullptr, false, {false, false, false}, Prompts::Icon::Warning,
+         {"0 of 3 glyphs were replaced.", "Not replaced: 0041, 0042, 0043.", "cannot start"}},
+        {"fails", "echo 'Runecast: no font called Nowhere' >&2; exit 1", false, {false, false, false},
+         Prompts::Icon::Warning,
+         {"0041: Runecast ended with exit status 1: Runecast: no font called Nowhere"}},
+        {"writes nothing, an old bitmap lies there", "exit 0", true, {false, false, false}, Prompts::Icon::Warning,
+         {"Runecast left no temp.bmp"}},
+        {"hangs for B", "[ \"$3\" = 66 ] && sleep 30; cp ../good.bmp temp.bmp", false, {true, false, true},
+         Prompts::Icon::Warning, {"2 of 3 glyphs were replaced.", "Not replaced: 0042.", "did not end within 0.5 s"}},
+        {"garbage for B", "if [ \"$3\" = 65 ]; then cp ../good.bmp temp.bmp; else echo junk > temp.bmp; fi", false,
+         {true, false, false}, Prompts::Icon::Error,
+         {"Replacing stopped at 0042:", "files/temp.bmp' is not a readable bitmap", "1 of 3 glyphs were replaced before it."}},
+    };
+    const std::string good = goodBitmap();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::error_code ec;
+        fs::remove(renderer(), ec);
+        if (c.script) scriptRenderer(c.script);
+        if (c.staleBitmap) fs::copy_file(good, dir.path("files/temp.bmp"), fs::copy_options::overwrite_existing);
+        session().NoEditingLang();
+        prompts.clear();
+        generation().setRendererTimeout(std::chrono::milliseconds(500));
+
+        const auto start = std::chrono::steady_clock::now();
+        generation().ReplaceChosenSymbols(kA, kA + 2);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].icon, c.icon);
+        for (const std::string& part : c.said)
+            EXPECT_NE(prompts.shown[0].text.find(part), std::string::npos) << prompts.shown[0].text;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(!kept(kA + i), c.replaced[static_cast<std::size_t>(i)]) << "glyph " << kA + i;
+            if (c.replaced[static_cast<std::size_t>(i)]) {
+                EXPECT_EQ(glyph(kSet2, kA + i).Width, 3);
+            }
+        }
+        // The langpack counts as changed even when nothing was replaced.
+        EXPECT_TRUE(session().LangModified());
+        for (int i = 0; i < 3; ++i) session().StoreGlyph(kSet2, kA + i, before_[kA + i].Width, before_[kA + i].Data);
+    }
+}
+
+TEST_F(GenerateFlowTest, CancelKeepsTheGlyphsAlreadyReplaced) {
+    goodBitmap();
+    scriptRenderer("cp ../good.bmp temp.bmp");
+    prompts.cancelAfterSteps = 2;
+    generation().ReplaceChosenSymbols(kA, kA + 4);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(prompts.steps, (std::vector<int>{1, 2}));
+    EXPECT_FALSE(kept(kA));
+    EXPECT_FALSE(kept(kA + 1));
+    EXPECT_TRUE(kept(kA + 2));
+}
+
+TEST_F(GenerateFlowTest, CancelAtTheGlyphQuestionStartsNothing) {
+    scriptRenderer("exit 7");
+    drawPixel();
+    prompts.answers = {Answer::Cancel, Answer::Cancel};
+    session().NoEditingLang();
+    generation().ReplaceChosenSymbols(kA, kA + 2);
+    generation().OptimizeChosenSymbols(kA, kA + 2);
+    EXPECT_EQ(prompts.texts(), (std::vector<std::string>(2, "Save the current symbol?")));
+    EXPECT_TRUE(prompts.longWorks.empty());
+}
+
+// The trim's own cases are pictures in the editor's tests; these are the
+// batch's: what it leaves alone and what it stores.
+TEST(WidthOptimizing, LeavesGlyphsWithoutInkAndStoresOnlyWhatChanged) {
+    // Memory form, one byte a row, 0 = ink; two rows.
+    struct Case {
+        const char* name;
+        uint8_t width;
+        std::vector<uint8_t> rows;
+        int newWidth;  // 0: not stored
+    } cases[] = {
+        {"ink only in the spare bits", 3, {0xF7, 0xFF}, 0},
+        {"blank", 4, {0xFF, 0xFF}, 0},
+        {"width 0", 0, {0xFF, 0xFF}, 0},
+        {"one column of ink, never narrower", 1, {0x7F, 0x7F}, 2},
+        {"already trimmed, spare bits kept", 2, {0x7E, 0x7F}, 0},
+        {"ink in column 2 of 5", 5, {0xDF, 0xDF}, 2},
+    };
+    std::vector<Symbols> glyphs;
+    for (const Case& c : cases) {
+        Symbols& g = glyphs.emplace_back();
+        g.Code = 0x41;
+        g.Width = c.width;
+        g.Data = c.rows;
+    }
+    std::vector<std::pair<int, int>> stored;
+    const BatchResult result = OptimizeWidths(glyphs, {0, static_cast<int>(glyphs.size()) - 1}, 2,
+                                              [&](int g, uint8_t width, std::vector<uint8_t>) {
+                                                  stored.emplace_back(g, width);
+                                              });
+    std::vector<std::pair<int, int>> expected;
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        if (cases[i].newWidth) expected.emplace_back(static_cast<int>(i), cases[i].newWidth);
+    EXPECT_EQ(stored, expected);
+    EXPECT_EQ(result.changed, static_cast<int>(expected.size()));
+    EXPECT_EQ(result.done, static_cast<int>(glyphs.size()));
+}
+
+}  // namespace
+}  // namespace glyphora::testing
