@@ -26,6 +26,9 @@ CommandSet EnabledCommands(const CommandInputs& in) {
                       Command::SetWidth, Command::IncreaseWidth, Command::DecreaseWidth, Command::ReplaceSymbols,
                       Command::OptimizeWidths, Command::SetHeight})
         set(c, in.glyphSelected);
+    set(Command::StepBackward, in.glyphShown && in.canStepBackward);
+    set(Command::StepForward, in.glyphShown && in.canStepForward);
+    set(Command::GoToCharacter, in.langFileOpen);
     return on;
 }
 

@@ -15,6 +15,7 @@ enum class Command : std::size_t {
     SelectFont, SelectFontFile, ReplaceSymbols, OptimizeWidths, SetHeight,
     LanguageMenu, English, Russian, LoadLanguage,
     About,
+    StepBackward, StepForward, GoToCharacter,
     Count
 };
 
@@ -28,6 +29,8 @@ struct CommandInputs {
     bool langModified = false;
     bool undoAvailable = false;
     int zoom = 1;
+    bool canStepBackward = false;  // the working glyph has steps back (forward) in its history
+    bool canStepForward = false;
 };
 
 CommandSet EnabledCommands(const CommandInputs& in);
