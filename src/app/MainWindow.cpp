@@ -1,20 +1,30 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "ChangedMarks.h"
 #include "CodeGroupExtraction.h"
 #include "ErrorGuard.h"
 #include "FontPage.h"
 #include "GlyphTableModel.h"
+#include "GoToDialog.h"
 #include "InfoPage.h"
 #include "KeypadZoom.h"
 #include "LocalPath.h"
+#include "MenuKeys.h"
 #include "Pictograms.h"
 #include "QtPrompts.h"
+#include "RecentFilesMenu.h"
+#include "SamplePanel.h"
 #include "ToolPalette.h"
+#include "ViewPreferences.h"
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/GoToCommands.h"
 #include "commands/HelpCommands.h"
+#include "commands/HistoryCommands.h"
+#include "commands/RecentCommands.h"
 #include "commands/SizeCommands.h"
+#include "commands/ViewCommands.h"
 
 #include <CanvasWidget.h>
 #include <CodeGroupWindow.h>
@@ -26,6 +36,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -59,7 +70,8 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     binding_ = std::make_unique<EditorBinding>(fontPage_->canvas(), status_.get());
     binding_->onPressSelectionTool = [this] { toolPalette_->press(Tool::Selection); };
     session_->setEditorView(binding_.get());
-    session_->setObserver(this);
+    buildViewParts();
+    session_->setObserver(&observers_);
     bindCommands();
     installKeypadZoom(this, actions_.zoomIn, actions_.zoomOut);
 
@@ -73,6 +85,7 @@ MainWindow::~MainWindow() {
     // The canvas and the grids refer to the editor and the model, which the
     // session holds: they go first.
     delete takeCentralWidget();
+    delete samplePanel_;
 }
 
 void MainWindow::buildLayout() {
@@ -111,12 +124,29 @@ void MainWindow::buildLayout() {
     status_ = std::make_unique<StatusPresenter>(std::array<QLabel*, 3>{statusPanels_[0], statusPanels_[1], statusPanels_[2]});
 }
 
+void MainWindow::buildViewParts() {
+    preferences_ = std::make_unique<ViewPreferences>(environment_.preferencesPath);
+    samplePanel_ = new SamplePanel(*session_, *preferences_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, samplePanel_);
+    goToDialog_ = new GoToDialog(this);
+    recentFiles_ = new RecentFilesMenu(actions_.recentFiles, *preferences_, this);
+    changedMarks_ = std::make_unique<ChangedMarks>(*session_, fontPage_);
+    // The window first: the grids are up to date when the panels look.
+    for (SessionObserver* o : std::initializer_list<SessionObserver*>{this, samplePanel_, recentFiles_, changedMarks_.get()})
+        observers_.add(o);
+    installMenuKeys(this);
+}
+
 void MainWindow::bindCommands() {
     const CommandContext context{*session_, *prompts_, actions_, this, [this] { refresh(); }};
     BindFileCommands(context);
     BindEditCommands(context);
     BindSizeCommands(context);
     BindHelpCommands(context, aboutDialog_);
+    BindHistoryCommands(context);
+    BindGoToCommands(context, goToDialog_);
+    BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, binding_.get(), *preferences_});
+    BindRecentCommands(context, recentFiles_);
 
     Session& s = *session_;
     connect(toolPalette_, &ToolPalette::toolClicked, this,

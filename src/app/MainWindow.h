@@ -8,6 +8,7 @@
 #include "MainActions.h"
 
 #include <Session.h>
+#include <SessionObserverList.h>
 
 #include <QMainWindow>
 
@@ -19,14 +20,19 @@ class QTabWidget;
 namespace glyphora {
 
 class AboutDialog;
+class ChangedMarks;
 class CodeGroupWindow;
 class EditorBinding;
 class FontPage;
 class GlyphTableModel;
+class GoToDialog;
 class InfoPage;
+class RecentFilesMenu;
+class SamplePanel;
 class SetSizeDialog;
 class StatusPresenter;
 class ToolPalette;
+class ViewPreferences;
 
 class MainWindow : public QMainWindow, private SessionObserver {
     Q_OBJECT
@@ -46,6 +52,9 @@ public:
     ToolPalette* toolPalette() const { return toolPalette_; }
     CodeGroupWindow* codeGroupWindow() const { return codeGroupWindow_; }
     SetSizeDialog* setSizeDialog() const { return setSizeDialog_; }
+    SamplePanel* samplePanel() const { return samplePanel_; }
+    GoToDialog* goToDialog() const { return goToDialog_; }
+    RecentFilesMenu* recentFiles() const { return recentFiles_; }
     QString statusText(int panel) const;
 
 protected:
@@ -54,6 +63,9 @@ protected:
 
 private:
     void buildLayout();
+    // The panels and helpers beside the original window: the sample text, go
+    // to character, recent files, the marks of changed glyphs, menu keys.
+    void buildViewParts();
     void bindCommands();
     // Title, enabled commands and the chosen language item, from the session.
     void refresh();
@@ -74,6 +86,9 @@ private:
     std::unique_ptr<Session> session_;
     std::unique_ptr<StatusPresenter> status_;
     std::unique_ptr<EditorBinding> binding_;
+    std::unique_ptr<ViewPreferences> preferences_;
+    std::unique_ptr<ChangedMarks> changedMarks_;
+    SessionObserverList observers_;
 
     MainActions actions_;
     ToolPalette* toolPalette_ = nullptr;
@@ -85,6 +100,9 @@ private:
     CodeGroupWindow* codeGroupWindow_ = nullptr;  // "TForm8"
     AboutDialog* aboutDialog_ = nullptr;          // "TForm6"
     SetSizeDialog* setSizeDialog_ = nullptr;      // "TForm5"
+    SamplePanel* samplePanel_ = nullptr;
+    GoToDialog* goToDialog_ = nullptr;
+    RecentFilesMenu* recentFiles_ = nullptr;
 };
 
 }  // namespace glyphora
