@@ -47,7 +47,8 @@ void SampleView::relayOut() {
         line_ = LayOutSampleLine(text_, lp->SymbolTable[static_cast<std::size_t>(set)], session_.setHeight(set),
                                  working);
     }
-    picture_ = toQImage(line_.image);
+    // Painted scaled at every repaint: the format the painter draws fastest.
+    picture_ = toQImage(line_.image, QImage::Format_RGB32);
     breakRows();
     update();
 }
