@@ -34,6 +34,8 @@ SamplePanel::SamplePanel(Session& session, ViewPreferences& preferences, QWidget
     text_ = new QLineEdit(preferences_.sampleText(), body);
     text_->setObjectName(QStringLiteral("SampleTextEdit"));
     text_->setMaxLength(kMaxSampleLength);
+    // A file dropped here opens like one dropped anywhere on the window.
+    text_->setAcceptDrops(false);
     text_->setToolTip(QStringLiteral("Text shown in the glyphs of the current set"));
 
     auto* top = new QHBoxLayout;

@@ -99,8 +99,18 @@ TEST_F(ComfortCommandsTest, SampleTextFollowsTheCanvasAndAClickChoosesTheGlyph) 
     MainWindow& w = window();
     w.resize(900, 700);
     w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     SamplePanel* panel = w.samplePanel();
+    // Keys typed into the line are the line's, not the glyph commands' (Delete, the arrows).
+    const MonoImage glyph = w.editor().EditImage();
+    panel->textEdit()->setFocus();
+    QTest::keyClicks(panel->textEdit(), QStringLiteral("x"));
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Delete, Qt::Key_Right})
+        QTest::keyClick(panel->textEdit(), key);
+    EXPECT_EQ(w.editor().EditImage(), glyph);
+    EXPECT_FALSE(w.editor().ImageModified());
+
     panel->textEdit()->setText(QStringLiteral(" A"));  // glyph 0 of set 1 is the space
     SampleView* view = panel->view();
     const bool before = view->line().image.isInk(0, 0);
