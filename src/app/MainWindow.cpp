@@ -132,8 +132,10 @@ void MainWindow::buildViewParts() {
     recentFiles_ = new RecentFilesMenu(actions_.recentFiles, *preferences_, this);
     changedMarks_ = std::make_unique<ChangedMarks>(*session_, fontPage_);
     // The window first: the grids are up to date when the panels look.
-    for (SessionObserver* o : std::initializer_list<SessionObserver*>{this, samplePanel_, recentFiles_, changedMarks_.get()})
-        observers_.add(o);
+    observers_.add(this);
+    observers_.add(samplePanel_);
+    observers_.add(recentFiles_);
+    observers_.add(changedMarks_.get());
     installMenuKeys(this);
 }
 
@@ -145,7 +147,8 @@ void MainWindow::bindCommands() {
     BindHelpCommands(context, aboutDialog_);
     BindHistoryCommands(context);
     BindGoToCommands(context, goToDialog_);
-    BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, binding_.get(), *preferences_});
+    BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, binding_.get(),
+                               *preferences_});
     BindRecentCommands(context, recentFiles_);
 
     Session& s = *session_;

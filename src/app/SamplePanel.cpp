@@ -36,6 +36,7 @@ SamplePanel::SamplePanel(Session& session, ViewPreferences& preferences, QWidget
     text_->setMaxLength(kMaxSampleLength);
     // A file dropped here opens like one dropped anywhere on the window.
     text_->setAcceptDrops(false);
+    text_->setCursorPosition(0);  // the start of the text in view
     text_->setToolTip(QStringLiteral("Text shown in the glyphs of the current set"));
 
     auto* top = new QHBoxLayout;

@@ -99,7 +99,8 @@ Result<uint16_t> ParseCharacterCode(std::string_view typed) {
     for (char c : digits) {
         const int digit = DigitValue(c, base);
         if (digit < 0)
-            return Refusal("\"" + std::string(typed) + "\" is neither one character nor a code: type " + kCodeForms + ".");
+            return Refusal("\"" + std::string(typed) + "\" is neither one character nor a code: type " + kCodeForms +
+                           ".");
         // Past U+10FFFF the value only has to stay too large.
         if (value <= 0x10FFFF) value = value * static_cast<char32_t>(base) + static_cast<char32_t>(digit);
     }
