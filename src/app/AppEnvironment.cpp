@@ -1,6 +1,7 @@
 #include "AppEnvironment.h"
 
 #include "Settings.h"
+#include "ViewPreferences.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +23,7 @@ AppEnvironment DefaultEnvironment() {
     env.programDir = QCoreApplication::applicationDirPath();
     if (!env.programDir.endsWith(QLatin1Char('/'))) env.programDir += QLatin1Char('/');
     env.settingsPath = SettingsLocation(env.programDir);
+    env.preferencesPath = PreferencesLocation();
     return env;
 }
 

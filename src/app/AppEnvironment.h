@@ -13,6 +13,8 @@ namespace glyphora {
 struct AppEnvironment {
     QString programDir;    // the executable's folder, ending in '/'
     QString settingsPath;  // Glyphora.ini
+    // The view preferences and recent files; empty: kept for this run only.
+    QString preferencesPath;
     // Null: message boxes and dialogs owned by the main window.
     std::shared_ptr<Prompts> prompts;
     // Null: the code-group window runs the extraction.

@@ -1,5 +1,6 @@
 #include "GlyphPreviewDelegate.h"
 
+#include "ChangedMarks.h"
 #include "GlyphTableModel.h"
 
 #include <GlyphRows.h>
@@ -21,6 +22,8 @@ void GlyphPreviewDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
                                  const QModelIndex& index) const {
     if (index.column() != GlyphTableModel::PreviewColumn) {
         QStyledItemDelegate::paint(painter, option, index);
+        if (index.column() == GlyphTableModel::CodeColumn && index.data(GlyphTableModel::ChangedRole).toBool())
+            PaintChangedMark(painter, option.rect);
         return;
     }
     painter->fillRect(option.rect, option.palette.base());

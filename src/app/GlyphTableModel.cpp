@@ -46,6 +46,10 @@ QVariant GlyphTableModel::data(const QModelIndex& index, int role) const {
     const Symbols* g = glyph(index.row());
     if (!g) return {};
     if (role == GlyphIndexRole) return index.row();
+    const bool changed = changed_ && changed_->glyphChanged(set_, index.row());
+    if (role == ChangedRole) return changed;
+    if (role == Qt::ToolTipRole && index.column() == CodeColumn && changed)
+        return QStringLiteral("Changed since the langpack was opened or saved");
     if (role == Qt::TextAlignmentRole && index.column() != PreviewColumn)
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};

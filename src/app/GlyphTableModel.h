@@ -2,6 +2,7 @@
 // from the model so a set of 1001 glyphs shows at once.
 #pragma once
 
+#include <ChangedGlyphs.h>
 #include <Langpack.h>
 
 #include <QAbstractTableModel>
@@ -14,6 +15,8 @@ public:
     enum Column { PreviewColumn, CodeColumn, SymbolColumn, WidthColumn, ColumnCount };
     // Role of the preview column: the glyph's index in its set (int).
     static constexpr int GlyphIndexRole = Qt::UserRole + 1;
+    // The glyph was stored or resized since the langpack was opened or saved (bool).
+    static constexpr int ChangedRole = Qt::UserRole + 2;
 
     explicit GlyphTableModel(QObject* parent = nullptr);
 
@@ -21,6 +24,8 @@ public:
     void showSet(const TLangpack* langpack, int setIndex);
     // The glyph's width was stored anew.
     void glyphChanged(int glyphIndex);
+    // Where the marks of changed glyphs come from (none: no marks).
+    void setChangedGlyphs(const ChangedGlyphs* changed) { changed_ = changed; }
     const Symbols* glyph(int row) const;
     int setHeight() const;
 
@@ -31,6 +36,7 @@ public:
 
 private:
     const TLangpack* langpack_ = nullptr;
+    const ChangedGlyphs* changed_ = nullptr;
     int set_ = -1;
 };
 

@@ -28,7 +28,7 @@ QAction* makeAction(QMainWindow* window, QMenu* menu, const ActionSpec& spec) {
     // Menu shortcuts work anywhere in the main window.
     action->setShortcutContext(Qt::WindowShortcut);
     action->setEnabled(spec.enabled);
-    menu->addAction(action);
+    if (menu) menu->addAction(action);
     return action;
 }
 
@@ -45,6 +45,33 @@ void addButton(QToolBar* bar, QAction* action, const char* buttonName, Pictogram
     button->setObjectName(QString::fromLatin1(buttonName));
     button->setFixedSize(28, 28);
     button->setToolTip(QString::fromUtf8(tip));
+}
+
+// The commands that are not on the menus of the original window, each placed
+// beside the items it belongs with, and the further zoom keys.
+void addComfortActions(QMainWindow* window, MainActions& a, QMenu* file, QMenu* edit, QMenu* view) {
+    QList<QAction*> items = edit->actions();
+    QAction* afterUndo = items.value(items.indexOf(a.undo) + 1);
+    a.stepBackward = makeAction(window, nullptr, {"Step backward", "StepBackward", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z)}, false});
+    a.stepForward = makeAction(window, nullptr, {"Step forward", "StepForward", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, false});
+    edit->insertActions(afterUndo, {a.stepBackward, a.stepForward});
+    edit->addSeparator();
+    a.goToCharacter = makeAction(window, edit, {"Go to character...", "GoToCharacter", {QKeySequence(Qt::CTRL | Qt::Key_G)}, false});
+
+    view->addSeparator();
+    a.pixelGrid = makeAction(window, view, {"Pixel grid", "PixelGrid", {QKeySequence(Qt::CTRL | Qt::Key_Apostrophe)}, true});
+    a.pixelGrid->setCheckable(true);
+    a.sampleText = makeAction(window, view, {"Sample text", "SampleText", {}, true});
+    a.sampleText->setCheckable(true);
+    // Ctrl++, Ctrl+= and Ctrl+- do what the keypad keys do.
+    a.zoomIn->setShortcuts(a.zoomIn->shortcuts() << QKeySequence(Qt::CTRL | Qt::Key_Plus)
+                                                 << QKeySequence(Qt::CTRL | Qt::Key_Equal));
+    a.zoomOut->setShortcuts(a.zoomOut->shortcuts() << QKeySequence(Qt::CTRL | Qt::Key_Minus));
+
+    QList<QAction*> fileItems = file->actions();
+    a.recentFiles = new QMenu(QStringLiteral("Recent files"), window);
+    a.recentFiles->setObjectName(QStringLiteral("RecentFilesMenu"));
+    file->insertMenu(fileItems.value(fileItems.indexOf(a.openFile) + 1), a.recentFiles);
 }
 
 }  // namespace
@@ -90,6 +117,9 @@ QAction* MainActions::action(Command command) const {
     case Command::ExportSetBdf: return exportSetBdf;
     case Command::ImportSetBdf: return importSetBdf;
     case Command::ExportSetPng: return exportSetPng;
+    case Command::StepBackward: return stepBackward;
+    case Command::StepForward: return stepForward;
+    case Command::GoToCharacter: return goToCharacter;
     case Command::Count: break;
     }
     return nullptr;
@@ -169,6 +199,7 @@ MainActions CreateMainActions(QMainWindow* window) {
 
     QMenu* help = makeMenu(window, "?", "HelpMenu");
     a.about = makeAction(window, help, {"About...", "N26", {QKeySequence(Qt::CTRL | Qt::Key_F1)}, true});
+    addComfortActions(window, a, file, edit, view);
 
     QToolBar* bar = window->addToolBar(QStringLiteral("Toolbar"));
     bar->setObjectName(QStringLiteral("ToolBar1"));

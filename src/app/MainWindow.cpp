@@ -1,26 +1,36 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "ChangedMarks.h"
 #include "CodeGroupExtraction.h"
 #include "ErrorGuard.h"
 #include "FontPage.h"
 #include "GlyphTableModel.h"
+#include "GoToDialog.h"
 #include "InfoPage.h"
 #include "InterfaceTexts.h"
 #include "KeypadZoom.h"
 #include "LocalPath.h"
+#include "MenuKeys.h"
 #include "Pictograms.h"
 #include "QtPrompts.h"
+#include "RecentFilesMenu.h"
+#include "SamplePanel.h"
 #include "ToolPalette.h"
+#include "ViewPreferences.h"
 #include "commands/BitmapCommands.h"
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
 #include "commands/GenerateCommands.h"
+#include "commands/GoToCommands.h"
 #include "commands/HelpCommands.h"
+#include "commands/HistoryCommands.h"
 #include "commands/InsertTextCommand.h"
 #include "commands/LanguageCommands.h"
+#include "commands/RecentCommands.h"
 #include "commands/SetExchangeCommands.h"
 #include "commands/SizeCommands.h"
+#include "commands/ViewCommands.h"
 
 #include <CanvasWidget.h>
 #include <CodeGroupWindow.h>
@@ -34,6 +44,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -67,7 +78,8 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     binding_ = std::make_unique<EditorBinding>(fontPage_->canvas(), status_.get());
     binding_->onPressSelectionTool = [this] { toolPalette_->press(Tool::Selection); };
     session_->setEditorView(binding_.get());
-    session_->setObserver(this);
+    buildViewParts();
+    session_->setObserver(&observers_);
     bindCommands();
     installKeypadZoom(this, actions_.zoomIn, actions_.zoomOut);
 
@@ -81,6 +93,7 @@ MainWindow::~MainWindow() {
     // The canvas and the grids refer to the editor and the model, which the
     // session holds: they go first.
     delete takeCentralWidget();
+    delete samplePanel_;
 }
 
 void MainWindow::buildLayout() {
@@ -119,6 +132,21 @@ void MainWindow::buildLayout() {
     status_ = std::make_unique<StatusPresenter>(std::array<QLabel*, 3>{statusPanels_[0], statusPanels_[1], statusPanels_[2]});
 }
 
+void MainWindow::buildViewParts() {
+    preferences_ = std::make_unique<ViewPreferences>(environment_.preferencesPath);
+    samplePanel_ = new SamplePanel(*session_, *preferences_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, samplePanel_);
+    goToDialog_ = new GoToDialog(this);
+    recentFiles_ = new RecentFilesMenu(actions_.recentFiles, *preferences_, this);
+    changedMarks_ = std::make_unique<ChangedMarks>(*session_, fontPage_);
+    // The window first: the grids are up to date when the panels look.
+    observers_.add(this);
+    observers_.add(samplePanel_);
+    observers_.add(recentFiles_);
+    observers_.add(changedMarks_.get());
+    installMenuKeys(this);
+}
+
 void MainWindow::bindCommands() {
     const CommandContext context{*session_, *prompts_, actions_, this, [this] { refresh(); }};
     BindFileCommands(context);
@@ -130,6 +158,11 @@ void MainWindow::bindCommands() {
     insertTextDialog_ = BindInsertTextCommand(context, toolPalette_, *binding_);
     BindLanguageCommands(context);
     BindSetExchangeCommands(context);
+    BindHistoryCommands(context);
+    BindGoToCommands(context, goToDialog_);
+    BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, binding_.get(),
+                               *preferences_});
+    BindRecentCommands(context, recentFiles_);
 
     Session& s = *session_;
     connect(toolPalette_, &ToolPalette::toolClicked, this,

@@ -8,6 +8,7 @@
 #include "MainActions.h"
 
 #include <Session.h>
+#include <SessionObserverList.h>
 
 #include <QMainWindow>
 
@@ -19,15 +20,20 @@ class QTabWidget;
 namespace glyphora {
 
 class AboutDialog;
+class ChangedMarks;
 class CodeGroupWindow;
 class EditorBinding;
 class FontPage;
 class GlyphTableModel;
+class GoToDialog;
 class InfoPage;
 class InsertTextDialog;
+class RecentFilesMenu;
+class SamplePanel;
 class SetSizeDialog;
 class StatusPresenter;
 class ToolPalette;
+class ViewPreferences;
 
 class MainWindow : public QMainWindow, private SessionObserver {
     Q_OBJECT
@@ -49,6 +55,9 @@ public:
     SetSizeDialog* setSizeDialog() const { return setSizeDialog_; }
     InsertTextDialog* insertTextDialog() const { return insertTextDialog_; }
     AboutDialog* aboutDialog() const { return aboutDialog_; }
+    SamplePanel* samplePanel() const { return samplePanel_; }
+    GoToDialog* goToDialog() const { return goToDialog_; }
+    RecentFilesMenu* recentFiles() const { return recentFiles_; }
     QString statusText(int panel) const;
 
 protected:
@@ -59,6 +68,9 @@ protected:
 
 private:
     void buildLayout();
+    // The panels and helpers beside the original window: the sample text, go
+    // to character, recent files, the marks of changed glyphs, menu keys.
+    void buildViewParts();
     void bindCommands();
     // Title, enabled commands and the chosen language item, from the session.
     void refresh();
@@ -80,6 +92,9 @@ private:
     std::unique_ptr<Session> session_;
     std::unique_ptr<StatusPresenter> status_;
     std::unique_ptr<EditorBinding> binding_;
+    std::unique_ptr<ViewPreferences> preferences_;
+    std::unique_ptr<ChangedMarks> changedMarks_;
+    SessionObserverList observers_;
 
     MainActions actions_;
     ToolPalette* toolPalette_ = nullptr;
@@ -93,6 +108,9 @@ private:
     InsertTextDialog* insertTextDialog_ = nullptr;  // "TForm2"
     SetSizeDialog* setSizeDialog_ = nullptr;      // "TForm5"
     bool languageApplied_ = false;
+    SamplePanel* samplePanel_ = nullptr;
+    GoToDialog* goToDialog_ = nullptr;
+    RecentFilesMenu* recentFiles_ = nullptr;
 };
 
 }  // namespace glyphora

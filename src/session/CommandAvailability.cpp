@@ -29,6 +29,9 @@ CommandSet EnabledCommands(const CommandInputs& in) {
     // The whole-set commands work on the set shown, with or without glyphs.
     for (Command c : {Command::ExportSetBdf, Command::ImportSetBdf, Command::ExportSetPng})
         set(c, in.langFileOpen && in.setShown);
+    set(Command::StepBackward, in.glyphShown && in.canStepBackward);
+    set(Command::StepForward, in.glyphShown && in.canStepForward);
+    set(Command::GoToCharacter, in.langFileOpen);
     return on;
 }
 

@@ -16,6 +16,7 @@ enum class Command : std::size_t {
     LanguageMenu, English, Russian, LoadLanguage,
     About,
     ExportSetBdf, ImportSetBdf, ExportSetPng,
+    StepBackward, StepForward, GoToCharacter,
     Count
 };
 
@@ -30,6 +31,8 @@ struct CommandInputs {
     bool langModified = false;
     bool undoAvailable = false;
     int zoom = 1;
+    bool canStepBackward = false;  // the working glyph has steps back (forward) in its history
+    bool canStepForward = false;
 };
 
 CommandSet EnabledCommands(const CommandInputs& in);

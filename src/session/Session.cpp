@@ -42,7 +42,8 @@ public:
         view().undoCleared();
         s_.changed();
     }
-    void snapshotTaken() override { view().snapshotTaken(); }
+    // The step history is the session's: the view only shows the glyph.
+    void snapshotTaken() override { s_.recordStep(); }
     void canvasChanged() override { view().canvasChanged(); }
     void canvasResized() override { view().canvasResized(); }
     void statusValue(StatusPanel panel, int a, int b) override { view().statusValue(panel, a, b); }
@@ -97,6 +98,8 @@ CommandInputs Session::commandInputs() const {
     in.langModified = langModified_;
     in.undoAvailable = editor_.UndoAvailable();
     in.zoom = editor_.ZoomFactor();
+    in.canStepBackward = CanStepBackward();
+    in.canStepForward = CanStepForward();
     return in;
 }
 

@@ -6,6 +6,7 @@
 // SessionObserver, so every flow runs in tests without a display.
 #pragma once
 
+#include "ChangedGlyphs.h"
 #include "CommandAvailability.h"
 #include "FlashExtraction.h"
 #include "Prompts.h"
@@ -13,6 +14,7 @@
 #include "UiStrings.h"
 
 #include <GlyphEditor.h>
+#include <GlyphHistory.h>
 #include <LangpackDocument.h>
 
 #include <memory>
@@ -117,6 +119,20 @@ public:
     void ZoomIn();
     void ZoomOut();
 
+    // --- undo and the step history ------------------------------------------------
+    // The one-level Undo (it toggles); the glyph before it is kept as a step too.
+    void UndoCommand();
+    // Walk the working glyph's steps: each glyph keeps its own while the
+    // langpack stays open. A step put back counts as an edit of the glyph.
+    void StepBackward();
+    void StepForward();
+    bool CanStepBackward() const;
+    bool CanStepForward() const;
+    const GlyphHistory& history() const { return history_; }
+
+    // Glyphs stored or resized since the langpack was opened or last saved.
+    const ChangedGlyphs& changedGlyphs() const { return changedGlyphs_; }
+
     // --- storing ----------------------------------------------------------------------
     // Stores a glyph's width and rows (memory form) as glyph `glyph` of the set
     // and of every set saved with it, marks the langpack changed and reports
@@ -133,7 +149,8 @@ private:
     class EditorRelay;
     class LanguageRelay;
 
-    void OpenBinFile();
+    // True when the langpack was read and is now the current one.
+    bool OpenBinFile();
     void restorePreviousFileName() { currentFileName_ = previousFileName_; }
     bool mayReplaceLangpack();
     void BeginSetup();
@@ -141,6 +158,10 @@ private:
     void selectGlyph(int glyph);
     void writeSettings(const std::string& language, const std::string& binFile);
     void changed();
+    // The editor is about to change the working glyph: its state is a step.
+    void recordStep();
+    std::optional<GlyphKey> workingKey() const;
+    GlyphState workingState() const;
 
     SessionPaths paths_;
     Prompts& prompts_;
@@ -150,6 +171,8 @@ private:
     std::unique_ptr<EditorRelay> relay_;
     GlyphEditor editor_;
     std::optional<LangpackDocument> document_;
+    GlyphHistory history_;
+    ChangedGlyphs changedGlyphs_;
 
     std::string currentFileName_;
     std::string previousFileName_;

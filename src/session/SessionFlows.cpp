@@ -80,7 +80,7 @@ void Session::OpenFile(const std::string& path) {
         reason = outcome.reason;
     }
     if (langpackFound_) {
-        OpenBinFile();
+        if (OpenBinFile()) Report(observer_).fileOpened(path);
     } else {
         restorePreviousFileName();
         // The extraction's own report says what broke in the flash file.
@@ -101,33 +101,37 @@ void Session::OpenFromCodeGroupList(const std::string& path) {
     changed();
 }
 
-void Session::OpenBinFile() {
+bool Session::OpenBinFile() {
     Result<LangpackDocument> loaded = LangpackDocument::Load(currentFileName_);
     if (!loaded) {
         const Error& why = loaded.error();
         // A missing file opens nothing, and its name stays (it is written back
         // to the settings); every other refusal puts the previous name back.
-        if (why.kind == ErrorKind::Missing) return;
+        if (why.kind == ErrorKind::Missing) return false;
         restorePreviousFileName();
         if (why.kind == ErrorKind::Io) prompts_.error("The file cannot be read:\n" + why.message);
         if (why.kind == ErrorKind::Malformed)
             prompts_.warning("The file is damaged and cannot be opened as a langpack:\n" + why.message);
-        return;
+        return false;
     }
     if (!mayReplaceLangpack()) {
         restorePreviousFileName();
-        return;
+        return false;
     }
 
     currentSet_ = currentSymbol_ = -1;
     Report(observer_).setShown();
     document_ = std::move(*loaded);
     langModified_ = false;
+    // Steps and marks belong to the langpack they were taken in.
+    history_.clear();
+    changedGlyphs_.clear();
     Report(observer_).documentReplaced();
     BeginSetup();
     if (document_->langpack().SetCount() > 0) showSet(0);
     Report(observer_).selectionChanged();
     changed();
+    return true;
 }
 
 bool Session::mayReplaceLangpack() {
@@ -159,6 +163,7 @@ bool Session::SaveLang() {
                            "\n\nThe file was left as it was.");
         return false;
     }
+    changedGlyphs_.clear();
     NoEditingLang();
     return true;
 }
@@ -254,6 +259,7 @@ void Session::StoreGlyph(int set, int glyph, uint8_t width, std::vector<uint8_t>
     // The copies of set 2 are saved from set 2, so they all get the glyph.
     const std::vector<int> sets = glyphora::StoreGlyph(document_->langpack(), set, glyph, width, std::move(rows));
     if (sets.empty()) return;
+    for (int k : sets) changedGlyphs_.mark(k, glyph);
     EditingLang();
     for (int k : sets) Report(observer_).glyphsChanged(k, {glyph});
 }
@@ -274,8 +280,12 @@ void Session::SetHeightCommand() {
     const std::optional<int> height =
         prompts_.askSize(Prompts::SizeMode::Height, editor_.GlyphWidth(), editor_.GlyphHeight());
     if (!height) return;
+    // A new height is a step of the working glyph as a width is.
+    editor_.FalseGoBegin();
+    recordStep();
     // The copies of set 2 are saved with set 2's height, so they all change.
     const std::vector<int> sets = SetSetHeight(document_->langpack(), currentSet_, static_cast<uint16_t>(*height));
+    for (int k : sets) changedGlyphs_.markSet(k);
     editor_.SetGlyphHeight(*height);
     EditingLang();
     editor_.ResizeImage();

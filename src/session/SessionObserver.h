@@ -2,6 +2,7 @@
 // changed; the window repaints that part.
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace glyphora {
@@ -27,6 +28,9 @@ public:
     virtual void interfaceTextsChanged() {}
     // The title, the enabled commands or other shell state changed.
     virtual void stateChanged() {}
+    // The Open-file flow opened the langpack of `path` (the file chosen: the
+    // langpack itself, or the flash file it was extracted from).
+    virtual void fileOpened(const std::string& /*path*/) {}
 };
 
 }  // namespace glyphora

@@ -17,6 +17,9 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/bin"
 cp "$app" "$work/bin/glyphora"
 "$make_langpack" "$work/lang.smg"
+# The view preferences and recent files go to the user's configuration folder:
+# the scratch folder's here.
+export XDG_CONFIG_HOME="$work/config"
 
 xvfb-run -a -s "-screen 0 1280x900x24" sh "$here/session.sh" "$work" "$screenshot" "$tool"
 

@@ -57,6 +57,7 @@ protected:
             AppEnvironment env;
             env.programDir = dir_.path() + QLatin1Char('/');
             env.settingsPath = settingsPath();
+            env.preferencesPath = path(QStringLiteral("Preferences.ini"));
             env.prompts = boxes_;
             window_ = std::make_unique<MainWindow>(env);
         }

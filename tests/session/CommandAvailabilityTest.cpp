@@ -12,7 +12,8 @@ std::string On(const CommandSet& set) {
                                          "ShiftLeft", "ShiftRight", "ZoomIn", "ZoomOut", "SetWidth", "IncreaseWidth",
                                          "DecreaseWidth", "SelectFont", "SelectFontFile", "ReplaceSymbols",
                                          "OptimizeWidths", "SetHeight", "LanguageMenu", "English", "Russian",
-                                         "LoadLanguage", "About", "ExportSetBdf", "ImportSetBdf", "ExportSetPng"};
+                                         "LoadLanguage", "About", "ExportSetBdf", "ImportSetBdf", "ExportSetPng",
+                                         "StepBackward", "StepForward", "GoToCharacter"};
     static_assert(std::size(kNames) == static_cast<std::size_t>(Command::Count));
     std::string out;
     for (std::size_t i = 0; i < set.size(); ++i)
@@ -32,19 +33,21 @@ TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
         std::string expected;
     } cases[] = {
         {"at start", {}, "OpenFile Exit " + tail + " " + languages},
-        {"langpack read", {.langFileOpen = true}, "OpenFile Exit ZoomIn " + tail + " " + languages},
+        {"langpack read", {.langFileOpen = true}, "OpenFile Exit ZoomIn " + tail + " " + languages + " GoToCharacter"},
         {"glyph selected, zoom 16", {.langFileOpen = true, .glyphSelected = true, .glyphShown = true, .zoom = 16},
-         "OpenFile Exit " + clipboard + " ZoomOut " + sizes + " " + languages},
+         "OpenFile Exit " + clipboard + " ZoomOut " + sizes + " " + languages + " GoToCharacter"},
         {"edited",
          {.langFileOpen = true, .glyphSelected = true, .glyphShown = true, .imageModified = true,
-          .langModified = true, .undoAvailable = true, .zoom = 2},
-         "OpenFile SaveImage SaveLangpack Exit Undo " + clipboard + " ZoomIn ZoomOut " + sizes + " " + languages},
-        // A set without glyphs: nothing to store, but the glyph commands stay on.
-        {"empty set after a glyph", {.langFileOpen = true, .glyphSelected = true, .imageModified = true},
-         "OpenFile Exit " + clipboard + " ZoomIn " + sizes + " " + languages},
+          .langModified = true, .undoAvailable = true, .zoom = 2, .canStepBackward = true},
+         "OpenFile SaveImage SaveLangpack Exit Undo " + clipboard + " ZoomIn ZoomOut " + sizes + " " + languages +
+             " StepBackward GoToCharacter"},
+        // A set without glyphs: nothing to store, but the glyph commands stay on; no steps without a glyph.
+        {"empty set after a glyph",
+         {.langFileOpen = true, .glyphSelected = true, .imageModified = true, .canStepForward = true},
+         "OpenFile Exit " + clipboard + " ZoomIn " + sizes + " " + languages + " GoToCharacter"},
         // The whole-set commands need a set shown, not a glyph.
         {"empty set shown", {.langFileOpen = true, .setShown = true},
-         "OpenFile Exit ZoomIn " + tail + " " + languages + " ExportSetBdf ImportSetBdf ExportSetPng"},
+         "OpenFile Exit ZoomIn " + tail + " " + languages + " ExportSetBdf ImportSetBdf ExportSetPng GoToCharacter"},
     };
     for (const Case& c : cases) EXPECT_EQ(On(EnabledCommands(c.in)), c.expected) << c.name;
 }

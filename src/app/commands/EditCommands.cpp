@@ -40,7 +40,7 @@ void Paste(Session& s, Prompts& prompts) {
 void BindEditCommands(const CommandContext& c) {
     Session& s = c.session;
     const MainActions& a = c.actions;
-    Bind(c, a.undo, OnGlyph(s, [](GlyphEditor& e) { e.UndoCommand(); }));
+    Bind(c, a.undo, [&s] { s.UndoCommand(); });
     Bind(c, a.clear, OnGlyph(s, [](GlyphEditor& e) { e.Clear(); }));
     Bind(c, a.selectAll, OnGlyph(s, [](GlyphEditor& e) { e.SelectAll(); }));
     Bind(c, a.copy, OnGlyph(s, [](GlyphEditor& e) { e.Copy(); }));

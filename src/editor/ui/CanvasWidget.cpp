@@ -12,6 +12,12 @@ namespace glyphora {
 
 namespace {
 
+// The grid shows on ink and on paper alike; the frame stands out from both.
+constexpr QRgb kGridColour = qRgba(128, 128, 128, 160);
+constexpr QRgb kFrameColour = qRgb(0, 120, 215);
+constexpr int kGridZoom = 4;
+constexpr int kFrameZoom = 2;
+
 bool toEditorButton(Qt::MouseButton button, MouseButton& out) {
     switch (button) {
     case Qt::LeftButton: out = MouseButton::Left; return true;
@@ -58,6 +64,32 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     const QImage magnified =
         rows.scaled(rows.width() * zoom, rows.height() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     painter.drawImage(QPoint(0, top * zoom), magnified);
+    if (pixelGrid_) paintGrid(painter, damaged);
+}
+
+void CanvasWidget::setPixelGrid(bool on) {
+    if (pixelGrid_ == on) return;
+    pixelGrid_ = on;
+    update();
+}
+
+// A line one screen pixel wide on the first column (row) of every glyph pixel
+// but the first; the frame on the outermost screen pixels marks the width.
+void CanvasWidget::paintGrid(QPainter& painter, const QRect& damaged) const {
+    const int zoom = editor_->ZoomFactor();
+    const int w = width(), h = height();
+    if (zoom >= kGridZoom) {
+        painter.setPen(QColor::fromRgba(kGridColour));
+        for (int x = (damaged.left() / zoom + 1) * zoom; x <= damaged.right() && x < w; x += zoom)
+            painter.drawLine(x, damaged.top(), x, damaged.bottom());
+        for (int y = (damaged.top() / zoom + 1) * zoom; y <= damaged.bottom() && y < h; y += zoom)
+            painter.drawLine(damaged.left(), y, damaged.right(), y);
+    }
+    if (zoom >= kFrameZoom && w > 0 && h > 0) {
+        painter.setPen(QColor::fromRgb(kFrameColour));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(0, 0, w - 1, h - 1);
+    }
 }
 
 QPoint CanvasWidget::canvasPoint(const QPointF& position) const {

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace glyphora {
 
 class GlyphEditor;
@@ -20,6 +22,11 @@ public:
 
     QSize sizeHint() const override;
 
+    // Thin lines between the glyph's pixels (from zoom 4) and a frame along
+    // its edges (from zoom 2), over the picture only: the glyph is not touched.
+    void setPixelGrid(bool on);
+    bool pixelGrid() const { return pixelGrid_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -30,7 +37,10 @@ protected:
 private:
     QPoint canvasPoint(const QPointF& position) const;
 
+    void paintGrid(QPainter& painter, const QRect& damaged) const;
+
     GlyphEditor* editor_;
+    bool pixelGrid_ = false;
 };
 
 }  // namespace glyphora

@@ -9,7 +9,10 @@
 
 namespace glyphora {
 
-void EditorBinding::canvasChanged() { canvas_->update(); }
+void EditorBinding::canvasChanged() {
+    canvas_->update();
+    if (onCanvasChanged) onCanvasChanged();
+}
 
 void EditorBinding::canvasResized() { canvas_->syncSize(); }
 

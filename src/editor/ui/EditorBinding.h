@@ -18,6 +18,8 @@ public:
 
     std::function<void()> onPressSelectionTool;
     std::function<void()> onOpenTextDialog;
+    // After the canvas has been told to repaint: other views of the glyph follow.
+    std::function<void()> onCanvasChanged;
 
     void canvasChanged() override;
     void canvasResized() override;

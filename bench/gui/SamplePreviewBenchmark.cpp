@@ -1,0 +1,144 @@
+// How long the sample-text panel takes to lay out and paint an 80-character
+// line at 3x once a pixel of the working glyph has changed, against one
+// repaint of the canvas (zoom 16) in the same run. Offscreen, the window as
+// the program builds it, set 2 of the large fixture langpack.
+#include <AppEnvironment.h>
+#include <CanvasWidget.h>
+#include <FontPage.h>
+#include <GlyphoraApplication.h>
+#include <LangpackBuilder.h>
+#include <MainWindow.h>
+#include <SamplePanel.h>
+#include <SampleView.h>
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace glyphora;
+
+constexpr double kBudgetMs = 1.0;
+constexpr int kCharacters = 80;
+
+struct Scene {
+    QTemporaryDir dir;
+    std::unique_ptr<MainWindow> window;
+
+    Scene() {
+        const std::vector<uint8_t> bytes = fixtures::BuildLangpack(fixtures::LargeLangpack()).Bytes;
+        const QString file = dir.filePath(QStringLiteral("large.smg"));
+        QFile f(file);
+        f.open(QIODevice::WriteOnly);
+        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+        f.close();
+        AppEnvironment env;
+        env.programDir = dir.path() + QLatin1Char('/');
+        env.settingsPath = dir.filePath(QStringLiteral("Glyphora.ini"));
+        window = std::make_unique<MainWindow>(env);
+        window->resize(1000, 700);
+        window->show();
+        window->openFile(file);
+        window->session().ChooseSet(1);  // "General font", 1000 glyphs
+        while (window->session().editor().ZoomFactor() < 16) window->session().ZoomIn();
+
+        // 80 characters the set has, a space after every seventh.
+        const auto& glyphs = window->session().langpack()->SymbolTable[1];
+        QString text;
+        for (int i = 0; text.size() < kCharacters; ++i)
+            text += i % 8 == 7 ? QChar(u' ') : QChar(glyphs[static_cast<std::size_t>(i * 37) % glyphs.size()].Code);
+        window->samplePanel()->textEdit()->setText(text);
+        window->samplePanel()->setScale(3);
+        QCoreApplication::processEvents();
+    }
+    SampleView* view() const { return window->samplePanel()->view(); }
+};
+
+Scene& scene() {
+    static Scene s;
+    return s;
+}
+
+void BM_CanvasRepaintZoom16(benchmark::State& state) {
+    CanvasWidget* canvas = scene().window->fontPage()->canvas();
+    QImage target(canvas->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        canvas->render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_CanvasRepaintZoom16)->Unit(benchmark::kMicrosecond);
+
+void BM_SamplePreviewAfterPixelEdit(benchmark::State& state) {
+    Scene& s = scene();
+    GlyphEditor& editor = s.window->session().editor();
+    SampleView* view = s.view();
+    QImage target(view->size(), QImage::Format_RGB32);
+    bool ink = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ink = !ink;
+        const MouseButton button = ink ? MouseButton::Left : MouseButton::Right;
+        editor.mouseDown(button, 1, 1);
+        editor.mouseUp(button, 1, 1);
+        state.ResumeTiming();
+        view->relayOut();
+        view->render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+    if (view->line().characters.size() != static_cast<std::size_t>(kCharacters))
+        state.SkipWithError("the line does not hold 80 characters");
+    state.counters["rows"] = static_cast<double>(view->rowStarts().size());
+}
+BENCHMARK(BM_SamplePreviewAfterPixelEdit)->Unit(benchmark::kMicrosecond);
+
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+                const double n = static_cast<double>(run.iterations);
+                millis[run.run_name.function_name] = run.real_accumulated_time * 1e3 / n;
+                cpuMillis[run.run_name.function_name] = run.cpu_accumulated_time * 1e3 / n;
+            }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    // Wall time, and the processor time of this thread (the machine may be shared).
+    std::map<std::string, double> millis;
+    std::map<std::string, double> cpuMillis;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    GlyphoraApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const char* const previewName = "BM_SamplePreviewAfterPixelEdit";
+    const char* const canvasName = "BM_CanvasRepaintZoom16";
+    const double canvas = reporter.millis[canvasName];
+    const double preview = reporter.millis[previewName];
+    const double canvasCpu = reporter.cpuMillis[canvasName];
+    const double previewCpu = reporter.cpuMillis[previewName];
+    const bool ok = preview < kBudgetMs;
+    std::printf("\n%-34s %10s %10s %16s %8s\n", "", "ms", "cpu ms", "x canvas repaint", "budget");
+    std::printf("%-34s %10.4f %10.4f %16.1f %8s\n", previewName, preview, previewCpu,
+                canvasCpu > 0 ? previewCpu / canvasCpu : 0.0, ok ? "< 1" : "OVER");
+    std::printf("%-34s %10.4f %10.4f\n", canvasName, canvas, canvasCpu);
+    scene().window.reset();
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,60 @@
+#include "ChangedMarks.h"
+
+#include "FontPage.h"
+#include "GlyphTableModel.h"
+
+#include <Session.h>
+
+#include <QPainter>
+#include <QPolygon>
+#include <QTableView>
+#include <QTableWidget>
+
+namespace glyphora {
+
+namespace {
+constexpr int kMarkSize = 7;
+const QColor kMarkColour(230, 120, 0);
+}  // namespace
+
+void PaintChangedMark(QPainter* painter, const QRect& cell) {
+    const int size = std::min({kMarkSize, cell.width(), cell.height()});
+    const QPoint corner = cell.topRight();
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(kMarkColour);
+    painter->drawPolygon(QPolygon({corner, corner - QPoint(size, 0), corner + QPoint(0, size)}));
+    painter->restore();
+}
+
+ChangedSetDelegate::ChangedSetDelegate(std::function<bool(int row)> changed, QObject* parent)
+    : QStyledItemDelegate(parent), changed_(std::move(changed)) {}
+
+void ChangedSetDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyledItemDelegate::paint(painter, option, index);
+    if (changed_ && changed_(index.row())) PaintChangedMark(painter, option.rect);
+}
+
+ChangedMarks::ChangedMarks(Session& session, FontPage* page) : session_(session), page_(page) {
+    if (auto* glyphs = qobject_cast<GlyphTableModel*>(page_->glyphGrid()->model()))
+        glyphs->setChangedGlyphs(&session_.changedGlyphs());
+    QTableWidget* sets = page_->setGrid();
+    sets->setItemDelegateForColumn(
+        0, new ChangedSetDelegate([this](int row) { return session_.changedGlyphs().setChanged(row); }, sets));
+}
+
+void ChangedMarks::repaintIfMoved() {
+    const uint64_t now = session_.changedGlyphs().revision();
+    if (now == shown_) return;
+    shown_ = now;
+    page_->glyphGrid()->viewport()->update();
+    page_->setGrid()->viewport()->update();
+}
+
+void ChangedMarks::glyphsChanged(int, const std::vector<int>&) { repaintIfMoved(); }
+void ChangedMarks::setHeightsChanged(const std::vector<int>&) { repaintIfMoved(); }
+void ChangedMarks::documentReplaced() { repaintIfMoved(); }
+void ChangedMarks::stateChanged() { repaintIfMoved(); }
+
+}  // namespace glyphora

@@ -1,0 +1,36 @@
+#include "GoToCommands.h"
+
+#include <GoToDialog.h>
+
+#include <CharacterSearch.h>
+
+namespace glyphora {
+
+namespace {
+
+// What the dialog says while the user types: the character, and whether the
+// current set has it.
+QString Describe(const Session& s, const QString& typed) {
+    if (typed.isEmpty()) return {};
+    const Result<uint16_t> code = ParseCharacterCode(typed.toStdString());
+    if (!code) return QString::fromStdString(code.error().message);
+    const QString name = QString::fromStdString(CharacterName(*code));
+    const TLangpack* lp = s.langpack();
+    const int set = s.CurrentSet();
+    if (!lp || set < 0 || set >= lp->SetCount()) return name;
+    const int glyph = FindGlyph(lp->SymbolTable[static_cast<std::size_t>(set)], *code);
+    return glyph < 0 ? QStringLiteral("%1 is not in the set %2").arg(name).arg(set + 1)
+                     : QStringLiteral("%1: glyph %2 of the set %3").arg(name).arg(glyph).arg(set + 1);
+}
+
+}  // namespace
+
+void BindGoToCommands(const CommandContext& c, GoToDialog* dialog) {
+    Session& s = c.session;
+    dialog->setDescriber([&s](const QString& typed) { return Describe(s, typed); });
+    Bind(c, c.actions.goToCharacter, [&s, dialog] {
+        if (const std::optional<QString> typed = dialog->ask()) GoToCharacter(s, typed->toStdString());
+    });
+}
+
+}  // namespace glyphora

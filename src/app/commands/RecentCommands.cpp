@@ -1,0 +1,26 @@
+#include "RecentCommands.h"
+
+#include <FileDrop.h>
+#include <LocalPath.h>
+#include <RecentFilesMenu.h>
+
+#include <RecentFiles.h>
+
+#include <QMainWindow>
+
+namespace glyphora {
+
+void BindRecentCommands(const CommandContext& c, RecentFilesMenu* recent) {
+    Session& s = c.session;
+    QObject::connect(recent, &RecentFilesMenu::fileChosen, recent, [c, &s, recent](const QString& path) {
+        RunCommand(c, [&s, recent, path] {
+            if (!OpenRecentFile(s, ToLocalPath(path))) recent->remove(path);
+        });
+    });
+    if (auto* window = qobject_cast<QMainWindow*>(c.window))
+        installFileDrop(window, [c, &s](const QString& path) {
+            RunCommand(c, [&s, path] { s.OpenNamedFile(ToLocalPath(path)); });
+        });
+}
+
+}  // namespace glyphora

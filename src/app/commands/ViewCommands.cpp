@@ -1,0 +1,39 @@
+#include "ViewCommands.h"
+
+#include <SamplePanel.h>
+#include <ViewPreferences.h>
+#include <WheelZoom.h>
+
+#include <CanvasWidget.h>
+#include <EditorBinding.h>
+
+#include <QAction>
+
+namespace glyphora {
+
+void BindViewCommands(const CommandContext& c, const ViewParts& parts) {
+    Session& s = c.session;
+    const MainActions& a = c.actions;
+    ViewPreferences& preferences = parts.preferences;
+
+    a.pixelGrid->setChecked(preferences.pixelGrid());
+    parts.canvas->setPixelGrid(preferences.pixelGrid());
+    Bind(c, a.pixelGrid, [grid = a.pixelGrid, canvas = parts.canvas, &preferences] {
+        canvas->setPixelGrid(grid->isChecked());
+        preferences.setPixelGrid(grid->isChecked());
+    });
+
+    a.sampleText->setChecked(preferences.sampleTextShown());
+    parts.samplePanel->setVisible(preferences.sampleTextShown());
+    Bind(c, a.sampleText, [shown = a.sampleText, panel = parts.samplePanel, &preferences] {
+        panel->setVisible(shown->isChecked());
+        preferences.setSampleTextShown(shown->isChecked());
+    });
+    QObject::connect(parts.samplePanel, &SamplePanel::glyphClicked, parts.samplePanel,
+                     [c, &s](int glyph) { RunCommand(c, [&s, glyph] { s.ChooseSymbol(glyph); }); });
+    parts.binding->onCanvasChanged = [panel = parts.samplePanel] { panel->canvasChanged(); };
+
+    installWheelZoom({parts.canvas, parts.canvasArea}, a.zoomIn, a.zoomOut);
+}
+
+}  // namespace glyphora

@@ -1,0 +1,82 @@
+// The steps of the working glyph beside the one-level Undo: the state each
+// glyph was in before every change, kept per glyph so that coming back to a
+// glyph comes back to its steps. The whole history stays under a byte cap;
+// the oldest steps go first.
+#pragma once
+
+#include "MonoImage.h"
+
+#include <compare>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+
+namespace glyphora {
+
+// What a step puts back: EditImage and GlyphWidth.
+struct GlyphState {
+    MonoImage image;
+    int width = 0;
+    bool operator==(const GlyphState&) const = default;
+};
+
+// A glyph of the langpack: its set (0-based) and its index in the set.
+struct GlyphKey {
+    int set = -1;
+    int glyph = -1;
+    auto operator<=>(const GlyphKey&) const = default;
+};
+
+class GlyphHistory {
+public:
+    // Room for thousands of steps of the largest glyph (16 x 255).
+    static constexpr std::size_t kDefaultByteCap = std::size_t{4} << 20;
+
+    explicit GlyphHistory(std::size_t byteCap = kDefaultByteCap) : cap_(byteCap) {}
+
+    // The glyph is about to change from `before`: one more step back. The
+    // steps forward that were walked back are dropped (a new branch begins).
+    // A change that changed nothing leaves no step.
+    void record(GlyphKey glyph, GlyphState before);
+
+    // The state a step backward (forward) puts back; `current` is kept for
+    // the way forward (back). Steps equal to `current` are passed over.
+    // Nothing when there is no step to go.
+    std::optional<GlyphState> stepBackward(GlyphKey glyph, GlyphState current);
+    std::optional<GlyphState> stepForward(GlyphKey glyph, GlyphState current);
+
+    bool canStepBackward(GlyphKey glyph) const { return backwardSteps(glyph) > 0; }
+    bool canStepForward(GlyphKey glyph) const { return forwardSteps(glyph) > 0; }
+    std::size_t backwardSteps(GlyphKey glyph) const;
+    std::size_t forwardSteps(GlyphKey glyph) const;
+
+    // What the steps hold, counted as their pixel bytes plus a fixed cost each.
+    std::size_t bytes() const { return bytes_; }
+    static std::size_t cost(const GlyphState& state);
+    // Another langpack: every glyph's steps go.
+    void clear();
+
+private:
+    struct Step {
+        GlyphState state;
+        uint64_t age = 0;  // when it was recorded; smaller is older
+    };
+    struct Steps {
+        std::deque<Step> back;     // oldest first, the next step backward last
+        std::deque<Step> forward;  // the next step forward last
+    };
+
+    void push(std::deque<Step>& steps, GlyphState state);
+    std::optional<GlyphState> step(GlyphKey glyph, GlyphState current, bool backward);
+    void dropAll(std::deque<Step>& steps);
+    void trim();
+
+    std::map<GlyphKey, Steps> glyphs_;
+    std::size_t cap_;
+    std::size_t bytes_ = 0;
+    uint64_t clock_ = 0;
+};
+
+}  // namespace glyphora

@@ -1,0 +1,150 @@
+#include "CharacterSearch.h"
+
+#include "Session.h"
+#include "TextEncoding.h"
+
+#include <cstdio>
+
+namespace glyphora {
+
+namespace {
+
+constexpr const char* kCodeForms = "a character, or its code as U+0416, 0x416 or 1046";
+
+Error Refusal(std::string message) { return MakeError(ErrorKind::Usage, std::move(message)); }
+
+// Valid UTF-8 only.
+std::vector<char32_t> CodePoints(std::string_view text) {
+    std::vector<char32_t> out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        out.push_back(c);
+        i += static_cast<std::size_t>(length);
+    }
+    return out;
+}
+
+std::string Utf8(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+std::string Hex(char32_t c) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
+    return buffer;
+}
+
+Result<uint16_t> InRange(char32_t c) {
+    if (c > 0xFFFF) return Refusal(Hex(c) + " lies beyond U+FFFF: the font sets hold 16-bit character codes only.");
+    return static_cast<uint16_t>(c);
+}
+
+int DigitValue(char c, int base) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (base == 16 && c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (base == 16 && c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// "1, 3 and 7"
+std::string SetList(const std::vector<int>& sets) {
+    std::string out;
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        if (i > 0) out += i + 1 == sets.size() ? " and " : ", ";
+        out += std::to_string(sets[i] + 1);
+    }
+    return out;
+}
+
+}  // namespace
+
+Result<uint16_t> ParseCharacterCode(std::string_view typed) {
+    if (!IsValidUtf8(typed)) return Refusal("The text typed is not valid UTF-8.");
+    if (const auto all = CodePoints(typed); all.size() == 1) return InRange(all.front());
+
+    while (!typed.empty() && IsBlank(typed.front())) typed.remove_prefix(1);
+    while (!typed.empty() && IsBlank(typed.back())) typed.remove_suffix(1);
+    if (typed.empty()) return Refusal(std::string("Type ") + kCodeForms + ".");
+    if (const auto trimmed = CodePoints(typed); trimmed.size() == 1) return InRange(trimmed.front());
+
+    std::string_view digits = typed;
+    int base = 10;
+    if (digits.size() > 2 && (digits.substr(0, 2) == "U+" || digits.substr(0, 2) == "u+" ||
+                              digits.substr(0, 2) == "0x" || digits.substr(0, 2) == "0X")) {
+        base = 16;
+        digits.remove_prefix(2);
+    }
+    char32_t value = 0;
+    for (char c : digits) {
+        const int digit = DigitValue(c, base);
+        if (digit < 0)
+            return Refusal("\"" + std::string(typed) + "\" is neither one character nor a code: type " + kCodeForms +
+                           ".");
+        // Past U+10FFFF the value only has to stay too large.
+        if (value <= 0x10FFFF) value = value * static_cast<char32_t>(base) + static_cast<char32_t>(digit);
+    }
+    return InRange(value);
+}
+
+std::string CharacterName(uint16_t code) {
+    const bool invisible = code < 0x20 || (code >= 0x7F && code < 0xA0) || (code >= 0xD800 && code < 0xE000);
+    return invisible ? Hex(code) : Hex(code) + " (" + Utf8(code) + ")";
+}
+
+int FindGlyph(std::span<const Symbols> glyphs, uint16_t code) {
+    for (std::size_t i = 0; i < glyphs.size(); ++i)
+        if (glyphs[i].Code == code) return static_cast<int>(i);
+    return -1;
+}
+
+std::vector<int> SetsWithCharacter(const TLangpack& langpack, uint16_t code) {
+    std::vector<int> sets;
+    for (std::size_t k = 0; k < langpack.SymbolTable.size(); ++k)
+        if (FindGlyph(langpack.SymbolTable[k], code) >= 0) sets.push_back(static_cast<int>(k));
+    return sets;
+}
+
+bool GoToCharacter(Session& session, std::string_view typed) {
+    const TLangpack* langpack = session.langpack();
+    const int set = session.CurrentSet();
+    if (!langpack || set < 0 || set >= static_cast<int>(langpack->SymbolTable.size())) return false;
+    const Result<uint16_t> code = ParseCharacterCode(typed);
+    if (!code) {
+        session.prompts().warning(code.error().message);
+        return false;
+    }
+    const int glyph = FindGlyph(langpack->SymbolTable[static_cast<std::size_t>(set)], *code);
+    if (glyph >= 0) return session.ChooseSymbol(glyph) && session.CurrentSymbol() == glyph;
+
+    const std::vector<int> sets = SetsWithCharacter(*langpack, *code);
+    std::string text = "The set " + std::to_string(set + 1) + " has no character " + CharacterName(*code) + ".";
+    if (sets.empty())
+        text += "\nNo other set of this langpack has it either.";
+    else
+        text += "\nIt is in the set" + std::string(sets.size() > 1 ? "s " : " ") + SetList(sets) + ".";
+    session.prompts().information(text);
+    return false;
+}
+
+}  // namespace glyphora
