@@ -1,11 +1,12 @@
 # Thin wrappers around CMake. Every target installs what is missing first.
-BUILD      ?= build
-ASAN_BUILD ?= build-asan
-FUZZ_BUILD ?= build-fuzz
+BUILD       ?= build
+ASAN_BUILD  ?= build-asan
+FUZZ_BUILD  ?= build-fuzz
+CLANG_BUILD ?= build-clang
 JOBS       ?= $(shell nproc)
 FUZZ_TIME  ?= 60
 
-.PHONY: all bootstrap build run test test-asan bench fuzz clean
+.PHONY: all bootstrap build run test test-asan test-clang bench fuzz package format format-check tidy clean
 
 all: build
 
@@ -13,7 +14,7 @@ bootstrap:
 	@./scripts/bootstrap
 
 $(BUILD)/build.ninja: CMakeLists.txt | bootstrap
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHORA_WERROR=ON
 
 build: bootstrap $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -36,7 +37,7 @@ test: build
 
 # The toolkit-free cores and their tests under AddressSanitizer + UBSan.
 test-asan: bootstrap
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLYPHORA_SANITIZE=ON -DGLYPHORA_GUI=OFF -DGLYPHORA_BENCH=OFF
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLYPHORA_WERROR=ON -DGLYPHORA_SANITIZE=ON -DGLYPHORA_GUI=OFF -DGLYPHORA_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
 
@@ -46,7 +47,7 @@ bench: build
 
 # Runs every libFuzzer harness for FUZZ_TIME seconds each.
 fuzz: bootstrap
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHORA_FUZZ=ON -DGLYPHORA_GUI=OFF
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHORA_WERROR=ON -DGLYPHORA_FUZZ=ON -DGLYPHORA_GUI=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@for f in $$(find $(FUZZ_BUILD)/fuzz -type f -executable -name 'fuzz_*' | sort); do \
 	  n=$$(basename $$f); mkdir -p fuzz/corpus-$$n; \
@@ -54,5 +55,28 @@ fuzz: bootstrap
 	  $$f -max_total_time=$(FUZZ_TIME) -print_final_stats=1 fuzz/corpus-$$n $$( [ -d fuzz/seeds/$$n ] && echo fuzz/seeds/$$n ) || exit 1; \
 	done
 
+# The whole tree built with clang too (warnings are errors), and its tests
+# without the display ones.
+test-clang: bootstrap
+	CXX=clang++ cmake -S . -B $(CLANG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHORA_WERROR=ON -DGLYPHORA_BENCH=OFF
+	cmake --build $(CLANG_BUILD) -j $(JOBS)
+	cd $(CLANG_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600 -LE 'e2e|package'
+
+# A Debian package of the editor, the tool and the renderer in $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# The sources in the style of .clang-format; format-check fails on any difference.
+SOURCES = $$(git ls-files '*.cpp' '*.h')
+format:
+	clang-format -i $(SOURCES)
+format-check:
+	clang-format --dry-run --Werror $(SOURCES)
+
+# clang-tidy with the checks of .clang-tidy over the project's own sources.
+tidy: build
+	run-clang-tidy -quiet -p $(BUILD) -j $(JOBS) '^$(CURDIR)/(src|tools)/' >/dev/null 2>$(BUILD)/tidy.log; \
+	  status=$$?; grep -E 'warning:|error:' $(BUILD)/tidy.log | sort -u; exit $$status
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(CLANG_BUILD)

@@ -1,7 +1,10 @@
 #include "AppEnvironment.h"
 
+#include "LocalPath.h"
 #include "Settings.h"
 #include "ViewPreferences.h"
+
+#include <ProgramFiles.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +16,10 @@ namespace glyphora {
 QString SettingsLocation(const QString& programDir) {
     const QString besideExecutable = programDir + QString::fromLatin1(kSettingsFileName);
     const QFileInfo existing(besideExecutable);
-    if (existing.exists() ? existing.isWritable() : QFileInfo(programDir).isWritable()) return besideExecutable;
+    // An installed program's folder (/usr/bin) is never the place, even for root.
+    const bool installed = IsInstalledLayout(ToLocalPath(programDir));
+    if (!installed && (existing.exists() ? existing.isWritable() : QFileInfo(programDir).isWritable()))
+        return besideExecutable;
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return QDir(config).filePath(QStringLiteral("Glyphora/") + QString::fromLatin1(kSettingsFileName));
 }

@@ -2,6 +2,8 @@
 
 #include "ErrorGuard.h"
 
+#include <GlyphoraVersion.h>
+
 #include <QMessageBox>
 #include <QWidget>
 
@@ -25,7 +27,7 @@ std::string UncaughtErrorText(std::exception_ptr error) {
 
 GlyphoraApplication::GlyphoraApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Glyphora"));
-    setApplicationVersion(QStringLiteral("1.01"));
+    setApplicationVersion(QStringLiteral(GLYPHORA_VERSION));
 }
 
 bool GlyphoraApplication::notify(QObject* receiver, QEvent* event) {

@@ -99,7 +99,13 @@ void GlyphGeneration::ReplaceChosenSymbols(int from, int to) {
     if (!session_.QuestionSaveImage()) return;
     // The langpack counts as changed even when no glyph gets replaced.
     session_.EditingLang();
-    RunecastRenderer renderer(rendererPath(), font_, timeout_);
+    // An installed renderer's folder is not writable: it then works in a folder of its own.
+    Result<RendererFolder> folder = RendererFolder::For(rendererPath());
+    if (!folder) {
+        session_.prompts().error(folder.error().message);
+        return;
+    }
+    RunecastRenderer renderer(folder->program(), font_, timeout_);
     const BatchResult result = runBatch("Replace the chosen symbols", from, to,
                                         [&renderer](const std::vector<Symbols>& glyphs, GlyphRange range, int height,
                                                     const GlyphStore& store, const BatchProgress& progress) {

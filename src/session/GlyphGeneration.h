@@ -6,6 +6,7 @@
 #pragma once
 
 #include "GlyphBatch.h"
+#include "ProgramFiles.h"
 #include "RendererCall.h"
 #include "Session.h"
 
@@ -22,8 +23,8 @@ public:
     const RenderFont& renderFont() const { return font_; }
     // How long one renderer run may take before it is stopped (tests shorten it).
     void setRendererTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
-    // files/Runecast beside the editor.
-    std::string rendererPath() const { return RunecastPath(session_.paths().programDir); }
+    // files/Runecast beside the editor, or the installed renderer.
+    std::string rendererPath() const { return FindRenderer(session_.paths().programDir); }
 
     // The font dialog; the chosen font becomes the RenderFont and its height
     // is told ("Height of the chosen font 16 pixels.").

@@ -2,6 +2,8 @@
 // LoadLanguage fills and asks, and the "Language" menu's three commands.
 #include "Session.h"
 
+#include "ProgramFiles.h"
+
 #include "LanguageLoader.h"
 
 #include <filesystem>
@@ -50,7 +52,7 @@ void Session::LoadLanguageCommand() {
     Prompts::FileDialog dialog;
     dialog.title = "Open";
     dialog.filters = {kLanguageFileFilter};
-    dialog.folder = paths_.programDir + kLanguagesFolderName;
+    dialog.folder = FindLanguagesFolder(paths_.programDir);
     const std::optional<std::string> chosen = prompts_.chooseOpenFile(dialog);
     if (!chosen || chosen->empty()) return;
     // The settings keep the full path, so the file is found from any folder.

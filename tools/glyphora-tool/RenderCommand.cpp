@@ -6,6 +6,7 @@
 #include "ToolSupport.h"
 
 #include <GlyphRendering.h>
+#include <ProgramFiles.h>
 #include <LangpackEdit.h>
 
 #include <cstdio>
@@ -19,53 +20,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Where the renderer lies when --renderer is not given; the one place that
-// knows. files/Runecast beside this executable (the editor's folder, where an
-// installation puts both), else the build tree's: two folders up from
-// tools/glyphora-tool/ lies src/app/files/Runecast.
+// Where the renderer lies when --renderer is not given: where the editor
+// beside this executable (or the installed one, or the build tree's) finds it.
 Result<std::string> DefaultRendererPath() {
     std::error_code ec;
     const fs::path self = fs::read_symlink("/proc/self/exe", ec);
     if (ec) return MakeError(ErrorKind::Missing, "cannot tell where glyphora-tool lies (" + ec.message() +
                                                      "); name the renderer with --renderer PATH");
-    const fs::path folder = self.parent_path();
-    const std::string beside = RunecastPath(folder.string() + "/");
-    const std::string inBuild = RunecastPath((folder / ".." / ".." / "src" / "app").lexically_normal().string() + "/");
-    for (const std::string& candidate : {beside, inBuild})
-        if (::access(candidate.c_str(), X_OK) == 0) return candidate;
-    return MakeError(ErrorKind::Missing, "no renderer at " + beside + " or " + inBuild +
-                                             "; name it with --renderer PATH");
+    const std::string renderer = FindRenderer(self.parent_path().string() + "/");
+    if (::access(renderer.c_str(), X_OK) == 0) return renderer;
+    return MakeError(ErrorKind::Missing, "no renderer at " + renderer + "; name it with --renderer PATH");
 }
-
-// The renderer runs in a folder of its own, where it leaves temp.bmp: a
-// folder of this run's, so that two runs (or a run and the editor) never take
-// each other's bitmap. The program is reached there through a link, as
-// files/Runecast beside the editor is.
-class PrivateRendererFolder {
-public:
-    static Result<PrivateRendererFolder> Make(const std::string& renderer) {
-        const fs::path base = std::getenv("TMPDIR") ? fs::path(std::getenv("TMPDIR")) : fs::path("/tmp");
-        std::string pattern = (base / "glyphora-render.XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) return MakeError(ErrorKind::Io, "cannot make a folder in " + base.string());
-        PrivateRendererFolder folder(pattern);
-        std::error_code ec;
-        fs::create_directory(fs::path(folder.program()).parent_path(), ec);
-        if (!ec) fs::create_symlink(fs::absolute(renderer, ec), folder.program(), ec);
-        if (ec) return MakeError(ErrorKind::Io, "cannot link the renderer into " + pattern + ": " + ec.message());
-        return folder;
-    }
-    PrivateRendererFolder(PrivateRendererFolder&& o) noexcept : path_(std::move(o.path_)) { o.path_.clear(); }
-    PrivateRendererFolder& operator=(PrivateRendererFolder&&) = delete;
-    ~PrivateRendererFolder() {
-        std::error_code ec;
-        if (!path_.empty()) fs::remove_all(path_, ec);
-    }
-    std::string program() const { return RunecastPath(path_ + "/"); }
-
-private:
-    explicit PrivateRendererFolder(std::string path) : path_(std::move(path)) {}
-    std::string path_;
-};
 
 std::string CodeName(uint16_t code) {
     char text[16];
@@ -112,7 +77,9 @@ int runRender(const Words& args) {
 
     std::optional<LangpackDocument> doc;
     if (const int status = OpenRangeForEdit(file, range, doc); status != kExitOk) return status;
-    Result<PrivateRendererFolder> folder = PrivateRendererFolder::Make(*renderer);
+    // A folder of this run's, so that two runs (or a run and the editor)
+    // never take each other's bitmap.
+    Result<RendererFolder> folder = RendererFolder::For(*renderer, /*alwaysPrivate=*/true);
     if (!folder) return Report(folder.error());
 
     const int setIndex = range.setNumber - 1;

@@ -2,6 +2,8 @@
 #include "Commands.h"
 #include "ToolSupport.h"
 
+#include <GlyphoraVersion.h>
+
 
 #include <cstdio>
 #include <span>
@@ -57,7 +59,8 @@ const ToolCommand kCommands[] = {
 };
 
 void printUsage(std::FILE* out) {
-    std::fputs("usage: glyphora-tool COMMAND ARGS...\n\n"
+    std::fputs("usage: glyphora-tool COMMAND ARGS...\n"
+               "       glyphora-tool --version\n\n"
                "Sets are numbered from 1 as the editor shows them; glyph indices from 0.\n\n"
                "commands:\n",
                out);
@@ -75,6 +78,10 @@ int main(int argc, char** argv) {
     }
     const std::string name = argv[1];
     const glyphora::tool::Words args(argv + 2, argv + argc);
+    if (name == "--version") {
+        std::printf("glyphora-tool %s\n", GLYPHORA_VERSION);
+        return kExitOk;
+    }
     if (name == "help" || name == "--help" || name == "-h") {
         printUsage(stdout);
         return kExitOk;

@@ -1,0 +1,79 @@
+#include "ProgramFiles.h"
+
+#include "RendererCall.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace glyphora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Folder(const fs::path& p) { return p.lexically_normal().string() + "/"; }
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return fs::exists(path, ec);
+}
+
+}  // namespace
+
+std::string FindRenderer(const std::string& programDir) {
+    const fs::path dir(programDir);
+    const std::string candidates[] = {
+        RunecastPath(programDir),
+        // Installed: <prefix>/bin -> <prefix>/libexec/glyphora/Runecast.
+        (dir / ".." / "libexec" / "glyphora" / "Runecast").lexically_normal().string(),
+        // A tool in the build tree: build/tools/glyphora-tool -> build/src/app/files.
+        RunecastPath(Folder(dir / ".." / ".." / "src" / "app")),
+    };
+    for (const std::string& c : candidates)
+        if (Exists(c)) return c;
+    return candidates[0];
+}
+
+std::string FindLanguagesFolder(const std::string& programDir) {
+    const fs::path dir(programDir);
+    const std::string beside = programDir + "Languages";
+    const std::string installed = (dir / ".." / "share" / "glyphora" / "Languages").lexically_normal().string();
+    if (!Exists(beside) && Exists(installed)) return installed;
+    return beside;
+}
+
+bool IsInstalledLayout(const std::string& programDir) {
+    const fs::path dir = fs::path(programDir).lexically_normal();
+    const fs::path name = dir.has_filename() ? dir.filename() : dir.parent_path().filename();
+    return name == "bin" && Exists((fs::path(programDir) / ".." / "share" / "glyphora").lexically_normal().string());
+}
+
+Result<RendererFolder> RendererFolder::For(const std::string& renderer, bool alwaysPrivate) {
+    const fs::path own = fs::path(renderer).parent_path();
+    if (!alwaysPrivate && ::access(own.empty() ? "." : own.c_str(), W_OK) == 0) return RendererFolder(renderer, {});
+
+    const char* tmp = std::getenv("TMPDIR");
+    const fs::path base = tmp && *tmp ? fs::path(tmp) : fs::temp_directory_path();
+    std::string pattern = (base / "glyphora-render.XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        return MakeError(ErrorKind::Io, "cannot make a folder for the renderer in " + base.string());
+    RendererFolder folder(RunecastPath(pattern + "/"), pattern);
+    std::error_code ec;
+    fs::create_directories(fs::path(folder.program_).parent_path(), ec);
+    if (!ec) fs::create_symlink(fs::absolute(renderer, ec), folder.program_, ec);
+    if (ec) return MakeError(ErrorKind::Io, "cannot link the renderer into " + pattern + ": " + ec.message());
+    return folder;
+}
+
+RendererFolder::RendererFolder(RendererFolder&& other) noexcept
+    : program_(std::move(other.program_)), privateFolder_(std::move(other.privateFolder_)) {
+    other.privateFolder_.clear();
+}
+
+RendererFolder::~RendererFolder() {
+    std::error_code ec;
+    if (!privateFolder_.empty()) fs::remove_all(privateFolder_, ec);
+}
+
+}  // namespace glyphora
