@@ -7,6 +7,7 @@
 #include <LangpackBuilder.h>
 #include <LangpackReader.h>
 #include <MainWindow.h>
+#include <RecordingReporter.h>
 
 #include <benchmark/benchmark.h>
 
@@ -89,18 +90,6 @@ void BM_SwitchToSetOf1000Glyphs(benchmark::State& state) {
 }
 BENCHMARK(BM_SwitchToSetOf1000Glyphs)->Unit(benchmark::kMillisecond);
 
-// Keeps the mean real time of every benchmark for the ratios at the end.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                millis[run.run_name.function_name] =
-                    run.real_accumulated_time * 1e3 / static_cast<double>(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> millis;
-};
 
 }  // namespace
 
@@ -108,7 +97,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     GlyphoraApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RecordingReporter reporter;
+    bench::RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 

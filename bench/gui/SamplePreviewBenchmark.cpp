@@ -8,6 +8,7 @@
 #include <GlyphoraApplication.h>
 #include <LangpackBuilder.h>
 #include <MainWindow.h>
+#include <RecordingReporter.h>
 #include <SamplePanel.h>
 #include <SampleView.h>
 
@@ -102,21 +103,6 @@ void BM_SamplePreviewAfterPixelEdit(benchmark::State& state) {
 }
 BENCHMARK(BM_SamplePreviewAfterPixelEdit)->Unit(benchmark::kMicrosecond);
 
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                const double n = static_cast<double>(run.iterations);
-                millis[run.run_name.function_name] = run.real_accumulated_time * 1e3 / n;
-                cpuMillis[run.run_name.function_name] = run.cpu_accumulated_time * 1e3 / n;
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    // Wall time, and the processor time of this thread (the machine may be shared).
-    std::map<std::string, double> millis;
-    std::map<std::string, double> cpuMillis;
-};
 
 }  // namespace
 
@@ -124,7 +110,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     GlyphoraApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RecordingReporter reporter;
+    bench::RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 

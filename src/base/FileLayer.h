@@ -21,10 +21,19 @@ std::string FileError(std::string_view verb, const std::string& path, std::strin
 // Missing when nothing is at the path, Io otherwise; a folder cannot be read.
 Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
 
+// Whether a replaced file must be on the disk before the call returns: a
+// document must; a scratch file read back at once (a renderer's bitmap, a
+// cache) need not wait for the disk.
+enum class Durability { Flushed, Quick };
+
 // Io on failure; the old file is intact then and no temporary file is left.
 // A link stays a link (the file it points at is replaced); the new file keeps
 // the old one's permission bits, a new file gets what the umask allows.
-Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
+Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
+                           Durability durability = Durability::Flushed);
+
+// Removes the file; nothing at the path is no failure.
+Status RemoveFile(const std::string& path);
 
 // Something (a file, a folder, a link) is at the path.
 bool PathExists(const std::string& path);

@@ -1,5 +1,6 @@
 // The file layer on POSIX systems.
 #include "FileLayer.h"
+#include "FileLayerNative.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -13,8 +14,6 @@ namespace glyphora {
 
 namespace {
 
-constexpr intptr_t kClosed = -1;
-
 Error IoError(std::string_view verb, const std::string& path, int err) {
     return MakeError(err == ENOENT ? ErrorKind::Missing : ErrorKind::Io, FileError(verb, path, std::strerror(err)));
 }
@@ -25,8 +24,6 @@ int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
     while (fd < 0 && errno == EINTR);
     return fd;
 }
-
-int CloseDescriptor(intptr_t fd) { return fd == kClosed ? 0 : ::close(static_cast<int>(fd)); }
 
 bool WriteAll(int fd, std::span<const uint8_t> bytes) {
     std::size_t done = 0;
@@ -92,9 +89,7 @@ int CreateTemporary(const std::string& folder, std::string& name) {
 
 }  // namespace
 
-std::string FileError(std::string_view verb, const std::string& path, std::string_view reason) {
-    return "cannot " + std::string(verb) + " '" + path + "': " + std::string(reason);
-}
+int file_native::Close(intptr_t native) { return native == kClosed ? 0 : ::close(static_cast<int>(native)); }
 
 bool PathExists(const std::string& path) {
     struct stat st {};
@@ -103,22 +98,7 @@ bool PathExists(const std::string& path) {
 
 // --- whole files ---------------------------------------------------------------------
 
-Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
-    Result<ReadHandle> file = ReadHandle::Open(path);
-    if (!file) return file.error();
-    std::vector<uint8_t> bytes;
-    if (file->size() > 0) bytes.reserve(static_cast<std::size_t>(file->size()));
-    uint8_t buffer[1 << 16];
-    for (;;) {
-        const Result<std::size_t> got = file->read(buffer);
-        if (!got) return got.error();
-        bytes.insert(bytes.end(), buffer, buffer + *got);
-        if (*got < sizeof buffer) break;
-    }
-    return bytes;
-}
-
-Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
+Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, Durability durability) {
     const std::string target = ResolvedTarget(path);
     // The new file gets the old one's permission bits.
     struct stat st {};
@@ -144,7 +124,7 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
     };
     if (replacing && ::fchmod(fd, st.st_mode & 07777) != 0) return fail("write");
     if (!WriteAll(fd, bytes)) return fail("write");
-    if (FsyncRetrying(fd) != 0) return fail("flush");
+    if (durability == Durability::Flushed && FsyncRetrying(fd) != 0) return fail("flush");
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
@@ -155,32 +135,16 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
         ::unlink(temp.c_str());
         return MakeError(ErrorKind::Io, FileError("replace", path, std::strerror(err)));
     }
-    SyncFolder(folder);
+    if (durability == Durability::Flushed) SyncFolder(folder);
     return {};
 }
 
+Status RemoveFile(const std::string& path) {
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return {};
+    return IoError("remove", path, errno);
+}
+
 // --- handles -------------------------------------------------------------------------
-
-ReadHandle::ReadHandle(std::string path, intptr_t native, uint64_t size)
-    : path_(std::move(path)), native_(native), size_(size) {}
-
-ReadHandle::ReadHandle(ReadHandle&& other) noexcept
-    : path_(std::move(other.path_)), native_(other.native_), size_(other.size_) {
-    other.native_ = kClosed;
-}
-
-ReadHandle& ReadHandle::operator=(ReadHandle&& other) noexcept {
-    if (this != &other) {
-        CloseDescriptor(native_);
-        path_ = std::move(other.path_);
-        native_ = other.native_;
-        size_ = other.size_;
-        other.native_ = kClosed;
-    }
-    return *this;
-}
-
-ReadHandle::~ReadHandle() { CloseDescriptor(native_); }
 
 Result<ReadHandle> ReadHandle::Open(const std::string& path) {
     const int fd = OpenRetrying(path.c_str(), O_RDONLY);
@@ -209,24 +173,6 @@ Result<std::size_t> ReadHandle::read(std::span<uint8_t> into) {
     return total;
 }
 
-WriteHandle::WriteHandle(std::string path, intptr_t native) : path_(std::move(path)), native_(native) {}
-
-WriteHandle::WriteHandle(WriteHandle&& other) noexcept : path_(std::move(other.path_)), native_(other.native_) {
-    other.native_ = kClosed;
-}
-
-WriteHandle& WriteHandle::operator=(WriteHandle&& other) noexcept {
-    if (this != &other) {
-        CloseDescriptor(native_);
-        path_ = std::move(other.path_);
-        native_ = other.native_;
-        other.native_ = kClosed;
-    }
-    return *this;
-}
-
-WriteHandle::~WriteHandle() { CloseDescriptor(native_); }
-
 Result<WriteHandle> WriteHandle::Create(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return IoError("create", path, EISDIR);
@@ -236,15 +182,15 @@ Result<WriteHandle> WriteHandle::Create(const std::string& path) {
 }
 
 Status WriteHandle::write(std::span<const uint8_t> bytes) {
-    if (native_ == kClosed) return MakeError(ErrorKind::Io, FileError("write", path_, "the file is closed"));
+    if (native_ == file_native::kClosed) return MakeError(ErrorKind::Io, FileError("write", path_, "the file is closed"));
     if (!WriteAll(static_cast<int>(native_), bytes)) return IoError("write", path_, errno);
     return {};
 }
 
 Status WriteHandle::close() {
-    if (native_ == kClosed) return {};
-    const int rc = CloseDescriptor(native_);
-    native_ = kClosed;
+    if (native_ == file_native::kClosed) return {};
+    const int rc = file_native::Close(native_);
+    native_ = file_native::kClosed;
     if (rc != 0) return IoError("write", path_, errno);
     return {};
 }

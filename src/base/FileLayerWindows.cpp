@@ -1,6 +1,7 @@
 // The file layer on Windows. Paths are UTF-8 and become wide paths for the
 // system; the atomic replacement is MoveFileEx with write-through.
 #include "FileLayer.h"
+#include "FileLayerNative.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -10,8 +11,6 @@
 namespace glyphora {
 
 namespace {
-
-const intptr_t kClosed = reinterpret_cast<intptr_t>(INVALID_HANDLE_VALUE);
 
 std::wstring Wide(const std::string& path) {
     if (path.empty()) return {};
@@ -39,10 +38,6 @@ Error IoError(std::string_view verb, const std::string& path, DWORD code) {
 
 HANDLE AsHandle(intptr_t native) { return reinterpret_cast<HANDLE>(native); }
 
-void CloseNative(intptr_t native) {
-    if (native != kClosed) ::CloseHandle(AsHandle(native));
-}
-
 bool WriteAll(HANDLE file, std::span<const uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -61,28 +56,14 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-std::string FileError(std::string_view verb, const std::string& path, std::string_view reason) {
-    return "cannot " + std::string(verb) + " '" + path + "': " + std::string(reason);
+int file_native::Close(intptr_t native) {
+    if (native == kClosed) return 0;
+    return ::CloseHandle(AsHandle(native)) ? 0 : -1;
 }
 
 bool PathExists(const std::string& path) { return ::GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
-    Result<ReadHandle> file = ReadHandle::Open(path);
-    if (!file) return file.error();
-    std::vector<uint8_t> bytes;
-    bytes.reserve(static_cast<std::size_t>(file->size()));
-    uint8_t buffer[1 << 16];
-    for (;;) {
-        const Result<std::size_t> got = file->read(buffer);
-        if (!got) return got.error();
-        bytes.insert(bytes.end(), buffer, buffer + *got);
-        if (*got < sizeof buffer) break;
-    }
-    return bytes;
-}
-
-Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
+Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, Durability durability) {
     const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return IoError("write", path, ERROR_DIRECTORY);
@@ -105,7 +86,7 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
         return MakeError(ErrorKind::Io, FileError(what, path, Reason(code)));
     };
     if (!WriteAll(file, bytes)) return fail("write");
-    if (!::FlushFileBuffers(file)) return fail("flush");
+    if (durability == Durability::Flushed && !::FlushFileBuffers(file)) return fail("flush");
     ::CloseHandle(file);
     if (!::MoveFileExW(Wide(temp).c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD code = ::GetLastError();
@@ -115,26 +96,12 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
     return {};
 }
 
-ReadHandle::ReadHandle(std::string path, intptr_t native, uint64_t size)
-    : path_(std::move(path)), native_(native), size_(size) {}
-
-ReadHandle::ReadHandle(ReadHandle&& other) noexcept
-    : path_(std::move(other.path_)), native_(other.native_), size_(other.size_) {
-    other.native_ = kClosed;
+Status RemoveFile(const std::string& path) {
+    if (::DeleteFileW(Wide(path).c_str())) return {};
+    const DWORD code = ::GetLastError();
+    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return {};
+    return IoError("remove", path, code);
 }
-
-ReadHandle& ReadHandle::operator=(ReadHandle&& other) noexcept {
-    if (this != &other) {
-        CloseNative(native_);
-        path_ = std::move(other.path_);
-        native_ = other.native_;
-        size_ = other.size_;
-        other.native_ = kClosed;
-    }
-    return *this;
-}
-
-ReadHandle::~ReadHandle() { CloseNative(native_); }
 
 Result<ReadHandle> ReadHandle::Open(const std::string& path) {
     HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -162,24 +129,6 @@ Result<std::size_t> ReadHandle::read(std::span<uint8_t> into) {
     return total;
 }
 
-WriteHandle::WriteHandle(std::string path, intptr_t native) : path_(std::move(path)), native_(native) {}
-
-WriteHandle::WriteHandle(WriteHandle&& other) noexcept : path_(std::move(other.path_)), native_(other.native_) {
-    other.native_ = kClosed;
-}
-
-WriteHandle& WriteHandle::operator=(WriteHandle&& other) noexcept {
-    if (this != &other) {
-        CloseNative(native_);
-        path_ = std::move(other.path_);
-        native_ = other.native_;
-        other.native_ = kClosed;
-    }
-    return *this;
-}
-
-WriteHandle::~WriteHandle() { CloseNative(native_); }
-
 Result<WriteHandle> WriteHandle::Create(const std::string& path) {
     HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                 nullptr);
@@ -188,15 +137,15 @@ Result<WriteHandle> WriteHandle::Create(const std::string& path) {
 }
 
 Status WriteHandle::write(std::span<const uint8_t> bytes) {
-    if (native_ == kClosed) return MakeError(ErrorKind::Io, FileError("write", path_, "the file is closed"));
+    if (native_ == file_native::kClosed) return MakeError(ErrorKind::Io, FileError("write", path_, "the file is closed"));
     if (!WriteAll(AsHandle(native_), bytes)) return IoError("write", path_, ::GetLastError());
     return {};
 }
 
 Status WriteHandle::close() {
-    if (native_ == kClosed) return {};
+    if (native_ == file_native::kClosed) return {};
     const BOOL ok = ::CloseHandle(AsHandle(native_));
-    native_ = kClosed;
+    native_ = file_native::kClosed;
     if (!ok) return IoError("write", path_, ::GetLastError());
     return {};
 }

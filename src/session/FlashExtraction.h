@@ -19,6 +19,13 @@ public:
     virtual FlashOutcome SplitSHX(const std::string& flashFile) = 0;
 };
 
+namespace shx {
+struct ExtractResult;
+}
+
+// What the Open-file flow takes from a finished extraction.
+FlashOutcome OutcomeOf(const shx::ExtractResult& result);
+
 // The extraction without a window.
 class CoreFlashExtraction : public FlashExtraction {
 public:

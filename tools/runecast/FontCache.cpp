@@ -1,6 +1,6 @@
 #include "FontCache.h"
 
-#include "FileReplace.h"
+#include <FileLayer.h>
 
 #include <algorithm>
 #include <charconv>
@@ -137,10 +137,24 @@ std::optional<FontCache> FontCache::Parse(std::string_view text) {
     return cache;
 }
 
+namespace {
+
+// The cache file, or nothing when it cannot be read or is larger than a cache gets.
+std::optional<std::string> ReadSmallFile(const std::string& path) {
+    Result<ReadHandle> file = ReadHandle::Open(path);
+    if (!file || file->size() > kMaxCacheBytes) return std::nullopt;
+    std::string text(static_cast<std::size_t>(file->size()), '\0');
+    const Result<std::size_t> got = file->read(std::span(reinterpret_cast<uint8_t*>(text.data()), text.size()));
+    if (!got || *got != text.size()) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
 FontCache FontCache::Load(const std::string& path) {
     FontCache empty;
     empty.environment_ = CurrentEnvironment();
-    const std::optional<std::string> text = ReadSmallFile(path, kMaxCacheBytes);
+    const std::optional<std::string> text = ReadSmallFile(path);
     if (!text) return empty;
     std::optional<FontCache> cache = Parse(*text);
     // A cache without stamps would never go stale.
@@ -196,7 +210,9 @@ std::string FontCache::text() const {
 
 Status FontCache::save(const std::string& path) const {
     const std::string out = text();
-    return ReplaceFile(path, std::span(reinterpret_cast<const uint8_t*>(out.data()), out.size()));
+    // A cache is rebuilt when it is lost: no need to wait for the disk.
+    return WriteFileAtomically(path, std::span(reinterpret_cast<const uint8_t*>(out.data()), out.size()),
+                               Durability::Quick);
 }
 
 }  // namespace glyphora::runecast

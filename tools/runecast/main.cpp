@@ -6,11 +6,12 @@
 // exit status is 0: a failed run can never leave an earlier glyph behind to be
 // taken for this one.
 #include "BmpWriter.h"
-#include "FileReplace.h"
 #include "FontCache.h"
 #include "FontLookup.h"
 #include "GlyphRasterizer.h"
 #include "RenderRequest.h"
+
+#include <FileLayer.h>
 
 #include <cstdio>
 #include <string>
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
         std::fputs(UsageText(), stdout);
         return kExitWritten;
     }
-    if (Status removed = RemoveFileIfPresent(kOutputFile); !removed) return Fail(removed.error());
+    if (Status removed = RemoveFile(kOutputFile); !removed) return Fail(removed.error());
 
     Result<RenderRequest> request = ParseRequest(args);
     if (!request) {
@@ -85,6 +86,8 @@ int main(int argc, char** argv) {
     Result<InkMap> image = Render(*request);
     if (!image) return Fail(image.error());
     const std::vector<uint8_t> bmp = EncodeMonoBmp(*image);
-    if (Status written = ReplaceFile(kOutputFile, bmp); !written) return Fail(written.error());
+    // The editor reads the bitmap at once: it need not wait for the disk.
+    if (Status written = WriteFileAtomically(kOutputFile, bmp, Durability::Quick); !written)
+        return Fail(written.error());
     return kExitWritten;
 }

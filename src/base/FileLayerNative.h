@@ -1,0 +1,18 @@
+// What the back ends of the file layer share with its common part: the value
+// of a closed handle and closing one. Internal to the file layer.
+#pragma once
+
+#include <cstdint>
+
+namespace glyphora::file_native {
+
+#ifdef _WIN32
+inline const intptr_t kClosed = -1;  // INVALID_HANDLE_VALUE
+#else
+inline constexpr intptr_t kClosed = -1;
+#endif
+
+// Closes the handle unless it is kClosed; the system's result (0 on success).
+int Close(intptr_t native);
+
+}  // namespace glyphora::file_native
