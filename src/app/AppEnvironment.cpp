@@ -14,7 +14,7 @@
 namespace glyphora {
 
 QString SettingsLocation(const QString& programDir) {
-    const QString besideExecutable = programDir + QString::fromLatin1(kSettingsFileName);
+    QString besideExecutable = programDir + QString::fromLatin1(kSettingsFileName);
     const QFileInfo existing(besideExecutable);
     // An installed program's folder (/usr/bin) is never the place, even for root.
     const bool installed = IsInstalledLayout(ToLocalPath(programDir));

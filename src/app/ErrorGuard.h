@@ -11,7 +11,7 @@
 
 namespace glyphora {
 
-std::string UncaughtErrorText(std::exception_ptr error);
+std::string UncaughtErrorText(const std::exception_ptr& error);
 
 template <class Handler>
 void RunGuarded(Prompts& prompts, Handler&& handler) {

@@ -12,7 +12,7 @@
 
 namespace glyphora {
 
-std::string UncaughtErrorText(std::exception_ptr error) {
+std::string UncaughtErrorText(const std::exception_ptr& error) {
     try {
         if (error) std::rethrow_exception(error);
     } catch (const std::bad_alloc&) {

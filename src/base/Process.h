@@ -36,7 +36,7 @@ struct ProcessOutput {
     std::string err;
 };
 
-inline constexpr std::size_t kKeptOutput = 64 * 1024;
+inline constexpr std::size_t kKeptOutput = std::size_t{64} * 1024;
 
 // The program's exit status once it has ended. An Error when it could not be
 // started (Missing when nothing is at its path), when a signal ended it, or

@@ -10,7 +10,7 @@ using namespace bmp;
 
 std::vector<uint8_t> WriteMonoBmp(const MonoImage& image) {
     if (image.isEmpty()) return {};
-    constexpr std::size_t kPaletteSize = 2 * 4;
+    constexpr std::size_t kPaletteSize = std::size_t{2} * 4;
     constexpr std::size_t kPixelOffset = kFileHeaderSize + kInfoHeaderSize + kPaletteSize;
     const std::size_t stride = static_cast<std::size_t>(RowStride(static_cast<uint64_t>(image.width()), 1));
     const std::size_t pixelBytes = stride * static_cast<std::size_t>(image.height());

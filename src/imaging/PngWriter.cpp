@@ -48,8 +48,9 @@ std::vector<uint8_t> WriteGrayPng(int width, int height, std::span<const uint8_t
     std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::array<uint8_t, 13> ihdr{};
     for (int i = 0; i < 4; ++i) {
-        ihdr[static_cast<std::size_t>(i)] = static_cast<uint8_t>(w >> (24 - 8 * i));
-        ihdr[static_cast<std::size_t>(4 + i)] = static_cast<uint8_t>(h >> (24 - 8 * i));
+        const auto at = static_cast<std::size_t>(i);
+        ihdr[at] = static_cast<uint8_t>(w >> (24 - 8 * i));
+        ihdr[4 + at] = static_cast<uint8_t>(h >> (24 - 8 * i));
     }
     ihdr[8] = 8;  // bit depth; colour type 0 (grey), deflate, no filter set, no interlace
     PutChunk(out, "IHDR", ihdr);

@@ -30,7 +30,8 @@ std::vector<uint8_t> LangpackDocument::currentBytes() const {
     const bool sameLangpack = head && head->Header.LangpackAddress == mine.LangpackAddress &&
                               head->Header.FontsAddress == mine.FontsAddress &&
                               head->Header.LanguageCount == mine.LanguageCount;
-    return sameLangpack ? std::move(*file) : bytes_;
+    if (sameLangpack) return std::move(*file);
+    return bytes_;
 }
 
 Status LangpackDocument::Save() {

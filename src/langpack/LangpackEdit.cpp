@@ -33,7 +33,7 @@ std::vector<int> ShareGroup(const TLangpack& lp, int setIndex) {
     return group;
 }
 
-std::vector<int> StoreGlyph(TLangpack& lp, int setIndex, int glyphIndex, uint8_t width, std::vector<uint8_t> data) {
+std::vector<int> StoreGlyph(TLangpack& lp, int setIndex, int glyphIndex, uint8_t width, const std::vector<uint8_t>& data) {
     std::vector<int> changed;
     if (glyphIndex < 0) return changed;
     for (int k : ShareGroup(lp, setIndex)) {
@@ -48,7 +48,7 @@ std::vector<int> StoreGlyph(TLangpack& lp, int setIndex, int glyphIndex, uint8_t
 }
 
 std::vector<int> SetSetHeight(TLangpack& lp, int setIndex, uint16_t height) {
-    const std::vector<int> group = ShareGroup(lp, setIndex);
+    std::vector<int> group = ShareGroup(lp, setIndex);
     for (int k : group) {
         TFontSetEntry& set = lp.FontSetTable[static_cast<std::size_t>(k)];
         const int oldHeight = set.Height;

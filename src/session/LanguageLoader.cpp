@@ -58,13 +58,16 @@ bool LoadFile(LanguageHost& host, const std::vector<uint8_t>& bytes, Call call) 
     return true;
 }
 
+// "English" is never looked up as a file, so the fall-back's call reads nothing.
+Result<std::vector<uint8_t>> ReadLanguageFile(LanguageHost& host, const std::string& name) {
+    if (name == kEnglishLanguage) return MakeError(ErrorKind::Missing, name);
+    return host.readFile(name);
+}
+
 void Load(LanguageHost& host, const std::string& name, bool apply, Call call) {
     if (name == kRussianLanguage) {
         AssignRussian(host.uiStrings());
-    } else if (name == kEnglishLanguage) {
-        // Never looked up as a file, so the fall-back's call reads nothing.
-        UseEnglish(host);
-    } else if (const Result<std::vector<uint8_t>> file = host.readFile(name)) {
+    } else if (const Result<std::vector<uint8_t>> file = ReadLanguageFile(host, name)) {
         if (!LoadFile(host, *file, call)) return;
     } else {
         UseEnglish(host);
@@ -74,7 +77,10 @@ void Load(LanguageHost& host, const std::string& name, bool apply, Call call) {
 
 }  // namespace
 
-void LoadLanguage(LanguageHost& host, std::string name, bool apply) { Load(host, name, apply, Call::First); }
+// A copy of the name: the fall-back changes UILanguage, which callers pass.
+void LoadLanguage(LanguageHost& host, std::string name, bool apply) {  // NOLINT(performance-unnecessary-value-param)
+    Load(host, name, apply, Call::First);
+}
 
 void ChooseEnglish(LanguageHost& host) {
     host.UILanguage() = kEnglishLanguage;

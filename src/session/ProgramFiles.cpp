@@ -37,8 +37,8 @@ std::string FindRenderer(const std::string& programDir) {
 
 std::string FindLanguagesFolder(const std::string& programDir) {
     const fs::path dir(programDir);
-    const std::string beside = programDir + "Languages";
-    const std::string installed = (dir / ".." / "share" / "glyphora" / "Languages").lexically_normal().string();
+    std::string beside = programDir + "Languages";
+    std::string installed = (dir / ".." / "share" / "glyphora" / "Languages").lexically_normal().string();
     if (!Exists(beside) && Exists(installed)) return installed;
     return beside;
 }

@@ -64,7 +64,7 @@ ShapedGlyph ShapeGlyph(const UnifontGlyph& glyph, const ShapeRule& rule) {
     }
     const int bytesPerRow = BytesPerRow(shaped.width);
     const uint32_t keep = ~0u << (32 - shaped.width);
-    shaped.fileRows.reserve(static_cast<std::size_t>(rule.height * bytesPerRow));
+    shaped.fileRows.reserve(static_cast<std::size_t>(rule.height) * static_cast<std::size_t>(bytesPerRow));
     for (int y = 0; y < rule.height; ++y) {
         const uint16_t source = static_cast<uint16_t>(rows[static_cast<std::size_t>(y / rule.scale)] << left);
         const uint32_t bits = Magnify(source, rule.scale) & keep;

@@ -67,10 +67,7 @@ Result<InkMap> Render(const RenderRequest& request) {
     return image;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+int Run(const std::vector<std::string>& args) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         std::fputs(UsageText(), stdout);
         return kExitWritten;
@@ -90,4 +87,15 @@ int main(int argc, char** argv) {
     if (Status written = WriteFileAtomically(kOutputFile, bmp, Durability::Quick); !written)
         return Fail(written.error());
     return kExitWritten;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    } catch (const std::exception& e) {
+        // Out of memory or a library's own failure: said, and no bitmap claims success.
+        return Fail(MakeError(ErrorKind::Failed, e.what()));
+    }
 }

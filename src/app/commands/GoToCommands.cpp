@@ -14,7 +14,7 @@ QString Describe(const Session& s, const QString& typed) {
     if (typed.isEmpty()) return {};
     const Result<uint16_t> code = ParseCharacterCode(typed.toStdString());
     if (!code) return QString::fromStdString(code.error().message);
-    const QString name = QString::fromStdString(CharacterName(*code));
+    QString name = QString::fromStdString(CharacterName(*code));
     const TLangpack* lp = s.langpack();
     const int set = s.CurrentSet();
     if (!lp || set < 0 || set >= lp->SetCount()) return name;
