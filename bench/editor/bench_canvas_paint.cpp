@@ -2,9 +2,9 @@
 #include "CanvasWidget.h"
 #include "GlyphEditor.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QImage>
-#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -15,12 +15,12 @@
 #include <LangpackEdit.h>
 #include <LangpackReader.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 
@@ -61,10 +61,11 @@ void Run(TLangpack& lp, GlyphRange range, GlyphRenderer& renderer, Cost& cost) {
 }
 
 void Print(const char* name, const Cost& c) {
-    std::printf("  %-16s %7.0f glyphs/s  %6.3f ms wall  %6.3f ms editor cpu  %6.3f ms child cpu per glyph"
-                "  (%d replaced, %d not)\n",
-                name, c.glyphs / c.wall, c.wall / c.glyphs * 1e3, c.selfCpu / c.glyphs * 1e3,
-                c.childCpu / c.glyphs * 1e3, c.replaced, c.failed);
+    std::printf(
+        "  %-16s %7.0f glyphs/s  %6.3f ms wall  %6.3f ms editor cpu  %6.3f ms child cpu per glyph"
+        "  (%d replaced, %d not)\n",
+        name, c.glyphs / c.wall, c.wall / c.glyphs * 1e3, c.selfCpu / c.glyphs * 1e3, c.childCpu / c.glyphs * 1e3,
+        c.replaced, c.failed);
 }
 
 }  // namespace

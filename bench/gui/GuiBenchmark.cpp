@@ -90,7 +90,6 @@ void BM_SwitchToSetOf1000Glyphs(benchmark::State& state) {
 }
 BENCHMARK(BM_SwitchToSetOf1000Glyphs)->Unit(benchmark::kMillisecond);
 
-
 }  // namespace
 
 int main(int argc, char** argv) {

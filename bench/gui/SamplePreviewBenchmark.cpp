@@ -103,7 +103,6 @@ void BM_SamplePreviewAfterPixelEdit(benchmark::State& state) {
 }
 BENCHMARK(BM_SamplePreviewAfterPixelEdit)->Unit(benchmark::kMicrosecond);
 
-
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -9,12 +9,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -57,8 +57,10 @@ void ReadLargeLangpack(benchmark::State& state) {
     const std::vector<uint8_t>& bytes = LargeBytes();
     for (auto _ : state) {
         Result<TLangpack> r = ReadLangpack(bytes);
-        if (!r) state.SkipWithError(r.error().message.c_str());
-        else benchmark::DoNotOptimize(r->FontSetTable.data());
+        if (!r)
+            state.SkipWithError(r.error().message.c_str());
+        else
+            benchmark::DoNotOptimize(r->FontSetTable.data());
     }
 }
 
@@ -68,8 +70,10 @@ void SaveLargeLangpack(benchmark::State& state) {
     // A save leaves the model as a later save finds it, so the same model is saved each time.
     for (auto _ : state) {
         Result<std::vector<uint8_t>> saved = BuildSavedImage(*r, bytes);
-        if (!saved) state.SkipWithError(saved.error().message.c_str());
-        else benchmark::DoNotOptimize(saved->data());
+        if (!saved)
+            state.SkipWithError(saved.error().message.c_str());
+        else
+            benchmark::DoNotOptimize(saved->data());
     }
 }
 

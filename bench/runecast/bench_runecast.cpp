@@ -6,17 +6,17 @@
 // the child) both; the target: a warm start costs at most 3x /bin/true.
 //
 //   bench_runecast [STARTS] [RENDERER]
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <spawn.h>
 #include <string>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -67,8 +67,8 @@ std::vector<int> Codes(int count) {
 }
 
 void Print(const char* name, const Cost& c) {
-    std::printf("  %-22s %8.0f starts/s   %7.3f ms wall  %7.3f ms cpu per start\n", name,
-                c.starts / (c.wallUs / 1e6), c.wallUs / c.starts / 1000, c.cpuUs / c.starts / 1000);
+    std::printf("  %-22s %8.0f starts/s   %7.3f ms wall  %7.3f ms cpu per start\n", name, c.starts / (c.wallUs / 1e6),
+                c.wallUs / c.starts / 1000, c.cpuUs / c.starts / 1000);
 }
 
 }  // namespace
@@ -86,7 +86,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::vector<int> codes = Codes(starts);
-    auto argsFor = [](int code) { return std::vector<std::string>{"-16", "0", std::to_string(code), "DejaVu", "Sans"}; };
+    auto argsFor = [](int code) {
+        return std::vector<std::string>{"-16", "0", std::to_string(code), "DejaVu", "Sans"};
+    };
 
     Cost warmUp;
     if (!Spawn(renderer, argsFor('A'), warmUp)) {

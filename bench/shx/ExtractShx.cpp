@@ -4,8 +4,7 @@
 
 #include <cstdio>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: shx_bench_extract FILE.shx\n");
         return 2;

@@ -19,8 +19,7 @@ constexpr uint32_t kStart = 0x10000000;
 struct Out {
     std::FILE* file;
     const char* path;
-    void write(const void* data, std::size_t size)
-    {
+    void write(const void* data, std::size_t size) {
         if (std::fwrite(data, 1, size, file) != size) {
             std::perror(path);
             std::exit(1);
@@ -28,8 +27,7 @@ struct Out {
     }
 };
 
-Out Open(const std::string& path)
-{
+Out Open(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
         std::perror(path.c_str());
@@ -40,16 +38,14 @@ Out Open(const std::string& path)
     return {file, names.back().c_str()};
 }
 
-void Close(Out& out)
-{
+void Close(Out& out) {
     if (std::fclose(out.file) != 0) {
         std::perror(out.path);
         std::exit(1);
     }
 }
 
-char* PutHex(char* at, uint8_t byte)
-{
+char* PutHex(char* at, uint8_t byte) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     at[0] = kDigits[byte >> 4];
     at[1] = kDigits[byte & 0xF];
@@ -58,8 +54,7 @@ char* PutHex(char* at, uint8_t byte)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: shx_bench_generate OUT.shx PAYLOAD_BYTES [RECORD_BYTES]\n");
         return 2;
@@ -135,8 +130,7 @@ int main(int argc, char** argv)
         out = PutHex(out, static_cast<uint8_t>(~sum & 0xFF));
         *out = 0;
         appendLine(line);
-        if (text.size() > (1u << 20) - 512)
-            flush();
+        if (text.size() > (1u << 20) - 512) flush();
     }
     appendLine("S70510000000EA");
     flush();

@@ -3,14 +3,13 @@
 //   shx_bench_time COMMAND [ARGS...]   ->   "WALL_US CPU_US MAXRSS_KIB"
 // CPU time is what the comparison rests on when other work shares the machine;
 // wall time alone would mostly measure the wait for a processor.
-#include <chrono>
-#include <cstdio>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <chrono>
+#include <cstdio>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: shx_bench_time COMMAND [ARGS...]\n");
         return 2;
@@ -33,8 +32,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const auto wall = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
-    const long long cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL + usage.ru_utime.tv_usec +
-                          usage.ru_stime.tv_usec;
+    const long long cpu =
+        (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL + usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
     std::printf("%lld %lld %ld\n", static_cast<long long>(wall.count()), cpu, usage.ru_maxrss);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 2;
 }

@@ -19,13 +19,11 @@ using namespace glyphora::shx;
 
 namespace {
 
-std::vector<uint8_t> ExpandCompactInput(const uint8_t* data, std::size_t size)
-{
+std::vector<uint8_t> ExpandCompactInput(const uint8_t* data, std::size_t size) {
     std::vector<uint8_t> file(kSuperfileHeaderSize, 0);
     std::memcpy(file.data(), "P2K Superfile", 13);
     std::size_t at = 0;
-    if (at < size)
-        file[kGroupCountOffset] = data[at++];
+    if (at < size) file[kGroupCountOffset] = data[at++];
     const std::size_t slots = at < size ? data[at++] % 9 : 0;
     for (std::size_t k = 0; k < slots && at + 9 <= size; ++k, at += 9) {
         const std::size_t slot = data[at] % kSlotCount;
@@ -37,8 +35,7 @@ std::vector<uint8_t> ExpandCompactInput(const uint8_t* data, std::size_t size)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const bool wholeFile = size >= 14 && std::memcmp(data, "P2K Superfile", 14) == 0;
     std::vector<uint8_t> file = wholeFile ? std::vector<uint8_t>(data, data + size) : ExpandCompactInput(data, size);
 
@@ -50,13 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     // Every file is closed, and no group holds more bytes than half the text.
     uint64_t listed = 0;
     for (const auto& [path, entry] : output.files())
-        if (!entry.closed)
-            __builtin_trap();
-    for (const auto& row : result.rows)
-        listed += row.size;
-    if (file.size() >= kSuperfileHeaderSize && listed > (file.size() - kSuperfileHeaderSize) / 2)
-        __builtin_trap();
-    if (result.LangpackFound != !result.langpackPath.empty())
-        __builtin_trap();
+        if (!entry.closed) __builtin_trap();
+    for (const auto& row : result.rows) listed += row.size;
+    if (file.size() >= kSuperfileHeaderSize && listed > (file.size() - kSuperfileHeaderSize) / 2) __builtin_trap();
+    if (result.LangpackFound != !result.langpackPath.empty()) __builtin_trap();
     return 0;
 }

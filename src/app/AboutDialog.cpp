@@ -47,8 +47,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(6);
     layout->addWidget(line);
 
-    auto* about = new QLabel(
-        QStringLiteral("Editor of the bitmap fonts in the language packs of Motorola P2K phones."), this);
+    auto* about =
+        new QLabel(QStringLiteral("Editor of the bitmap fonts in the language packs of Motorola P2K phones."), this);
     about->setWordWrap(true);
     about->setAlignment(Qt::AlignCenter);
     layout->addWidget(about);

@@ -40,8 +40,7 @@ public:
             QTimer::singleShot(0, this, [this, path] { open_(path); });
             return true;
         }
-        default:
-            return QObject::eventFilter(watched, event);
+        default: return QObject::eventFilter(watched, event);
         }
     }
 

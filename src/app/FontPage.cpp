@@ -76,7 +76,8 @@ FontPage::FontPage(GlyphEditor* editor, GlyphTableModel* glyphs, QWidget* parent
 
     setGrid_ = new QTableWidget(0, 3, this);
     setGrid_->setObjectName(QStringLiteral("StringGrid4"));
-    setGrid_->setHorizontalHeaderLabels({QStringLiteral("No."), QStringLiteral("Description"), QStringLiteral("Height")});
+    setGrid_->setHorizontalHeaderLabels(
+        {QStringLiteral("No."), QStringLiteral("Description"), QStringLiteral("Height")});
     setGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     setGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
     setGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -35,8 +35,7 @@ int GlyphTableModel::setHeight() const {
 }
 
 int GlyphTableModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid() || !langpack_ || set_ < 0 || set_ >= static_cast<int>(langpack_->SymbolTable.size()))
-        return 0;
+    if (parent.isValid() || !langpack_ || set_ < 0 || set_ >= static_cast<int>(langpack_->SymbolTable.size())) return 0;
     return static_cast<int>(langpack_->SymbolTable[static_cast<std::size_t>(set_)].size());
 }
 
@@ -62,7 +61,8 @@ QVariant GlyphTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GlyphTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case PreviewColumn: return QString();
     case CodeColumn: return QStringLiteral("Unicod");

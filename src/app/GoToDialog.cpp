@@ -30,9 +30,8 @@ GoToDialog::GoToDialog(QWidget* parent) : QDialog(parent) {
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(field_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        hint_->setText(describe_ ? describe_(text) : QString());
-    });
+    connect(field_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { hint_->setText(describe_ ? describe_(text) : QString()); });
 }
 
 void GoToDialog::setDescriber(std::function<QString(const QString&)> describe) { describe_ = std::move(describe); }

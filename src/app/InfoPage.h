@@ -31,5 +31,4 @@ private:
     QTableWidget* languageGrid_;
 };
 
-
 }  // namespace glyphora

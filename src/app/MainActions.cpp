@@ -52,20 +52,24 @@ void addButton(QToolBar* bar, QAction* action, const char* buttonName, Pictogram
 void addComfortActions(QMainWindow* window, MainActions& a, QMenu* file, QMenu* edit, QMenu* view) {
     QList<QAction*> items = edit->actions();
     QAction* afterUndo = items.value(items.indexOf(a.undo) + 1);
-    a.stepBackward = makeAction(window, nullptr, {"Step backward", "StepBackward", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z)}, false});
-    a.stepForward = makeAction(window, nullptr, {"Step forward", "StepForward", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, false});
+    a.stepBackward = makeAction(
+        window, nullptr, {"Step backward", "StepBackward", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z)}, false});
+    a.stepForward = makeAction(
+        window, nullptr, {"Step forward", "StepForward", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, false});
     edit->insertActions(afterUndo, {a.stepBackward, a.stepForward});
     edit->addSeparator();
-    a.goToCharacter = makeAction(window, edit, {"Go to character...", "GoToCharacter", {QKeySequence(Qt::CTRL | Qt::Key_G)}, false});
+    a.goToCharacter =
+        makeAction(window, edit, {"Go to character...", "GoToCharacter", {QKeySequence(Qt::CTRL | Qt::Key_G)}, false});
 
     view->addSeparator();
-    a.pixelGrid = makeAction(window, view, {"Pixel grid", "PixelGrid", {QKeySequence(Qt::CTRL | Qt::Key_Apostrophe)}, true});
+    a.pixelGrid =
+        makeAction(window, view, {"Pixel grid", "PixelGrid", {QKeySequence(Qt::CTRL | Qt::Key_Apostrophe)}, true});
     a.pixelGrid->setCheckable(true);
     a.sampleText = makeAction(window, view, {"Sample text", "SampleText", {}, true});
     a.sampleText->setCheckable(true);
     // Ctrl++, Ctrl+= and Ctrl+- do what the keypad keys do.
-    a.zoomIn->setShortcuts(a.zoomIn->shortcuts() << QKeySequence(Qt::CTRL | Qt::Key_Plus)
-                                                 << QKeySequence(Qt::CTRL | Qt::Key_Equal));
+    a.zoomIn->setShortcuts(a.zoomIn->shortcuts()
+                           << QKeySequence(Qt::CTRL | Qt::Key_Plus) << QKeySequence(Qt::CTRL | Qt::Key_Equal));
     a.zoomOut->setShortcuts(a.zoomOut->shortcuts() << QKeySequence(Qt::CTRL | Qt::Key_Minus));
 
     QList<QAction*> fileItems = file->actions();
@@ -77,8 +81,8 @@ void addComfortActions(QMainWindow* window, MainActions& a, QMenu* file, QMenu* 
 }  // namespace
 
 QList<QAction*> MainActions::glyphCommands() const {
-    return {clear, selectAll, copy, cut, paste, exportBitmap, importBitmap,
-            shiftLeft, shiftRight, setWidth, increaseWidth, decreaseWidth,
+    return {clear,          selectAll,      copy,       cut,      paste,         exportBitmap,
+            importBitmap,   shiftLeft,      shiftRight, setWidth, increaseWidth, decreaseWidth,
             replaceSymbols, optimizeWidths, setHeight};
 }
 
@@ -155,15 +159,19 @@ MainActions CreateMainActions(QMainWindow* window) {
     edit->addSeparator();
     a.selectAll = makeAction(window, edit, {"Select all image", "N10", {QKeySequence(Qt::CTRL | Qt::Key_A)}, false});
     edit->addSeparator();
-    a.copy = makeAction(window, edit, {"Copy", "N11",
-        {QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)}, false});
-    a.cut = makeAction(window, edit, {"Cut", "N12",
-        {QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_X)}, false});
-    a.paste = makeAction(window, edit, {"Paste", "N13",
-        {QKeySequence(Qt::SHIFT | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_V)}, false});
+    a.copy = makeAction(
+        window, edit,
+        {"Copy", "N11", {QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)}, false});
+    a.cut = makeAction(
+        window, edit,
+        {"Cut", "N12", {QKeySequence(Qt::SHIFT | Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_X)}, false});
+    a.paste = makeAction(
+        window, edit,
+        {"Paste", "N13", {QKeySequence(Qt::SHIFT | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_V)}, false});
     edit->addSeparator();
     a.exportBitmap = makeAction(window, edit, {"Export in bitmap", "N14", {QKeySequence(Qt::CTRL | Qt::Key_E)}, false});
-    a.importBitmap = makeAction(window, edit, {"Import from bitmap", "N15", {QKeySequence(Qt::CTRL | Qt::Key_I)}, false});
+    a.importBitmap =
+        makeAction(window, edit, {"Import from bitmap", "N15", {QKeySequence(Qt::CTRL | Qt::Key_I)}, false});
     edit->addSeparator();
     a.shiftLeft = makeAction(window, edit, {"Shift to the left", "N30", {QKeySequence(Qt::Key_Left)}, false});
     a.shiftRight = makeAction(window, edit, {"Shift to the right", "N31", {QKeySequence(Qt::Key_Right)}, false});
@@ -173,16 +181,25 @@ MainActions CreateMainActions(QMainWindow* window) {
     a.zoomOut = makeAction(window, view, {"Zoom -", "N18", {QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)}, false});
 
     QMenu* size = makeMenu(window, "Size image", "SizeImageMenu");
-    a.setWidth = makeAction(window, size, {"Set image width", "N20", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_W)}, false});
-    a.increaseWidth = makeAction(window, size, {"Increase width +1 pixel", "N21", {QKeySequence(Qt::CTRL | Qt::Key_Right)}, false});
-    a.decreaseWidth = makeAction(window, size, {"Decrease width -1 pixel", "N22", {QKeySequence(Qt::CTRL | Qt::Key_Left)}, false});
+    a.setWidth =
+        makeAction(window, size, {"Set image width", "N20", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_W)}, false});
+    a.increaseWidth =
+        makeAction(window, size, {"Increase width +1 pixel", "N21", {QKeySequence(Qt::CTRL | Qt::Key_Right)}, false});
+    a.decreaseWidth =
+        makeAction(window, size, {"Decrease width -1 pixel", "N22", {QKeySequence(Qt::CTRL | Qt::Key_Left)}, false});
 
     QMenu* processing = makeMenu(window, "Processing", "ProcessingMenu");
-    a.selectFont = makeAction(window, processing, {"Select windows font", "Selectwindowsfont1", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F)}, true});
+    a.selectFont =
+        makeAction(window, processing,
+                   {"Select windows font", "Selectwindowsfont1", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F)}, true});
     a.selectFontFile = makeAction(window, processing, {"Select font file", "Selectfontfile1", {}, true});
-    a.replaceSymbols = makeAction(window, processing, {"Replace the chosen symbols", "N28", {QKeySequence(Qt::CTRL | Qt::Key_F)}, false});
-    a.optimizeWidths = makeAction(window, processing, {"Optimize the chosen symbols on width", "N29", {QKeySequence(Qt::CTRL | Qt::Key_W)}, false});
-    a.setHeight = makeAction(window, processing, {"Set height sets", "N32", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H)}, false});
+    a.replaceSymbols = makeAction(window, processing,
+                                  {"Replace the chosen symbols", "N28", {QKeySequence(Qt::CTRL | Qt::Key_F)}, false});
+    a.optimizeWidths =
+        makeAction(window, processing,
+                   {"Optimize the chosen symbols on width", "N29", {QKeySequence(Qt::CTRL | Qt::Key_W)}, false});
+    a.setHeight = makeAction(window, processing,
+                             {"Set height sets", "N32", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H)}, false});
 
     a.languageMenu = makeMenu(window, "Language", "N23");
     auto* languages = new QActionGroup(window);

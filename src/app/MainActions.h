@@ -17,32 +17,32 @@ namespace glyphora {
 
 struct MainActions {
     // File
-    QAction* openFile = nullptr;        // N2, SpeedButton1
-    QAction* saveImage = nullptr;       // N3, SpeedButton7
-    QAction* saveLangpack = nullptr;    // N4, SpeedButton2
-    QAction* exportSetBdf = nullptr;    // ExportSetBdf
-    QAction* importSetBdf = nullptr;    // ImportSetBdf
-    QAction* exportSetPng = nullptr;    // ExportSetPng
-    QAction* shx = nullptr;             // N5
-    QAction* exit = nullptr;            // N6
+    QAction* openFile = nullptr;      // N2, SpeedButton1
+    QAction* saveImage = nullptr;     // N3, SpeedButton7
+    QAction* saveLangpack = nullptr;  // N4, SpeedButton2
+    QAction* exportSetBdf = nullptr;  // ExportSetBdf
+    QAction* importSetBdf = nullptr;  // ImportSetBdf
+    QAction* exportSetPng = nullptr;  // ExportSetPng
+    QAction* shx = nullptr;           // N5
+    QAction* exit = nullptr;          // N6
     // Edit
-    QAction* undo = nullptr;            // N8, SpeedButton16
-    QAction* clear = nullptr;           // N9
-    QAction* selectAll = nullptr;       // N10
-    QAction* copy = nullptr;            // N11, SpeedButton10
-    QAction* cut = nullptr;             // N12, SpeedButton11
-    QAction* paste = nullptr;           // N13, SpeedButton12
-    QAction* exportBitmap = nullptr;    // N14, SpeedButton3
-    QAction* importBitmap = nullptr;    // N15, SpeedButton4
-    QAction* shiftLeft = nullptr;       // N30, SpeedButton13
-    QAction* shiftRight = nullptr;      // N31, SpeedButton14
+    QAction* undo = nullptr;          // N8, SpeedButton16
+    QAction* clear = nullptr;         // N9
+    QAction* selectAll = nullptr;     // N10
+    QAction* copy = nullptr;          // N11, SpeedButton10
+    QAction* cut = nullptr;           // N12, SpeedButton11
+    QAction* paste = nullptr;         // N13, SpeedButton12
+    QAction* exportBitmap = nullptr;  // N14, SpeedButton3
+    QAction* importBitmap = nullptr;  // N15, SpeedButton4
+    QAction* shiftLeft = nullptr;     // N30, SpeedButton13
+    QAction* shiftRight = nullptr;    // N31, SpeedButton14
     // View
-    QAction* zoomIn = nullptr;          // N17, SpeedButton6
-    QAction* zoomOut = nullptr;         // N18, SpeedButton5
+    QAction* zoomIn = nullptr;   // N17, SpeedButton6
+    QAction* zoomOut = nullptr;  // N18, SpeedButton5
     // Size image
-    QAction* setWidth = nullptr;        // N20
-    QAction* increaseWidth = nullptr;   // N21
-    QAction* decreaseWidth = nullptr;   // N22
+    QAction* setWidth = nullptr;       // N20
+    QAction* increaseWidth = nullptr;  // N21
+    QAction* decreaseWidth = nullptr;  // N22
     // Processing
     QAction* selectFont = nullptr;      // Selectwindowsfont1, SpeedButton8
     QAction* selectFontFile = nullptr;  // "Select font file"
@@ -50,20 +50,20 @@ struct MainActions {
     QAction* optimizeWidths = nullptr;  // N29, SpeedButton17
     QAction* setHeight = nullptr;       // N32
     // Language (the menu is disabled for the whole run)
-    QMenu* languageMenu = nullptr;      // N23
-    QAction* english = nullptr;         // N33
-    QAction* russian = nullptr;         // N34
-    QAction* loadLanguage = nullptr;    // N24
+    QMenu* languageMenu = nullptr;    // N23
+    QAction* english = nullptr;       // N33
+    QAction* russian = nullptr;       // N34
+    QAction* loadLanguage = nullptr;  // N24
     // ?
-    QAction* about = nullptr;           // N26
+    QAction* about = nullptr;  // N26
     // Beside the menus' own items: the step history, go to character, the
     // view options and the recent files.
-    QAction* stepBackward = nullptr;    // Edit
-    QAction* stepForward = nullptr;     // Edit
-    QAction* goToCharacter = nullptr;   // Edit
-    QAction* pixelGrid = nullptr;       // View, checkable
-    QAction* sampleText = nullptr;      // View, checkable: the sample-text panel
-    QMenu* recentFiles = nullptr;       // File
+    QAction* stepBackward = nullptr;   // Edit
+    QAction* stepForward = nullptr;    // Edit
+    QAction* goToCharacter = nullptr;  // Edit
+    QAction* pixelGrid = nullptr;      // View, checkable
+    QAction* sampleText = nullptr;     // View, checkable: the sample-text panel
+    QMenu* recentFiles = nullptr;      // File
 
     QToolBar* toolBar = nullptr;
 

@@ -129,7 +129,8 @@ void MainWindow::buildLayout() {
         bar->addWidget(panel);
         statusPanels_[i] = panel;
     }
-    status_ = std::make_unique<StatusPresenter>(std::array<QLabel*, 3>{statusPanels_[0], statusPanels_[1], statusPanels_[2]});
+    status_ =
+        std::make_unique<StatusPresenter>(std::array<QLabel*, 3>{statusPanels_[0], statusPanels_[1], statusPanels_[2]});
 }
 
 void MainWindow::buildViewParts() {
@@ -185,7 +186,7 @@ void MainWindow::refresh() {
     setWindowTitle(QString::fromStdString(session_->Title()));
     actions_.apply(EnabledCommands(session_->commandInputs()));
     const std::string& language = session_->UILanguage();
-    QAction* chosen = language == kRussianLanguage                        ? actions_.russian
+    QAction* chosen = language == kRussianLanguage                       ? actions_.russian
                       : language.empty() || language == kEnglishLanguage ? actions_.english
                                                                          : actions_.loadLanguage;
     chosen->setChecked(true);

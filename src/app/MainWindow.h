@@ -103,10 +103,10 @@ private:
     InfoPage* infoPage_ = nullptr;
     GlyphTableModel* glyphModel_ = nullptr;
     QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};
-    CodeGroupWindow* codeGroupWindow_ = nullptr;  // "TForm8"
-    AboutDialog* aboutDialog_ = nullptr;          // "TForm6"
+    CodeGroupWindow* codeGroupWindow_ = nullptr;    // "TForm8"
+    AboutDialog* aboutDialog_ = nullptr;            // "TForm6"
     InsertTextDialog* insertTextDialog_ = nullptr;  // "TForm2"
-    SetSizeDialog* setSizeDialog_ = nullptr;      // "TForm5"
+    SetSizeDialog* setSizeDialog_ = nullptr;        // "TForm5"
     bool languageApplied_ = false;
     SamplePanel* samplePanel_ = nullptr;
     GoToDialog* goToDialog_ = nullptr;

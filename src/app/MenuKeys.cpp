@@ -15,8 +15,13 @@ struct Mnemonic {
 };
 
 constexpr Mnemonic kMnemonics[] = {
-    {"File", "&File"},       {"Edit", "&Edit"},           {"View", "&View"}, {"Size image", "Size &image"},
-    {"Processing", "&Processing"}, {"Language", "&Language"}, {"?", "&?"},
+    {"File", "&File"},
+    {"Edit", "&Edit"},
+    {"View", "&View"},
+    {"Size image", "Size &image"},
+    {"Processing", "&Processing"},
+    {"Language", "&Language"},
+    {"?", "&?"},
 };
 
 }  // namespace

@@ -13,8 +13,9 @@ QString PreferencesLocation() {
 }
 
 QString DefaultSampleText() {
-    return QStringLiteral("The quick brown fox jumps over the lazy dog. "
-                          "Съешь же ещё этих мягких французских булок, да выпей чаю.");
+    return QStringLiteral(
+        "The quick brown fox jumps over the lazy dog. "
+        "Съешь же ещё этих мягких французских булок, да выпей чаю.");
 }
 
 ViewPreferences::ViewPreferences(const QString& path) {
@@ -47,9 +48,7 @@ QString ViewPreferences::sampleText() const {
 }
 void ViewPreferences::setSampleText(const QString& text) { setValue(QStringLiteral("Sample/Text"), text); }
 
-int ViewPreferences::sampleScale() const {
-    return std::clamp(value(QStringLiteral("Sample/Scale"), 2).toInt(), 1, 3);
-}
+int ViewPreferences::sampleScale() const { return std::clamp(value(QStringLiteral("Sample/Scale"), 2).toInt(), 1, 3); }
 void ViewPreferences::setSampleScale(int scale) { setValue(QStringLiteral("Sample/Scale"), std::clamp(scale, 1, 3)); }
 
 QStringList ViewPreferences::recentFiles() const {

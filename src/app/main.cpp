@@ -19,11 +19,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::printf("usage: glyphora [FILE]\n\n"
-                    "The editor of the bitmap fonts in phone langpacks. FILE, a langpack (*.smg, *.bin) or a\n"
-                    "flash file (*.shx), opens as if chosen with \"Open file\".\n\n"
-                    "  --version  print the version and end\n"
-                    "  --help     print this and end\n");
+        std::printf(
+            "usage: glyphora [FILE]\n\n"
+            "The editor of the bitmap fonts in phone langpacks. FILE, a langpack (*.smg, *.bin) or a\n"
+            "flash file (*.shx), opens as if chosen with \"Open file\".\n\n"
+            "  --version  print the version and end\n"
+            "  --help     print this and end\n");
         return 0;
     }
     glyphora::GlyphoraApplication app(argc, argv);

@@ -33,23 +33,38 @@ inline Error MakeError(ErrorKind kind, std::string message) { return Error{kind,
 template <class T>
 class [[nodiscard]] Result {
 public:
-    Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}  // NOLINT: implicit by design
+    Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}      // NOLINT: implicit by design
     Result(Error error) : state_(std::in_place_index<1>, std::move(error)) {}  // NOLINT
 
     bool has_value() const { return state_.index() == 0; }
     explicit operator bool() const { return has_value(); }
 
-    T& value() & { assert(has_value()); return std::get<0>(state_); }
-    const T& value() const& { assert(has_value()); return std::get<0>(state_); }
-    T&& value() && { assert(has_value()); return std::get<0>(std::move(state_)); }
+    T& value() & {
+        assert(has_value());
+        return std::get<0>(state_);
+    }
+    const T& value() const& {
+        assert(has_value());
+        return std::get<0>(state_);
+    }
+    T&& value() && {
+        assert(has_value());
+        return std::get<0>(std::move(state_));
+    }
     T& operator*() & { return value(); }
     const T& operator*() const& { return value(); }
     T&& operator*() && { return std::move(*this).value(); }
     T* operator->() { return &value(); }
     const T* operator->() const { return &value(); }
 
-    const Error& error() const { assert(!has_value()); return std::get<1>(state_); }
-    Error& error() { assert(!has_value()); return std::get<1>(state_); }
+    const Error& error() const {
+        assert(!has_value());
+        return std::get<1>(state_);
+    }
+    Error& error() {
+        assert(!has_value());
+        return std::get<1>(state_);
+    }
 
 private:
     std::variant<T, Error> state_;
@@ -63,8 +78,14 @@ public:
 
     bool has_value() const { return !failed_; }
     explicit operator bool() const { return has_value(); }
-    const Error& error() const { assert(failed_); return error_; }
-    Error& error() { assert(failed_); return error_; }
+    const Error& error() const {
+        assert(failed_);
+        return error_;
+    }
+    Error& error() {
+        assert(failed_);
+        return error_;
+    }
 
 private:
     Error error_;

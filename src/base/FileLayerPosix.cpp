@@ -2,13 +2,13 @@
 #include "FileLayer.h"
 #include "FileLayerNative.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <random>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace glyphora {
 
@@ -114,8 +114,9 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
     std::string temp;
     const int fd = CreateTemporary(folder, temp);
     if (fd < 0)
-        return MakeError(ErrorKind::Io, FileError("save", path, "no temporary file can be made in '" + folder + "': " +
-                                                                    std::strerror(errno)));
+        return MakeError(
+            ErrorKind::Io,
+            FileError("save", path, "no temporary file can be made in '" + folder + "': " + std::strerror(errno)));
     auto fail = [&](std::string_view what) -> Status {
         const int err = errno;
         ::close(fd);
@@ -182,7 +183,8 @@ Result<WriteHandle> WriteHandle::Create(const std::string& path) {
 }
 
 Status WriteHandle::write(std::span<const uint8_t> bytes) {
-    if (native_ == file_native::kClosed) return MakeError(ErrorKind::Io, FileError("write", path_, "the file is closed"));
+    if (native_ == file_native::kClosed)
+        return MakeError(ErrorKind::Io, FileError("write", path_, "the file is closed"));
     if (!WriteAll(static_cast<int>(native_), bytes)) return IoError("write", path_, errno);
     return {};
 }

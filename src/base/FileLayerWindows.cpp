@@ -22,9 +22,9 @@ std::wstring Wide(const std::string& path) {
 
 std::string Reason(DWORD code) {
     char* text = nullptr;
-    const DWORD n = ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                         FORMAT_MESSAGE_IGNORE_INSERTS,
-                                     nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    const DWORD n =
+        ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
     std::string out = n && text ? std::string(text, n) : "error " + std::to_string(code);
     if (text) ::LocalFree(text);
     while (!out.empty() && (out.back() == '\n' || out.back() == '\r' || out.back() == '.')) out.pop_back();
@@ -77,8 +77,9 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
         if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
     }
     if (file == INVALID_HANDLE_VALUE)
-        return MakeError(ErrorKind::Io, FileError("save", path, "no temporary file can be made in '" + folder + "': " +
-                                                                    Reason(::GetLastError())));
+        return MakeError(
+            ErrorKind::Io,
+            FileError("save", path, "no temporary file can be made in '" + folder + "': " + Reason(::GetLastError())));
     auto fail = [&](std::string_view what) -> Status {
         const DWORD code = ::GetLastError();
         ::CloseHandle(file);
@@ -130,14 +131,15 @@ Result<std::size_t> ReadHandle::read(std::span<uint8_t> into) {
 }
 
 Result<WriteHandle> WriteHandle::Create(const std::string& path) {
-    HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr);
+    HANDLE file =
+        ::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return IoError("create", path, ::GetLastError());
     return WriteHandle(path, reinterpret_cast<intptr_t>(file));
 }
 
 Status WriteHandle::write(std::span<const uint8_t> bytes) {
-    if (native_ == file_native::kClosed) return MakeError(ErrorKind::Io, FileError("write", path_, "the file is closed"));
+    if (native_ == file_native::kClosed)
+        return MakeError(ErrorKind::Io, FileError("write", path_, "the file is closed"));
     if (!WriteAll(AsHandle(native_), bytes)) return IoError("write", path_, ::GetLastError());
     return {};
 }

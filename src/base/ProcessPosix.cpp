@@ -5,12 +5,6 @@
 // at once. Where the kernel has no pidfd the wait polls.
 #include "Process.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cmath>
-#include <csignal>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -18,6 +12,12 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 
 extern char** environ;
 
@@ -123,9 +123,8 @@ Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
     if (!request.currentFolder.empty()) {
         struct stat folder {};
         if (::stat(request.currentFolder.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
-            return MakeError(ErrorKind::Missing,
-                             "cannot start " + Quoted(program) + ": its folder " + Quoted(request.currentFolder) +
-                                 " does not exist");
+            return MakeError(ErrorKind::Missing, "cannot start " + Quoted(program) + ": its folder " +
+                                                     Quoted(request.currentFolder) + " does not exist");
     }
 
     // The child changes folder before it starts the program: a relative path
@@ -181,8 +180,8 @@ Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
     check(posix_spawnattr_setsigmask(&setup.attributes, &none));
     check(posix_spawnattr_setsigdefault(&setup.attributes, &defaults));
     check(posix_spawnattr_setpgroup(&setup.attributes, 0));
-    check(posix_spawnattr_setflags(&setup.attributes, static_cast<short>(POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK |
-                                                                         POSIX_SPAWN_SETSIGDEF)));
+    check(posix_spawnattr_setflags(
+        &setup.attributes, static_cast<short>(POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF)));
     if (setupError != 0) return StartError(program, setupError);
 
     pid_t pid = 0;
@@ -203,7 +202,8 @@ Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
     const bool limited = request.timeout.count() > 0;
     if (!output && !limited) {
         if (!ReapBlocking(pid, status))
-            return MakeError(ErrorKind::Failed, "cannot learn how " + Quoted(program) + " ended: " + std::strerror(errno));
+            return MakeError(ErrorKind::Failed,
+                             "cannot learn how " + Quoted(program) + " ended: " + std::strerror(errno));
         ended = true;
     }
 
@@ -237,11 +237,12 @@ Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
         if (reaped == pid) {
             ended = true;
         } else if (reaped < 0 && errno != EINTR) {
-            return MakeError(ErrorKind::Failed, "cannot learn how " + Quoted(program) + " ended: " + std::strerror(errno));
+            return MakeError(ErrorKind::Failed,
+                             "cannot learn how " + Quoted(program) + " ended: " + std::strerror(errno));
         } else if (limited && Clock::now() >= deadline) {
             stop();
-            return MakeError(ErrorKind::Failed, Quoted(program) + " did not end within " + Seconds(request.timeout) +
-                                                    " and was stopped");
+            return MakeError(ErrorKind::Failed,
+                             Quoted(program) + " did not end within " + Seconds(request.timeout) + " and was stopped");
         }
     }
     // What the child wrote before it ended is in the pipes now; a grandchild

@@ -7,8 +7,8 @@ namespace glyphora {
 
 bool BdfGlyph::IsInk(int column, int row) const {
     if (column < 0 || row < 0 || column >= Box.Width || row >= Box.Height) return false;
-    const std::size_t at = static_cast<std::size_t>(row) * static_cast<std::size_t>(RowBytes()) +
-                           static_cast<std::size_t>(column / 8);
+    const std::size_t at =
+        static_cast<std::size_t>(row) * static_cast<std::size_t>(RowBytes()) + static_cast<std::size_t>(column / 8);
     return at < Bitmap.size() && (Bitmap[at] & (0x80 >> (column % 8))) != 0;
 }
 
@@ -51,9 +51,7 @@ int BdfAscent(const BdfFont& font) {
     return MetricProperty(font, "FONT_ASCENT", int64_t{font.BoundingBox.Height} + font.BoundingBox.Y);
 }
 
-int BdfDescent(const BdfFont& font) {
-    return MetricProperty(font, "FONT_DESCENT", -int64_t{font.BoundingBox.Y});
-}
+int BdfDescent(const BdfFont& font) { return MetricProperty(font, "FONT_DESCENT", -int64_t{font.BoundingBox.Y}); }
 
 int BdfAdvance(const BdfFont& font, const BdfGlyph& glyph) {
     if (glyph.DWidth) return glyph.DWidth->X;

@@ -15,8 +15,8 @@ namespace glyphora {
 // Limits a font must keep to be read; nothing larger is allocated.
 inline constexpr int kMaxBdfGlyphs = 65536;
 inline constexpr int kMaxBdfProperties = 65536;
-inline constexpr int32_t kMaxBdfBoxSize = 1024;       // BBX and FONTBOUNDINGBOX width and height
-inline constexpr int32_t kMaxBdfCoordinate = 16384;   // box offsets, FONT_ASCENT, FONT_DESCENT
+inline constexpr int32_t kMaxBdfBoxSize = 1024;      // BBX and FONTBOUNDINGBOX width and height
+inline constexpr int32_t kMaxBdfCoordinate = 16384;  // box offsets, FONT_ASCENT, FONT_DESCENT
 
 struct BdfVector {
     int32_t X = 0;
@@ -36,17 +36,17 @@ struct BdfBox {
 
 struct BdfProperty {
     std::string Name;
-    std::string Value;      // without the quotes, a doubled quote made single
-    bool Quoted = false;    // a string value ("ISO10646") rather than a number or bare word
+    std::string Value;    // without the quotes, a doubled quote made single
+    bool Quoted = false;  // a string value ("ISO10646") rather than a number or bare word
     bool operator==(const BdfProperty&) const = default;
 };
 
 struct BdfGlyph {
-    std::string Name;                              // STARTCHAR
-    int32_t Encoding = -1;                         // the code; -1 = none in the font's encoding
-    std::optional<int32_t> NonStandardEncoding;    // n of "ENCODING -1 n"
+    std::string Name;                            // STARTCHAR
+    int32_t Encoding = -1;                       // the code; -1 = none in the font's encoding
+    std::optional<int32_t> NonStandardEncoding;  // n of "ENCODING -1 n"
     std::optional<BdfVector> SWidth;
-    std::optional<BdfVector> DWidth;               // none: the font's DWIDTH applies
+    std::optional<BdfVector> DWidth;  // none: the font's DWIDTH applies
     BdfBox Box;
     // Box.Height rows of RowBytes() bytes, top row first, the most significant
     // bit leftmost, 1 = ink; bits right of Box.Width are 0.
@@ -60,17 +60,17 @@ struct BdfGlyph {
 };
 
 struct BdfFont {
-    std::string Version = "2.1";                   // of STARTFONT
-    std::vector<std::string> Comments;             // every COMMENT of the file, in order
-    std::string Name;                              // FONT
-    int32_t PointSize = 0;                         // SIZE
+    std::string Version = "2.1";        // of STARTFONT
+    std::vector<std::string> Comments;  // every COMMENT of the file, in order
+    std::string Name;                   // FONT
+    int32_t PointSize = 0;              // SIZE
     int32_t ResolutionX = 72;
     int32_t ResolutionY = 72;
-    BdfBox BoundingBox;                            // FONTBOUNDINGBOX
-    std::optional<BdfVector> SWidth;               // font-wide defaults for the glyphs
+    BdfBox BoundingBox;               // FONTBOUNDINGBOX
+    std::optional<BdfVector> SWidth;  // font-wide defaults for the glyphs
     std::optional<BdfVector> DWidth;
-    std::vector<BdfProperty> Properties;           // file order
-    std::vector<BdfGlyph> Glyphs;                  // file order
+    std::vector<BdfProperty> Properties;  // file order
+    std::vector<BdfGlyph> Glyphs;         // file order
 
     // The first property of that name, or null.
     const BdfProperty* FindProperty(std::string_view name) const;

@@ -100,7 +100,7 @@ private:
     std::size_t lineNumber_ = 0;
     BdfFont font_;
     std::size_t fontLine_ = 0, sizeLine_ = 0, boxLine_ = 0, charsLine_ = 0;
-    std::vector<std::size_t> propertyLines_;   // the line of each property
+    std::vector<std::size_t> propertyLines_;  // the line of each property
 
     static Error At(std::size_t line, const std::string& what, ErrorKind kind = ErrorKind::Malformed) {
         return MakeError(kind, "line " + std::to_string(line) + ": " + what);
@@ -146,7 +146,8 @@ private:
             const std::optional<int64_t> n = Integer(tokens[i]);
             if (!n && IsDigits(tokens[i]))
                 return At(line.number, std::string(line.keyword) + ": " + Quote(tokens[i]) + " is out of range");
-            if (!n) return At(line.number, std::string(line.keyword) + ": " + Quote(tokens[i]) + " is not a whole number");
+            if (!n)
+                return At(line.number, std::string(line.keyword) + ": " + Quote(tokens[i]) + " is not a whole number");
             if (*n < low || *n > high)
                 return At(line.number, std::string(line.keyword) + ": " + std::to_string(*n) + " is out of range (" +
                                            std::to_string(low) + " to " + std::to_string(high) + ")");
@@ -167,8 +168,9 @@ private:
         int64_t v[4];
         if (Status s = Numbers(line, v, 4, "four numbers (width, height, x and y offsets)"); !s) return s.error();
         if (v[0] < 0 || v[1] < 0 || v[0] > kMaxBdfBoxSize || v[1] > kMaxBdfBoxSize)
-            return At(line.number, std::string(line.keyword) + " " + std::to_string(v[0]) + " x " + std::to_string(v[1]) +
-                                       " is not a sane size (0 to " + std::to_string(kMaxBdfBoxSize) + " pixels each way)");
+            return At(line.number, std::string(line.keyword) + " " + std::to_string(v[0]) + " x " +
+                                       std::to_string(v[1]) + " is not a sane size (0 to " +
+                                       std::to_string(kMaxBdfBoxSize) + " pixels each way)");
         if (std::abs(v[2]) > kMaxBdfCoordinate || std::abs(v[3]) > kMaxBdfCoordinate)
             return At(line.number, std::string(line.keyword) + " offsets " + std::to_string(v[2]) + ", " +
                                        std::to_string(v[3]) + " are beyond " + std::to_string(kMaxBdfCoordinate));
@@ -227,8 +229,8 @@ private:
                 int64_t v[4];
                 if (Status s = Numbers(line, v, 3, "the point size and two resolutions"); !s) return s;
                 if (Tokens(line.rest).size() == 4 && v[3] != 1)
-                    return At(line.number, "the font has " + std::to_string(v[3]) +
-                                               " bits per pixel; only 1-bit fonts are read",
+                    return At(line.number,
+                              "the font has " + std::to_string(v[3]) + " bits per pixel; only 1-bit fonts are read",
                               ErrorKind::Unsupported);
                 font_.PointSize = static_cast<int32_t>(v[0]);
                 font_.ResolutionX = static_cast<int32_t>(v[1]);
@@ -378,7 +380,8 @@ private:
     Status Glyph(const Line& start) {
         BdfGlyph glyph;
         glyph.Name = std::string(start.rest);
-        const std::string what = "glyph " + Quote(glyph.Name) + " (STARTCHAR at line " + std::to_string(start.number) + ")";
+        const std::string what =
+            "glyph " + Quote(glyph.Name) + " (STARTCHAR at line " + std::to_string(start.number) + ")";
         std::size_t encodingLine = 0, swidthLine = 0, dwidthLine = 0, bbxLine = 0;
         for (;;) {
             Result<std::optional<Line>> next = Next();
@@ -452,10 +455,10 @@ private:
                 if ((line.keyword == "STARTCHAR" || line.keyword == "ENDFONT") && rows == height)
                     return At(line.number, std::string(line.keyword) + " where the ENDCHAR of " + what + " belongs");
                 if (line.keyword == "STARTCHAR" || line.keyword == "ENDFONT")
-                    return At(line.number, std::string(line.keyword) + " inside the BITMAP" + after() +
-                                               ": its ENDCHAR is missing");
-                return At(line.number, "row " + std::to_string(rows + 1) + " of " + what + " is not hexadecimal: " +
-                                           Quote(line.text));
+                    return At(line.number,
+                              std::string(line.keyword) + " inside the BITMAP" + after() + ": its ENDCHAR is missing");
+                return At(line.number, "row " + std::to_string(rows + 1) + " of " + what +
+                                           " is not hexadecimal: " + Quote(line.text));
             }
             if (rows == height)
                 return At(line.number, what + " has more BITMAP rows than the " + std::to_string(height) +
@@ -494,14 +497,15 @@ Result<BdfFont> ReadBdfFile(const std::string& path) {
     if (!std::filesystem::exists(status)) return MakeError(ErrorKind::Missing, path + ": no such file");
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (!ec && size > kMaxBdfFileSize)
-        return MakeError(ErrorKind::Unsupported, path + ": " + std::to_string(size) + " bytes is more than a BDF font of " +
+        return MakeError(ErrorKind::Unsupported, path + ": " + std::to_string(size) +
+                                                     " bytes is more than a BDF font of " +
                                                      std::to_string(kMaxBdfFileSize >> 20) + " MiB this program reads");
     Result<std::vector<uint8_t>> file = ReadWholeFile(path);
     if (!file) return file.error();
     if (file->size() > kMaxBdfFileSize)  // grew since it was measured
-        return MakeError(ErrorKind::Unsupported, path + ": more than " + std::to_string(kMaxBdfFileSize >> 20) + " MiB");
-    Result<BdfFont> font =
-        ReadBdf(std::string_view(reinterpret_cast<const char*>(file->data()), file->size()));
+        return MakeError(ErrorKind::Unsupported,
+                         path + ": more than " + std::to_string(kMaxBdfFileSize >> 20) + " MiB");
+    Result<BdfFont> font = ReadBdf(std::string_view(reinterpret_cast<const char*>(file->data()), file->size()));
     if (!font) font.error().message = path + ": " + font.error().message;
     return font;
 }

@@ -72,8 +72,8 @@ BdfFont SetToBdf(const TLangpack& lp, int setIndex, const std::string& fontName,
                 for (int y = 0; y < height; ++y)
                     for (int x = 0; x < width; ++x)
                         if (IsInk(s.Data, width, x, y))
-                            g.Bitmap[static_cast<std::size_t>(y) * static_cast<std::size_t>(g.RowBytes()) + static_cast<std::size_t>(x / 8)] |=
-                                static_cast<uint8_t>(0x80 >> (x % 8));
+                            g.Bitmap[static_cast<std::size_t>(y) * static_cast<std::size_t>(g.RowBytes()) +
+                                     static_cast<std::size_t>(x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
             }
             widest = std::max(widest, width);
             font.Glyphs.push_back(std::move(g));
@@ -120,8 +120,8 @@ BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& fo
             if (row < 0 || row >= g.Box.Height) continue;
             for (int x = 0; x < width; ++x)
                 if (g.IsInk(x - g.Box.X, static_cast<int>(row)))
-                    import.Data[static_cast<std::size_t>(y) * static_cast<std::size_t>(rowBytes) + static_cast<std::size_t>(x / 8)] &=
-                        static_cast<uint8_t>(~(0x80 >> (x % 8)));
+                    import.Data[static_cast<std::size_t>(y) * static_cast<std::size_t>(rowBytes) +
+                                static_cast<std::size_t>(x / 8)] &= static_cast<uint8_t>(~(0x80 >> (x % 8)));
         }
         plan.Glyphs.push_back(std::move(import));
     }

@@ -39,9 +39,9 @@ BdfFont SetToBdf(const TLangpack& lp, int setIndex, const std::string& fontName,
 int DefaultBdfShift(const BdfFont& font, int setHeight);
 
 struct BdfGlyphImport {
-    int GlyphIndex = 0;          // in the set
-    uint8_t Width = 0;           // 1..15; 0 only for a glyph of no advance and no ink
-    std::vector<uint8_t> Data;   // memory form (0 = ink), the set's height of rows
+    int GlyphIndex = 0;         // in the set
+    uint8_t Width = 0;          // 1..15; 0 only for a glyph of no advance and no ink
+    std::vector<uint8_t> Data;  // memory form (0 = ink), the set's height of rows
 };
 
 struct BdfImportPlan {

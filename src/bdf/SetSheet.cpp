@@ -9,8 +9,8 @@ namespace glyphora {
 
 Result<SheetImage> MakeSetSheet(const TLangpack& lp, int setIndex, int scale) {
     if (scale < 1 || scale > kMaxSheetScale)
-        return MakeError(ErrorKind::Usage, "the scale must be 1 to " + std::to_string(kMaxSheetScale) + ", not " +
-                                               std::to_string(scale));
+        return MakeError(ErrorKind::Usage,
+                         "the scale must be 1 to " + std::to_string(kMaxSheetScale) + ", not " + std::to_string(scale));
     if (setIndex < 0 || static_cast<std::size_t>(setIndex) >= lp.FontSetTable.size() ||
         static_cast<std::size_t>(setIndex) >= lp.SymbolTable.size())
         return MakeError(ErrorKind::Usage, "there is no set " + std::to_string(setIndex + 1));
@@ -48,7 +48,8 @@ Result<SheetImage> MakeSetSheet(const TLangpack& lp, int setIndex, int scale) {
         const int glyphWidth = std::min<int>(g.Width, kMaxGlyphWidth);
         for (int y = 0; y < setHeight; ++y)
             for (int x = 0; x < glyphWidth; ++x)
-                if (IsInk(g.Data, g.Width, x, y)) fill(left + int64_t{x} * scale, top + int64_t{y} * scale, scale, scale, kSheetInk);
+                if (IsInk(g.Data, g.Width, x, y))
+                    fill(left + int64_t{x} * scale, top + int64_t{y} * scale, scale, scale, kSheetInk);
     }
     return sheet;
 }

@@ -14,7 +14,7 @@ namespace glyphora {
 inline constexpr int kSheetColumns = 16;
 inline constexpr int kDefaultSheetScale = 4;
 inline constexpr int kMaxSheetScale = 64;
-inline constexpr int kMaxSheetSide = 16384;                 // pixels each way
+inline constexpr int kMaxSheetSide = 16384;                   // pixels each way
 inline constexpr int64_t kMaxSheetPixels = int64_t{1} << 26;  // 64 MiB of grey
 
 inline constexpr uint8_t kSheetInk = 0;

@@ -13,18 +13,18 @@
 namespace glyphora::gesture {
 
 struct Idle {};
-struct Stroke {              // the pencil with a button held
+struct Stroke {  // the pencil with a button held
     Pixel colour;
-    PixelPoint pen;          // where the next line starts
+    PixelPoint pen;  // where the next line starts
 };
-struct Erasure {             // the eraser with a button held
-    PixelRect square;        // the last square wiped
+struct Erasure {       // the eraser with a button held
+    PixelRect square;  // the last square wiped
 };
-struct Flood {};             // the fill is on the canvas; the release commits it
+struct Flood {};  // the fill is on the canvas; the release commits it
 struct LineDrag {
     Pixel colour;
     PixelPoint anchor;
-    PixelPoint end;          // end of the preview now on the canvas
+    PixelPoint end;  // end of the preview now on the canvas
 };
 struct ShapeDrag {
     ShapeKind shape;
@@ -32,13 +32,13 @@ struct ShapeDrag {
     Pixel outline;
     Pixel inside;
     PixelPoint anchor;
-    PixelRect box;           // the box of the preview now on the canvas
+    PixelRect box;  // the box of the preview now on the canvas
 };
-struct Marquee {             // a selection being dragged out
+struct Marquee {  // a selection being dragged out
     PixelPoint anchor;
 };
 struct MovingSelection {
-    PixelPoint last;         // the pointer pixel of the last move
+    PixelPoint last;  // the pointer pixel of the last move
 };
 
 using Gesture = std::variant<Idle, Stroke, Erasure, Flood, LineDrag, ShapeDrag, Marquee, MovingSelection>;

@@ -5,16 +5,16 @@ namespace glyphora {
 
 enum class Tool {
     None,
-    Pencil,          // SpeedButton9
-    Selection,       // SpeedButton20
-    Text,            // SpeedButton23
-    Eraser,          // SpeedButton21
-    Fill,            // SpeedButton22
-    Line,            // SpeedButton24
-    Rectangle,       // SpeedButton25
-    FilledRectangle, // SpeedButton26
-    Ellipse,         // SpeedButton27
-    FilledEllipse,   // SpeedButton28
+    Pencil,           // SpeedButton9
+    Selection,        // SpeedButton20
+    Text,             // SpeedButton23
+    Eraser,           // SpeedButton21
+    Fill,             // SpeedButton22
+    Line,             // SpeedButton24
+    Rectangle,        // SpeedButton25
+    FilledRectangle,  // SpeedButton26
+    Ellipse,          // SpeedButton27
+    FilledEllipse,    // SpeedButton28
 };
 
 enum class MouseButton { Left, Right, Middle };

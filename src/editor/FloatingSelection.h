@@ -9,14 +9,14 @@
 namespace glyphora {
 
 struct FloatingSelection {
-    bool active = false;           // SelectionActive
-    bool fresh = true;             // SelectionFresh: not lifted yet
-    bool clearUnder = false;       // ClearUnderSelection: lifting leaves paper behind
-    bool frameShown = false;       // the dotted frame over `rect` is on the canvas
-    PixelRect rect;                // SelectionRect, glyph pixels
-    MonoImage content;             // SelectionContent: the lifted pixels ...
-    PixelRect source;              // ... and the area of them it shows
-    MonoImage background;          // what lies beneath it
+    bool active = false;      // SelectionActive
+    bool fresh = true;        // SelectionFresh: not lifted yet
+    bool clearUnder = false;  // ClearUnderSelection: lifting leaves paper behind
+    bool frameShown = false;  // the dotted frame over `rect` is on the canvas
+    PixelRect rect;           // SelectionRect, glyph pixels
+    MonoImage content;        // SelectionContent: the lifted pixels ...
+    PixelRect source;         // ... and the area of them it shows
+    MonoImage background;     // what lies beneath it
 };
 
 }  // namespace glyphora

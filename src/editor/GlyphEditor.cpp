@@ -179,7 +179,8 @@ void GlyphEditor::cancelGesture() {
         selection_.clearUnder = true;
         hideFrame();
         host().statusCleared(StatusPanel::Selection);
-    } else if (const auto* drag = std::get_if<gesture::ShapeDrag>(&gesture_); drag && drag->shape == ShapeKind::Rectangle) {
+    } else if (const auto* drag = std::get_if<gesture::ShapeDrag>(&gesture_);
+               drag && drag->shape == ShapeKind::Rectangle) {
         selection_.clearUnder = true;
     }
     gesture_ = gesture::Idle{};

@@ -77,7 +77,7 @@ public:
     void NoEditingImage();
 
     // --- tools and pointer --------------------------------------------------------
-    void setTool(Tool t);   // runs FalseGoBegin unless t is the selection tool
+    void setTool(Tool t);  // runs FalseGoBegin unless t is the selection tool
     // Pointer positions are canvas (screen) pixels relative to the canvas's top-left.
     void mouseDown(MouseButton b, int X, int Y);
     void mouseMove(int X, int Y);
@@ -88,10 +88,10 @@ public:
     PixelPoint MapPointer(int X, int Y) const;
 
     // --- commands -----------------------------------------------------------------
-    void UndoCommand();     // toggles between the glyph and its snapshot
-    bool ZoomIn();          // false when already at 16
-    bool ZoomOut();         // false when already at 1
-    void FalseGoBegin();    // drop the selection, committing what the canvas shows
+    void UndoCommand();   // toggles between the glyph and its snapshot
+    bool ZoomIn();        // false when already at 16
+    bool ZoomOut();       // false when already at 1
+    void FalseGoBegin();  // drop the selection, committing what the canvas shows
 
     // Selection and clipboard (the Qt layer exchanges images with the clipboard).
     void SelectAll();
@@ -109,8 +109,8 @@ public:
 
     // Glyph size.
     void ResizeImage();
-    bool IncreaseWidth();   // "Increase width +1 pixel"
-    bool DecreaseWidth();   // "Decrease width -1 pixel"
+    bool IncreaseWidth();      // "Increase width +1 pixel"
+    bool DecreaseWidth();      // "Decrease width -1 pixel"
     void SetWidth(int width);  // "Set size" in width mode (EditingImage, ResizeImage)
     // Puts back a state of the working glyph (EditImage and GlyphWidth) that
     // the host kept, as an edit: the glyph counts as modified.
@@ -141,7 +141,7 @@ private:
     std::optional<PixelRect> eraserPreview_;
 
     void reportCanvas() { host().canvasChanged(); }
-    void Undo();                    // takes the one-level snapshot (it does not undo)
+    void Undo();  // takes the one-level snapshot (it does not undo)
     void clearUndo();
     void setSelectionReadout();
     void showFrame();
@@ -149,7 +149,7 @@ private:
     void showSelectionContent();
     void removeEraserPreview();
     bool gestureInProgress() const;
-    void settle();                  // ends a pointer gesture in progress, as a cancel does
+    void settle();  // ends a pointer gesture in progress, as a cancel does
     void cancelGesture();
     void pressSelectionTool();
     void clampCursor();

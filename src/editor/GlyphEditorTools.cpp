@@ -91,15 +91,12 @@ void GlyphEditor::pressTool(MouseButton b) {
     const ToolBehaviour tool = BehaviourOf(tool_);
     const Pixel colour = tool.colourByButton ? buttonColour(b) : SecondaryColor;
     switch (tool.action) {
-    case ToolAction::None:
-        break;
+    case ToolAction::None: break;
     case ToolAction::Freehand:
         canvas_.setPixel(cursor_.x, cursor_.y, colour);
         gesture_ = gesture::Stroke{colour, cursor_};
         break;
-    case ToolAction::Select:
-        pressSelection();
-        break;
+    case ToolAction::Select: pressSelection(); break;
     case ToolAction::OpenDialog:
         // The pointer is given back before the modal dialog takes over.
         leftDown_ = rightDown_ = false;
@@ -116,13 +113,12 @@ void GlyphEditor::pressTool(MouseButton b) {
         FloodFill(canvas_, cursor_, colour);
         gesture_ = gesture::Flood{};
         break;
-    case ToolAction::Line:
-        gesture_ = gesture::LineDrag{colour, cursor_, cursor_};
-        break;
+    case ToolAction::Line: gesture_ = gesture::LineDrag{colour, cursor_, cursor_}; break;
     case ToolAction::Shape: {
         clampCursor();
-        const gesture::ShapeDrag drag{tool.shape, tool.filled, colour, opposite(colour), cursor_,
-                                      PixelRect{cursor_.x, cursor_.y, cursor_.x + 1, cursor_.y + 1}};
+        const gesture::ShapeDrag drag{tool.shape, tool.filled,
+                                      colour,     opposite(colour),
+                                      cursor_,    PixelRect{cursor_.x, cursor_.y, cursor_.x + 1, cursor_.y + 1}};
         drawShape(drag, true);
         gesture_ = drag;
         break;

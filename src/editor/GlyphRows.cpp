@@ -27,7 +27,8 @@ std::vector<uint8_t> GlyphImageToRows(const MonoImage& image, int width, int hei
     const std::size_t copied = std::min(bytesPerRow, static_cast<std::size_t>(image.stride()));
     for (int r = 0; r < std::min(rowCount, image.height()); ++r) {
         const auto row = image.row(r);
-        std::copy_n(row.begin(), copied, rows.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(r) * bytesPerRow));
+        std::copy_n(row.begin(), copied,
+                    rows.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(r) * bytesPerRow));
     }
     return rows;
 }

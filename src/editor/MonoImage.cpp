@@ -10,7 +10,9 @@ uint8_t maskFor(int x) { return static_cast<uint8_t>(0x80u >> (x & 7)); }
 }  // namespace
 
 MonoImage::MonoImage(int width, int height, Pixel fill)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)), stride_(strideFor(width_)),
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      stride_(strideFor(width_)),
       bits_(static_cast<std::size_t>(stride_) * static_cast<std::size_t>(height_),
             fill == Pixel::Paper ? uint8_t{0xFF} : uint8_t{0x00}) {}
 
@@ -43,7 +45,9 @@ namespace {
 uint8_t byteAt(std::span<const uint8_t> row, int first) {
     const int b = first >= 0 ? first / 8 : -((7 - first) / 8);
     const int shift = first - b * 8;
-    auto at = [&](int i) -> unsigned { return i >= 0 && i < static_cast<int>(row.size()) ? row[static_cast<std::size_t>(i)] : 0xFFu; };
+    auto at = [&](int i) -> unsigned {
+        return i >= 0 && i < static_cast<int>(row.size()) ? row[static_cast<std::size_t>(i)] : 0xFFu;
+    };
     return static_cast<uint8_t>((((at(b) << 8) | at(b + 1)) << shift) >> 8);
 }
 }  // namespace

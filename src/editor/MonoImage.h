@@ -33,8 +33,12 @@ public:
     void draw(const MonoImage& src, int dx = 0, int dy = 0);
     MonoImage copy(int x, int y, int w, int h) const;
 
-    std::span<uint8_t> row(int y) { return {bits_.data() + static_cast<std::size_t>(y) * stride_, static_cast<std::size_t>(stride_)}; }
-    std::span<const uint8_t> row(int y) const { return {bits_.data() + static_cast<std::size_t>(y) * stride_, static_cast<std::size_t>(stride_)}; }
+    std::span<uint8_t> row(int y) {
+        return {bits_.data() + static_cast<std::size_t>(y) * stride_, static_cast<std::size_t>(stride_)};
+    }
+    std::span<const uint8_t> row(int y) const {
+        return {bits_.data() + static_cast<std::size_t>(y) * stride_, static_cast<std::size_t>(stride_)};
+    }
     const std::vector<uint8_t>& bits() const { return bits_; }
 
     bool operator==(const MonoImage& o) const = default;

@@ -24,8 +24,14 @@ void DrawLine(MonoImage& image, PixelPoint from, PixelPoint to, Pen pen) {
     while (x != to.x || y != to.y) {
         PaintPixel(image, x, y, pen);
         const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x += sx; }
-        if (e2 <= dx) { err += dx; y += sy; }
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
     }
 }
 
@@ -45,8 +51,7 @@ struct RowSpans {
     int rightStart = INT_MAX;             // last pixel before the right outline run
 };
 
-void paintRows(MonoImage& image, int top, const std::vector<RowSpans>& rows, Pen outline,
-               std::optional<Pen> interior) {
+void paintRows(MonoImage& image, int top, const std::vector<RowSpans>& rows, Pen outline, std::optional<Pen> interior) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const RowSpans& s = rows[i];
         if (s.left > s.right) continue;
@@ -110,8 +115,16 @@ void DrawEllipse(MonoImage& image, PixelRect rect, Pen outline, std::optional<Pe
         plot(x0, y1);
         plot(x1, y1);
         const long long e2 = 2 * err;
-        if (e2 <= dy) { ++y0; --y1; err += dy += a; }
-        if (e2 >= dx || 2 * err > dy) { ++x0; --x1; err += dx += b1; }
+        if (e2 <= dy) {
+            ++y0;
+            --y1;
+            err += dy += a;
+        }
+        if (e2 >= dx || 2 * err > dy) {
+            ++x0;
+            --x1;
+            err += dx += b1;
+        }
     } while (x0 <= x1);
     while (y0 - y1 <= b) {  // flat ellipses stop early: finish their tips
         plot(x0 - 1, y0);
@@ -132,7 +145,9 @@ void DrawEllipse(MonoImage& image, PixelRect rect, Pen outline, std::optional<Pe
         // The outline of a convex shape is a run from each side; whatever lies
         // between the two runs is interior.
         int l = 0;
-        while (l + 1 < static_cast<int>(pts.size()) && pts[static_cast<std::size_t>(l) + 1] == pts[static_cast<std::size_t>(l)] + 1) ++l;
+        while (l + 1 < static_cast<int>(pts.size()) &&
+               pts[static_cast<std::size_t>(l) + 1] == pts[static_cast<std::size_t>(l)] + 1)
+            ++l;
         int r = static_cast<int>(pts.size()) - 1;
         while (r > l && pts[static_cast<std::size_t>(r) - 1] == pts[static_cast<std::size_t>(r)] - 1) --r;
         s.leftEnd = rect.Left + pts[static_cast<std::size_t>(l)] + 1;

@@ -69,7 +69,7 @@ SampleLine LayOutSampleLine(std::u16string_view text, std::span<const Symbols> g
         int width = MissingCharacterWidth(height);
         if (glyph >= 0)
             width = overridden && glyph == working.glyph ? workingWidth
-                                                          : ShownWidth(glyphs[static_cast<std::size_t>(glyph)]);
+                                                         : ShownWidth(glyphs[static_cast<std::size_t>(glyph)]);
         line.characters.push_back({x, x + width, glyph});
         x += width;
     }
@@ -101,8 +101,7 @@ std::vector<std::size_t> SampleRowStarts(const SampleLine& line, std::u16string_
     const std::size_t count = std::min(line.characters.size(), text.size());
     std::size_t afterSpace = 0;  // first character after the row's last space; 0: none yet
     for (std::size_t i = 0; i < count; ++i) {
-        while (i > starts.back() &&
-               line.characters[i].end - line.characters[starts.back()].begin > maxWidth) {
+        while (i > starts.back() && line.characters[i].end - line.characters[starts.back()].begin > maxWidth) {
             const std::size_t start = afterSpace > starts.back() && afterSpace <= i ? afterSpace : i;
             starts.push_back(start);
             afterSpace = 0;

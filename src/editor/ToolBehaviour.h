@@ -24,8 +24,8 @@ enum class ShapeKind { None, Rectangle, Ellipse };
 struct ToolBehaviour {
     ToolAction action = ToolAction::None;
     ShapeKind shape = ShapeKind::None;
-    bool filled = false;            // a shape's inside in the other colour
-    bool colourByButton = true;     // left: ink, right: paper; otherwise always paper
+    bool filled = false;         // a shape's inside in the other colour
+    bool colourByButton = true;  // left: ink, right: paper; otherwise always paper
 };
 
 constexpr ToolBehaviour BehaviourOf(Tool tool) {

@@ -38,8 +38,7 @@ public:
     void setWarn(Warn warn) { warn_ = std::move(warn); }
 
     // The texts of the interface language: the caption, the two buttons and the label.
-    void setTexts(const QString& caption, const QString& insertButton, const QString& fontButton,
-                  const QString& label);
+    void setTexts(const QString& caption, const QString& insertButton, const QString& fontButton, const QString& label);
 
     // "Insert text" (BitBtn1, also Enter in Edit1): an empty text gets the
     // warning "Enter the text." and nothing else; any other text is asked for

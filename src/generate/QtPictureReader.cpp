@@ -19,8 +19,8 @@ Result<MonoImage> QtPictureReader::ReadPicture(const std::string& path, int maxW
     if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M')
         return DecodeBmpPicture(bytes, path, maxWidth, maxHeight);
 
-    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<qsizetype>(bytes.size()));
+    QByteArray data =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);

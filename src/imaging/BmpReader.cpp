@@ -96,11 +96,14 @@ Result<Layout> ParseLayout(std::span<const uint8_t> file) {
     BmpHeader& h = L.info;
     const uint32_t dib = LoadLE32(p + kFileHeaderSize);
     switch (dib) {
-    case kCoreHeaderSize: case kInfoHeaderSize: case kV2HeaderSize: case kV3HeaderSize:
-    case kOs2HeaderSize: case kV4HeaderSize: case kV5HeaderSize:
-        break;
-    default:
-        return Unsupported("a BMP info header of " + N(dib) + " bytes is not supported");
+    case kCoreHeaderSize:
+    case kInfoHeaderSize:
+    case kV2HeaderSize:
+    case kV3HeaderSize:
+    case kOs2HeaderSize:
+    case kV4HeaderSize:
+    case kV5HeaderSize: break;
+    default: return Unsupported("a BMP info header of " + N(dib) + " bytes is not supported");
     }
     if (size - kFileHeaderSize < dib)
         return Malformed("the file is cut inside the BMP info header: it needs " + N(kFileHeaderSize + dib) +
@@ -209,7 +212,8 @@ Result<Layout> ParseLayout(std::span<const uint8_t> file) {
         // The last row may do without its padding.
         uint64_t needed = 0;
         if (__builtin_mul_overflow(L.stride, static_cast<uint64_t>(height - 1), &needed) ||
-            __builtin_add_overflow(needed, (static_cast<uint64_t>(width) * static_cast<unsigned>(bits) + 7) / 8, &needed))
+            __builtin_add_overflow(needed, (static_cast<uint64_t>(width) * static_cast<unsigned>(bits) + 7) / 8,
+                                   &needed))
             return Malformed("the pixel rows of " + N(static_cast<uint64_t>(width)) + " x " +
                              N(static_cast<uint64_t>(height)) + " pixels cannot fit in any file");
         if (needed > available)

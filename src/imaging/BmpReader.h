@@ -17,7 +17,7 @@ namespace glyphora {
 // What the headers say about a picture.
 struct BmpHeader {
     int width = 0;
-    int height = 0;          // always positive; topDown tells the row order
+    int height = 0;  // always positive; topDown tells the row order
     bool topDown = false;
     int bitsPerPixel = 0;
     uint32_t compression = 0;

@@ -15,7 +15,7 @@ struct RleTarget {
     int width = 0;         // of the whole picture
     int height = 0;
     bool topDown = false;
-    int cropWidth = 0;     // the indices kept: the top-left cropWidth x cropHeight
+    int cropWidth = 0;  // the indices kept: the top-left cropWidth x cropHeight
     int cropHeight = 0;
 };
 

@@ -26,8 +26,8 @@ std::vector<uint8_t> WriteMonoBmp(const MonoImage& image) {
     StoreLE32(h, kInfoHeaderSize);
     StoreLE32(h + 4, static_cast<uint32_t>(image.width()));
     StoreLE32(h + 8, static_cast<uint32_t>(image.height()));  // positive: bottom row first
-    StoreLE16(h + 12, 1);                                      // planes
-    StoreLE16(h + 14, 1);                                      // bits per pixel
+    StoreLE16(h + 12, 1);                                     // planes
+    StoreLE16(h + 14, 1);                                     // bits per pixel
     StoreLE32(h + 16, kRgb);
     StoreLE32(h + 20, static_cast<uint32_t>(pixelBytes));
     StoreLE32(h + 24, 3780);  // 96 dots per inch, as Windows writes

@@ -24,7 +24,6 @@ inline uint64_t FileOffsetOf(int32_t address, int32_t langpackAddress) {
     return static_cast<uint32_t>(static_cast<uint32_t>(address) - static_cast<uint32_t>(langpackAddress));
 }
 
-
 // Reads words one after the other; callers check remaining() first.
 class ByteCursor {
 public:

@@ -20,7 +20,8 @@ void InvertRowsInto(std::span<const uint8_t> rows, uint8_t* out) {
 
 bool IsInk(std::span<const uint8_t> memoryRows, int width, int x, int y) {
     if (x < 0 || y < 0 || x >= width) return false;
-    const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(BytesPerRow(width)) + static_cast<std::size_t>(x / 8);
+    const std::size_t at =
+        static_cast<std::size_t>(y) * static_cast<std::size_t>(BytesPerRow(width)) + static_cast<std::size_t>(x / 8);
     if (at >= memoryRows.size()) return false;
     return (memoryRows[at] & (0x80 >> (x % 8))) == 0;
 }

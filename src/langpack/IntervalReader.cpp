@@ -57,7 +57,8 @@ Result<std::vector<IntervalUse>> IntervalsInUse(const std::vector<TCharInterval>
 
 // The intervals must give every glyph index from 0 on exactly one code.
 Status CheckCoverage(std::vector<IntervalUse> used, std::size_t k) {
-    std::sort(used.begin(), used.end(), [](const IntervalUse& a, const IntervalUse& b) { return a.firstIndex < b.firstIndex; });
+    std::sort(used.begin(), used.end(),
+              [](const IntervalUse& a, const IntervalUse& b) { return a.firstIndex < b.firstIndex; });
     uint32_t next = 0;
     for (const IntervalUse& u : used) {
         if (u.firstIndex > next)
@@ -80,9 +81,9 @@ Status ReadSetGlyphs(std::span<const uint8_t> file, uint64_t fontsOffset, TLangp
 
     intervals.resize(1u + set.IntervalCount);
     if (set.IntervalCount > 0) {
-        const Result<uint64_t> at = Place(file, fontsOffset, set.IntervalTableOffset,
-                                          kIntervalRecordSize * set.IntervalCount,
-                                          [k] { return "the interval table of " + SetName(k); });
+        const Result<uint64_t> at =
+            Place(file, fontsOffset, set.IntervalTableOffset, kIntervalRecordSize * set.IntervalCount,
+                  [k] { return "the interval table of " + SetName(k); });
         if (!at) return at.error();
         for (std::size_t j = 1; j < intervals.size(); ++j)
             ReadIntervalRecord(file.data() + *at + kIntervalRecordSize * (j - 1), intervals[j]);

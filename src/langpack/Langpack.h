@@ -10,23 +10,23 @@ namespace glyphora {
 
 // Limits of what the model holds (and what a valid langpack has).
 inline constexpr int kMaxSets = 21;
-inline constexpr int kMaxIntervals = 100;   // slots 1..100 of the interval table
-inline constexpr int kMaxSymbols = 1001;    // glyph indices 0..1000
+inline constexpr int kMaxIntervals = 100;  // slots 1..100 of the interval table
+inline constexpr int kMaxSymbols = 1001;   // glyph indices 0..1000
 inline constexpr int kMaxGlyphWidth = 15;
 
 struct TLangpackHeader {
-    int32_t LangpackAddress = 0;          // flash address of file offset 0
+    int32_t LangpackAddress = 0;  // flash address of file offset 0
     uint8_t FlashGeneration[2] = {0, 0};
     uint8_t LangpackVersion = 0;
     uint8_t LanguageCount = 0;
     int32_t FontsAddress = 0;
     int32_t SetTableAddress = 0;
-    int32_t FontAreaSize = 0;             // SetTableAddress - FontsAddress, as read at open
-    bool FontInMiddle = false;            // set table before the first non-zero iTAP address
+    int32_t FontAreaSize = 0;   // SetTableAddress - FontsAddress, as read at open
+    bool FontInMiddle = false;  // set table before the first non-zero iTAP address
 };
 
 struct TLanguageEntry {
-    uint32_t ID = 0;                      // the four bytes as a little-endian number
+    uint32_t ID = 0;  // the four bytes as a little-endian number
     int32_t ITapAddress = 0;
     int32_t PackedStringsAddress = 0;
 };
@@ -40,7 +40,7 @@ struct TFontSetEntry {
     uint16_t Extra1 = 0;
     uint16_t Extra2 = 0;
     uint16_t Extra3 = 0;
-    uint16_t SymbolCount = 0;             // not in the file: glyphs counted from the intervals
+    uint16_t SymbolCount = 0;  // not in the file: glyphs counted from the intervals
 };
 
 struct TCharInterval {
@@ -56,8 +56,8 @@ struct Symbols {
     uint16_t Code = 0;
     uint8_t Width = 0;
     uint16_t Offset = 0;
-    uint32_t Interval = 0;                // 0 = interval 0 of the set record, else 1..100
-    std::vector<uint8_t> Data;            // memory form: 0 = ink, 1 = paper
+    uint32_t Interval = 0;      // 0 = interval 0 of the set record, else 1..100
+    std::vector<uint8_t> Data;  // memory form: 0 = ink, 1 = paper
 };
 
 enum class TSetTableForm { Framed, Packed };
@@ -66,14 +66,14 @@ struct TLangpack {
     TLangpackHeader Header;
     std::vector<TLanguageEntry> LanguageTable;
 
-    std::vector<TFontSetEntry> FontSetTable;               // file order; set n is entry n-1
-    std::vector<std::vector<TCharInterval>> IntervalTable; // per set: slot 0 + IntervalCount slots
-    std::vector<std::vector<Symbols>> SymbolTable;         // per set: SymbolCount glyphs
+    std::vector<TFontSetEntry> FontSetTable;                // file order; set n is entry n-1
+    std::vector<std::vector<TCharInterval>> IntervalTable;  // per set: slot 0 + IntervalCount slots
+    std::vector<std::vector<Symbols>> SymbolTable;          // per set: SymbolCount glyphs
 
     TSetTableForm SetTableForm = TSetTableForm::Framed;
-    std::vector<uint8_t> SetTableTail;    // bytes kept after the table, in file order
+    std::vector<uint8_t> SetTableTail;  // bytes kept after the table, in file order
     bool SetTableAtEnd = false;
-    bool Set3SharesSet2 = false;          // its data pointed at set 2's when read
+    bool Set3SharesSet2 = false;  // its data pointed at set 2's when read
     bool Set7SharesSet2 = false;
 
     uint16_t SetCount() const { return static_cast<uint16_t>(FontSetTable.size()); }

@@ -4,7 +4,6 @@
 #include "LangpackReader.h"
 #include "LangpackWriter.h"
 
-
 namespace glyphora {
 
 Result<LangpackDocument> LangpackDocument::Load(const std::string& path) {
@@ -14,7 +13,8 @@ Result<LangpackDocument> LangpackDocument::Load(const std::string& path) {
     Result<TLangpack> read = ReadLangpack(*file);
     if (!read) {
         const ErrorKind kind = read.error().kind;
-        return MakeError(kind, path + ": " + (kind == ErrorKind::NotLangpack ? "This file is not langpack." : read.error().message));
+        return MakeError(
+            kind, path + ": " + (kind == ErrorKind::NotLangpack ? "This file is not langpack." : read.error().message));
     }
     return LangpackDocument(path, std::move(*file), std::move(*read));
 }

@@ -33,7 +33,8 @@ std::vector<int> ShareGroup(const TLangpack& lp, int setIndex) {
     return group;
 }
 
-std::vector<int> StoreGlyph(TLangpack& lp, int setIndex, int glyphIndex, uint8_t width, const std::vector<uint8_t>& data) {
+std::vector<int> StoreGlyph(TLangpack& lp, int setIndex, int glyphIndex, uint8_t width,
+                            const std::vector<uint8_t>& data) {
     std::vector<int> changed;
     if (glyphIndex < 0) return changed;
     for (int k : ShareGroup(lp, setIndex)) {

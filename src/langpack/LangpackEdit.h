@@ -21,7 +21,8 @@ std::vector<int> ShareGroup(const TLangpack& lp, int setIndex);
 // set and of every set saved with it, so that an edit of a copy of set No. 2
 // is not replaced by set No. 2's old glyph on the next save. A set of the
 // group without that glyph is left alone. Returns the sets changed.
-std::vector<int> StoreGlyph(TLangpack& lp, int setIndex, int glyphIndex, uint8_t width, const std::vector<uint8_t>& data);
+std::vector<int> StoreGlyph(TLangpack& lp, int setIndex, int glyphIndex, uint8_t width,
+                            const std::vector<uint8_t>& data);
 
 // Gives the set, and every set saved with it, the new height and brings
 // their glyphs to it (ResizeSets). Returns the sets changed.

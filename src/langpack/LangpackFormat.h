@@ -15,9 +15,9 @@
 namespace glyphora {
 
 // --- header ---------------------------------------------------------------------------
-inline constexpr std::size_t kMinLangpackSize = 600;       // a shorter file is not a langpack
-inline constexpr std::size_t kFirstAddressOffset = 0;      // flash address of file offset 16
-inline constexpr uint32_t kFirstAddressFileOffset = 16;    // ... so LangpackAddress = that value - 16
+inline constexpr std::size_t kMinLangpackSize = 600;     // a shorter file is not a langpack
+inline constexpr std::size_t kFirstAddressOffset = 0;    // flash address of file offset 16
+inline constexpr uint32_t kFirstAddressFileOffset = 16;  // ... so LangpackAddress = that value - 16
 inline constexpr std::size_t kSignatureOffset = 4;
 inline constexpr std::array<uint8_t, 4> kSignature = {0x00, 0x00, 0x00, 0xB1};
 inline constexpr std::size_t kFlashGenerationOffset = 14;  // two bytes
@@ -30,7 +30,7 @@ inline constexpr std::size_t kHeaderEnd = kSetTableAddressOffset + 4;
 // --- language records -------------------------------------------------------------------
 inline constexpr std::size_t kLanguageTableOffset = 24;
 inline constexpr std::size_t kLanguageRecordSize = 48;
-inline constexpr std::size_t kLanguageIdField = 0;              // little-endian
+inline constexpr std::size_t kLanguageIdField = 0;  // little-endian
 inline constexpr std::size_t kPackedStringsAddressField = 4;
 inline constexpr std::size_t kITapAddressField = 16;
 
@@ -41,10 +41,10 @@ inline constexpr std::size_t LanguageTableEnd(std::size_t languageCount) {
 // --- the set table --------------------------------------------------------------------
 inline constexpr std::size_t kSetRecordWords = 12;
 inline constexpr std::size_t kSetRecordSize = 2 * kSetRecordWords;
-inline constexpr std::size_t kFrameWordSize = 2;                        // the zero words around a Framed record
+inline constexpr std::size_t kFrameWordSize = 2;  // the zero words around a Framed record
 inline constexpr std::size_t kFramedRecordSize = kSetRecordSize + 2 * kFrameWordSize;
-inline constexpr uint16_t kEndWord0001 = 0x0001;                        // ends the table in either form
-inline constexpr uint16_t kFramedMarker = 0xFFFF;                       // 0000 FFFF ends a Framed table
+inline constexpr uint16_t kEndWord0001 = 0x0001;   // ends the table in either form
+inline constexpr uint16_t kFramedMarker = 0xFFFF;  // 0000 FFFF ends a Framed table
 
 inline constexpr std::size_t SetRecordSize(TSetTableForm form) {
     return form == TSetTableForm::Framed ? kFramedRecordSize : kSetRecordSize;

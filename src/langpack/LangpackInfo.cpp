@@ -25,7 +25,8 @@ std::vector<LanguageRow> LanguageRows(const std::vector<TLanguageEntry>& languag
     std::vector<LanguageRow> rows;
     rows.reserve(languages.size());
     for (const TLanguageEntry& l : languages)
-        rows.push_back({UpperHex(l.ID, 2), LanguageNameById(l.ID), Address(l.ITapAddress), Address(l.PackedStringsAddress)});
+        rows.push_back(
+            {UpperHex(l.ID, 2), LanguageNameById(l.ID), Address(l.ITapAddress), Address(l.PackedStringsAddress)});
     return rows;
 }
 

@@ -19,8 +19,8 @@ struct InfoRow {
 std::vector<InfoRow> GeneralInformation(const TLangpackHeader& header);
 
 struct LanguageRow {
-    std::string id;       // at least 2 hex digits
-    std::string name;     // LanguageNameById
+    std::string id;    // at least 2 hex digits
+    std::string name;  // LanguageNameById
     std::string iTapAddress;
     std::string address;  // the packed strings
 };

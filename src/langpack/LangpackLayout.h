@@ -20,15 +20,15 @@ struct SetPlace {
 };
 
 struct LangpackLayout {
-    std::vector<SetPlace> Sets;                               // every set; a copy of set 2 gets set 2's places
-    std::vector<bool> Written;                                // false for the copies of set 2
-    std::vector<std::vector<uint64_t>> GlyphOffset;           // per set and glyph: bytes after its run's start
+    std::vector<SetPlace> Sets;                                  // every set; a copy of set 2 gets set 2's places
+    std::vector<bool> Written;                                   // false for the copies of set 2
+    std::vector<std::vector<uint64_t>> GlyphOffset;              // per set and glyph: bytes after its run's start
     std::vector<std::vector<std::optional<uint64_t>>> DataBase;  // per set and interval slot; empty: keeps its value
-    uint64_t TablesEnd = 0;                                   // after the descriptor tables
+    uint64_t TablesEnd = 0;                                      // after the descriptor tables
     uint64_t RequiredFontSize = 0;
     uint64_t DataEnd = 0;
-    uint64_t SetTable = 0;                                    // after the zero padding
-    uint64_t End = 0;                                         // after the set table's tail
+    uint64_t SetTable = 0;  // after the zero padding
+    uint64_t End = 0;       // after the set table's tail
 };
 
 // Intervals of a set that the layout writes: IntervalCount, but never more

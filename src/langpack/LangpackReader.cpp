@@ -73,10 +73,10 @@ Result<LangpackHead> ReadHeadLang(std::span<const uint8_t> file) {
 
     const std::size_t languagesEnd = LanguageTableEnd(h.LanguageCount);
     if (languagesEnd > file.size())
-        return MakeError(ErrorKind::Malformed, "the file ends inside the language table: " +
-                                                   std::to_string(h.LanguageCount) + " languages need " +
-                                                   std::to_string(languagesEnd) + " bytes, the file has " +
-                                                   std::to_string(file.size()));
+        return MakeError(ErrorKind::Malformed,
+                         "the file ends inside the language table: " + std::to_string(h.LanguageCount) +
+                             " languages need " + std::to_string(languagesEnd) + " bytes, the file has " +
+                             std::to_string(file.size()));
 
     bool iTapSeen = false;
     int32_t firstITap = 0;
@@ -113,15 +113,32 @@ Result<TLangpack> ReadLangpack(std::span<const uint8_t> file) {
 
 std::string LanguageNameById(const std::string& idText) {
     static const std::pair<const char*, const char*> kNames[] = {
-        {"01", "US English"},      {"03", "UK English"},       {"05", "Chinese Simple"},
-        {"06", "French"},          {"07", "German"},           {"09", "Italian"},
-        {"0A", "Spanish"},         {"0D", "Canadian French"},  {"0E", "American Spanish"},
-        {"10", "Bulgarian"},       {"11", "Croatian"},         {"12", "Czech"},
-        {"13", "Danish"},          {"14", "Dutch"},            {"16", "Finnish"},
-        {"17", "Greek"},           {"18", "Hungarian"},        {"1E", "Norwegian"},
-        {"1F", "Polish"},          {"20", "Portuguese"},       {"22", "Romanian"},
-        {"23", "Russian"},         {"28", "Turkish"},          {"29", "Ukrainian"},
-        {"2A", "Brazilian Portuguese"}, {"2B", "Swedish"},
+        {"01", "US English"},
+        {"03", "UK English"},
+        {"05", "Chinese Simple"},
+        {"06", "French"},
+        {"07", "German"},
+        {"09", "Italian"},
+        {"0A", "Spanish"},
+        {"0D", "Canadian French"},
+        {"0E", "American Spanish"},
+        {"10", "Bulgarian"},
+        {"11", "Croatian"},
+        {"12", "Czech"},
+        {"13", "Danish"},
+        {"14", "Dutch"},
+        {"16", "Finnish"},
+        {"17", "Greek"},
+        {"18", "Hungarian"},
+        {"1E", "Norwegian"},
+        {"1F", "Polish"},
+        {"20", "Portuguese"},
+        {"22", "Romanian"},
+        {"23", "Russian"},
+        {"28", "Turkish"},
+        {"29", "Ukrainian"},
+        {"2A", "Brazilian Portuguese"},
+        {"2B", "Swedish"},
     };
     for (const auto& [id, name] : kNames)
         if (idText == id) return name;

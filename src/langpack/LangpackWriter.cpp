@@ -119,7 +119,8 @@ std::vector<uint8_t> WriteIntervals(TLangpack& lp, const LangpackLayout& layout,
     out.zeros(fonts + layout.DataEnd, layout.SetTable - layout.DataEnd);
 
     const uint64_t table = fonts + layout.SetTable;
-    lp.Header.SetTableAddress = static_cast<int32_t>(static_cast<uint32_t>(table) + static_cast<uint32_t>(lp.Header.LangpackAddress));
+    lp.Header.SetTableAddress =
+        static_cast<int32_t>(static_cast<uint32_t>(table) + static_cast<uint32_t>(lp.Header.LangpackAddress));
     const bool framed = lp.SetTableForm == TSetTableForm::Framed;
     uint64_t at = table;
     for (std::size_t k = 0; k < n; ++k) {
@@ -127,7 +128,8 @@ std::vector<uint8_t> WriteIntervals(TLangpack& lp, const LangpackLayout& layout,
             out.word(at, 0);
             at += kFrameWordSize;
         }
-        WriteSetRecord(out.at(at), lp.FontSetTable[k], lp.IntervalTable[k].empty() ? TCharInterval{} : lp.IntervalTable[k][0]);
+        WriteSetRecord(out.at(at), lp.FontSetTable[k],
+                       lp.IntervalTable[k].empty() ? TCharInterval{} : lp.IntervalTable[k][0]);
         at += kSetRecordSize;
         if (framed) {
             out.word(at, 0);
@@ -173,8 +175,9 @@ Result<SavePlan> PlanSave(const TLangpack& lp, std::span<const uint8_t> current)
 struct SavePlanWriter {
     static Result<SavedImage> Write(SavePlan plan, std::span<const uint8_t> current) {
         if (current.size() != plan.fileSize_)
-            return MakeError(ErrorKind::Refused, "the save was planned for a file of " + std::to_string(plan.fileSize_) +
-                                                     " bytes, not " + std::to_string(current.size()));
+            return MakeError(ErrorKind::Refused, "the save was planned for a file of " +
+                                                     std::to_string(plan.fileSize_) + " bytes, not " +
+                                                     std::to_string(current.size()));
         SavedImage saved;
         saved.langpack = std::move(plan.model_);
         ReculcShift(saved.langpack, plan.layout_);

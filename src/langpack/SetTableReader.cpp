@@ -33,35 +33,33 @@ Error CutOff(const std::string& what, std::size_t setNumber, std::size_t offset)
 void KeepTail(std::span<const uint8_t> file, ByteCursor& c, TableEnd end, TSetTableForm form,
               std::span<const uint8_t> lastWord, TLangpack& lp) {
     switch (end) {
-        case TableEnd::Word0001:
-            // Put back as 00 00 00 01 whatever followed: in both forms the
-            // table then ends again at the same place (Framed reads the zero
-            // word as a frame, Packed stops at 00 00).
-            lp.SetTableTail = {0x00, 0x00, 0x00, 0x01};
-            lp.SetTableAtEnd = false;
-            return;
-        case TableEnd::FrameAtFileEnd:
-            lp.SetTableAtEnd = true;
-            return;
-        case TableEnd::ShortWord:
+    case TableEnd::Word0001:
+        // Put back as 00 00 00 01 whatever followed: in both forms the
+        // table then ends again at the same place (Framed reads the zero
+        // word as a frame, Packed stops at 00 00).
+        lp.SetTableTail = {0x00, 0x00, 0x00, 0x01};
+        lp.SetTableAtEnd = false;
+        return;
+    case TableEnd::FrameAtFileEnd: lp.SetTableAtEnd = true; return;
+    case TableEnd::ShortWord:
+        lp.SetTableTail.assign(lastWord.begin(), lastWord.end());
+        lp.SetTableAtEnd = true;
+        return;
+    case TableEnd::FileEnd:
+        if (form == TSetTableForm::Packed)
+            lp.SetTableTail = {0x00, 0x00};  // the end word the table lacked
+        else
             lp.SetTableTail.assign(lastWord.begin(), lastWord.end());
-            lp.SetTableAtEnd = true;
-            return;
-        case TableEnd::FileEnd:
-            if (form == TSetTableForm::Packed)
-                lp.SetTableTail = {0x00, 0x00};  // the end word the table lacked
-            else
-                lp.SetTableTail.assign(lastWord.begin(), lastWord.end());
-            lp.SetTableAtEnd = true;
-            return;
-        case TableEnd::EndWord: {
-            lp.SetTableTail.assign(lastWord.begin(), lastWord.end());
-            const std::size_t after = c.remaining() < 4 ? c.remaining() : 4;
-            const auto more = file.subspan(c.pos(), after);
-            lp.SetTableTail.insert(lp.SetTableTail.end(), more.begin(), more.end());
-            lp.SetTableAtEnd = after < 4;
-            return;
-        }
+        lp.SetTableAtEnd = true;
+        return;
+    case TableEnd::EndWord: {
+        lp.SetTableTail.assign(lastWord.begin(), lastWord.end());
+        const std::size_t after = c.remaining() < 4 ? c.remaining() : 4;
+        const auto more = file.subspan(c.pos(), after);
+        lp.SetTableTail.insert(lp.SetTableTail.end(), more.begin(), more.end());
+        lp.SetTableAtEnd = after < 4;
+        return;
+    }
     }
 }
 
@@ -79,7 +77,8 @@ Status ReadSet(std::span<const uint8_t> file, TLangpack& lp) {
     const uint64_t start = FileOffsetOf(lp.Header.SetTableAddress, lp.Header.LangpackAddress);
     if (!Fits(file, start, 2))
         return MakeError(ErrorKind::Malformed, "the set table at offset " + HexOffset(start) +
-                                                   " lies outside the file (" + std::to_string(file.size()) + " bytes)");
+                                                   " lies outside the file (" + std::to_string(file.size()) +
+                                                   " bytes)");
 
     ByteCursor c(file, static_cast<std::size_t>(start));
     std::span<const uint8_t> lastWord = file.subspan(c.pos(), 2);

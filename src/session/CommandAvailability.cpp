@@ -21,10 +21,10 @@ CommandSet EnabledCommands(const CommandInputs& in) {
     set(Command::Undo, in.langFileOpen && in.undoAvailable);
     set(Command::ZoomIn, in.langFileOpen && in.zoom < kZoomLadder[std::size(kZoomLadder) - 1]);
     set(Command::ZoomOut, in.langFileOpen && in.zoom > kZoomLadder[0]);
-    for (Command c : {Command::Clear, Command::SelectAll, Command::Copy, Command::Cut, Command::Paste,
-                      Command::ExportBitmap, Command::ImportBitmap, Command::ShiftLeft, Command::ShiftRight,
-                      Command::SetWidth, Command::IncreaseWidth, Command::DecreaseWidth, Command::ReplaceSymbols,
-                      Command::OptimizeWidths, Command::SetHeight})
+    for (Command c :
+         {Command::Clear, Command::SelectAll, Command::Copy, Command::Cut, Command::Paste, Command::ExportBitmap,
+          Command::ImportBitmap, Command::ShiftLeft, Command::ShiftRight, Command::SetWidth, Command::IncreaseWidth,
+          Command::DecreaseWidth, Command::ReplaceSymbols, Command::OptimizeWidths, Command::SetHeight})
         set(c, in.glyphSelected);
     // The whole-set commands work on the set shown, with or without glyphs.
     for (Command c : {Command::ExportSetBdf, Command::ImportSetBdf, Command::ExportSetPng})

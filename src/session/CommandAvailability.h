@@ -8,25 +8,52 @@
 namespace glyphora {
 
 enum class Command : std::size_t {
-    OpenFile, SaveImage, SaveLangpack, Shx, Exit,
-    Undo, Clear, SelectAll, Copy, Cut, Paste, ExportBitmap, ImportBitmap, ShiftLeft, ShiftRight,
-    ZoomIn, ZoomOut,
-    SetWidth, IncreaseWidth, DecreaseWidth,
-    SelectFont, SelectFontFile, ReplaceSymbols, OptimizeWidths, SetHeight,
-    LanguageMenu, English, Russian, LoadLanguage,
+    OpenFile,
+    SaveImage,
+    SaveLangpack,
+    Shx,
+    Exit,
+    Undo,
+    Clear,
+    SelectAll,
+    Copy,
+    Cut,
+    Paste,
+    ExportBitmap,
+    ImportBitmap,
+    ShiftLeft,
+    ShiftRight,
+    ZoomIn,
+    ZoomOut,
+    SetWidth,
+    IncreaseWidth,
+    DecreaseWidth,
+    SelectFont,
+    SelectFontFile,
+    ReplaceSymbols,
+    OptimizeWidths,
+    SetHeight,
+    LanguageMenu,
+    English,
+    Russian,
+    LoadLanguage,
     About,
-    ExportSetBdf, ImportSetBdf, ExportSetPng,
-    StepBackward, StepForward, GoToCharacter,
+    ExportSetBdf,
+    ImportSetBdf,
+    ExportSetPng,
+    StepBackward,
+    StepForward,
+    GoToCharacter,
     Count
 };
 
 using CommandSet = std::bitset<static_cast<std::size_t>(Command::Count)>;
 
 struct CommandInputs {
-    bool langFileOpen = false;     // a langpack has been read
-    bool setShown = false;         // the glyph grid shows a set of the langpack
-    bool glyphSelected = false;    // a glyph has been selected once: the glyph commands stay on from then
-    bool glyphShown = false;       // the canvas holds a glyph of the langpack
+    bool langFileOpen = false;   // a langpack has been read
+    bool setShown = false;       // the glyph grid shows a set of the langpack
+    bool glyphSelected = false;  // a glyph has been selected once: the glyph commands stay on from then
+    bool glyphShown = false;     // the canvas holds a glyph of the langpack
     bool imageModified = false;
     bool langModified = false;
     bool undoAvailable = false;

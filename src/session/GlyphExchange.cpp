@@ -46,9 +46,9 @@ std::string BmpExportName(const std::string& chosen) {
 Status WriteGlyphBmp(const std::string& path, const MonoImage& image) {
     const std::vector<uint8_t> bytes = WriteMonoBmp(image);
     if (bytes.empty())
-        return MakeError(ErrorKind::Refused, FileError("write", path, "a picture of " +
-                                                       SizeText(image.width(), image.height()) +
-                                                       " pixels has no BMP form"));
+        return MakeError(ErrorKind::Refused, FileError("write", path,
+                                                       "a picture of " + SizeText(image.width(), image.height()) +
+                                                           " pixels has no BMP form"));
     return WriteFileAtomically(path, bytes);
 }
 
@@ -88,7 +88,8 @@ void GlyphExchange::ExportInBitmap() {
                                    " pixels: there is nothing to export.");
         return;
     }
-    const std::optional<std::string> chosen = session_.prompts().chooseSaveFile(BitmapDialog(session_, "Export in bitmap"));
+    const std::optional<std::string> chosen =
+        session_.prompts().chooseSaveFile(BitmapDialog(session_, "Export in bitmap"));
     if (!chosen || chosen->empty()) return;
     // A floating selection belongs to what is exported.
     editor.FalseGoBegin();

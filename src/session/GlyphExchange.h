@@ -27,8 +27,7 @@ Status WriteGlyphBmp(const std::string& path, const MonoImage& image);
 
 // A BMP file's top-left maxWidth x maxHeight pixels in ink and paper; only
 // that part is decoded. Every refusal names the file and says why.
-Result<MonoImage> DecodeBmpPicture(std::span<const uint8_t> file, const std::string& path, int maxWidth,
-                                   int maxHeight);
+Result<MonoImage> DecodeBmpPicture(std::span<const uint8_t> file, const std::string& path, int maxWidth, int maxHeight);
 Result<MonoImage> ReadBmpPicture(const std::string& path, int maxWidth, int maxHeight);
 
 // Reads the picture files that Import from bitmap takes. The toolkit-free

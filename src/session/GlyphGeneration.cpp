@@ -22,7 +22,8 @@ constexpr std::size_t kCodesNamed = 40;
 
 std::string CodeList(const std::vector<GlyphFailure>& failed) {
     std::string list;
-    for (std::size_t i = 0; i < failed.size() && i < kCodesNamed; ++i) list += (i ? ", " : "") + CodeText(failed[i].code);
+    for (std::size_t i = 0; i < failed.size() && i < kCodesNamed; ++i)
+        list += (i ? ", " : "") + CodeText(failed[i].code);
     if (failed.size() > kCodesNamed) list += " and " + std::to_string(failed.size() - kCodesNamed) + " more";
     return list;
 }
@@ -85,9 +86,10 @@ void GlyphGeneration::SelectWindowsFont() {
 void GlyphGeneration::SelectFontFile() {
     Prompts::FileDialog dialog;
     dialog.title = "Select font file";
-    dialog.filters = {"Font files (*.ttf *.otf *.ttc *.pcf *.pcf.gz *.bdf *.otb) (*.ttf *.TTF *.otf *.OTF *.ttc *.TTC "
-                      "*.pcf *.PCF *.pcf.gz *.PCF.GZ *.bdf *.BDF *.otb *.OTB)",
-                      "All files (*)"};
+    dialog.filters = {
+        "Font files (*.ttf *.otf *.ttc *.pcf *.pcf.gz *.bdf *.otb) (*.ttf *.TTF *.otf *.OTF *.ttc *.TTC "
+        "*.pcf *.PCF *.pcf.gz *.PCF.GZ *.bdf *.BDF *.otb *.OTB)",
+        "All files (*)"};
     dialog.folder = FontFolder(font_);
     const std::optional<std::string> path = session_.prompts().chooseOpenFile(dialog);
     if (!path || path->empty()) return;

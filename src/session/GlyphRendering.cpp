@@ -62,8 +62,9 @@ Result<GlyphPicture> RunecastRenderer::draw(uint16_t code, int height) {
         return bytes.error();
     }
     const Result<RgbaImage> bitmap = ReadBmp(*bytes, kRenderedMaxWidth, height);
-    if (!bitmap) return MakeError(bitmap.error().kind, "'" + bitmapPath_ + "' is not a readable bitmap: " +
-                                                           bitmap.error().message);
+    if (!bitmap)
+        return MakeError(bitmap.error().kind,
+                         "'" + bitmapPath_ + "' is not a readable bitmap: " + bitmap.error().message);
     return PictureFromBitmap(*bitmap, height);
 }
 

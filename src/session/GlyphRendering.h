@@ -43,8 +43,7 @@ GlyphPicture PictureFromBitmap(const RgbaImage& bitmap, int height);
 // the batch, with a message that names it.
 class RunecastRenderer : public GlyphRenderer {
 public:
-    RunecastRenderer(std::string programPath, RenderFont font,
-                     std::chrono::milliseconds timeout = kRendererTimeout);
+    RunecastRenderer(std::string programPath, RenderFont font, std::chrono::milliseconds timeout = kRendererTimeout);
     Result<GlyphPicture> draw(uint16_t code, int height) override;
     const std::string& bitmapPath() const { return bitmapPath_; }
 

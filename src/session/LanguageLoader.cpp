@@ -7,9 +7,7 @@
 
 namespace glyphora {
 
-Result<std::vector<uint8_t>> LanguageHost::readFile(const std::string& path) {
-    return ReadWholeFile(path);
-}
+Result<std::vector<uint8_t>> LanguageHost::readFile(const std::string& path) { return ReadWholeFile(path); }
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "RendererCall.h"
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 namespace glyphora {
 

@@ -58,8 +58,11 @@ private:
 };
 
 Session::Session(SessionPaths paths, Prompts& prompts, FlashExtraction& extraction)
-    : paths_(std::move(paths)), prompts_(prompts), extraction_(extraction),
-      relay_(std::make_unique<EditorRelay>(*this)), editor_(relay_.get()) {}
+    : paths_(std::move(paths)),
+      prompts_(prompts),
+      extraction_(extraction),
+      relay_(std::make_unique<EditorRelay>(*this)),
+      editor_(relay_.get()) {}
 
 Session::~Session() { editor_.setHost(nullptr); }
 
@@ -152,11 +155,8 @@ bool Session::QustionSave() {
         case Prompts::Answer::Yes:
             if (!SaveLang()) return false;
             break;
-        case Prompts::Answer::No:
-            NoEditingLang();
-            break;
-        default:
-            return false;
+        case Prompts::Answer::No: NoEditingLang(); break;
+        default: return false;
         }
     }
     editor_.FalseGoBegin();

@@ -181,16 +181,13 @@ void Session::SaveImageCommand() {
 bool Session::QuestionSaveImage() {
     if (!editor_.ImageModified()) return true;
     switch (prompts_.ask("Save the current symbol?", Prompts::Icon::Question)) {
-    case Prompts::Answer::Yes:
-        SaveImageCommand();
-        return true;
+    case Prompts::Answer::Yes: SaveImageCommand(); return true;
     case Prompts::Answer::No:
         editor_.NoEditingImage();
         // The dropped change leaves the canvas too: it shows what is stored.
         ReloadWorkingGlyph();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

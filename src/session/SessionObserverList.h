@@ -18,19 +18,33 @@ public:
         observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
     }
 
-    void documentReplaced() override { each([](SessionObserver& o) { o.documentReplaced(); }); }
-    void setShown() override { each([](SessionObserver& o) { o.setShown(); }); }
-    void selectionChanged() override { each([](SessionObserver& o) { o.selectionChanged(); }); }
+    void documentReplaced() override {
+        each([](SessionObserver& o) { o.documentReplaced(); });
+    }
+    void setShown() override {
+        each([](SessionObserver& o) { o.setShown(); });
+    }
+    void selectionChanged() override {
+        each([](SessionObserver& o) { o.selectionChanged(); });
+    }
     void glyphsChanged(int set, const std::vector<int>& glyphs) override {
         each([&](SessionObserver& o) { o.glyphsChanged(set, glyphs); });
     }
     void setHeightsChanged(const std::vector<int>& sets) override {
         each([&](SessionObserver& o) { o.setHeightsChanged(sets); });
     }
-    void canvasVisibility(bool visible) override { each([&](SessionObserver& o) { o.canvasVisibility(visible); }); }
-    void interfaceTextsChanged() override { each([](SessionObserver& o) { o.interfaceTextsChanged(); }); }
-    void stateChanged() override { each([](SessionObserver& o) { o.stateChanged(); }); }
-    void fileOpened(const std::string& path) override { each([&](SessionObserver& o) { o.fileOpened(path); }); }
+    void canvasVisibility(bool visible) override {
+        each([&](SessionObserver& o) { o.canvasVisibility(visible); });
+    }
+    void interfaceTextsChanged() override {
+        each([](SessionObserver& o) { o.interfaceTextsChanged(); });
+    }
+    void stateChanged() override {
+        each([](SessionObserver& o) { o.stateChanged(); });
+    }
+    void fileOpened(const std::string& path) override {
+        each([&](SessionObserver& o) { o.fileOpened(path); });
+    }
 
 private:
     template <class F>

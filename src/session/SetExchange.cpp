@@ -11,8 +11,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -32,9 +32,7 @@ std::string FolderOf(const std::string& path) { return std::filesystem::path(pat
 std::string FileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 // "demo-set2", the FONT name of an exported set and the name the save dialogs suggest.
-std::string SetFileStem(const Session& s) {
-    return BdfFontName(s.document()->path(), s.CurrentSet() + 1);
-}
+std::string SetFileStem(const Session& s) { return BdfFontName(s.document()->path(), s.CurrentSet() + 1); }
 
 std::optional<int> ParseWholeNumber(const std::string& text, int min, int max) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -78,8 +76,7 @@ std::optional<std::string> ChooseTarget(Session& s, const std::string& title, co
 
 void WriteTarget(Session& s, const std::string& path, std::span<const uint8_t> bytes) {
     const Status written = WriteFileAtomically(path, bytes);
-    if (!written)
-        s.prompts().error("The set could not be exported to " + path + ":\n" + written.error().message);
+    if (!written) s.prompts().error("The set could not be exported to " + path + ":\n" + written.error().message);
 }
 
 }  // namespace
@@ -127,8 +124,8 @@ void ImportSetBdfCommand(Session& s) {
                               std::to_string(set + 1) + " is " + std::to_string(height) +
                               " rows high.\n\nShift the font up by rows (a positive shift cuts rows at the top, " +
                               "from " + std::to_string(lowest) + " to " + std::to_string(highest) + "):";
-    const std::optional<int> shift = AskWholeNumber(s.prompts(), kImportBdfTitle, label, "shift",
-                                                    DefaultBdfShift(*font, height), lowest, highest);
+    const std::optional<int> shift =
+        AskWholeNumber(s.prompts(), kImportBdfTitle, label, "shift", DefaultBdfShift(*font, height), lowest, highest);
     if (!shift) return;
 
     const BdfImportPlan plan = PlanBdfImport(*s.langpack(), set, *font, *shift);
@@ -152,7 +149,8 @@ void ExportSetPngCommand(Session& s) {
         s.prompts().warning("The sheet cannot be made: " + sheet.error().message + ".");
         return;
     }
-    const std::optional<std::string> path = ChooseTarget(s, kExportPngTitle, "PNG pictures (*.png) (*.png *.PNG)", ".png");
+    const std::optional<std::string> path =
+        ChooseTarget(s, kExportPngTitle, "PNG pictures (*.png) (*.png *.PNG)", ".png");
     if (!path) return;
     WriteTarget(s, *path, WriteGrayPng(sheet->width, sheet->height, sheet->gray));
 }

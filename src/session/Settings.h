@@ -16,7 +16,7 @@ inline constexpr const char* kSettingsFileName = "Glyphora.ini";
 struct SettingsEntry {
     enum class Key { Language, BINFile };
     Key key;
-    std::string value;   // the rest of the line after '=', exactly
+    std::string value;  // the rest of the line after '=', exactly
 };
 
 struct SettingsRead {

@@ -12,20 +12,20 @@ namespace glyphora {
 
 // The slots a window shows, so that no caller writes a bare number.
 enum class UiSlot : int {
-    SetSizeCaption = 27,       // caption of the set-size dialog
-    AboutCaption = 54,         // caption of the About dialog
-    SizePrefix = 56,           // first status panel: prefix of "W x H"
-    CursorPrefix = 60,         // second status panel: prefix of the cursor pixel
-    SelectPrefix = 61,         // third status panel: prefix of the selection size
-    InsertTextCaption = 78,    // caption of the insert-text dialog and text of its "Insert text" button
-    SelectFontButton = 79,     // the insert-text dialog's font button
-    InsertTextLabel = 80,      // label of the insert-text dialog's text field
-    SetSizeCloseButton = 87,   // the set-size dialog's cancel button
-    SetSizeApplyButton = 101,  // the set-size dialog's apply button
-    WidthLabel = 102,          // label of the set-size dialog's width field
-    HeightLabel = 103,         // label of the set-size dialog's height field
-    CodeGroupCaption = 143,    // caption of the code-group window
-    OpenBinButton = 144,       // the code-group window's button
+    SetSizeCaption = 27,          // caption of the set-size dialog
+    AboutCaption = 54,            // caption of the About dialog
+    SizePrefix = 56,              // first status panel: prefix of "W x H"
+    CursorPrefix = 60,            // second status panel: prefix of the cursor pixel
+    SelectPrefix = 61,            // third status panel: prefix of the selection size
+    InsertTextCaption = 78,       // caption of the insert-text dialog and text of its "Insert text" button
+    SelectFontButton = 79,        // the insert-text dialog's font button
+    InsertTextLabel = 80,         // label of the insert-text dialog's text field
+    SetSizeCloseButton = 87,      // the set-size dialog's cancel button
+    SetSizeApplyButton = 101,     // the set-size dialog's apply button
+    WidthLabel = 102,             // label of the set-size dialog's width field
+    HeightLabel = 103,            // label of the set-size dialog's height field
+    CodeGroupCaption = 143,       // caption of the code-group window
+    OpenBinButton = 144,          // the code-group window's button
     CodeGroupColumnNumber = 145,  // headers of the code-group list's six columns
     CodeGroupColumnFileName = 146,
     CodeGroupColumnType = 147,
@@ -35,13 +35,26 @@ enum class UiSlot : int {
 };
 
 inline constexpr std::array<UiSlot, 20> kShownSlots = {
-    UiSlot::SetSizeCaption,     UiSlot::AboutCaption,          UiSlot::SizePrefix,
-    UiSlot::CursorPrefix,       UiSlot::SelectPrefix,          UiSlot::InsertTextCaption,
-    UiSlot::SelectFontButton,   UiSlot::InsertTextLabel,       UiSlot::SetSizeCloseButton,
-    UiSlot::SetSizeApplyButton, UiSlot::WidthLabel,            UiSlot::HeightLabel,
-    UiSlot::CodeGroupCaption,   UiSlot::OpenBinButton,         UiSlot::CodeGroupColumnNumber,
-    UiSlot::CodeGroupColumnFileName, UiSlot::CodeGroupColumnType, UiSlot::CodeGroupColumnStart,
-    UiSlot::CodeGroupColumnEnd, UiSlot::CodeGroupColumnSize,
+    UiSlot::SetSizeCaption,
+    UiSlot::AboutCaption,
+    UiSlot::SizePrefix,
+    UiSlot::CursorPrefix,
+    UiSlot::SelectPrefix,
+    UiSlot::InsertTextCaption,
+    UiSlot::SelectFontButton,
+    UiSlot::InsertTextLabel,
+    UiSlot::SetSizeCloseButton,
+    UiSlot::SetSizeApplyButton,
+    UiSlot::WidthLabel,
+    UiSlot::HeightLabel,
+    UiSlot::CodeGroupCaption,
+    UiSlot::OpenBinButton,
+    UiSlot::CodeGroupColumnNumber,
+    UiSlot::CodeGroupColumnFileName,
+    UiSlot::CodeGroupColumnType,
+    UiSlot::CodeGroupColumnStart,
+    UiSlot::CodeGroupColumnEnd,
+    UiSlot::CodeGroupColumnSize,
 };
 
 inline constexpr int kCodeGroupColumnCount = 6;

@@ -4,8 +4,7 @@
 
 namespace glyphora::shx {
 
-std::string CodeGroupShortName(int codeGroupNumber)
-{
+std::string CodeGroupShortName(int codeGroupNumber) {
     switch (codeGroupNumber) {
     case -2: return "RAMDLD";
     case -1: return "BootLDR";
@@ -13,8 +12,7 @@ std::string CodeGroupShortName(int codeGroupNumber)
     }
 }
 
-std::string CodeGroupTypeName(int codeGroupNumber)
-{
+std::string CodeGroupTypeName(int codeGroupNumber) {
     switch (codeGroupNumber) {
     case -2: return "RAM Downloader";
     case -1: return "Boot Loader";
@@ -32,31 +30,24 @@ std::string CodeGroupTypeName(int codeGroupNumber)
     }
 }
 
-std::string ExtractBasePath(const std::string& flashPath)
-{
+std::string ExtractBasePath(const std::string& flashPath) {
 #ifdef _WIN32
     const std::size_t nameStart = flashPath.find_last_of("/\\:");
 #else
     const std::size_t nameStart = flashPath.find_last_of('/');
 #endif
     const std::size_t dot = flashPath.find_last_of('.');
-    if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart))
-        return flashPath;
+    if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart)) return flashPath;
     return flashPath.substr(0, dot);
 }
 
-std::string HeaderFilePath(const std::string& basePath)
-{
-    return basePath + ".hdr";
-}
+std::string HeaderFilePath(const std::string& basePath) { return basePath + ".hdr"; }
 
-std::string CodeGroupFilePath(const std::string& basePath, uint32_t start, int codeGroupNumber)
-{
+std::string CodeGroupFilePath(const std::string& basePath, uint32_t start, int codeGroupNumber) {
     return basePath + "{@0x" + UpperHex(start, 8) + "}" + CodeGroupShortName(codeGroupNumber) + ".smg";
 }
 
-std::array<std::string, kCodeGroupColumns> CodeGroupRowCells(const CodeGroupRow& row)
-{
+std::array<std::string, kCodeGroupColumns> CodeGroupRowCells(const CodeGroupRow& row) {
     // An empty group at address 0 ends at -1, shown as its 64-bit pattern.
     return {row.number >= 0 ? std::to_string(row.number) : std::string(),
             row.path,

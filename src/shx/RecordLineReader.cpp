@@ -8,12 +8,9 @@ namespace glyphora::shx {
 
 RecordLineReader::RecordLineReader(ExtractInput& input, std::span<uint8_t, kStreamBufferSize> buffer,
                                    std::function<void(std::size_t)> onBlockRead)
-    : input_(input), buffer_(buffer), onBlockRead_(std::move(onBlockRead))
-{
-}
+    : input_(input), buffer_(buffer), onBlockRead_(std::move(onBlockRead)) {}
 
-bool RecordLineReader::RefillInput()
-{
+bool RecordLineReader::RefillInput() {
     Result<std::size_t> got = input_.read(buffer_);
     position_ = 0;
     if (!got) {
@@ -23,43 +20,32 @@ bool RecordLineReader::RefillInput()
         return false;
     }
     fill_ = *got;
-    if (fill_ > 0 && onBlockRead_)
-        onBlockRead_(fill_);
+    if (fill_ > 0 && onBlockRead_) onBlockRead_(fill_);
     return true;
 }
 
-bool RecordLineReader::ExhaustedAfterRefill()
-{
-    if (position_ < fill_)
-        return false;
+bool RecordLineReader::ExhaustedAfterRefill() {
+    if (position_ < fill_) return false;
     // Only a full block can have more input behind it.
-    if (fill_ < kStreamBufferSize || failed_)
-        return true;
-    if (!RefillInput())
-        return true;
+    if (fill_ < kStreamBufferSize || failed_) return true;
+    if (!RefillInput()) return true;
     return fill_ == 0;
 }
 
-RecordLineReader::LineResult RecordLineReader::ReadRecordLineAcrossBlocks(std::string_view& line)
-{
-    if (failed_)
-        return LineResult::ReadError;
+RecordLineReader::LineResult RecordLineReader::ReadRecordLineAcrossBlocks(std::string_view& line) {
+    if (failed_) return LineResult::ReadError;
 
     if (skipLineFeed_) {
         skipLineFeed_ = false;
-        if (!ExhaustedAfterRefill() && buffer_[position_] == '\n')
-            ++position_;
-        if (failed_)
-            return LineResult::ReadError;
+        if (!ExhaustedAfterRefill() && buffer_[position_] == '\n') ++position_;
+        if (failed_) return LineResult::ReadError;
     }
 
     std::size_t gathered = 0;  // characters already moved to straddle_
     for (;;) {
         if (ExhaustedAfterRefill()) {
-            if (failed_)
-                return LineResult::ReadError;
-            if (gathered == 0)
-                return LineResult::End;
+            if (failed_) return LineResult::ReadError;
+            if (gathered == 0) return LineResult::End;
             line = std::string_view(straddle_.data(), gathered);
             ++lineNumber_;
             return LineResult::Line;
@@ -79,8 +65,7 @@ RecordLineReader::LineResult RecordLineReader::ReadRecordLineAcrossBlocks(std::s
             }
             position_ += length + 1;
             if (position_ < fill_) {
-                if (buffer_[position_] == '\n')
-                    ++position_;
+                if (buffer_[position_] == '\n') ++position_;
             } else {
                 skipLineFeed_ = true;
             }

@@ -7,8 +7,8 @@
 
 #include <array>
 #include <cstddef>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <span>
 #include <string>
@@ -36,8 +36,7 @@ public:
                      std::function<void(std::size_t)> onBlockRead);
 
     // The view stays valid until the next call.
-    LineResult ReadRecordLine(std::string_view& line)
-    {
+    LineResult ReadRecordLine(std::string_view& line) {
         // Nearly every line lies whole in the buffer with room to spare; only
         // lines near a block's end, the text's end or a fault go the long way.
         if (!skipLineFeed_ && position_ + kMaxRecordLineLength + 2 <= fill_) {
@@ -46,8 +45,7 @@ public:
             if (length <= kMaxRecordLineLength) {
                 line = std::string_view(begin, length);
                 position_ += length + 1;
-                if (buffer_[position_] == '\n')
-                    ++position_;
+                if (buffer_[position_] == '\n') ++position_;
                 ++lineNumber_;
                 return LineResult::Line;
             }
@@ -62,8 +60,7 @@ public:
 
 private:
     // Index of the first CR among the 256 characters from `text`, or 256.
-    static std::size_t FindCarriageReturn(const char* text)
-    {
+    static std::size_t FindCarriageReturn(const char* text) {
 #if defined(__SSE2__)
         const __m128i cr = _mm_set1_epi8('\r');
         auto crIn = [&](std::size_t at) {
@@ -76,8 +73,7 @@ private:
         for (std::size_t at = start; at <= kMaxRecordLineLength; at += 16) {
             const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
             const int hits = _mm_movemask_epi8(_mm_cmpeq_epi8(chars, cr));
-            if (hits != 0)
-                return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits)));
+            if (hits != 0) return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits)));
         }
         return kMaxRecordLineLength + 1;
 #else

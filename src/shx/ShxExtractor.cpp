@@ -17,9 +17,7 @@ namespace {
 class Extraction {
 public:
     Extraction(const ExtractCallbacks& callbacks, ExtractInput& input, OutputFolder& output, ExtractBuffers* buffers)
-        : callbacks_(callbacks), input_(input), output_(output), buffers_(buffers)
-    {
-    }
+        : callbacks_(callbacks), input_(input), output_(output), buffers_(buffers) {}
 
     ExtractResult Run();
 
@@ -40,20 +38,14 @@ private:
     // A file could not be opened, read, created or written: its own message shows.
     void ReportFileError(const Error& error);
 
-    void ShowStatus(const std::string& text) const
-    {
-        if (callbacks_.status)
-            callbacks_.status(text);
+    void ShowStatus(const std::string& text) const {
+        if (callbacks_.status) callbacks_.status(text);
     }
-    void Progress() const
-    {
-        if (callbacks_.progress)
-            callbacks_.progress(0, input_.size(), position_);
+    void Progress() const {
+        if (callbacks_.progress) callbacks_.progress(0, input_.size(), position_);
     }
-    void ProcessPendingMessages() const
-    {
-        if (callbacks_.processPendingMessages)
-            callbacks_.processPendingMessages();
+    void ProcessPendingMessages() const {
+        if (callbacks_.processPendingMessages) callbacks_.processPendingMessages();
     }
 
     const ExtractCallbacks& callbacks_;
@@ -79,22 +71,18 @@ private:
     std::size_t outputFill_ = 0;
 };
 
-ExtractResult Extraction::Run()
-{
+ExtractResult Extraction::Run() {
     ShowStatus("Extracting Header...");
     SuperfileHeader header;
-    if (!ReadHeader(header))
-        return std::move(result_);
+    if (!ReadHeader(header)) return std::move(result_);
 
     ReadCodeGroups(header);
     // An error keeps its text in the status panel: "done" would read as success.
-    if (!abort_)
-        ShowStatus("Extracting done.");
+    if (!abort_) ShowStatus("Extracting done.");
     return std::move(result_);
 }
 
-bool Extraction::ReadHeader(SuperfileHeader& header)
-{
+bool Extraction::ReadHeader(SuperfileHeader& header) {
     std::array<uint8_t, kSuperfileHeaderSize> block{};
     const Result<std::size_t> read = input_.read(block);
     if (!read) {
@@ -104,9 +92,8 @@ bool Extraction::ReadHeader(SuperfileHeader& header)
     const std::size_t got = *read;
     position_ = got;
     if (got < kSuperfileHeaderSize || !HasSuperfileSignature(block)) {
-        const std::string why = got < kSuperfileHeaderSize
-                                    ? "shorter than the 8172-byte superfile header"
-                                    : "the header does not start with \"P2K Superfile\"";
+        const std::string why = got < kSuperfileHeaderSize ? "shorter than the 8172-byte superfile header"
+                                                           : "the header does not start with \"P2K Superfile\"";
         ReportExtractError(ErrorKind::Malformed, "Corrupt file header!", input_.path() + ": " + why);
         return false;
     }
@@ -114,8 +101,7 @@ bool Extraction::ReadHeader(SuperfileHeader& header)
 
     Progress();
     result_.headerAccepted = true;
-    if (callbacks_.headerAccepted)
-        callbacks_.headerAccepted();
+    if (callbacks_.headerAccepted) callbacks_.headerAccepted();
 
     basePath_ = ExtractBasePath(input_.path());
     const std::string headerPath = HeaderFilePath(basePath_);
@@ -126,8 +112,7 @@ bool Extraction::ReadHeader(SuperfileHeader& header)
     }
     result_.filesCreated.push_back(headerPath);
     Status written = (*file)->write(block);
-    if (written)
-        written = (*file)->close();
+    if (written) written = (*file)->close();
     if (!written) {
         ReportExtractError(ErrorKind::Io, "Disk write error!", written.error().message);
         return false;
@@ -136,27 +121,24 @@ bool Extraction::ReadHeader(SuperfileHeader& header)
     return true;
 }
 
-void Extraction::ReadCodeGroups(const SuperfileHeader& header)
-{
+void Extraction::ReadCodeGroups(const SuperfileHeader& header) {
     std::unique_ptr<ExtractBuffers> ownBuffers;
     if (!buffers_) {
         ownBuffers = std::make_unique<ExtractBuffers>();
         buffers_ = ownBuffers.get();
     }
     outputBuffer_ = buffers_->output().data();
-    RecordLineReader reader(input_, buffers_->input(),
-                            [this](std::size_t bytes) {
-                                position_ += bytes;
-                                Progress();
-                            });
+    RecordLineReader reader(input_, buffers_->input(), [this](std::size_t bytes) {
+        position_ += bytes;
+        Progress();
+    });
 
     std::size_t slot = 0;
     while (processed_ < header.groupCount && !abort_) {
         if (slot >= kSlotCount) {
             ReportExtractError(ErrorKind::Malformed, "Too many code groups in the header!",
                                input_.path() + ": the header counts " + std::to_string(header.groupCount) +
-                                   " code groups, its slot table describes only " +
-                                   std::to_string(processed_));
+                                   " code groups, its slot table describes only " + std::to_string(processed_));
             break;
         }
         start_ = header.slots[slot].start;
@@ -176,33 +158,25 @@ void Extraction::ReadCodeGroups(const SuperfileHeader& header)
     }
 }
 
-void Extraction::ReadGroupRecords(RecordLineReader& reader)
-{
+void Extraction::ReadGroupRecords(RecordLineReader& reader) {
     while (!done_ && !abort_) {
         std::string_view line;
         switch (reader.ReadRecordLine(line)) {
-        case RecordLineReader::LineResult::Line:
-            HandleRecord(line, reader.lineNumber());
-            break;
+        case RecordLineReader::LineResult::Line: HandleRecord(line, reader.lineNumber()); break;
         case RecordLineReader::LineResult::End:
             ReportExtractError(ErrorKind::Malformed, "Unexpected end of SHX file!",
-                               input_.path() + ": the file ends " +
-                                   (groupFile_ ? "inside" : "before") + " code group " +
-                                   CodeGroupShortName(number_));
+                               input_.path() + ": the file ends " + (groupFile_ ? "inside" : "before") +
+                                   " code group " + CodeGroupShortName(number_));
             break;
         case RecordLineReader::LineResult::TooLong:
-            ReportLineError(ErrorKind::Malformed, "S-Record line longer than 255 characters!",
-                            reader.lineNumber());
+            ReportLineError(ErrorKind::Malformed, "S-Record line longer than 255 characters!", reader.lineNumber());
             break;
-        case RecordLineReader::LineResult::ReadError:
-            ReportFileError(reader.error());
-            break;
+        case RecordLineReader::LineResult::ReadError: ReportFileError(reader.error()); break;
         }
     }
 }
 
-void Extraction::HandleRecord(std::string_view line, uint64_t lineNumber)
-{
+void Extraction::HandleRecord(std::string_view line, uint64_t lineNumber) {
     if (line.size() < 2 || line[0] != 'S') {
         ReportLineError(ErrorKind::Malformed, "Invalid SHX file!", lineNumber);
         return;
@@ -242,23 +216,19 @@ void Extraction::HandleRecord(std::string_view line, uint64_t lineNumber)
         CloseCodeGroupFile();
         return;
     default:
-        ReportLineError(ErrorKind::Unsupported,
-                        std::string("S-Record of type #") + line[1] + " " + "is not supported.", lineNumber);
+        ReportLineError(ErrorKind::Unsupported, std::string("S-Record of type #") + line[1] + " " + "is not supported.",
+                        lineNumber);
         return;
     }
 }
 
-Extraction::S3Outcome Extraction::ParseS3Record(std::string_view line)
-{
-    if (line.size() < 4)
-        return S3Outcome::ShorterThanCount;
+Extraction::S3Outcome Extraction::ParseS3Record(std::string_view line) {
+    if (line.size() < 4) return S3Outcome::ShorterThanCount;
     const char* text = line.data();
     const unsigned count = HexByte(text[2], text[3]);
-    if (count < 5)
-        return S3Outcome::CountBelowFive;
+    if (count < 5) return S3Outcome::CountBelowFive;
     // Count pairs follow it: four address bytes, the data, the checksum.
-    if (line.size() < 4 + 2 * static_cast<std::size_t>(count))
-        return S3Outcome::ShorterThanCount;
+    if (line.size() < 4 + 2 * static_cast<std::size_t>(count)) return S3Outcome::ShorterThanCount;
 
     unsigned sum = count + SumOfFourHexPairs(text + 4);
 
@@ -270,24 +240,20 @@ Extraction::S3Outcome Extraction::ParseS3Record(std::string_view line)
         outputFill_ += chunk;
         digits += 2 * chunk;
         remaining -= chunk;
-        if (outputFill_ == kStreamBufferSize && !FlushOutput())
-            return S3Outcome::WriteFailed;
+        if (outputFill_ == kStreamBufferSize && !FlushOutput()) return S3Outcome::WriteFailed;
     }
     const unsigned checksum = HexByte(digits[0], digits[1]);
     return checksum == 255 - (sum & 0xFF) ? S3Outcome::Ok : S3Outcome::WrongChecksum;
 }
 
-bool Extraction::FlushOutput()
-{
+bool Extraction::FlushOutput() {
     const Status written = groupFile_->write(std::span<const uint8_t>(outputBuffer_, outputFill_));
     outputFill_ = 0;
-    if (!written)
-        ReportExtractError(ErrorKind::Io, "Disk write error!", written.error().message);
+    if (!written) ReportExtractError(ErrorKind::Io, "Disk write error!", written.error().message);
     return written.has_value();
 }
 
-void Extraction::OpenCodeGroupFile()
-{
+void Extraction::OpenCodeGroupFile() {
     groupPath_ = CodeGroupFilePath(basePath_, start_, number_);
     Result<std::unique_ptr<OutputFile>> file = output_.create(groupPath_);
     if (!file) {
@@ -301,10 +267,8 @@ void Extraction::OpenCodeGroupFile()
     ProcessPendingMessages();
 }
 
-void Extraction::CloseCodeGroupFile()
-{
-    if (outputFill_ > 0 && !FlushOutput())
-        return;
+void Extraction::CloseCodeGroupFile() {
+    if (outputFill_ > 0 && !FlushOutput()) return;
     const Status closed = groupFile_->close();
     const uint64_t size = groupFile_->size();
     groupFile_.reset();
@@ -315,31 +279,25 @@ void Extraction::CloseCodeGroupFile()
 
     CodeGroupRow row{number_, groupPath_, CodeGroupTypeName(number_), start_, size};
     result_.rows.push_back(row);
-    if (callbacks_.codeGroupWritten)
-        callbacks_.codeGroupWritten(row);
+    if (callbacks_.codeGroupWritten) callbacks_.codeGroupWritten(row);
     if (number_ == kLangpackCodeGroup) {
         result_.LangpackFound = true;
         result_.langpackPath = groupPath_;
-        if (callbacks_.langpackFound)
-            callbacks_.langpackFound(groupPath_);
+        if (callbacks_.langpackFound) callbacks_.langpackFound(groupPath_);
     }
     ProcessPendingMessages();
     done_ = true;
     ++processed_;
 }
 
-void Extraction::ReportLineError(ErrorKind kind, const std::string& text, uint64_t line)
-{
-    ReportExtractError(kind, text, input_.path() + ", line " + std::to_string(line) + " after the header: " + text, line);
+void Extraction::ReportLineError(ErrorKind kind, const std::string& text, uint64_t line) {
+    ReportExtractError(kind, text, input_.path() + ", line " + std::to_string(line) + " after the header: " + text,
+                       line);
 }
 
-void Extraction::ReportFileError(const Error& error)
-{
-    ReportExtractError(error.kind, error.message, error.message);
-}
+void Extraction::ReportFileError(const Error& error) { ReportExtractError(error.kind, error.message, error.message); }
 
-void Extraction::ReportExtractError(ErrorKind kind, const std::string& text, const std::string& detail, uint64_t line)
-{
+void Extraction::ReportExtractError(ErrorKind kind, const std::string& text, const std::string& detail, uint64_t line) {
     ShowStatus(text);
     // The open file keeps what reached the disk; it is not listed. The error
     // reported is the one that broke the extraction off, not a later close.
@@ -357,10 +315,8 @@ void Extraction::ReportExtractError(ErrorKind kind, const std::string& text, con
 
 }  // namespace
 
-ExtractResult ShxExtractor::SplitSHX(const std::string& flashPath)
-{
-    if (flashPath.empty())
-        return {};
+ExtractResult ShxExtractor::SplitSHX(const std::string& flashPath) {
+    if (flashPath.empty()) return {};
     Result<std::unique_ptr<FileInput>> input = FileInput::open(flashPath);
     if (!input) {
         if (callbacks_.status) {
@@ -376,8 +332,7 @@ ExtractResult ShxExtractor::SplitSHX(const std::string& flashPath)
     return SplitSHX(**input, output);
 }
 
-ExtractResult ShxExtractor::SplitSHX(ExtractInput& input, OutputFolder& output, ExtractBuffers* buffers)
-{
+ExtractResult ShxExtractor::SplitSHX(ExtractInput& input, OutputFolder& output, ExtractBuffers* buffers) {
     return Extraction(callbacks_, input, output, buffers).Run();
 }
 

@@ -39,9 +39,9 @@ struct ExtractCallbacks {
 
 struct ExtractResult {
     bool headerAccepted = false;
-    std::string headerPath;                  // set once the header file is written
-    std::vector<CodeGroupRow> rows;          // the listed code groups, in order
-    std::vector<std::string> filesCreated;   // every file created, listed or not
+    std::string headerPath;                 // set once the header file is written
+    std::vector<CodeGroupRow> rows;         // the listed code groups, in order
+    std::vector<std::string> filesCreated;  // every file created, listed or not
     bool LangpackFound = false;
     std::string langpackPath;
 
@@ -54,8 +54,8 @@ struct ExtractResult {
     // opened, read, created or written. The message names the flash file (and
     // its line) or the output file, and what is wrong.
     std::optional<Error> error;
-    std::string errorText;    // what the status panel showed
-    uint64_t errorLine = 0;   // 1-based line after the header; 0 when not about a line
+    std::string errorText;   // what the status panel showed
+    uint64_t errorLine = 0;  // 1-based line after the header; 0 when not about a line
 
     bool errorReported() const { return error.has_value(); }
 };
@@ -66,15 +66,12 @@ class ExtractBuffers {
 public:
     ExtractBuffers()
         : input_(std::make_unique_for_overwrite<uint8_t[]>(kStreamBufferSize)),
-          output_(std::make_unique_for_overwrite<uint8_t[]>(kStreamBufferSize))
-    {
-    }
+          output_(std::make_unique_for_overwrite<uint8_t[]>(kStreamBufferSize)) {}
     std::span<uint8_t, kStreamBufferSize> input() { return Whole(input_); }
     std::span<uint8_t, kStreamBufferSize> output() { return Whole(output_); }
 
 private:
-    static std::span<uint8_t, kStreamBufferSize> Whole(const std::unique_ptr<uint8_t[]>& block)
-    {
+    static std::span<uint8_t, kStreamBufferSize> Whole(const std::unique_ptr<uint8_t[]>& block) {
         return std::span<uint8_t, kStreamBufferSize>(block.get(), kStreamBufferSize);
     }
     std::unique_ptr<uint8_t[]> input_;

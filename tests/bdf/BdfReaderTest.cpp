@@ -42,7 +42,8 @@ std::string Edit(std::string text, const std::string& from, const std::string& t
 }
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
     return text;
 }
 
@@ -68,7 +69,8 @@ TEST(ReadBdf, TakesWhatTheToolsWrite) {
     const AcceptCase cases[] = {
         {"CR LF line ends", ReplaceAll(kGood, "\n", "\r\n"), [&](const BdfFont& f) { EXPECT_EQ(f, good); }},
         {"blank lines, comments anywhere, properties in another order, stale counts",
-         ReplaceAll(ReplaceAll(Edit(Edit(kGood, "FONT_ASCENT 6\nFONT_DESCENT 2\n", "FONT_DESCENT 2\nCOMMENT x\nFONT_ASCENT 6\n"),
+         ReplaceAll(ReplaceAll(Edit(Edit(kGood, "FONT_ASCENT 6\nFONT_DESCENT 2\n",
+                                         "FONT_DESCENT 2\nCOMMENT x\nFONT_ASCENT 6\n"),
                                     "CHARS 1", "CHARS 7"),
                                "STARTPROPERTIES 3", "STARTPROPERTIES 9"),
                     "\nSTARTCHAR", "\n\nCOMMENT glyph\nSTARTCHAR"),
@@ -91,7 +93,8 @@ TEST(ReadBdf, TakesWhatTheToolsWrite) {
         {"no SWIDTH or DWIDTH: the font's DWIDTH",
          Edit(Edit(kGood, "SWIDTH 500 0\nDWIDTH 4 0\n", ""), "STARTPROPERTIES", "DWIDTH 6 0\nSTARTPROPERTIES"),
          [](const BdfFont& f) { EXPECT_EQ(BdfAdvance(f, f.Glyphs[0]), 6); }},
-        {"no DWIDTH anywhere: the bitmap's right edge", Edit(Edit(kGood, "DWIDTH 4 0\n", ""), "BBX 4 3 0 0", "BBX 4 3 -1 0"),
+        {"no DWIDTH anywhere: the bitmap's right edge",
+         Edit(Edit(kGood, "DWIDTH 4 0\n", ""), "BBX 4 3 0 0", "BBX 4 3 -1 0"),
          [](const BdfFont& f) { EXPECT_EQ(BdfAdvance(f, f.Glyphs[0]), 3); }},
         {"a glyph 20 wide with negative offsets; bits right of it dropped",
          Edit(kGood, "BBX 4 3 0 0\nBITMAP\n60\n90\nF0\n", "BBX 20 2 -3 -1\nBITMAP\nFFFFFF\n80001F\n"),
@@ -131,7 +134,8 @@ TEST(ReadBdf, RefusesDamageNamingTheLine) {
         {"a row that is not hex", Edit(kGood, "90\n", "9G\n"), ErrorKind::Malformed, 18, "not hexadecimal"},
         {"a row with too few digits", Edit(kGood, "BBX 4 3", "BBX 12 3"), ErrorKind::Malformed, 17,
          "has 2 hex digits; its BBX width 12 needs 4"},
-        {"more rows than the BBX", Edit(kGood, "F0\n", "F0\n00\n"), ErrorKind::Malformed, 20, "more BITMAP rows than the 3"},
+        {"more rows than the BBX", Edit(kGood, "F0\n", "F0\n00\n"), ErrorKind::Malformed, 20,
+         "more BITMAP rows than the 3"},
         {"a missing ENDCHAR", Edit(kGood, "ENDCHAR\n", ""), ErrorKind::Malformed, 20,
          "ENDFONT where the ENDCHAR of glyph 'A'"},
         {"a missing ENDCHAR in the rows", Edit(kGood, "F0\nENDCHAR\n", ""), ErrorKind::Malformed, 19,
@@ -146,11 +150,12 @@ TEST(ReadBdf, RefusesDamageNamingTheLine) {
         {"an open quote", Edit(kGood, "\"ISO10646\"", "\"ISO10646"), ErrorKind::Malformed, 8, "does not close"},
         {"an ascent that is not a number", Edit(kGood, "FONT_ASCENT 6", "FONT_ASCENT \"six\""), ErrorKind::Malformed, 6,
          "FONT_ASCENT must be a whole number"},
-        {"a control character", Edit(kGood, "FONT test", "FONT te\x01st"), ErrorKind::Malformed, 2, "control character (0x01)"},
+        {"a control character", Edit(kGood, "FONT test", "FONT te\x01st"), ErrorKind::Malformed, 2,
+         "control character (0x01)"},
         {"text after ENDFONT", kGood + "junk\n", ErrorKind::Malformed, 22, "after ENDFONT"},
         {"not BDF at all", "\x89PNG\r\n\x1a\n", ErrorKind::Malformed, 1, "starts with STARTFONT"},
-        {"a Latin-1 font", Edit(kGood, "\"ISO10646\"", "\"ISO8859\"\nCHARSET_ENCODING \"1\""), ErrorKind::Unsupported, 8,
-         "the font's registry is ISO8859-1, not ISO10646 (Unicode); convert it first"},
+        {"a Latin-1 font", Edit(kGood, "\"ISO10646\"", "\"ISO8859\"\nCHARSET_ENCODING \"1\""), ErrorKind::Unsupported,
+         8, "the font's registry is ISO8859-1, not ISO10646 (Unicode); convert it first"},
         {"a Latin-1 XLFD name",
          Edit(Edit(kGood, "CHARSET_REGISTRY \"ISO10646\"\n", ""), "FONT test",
               "FONT -misc-fixed-medium-r-normal--13-120-75-75-c-70-iso8859-1"),
@@ -182,22 +187,25 @@ TEST(ReadBdf, RefusesTheFileCutAtAnyByte) {
 }
 
 TEST(ReadBdf, RefusesMoreGlyphsThanItTakes) {
-    std::string text = Edit(kGood, "STARTCHAR A\nENCODING 65\nSWIDTH 500 0\nDWIDTH 4 0\nBBX 4 3 0 0\nBITMAP\n60\n90\nF0\nENDCHAR\n", "");
+    std::string text = Edit(
+        kGood, "STARTCHAR A\nENCODING 65\nSWIDTH 500 0\nDWIDTH 4 0\nBBX 4 3 0 0\nBITMAP\n60\n90\nF0\nENDCHAR\n", "");
     std::string glyphs;
     for (int i = 0; i <= kMaxBdfGlyphs; ++i) glyphs += "STARTCHAR g\nENCODING 1\nBBX 0 0 0 0\nBITMAP\nENDCHAR\n";
     text = Edit(text, "ENDFONT", glyphs + "ENDFONT");
     Result<BdfFont> font = ReadBdf(text);
     ASSERT_FALSE(font.has_value());
-    EXPECT_TRUE(font.error().message.starts_with("line " + std::to_string(11 + 5 * kMaxBdfGlyphs) + ": more than 65536 glyphs"))
+    EXPECT_TRUE(
+        font.error().message.starts_with("line " + std::to_string(11 + 5 * kMaxBdfGlyphs) + ": more than 65536 glyphs"))
         << font.error().message;
 }
 
 TEST(WriteBdf, WritesWhatReadsBackTheSame) {
-    const std::string rich = Edit(Edit(Edit(kGood, "ENDPROPERTIES", "COPYRIGHT \"a \"\"b\"\"\"\nWEIGHT_NAME Bold face\nENDPROPERTIES"),
-                                       "CHARS 1", "DWIDTH 5 0\nCOMMENT late\nCHARS 1"),
-                                  "ENDFONT",
-                                  "STARTCHAR wide one\nENCODING -1 7\nBBX 20 1 -2 -3\nBITMAP\nF0000F\nENDCHAR\n"
-                                  "STARTCHAR nothing\nENCODING 32\nDWIDTH 0 0\nBBX 0 0 0 0\nBITMAP\nENDCHAR\nENDFONT");
+    const std::string rich =
+        Edit(Edit(Edit(kGood, "ENDPROPERTIES", "COPYRIGHT \"a \"\"b\"\"\"\nWEIGHT_NAME Bold face\nENDPROPERTIES"),
+                  "CHARS 1", "DWIDTH 5 0\nCOMMENT late\nCHARS 1"),
+             "ENDFONT",
+             "STARTCHAR wide one\nENCODING -1 7\nBBX 20 1 -2 -3\nBITMAP\nF0000F\nENDCHAR\n"
+             "STARTCHAR nothing\nENCODING 32\nDWIDTH 0 0\nBBX 0 0 0 0\nBITMAP\nENDCHAR\nENDFONT");
     const BdfFont first = Read(rich);
     ASSERT_EQ(first.Glyphs.size(), 3u);
     const std::string written = WriteBdf(first);

@@ -1,8 +1,8 @@
 // Exported sets against programs of the bitmap-font world, and fonts those
 // programs made imported into a set, checked by a script that reads BDF on
 // its own (bdf_check.py).
-#include "BdfReader.h"
 #include <ReadOutcome.h>
+#include "BdfReader.h"
 #include "BdfTestSupport.h"
 #include "BdfWriter.h"
 #include "LangpackWriter.h"
@@ -34,8 +34,7 @@ TEST(RealTools, BdftopcfCompilesExportedSetsSilently) {
     for (const auto& [model, set, descent] : exports) {
         TempDir dir;
         bdftest::WriteText(dir.file("set.bdf"), WriteBdf(SetToBdf(*model, set, "t-set", descent)));
-        const bdftest::Run run =
-            RunCommand("bdftopcf -o " + dir.file("set.pcf") + " " + dir.file("set.bdf") + " 2>&1");
+        const bdftest::Run run = RunCommand("bdftopcf -o " + dir.file("set.pcf") + " " + dir.file("set.bdf") + " 2>&1");
         EXPECT_EQ(run.status, 0) << run.out;
         EXPECT_EQ(run.out, "") << "set " << set + 1 << ", descent " << descent;
         EXPECT_GT(std::filesystem::file_size(dir.file("set.pcf")), 0u);
@@ -68,7 +67,8 @@ TEST(RealTools, FontForgeFindsTheSameGlyphs) {
     for (int descent : {0, 3}) {
         TempDir dir;
         bdftest::WriteText(dir.file("set.bdf"), WriteBdf(SetToBdf(lp, 1, "t-set2", descent)));
-        const bdftest::Run run = RunCommand(kPython + " " + kCheck + " fontforge " + dir.file("set.bdf") + " 2>/dev/null");
+        const bdftest::Run run =
+            RunCommand(kPython + " " + kCheck + " fontforge " + dir.file("set.bdf") + " 2>/dev/null");
         ASSERT_EQ(run.status, 0);
         EXPECT_EQ(run.out, ExpectedGlyphs(lp, 1, descent)) << "descent " << descent;
     }
@@ -128,7 +128,8 @@ TEST(RealTools, FontsOfOtherToolsImportAsAnIndependentReadingPlacesThem) {
 
     for (const ImportCase& c : cases) {
         SCOPED_TRACE(c.name);
-        if (!bdftest::HaveProgram(c.program)) GTEST_SKIP() << c.program << " is not installed (Debian package " << c.package << ")";
+        if (!bdftest::HaveProgram(c.program))
+            GTEST_SKIP() << c.program << " is not installed (Debian package " << c.package << ")";
         TempDir dir;
         std::string make = c.make;
         for (std::size_t at; (at = make.find("{DIR}")) != std::string::npos;) make.replace(at, 5, dir.file(""));
@@ -136,7 +137,8 @@ TEST(RealTools, FontsOfOtherToolsImportAsAnIndependentReadingPlacesThem) {
         ASSERT_TRUE(bdftest::ReadText(dir.file("font.bdf")).ends_with("ENDFONT\n")) << make;
 
         // Latin and Cyrillic, and four private codes no font here has.
-        const SetSpec general = PatternSet(c.height, {{0x20, 0x7E}, {0x410, 0x44F}, {0xE000, 0xE003}}, {4, 6, 8, 10}, 5);
+        const SetSpec general =
+            PatternSet(c.height, {{0x20, 0x7E}, {0x410, 0x44F}, {0xE000, 0xE003}}, {4, 6, 8, 10}, 5);
         std::vector<uint8_t> bytes;
         const TLangpack before = bdftest::ReadBuilt(bdftest::GeneralSetLangpack(general), &bytes);
         Result<BdfFont> font = ReadBdfFile(dir.file("font.bdf"));
@@ -167,7 +169,8 @@ TEST(RealTools, FontsOfOtherToolsImportAsAnIndependentReadingPlacesThem) {
                 }
                 replaced += k == 1;
                 EXPECT_EQ(g.Width, found->second.width) << "set " << k + 1 << " code " << g.Code;
-                EXPECT_EQ(bdftest::Picture(g, c.height), found->second.picture) << "set " << k + 1 << " code " << g.Code;
+                EXPECT_EQ(bdftest::Picture(g, c.height), found->second.picture)
+                    << "set " << k + 1 << " code " << g.Code;
             }
         }
         EXPECT_EQ(plan.Replaced, replaced);

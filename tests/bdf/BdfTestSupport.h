@@ -2,8 +2,8 @@
 // ended by '\n'), langpacks of one described set, temp folders and programs.
 #pragma once
 
-#include "GlyphCoding.h"
 #include <ReadOutcome.h>
+#include "GlyphCoding.h"
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
 
@@ -71,7 +71,9 @@ private:
     std::filesystem::path path_;
 };
 
-inline void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+inline void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 inline std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -1,6 +1,6 @@
 // A set written as a BDF font, and BDF glyphs placed into a set.
-#include "BdfReader.h"
 #include <ReadOutcome.h>
+#include "BdfReader.h"
 #include "BdfTestSupport.h"
 #include "BdfWriter.h"
 #include "LangpackEdit.h"
@@ -65,7 +65,8 @@ TEST(DefaultBdfShift, CutsOnlyWhatDoesNotFit) {
     } cases[] = {{5, 1, 6, 0}, {5, 1, 8, 0}, {12, 2, 12, 2}, {15, 4, 12, 7}, {-3, 1, 4, 0}};
     for (const auto& c : cases) {
         BdfFont font;
-        font.Properties = {{"FONT_ASCENT", std::to_string(c.ascent), false}, {"FONT_DESCENT", std::to_string(c.descent), false}};
+        font.Properties = {{"FONT_ASCENT", std::to_string(c.ascent), false},
+                           {"FONT_DESCENT", std::to_string(c.descent), false}};
         EXPECT_EQ(DefaultBdfShift(font, c.height), c.shift) << c.ascent << "+" << c.descent << " in " << c.height;
     }
     BdfFont noProperties;
@@ -112,8 +113,8 @@ TEST(PlanBdfImport, PlacesGlyphsByAscentOffsetAndWidth) {
     const std::map<int, std::string> expected = {
         {0, Picture({".##..", "#..#.", "####.", "#..#.", "#..#.", "#...."})},
         {1, Picture({"##.", ".#.", "...", "...", "...", "..."})},
-        {2, Picture({"...............", "...............", "...............", "...............",
-                     "###############", "..............."})},
+        {2, Picture({"...............", "...............", "...............", "...............", "###############",
+                     "..............."})},
         {3, Picture({"..", "..", "..", "..", ".#", ".."})},
         {6, Picture({"", "", "", "", "", ""})},
     };
@@ -126,7 +127,8 @@ TEST(PlanBdfImport, ShiftMovesTheFontUpOrDown) {
     const std::string tall =
         "STARTFONT 2.1\nFONT t\nSIZE 8 72 72\nFONTBOUNDINGBOX 3 8 0 -1\n"
         "STARTPROPERTIES 2\nFONT_ASCENT 7\nFONT_DESCENT 1\nENDPROPERTIES\nCHARS 1\n"
-        "STARTCHAR A\nENCODING 65\nDWIDTH 3 0\nBBX 3 8 0 -1\nBITMAP\n80\n40\n20\n80\n40\n20\nE0\nA0\nENDCHAR\nENDFONT\n";
+        "STARTCHAR A\nENCODING 65\nDWIDTH 3 0\nBBX 3 8 0 "
+        "-1\nBITMAP\n80\n40\n20\n80\n40\n20\nE0\nA0\nENDCHAR\nENDFONT\n";
     const struct {
         std::optional<int> shift;
         int used;

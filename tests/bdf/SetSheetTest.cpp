@@ -74,10 +74,8 @@ TEST(MakeSetSheet, RefusesScalesAndSizesBeyondTheLimits) {
         int scale;
         ErrorKind kind;
     } cases[] = {
-        {&lp, 0, 0, ErrorKind::Usage},
-        {&lp, 0, kMaxSheetScale + 1, ErrorKind::Usage},
-        {&lp, 1, 4, ErrorKind::Usage},
-        {&tall, 0, 4, ErrorKind::Refused},
+        {&lp, 0, 0, ErrorKind::Usage},      {&lp, 0, kMaxSheetScale + 1, ErrorKind::Usage},
+        {&lp, 1, 4, ErrorKind::Usage},      {&tall, 0, 4, ErrorKind::Refused},
         {&empty, 0, 4, ErrorKind::Refused},
     };
     for (const auto& c : cases) {

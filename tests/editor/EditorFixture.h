@@ -36,7 +36,8 @@ inline Symbols glyphOf(const MonoImage& image) {
     Symbols glyph;
     glyph.Width = static_cast<uint8_t>(image.width());
     for (int y = 0; y < image.height(); ++y)
-        for (int k = 0; k < BytesPerRow(image.width()); ++k) glyph.Data.push_back(image.row(y)[static_cast<std::size_t>(k)]);
+        for (int k = 0; k < BytesPerRow(image.width()); ++k)
+            glyph.Data.push_back(image.row(y)[static_cast<std::size_t>(k)]);
     return glyph;
 }
 

@@ -28,7 +28,8 @@ TEST(GlyphAlgorithms, OptimizeWidthLeavesOneBlankColumnAfterTheInk) {
     for (const Case& c : cases) {
         const MonoImage image = picture(c.before);
         const int width = image.width(), height = image.height();
-        const TrimmedGlyph out = OptimizeWidth(image.copy(0, 0, GlyphImageWidth(width), height), width, height, c.maxWidth);
+        const TrimmedGlyph out =
+            OptimizeWidth(image.copy(0, 0, GlyphImageWidth(width), height), width, height, c.maxWidth);
         EXPECT_EQ(within(out, height), c.after) << c.name;
         EXPECT_EQ(out.image.width(), GlyphImageWidth(out.width)) << c.name;
         // Nothing of the old glyph survives beyond the new width.
@@ -56,7 +57,10 @@ TEST(GlyphAlgorithms, ShiftMovesTheGlyphInsideItsBox) {
 }
 
 TEST(GlyphRows, RowsAndImageRoundTripWithTheirSpareBits) {
-    struct Case { int width, height; std::vector<uint8_t> rows; };
+    struct Case {
+        int width, height;
+        std::vector<uint8_t> rows;
+    };
     for (const Case& c : {Case{5, 2, {0x07, 0xFF}}, Case{9, 2, {0x7F, 0x7F, 0xFF, 0xFF}}, Case{0, 2, {0xFF, 0xFF}},
                           Case{15, 1, {0x00, 0x01}}}) {
         const MonoImage image = GlyphRowsToImage(c.rows, c.width, c.height);

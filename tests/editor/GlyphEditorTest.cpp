@@ -69,9 +69,11 @@ TEST(GlyphEditorPointer, CeilingRuleAtZoomOneAndEight) {
     glyph.Width = 8;
     glyph.Data.assign(10, 0xFF);
     ed.LoadSymb(glyph);
-    struct Case { int zoom, X, x; };
-    const Case cases[] = {{1, 0, 0}, {1, 1, 0}, {1, 2, 1}, {1, 6, 5}, {1, 7, 7},
-                          {8, 0, 0}, {8, 8, 0}, {8, 9, 1}, {8, 16, 1}, {8, 17, 2}, {8, 63, 7}};
+    struct Case {
+        int zoom, X, x;
+    };
+    const Case cases[] = {{1, 0, 0}, {1, 1, 0}, {1, 2, 1},  {1, 6, 5},  {1, 7, 7}, {8, 0, 0},
+                          {8, 8, 0}, {8, 9, 1}, {8, 16, 1}, {8, 17, 2}, {8, 63, 7}};
     for (const Case& c : cases) {
         while (ed.ZoomFactor() < c.zoom) ed.ZoomIn();
         while (ed.ZoomFactor() > c.zoom) ed.ZoomOut();
@@ -109,15 +111,38 @@ struct ToolCase {
 TEST_F(EditorTest, ToolsDrawTheirShapes) {
     const ToolCase cases[] = {
         {"pencil click", Tool::Pencil, L, {2, 1}, {2, 1}, {"......", "..#...", "......", "......", "......", "......"}},
-        {"pencil stroke", Tool::Pencil, L, {0, 0}, {3, 2}, {"#.....", ".##...", "...#..", "......", "......", "......"}},
+        {"pencil stroke",
+         Tool::Pencil,
+         L,
+         {0, 0},
+         {3, 2},
+         {"#.....", ".##...", "...#..", "......", "......", "......"}},
         {"line", Tool::Line, L, {0, 0}, {3, 0}, {"###...", "......", "......", "......", "......", "......"}},
-        {"line on its anchor", Tool::Line, L, {2, 2}, {2, 2}, {"......", "......", "......", "......", "......", "......"}},
-        {"rectangle backwards", Tool::Rectangle, L, {5, 5}, {2, 3},
+        {"line on its anchor",
+         Tool::Line,
+         L,
+         {2, 2},
+         {2, 2},
+         {"......", "......", "......", "......", "......", "......"}},
+        {"rectangle backwards",
+         Tool::Rectangle,
+         L,
+         {5, 5},
+         {2, 3},
          {"......", "......", "......", "..####", "..#..#", "..####"}},
-        {"filled rectangle, left", Tool::FilledRectangle, L, {0, 0}, {3, 3},
+        {"filled rectangle, left",
+         Tool::FilledRectangle,
+         L,
+         {0, 0},
+         {3, 3},
          {"####..", "#..#..", "#..#..", "####..", "......", "......"}},
         {"ellipse", Tool::Ellipse, L, {0, 0}, {4, 4}, {".###..", "#...#.", "#...#.", "#...#.", ".###..", "......"}},
-        {"filled ellipse, left", Tool::FilledEllipse, L, {1, 1}, {3, 3}, {"......", "..#...", ".#.#..", "..#...", "......", "......"}},
+        {"filled ellipse, left",
+         Tool::FilledEllipse,
+         L,
+         {1, 1},
+         {3, 3},
+         {"......", "..#...", ".#.#..", "..#...", "......", "......"}},
         {"fill", Tool::Fill, L, {0, 0}, {0, 0}, {"######", "######", "######", "######", "######", "######"}},
     };
     for (const ToolCase& c : cases) {
@@ -190,9 +215,13 @@ TEST_F(EditorTest, EraserShowsItsSquareAndErasesIt) {
 }
 
 TEST_F(EditorTest, SecondButtonCancelsEveryGesture) {
-    struct Case { const char* name; Tool tool; };
-    const Case cases[] = {{"pencil", Tool::Pencil}, {"line", Tool::Line}, {"rectangle", Tool::Rectangle},
-                          {"filled ellipse", Tool::FilledEllipse}, {"eraser", Tool::Eraser}, {"fill", Tool::Fill},
+    struct Case {
+        const char* name;
+        Tool tool;
+    };
+    const Case cases[] = {{"pencil", Tool::Pencil},       {"line", Tool::Line},
+                          {"rectangle", Tool::Rectangle}, {"filled ellipse", Tool::FilledEllipse},
+                          {"eraser", Tool::Eraser},       {"fill", Tool::Fill},
                           {"selection", Tool::Selection}};
     for (const Case& c : cases) {
         load({"#.....", ".#....", "..#...", "...#.."});

@@ -18,10 +18,8 @@ struct LineCase {
 
 TEST(Raster, LineStopsOneShortOfItsEnd) {
     const LineCase cases[] = {
-        {{0, 0}, {3, 0}, {"###.", "....", "....", "...."}},
-        {{2, 2}, {2, 2}, {"....", "....", "....", "...."}},
-        {{3, 3}, {0, 0}, {"....", ".#..", "..#.", "...#"}},
-        {{0, 0}, {1, 3}, {"#...", "#...", ".#..", "...."}},
+        {{0, 0}, {3, 0}, {"###.", "....", "....", "...."}}, {{2, 2}, {2, 2}, {"....", "....", "....", "...."}},
+        {{3, 3}, {0, 0}, {"....", ".#..", "..#.", "...#"}}, {{0, 0}, {1, 3}, {"#...", "#...", ".#..", "...."}},
         {{3, 0}, {0, 1}, {"..##", ".#..", "....", "...."}},
     };
     for (const LineCase& c : cases) {
@@ -66,14 +64,19 @@ TEST(Raster, EllipseFitsItsBoxSymmetricallyAtEverySize) {
 // restores the image, however small or clipped the shape is.
 TEST(Raster, NotXorDrawingTwiceRestoresExactly) {
     const MonoImage base = picture({"#.#.#..#", ".##..#.#", "#..##.#.", "..#.#.##", "#.#...#."});
-    const PixelRect rects[] = {{2, 1, 3, 2}, {1, 0, 2, 5}, {0, 2, 8, 3}, {1, 1, 3, 3}, {0, 0, 8, 5}, {-2, -1, 4, 9}, {6, 3, 11, 7}};
+    const PixelRect rects[] = {{2, 1, 3, 2}, {1, 0, 2, 5},   {0, 2, 8, 3}, {1, 1, 3, 3},
+                               {0, 0, 8, 5}, {-2, -1, 4, 9}, {6, 3, 11, 7}};
     using Shape = std::function<void(MonoImage&, PixelRect, Pixel)>;
     const Shape shapes[] = {
-        [](MonoImage& m, PixelRect r, Pixel c) { DrawRectangle(m, r, Pen{c, PenMode::NotXor}); },
+        [](MonoImage& m, PixelRect r, Pixel c) {
+            DrawRectangle(m, r, Pen{c, PenMode::NotXor});
+        },
         [](MonoImage& m, PixelRect r, Pixel c) {
             DrawRectangle(m, r, Pen{c, PenMode::NotXor}, Pen{c, PenMode::NotXor});
         },
-        [](MonoImage& m, PixelRect r, Pixel c) { DrawEllipse(m, r, Pen{c, PenMode::NotXor}); },
+        [](MonoImage& m, PixelRect r, Pixel c) {
+            DrawEllipse(m, r, Pen{c, PenMode::NotXor});
+        },
         [](MonoImage& m, PixelRect r, Pixel c) {
             DrawEllipse(m, r, Pen{c, PenMode::NotXor}, Pen{c, PenMode::NotXor});
         },

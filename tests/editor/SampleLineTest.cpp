@@ -47,7 +47,9 @@ TEST(SampleLine, GlyphsByTheirWidthsAndHollowBoxesForMissingOnes) {
         std::vector<std::string_view> rows;
     } cases[] = {
         // 'q' is not in the set: a box max(3, 3 / 2) wide and a paper column.
-        {"widths 2, 0, box, 15", u"AZqW", {},
+        {"widths 2, 0, box, 15",
+         u"AZqW",
+         {},
          {"#.###.#.............#", ".##.#................", "#####.###############"}},
         {"two missing in a row", u"qq", {}, {"###.###.", "#.#.#.#.", "###.###."}},
         // The working glyph 0 ('A') is 3 wide in the editor and not yet stored.

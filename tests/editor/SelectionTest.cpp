@@ -33,8 +33,8 @@ TEST_F(SelectionTest, ClickMakesOnePixelSelectionWithoutReadout) {
 }
 
 TEST_F(SelectionTest, DraggingOutSpansBothEnds) {
-    load({"........", "........", "........", "........", "........", "........", "........", "........",
-          "........", "........"});
+    load({"........", "........", "........", "........", "........", "........", "........", "........", "........",
+          "........"});
     ed.setTool(Tool::Selection);
     press(6, 4);
     move(2, 9);
@@ -91,7 +91,10 @@ TEST_F(SelectionTest, ClickOutsideOnlyDropsTheSelection) {
 // Whatever interrupts a move, the selection is dropped where it is and no
 // dotted frame ever reaches the glyph.
 TEST_F(SelectionTest, InterruptedMoveCommitsNoFrame) {
-    struct Case { const char* name; std::function<void(GlyphEditor&)> interrupt; };
+    struct Case {
+        const char* name;
+        std::function<void(GlyphEditor&)> interrupt;
+    };
     const Case cases[] = {
         {"second button", [](GlyphEditor& e) { e.mouseDown(R, 36, 28); }},
         {"drop", [](GlyphEditor& e) { e.FalseGoBegin(); }},

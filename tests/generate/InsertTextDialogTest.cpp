@@ -1,6 +1,7 @@
 #include "InsertTextDialog.h"
 #include "QtApp.h"
 
+#include <gtest/gtest.h>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,7 +9,6 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace glyphora {
 namespace {
@@ -32,7 +32,8 @@ protected:
     QLineEdit* edit() { return dialog.findChild<QLineEdit*>("Edit1"); }
     // Typed key by key, as a keyboard layout of that script sends it.
     void type(const QString& text) {
-        for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, edit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
     QPushButton* button(const char* name) { return dialog.findChild<QPushButton*>(name); }
 

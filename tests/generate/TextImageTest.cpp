@@ -3,8 +3,8 @@
 #include "QtApp.h"
 #include "TextImage.h"
 
-#include <QFontMetrics>
 #include <gtest/gtest.h>
+#include <QFontMetrics>
 
 namespace glyphora {
 namespace {

@@ -78,7 +78,7 @@ TEST_F(BitmapCommandsTest, ImportFloatsEveryKindOfPictureCutToTheGlyph) {
     struct Kind {
         const char* name;
         std::string options;
-        int bits;           // 0: not a BMP
+        int bits;  // 0: not a BMP
         bool topDown = false;
     } kinds[] = {
         {"1 bit", "-colorspace gray -threshold 50% -type bilevel BMP3:", 1},  // not dithered

@@ -106,8 +106,7 @@ TEST_F(ComfortCommandsTest, SampleTextFollowsTheCanvasAndAClickChoosesTheGlyph) 
     const MonoImage glyph = w.editor().EditImage();
     panel->textEdit()->setFocus();
     QTest::keyClicks(panel->textEdit(), QStringLiteral("x"));
-    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Delete, Qt::Key_Right})
-        QTest::keyClick(panel->textEdit(), key);
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Delete, Qt::Key_Right}) QTest::keyClick(panel->textEdit(), key);
     EXPECT_EQ(w.editor().EditImage(), glyph);
     EXPECT_FALSE(w.editor().ImageModified());
 
@@ -132,7 +131,9 @@ TEST_F(ComfortCommandsTest, SampleTextFollowsTheCanvasAndAClickChoosesTheGlyph) 
 TEST_F(ComfortCommandsTest, ChangedGlyphsAndTheirSetsAreMarkedUntilTheSave) {
     MainWindow& w = window();
     QAbstractItemModel* glyphs = w.fontPage()->glyphGrid()->model();
-    auto marked = [glyphs](int row) { return glyphs->data(glyphs->index(row, 1), GlyphTableModel::ChangedRole).toBool(); };
+    auto marked = [glyphs](int row) {
+        return glyphs->data(glyphs->index(row, 1), GlyphTableModel::ChangedRole).toBool();
+    };
     drawPixel();
     w.actions().saveImage->trigger();
     EXPECT_TRUE(marked(0));
@@ -157,8 +158,8 @@ TEST_F(ComfortCommandsTest, CtrlKeysAndCtrlWheelWalkTheZoomLadder) {
 
     CanvasWidget* canvas = w.fontPage()->canvas();
     auto wheel = [canvas](int delta, Qt::KeyboardModifiers modifiers) {
-        QWheelEvent event(QPointF(1, 1), canvas->mapToGlobal(QPointF(1, 1)), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QWheelEvent event(QPointF(1, 1), canvas->mapToGlobal(QPointF(1, 1)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
         QApplication::sendEvent(canvas, &event);
     };
     wheel(120, Qt::ControlModifier);

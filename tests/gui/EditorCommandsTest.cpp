@@ -8,8 +8,8 @@
 #include <ToolPalette.h>
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -29,7 +29,6 @@ protected:
         open(writeLangpack("lang.smg", TypicalLangpack()));
     }
     const MonoImage& canvas() { return window().editor().CanvasImage(); }
-
 };
 
 TEST_F(EditorCommandsTest, CopyPutsTheGlyphOnTheClipboardAndPasteFloatsItBack) {

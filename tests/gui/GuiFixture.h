@@ -41,7 +41,8 @@ protected:
         return writeFile(name, fixtures::BuildLangpack(spec).Bytes);
     }
     QString writeText(const QString& name, const QByteArray& text) const {
-        return writeFile(name, std::span(reinterpret_cast<const uint8_t*>(text.constData()), static_cast<std::size_t>(text.size())));
+        return writeFile(
+            name, std::span(reinterpret_cast<const uint8_t*>(text.constData()), static_cast<std::size_t>(text.size())));
     }
     QByteArray readText(const QString& p) const {
         QFile f(p);

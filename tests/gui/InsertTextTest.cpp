@@ -100,7 +100,8 @@ TEST_F(InsertTextTest, AGlyphWithoutWidthGetsAMessageAndNoSelection) {
     ASSERT_EQ(window().editor().GlyphWidth(), 0);
     clickTextTool();
     insert("A");
-    EXPECT_EQ(texts(), QStringList{"The current symbol is 0x8 pixels: there is no room for a picture. Give it a width first."});
+    EXPECT_EQ(texts(),
+              QStringList{"The current symbol is 0x8 pixels: there is no room for a picture. Give it a width first."});
     EXPECT_FALSE(window().editor().SelectionActive());
     EXPECT_FALSE(window().editor().ImageModified());
     EXPECT_TRUE(window().statusText(2).isEmpty());

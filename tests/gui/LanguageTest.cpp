@@ -74,8 +74,9 @@ protected:
 // slot a text of its own finds each one in its place.
 TEST_F(LanguageTest, EachControlShowsItsOwnSlot) {
     QByteArray file = kHead;
-    for (UiSlot slot : kShownSlots) file += QByteArray("s") + QByteArray::number(static_cast<int>(slot)) + "=slot " +
-                                            QByteArray::number(static_cast<int>(slot)) + "\r\n";
+    for (UiSlot slot : kShownSlots)
+        file += QByteArray("s") + QByteArray::number(static_cast<int>(slot)) + "=slot " +
+                QByteArray::number(static_cast<int>(slot)) + "\r\n";
     boxes_->openFiles.push_back(writeText("every.flp", file).toStdString());
     window().actions().loadLanguage->trigger();
     ASSERT_TRUE(boxes_->shown.empty());

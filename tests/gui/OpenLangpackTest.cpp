@@ -54,11 +54,14 @@ TEST_F(OpenLangpackTest, StartsWithOnlyTheAlwaysAvailableCommands) {
 
     // Every toolbar button carries its designer name and shares its menu item's action.
     const std::pair<const char*, const char*> buttons[] = {
-        {"SpeedButton1", "N2"},   {"SpeedButton2", "N4"},   {"SpeedButton7", "N3"},   {"SpeedButton3", "N14"},
-        {"SpeedButton4", "N15"},  {"SpeedButton10", "N11"}, {"SpeedButton11", "N12"}, {"SpeedButton12", "N13"},
-        {"SpeedButton16", "N8"},  {"SpeedButton13", "N30"}, {"SpeedButton14", "N31"}, {"SpeedButton6", "N17"},
-        {"SpeedButton5", "N18"},  {"SpeedButton8", "Selectwindowsfont1"}, {"SpeedButton15", "N28"},
-        {"SpeedButton17", "N29"},
+        {"SpeedButton1", "N2"},   {"SpeedButton2", "N4"},
+        {"SpeedButton7", "N3"},   {"SpeedButton3", "N14"},
+        {"SpeedButton4", "N15"},  {"SpeedButton10", "N11"},
+        {"SpeedButton11", "N12"}, {"SpeedButton12", "N13"},
+        {"SpeedButton16", "N8"},  {"SpeedButton13", "N30"},
+        {"SpeedButton14", "N31"}, {"SpeedButton6", "N17"},
+        {"SpeedButton5", "N18"},  {"SpeedButton8", "Selectwindowsfont1"},
+        {"SpeedButton15", "N28"}, {"SpeedButton17", "N29"},
     };
     for (const auto& [button, item] : buttons) {
         auto* b = w.findChild<QToolButton*>(button);
@@ -81,9 +84,13 @@ TEST_F(OpenLangpackTest, OpeningFillsPagesTitleAndCommands) {
     EXPECT_EQ(w.windowTitle(), "Glyphora - lang.smg [1:1]");
 
     QTableWidget* header = w.infoPage()->headerGrid();
-    const QStringList values = {"10000000", "04.06", "0B", "2",
-                                QString::fromStdString(UpperHex(static_cast<uint32_t>(lp().Header.FontsAddress), 8)),
-                                QString::fromStdString(UpperHex(static_cast<uint32_t>(lp().Header.SetTableAddress), 8))};
+    const QStringList values = {
+        "10000000",
+        "04.06",
+        "0B",
+        "2",
+        QString::fromStdString(UpperHex(static_cast<uint32_t>(lp().Header.FontsAddress), 8)),
+        QString::fromStdString(UpperHex(static_cast<uint32_t>(lp().Header.SetTableAddress), 8))};
     for (int row = 0; row < 6; ++row) EXPECT_EQ(cell(header, row, 1), values[row]) << row;
     EXPECT_EQ(cell(header, 0, 0), "Langpack address");
 
@@ -157,7 +164,9 @@ TEST_F(OpenLangpackTest, ADamagedFileIsRefusedWithAWarningAndTheTitleStays) {
 TEST_F(OpenLangpackTest, AnErrorEscapingACommandIsReportedAndTheProgramGoesOn) {
     // An open dialog that fails as a library call may.
     struct Throwing : ScriptedPrompts {
-        std::optional<std::string> chooseOpenFile(const FileDialog&) override { throw std::runtime_error("disk on fire"); }
+        std::optional<std::string> chooseOpenFile(const FileDialog&) override {
+            throw std::runtime_error("disk on fire");
+        }
     };
     auto throwing = std::make_shared<Throwing>();
     boxes_ = throwing;

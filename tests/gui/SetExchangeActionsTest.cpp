@@ -39,8 +39,9 @@ TEST_F(SetExchangeActionsTest, ExportBothWaysThenImportIntoAnotherSet) {
     boxes_->textAnswers.push_back("4");
     a.importSetBdf->trigger();
     EXPECT_EQ(boxes_->textDialogs.back().initial, "4");
-    EXPECT_EQ(texts().last(), "Imported general.bdf into set 1.\nGlyphs replaced: 95\n"
-                              "Glyphs the font lacked (kept as they were): 0");
+    EXPECT_EQ(texts().last(),
+              "Imported general.bdf into set 1.\nGlyphs replaced: 95\n"
+              "Glyphs the font lacked (kept as they were): 0");
     EXPECT_TRUE(a.saveLangpack->isEnabled());
     const QAbstractItemModel* grid = w.fontPage()->glyphGrid()->model();
     EXPECT_EQ(grid->data(grid->index(0, 3)).toString(), QString::number(lp().SymbolTable[1][0].Width));

@@ -19,12 +19,15 @@ using bmp::StoreLE32;
 // The pictures ImageMagick draws, 21 x 19 so that rows need padding: a black
 // square (2,2)-(9,9) and a blue block (12,3)-(17,15) on white, on a light
 // gradient, or on nothing (transparent, the block half transparent).
-const std::string kPlain = "-size 21x19 xc:white -fill black -draw 'rectangle 2,2 9,9' "
-                           "-fill '#3080c0' -draw 'rectangle 12,3 17,15'";
-const std::string kShaded = "-size 21x19 gradient:white-'#c0e0ff' -fill black -draw 'rectangle 2,2 9,9' "
-                            "-fill '#3080c0' -draw 'rectangle 12,3 17,15'";
-const std::string kSeeThrough = "-size 21x19 xc:none -fill black -draw 'rectangle 2,2 9,9' "
-                                "-fill '#3080c080' -draw 'rectangle 12,3 17,15'";
+const std::string kPlain =
+    "-size 21x19 xc:white -fill black -draw 'rectangle 2,2 9,9' "
+    "-fill '#3080c0' -draw 'rectangle 12,3 17,15'";
+const std::string kShaded =
+    "-size 21x19 gradient:white-'#c0e0ff' -fill black -draw 'rectangle 2,2 9,9' "
+    "-fill '#3080c0' -draw 'rectangle 12,3 17,15'";
+const std::string kSeeThrough =
+    "-size 21x19 xc:none -fill black -draw 'rectangle 2,2 9,9' "
+    "-fill '#3080c080' -draw 'rectangle 12,3 17,15'";
 
 // The top-left 11 x 11 pixels of each of them, reduced to ink and paper.
 const std::string kSquare = test::show({
@@ -92,10 +95,18 @@ const std::vector<Kind>& Kinds() {
         {"RLE8", kShaded + " -colors 40 -type palette -compress RLE", "BMP3", 8, 1, 40},
         {"16 bits, 5-5-5 masks", kShaded + " -alpha off -define bmp:subtype=RGB555", "BMP", 16, 3, 124},
         {"16 bits, 5-6-5 masks", kShaded + " -alpha off -define bmp:subtype=RGB565", "BMP", 16, 3, 124},
-        {"16 bits, 5-5-5 without masks", kShaded + " -alpha off -define bmp:subtype=RGB555", "BMP", 16, 0, 124,
-         false, [](std::vector<uint8_t>& f) { StoreLE32(&f[30], 0); }},
-        {"16 bits, 4-4-4-4 with alpha", kSeeThrough + " -define bmp:subtype=ARGB4444", "BMP", 16, 3, 124, true, {},
-         false, true},
+        {"16 bits, 5-5-5 without masks", kShaded + " -alpha off -define bmp:subtype=RGB555", "BMP", 16, 0, 124, false,
+         [](std::vector<uint8_t>& f) { StoreLE32(&f[30], 0); }},
+        {"16 bits, 4-4-4-4 with alpha",
+         kSeeThrough + " -define bmp:subtype=ARGB4444",
+         "BMP",
+         16,
+         3,
+         124,
+         true,
+         {},
+         false,
+         true},
         {"24 bits", kShaded + " -type truecolor", "BMP3", 24, 0, 40},
         {"24 bits, top-down", kShaded + " -type truecolor", "BMP3", 24, 0, 40, false, MakeTopDown},
         {"24 bits, V5 header", kShaded + " -type truecolor", "BMP", 24, 0, 124},
@@ -105,8 +116,8 @@ const std::vector<Kind>& Kinds() {
         {"32 bits, V4 masks with alpha", kSeeThrough, "BMP", 32, 3, 108, true,
          [](std::vector<uint8_t>& f) { StoreLE32(&f[14], 108); }},
         {"32 bits, alpha in the fourth byte", kSeeThrough + " -define bmp3:alpha=true", "BMP3", 32, 0, 40, true},
-        {"32 bits, fourth byte unused", kShaded + " -define bmp3:alpha=true", "BMP3", 32, 0, 40, false,
-         ZeroFourthBytes, true},
+        {"32 bits, fourth byte unused", kShaded + " -define bmp3:alpha=true", "BMP3", 32, 0, 40, false, ZeroFourthBytes,
+         true},
     };
     return kinds;
 }
@@ -183,11 +194,10 @@ TEST(BmpReader, ReadsRle4AsImageMagickDoes) {
     GLYPHORA_NEED_IMAGEMAGICK();
     // 7 x 3, bottom row first: runs of alternating nibbles, literal nibbles
     // with and without word padding, a run cut at the right edge.
-    const std::vector<uint8_t> stream = {
-        4, 0x12, 0, 3, 0x34, 0x50, 0, 0,        // 1 2 1 2 3 4 5
-        9, 0xF0, 0, 0,                           // F 0 F 0 F 0 F (two more cut off)
-        0, 5, 0xAB, 0xCD, 0xE0, 0x00, 2, 0x66,  // A B C D E 6 6
-        0, 1};
+    const std::vector<uint8_t> stream = {4, 0x12, 0,    3,    0x34, 0x50, 0, 0,     // 1 2 1 2 3 4 5
+                                         9, 0xF0, 0,    0,                          // F 0 F 0 F 0 F (two more cut off)
+                                         0, 5,    0xAB, 0xCD, 0xE0, 0x00, 2, 0x66,  // A B C D E 6 6
+                                         0, 1};
     const auto file = MakeBmp(7, 3, 4, bmp::kRle4, Greys16(), stream);
     test::ScratchDir dir;
     test::WriteFile(dir.file("rle4.bmp"), file);
@@ -200,11 +210,10 @@ TEST(BmpReader, ReadsRle4AsImageMagickDoes) {
 TEST(BmpReader, RleSkipsTakeTheFirstColour) {
     // Colour 0 black, 1 white; 6 x 4, bottom row first. A delta and an early
     // end of line or bitmap leave pixels unwritten: they show colour 0.
-    const std::vector<uint8_t> stream = {
-        6, 1, 0, 0,           // row 3: white
-        2, 1, 0, 2, 2, 1,     // row 2: two white, then right 2 and up 1
-        2, 1, 0, 0,           // row 1 from x = 4: two white
-        3, 1, 0, 1};          // row 0: three white, end of bitmap
+    const std::vector<uint8_t> stream = {6, 1, 0, 0,        // row 3: white
+                                         2, 1, 0, 2, 2, 1,  // row 2: two white, then right 2 and up 1
+                                         2, 1, 0, 0,        // row 1 from x = 4: two white
+                                         3, 1, 0, 1};       // row 0: three white, end of bitmap
     const auto file = MakeBmp(6, 4, 8, bmp::kRle8, {0x000000, 0xFFFFFF}, stream);
     const Result<RgbaImage> image = ReadBmp(file, 6, 4);
     ASSERT_TRUE(image) << image.error().message;
@@ -257,10 +266,8 @@ TEST(BmpReader, RefusesWhatIsWrongWithAMessage) {
          "BMP compression 9 is unknown"},
         {"RLE8 of 24 bits", [](auto& f) { StoreLE32(&f[30], 1); }, ErrorKind::Malformed,
          "RLE8 compression needs 8 bits per pixel, the file has 24"},
-        {"7 bits", [](auto& f) { StoreLE16(&f[28], 7); }, ErrorKind::Malformed,
-         "a BMP cannot have 7 bits per pixel"},
-        {"width 0", [](auto& f) { StoreLE32(&f[18], 0); }, ErrorKind::Malformed,
-         "the picture width 0 is not positive"},
+        {"7 bits", [](auto& f) { StoreLE16(&f[28], 7); }, ErrorKind::Malformed, "a BMP cannot have 7 bits per pixel"},
+        {"width 0", [](auto& f) { StoreLE32(&f[18], 0); }, ErrorKind::Malformed, "the picture width 0 is not positive"},
         {"height 0", [](auto& f) { StoreLE32(&f[22], 0); }, ErrorKind::Malformed, "the picture height is 0"},
         {"offset in the header", [](auto& f) { StoreLE32(&f[10], 20); }, ErrorKind::Malformed,
          "the pixel data offset 20 lies inside the headers, which end at 54"},

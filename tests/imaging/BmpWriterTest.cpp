@@ -47,14 +47,16 @@ TEST(BmpWriter, ImageMagickReadsOneBitOfTheRoundedWidth) {
 }
 
 TEST(ColorReduce, EachPixelBecomesTheNearerOfBlackAndWhite) {
-    const RgbaImage colours{6, 1, {
-        127, 127, 127, 255,  // just below the middle: ink
-        128, 128, 128, 255,  // paper
-        0,   0,   0,   0,    // transparent: paper
-        0,   0,   0,   200,  // mostly opaque black: ink
-        255, 0,   0,   255,  // red is dark
-        255, 255, 0,   255,  // yellow is light
-    }};
+    const RgbaImage colours{6,
+                            1,
+                            {
+                                127, 127, 127, 255,  // just below the middle: ink
+                                128, 128, 128, 255,  // paper
+                                0,   0,   0,   0,    // transparent: paper
+                                0,   0,   0,   200,  // mostly opaque black: ink
+                                255, 0,   0,   255,  // red is dark
+                                255, 255, 0,   255,  // yellow is light
+                            }};
     EXPECT_EQ(test::show(ReduceToMono(colours)), test::show({"#..##."}));
     EXPECT_TRUE(ReduceToMono(RgbaImage{2, 2, std::vector<uint8_t>(12)}).isEmpty());
 }

@@ -16,14 +16,15 @@
 
 namespace glyphora::test {
 
-#define GLYPHORA_NEED_IMAGEMAGICK()                                                                  \
-    do {                                                                                             \
-        if (!::glyphora::test::HaveImageMagick())                                                    \
+#define GLYPHORA_NEED_IMAGEMAGICK()                                                               \
+    do {                                                                                          \
+        if (!::glyphora::test::HaveImageMagick())                                                 \
             GTEST_SKIP() << "imagemagick is not installed (its convert and identify are needed)"; \
     } while (0)
 
 inline bool HaveImageMagick() {
-    static const bool have = std::system("command -v convert >/dev/null 2>&1 && command -v identify >/dev/null 2>&1") == 0;
+    static const bool have =
+        std::system("command -v convert >/dev/null 2>&1 && command -v identify >/dev/null 2>&1") == 0;
     return have;
 }
 

@@ -10,9 +10,7 @@
 namespace glyphora {
 namespace {
 
-std::span<const uint8_t> Bytes(std::string_view s) {
-    return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
-}
+std::span<const uint8_t> Bytes(std::string_view s) { return {reinterpret_cast<const uint8_t*>(s.data()), s.size()}; }
 
 TEST(Checksums, KnownValues) {
     EXPECT_EQ(Crc32(Bytes("123456789")), 0xCBF43926u);
@@ -41,9 +39,11 @@ std::vector<uint8_t> Sheet(int w, int h, int noisePercent) {
 TEST(PngWriter, ImageMagickReadsTheSamePixels) {
     GLYPHORA_NEED_IMAGEMAGICK();
     test::ScratchDir dir;
-    struct Case { int w, h, noise; };
-    for (const Case c : {Case{1, 1, 0}, Case{37, 23, 0}, Case{700, 300, 0}, Case{300, 250, 100},
-                         Case{1200, 1000, 100}}) {
+    struct Case {
+        int w, h, noise;
+    };
+    for (const Case c :
+         {Case{1, 1, 0}, Case{37, 23, 0}, Case{700, 300, 0}, Case{300, 250, 100}, Case{1200, 1000, 100}}) {
         SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
         const auto gray = Sheet(c.w, c.h, c.noise);
         const auto png = WriteGrayPng(c.w, c.h, gray);

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstdlib>
 #include <dirent.h>
-#include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
 
 namespace glyphora {
 namespace {
@@ -144,7 +144,8 @@ TEST_F(FileLayerTest, FullDisk) {
     ::close(pipeEnds[1]);
     std::string error;
     char buffer[512];
-    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) error.append(buffer, static_cast<std::size_t>(n));
+    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        error.append(buffer, static_cast<std::size_t>(n));
     ::close(pipeEnds[0]);
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);

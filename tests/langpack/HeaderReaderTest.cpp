@@ -1,5 +1,5 @@
-#include "ByteOrder.h"
 #include <ReadOutcome.h>
+#include "ByteOrder.h"
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
 
@@ -73,7 +73,7 @@ TEST(ReadHeadLang, ReadsTheHeaderFields) {
 TEST(ReadHeadLang, LanguageIdIsLittleEndian) {
     std::vector<uint8_t> bytes = BareHeader(600);
     bytes[20] = 2;
-    bytes[24] = 0x23;       // 23 00 00 00
+    bytes[24] = 0x23;           // 23 00 00 00
     bytes[24 + 48 + 3] = 0x23;  // 00 00 00 23
     const HeadOutcome r = Outcome(ReadHeadLang(bytes));
     ASSERT_EQ(r.status, ReadStatus::Ok);
@@ -89,16 +89,17 @@ TEST(ReadHeadLang, FirstNonZeroITapAddressDecidesFontInMiddle) {
         bool inMiddle;
     };
     const Case cases[] = {
-        {{0, 0x10080000, 0x10040000}, true},   // 0x10080000 decides, not the smaller 0x10040000
+        {{0, 0x10080000, 0x10040000}, true},  // 0x10080000 decides, not the smaller 0x10040000
         {{0, 0x10040000, 0x10080000}, false},
         {{0, 0, 0}, false},
         {{}, false},
-        {{0x10060000}, false},                 // equal is not "in the middle"
+        {{0x10060000}, false},  // equal is not "in the middle"
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> bytes = BareHeader(600);
         bytes[20] = static_cast<uint8_t>(c.iTap.size());
-        for (std::size_t i = 0; i < c.iTap.size(); ++i) StoreBE32(bytes.data() + 24 + 48 * i + 16, static_cast<uint32_t>(c.iTap[i]));
+        for (std::size_t i = 0; i < c.iTap.size(); ++i)
+            StoreBE32(bytes.data() + 24 + 48 * i + 16, static_cast<uint32_t>(c.iTap[i]));
         StoreBE32(bytes.data() + 568, 0x10060000);
         const HeadOutcome r = Outcome(ReadHeadLang(bytes));
         ASSERT_EQ(r.status, ReadStatus::Ok);

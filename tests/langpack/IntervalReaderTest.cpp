@@ -1,5 +1,5 @@
-#include "ByteOrder.h"
 #include <ReadOutcome.h>
+#include "ByteOrder.h"
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
 #include "ModelExpectations.h"
@@ -51,7 +51,7 @@ TEST(ReadIntervals, DescriptorWordGivesOffsetAndWidth) {
     const Case cases[] = {
         {0x0128, 8, 0x12, 12},
         {0x0129, 9, 0x12, 24},
-        {0x0120, 0, 0x12, 12},   // width 0 still has one byte per row
+        {0x0120, 0, 0x12, 12},  // width 0 still has one byte per row
         {0xFFFF, 15, 0xFFF, 24},
     };
     for (const Case& c : cases) {

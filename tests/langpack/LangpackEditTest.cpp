@@ -1,9 +1,9 @@
-#include "LangpackBuilder.h"
 #include <ReadOutcome.h>
+#include "GlyphCoding.h"
+#include "LangpackBuilder.h"
 #include "LangpackEdit.h"
 #include "LangpackReader.h"
 #include "LangpackWriter.h"
-#include "GlyphCoding.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,8 @@ TEST(ResizeSets, TallerAddsEmptyRowsShorterDropsTheBottom) {
         const std::vector<uint8_t>& data = lp.SymbolTable[0][s].Data;
         ASSERT_EQ(data.size(), 12 * row) << s;
         EXPECT_TRUE(std::equal(before[s].Data.begin(), before[s].Data.end(), data.begin())) << s;
-        EXPECT_TRUE(std::all_of(data.begin() + static_cast<std::ptrdiff_t>(10 * row), data.end(), [](uint8_t b) { return b == 0xFF; }));
+        EXPECT_TRUE(std::all_of(data.begin() + static_cast<std::ptrdiff_t>(10 * row), data.end(),
+                                [](uint8_t b) { return b == 0xFF; }));
     }
 
     lp.FontSetTable[0].Height = 10;
@@ -56,7 +57,8 @@ TEST(ResizeSets, RowsMissingFromAShortGlyphBecomeEmptyNotInk) {
 TLangpack SevenSets(bool set7Shares) {
     LangpackSpec spec;
     spec.Languages = {{0x01, 0, 0}};
-    for (uint32_t k = 0; k < 7; ++k) spec.Sets.push_back(PatternSet(static_cast<uint16_t>(8 + k), {{0x41, 0x46}}, {5, 10}, 10 * k));
+    for (uint32_t k = 0; k < 7; ++k)
+        spec.Sets.push_back(PatternSet(static_cast<uint16_t>(8 + k), {{0x41, 0x46}}, {5, 10}, 10 * k));
     spec.Sets[2] = MirrorOf(spec.Sets[1], 1);
     if (set7Shares) spec.Sets[6] = MirrorOf(spec.Sets[1], 1);
     ReadOutcome r = Outcome(ReadLangpack(BuildLangpack(spec).Bytes));

@@ -1,7 +1,7 @@
 // Damaged files are refused with a message that says what is wrong, and never
 // make the reader leave the file's bytes.
-#include "ByteOrder.h"
 #include <ReadOutcome.h>
+#include "ByteOrder.h"
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
 
@@ -16,9 +16,9 @@ using namespace fixtures;
 
 struct Damage {
     const char* name;
-    std::function<void(LangpackSpec&)> spec;             // change the description
-    std::function<void(BuiltLangpack&)> bytes;           // or the built bytes
-    const char* message;                                 // part of the expected message
+    std::function<void(LangpackSpec&)> spec;    // change the description
+    std::function<void(BuiltLangpack&)> bytes;  // or the built bytes
+    const char* message;                        // part of the expected message
 };
 
 void PatchWord(BuiltLangpack& b, std::size_t at, uint16_t w) { StoreBE16(b.Bytes.data() + at, w); }
@@ -30,35 +30,45 @@ TEST(ReadLangpack, RefusesDamagedFilesWithAMessage) {
          [](BuiltLangpack& b) { PatchLong(b, 568, kDefaultLangpackAddress + static_cast<uint32_t>(b.Bytes.size())); },
          "the set table at offset"},
         {"set table in the last byte", nullptr,
-         [](BuiltLangpack& b) { PatchLong(b, 568, kDefaultLangpackAddress + static_cast<uint32_t>(b.Bytes.size() - 1)); },
+         [](BuiltLangpack& b) {
+             PatchLong(b, 568, kDefaultLangpackAddress + static_cast<uint32_t>(b.Bytes.size() - 1));
+         },
          "lies outside the file"},
         {"set table below the langpack's address", nullptr,
-         [](BuiltLangpack& b) { PatchLong(b, 568, kDefaultLangpackAddress - 2); }, "the set table at offset 0xFFFFFFFE"},
+         [](BuiltLangpack& b) { PatchLong(b, 568, kDefaultLangpackAddress - 2); },
+         "the set table at offset 0xFFFFFFFE"},
         {"file ends inside a record", [](LangpackSpec& s) { s.End = SetTableEnd::None; },
          [](BuiltLangpack& b) { b.Bytes.resize(b.Sets[3].RecordOffset + 10); },
          "the file ends inside the record of set 4"},
-        {"file ends inside a frame", [](LangpackSpec& s) {
+        {"file ends inside a frame",
+         [](LangpackSpec& s) {
              s.End = SetTableEnd::None;
              s.AfterEnd.clear();
          },
          [](BuiltLangpack& b) { b.Bytes.resize(b.Bytes.size() - 1); }, "the file ends inside the frame of set 4"},
-        {"packed table with a stray byte", [](LangpackSpec& s) {
+        {"packed table with a stray byte",
+         [](LangpackSpec& s) {
              s.Form = TSetTableForm::Packed;
              s.End = SetTableEnd::None;
              s.AfterEnd = {0x42};
          },
          nullptr, "the file ends inside the first word of set 5"},
         {"22 sets", [](LangpackSpec& s) { s.Sets.resize(22, s.Sets[3]); }, nullptr, "more than 21 sets"},
-        {"101 intervals", [](LangpackSpec& s) {
+        {"101 intervals",
+         [](LangpackSpec& s) {
              std::vector<CodeRange> ranges;
-             for (uint16_t c = 0; c < 102; ++c) ranges.push_back({static_cast<uint16_t>(0x100 + 2 * c), static_cast<uint16_t>(0x100 + 2 * c)});
+             for (uint16_t c = 0; c < 102; ++c)
+                 ranges.push_back({static_cast<uint16_t>(0x100 + 2 * c), static_cast<uint16_t>(0x100 + 2 * c)});
              s.Sets[3] = PatternSet(4, ranges, {4}, 1);
          },
          nullptr, "set 4 has 101 intervals; at most 100 are allowed"},
         {"interval ending below its first code", [](LangpackSpec& s) { s.Sets[1].Intervals[0].LastCode = 0x40F; },
          nullptr, "interval 1 of set 2 ends at code 040F, below its first code 0410"},
-        {"1002 glyphs", [](LangpackSpec& s) { s.Sets[3] = PatternSet(2, {{0x100, 0x4E9}}, {4}, 1); }, nullptr,
-         "set 4 has more than 1001 glyphs"},
+        {"1002 glyphs",
+         [](LangpackSpec& s) {
+             s.Sets[3] = PatternSet(2, {{0x100, 0x4E9}}, {4}, 1);
+         },
+         nullptr, "set 4 has more than 1001 glyphs"},
         {"gap before the first glyph", [](LangpackSpec& s) { s.Sets[3].Interval0.FirstIndex = 1; }, nullptr,
          "glyphs 0 to 0 of set 4 belong to no interval"},
         {"gap between intervals", [](LangpackSpec& s) { s.Sets[1].Intervals[0].FirstIndex = 96; }, nullptr,
@@ -66,15 +76,20 @@ TEST(ReadLangpack, RefusesDamagedFilesWithAMessage) {
         {"overlapping intervals", [](LangpackSpec& s) { s.Sets[1].Intervals[0].FirstIndex = 94; }, nullptr,
          "interval 1 of set 2 gives glyph 94 a second code"},
         {"interval table past the end", nullptr,
-         [](BuiltLangpack& b) { PatchWord(b, b.Sets[1].RecordOffset + 6, 0xFFF0); }, "the interval table of set 2 lies outside the file"},
+         [](BuiltLangpack& b) { PatchWord(b, b.Sets[1].RecordOffset + 6, 0xFFF0); },
+         "the interval table of set 2 lies outside the file"},
         {"descriptor table past the end", nullptr,
-         [](BuiltLangpack& b) { PatchWord(b, b.Sets[1].RecordOffset + 4, 0xFFF0); }, "the descriptor table of set 2 lies outside the file"},
+         [](BuiltLangpack& b) { PatchWord(b, b.Sets[1].RecordOffset + 4, 0xFFF0); },
+         "the descriptor table of set 2 lies outside the file"},
         {"glyph past the end", nullptr,
-         [](BuiltLangpack& b) { PatchWord(b, b.Sets[1].DescriptorTableOffset + 2 * 12, 0xFFF8); }, "glyph 12 of set 2 lies outside the file"},
+         [](BuiltLangpack& b) { PatchWord(b, b.Sets[1].DescriptorTableOffset + 2 * 12, 0xFFF8); },
+         "glyph 12 of set 2 lies outside the file"},
         {"glyph data block past the end", nullptr,
-         [](BuiltLangpack& b) { PatchWord(b, b.Sets[3].RecordOffset, 0xFFF0); }, "glyph 0 of set 4 lies outside the file"},
+         [](BuiltLangpack& b) { PatchWord(b, b.Sets[3].RecordOffset, 0xFFF0); },
+         "glyph 0 of set 4 lies outside the file"},
         {"fonts area below the langpack's address", nullptr,
-         [](BuiltLangpack& b) { PatchLong(b, 564, kDefaultLangpackAddress - 0x100); }, "the descriptor table of set 1 lies outside the file"},
+         [](BuiltLangpack& b) { PatchLong(b, 564, kDefaultLangpackAddress - 0x100); },
+         "the descriptor table of set 1 lies outside the file"},
         {"glyph data block running past the end", nullptr,
          [](BuiltLangpack& b) {
              // Glyphs of set 4 are 10 bytes each: glyphs 0 and 1 still fit, glyph 2 does not.

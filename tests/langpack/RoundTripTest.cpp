@@ -1,7 +1,7 @@
 // Random valid langpacks: built file -> read gives the description; edit ->
 // save -> read gives the saved model; a second save gives the same bytes.
-#include "LangpackBuilder.h"
 #include <ReadOutcome.h>
+#include "LangpackBuilder.h"
 #include "LangpackEdit.h"
 #include "LangpackReader.h"
 #include "LangpackWriter.h"

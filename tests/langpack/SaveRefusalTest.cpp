@@ -1,7 +1,7 @@
 // A save that the file form cannot hold is refused with a message naming
 // what is wrong; nothing is produced and the model stays as it was.
-#include "ByteOrder.h"
 #include <ReadOutcome.h>
+#include "ByteOrder.h"
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
 #include "LangpackWriter.h"
@@ -54,11 +54,9 @@ struct Refusal {
 
 TEST(BuildSavedImage, RefusesWhatTheFileFormCannotHold) {
     const Refusal cases[] = {
-        {"width 16", TypicalLangpack(),
-         [](TLangpack& lp) { lp.SymbolTable[1][4].Width = 16; },
+        {"width 16", TypicalLangpack(), [](TLangpack& lp) { lp.SymbolTable[1][4].Width = 16; },
          "glyph 4 of set 2 is 16 pixels wide; at most 15 are allowed"},
-        {"rows that do not match the width", TypicalLangpack(),
-         [](TLangpack& lp) { lp.SymbolTable[3][2].Width = 9; },
+        {"rows that do not match the width", TypicalLangpack(), [](TLangpack& lp) { lp.SymbolTable[3][2].Width = 9; },
          "glyph 2 of set 4 holds 10 bytes, but a glyph 9 pixels wide and 10 high has 20"},
         {"glyph offset past 4095", WithSets({BigSet(400, 400, 8, 12)}), nullptr,
          "glyph 342 of set 1 would start 4104 bytes after the first glyph of its interval; at most 4095 are allowed"},
@@ -70,10 +68,11 @@ TEST(BuildSavedImage, RefusesWhatTheFileFormCannotHold) {
          nullptr, "the glyph data of set 4 would start at offset"},
         {"set 3 sharing set 2's data with intervals of its own",
          WithSets({BigSet(10, 10, 8, 8), BigSet(20, 10, 8, 8), MirrorOf(BigSet(20, 10, 8, 8), 1)}),
-         [](TLangpack& lp) { lp.IntervalTable[2][1].LastCode = static_cast<uint16_t>(lp.IntervalTable[2][1].LastCode + 1); },
+         [](TLangpack& lp) {
+             lp.IntervalTable[2][1].LastCode = static_cast<uint16_t>(lp.IntervalTable[2][1].LastCode + 1);
+         },
          "set 3 shares the glyphs of set 2 in the file but has other character intervals"},
-        {"an interval's glyphs apart", TypicalLangpack(),
-         [](TLangpack& lp) { lp.SymbolTable[1][10].Interval = 1; },
+        {"an interval's glyphs apart", TypicalLangpack(), [](TLangpack& lp) { lp.SymbolTable[1][10].Interval = 1; },
          "the glyphs of interval 0 of set 2 do not follow one another (glyph 11 of set 2)"},
         {"glyph of an interval the set lacks", TypicalLangpack(),
          [](TLangpack& lp) { lp.SymbolTable[0][0].Interval = 5; },
@@ -83,7 +82,8 @@ TEST(BuildSavedImage, RefusesWhatTheFileFormCannotHold) {
          "the fonts area at offset 0x64 would overwrite the langpack header"},
         {"fonts area past the end", WithSets({}),
          [](TLangpack& lp) {
-             lp.Header.FontsAddress = static_cast<int32_t>(static_cast<uint32_t>(lp.Header.LangpackAddress) + 0x7FFF0000u);
+             lp.Header.FontsAddress =
+                 static_cast<int32_t>(static_cast<uint32_t>(lp.Header.LangpackAddress) + 0x7FFF0000u);
          },
          "the fonts area at offset 0x7FFF0000 starts past the end of the file"},
         {"fonts area inside the language records", TypicalLangpack(),

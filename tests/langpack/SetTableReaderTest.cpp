@@ -1,5 +1,5 @@
-#include "LangpackBuilder.h"
 #include <ReadOutcome.h>
+#include "LangpackBuilder.h"
 #include "LangpackReader.h"
 #include "ModelExpectations.h"
 
@@ -16,7 +16,8 @@ LangpackSpec SmallSpec(TSetTableForm form, std::size_t sets) {
     spec.Languages = {{0x01, 0, 0}};
     spec.Form = form;
     for (std::size_t k = 0; k < sets; ++k)
-        spec.Sets.push_back(PatternSet(static_cast<uint16_t>(8 + k), {{0x30, 0x39}}, {6, 9}, static_cast<uint32_t>(k * 50)));
+        spec.Sets.push_back(
+            PatternSet(static_cast<uint16_t>(8 + k), {{0x30, 0x39}}, {6, 9}, static_cast<uint32_t>(k * 50)));
     return spec;
 }
 
@@ -34,7 +35,12 @@ TEST(ReadSet, EveryTableEnding) {
     };
     const Case cases[] = {
         {"Framed FF FF and four more bytes", F, SetTableEnd::Marker, {1, 2, 3, 4}, {0xFF, 0xFF, 1, 2, 3, 4}, false},
-        {"Framed FF FF and more than four", F, SetTableEnd::Marker, {1, 2, 3, 4, 5, 6}, {0xFF, 0xFF, 1, 2, 3, 4}, false},
+        {"Framed FF FF and more than four",
+         F,
+         SetTableEnd::Marker,
+         {1, 2, 3, 4, 5, 6},
+         {0xFF, 0xFF, 1, 2, 3, 4},
+         false},
         {"Framed FF FF at the end of the file", F, SetTableEnd::Marker, {}, {0xFF, 0xFF}, true},
         {"Framed FF FF and two bytes", F, SetTableEnd::Marker, {7, 8}, {0xFF, 0xFF, 7, 8}, true},
         {"Framed, file ends after the last frame", F, SetTableEnd::None, {}, {}, true},

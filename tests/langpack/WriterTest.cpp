@@ -1,5 +1,5 @@
-#include "ByteOrder.h"
 #include <ReadOutcome.h>
+#include "ByteOrder.h"
 #include "LangpackBuilder.h"
 #include "LangpackEdit.h"
 #include "LangpackReader.h"
@@ -134,8 +134,8 @@ TEST(BuildSavedImage, ZeroPaddingBeforeTheSetTable) {
         std::size_t padding;
     };
     const Case cases[] = {
-        {TSetTableForm::Packed, 1, 1}, {TSetTableForm::Packed, 2, 2},  {TSetTableForm::Framed, 2, 4},
-        {TSetTableForm::Framed, 3, 3}, {TSetTableForm::Framed, 4, 2},  {TSetTableForm::Framed, 5, 1},
+        {TSetTableForm::Packed, 1, 1}, {TSetTableForm::Packed, 2, 2}, {TSetTableForm::Framed, 2, 4},
+        {TSetTableForm::Framed, 3, 3}, {TSetTableForm::Framed, 4, 2}, {TSetTableForm::Framed, 5, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.height) + (c.form == TSetTableForm::Framed ? " framed" : " packed"));
@@ -240,7 +240,8 @@ TEST(BuildSavedImage, PackedTableEndedBy0001IsWrittenEndedBy0000) {
     const SaveOutcome saved = Outcome(BuildSavedImage(lp, built.Bytes));
     ASSERT_TRUE(saved.ok) << saved.message;
     const std::vector<uint8_t> expectedEnd = {0x00, 0x00, 0x00, 0x01};
-    EXPECT_TRUE(std::equal(expectedEnd.begin(), expectedEnd.end(), saved.image.begin() + static_cast<std::ptrdiff_t>(built.EndWordOffset)));
+    EXPECT_TRUE(std::equal(expectedEnd.begin(), expectedEnd.end(),
+                           saved.image.begin() + static_cast<std::ptrdiff_t>(built.EndWordOffset)));
     const TLangpack reread = Read(saved.image);
     EXPECT_EQ(reread.SetCount(), 4);
     EXPECT_EQ(reread.SetTableTail, (std::vector<uint8_t>{0x00, 0x00, 0x00, 0x01, 0xA3, 0xA4}));

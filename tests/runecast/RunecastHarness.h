@@ -26,10 +26,10 @@ struct Picture {
     int width() const { return rows.empty() ? 0 : static_cast<int>(rows[0].size()); }
     int height() const { return static_cast<int>(rows.size()); }
     int ink() const;
-    int topInkRow() const;     // -1 when blank
-    int bottomInkRow() const;  // -1 when blank
-    int leftInkColumn() const; // -1 when blank
-    std::string text() const;  // for failure messages
+    int topInkRow() const;      // -1 when blank
+    int bottomInkRow() const;   // -1 when blank
+    int leftInkColumn() const;  // -1 when blank
+    std::string text() const;   // for failure messages
 };
 
 // The picture, or the reason the file is not a 1-bit bottom-up BMP with a

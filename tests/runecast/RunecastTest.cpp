@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cmath>
 #include <fstream>
-#include <unistd.h>
 
 namespace glyphora::testing {
 namespace {
@@ -59,9 +59,9 @@ protected:
 TEST_F(RunecastTest, BitmapIsLineHeightTallAdvanceWideWithBaselineAtAscent) {
     struct Case {
         std::vector<std::string> args;
-        double em;        // pixels per em the height asks for
+        double em;  // pixels per em the height asks for
         int lineHeight;
-        double advance;   // font units
+        double advance;  // font units
         int ascent;
     };
     const double cellEm = 20 * kDejaVuEm / (kDejaVuAscender + kDejaVuDescender);
@@ -96,8 +96,20 @@ TEST_F(RunecastTest, BitmapIsLineHeightTallAdvanceWideWithBaselineAtAscent) {
 
 TEST_F(RunecastTest, TerminusPcfGivenAsPathUsesItsStrike) {
     const Picture expected{{
-        "........", "........", "..####..", ".#....#.", ".#....#.", ".#....#.", ".#....#.",
-        ".######.", ".#....#.", ".#....#.", ".#....#.", ".#....#.", "........", "........",
+        "........",
+        "........",
+        "..####..",
+        ".#....#.",
+        ".#....#.",
+        ".#....#.",
+        ".#....#.",
+        ".######.",
+        ".#....#.",
+        ".#....#.",
+        ".#....#.",
+        ".#....#.",
+        "........",
+        "........",
     }};
     // The file holds one strike, 14 pixels: the nearest for any height.
     for (const char* height : {"-14", "-20", "14", "-1"}) {
@@ -149,7 +161,7 @@ TEST_F(RunecastTest, FailuresGiveTheirStatusAMessageAndNoBitmap) {
         {{"-11", "0", "65", "/no/such/font.ttf"}, 1, "'/no/such/font.ttf'"},
         {{"-11", "0", "65", "./notafont.ttf"}, 1, "'./notafont.ttf'"},
         {{"-11", "0", "57344", "DejaVu Sans"}, 3, "U+E000"},  // private use
-        {{"-11", "0", "19968", kDejaVuFile}, 3, "U+4E00"},     // CJK
+        {{"-11", "0", "19968", kDejaVuFile}, 3, "U+4E00"},    // CJK
         {{"-14", "0", "19968", kTerminusFile}, 3, "U+4E00"},
     };
     for (const Case& c : cases) {

@@ -7,13 +7,24 @@ namespace glyphora {
 namespace {
 
 std::string On(const CommandSet& set) {
-    static const char* const kNames[] = {"OpenFile", "SaveImage", "SaveLangpack", "Shx", "Exit", "Undo", "Clear",
-                                         "SelectAll", "Copy", "Cut", "Paste", "ExportBitmap", "ImportBitmap",
-                                         "ShiftLeft", "ShiftRight", "ZoomIn", "ZoomOut", "SetWidth", "IncreaseWidth",
-                                         "DecreaseWidth", "SelectFont", "SelectFontFile", "ReplaceSymbols",
-                                         "OptimizeWidths", "SetHeight", "LanguageMenu", "English", "Russian",
-                                         "LoadLanguage", "About", "ExportSetBdf", "ImportSetBdf", "ExportSetPng",
-                                         "StepBackward", "StepForward", "GoToCharacter"};
+    static const char* const kNames[] = {"OpenFile",       "SaveImage",
+                                         "SaveLangpack",   "Shx",
+                                         "Exit",           "Undo",
+                                         "Clear",          "SelectAll",
+                                         "Copy",           "Cut",
+                                         "Paste",          "ExportBitmap",
+                                         "ImportBitmap",   "ShiftLeft",
+                                         "ShiftRight",     "ZoomIn",
+                                         "ZoomOut",        "SetWidth",
+                                         "IncreaseWidth",  "DecreaseWidth",
+                                         "SelectFont",     "SelectFontFile",
+                                         "ReplaceSymbols", "OptimizeWidths",
+                                         "SetHeight",      "LanguageMenu",
+                                         "English",        "Russian",
+                                         "LoadLanguage",   "About",
+                                         "ExportSetBdf",   "ImportSetBdf",
+                                         "ExportSetPng",   "StepBackward",
+                                         "StepForward",    "GoToCharacter"};
     static_assert(std::size(kNames) == static_cast<std::size_t>(Command::Count));
     std::string out;
     for (std::size_t i = 0; i < set.size(); ++i)
@@ -25,8 +36,9 @@ TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
     const std::string tail = "SelectFont SelectFontFile";
     const std::string languages = "English Russian LoadLanguage About";
     const std::string clipboard = "Clear SelectAll Copy Cut Paste ExportBitmap ImportBitmap ShiftLeft ShiftRight";
-    const std::string sizes = "SetWidth IncreaseWidth DecreaseWidth SelectFont SelectFontFile ReplaceSymbols "
-                              "OptimizeWidths SetHeight";
+    const std::string sizes =
+        "SetWidth IncreaseWidth DecreaseWidth SelectFont SelectFontFile ReplaceSymbols "
+        "OptimizeWidths SetHeight";
     struct Case {
         const char* name;
         CommandInputs in;
@@ -34,11 +46,18 @@ TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
     } cases[] = {
         {"at start", {}, "OpenFile Exit " + tail + " " + languages},
         {"langpack read", {.langFileOpen = true}, "OpenFile Exit ZoomIn " + tail + " " + languages + " GoToCharacter"},
-        {"glyph selected, zoom 16", {.langFileOpen = true, .glyphSelected = true, .glyphShown = true, .zoom = 16},
+        {"glyph selected, zoom 16",
+         {.langFileOpen = true, .glyphSelected = true, .glyphShown = true, .zoom = 16},
          "OpenFile Exit " + clipboard + " ZoomOut " + sizes + " " + languages + " GoToCharacter"},
         {"edited",
-         {.langFileOpen = true, .glyphSelected = true, .glyphShown = true, .imageModified = true,
-          .langModified = true, .undoAvailable = true, .zoom = 2, .canStepBackward = true},
+         {.langFileOpen = true,
+          .glyphSelected = true,
+          .glyphShown = true,
+          .imageModified = true,
+          .langModified = true,
+          .undoAvailable = true,
+          .zoom = 2,
+          .canStepBackward = true},
          "OpenFile SaveImage SaveLangpack Exit Undo " + clipboard + " ZoomIn ZoomOut " + sizes + " " + languages +
              " StepBackward GoToCharacter"},
         // A set without glyphs: nothing to store, but the glyph commands stay on; no steps without a glyph.
@@ -46,7 +65,8 @@ TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
          {.langFileOpen = true, .glyphSelected = true, .imageModified = true, .canStepForward = true},
          "OpenFile Exit " + clipboard + " ZoomIn " + sizes + " " + languages + " GoToCharacter"},
         // The whole-set commands need a set shown, not a glyph.
-        {"empty set shown", {.langFileOpen = true, .setShown = true},
+        {"empty set shown",
+         {.langFileOpen = true, .setShown = true},
          "OpenFile Exit ZoomIn " + tail + " " + languages + " ExportSetBdf ImportSetBdf ExportSetPng GoToCharacter"},
     };
     for (const Case& c : cases) EXPECT_EQ(On(EnabledCommands(c.in)), c.expected) << c.name;

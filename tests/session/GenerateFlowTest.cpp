@@ -101,25 +101,44 @@ TEST_F(GenerateFlowTest, TheRealRendererReplacesTheRangeAndTheCanvasKeepsTheWork
 TEST_F(GenerateFlowTest, FailingRenderersLeaveTheirGlyphsAndSaySo) {
     struct Case {
         const char* name;
-        const char* script;           // nullptr: no renderer at all
-        bool staleBitmap;             // a temp.bmp of an earlier run lies in files/
-        std::vector<bool> replaced;   // for A, B, C
+        const char* script;          // nullptr: no renderer at all
+        bool staleBitmap;            // a temp.bmp of an earlier run lies in files/
+        std::vector<bool> replaced;  // for A, B, C
         Prompts::Icon icon;
         std::vector<std::string> said;  // parts of the message
     };
     const Case cases[] = {
-        {"not there", nullptr, false, {false, false, false}, Prompts::Icon::Warning,
+        {"not there",
+         nullptr,
+         false,
+         {false, false, false},
+         Prompts::Icon::Warning,
          {"0 of 3 glyphs were replaced.", "Not replaced: 0041, 0042, 0043.", "cannot start"}},
-        {"fails", "echo 'Runecast: no font called Nowhere' >&2; exit 1", false, {false, false, false},
+        {"fails",
+         "echo 'Runecast: no font called Nowhere' >&2; exit 1",
+         false,
+         {false, false, false},
          Prompts::Icon::Warning,
          {"0041: Runecast ended with exit status 1: Runecast: no font called Nowhere"}},
-        {"writes nothing, an old bitmap lies there", "exit 0", true, {false, false, false}, Prompts::Icon::Warning,
+        {"writes nothing, an old bitmap lies there",
+         "exit 0",
+         true,
+         {false, false, false},
+         Prompts::Icon::Warning,
          {"Runecast left no temp.bmp"}},
-        {"hangs for B", "[ \"$3\" = 66 ] && sleep 30; cp ../good.bmp temp.bmp", false, {true, false, true},
-         Prompts::Icon::Warning, {"2 of 3 glyphs were replaced.", "Not replaced: 0042.", "did not end within 0.5 s"}},
-        {"garbage for B", "if [ \"$3\" = 65 ]; then cp ../good.bmp temp.bmp; else echo junk > temp.bmp; fi", false,
-         {true, false, false}, Prompts::Icon::Error,
-         {"Replacing stopped at 0042:", "files/temp.bmp' is not a readable bitmap", "1 of 3 glyphs were replaced before it."}},
+        {"hangs for B",
+         "[ \"$3\" = 66 ] && sleep 30; cp ../good.bmp temp.bmp",
+         false,
+         {true, false, true},
+         Prompts::Icon::Warning,
+         {"2 of 3 glyphs were replaced.", "Not replaced: 0042.", "did not end within 0.5 s"}},
+        {"garbage for B",
+         "if [ \"$3\" = 65 ]; then cp ../good.bmp temp.bmp; else echo junk > temp.bmp; fi",
+         false,
+         {true, false, false},
+         Prompts::Icon::Error,
+         {"Replacing stopped at 0042:", "files/temp.bmp' is not a readable bitmap",
+          "1 of 3 glyphs were replaced before it."}},
     };
     const std::string good = goodBitmap();
     for (const Case& c : cases) {
@@ -200,10 +219,9 @@ TEST(WidthOptimizing, LeavesGlyphsWithoutInkAndStoresOnlyWhatChanged) {
         g.Data = c.rows;
     }
     std::vector<std::pair<int, int>> stored;
-    const BatchResult result = OptimizeWidths(glyphs, {0, static_cast<int>(glyphs.size()) - 1}, 2,
-                                              [&](int g, uint8_t width, std::vector<uint8_t>) {
-                                                  stored.emplace_back(g, width);
-                                              });
+    const BatchResult result =
+        OptimizeWidths(glyphs, {0, static_cast<int>(glyphs.size()) - 1}, 2,
+                       [&](int g, uint8_t width, std::vector<uint8_t>) { stored.emplace_back(g, width); });
     std::vector<std::pair<int, int>> expected;
     for (std::size_t i = 0; i < std::size(cases); ++i)
         if (cases[i].newWidth) expected.emplace_back(static_cast<int>(i), cases[i].newWidth);

@@ -31,8 +31,8 @@ protected:
 
 TEST(BmpExportName, AddsTheExtensionOnlyToANameWithout) {
     const std::pair<std::string, std::string> cases[] = {
-        {"a", "a.bmp"}, {"a.txt", "a.txt"}, {"/tmp/a.BMP", "/tmp/a.BMP"},
-        {"dir.v2/a", "dir.v2/a.bmp"}, {"a.", "a."}, {"/x/.hidden", "/x/.hidden"},
+        {"a", "a.bmp"}, {"a.txt", "a.txt"},           {"/tmp/a.BMP", "/tmp/a.BMP"}, {"dir.v2/a", "dir.v2/a.bmp"},
+        {"a.", "a."},   {"/x/.hidden", "/x/.hidden"},
     };
     for (const auto& [chosen, written] : cases) EXPECT_EQ(BmpExportName(chosen), written) << chosen;
 }
@@ -89,11 +89,12 @@ protected:
 TEST_F(ZeroWidthGlyphTest, NothingIsPlacedOrExportedAndTheUserIsTold) {
     GlyphEditor& e = session().editor();
     ASSERT_EQ(e.GlyphWidth(), 0);
-    exchange().ImportFromBitmap();   // no dialog is asked for
+    exchange().ImportFromBitmap();  // no dialog is asked for
     exchange().ExportInBitmap();
     EXPECT_FALSE(PlacePicture(session(), Diagonal(4, 4)));
     ASSERT_EQ(prompts.shown.size(), 3u);
-    EXPECT_EQ(prompts.shown[0].text, "The current symbol is 0x8 pixels: there is no room for a picture. Give it a width first.");
+    EXPECT_EQ(prompts.shown[0].text,
+              "The current symbol is 0x8 pixels: there is no room for a picture. Give it a width first.");
     EXPECT_EQ(prompts.shown[1].text, "The current symbol is 0x8 pixels: there is nothing to export.");
     EXPECT_FALSE(e.SelectionActive());
     EXPECT_FALSE(e.ImageModified());

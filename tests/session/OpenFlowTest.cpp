@@ -55,9 +55,19 @@ TEST_F(SessionTest, RefusedFilesKeepTheLangpackLoadedBefore) {
         bool message;  // a warning naming the file
     };
     const Case cases[] = {
-        {"short.smg", [] { auto b = fixtures::BuildLangpack(TypicalLangpack()); b.Bytes.resize(599); return b.Bytes; },
+        {"short.smg",
+         [] {
+             auto b = fixtures::BuildLangpack(TypicalLangpack());
+             b.Bytes.resize(599);
+             return b.Bytes;
+         },
          false},
-        {"b2.bin", [] { auto b = fixtures::BuildLangpack(TypicalLangpack()); b.Bytes[7] = 0xB2; return b.Bytes; },
+        {"b2.bin",
+         [] {
+             auto b = fixtures::BuildLangpack(TypicalLangpack());
+             b.Bytes[7] = 0xB2;
+             return b.Bytes;
+         },
          false},
         {"cut.smg",
          [] {

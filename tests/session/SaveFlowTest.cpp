@@ -1,7 +1,7 @@
 // Storing the working glyph, saving the langpack, and the questions asked on
 // the way: before another glyph or set, before another langpack, before closing.
-#include "SessionFixture.h"
 #include <ReadOutcome.h>
+#include "SessionFixture.h"
 
 #include <GlyphRows.h>
 #include <LangpackReader.h>

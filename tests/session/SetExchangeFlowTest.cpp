@@ -55,9 +55,8 @@ TEST_P(SetExchangeRoundTrip, ExportThenImportIntoARepaintedCopyGivesTheFileBack)
     ASSERT_TRUE(session().ChooseSet(c.importedSet));
     importBdf(dir.path("general.bdf"), "0");
     ASSERT_EQ(prompts.textDialogs.back().initial, "0");  // the font is as high as the set
-    EXPECT_EQ(prompts.texts().back(),
-              "Imported general.bdf into set " + std::to_string(c.importedSet + 1) +
-                  ".\nGlyphs replaced: 159\nGlyphs the font lacked (kept as they were): 0");
+    EXPECT_EQ(prompts.texts().back(), "Imported general.bdf into set " + std::to_string(c.importedSet + 1) +
+                                          ".\nGlyphs replaced: 159\nGlyphs the font lacked (kept as they were): 0");
     EXPECT_TRUE(session().LangModified());
     // The canvas shows the glyph imported.
     EXPECT_EQ(session().editor().GlyphWidth(), glyph(1, 0).Width);
@@ -80,8 +79,9 @@ TEST_F(SetExchangeTest, ATallerFontIsShiftedUpAndTheGlyphsItLacksStay) {
     EXPECT_EQ(shown.title, "Import BDF into set");
     ASSERT_EQ(prompts.textDialogs.size(), 1u);
     EXPECT_EQ(prompts.textDialogs[0].initial, "2");
-    EXPECT_NE(prompts.textDialogs[0].label.find("digits.bdf is 10 rows high (ascent 10, descent 0); set 1 is 8 rows high"),
-              std::string::npos)
+    EXPECT_NE(
+        prompts.textDialogs[0].label.find("digits.bdf is 10 rows high (ascent 10, descent 0); set 1 is 8 rows high"),
+        std::string::npos)
         << prompts.textDialogs[0].label;
     EXPECT_EQ(prompts.texts().back(),
               "Imported digits.bdf into set 1.\nGlyphs replaced: 10\nGlyphs the font lacked (kept as they were): 85");
@@ -104,7 +104,8 @@ TEST_F(SetExchangeTest, AnUnreadableFontOrAShiftOutOfRangeChangesNothing) {
     ImportSetBdfCommand(session());  // refused before any shift is asked
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].icon, Icon::Warning);
-    EXPECT_EQ(prompts.shown[0].text.rfind("The font cannot be imported:\n" + cut + ":", 0), 0u) << prompts.shown[0].text;
+    EXPECT_EQ(prompts.shown[0].text.rfind("The font cannot be imported:\n" + cut + ":", 0), 0u)
+        << prompts.shown[0].text;
     EXPECT_NE(prompts.shown[0].text.find("line"), std::string::npos) << prompts.shown[0].text;
 
     // A shift beyond the font is asked again; Cancel then ends the import.
@@ -149,9 +150,8 @@ TEST_F(SetExchangeTest, PngSheetAsksTheScaleAndNamesTheFileItCannotWrite) {
     ASSERT_EQ(prompts.shown.size(), 2u);
     EXPECT_EQ(prompts.shown[0].text, "The scale must be a whole number from 1 to 64.");
     EXPECT_EQ(prompts.shown[1].icon, Icon::Error);
-    EXPECT_EQ(prompts.shown[1].text.rfind("The set could not be exported to " + dir.path("no/such/folder/sheet.png") +
-                                              ":\n",
-                                          0),
+    EXPECT_EQ(prompts.shown[1].text.rfind(
+                  "The set could not be exported to " + dir.path("no/such/folder/sheet.png") + ":\n", 0),
               0u)
         << prompts.shown[1].text;
 
@@ -163,7 +163,9 @@ TEST_F(SetExchangeTest, PngSheetAsksTheScaleAndNamesTheFileItCannotWrite) {
     // Ten digits of width 6 and height 10 at scale 3: one row of ten cells 18 x 30 and the grid lines.
     const std::vector<uint8_t> png = dir.read(dir.path("sheet.png"));
     ASSERT_GT(png.size(), 24u);
-    const auto word = [&](std::size_t at) { return png[at] << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3]; };
+    const auto word = [&](std::size_t at) {
+        return png[at] << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3];
+    };
     EXPECT_EQ(word(16), 10 * 19 + 1);
     EXPECT_EQ(word(20), 30 + 2);
 }

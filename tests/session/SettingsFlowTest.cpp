@@ -26,7 +26,8 @@ TEST(SettingsText, KeysCountOnlyVerbatimAtTheStartOfALine) {
 }
 
 TEST(SettingsText, WritesTheFourLinesWithCrLf) {
-    EXPECT_EQ(FormatSettings("English", "/home/u/lang.smg"), kBanner + "Language=English\r\nBINFile=/home/u/lang.smg\r\n");
+    EXPECT_EQ(FormatSettings("English", "/home/u/lang.smg"),
+              kBanner + "Language=English\r\nBINFile=/home/u/lang.smg\r\n");
 }
 
 TEST_F(SessionTest, NoSettingsFileGivesTheDefaultAtStart) {
@@ -48,8 +49,8 @@ TEST_F(SessionTest, EveryBinFileLineIsAnOpenAttempt) {
     const std::string first = writeLangpack("first.smg", TypicalLangpack());
     const std::string second = writeLangpack("second.smg", TypicalLangpack());
     const std::string junk = dir.writeText("junk.bin", std::string(700, 'x'));
-    dir.writeText("Glyphora.ini", "Language=Russian\r\nBINFile=" + first + "\r\nBINFile=" + second +
-                                      "\r\nBINFile=" + junk + "\r\n");
+    dir.writeText("Glyphora.ini",
+                  "Language=Russian\r\nBINFile=" + first + "\r\nBINFile=" + second + "\r\nBINFile=" + junk + "\r\n");
     EXPECT_EQ(session().document()->path(), second);
     EXPECT_EQ(session().CurrentFileName(), second);
     EXPECT_EQ(session().UILanguage(), "Russian");

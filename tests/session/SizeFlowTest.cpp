@@ -40,7 +40,8 @@ TEST_F(SizeFlowTest, SetHeightResizesEveryGlyphOfTheSet) {
     s.SetHeightCommand();
     EXPECT_EQ(lp().FontSetTable[1].Height, 14);
     EXPECT_EQ(s.editor().GlyphHeight(), 14);
-    for (const Symbols& g : lp().SymbolTable[1]) ASSERT_EQ(g.Data.size(), static_cast<std::size_t>(14 * BytesPerRow(g.Width)));
+    for (const Symbols& g : lp().SymbolTable[1])
+        ASSERT_EQ(g.Data.size(), static_cast<std::size_t>(14 * BytesPerRow(g.Width)));
     EXPECT_TRUE(s.LangModified());
     EXPECT_FALSE(s.editor().ImageModified());
 }

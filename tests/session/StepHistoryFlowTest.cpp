@@ -22,7 +22,7 @@ TEST_F(StepHistoryFlowTest, StepsWalkEveryChangeOfEachGlyphBesideTheTogglingUndo
     const int width = e.GlyphWidth();
     EXPECT_FALSE(enabled(Command::StepBackward));
 
-    drawPixel();       // step 1: the pixel
+    drawPixel();        // step 1: the pixel
     e.IncreaseWidth();  // step 2: the width
     EXPECT_TRUE(enabled(Command::StepBackward));
     s.StepBackward();

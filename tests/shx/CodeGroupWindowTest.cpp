@@ -21,35 +21,29 @@ using shx::testing::TempDir;
 
 // One application for the whole run, never destroyed: tearing it down during
 // static destruction, after windows were shown, crashes in the platform plugin.
-void App()
-{
+void App() {
     static int argc = 1;
     static char name[] = "test_shx_window";
     static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
+    if (!QApplication::instance()) new QApplication(argc, argv);
 }
 
 // Counts how often a widget is shown.
 class ShowCounter : public QObject {
 public:
     int shows = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show)
-            ++shows;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) ++shows;
         return false;
     }
 };
 
-QString Cell(const QTableWidget* grid, int row, int column)
-{
+QString Cell(const QTableWidget* grid, int row, int column) {
     const QTableWidgetItem* item = grid->item(row, column);
     return item ? item->text() : QString();
 }
 
-std::string ThreeGroups(const TempDir& dir)
-{
+std::string ThreeGroups(const TempDir& dir) {
     ShxBuilder shx;
     shx.codeGroup(-2, 0x03FC0000, PatternBytes(100, 1))
         .codeGroup(1, 0x10000000, PatternBytes(3000, 2))
@@ -59,8 +53,7 @@ std::string ThreeGroups(const TempDir& dir)
     return path;
 }
 
-TEST(CodeGroupWindow, ExtractionFillsOneRowPerCodeGroup)
-{
+TEST(CodeGroupWindow, ExtractionFillsOneRowPerCodeGroup) {
     App();
     TempDir dir;
     const std::string flash = ThreeGroups(dir);
@@ -97,8 +90,7 @@ TEST(CodeGroupWindow, ExtractionFillsOneRowPerCodeGroup)
     EXPECT_EQ(grid->rowCount(), 3);
 }
 
-TEST(CodeGroupWindow, NotAFlashFileLeavesTheWindowHidden)
-{
+TEST(CodeGroupWindow, NotAFlashFileLeavesTheWindowHidden) {
     App();
     TempDir dir;
     const std::string path = dir.file("not.shx");
@@ -117,8 +109,7 @@ TEST(CodeGroupWindow, NotAFlashFileLeavesTheWindowHidden)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST(CodeGroupWindow, DoubleClickAndButtonOpenTheSelectedFile)
-{
+TEST(CodeGroupWindow, DoubleClickAndButtonOpenTheSelectedFile) {
     App();
     TempDir dir;
     const std::string flash = ThreeGroups(dir);

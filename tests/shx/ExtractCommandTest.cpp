@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace glyphora::shx::testing {
 namespace {
@@ -21,13 +21,11 @@ struct ToolRun {
     std::string out;
 };
 
-ToolRun RunExtract(const std::string& path)
-{
+ToolRun RunExtract(const std::string& path) {
     const std::string command = std::string(GLYPHORA_TOOL) + " extract '" + path + "' 2>/dev/null";
     ToolRun run;
     std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
+    if (!pipe) return run;
     std::array<char, 4096> chunk{};
     for (std::size_t got; (got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0;)
         run.out.append(chunk.data(), got);
@@ -36,8 +34,7 @@ ToolRun RunExtract(const std::string& path)
     return run;
 }
 
-TEST(ExtractCommand, PrintsTheListAndTheFinalStatus)
-{
+TEST(ExtractCommand, PrintsTheListAndTheFinalStatus) {
     TempDir dir;
     ShxBuilder shx;
     shx.codeGroup(-1, 0x10000000, PatternBytes(16, 1)).codeGroup(4, 0x11000000, PatternBytes(256, 2));
@@ -45,10 +42,15 @@ TEST(ExtractCommand, PrintsTheListAndTheFinalStatus)
 
     const ToolRun run = RunExtract(dir.file("phone.shx"));
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "CG\tFile name\tType CG\tStart address\tEnd address\tSize\n"
-                       "\t" + dir.file("phone{@0x10000000}BootLDR.smg") + "\tBoot Loader\t10000000\t1000000F\t16\n"
-                       "4\t" + dir.file("phone{@0x11000000}CG4.smg") + "\tLangPack\t11000000\t110000FF\t256\n"
-                       "Extracting done.\n");
+    EXPECT_EQ(run.out,
+              "CG\tFile name\tType CG\tStart address\tEnd address\tSize\n"
+              "\t" +
+                  dir.file("phone{@0x10000000}BootLDR.smg") +
+                  "\tBoot Loader\t10000000\t1000000F\t16\n"
+                  "4\t" +
+                  dir.file("phone{@0x11000000}CG4.smg") +
+                  "\tLangPack\t11000000\t110000FF\t256\n"
+                  "Extracting done.\n");
 
     EXPECT_EQ(RunExtract(dir.file("missing.shx")).status, 1);
 }

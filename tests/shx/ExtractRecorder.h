@@ -20,8 +20,7 @@ struct ExtractRecorder {
     int pendingMessages = 0;
     std::vector<std::string> langpacks;
 
-    ExtractCallbacks callbacks()
-    {
+    ExtractCallbacks callbacks() {
         ExtractCallbacks c;
         c.status = [this](const std::string& text) { statuses.push_back(text); };
         c.progress = [this](uint64_t, uint64_t max, uint64_t position) {
@@ -43,8 +42,7 @@ struct MemoryRun {
     MemoryFolder folder;
     ExtractResult result;
 
-    explicit MemoryRun(const std::vector<uint8_t>& file)
-    {
+    explicit MemoryRun(const std::vector<uint8_t>& file) {
         MemoryInput input(kFlashPath, file);
         result = ShxExtractor(recorder.callbacks()).SplitSHX(input, folder);
     }

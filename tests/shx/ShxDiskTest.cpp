@@ -14,15 +14,13 @@ using fixtures::ShxBuilder;
 using fixtures::WriteBytes;
 namespace fs = std::filesystem;
 
-std::vector<uint8_t> TwoGroups()
-{
+std::vector<uint8_t> TwoGroups() {
     ShxBuilder shx;
     shx.codeGroup(-2, 0x03FC0000, PatternBytes(5000, 1)).codeGroup(4, 0x10000000, PatternBytes(70000, 2));
     return shx.bytes();
 }
 
-TEST(SplitSHXOnDisk, WritesBesideTheFlashFileAndLeavesItUnchanged)
-{
+TEST(SplitSHXOnDisk, WritesBesideTheFlashFileAndLeavesItUnchanged) {
     TempDir dir;
     const std::string flash = dir.file("phone.shx");
     const auto file = TwoGroups();
@@ -46,8 +44,7 @@ TEST(SplitSHXOnDisk, WritesBesideTheFlashFileAndLeavesItUnchanged)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 4);
 }
 
-TEST(SplitSHXOnDisk, EmptyPathDoesNothing)
-{
+TEST(SplitSHXOnDisk, EmptyPathDoesNothing) {
     ExtractRecorder recorder;
     const auto result = ShxExtractor(recorder.callbacks()).SplitSHX(std::string());
     EXPECT_FALSE(result.errorReported());
@@ -55,8 +52,7 @@ TEST(SplitSHXOnDisk, EmptyPathDoesNothing)
     EXPECT_TRUE(recorder.statuses.empty());
 }
 
-TEST(SplitSHXOnDisk, FlashFileThatCannotBeOpened)
-{
+TEST(SplitSHXOnDisk, FlashFileThatCannotBeOpened) {
     TempDir dir;
     for (const std::string& path : {dir.file("missing.shx"), dir.path().string()}) {
         ExtractRecorder recorder;
@@ -70,8 +66,7 @@ TEST(SplitSHXOnDisk, FlashFileThatCannotBeOpened)
     }
 }
 
-TEST(SplitSHXOnDisk, CodeGroupFileThatCannotBeCreated)
-{
+TEST(SplitSHXOnDisk, CodeGroupFileThatCannotBeCreated) {
     TempDir dir;
     const std::string flash = dir.file("phone.shx");
     WriteBytes(flash, TwoGroups());
@@ -85,8 +80,7 @@ TEST(SplitSHXOnDisk, CodeGroupFileThatCannotBeCreated)
     EXPECT_EQ(result.rows.size(), 1u);
 }
 
-TEST(SplitSHXOnDisk, NeverWritesOverTheFlashFileItself)
-{
+TEST(SplitSHXOnDisk, NeverWritesOverTheFlashFileItself) {
     // A flash file named like the header file it would produce.
     TempDir dir;
     const std::string flash = dir.file("phone.hdr");

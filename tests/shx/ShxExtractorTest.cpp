@@ -15,16 +15,13 @@ using fixtures::ShxBuilder;
 
 const std::string kBase = "/fw/phone";
 
-std::vector<uint8_t> Concat(const std::vector<std::vector<uint8_t>>& parts)
-{
+std::vector<uint8_t> Concat(const std::vector<std::vector<uint8_t>>& parts) {
     std::vector<uint8_t> all;
-    for (const auto& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
     return all;
 }
 
-TEST(SplitSHX, WritesHeaderAndEveryGroupInSlotOrder)
-{
+TEST(SplitSHX, WritesHeaderAndEveryGroupInSlotOrder) {
     const auto flashCode = PatternBytes(1000, 1);
     const auto langpack = PatternBytes(777, 4);
     ShxBuilder shx;
@@ -65,8 +62,7 @@ TEST(SplitSHX, WritesHeaderAndEveryGroupInSlotOrder)
     EXPECT_EQ(run.recorder.positions.back(), file.size());
 }
 
-TEST(SplitSHX, MemoryMapIsWrittenTogetherWithTheFlashCode)
-{
+TEST(SplitSHX, MemoryMapIsWrittenTogetherWithTheFlashCode) {
     const auto payload = PatternBytes(300, 2);
     const auto langpack = PatternBytes(50, 3);
     ShxBuilder shx;
@@ -85,8 +81,7 @@ TEST(SplitSHX, MemoryMapIsWrittenTogetherWithTheFlashCode)
     EXPECT_EQ(run.result.rows[1].number, 4);
 }
 
-TEST(SplitSHX, MemoryMapWithoutStartAddressIsAGroupOfItsOwn)
-{
+TEST(SplitSHX, MemoryMapWithoutStartAddressIsAGroupOfItsOwn) {
     ShxBuilder shx;
     shx.codeGroup(0, 0, PatternBytes(16, 1)).codeGroup(1, 0x10000000, PatternBytes(16, 2));
     MemoryRun run(shx.bytes());
@@ -96,27 +91,25 @@ TEST(SplitSHX, MemoryMapWithoutStartAddressIsAGroupOfItsOwn)
     EXPECT_EQ(run.result.rows[0].path, kBase + "{@0x00000000}CG0.smg");
 }
 
-TEST(SplitSHX, PayloadSurvivesAnyRecordSize)
-{
+TEST(SplitSHX, PayloadSurvivesAnyRecordSize) {
     struct Case {
         std::size_t payload;
         std::size_t recordSize;
     };
     const Case cases[] = {
-        {0, 32},            // S0 then S7: an empty file, ending one below its start
-        {1, 32},
-        {32, 32},           // count 25: 32 data bytes
-        {1000, 1},
-        {1000, 120},        // count 7D: the longest record a 255-character line holds
-        {1100003, 32},      // more than two output buffers
-        {524288, 64},       // exactly one output buffer
+        {0, 32},                     // S0 then S7: an empty file, ending one below its start
+        {1, 32},       {32, 32},     // count 25: 32 data bytes
+        {1000, 1},     {1000, 120},  // count 7D: the longest record a 255-character line holds
+        {1100003, 32},               // more than two output buffers
+        {524288, 64},                // exactly one output buffer
     };
     for (const auto& c : cases) {
         const auto payload = PatternBytes(c.payload, static_cast<uint32_t>(c.payload));
         ShxBuilder shx;
         shx.codeGroup(4, 0x10000000, payload, c.recordSize);
         MemoryRun run(shx.bytes());
-        ASSERT_FALSE(run.result.errorReported()) << c.payload << "/" << c.recordSize << ": " << (run.result.error ? run.result.error->message : std::string());
+        ASSERT_FALSE(run.result.errorReported()) << c.payload << "/" << c.recordSize << ": "
+                                                 << (run.result.error ? run.result.error->message : std::string());
         ASSERT_EQ(run.result.rows.size(), 1u);
         EXPECT_EQ(run.result.rows[0].size, c.payload);
         EXPECT_EQ(run.result.rows[0].end(), 0x10000000 + static_cast<int64_t>(c.payload) - 1);
@@ -124,8 +117,7 @@ TEST(SplitSHX, PayloadSurvivesAnyRecordSize)
     }
 }
 
-TEST(SplitSHX, RecordsThatAreOddButValid)
-{
+TEST(SplitSHX, RecordsThatAreOddButValid) {
     const auto a = PatternBytes(20, 1);
     const auto b = PatternBytes(120, 2);
     const std::vector<uint8_t> nothing;
@@ -136,7 +128,9 @@ TEST(SplitSHX, RecordsThatAreOddButValid)
         std::vector<uint8_t> expected;
     };
     const Case cases[] = {
-        {"count 5 carries no data", {"S0", S3Line(0x10, a), S3Line(0x24, nothing), S3Line(0x24, a), "S7"}, "\r\n",
+        {"count 5 carries no data",
+         {"S0", S3Line(0x10, a), S3Line(0x24, nothing), S3Line(0x24, a), "S7"},
+         "\r\n",
          Concat({a, a})},
         {"S0 and S7 are known by their type alone", {"S0xyz", S3Line(0, a), "S7 whatever"}, "\r\n", a},
         {"a 255-character line", {"S0", S3Line(0, b) + "0", "S7"}, "\r\n", b},
@@ -147,13 +141,13 @@ TEST(SplitSHX, RecordsThatAreOddButValid)
         ShxBuilder shx;
         shx.slot(4, 0x10000000, 0x10000FFF).lineEnd(c.lineEnd).lines(c.lines);
         MemoryRun run(shx.bytes());
-        ASSERT_FALSE(run.result.errorReported()) << c.name << ": " << (run.result.error ? run.result.error->message : std::string());
+        ASSERT_FALSE(run.result.errorReported())
+            << c.name << ": " << (run.result.error ? run.result.error->message : std::string());
         EXPECT_EQ(run.bytesOf(run.result.langpackPath), c.expected) << c.name;
     }
 }
 
-TEST(SplitSHX, LastLineMayLackItsLineEnd)
-{
+TEST(SplitSHX, LastLineMayLackItsLineEnd) {
     const auto payload = PatternBytes(64, 9);
     ShxBuilder shx;
     shx.slot(4, 0x10000000, 0x1000003F).line("S0").line(S3Line(0, payload)).raw("S7");
@@ -166,8 +160,7 @@ TEST(SplitSHX, LastLineMayLackItsLineEnd)
 // the end of the header. S0 lines of every length from 2 to 81 characters shift
 // the 80-byte records across the block boundary by one byte each, so the
 // boundary falls at every place of a record line, its CR and its LF included.
-TEST(SplitSHX, LinesAcrossInputBlockBoundaries)
-{
+TEST(SplitSHX, LinesAcrossInputBlockBoundaries) {
     const auto payload = PatternBytes(7000 * 32, 77);
     const auto records = GroupLines(0, payload, 32);
     bool crWasLastByteOfBlock = false;
@@ -176,20 +169,19 @@ TEST(SplitSHX, LinesAcrossInputBlockBoundaries)
         shx.slot(4, 0x10000000, 0x10000000 + static_cast<uint32_t>(payload.size()) - 1);
         shx.line("S0" + std::string(s0Length - 2, '0'));
         for (std::size_t k = 1; k < records.size(); ++k) {
-            if (shx.textSize() + records[k].size() == 524287)
-                crWasLastByteOfBlock = true;
+            if (shx.textSize() + records[k].size() == 524287) crWasLastByteOfBlock = true;
             shx.line(records[k]);
         }
         MemoryRun run(shx.bytes());
-        ASSERT_FALSE(run.result.errorReported()) << s0Length << ": " << (run.result.error ? run.result.error->message : std::string());
+        ASSERT_FALSE(run.result.errorReported())
+            << s0Length << ": " << (run.result.error ? run.result.error->message : std::string());
         ASSERT_EQ(run.bytesOf(run.result.langpackPath), payload) << s0Length;
         EXPECT_GE(run.recorder.positions.size(), 3u);  // header and two blocks at least
     }
     EXPECT_TRUE(crWasLastByteOfBlock);
 }
 
-TEST(SplitSHX, TextEndingExactlyAtABlockEnd)
-{
+TEST(SplitSHX, TextEndingExactlyAtABlockEnd) {
     // A text of exactly 524288 bytes: the reader must ask once more and see the end.
     ShxBuilder shx;
     shx.slot(4, 0x10000000, 0x10000FFF).line("S0");
@@ -218,16 +210,14 @@ struct FaultCase {
 };
 
 // A good flash-code group (listed) followed by the lines of the LangPack group.
-std::vector<uint8_t> FlashCodeThen(const std::vector<std::string>& langpackLines, uint32_t count = 2)
-{
+std::vector<uint8_t> FlashCodeThen(const std::vector<std::string>& langpackLines, uint32_t count = 2) {
     ShxBuilder shx;
     shx.codeGroup(1, 0x10000000, PatternBytes(64, 1)).slot(4, 0x11000000, 0x110000FF).groupCount(count);
     shx.lines(langpackLines);
     return shx.bytes();
 }
 
-TEST(SplitSHX, FaultsStopTheExtractionWithAClearStatus)
-{
+TEST(SplitSHX, FaultsStopTheExtractionWithAClearStatus) {
     const auto data = PatternBytes(32, 3);
     std::string lowerCase = S3Line(0, std::vector<uint8_t>{0x0A, 0x0B});
     lowerCase[13] = 'a';
@@ -235,37 +225,64 @@ TEST(SplitSHX, FaultsStopTheExtractionWithAClearStatus)
     truncated.resize(truncated.size() - 4);
 
     const FaultCase cases[] = {
-        {"a line without S", {"S0", "X3" + S3Line(0, data).substr(2), "S7"}, ErrorKind::Malformed,
-         "Invalid SHX file!", 1},
+        {"a line without S",
+         {"S0", "X3" + S3Line(0, data).substr(2), "S7"},
+         ErrorKind::Malformed,
+         "Invalid SHX file!",
+         1},
         {"an empty line", {"S0", "", "S7"}, ErrorKind::Malformed, "Invalid SHX file!", 1},
         {"an S alone", {"S0", "S", "S7"}, ErrorKind::Malformed, "Invalid SHX file!", 1},
-        {"a wrong checksum", {"S0", S3LineRaw(0x25, 0, data, 0x00), "S7"}, ErrorKind::Malformed,
-         "S-Reord wrong checksum!", 1},
+        {"a wrong checksum",
+         {"S0", S3LineRaw(0x25, 0, data, 0x00), "S7"},
+         ErrorKind::Malformed,
+         "S-Reord wrong checksum!",
+         1},
         {"a lower-case digit", {"S0", lowerCase, "S7"}, ErrorKind::Malformed, "S-Reord wrong checksum!", 1},
-        {"an S1 record", {"S0", "S1130000285F245F2212226A000424290008237C2A", "S7"},
-         ErrorKind::Unsupported, "S-Record of type #1 is not supported.", 1},
-        {"an S5 record", {"S0", "S5030001FB", "S7"}, ErrorKind::Unsupported,
-         "S-Record of type #5 is not supported.", 1},
-        {"a line of 256 characters", {"S0", S3Line(0, PatternBytes(120, 1)) + "00", "S7"},
-         ErrorKind::Malformed, "S-Record line longer than 255 characters!", 1},
-        {"a line with no CR at all", {"S0", std::string(100000, '0'), "S7"}, ErrorKind::Malformed,
-         "S-Record line longer than 255 characters!", 1},
+        {"an S1 record",
+         {"S0", "S1130000285F245F2212226A000424290008237C2A", "S7"},
+         ErrorKind::Unsupported,
+         "S-Record of type #1 is not supported.",
+         1},
+        {"an S5 record",
+         {"S0", "S5030001FB", "S7"},
+         ErrorKind::Unsupported,
+         "S-Record of type #5 is not supported.",
+         1},
+        {"a line of 256 characters",
+         {"S0", S3Line(0, PatternBytes(120, 1)) + "00", "S7"},
+         ErrorKind::Malformed,
+         "S-Record line longer than 255 characters!",
+         1},
+        {"a line with no CR at all",
+         {"S0", std::string(100000, '0'), "S7"},
+         ErrorKind::Malformed,
+         "S-Record line longer than 255 characters!",
+         1},
         {"count 4", {"S0", "S30400000000FB", "S7"}, ErrorKind::Malformed, "S-Record count below 5!", 1},
         {"count 0", {"S0", "S300", "S7"}, ErrorKind::Malformed, "S-Record count below 5!", 1},
-        {"data cut short", {"S0", truncated, "S7"}, ErrorKind::Malformed,
-         "S-Record shorter than its count!", 1},
-        {"count FF on a short line", {"S0", "S3FF1000", "S7"}, ErrorKind::Malformed,
-         "S-Record shorter than its count!", 1},
-        {"S3 and nothing else", {"S0", "S3", "S7"}, ErrorKind::Malformed,
-         "S-Record shorter than its count!", 1},
-        {"an S0 inside a group", {"S0", S3Line(0, data), "S0", "S7"}, ErrorKind::Malformed,
-         "S0 record inside an open code group!", 2},
-        {"an S3 before any S0", {S3Line(0, data), "S0", "S7"}, ErrorKind::Malformed,
-         "S3 record outside a code group!", 0},
-        {"an S7 before any S0", {"S7", "S0", "S7"}, ErrorKind::Malformed,
-         "S7 record outside a code group!", 0},
-        {"the file ends inside a group", {"S0", S3Line(0, data)}, ErrorKind::Malformed,
-         "Unexpected end of SHX file!", -1},
+        {"data cut short", {"S0", truncated, "S7"}, ErrorKind::Malformed, "S-Record shorter than its count!", 1},
+        {"count FF on a short line",
+         {"S0", "S3FF1000", "S7"},
+         ErrorKind::Malformed,
+         "S-Record shorter than its count!",
+         1},
+        {"S3 and nothing else", {"S0", "S3", "S7"}, ErrorKind::Malformed, "S-Record shorter than its count!", 1},
+        {"an S0 inside a group",
+         {"S0", S3Line(0, data), "S0", "S7"},
+         ErrorKind::Malformed,
+         "S0 record inside an open code group!",
+         2},
+        {"an S3 before any S0",
+         {S3Line(0, data), "S0", "S7"},
+         ErrorKind::Malformed,
+         "S3 record outside a code group!",
+         0},
+        {"an S7 before any S0", {"S7", "S0", "S7"}, ErrorKind::Malformed, "S7 record outside a code group!", 0},
+        {"the file ends inside a group",
+         {"S0", S3Line(0, data)},
+         ErrorKind::Malformed,
+         "Unexpected end of SHX file!",
+         -1},
         {"the file ends before a group", {}, ErrorKind::Malformed, "Unexpected end of SHX file!", -1},
     };
     for (const auto& c : cases) {
@@ -289,8 +306,7 @@ TEST(SplitSHX, FaultsStopTheExtractionWithAClearStatus)
     }
 }
 
-TEST(SplitSHX, CountBeyondTheTableEndsWithAnErrorAfterTheGroups)
-{
+TEST(SplitSHX, CountBeyondTheTableEndsWithAnErrorAfterTheGroups) {
     ShxBuilder shx;
     shx.codeGroup(4, 0x10000000, PatternBytes(10, 1)).groupCount(5);
     MemoryRun run(shx.bytes());
@@ -299,8 +315,7 @@ TEST(SplitSHX, CountBeyondTheTableEndsWithAnErrorAfterTheGroups)
     EXPECT_TRUE(run.result.LangpackFound);  // what was written stays usable
 }
 
-TEST(SplitSHX, CountBelowTheGroupsPresentReadsOnlyThatMany)
-{
+TEST(SplitSHX, CountBelowTheGroupsPresentReadsOnlyThatMany) {
     ShxBuilder shx;
     shx.codeGroup(1, 0x10000000, PatternBytes(10, 1)).codeGroup(4, 0x11000000, PatternBytes(10, 2)).groupCount(1);
     MemoryRun run(shx.bytes());
@@ -308,8 +323,7 @@ TEST(SplitSHX, CountBelowTheGroupsPresentReadsOnlyThatMany)
     EXPECT_EQ(run.result.rows.size(), 1u);
 }
 
-TEST(SplitSHX, CorruptHeaderWritesNothing)
-{
+TEST(SplitSHX, CorruptHeaderWritesNothing) {
     ShxBuilder good;
     good.codeGroup(4, 0x10000000, PatternBytes(10, 1));
     auto shortFile = good.header();
@@ -321,16 +335,14 @@ TEST(SplitSHX, CorruptHeaderWritesNothing)
         MemoryRun run(file);
         EXPECT_EQ(run.result.errorText, "Corrupt file header!");
         EXPECT_EQ(run.result.error->kind, ErrorKind::Malformed);
-        EXPECT_EQ(run.recorder.statuses,
-                  (std::vector<std::string>{"Extracting Header...", "Corrupt file header!"}));
+        EXPECT_EQ(run.recorder.statuses, (std::vector<std::string>{"Extracting Header...", "Corrupt file header!"}));
         EXPECT_TRUE(run.folder.files().empty());
         EXPECT_EQ(run.recorder.headerAccepted, 0);
         EXPECT_FALSE(run.result.headerAccepted);
     }
 }
 
-TEST(SplitSHX, ChecksumIsTestedAfterTheDataReachedTheBuffer)
-{
+TEST(SplitSHX, ChecksumIsTestedAfterTheDataReachedTheBuffer) {
     // Data of a bad record before a flush is lost with the buffer; what was
     // flushed before stays in the unlisted file.
     const auto payload = PatternBytes(524288 + 64, 8);
@@ -348,8 +360,7 @@ TEST(SplitSHX, ChecksumIsTestedAfterTheDataReachedTheBuffer)
 
 // ---- input and output failures ----
 
-TEST(SplitSHX, CreateFailureNamesTheFileAndKeepsEarlierFiles)
-{
+TEST(SplitSHX, CreateFailureNamesTheFileAndKeepsEarlierFiles) {
     ExtractRecorder recorder;
     MemoryFolder folder;
     folder.failCreateOf("CG4.smg");
@@ -366,8 +377,7 @@ TEST(SplitSHX, CreateFailureNamesTheFileAndKeepsEarlierFiles)
     EXPECT_FALSE(result.LangpackFound);
 }
 
-TEST(SplitSHX, WriteFailureIsADiskWriteError)
-{
+TEST(SplitSHX, WriteFailureIsADiskWriteError) {
     struct Case {
         uint64_t budget;
         std::size_t rowsListed;
@@ -397,8 +407,7 @@ public:
     FailingInput(std::vector<uint8_t> bytes, std::size_t failAt) : bytes_(std::move(bytes)), failAt_(failAt) {}
     const std::string& path() const override { return path_; }
     uint64_t size() const override { return bytes_.size(); }
-    Result<std::size_t> read(std::span<uint8_t> into) override
-    {
+    Result<std::size_t> read(std::span<uint8_t> into) override {
         const std::size_t end = std::min({bytes_.size(), failAt_, position_ + into.size()});
         const std::size_t count = end - position_;
         std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(position_), count, into.begin());
@@ -415,8 +424,7 @@ private:
     std::size_t position_ = 0;
 };
 
-TEST(SplitSHX, ReadFailureNamesTheFlashFile)
-{
+TEST(SplitSHX, ReadFailureNamesTheFlashFile) {
     ShxBuilder shx;
     shx.codeGroup(1, 0x10000000, PatternBytes(10, 1)).codeGroup(4, 0x11000000, PatternBytes(900000, 2));
     for (std::size_t failAt : {std::size_t{100}, std::size_t{8172 + 524288 + 7}}) {
@@ -427,8 +435,7 @@ TEST(SplitSHX, ReadFailureNamesTheFlashFile)
         EXPECT_EQ(result.error->kind, ErrorKind::Io) << failAt;
         EXPECT_EQ(result.errorText, "Cannot read /fw/phone.shx: Input/output error");
         EXPECT_FALSE(result.LangpackFound);
-        for (const auto& [path, entry] : folder.files())
-            EXPECT_TRUE(entry.closed) << path;
+        for (const auto& [path, entry] : folder.files()) EXPECT_TRUE(entry.closed) << path;
     }
 }
 

@@ -18,29 +18,24 @@ using fixtures::WriteBytes;
 
 constexpr uint32_t kStart = 0x10000000;
 
-bool HaveProgram(const std::string& name)
-{
+bool HaveProgram(const std::string& name) {
     return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
 }
 
 // Keeps the S0, S3 and S7 lines of a tool's output, without their line ends.
-std::vector<std::string> RecordLines(const std::vector<uint8_t>& srec)
-{
+std::vector<std::string> RecordLines(const std::vector<uint8_t>& srec) {
     std::vector<std::string> lines;
     std::istringstream text(std::string(srec.begin(), srec.end()));
     for (std::string line; std::getline(text, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.size() >= 2 && line[0] == 'S' && (line[1] == '0' || line[1] == '3' || line[1] == '7'))
             lines.push_back(line);
     }
     return lines;
 }
 
-void ExpectRoundTrip(const std::string& program, const std::string& commandTemplate)
-{
-    if (!HaveProgram(program))
-        GTEST_SKIP() << program << " is not installed (scripts/bootstrap installs it)";
+void ExpectRoundTrip(const std::string& program, const std::string& commandTemplate) {
+    if (!HaveProgram(program)) GTEST_SKIP() << program << " is not installed (scripts/bootstrap installs it)";
     for (std::size_t size : {std::size_t{1}, std::size_t{100003}, std::size_t{(1u << 20) + 17}}) {
         TempDir dir;
         const auto payload = PatternBytes(size, static_cast<uint32_t>(size));
@@ -60,20 +55,19 @@ void ExpectRoundTrip(const std::string& program, const std::string& commandTempl
         shx.slot(4, kStart, kStart + static_cast<uint32_t>(size) - 1).lines(lines);
         WriteBytes(dir.file("phone.shx"), shx.bytes());
         const auto result = ShxExtractor().SplitSHX(dir.file("phone.shx"));
-        ASSERT_FALSE(result.errorReported()) << program << " " << size << ": " << (result.error ? result.error->message : std::string());
+        ASSERT_FALSE(result.errorReported())
+            << program << " " << size << ": " << (result.error ? result.error->message : std::string());
         EXPECT_EQ(ReadBytes(result.langpackPath), payload) << program << " " << size;
     }
 }
 
-TEST(RealTools, ObjcopyRecords)
-{
+TEST(RealTools, ObjcopyRecords) {
     ExpectRoundTrip("objcopy",
                     "objcopy -I binary -O srec --srec-forceS3 --srec-len=32 --change-addresses 0x10000000 "
                     "{IN} {OUT}");
 }
 
-TEST(RealTools, SrecCatRecords)
-{
+TEST(RealTools, SrecCatRecords) {
     ExpectRoundTrip("srec_cat",
                     "srec_cat {IN} -binary -offset 0x10000000 -o {OUT} -Motorola -address-length=4 -obs=32 "
                     "-disable=data-count -execution-start-address=0x10000000");

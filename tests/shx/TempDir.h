@@ -9,14 +9,12 @@ namespace glyphora::shx::testing {
 
 class TempDir {
 public:
-    TempDir()
-    {
+    TempDir() {
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() / ("glyphora-shx-" + std::to_string(random()));
         std::filesystem::create_directories(path_);
     }
-    ~TempDir()
-    {
+    ~TempDir() {
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
     }

@@ -2,8 +2,8 @@
 // gives the same rows; whatever cannot be done leaves the langpack untouched.
 #include "ToolTestSupport.h"
 
-#include <QJsonArray>
 #include <gtest/gtest.h>
+#include <QJsonArray>
 
 #include <cstdlib>
 

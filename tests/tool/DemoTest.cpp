@@ -1,8 +1,8 @@
 // samples/demo.smg: reproducible from Unifont and readable by the tool.
 #include "ToolTestSupport.h"
 
-#include <QJsonArray>
 #include <gtest/gtest.h>
+#include <QJsonArray>
 
 #include <filesystem>
 #include <set>

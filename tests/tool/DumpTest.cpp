@@ -34,8 +34,7 @@ TEST(Dump, LargeLangpackStaysSmallInMemory) {
     GTEST_SKIP() << "AddressSanitizer's shadow memory makes the peak meaningless";
 #endif
     EXPECT_LT(r.maxResidentKiB, 20 * 1024) << "peak resident memory of dump";
-    std::printf("dump of the large fixture: %zu bytes of JSON, peak memory %ld KiB\n", r.out.size(),
-                r.maxResidentKiB);
+    std::printf("dump of the large fixture: %zu bytes of JSON, peak memory %ld KiB\n", r.out.size(), r.maxResidentKiB);
 }
 
 TEST(Info, ShowsHeaderLanguagesAndSets) {

@@ -1,6 +1,6 @@
 // "set-glyph" and "set-height" change exactly what they name, read back with the codec.
-#include "GlyphCoding.h"
 #include <ReadOutcome.h>
+#include "GlyphCoding.h"
 #include "LangpackReader.h"
 #include "ToolFixtures.h"
 #include "ToolTestSupport.h"
@@ -39,10 +39,10 @@ void ExpectOtherGlyphsKept(const TLangpack& before, const TLangpack& after, Skip
 }
 
 struct GlyphEdit {
-    int set;      // 1-based, as on the command line
+    int set;  // 1-based, as on the command line
     int index;
     int width;
-    uint8_t fill; // every byte of the new rows
+    uint8_t fill;  // every byte of the new rows
 };
 
 class SetGlyph : public ::testing::TestWithParam<GlyphEdit> {};
@@ -57,8 +57,7 @@ TEST_P(SetGlyph, ReplacesOneGlyphAndItsDouble) {
     const std::vector<uint8_t> rows(GlyphDataSize(edit.width, height), edit.fill);
 
     const RunResult r = Tool({"set-glyph", path, "--set", std::to_string(edit.set), "--index",
-                              std::to_string(edit.index), "--width", std::to_string(edit.width), "--data",
-                              Hex(rows)});
+                              std::to_string(edit.index), "--width", std::to_string(edit.width), "--data", Hex(rows)});
     ASSERT_EQ(r.exitCode, 0) << r.err;
 
     const TLangpack after = ReadBack(path);
@@ -66,7 +65,8 @@ TEST_P(SetGlyph, ReplacesOneGlyphAndItsDouble) {
     auto edited = [&](int k, int s) { return s == edit.index && (k == edit.set - 1 || (edit.set == 2 && k == 2)); };
     for (int k = 0; k < after.SetCount(); ++k) {
         if (!edited(k, edit.index)) continue;
-        EXPECT_EQ(after.SymbolTable[static_cast<std::size_t>(k)][static_cast<std::size_t>(edit.index)].Width, edit.width);
+        EXPECT_EQ(after.SymbolTable[static_cast<std::size_t>(k)][static_cast<std::size_t>(edit.index)].Width,
+                  edit.width);
         EXPECT_EQ(Hex(Rows(after, k, edit.index)), Hex(rows)) << "set " << k + 1;
     }
     ExpectOtherGlyphsKept(before, after, edited);
@@ -74,11 +74,11 @@ TEST_P(SetGlyph, ReplacesOneGlyphAndItsDouble) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SetGlyph,
-                         ::testing::Values(GlyphEdit{2, 5, 9, 0x80},    // 1 byte per row -> 2
-                                           GlyphEdit{2, 158, 0, 0x00},  // last glyph, width 0
-                                           GlyphEdit{1, 0, 1, 0x80},    // narrowed to one column
-                                           GlyphEdit{4, 9, 15, 0xFE},   // last glyph of the last set, widest
-                                           GlyphEdit{2, 94, 8, 0xFF})); // last glyph of interval 0
+                         ::testing::Values(GlyphEdit{2, 5, 9, 0x80},     // 1 byte per row -> 2
+                                           GlyphEdit{2, 158, 0, 0x00},   // last glyph, width 0
+                                           GlyphEdit{1, 0, 1, 0x80},     // narrowed to one column
+                                           GlyphEdit{4, 9, 15, 0xFE},    // last glyph of the last set, widest
+                                           GlyphEdit{2, 94, 8, 0xFF}));  // last glyph of interval 0
 
 struct HeightChange {
     int set;
@@ -94,8 +94,8 @@ TEST_P(SetHeight, AddsEmptyRowsOrDropsTheBottomOnes) {
     WriteBytes(path, fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes);
     const TLangpack before = ReadBack(path);
 
-    const RunResult r = Tool({"set-height", path, "--set", std::to_string(change.set), "--height",
-                              std::to_string(change.height)});
+    const RunResult r =
+        Tool({"set-height", path, "--set", std::to_string(change.set), "--height", std::to_string(change.height)});
     ASSERT_EQ(r.exitCode, 0) << r.err;
 
     const TLangpack after = ReadBack(path);

@@ -13,7 +13,9 @@ bool StartsWith(const std::string& text, const std::string& prefix) { return tex
 
 // Each command with its arguments after FILE.
 const std::vector<Args> kCommandsOnFile = {
-    {"info"}, {"dump"}, {"resave"},
+    {"info"},
+    {"dump"},
+    {"resave"},
     {"set-glyph", "--set", "1", "--index", "0", "--width", "1", "--data", "8080808080808080"},
     {"set-height", "--set", "1", "--height", "9"},
 };
@@ -32,8 +34,12 @@ std::vector<uint8_t> SignedHeader(std::size_t size, uint8_t signature) {
 
 TEST(Errors, NotALangpackGivesStatus2) {
     TempDir dir;
-    struct Case { const char* name; std::vector<uint8_t> bytes; };
-    for (const Case& c : {Case{"short.bin", SignedHeader(599, 0xB1)}, Case{"signature.bin", SignedHeader(4096, 0xB2)}}) {
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> bytes;
+    };
+    for (const Case& c :
+         {Case{"short.bin", SignedHeader(599, 0xB1)}, Case{"signature.bin", SignedHeader(4096, 0xB2)}}) {
         const std::string path = dir.file(c.name);
         WriteBytes(path, c.bytes);
         for (const Args& command : kCommandsOnFile) {
@@ -68,7 +74,10 @@ TEST(Errors, WrongArgumentsGiveStatus1AndUsage) {
     const std::string path = dir.file("lp.smg");
     const std::vector<uint8_t> original = fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes;
     WriteBytes(path, original);
-    struct Case { Args args; std::string message; };
+    struct Case {
+        Args args;
+        std::string message;
+    };
     const std::vector<Case> cases = {
         {{}, "usage: glyphora-tool COMMAND"},
         {{"frobnicate", path}, "unknown command 'frobnicate'"},
@@ -80,8 +89,10 @@ TEST(Errors, WrongArgumentsGiveStatus1AndUsage) {
         {{"set-height", path, "--set", "x", "--height", "9"}, "--set must be a whole number from 1 to 21, not 'x'"},
         {{"set-glyph", path, "--set", "2", "--index", "0", "--width", "16", "--data", ""}, "--width must be"},
         {{"set-glyph", path, "--set", "2", "--index", "0", "--width", "8"}, "--data is missing"},
-        {{"set-glyph", path, "--set", "2", "--index", "0", "--width", "1", "--data", "8g"}, "--data must be pairs of hex digits"},
-        {{"set-glyph", path, "--set", "2", "--index", "0", "--width", "1", "--data", "808"}, "--data must be pairs of hex digits"},
+        {{"set-glyph", path, "--set", "2", "--index", "0", "--width", "1", "--data", "8g"},
+         "--data must be pairs of hex digits"},
+        {{"set-glyph", path, "--set", "2", "--index", "0", "--width", "1", "--data", "808"},
+         "--data must be pairs of hex digits"},
     };
     for (const Case& c : cases) {
         const RunResult r = Tool(c.args);
@@ -101,7 +112,10 @@ TEST(Errors, EditsTheLangpackCannotTakeAreRefusedAndNothingIsWritten) {
     const std::string path = dir.file("lp.smg");
     const std::vector<uint8_t> original = fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes;
     WriteBytes(path, original);
-    struct Case { Args args; std::string message; };
+    struct Case {
+        Args args;
+        std::string message;
+    };
     const std::vector<Case> cases = {
         {{"set-glyph", path, "--set", "2", "--index", "5", "--width", "9", "--data", "8080"},
          ": --data has 2 bytes; a glyph 9 pixels wide in set 2 (height 12) needs 24\n"},
@@ -130,10 +144,11 @@ TEST(Errors, AGrowingFontInTheMiddleIsRefusedWithTheWritersMessage) {
     const std::vector<uint8_t> original = fixtures::BuildLangpack(spec).Bytes;
     WriteBytes(path, original);
     // Glyph 0 of set 2 is 4 wide; at 9 it needs 12 more bytes.
-    const RunResult r = Tool({"set-glyph", path, "--set", "2", "--index", "0", "--width", "9", "--data",
-                              std::string(48, 'f')});
+    const RunResult r =
+        Tool({"set-glyph", path, "--set", "2", "--index", "0", "--width", "9", "--data", std::string(48, 'f')});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(StartsWith(r.err, path + ": The font is in the middle langpack and the size of a kept font more, than initial on "))
+    EXPECT_TRUE(StartsWith(
+        r.err, path + ": The font is in the middle langpack and the size of a kept font more, than initial on "))
         << r.err;
     EXPECT_EQ(ReadBytes(path), original);
 }
@@ -144,7 +159,7 @@ TEST(Errors, AFailedWriteLeavesTheOldFile) {
     const std::vector<uint8_t> original = fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes;
     WriteBytes(path, original);
     RunOptions full;
-    full.fileSizeLimit = original.size() / 2;   // as if the disk filled up half-way
+    full.fileSizeLimit = original.size() / 2;  // as if the disk filled up half-way
     for (const Args& args : {Args{"resave", path}, Args{"set-height", path, "--set", "4", "--height", "11"}}) {
         const RunResult r = Tool(args, full);
         EXPECT_EQ(r.exitCode, 1) << args[0];

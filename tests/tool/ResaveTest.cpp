@@ -2,8 +2,8 @@
 #include "ToolFixtures.h"
 #include "ToolTestSupport.h"
 
-#include <QJsonArray>
 #include <gtest/gtest.h>
+#include <QJsonArray>
 
 namespace glyphora::testing {
 namespace {
@@ -24,8 +24,14 @@ QJsonObject WithoutLayout(QJsonObject dump) {
     for (const QJsonValue& v : dump["sets"].toArray()) {
         QJsonObject set = v.toObject();
         for (const char* key : {"data_offset", "descriptor_table_offset", "interval_table_offset"}) set.remove(key);
-        set["intervals"] = MapObjects(set["intervals"].toArray(), [](QJsonObject o) { o.remove("data_base"); return o; });
-        set["glyphs"] = MapObjects(set["glyphs"].toArray(), [](QJsonObject o) { o.remove("offset"); return o; });
+        set["intervals"] = MapObjects(set["intervals"].toArray(), [](QJsonObject o) {
+            o.remove("data_base");
+            return o;
+        });
+        set["glyphs"] = MapObjects(set["glyphs"].toArray(), [](QJsonObject o) {
+            o.remove("offset");
+            return o;
+        });
         sets.append(set);
     }
     dump["sets"] = sets;

@@ -66,7 +66,8 @@ TEST(SetExchange, RefusalsLeaveTheLangpackAsItWas) {
     } cases[] = {
         {{"import-bdf", path, "--set", "3", "--in", bdf}, "set 3 shows the glyphs of set 2"},
         {{"import-bdf", path, "--set", "1", "--in", cut}, cut + ":"},
-        {{"import-bdf", path, "--set", "1", "--in", bdf, "--shift", "11"}, "--shift must be a whole number from -8 to 10"},
+        {{"import-bdf", path, "--set", "1", "--in", bdf, "--shift", "11"},
+         "--shift must be a whole number from -8 to 10"},
         {{"import-bdf", path, "--set", "9", "--in", bdf}, "there is no set 9"},
         {{"export-png", path, "--set", "2", "--out", dir.file("x.png"), "--scale", "65"}, "--scale must be"},
         {{"export-bdf", path, "--set", "2", "--out", dir.file("no/such/x.bdf")}, dir.file("no/such/x.bdf")},

@@ -1,19 +1,19 @@
 #include "ToolRunner.h"
 
-#include <csignal>
-#include <cstring>
 #include <poll.h>
-#include <stdexcept>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
+#include <cstring>
+#include <stdexcept>
 
 namespace glyphora::testing {
 
 namespace {
 
-[[noreturn]] void ExecChild(const std::string& program, const std::vector<std::string>& args,
-                            const RunOptions& options, int outFd, int errFd) {
+[[noreturn]] void ExecChild(const std::string& program, const std::vector<std::string>& args, const RunOptions& options,
+                            int outFd, int errFd) {
     dup2(outFd, STDOUT_FILENO);
     dup2(errFd, STDERR_FILENO);
     if (options.fileSizeLimit) {
@@ -34,8 +34,7 @@ namespace {
 
 }  // namespace
 
-RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-              const RunOptions& options) {
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args, const RunOptions& options) {
     int outPipe[2];
     int errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) {
@@ -77,8 +76,7 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     }
     int status = 0;
     rusage usage{};
-    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {}
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.maxResidentKiB = usage.ru_maxrss;
     return result;

@@ -9,10 +9,10 @@
 namespace glyphora::testing {
 
 struct RunResult {
-    int exitCode = -1;           // -1 when the child did not exit normally
+    int exitCode = -1;  // -1 when the child did not exit normally
     std::string out;
     std::string err;
-    long maxResidentKiB = 0;     // the child's peak resident memory
+    long maxResidentKiB = 0;  // the child's peak resident memory
 };
 
 struct RunOptions {
@@ -21,8 +21,7 @@ struct RunOptions {
     std::optional<uint64_t> fileSizeLimit;
 };
 
-RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-              const RunOptions& options = {});
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args, const RunOptions& options = {});
 
 // The command-line tool under test.
 RunResult Tool(const std::vector<std::string>& args, const RunOptions& options = {});

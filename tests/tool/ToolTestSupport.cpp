@@ -2,15 +2,15 @@
 
 #include "LangpackReader.h"
 
+#include <gtest/gtest.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
-#include <gtest/gtest.h>
 
+#include <stdlib.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdlib.h>
 
 namespace glyphora::testing {
 
@@ -93,7 +93,9 @@ public:
 
     int64_t dataBase(std::size_t k, const IntervalSpec& iv) const {
         if (iv.DataBase) return *iv.DataBase;
-        return iv.FirstIndex < built_.Sets[k].GlyphOffsets.size() ? static_cast<int64_t>(position(k, iv.FirstIndex) & 0xFFFF) : 0;
+        return iv.FirstIndex < built_.Sets[k].GlyphOffsets.size()
+                   ? static_cast<int64_t>(position(k, iv.FirstIndex) & 0xFFFF)
+                   : 0;
     }
 
     QJsonObject interval(std::size_t k, int slot, const IntervalSpec& iv) const {
@@ -109,13 +111,15 @@ public:
         // Interval 0 first, then the table in order: the first that covers an index assigns it.
         std::vector<std::pair<int, const IntervalSpec*>> order;
         if (InUse(set.Interval0)) order.emplace_back(0, &set.Interval0);
-        for (std::size_t j = 0; j < set.Intervals.size(); ++j) order.emplace_back(static_cast<int>(j + 1), &set.Intervals[j]);
+        for (std::size_t j = 0; j < set.Intervals.size(); ++j)
+            order.emplace_back(static_cast<int>(j + 1), &set.Intervals[j]);
         QJsonArray out;
         for (std::size_t g = 0; g < set.Glyphs.size(); ++g) {
             int number = -1;
             const IntervalSpec* holder = nullptr;
             for (const auto& [n, iv] : order) {
-                if (g >= iv->FirstIndex && g <= static_cast<std::size_t>(iv->FirstIndex + (iv->LastCode - iv->FirstCode))) {
+                if (g >= iv->FirstIndex &&
+                    g <= static_cast<std::size_t>(iv->FirstIndex + (iv->LastCode - iv->FirstCode))) {
                     number = n;
                     holder = iv;
                     break;
@@ -139,7 +143,8 @@ public:
         const fixtures::SetLayout& where = built_.Sets[k];
         QJsonArray intervals;
         if (InUse(s.Interval0)) intervals.append(interval(k, 0, s.Interval0));
-        for (std::size_t j = 0; j < s.Intervals.size(); ++j) intervals.append(interval(k, static_cast<int>(j + 1), s.Intervals[j]));
+        for (std::size_t j = 0; j < s.Intervals.size(); ++j)
+            intervals.append(interval(k, static_cast<int>(j + 1), s.Intervals[j]));
         return {{"number", static_cast<int>(k + 1)},
                 {"description", QString::fromStdString(SetDescription(static_cast<int>(k + 1), set7SharesSet2))},
                 {"data_offset", static_cast<double>(fontsRelative(where.DataOffset))},
@@ -164,16 +169,14 @@ private:
 std::pair<std::vector<uint8_t>, bool> ExpectedTail(const LangpackSpec& spec) {
     const bool framed = spec.Form == TSetTableForm::Framed;
     switch (spec.End) {
-        case SetTableEnd::Word0001:
-            return {{0x00, 0x00, 0x00, 0x01}, false};
-        case SetTableEnd::Marker: {
-            std::vector<uint8_t> tail = framed ? std::vector<uint8_t>{0xFF, 0xFF} : std::vector<uint8_t>{0x00, 0x00};
-            const std::size_t kept = std::min<std::size_t>(4, spec.AfterEnd.size());
-            tail.insert(tail.end(), spec.AfterEnd.begin(), spec.AfterEnd.begin() + static_cast<std::ptrdiff_t>(kept));
-            return {tail, spec.AfterEnd.size() < 4};
-        }
-        case SetTableEnd::None:
-            break;
+    case SetTableEnd::Word0001: return {{0x00, 0x00, 0x00, 0x01}, false};
+    case SetTableEnd::Marker: {
+        std::vector<uint8_t> tail = framed ? std::vector<uint8_t>{0xFF, 0xFF} : std::vector<uint8_t>{0x00, 0x00};
+        const std::size_t kept = std::min<std::size_t>(4, spec.AfterEnd.size());
+        tail.insert(tail.end(), spec.AfterEnd.begin(), spec.AfterEnd.begin() + static_cast<std::ptrdiff_t>(kept));
+        return {tail, spec.AfterEnd.size() < 4};
+    }
+    case SetTableEnd::None: break;
     }
     // A packed table running to the end of the file is given the end word it lacked.
     if (framed) return {{}, true};
@@ -234,8 +237,10 @@ void ExpectSameJson(const QJsonValue& actual, const QJsonValue& expected, const 
         const QJsonObject a = actual.toObject();
         const QJsonObject e = expected.toObject();
         for (const QString& key : e.keys()) {
-            if (!a.contains(key)) ADD_FAILURE() << where << ": missing key " << key.toStdString();
-            else ExpectSameJson(a[key], e[key], path + (path.empty() ? "" : ".") + key.toStdString());
+            if (!a.contains(key))
+                ADD_FAILURE() << where << ": missing key " << key.toStdString();
+            else
+                ExpectSameJson(a[key], e[key], path + (path.empty() ? "" : ".") + key.toStdString());
         }
         for (const QString& key : a.keys()) {
             if (!e.contains(key)) ADD_FAILURE() << where << ": unexpected key " << key.toStdString();
@@ -250,7 +255,8 @@ void ExpectSameJson(const QJsonValue& actual, const QJsonValue& expected, const 
         for (qsizetype i = 0; i < e.size(); ++i) ExpectSameJson(a[i], e[i], path + "[" + std::to_string(i) + "]");
     } else if (actual != expected) {
         ADD_FAILURE() << where << ": " << QJsonDocument(QJsonArray{actual}).toJson(QJsonDocument::Compact).toStdString()
-                      << ", expected " << QJsonDocument(QJsonArray{expected}).toJson(QJsonDocument::Compact).toStdString();
+                      << ", expected "
+                      << QJsonDocument(QJsonArray{expected}).toJson(QJsonDocument::Compact).toStdString();
     }
 }
 

@@ -25,11 +25,11 @@ Result<ParsedArguments> ParseArguments(const std::vector<std::string>& words, co
         const std::string body = word.substr(word.rfind("--", 0) == 0 ? 2 : 1);
         const auto eq = body.find('=');
         const std::string name = body.substr(0, eq);
-        const auto spec = std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) { return o.name == name; });
+        const auto spec =
+            std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) { return o.name == name; });
         if (spec == options.end()) return MakeError(ErrorKind::Usage, "Unknown option '" + name + "'.");
         if (spec->valueName.empty()) {
-            if (eq != std::string::npos)
-                return MakeError(ErrorKind::Usage, "Unexpected value after '--" + name + "'.");
+            if (eq != std::string::npos) return MakeError(ErrorKind::Usage, "Unexpected value after '--" + name + "'.");
             parsed.values_[name];
             continue;
         }

@@ -13,7 +13,7 @@ int runDump(const Words& args);
 int runResave(const Words& args);
 int runSetGlyph(const Words& args);
 int runSetHeight(const Words& args);
-int runExtract(const Words& args);   // defined with the flash-file extraction
+int runExtract(const Words& args);  // defined with the flash-file extraction
 int runExportBmp(const Words& args);
 int runImportBmp(const Words& args);
 int runExportBdf(const Words& args);

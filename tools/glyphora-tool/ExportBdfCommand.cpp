@@ -28,8 +28,7 @@ int runExportBdf(const Words& args) {
 
     // A copy of set 2 is written as the glyphs it shows, which are set 2's.
     const std::string text = WriteBdf(SetToBdf(lp, setNumber - 1, BdfFontName(file, setNumber), descent));
-    return WriteOutputFile(parsed->value("out"),
-                           std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+    return WriteOutputFile(parsed->value("out"), std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
 }  // namespace glyphora::tool

@@ -12,23 +12,19 @@ namespace glyphora::tool {
 
 namespace {
 
-void PrintRow(const shx::CodeGroupRow& row)
-{
+void PrintRow(const shx::CodeGroupRow& row) {
     const auto cells = shx::CodeGroupRowCells(row);
     std::string line = cells[0];
-    for (std::size_t column = 1; column < cells.size(); ++column)
-        line += '\t' + cells[column];
+    for (std::size_t column = 1; column < cells.size(); ++column) line += '\t' + cells[column];
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
 }
 
 }  // namespace
 
-int runExtract(const Words& args)
-{
+int runExtract(const Words& args) {
     std::string path;
-    if (!ParseFileArguments(args, {}, path))
-        return kExitUsage;
+    if (!ParseFileArguments(args, {}, path)) return kExitUsage;
 
     std::string status;
     bool headerPrinted = false;

@@ -51,13 +51,12 @@ void PrintLanguages(const std::vector<TLanguageEntry>& languages) {
 }
 
 void PrintSets(const TLangpack& lp) {
-    std::printf("\nFont sets (%s table):\n",
-                lp.SetTableForm == TSetTableForm::Framed ? "framed" : "packed");
+    std::printf("\nFont sets (%s table):\n", lp.SetTableForm == TSetTableForm::Framed ? "framed" : "packed");
     std::vector<Row> rows{{"No.", "Height", "Glyphs", "Description"}};
     for (int k = 0; k < lp.SetCount(); ++k) {
         const TFontSetEntry& set = lp.FontSetTable[static_cast<std::size_t>(k)];
-        rows.push_back({std::to_string(k + 1), std::to_string(set.Height),
-                        std::to_string(set.SymbolCount), SetDescription(k + 1, lp.Set7SharesSet2)});
+        rows.push_back({std::to_string(k + 1), std::to_string(set.Height), std::to_string(set.SymbolCount),
+                        SetDescription(k + 1, lp.Set7SharesSet2)});
     }
     PrintTable(rows);
 }

@@ -6,13 +6,13 @@
 #include "ToolSupport.h"
 
 #include <GlyphRendering.h>
-#include <ProgramFiles.h>
 #include <LangpackEdit.h>
+#include <ProgramFiles.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 namespace glyphora::tool {
 
@@ -25,8 +25,9 @@ namespace fs = std::filesystem;
 Result<std::string> DefaultRendererPath() {
     std::error_code ec;
     const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) return MakeError(ErrorKind::Missing, "cannot tell where glyphora-tool lies (" + ec.message() +
-                                                     "); name the renderer with --renderer PATH");
+    if (ec)
+        return MakeError(ErrorKind::Missing, "cannot tell where glyphora-tool lies (" + ec.message() +
+                                                 "); name the renderer with --renderer PATH");
     const std::string renderer = FindRenderer(self.parent_path().string() + "/");
     if (::access(renderer.c_str(), X_OK) == 0) return renderer;
     return MakeError(ErrorKind::Missing, "no renderer at " + renderer + "; name it with --renderer PATH");
@@ -46,14 +47,20 @@ int runRender(const Words& args) {
     int height = 0;
     int style = 0;
     const auto parsed = ParseFileArguments(args,
-                                           {{"set", "N"}, {"from", "I"}, {"to", "J"}, {"font", "NAME"},
-                                            {"height", "H"}, {"style", "CODE"}, {"renderer", "PATH"}},
+                                           {{"set", "N"},
+                                            {"from", "I"},
+                                            {"to", "J"},
+                                            {"font", "NAME"},
+                                            {"height", "H"},
+                                            {"style", "CODE"},
+                                            {"renderer", "PATH"}},
                                            file);
     if (!parsed || !ReadSetRange(*parsed, range) || !IntegerOption(*parsed, "height", -1000, 1000, height))
         return kExitUsage;
     if (height == 0) {
-        std::fprintf(stderr, "glyphora-tool: --height must not be 0 (negative: the characters' height, positive: "
-                             "the cell's)\n");
+        std::fprintf(stderr,
+                     "glyphora-tool: --height must not be 0 (negative: the characters' height, positive: "
+                     "the cell's)\n");
         return kExitUsage;
     }
     if (parsed->isSet("style") && !IntegerOption(*parsed, "style", 0, 3, style)) return kExitUsage;
@@ -85,15 +92,14 @@ int runRender(const Words& args) {
     const int setIndex = range.setNumber - 1;
     TLangpack& lp = doc->langpack();
     RunecastRenderer runecast(folder->program(), font);
-    const BatchResult result =
-        RenderGlyphs(lp.SymbolTable[static_cast<std::size_t>(setIndex)], range.glyphs,
-                     lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height, runecast,
-                     [&](int glyph, uint8_t width, std::vector<uint8_t> rows) {
-                         StoreGlyph(lp, setIndex, glyph, width, std::move(rows));
-                     });
+    const BatchResult result = RenderGlyphs(lp.SymbolTable[static_cast<std::size_t>(setIndex)], range.glyphs,
+                                            lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height, runecast,
+                                            [&](int glyph, uint8_t width, std::vector<uint8_t> rows) {
+                                                StoreGlyph(lp, setIndex, glyph, width, std::move(rows));
+                                            });
     for (const GlyphFailure& f : result.failed)
-        PrintFileError(doc->path(), "glyph " + std::to_string(f.glyph) + " (" + CodeName(f.code) +
-                                        ") not replaced: " + f.reason);
+        PrintFileError(doc->path(),
+                       "glyph " + std::to_string(f.glyph) + " (" + CodeName(f.code) + ") not replaced: " + f.reason);
     if (result.stopped)
         PrintFileError(doc->path(), "stopped at glyph " + std::to_string(result.stopped->glyph) + " (" +
                                         CodeName(result.stopped->code) + "): " + result.stopped->reason);

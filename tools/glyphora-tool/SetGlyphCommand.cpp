@@ -26,8 +26,7 @@ int runSetGlyph(const Words& args) {
         std::fprintf(stderr, "glyphora-tool: --data is missing\n");
         return kExitUsage;
     }
-    const std::optional<std::vector<uint8_t>> rows =
-        HexToBytes(parsed->value("data"));
+    const std::optional<std::vector<uint8_t>> rows = HexToBytes(parsed->value("data"));
     if (!rows) {
         std::fprintf(stderr, "glyphora-tool: --data must be pairs of hex digits\n");
         return kExitUsage;
@@ -40,19 +39,17 @@ int runSetGlyph(const Words& args) {
     const int setIndex = setNumber - 1;
     const std::vector<Symbols>& glyphs = doc->langpack().SymbolTable[static_cast<std::size_t>(setIndex)];
     if (static_cast<std::size_t>(index) >= glyphs.size()) {
-        PrintFileError(doc->path(), "set " + std::to_string(setNumber) + " has no glyph " +
-                                     std::to_string(index) + "; its glyphs are 0 to " +
-                                     std::to_string(static_cast<long>(glyphs.size()) - 1));
+        PrintFileError(doc->path(), "set " + std::to_string(setNumber) + " has no glyph " + std::to_string(index) +
+                                        "; its glyphs are 0 to " +
+                                        std::to_string(static_cast<long>(glyphs.size()) - 1));
         return kExitError;
     }
     const int height = doc->langpack().FontSetTable[static_cast<std::size_t>(setIndex)].Height;
     const std::size_t needed = GlyphDataSize(width, height);
     if (rows->size() != needed) {
-        PrintFileError(doc->path(), "--data has " + std::to_string(rows->size()) +
-                                     " bytes; a glyph " + std::to_string(width) +
-                                     " pixels wide in set " + std::to_string(setNumber) +
-                                     " (height " + std::to_string(height) + ") needs " +
-                                     std::to_string(needed));
+        PrintFileError(doc->path(), "--data has " + std::to_string(rows->size()) + " bytes; a glyph " +
+                                        std::to_string(width) + " pixels wide in set " + std::to_string(setNumber) +
+                                        " (height " + std::to_string(height) + ") needs " + std::to_string(needed));
         return kExitError;
     }
     StoreGlyph(doc->langpack(), setIndex, index, static_cast<uint8_t>(width), InvertRows(*rows));

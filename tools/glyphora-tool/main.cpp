@@ -4,7 +4,6 @@
 
 #include <GlyphoraVersion.h>
 
-
 #include <cstdio>
 #include <span>
 
@@ -16,22 +15,19 @@ using glyphora::tool::kExitUsage;
 
 struct ToolCommand {
     const char* name;
-    const char* usage;     // what follows "glyphora-tool "
+    const char* usage;  // what follows "glyphora-tool "
     const char* summary;
     int (*run)(const glyphora::tool::Words& args);
 };
 
 const ToolCommand kCommands[] = {
-    {"info", "info FILE", "the information page of a langpack: header, languages, font sets",
-     glyphora::tool::runInfo},
+    {"info", "info FILE", "the information page of a langpack: header, languages, font sets", glyphora::tool::runInfo},
     {"dump", "dump FILE", "the whole langpack model as JSON", glyphora::tool::runDump},
-    {"resave", "resave FILE", "read the langpack and write it back unchanged",
-     glyphora::tool::runResave},
+    {"resave", "resave FILE", "read the langpack and write it back unchanged", glyphora::tool::runResave},
     {"set-glyph", "set-glyph FILE --set N --index I --width W --data HEX",
-     "replace one glyph (HEX: its rows in file form, 1 = ink) and save",
-     glyphora::tool::runSetGlyph},
-    {"set-height", "set-height FILE --set N --height H",
-     "change the height of every glyph of a set and save", glyphora::tool::runSetHeight},
+     "replace one glyph (HEX: its rows in file form, 1 = ink) and save", glyphora::tool::runSetGlyph},
+    {"set-height", "set-height FILE --set N --height H", "change the height of every glyph of a set and save",
+     glyphora::tool::runSetHeight},
     {"extract", "extract FILE.shx", "write every code group of a flash file beside it and list them",
      glyphora::tool::runExtract},
     {"export-bmp", "export-bmp FILE --set N --index I --out FILE.bmp",
@@ -42,28 +38,27 @@ const ToolCommand kCommands[] = {
      "      save; BMP files only, the tool reads no PNG",
      glyphora::tool::runImportBmp},
     {"export-bdf", "export-bdf FILE --set N --out F.bdf [--descent D]",
-     "write a set as a BDF font (D rows of each cell below the baseline, default 0)",
-     glyphora::tool::runExportBdf},
+     "write a set as a BDF font (D rows of each cell below the baseline, default 0)", glyphora::tool::runExportBdf},
     {"import-bdf", "import-bdf FILE --set N --in F.bdf [--shift K]",
      "put a BDF font's glyphs into a set (the font moved up K rows) and save", glyphora::tool::runImportBdf},
     {"export-png", "export-png FILE --set N --out F.png [--scale S]",
-     "a picture of a set's glyphs in rows of 16, S pixels per glyph pixel (default 4)",
-     glyphora::tool::runExportPng},
+     "a picture of a set's glyphs in rows of 16, S pixels per glyph pixel (default 4)", glyphora::tool::runExportPng},
     {"render", "render FILE --set N --from I --to J --font NAME --height H [--style CODE] [--renderer PATH]",
      "draw glyphs I to J anew from a desktop font (NAME, or a font file's path) and save; H < 0 the\n"
      "      characters' height, H > 0 the cell's; CODE 0 regular, 1 italic, 2 bold, 3 bold italic; exit\n"
      "      status 1 when a glyph could not be drawn (the others are saved)",
      glyphora::tool::runRender},
-    {"trim", "trim FILE --set N --from I --to J",
-     "trim glyphs I to J to their ink plus one blank column and save", glyphora::tool::runTrim},
+    {"trim", "trim FILE --set N --from I --to J", "trim glyphs I to J to their ink plus one blank column and save",
+     glyphora::tool::runTrim},
 };
 
 void printUsage(std::FILE* out) {
-    std::fputs("usage: glyphora-tool COMMAND ARGS...\n"
-               "       glyphora-tool --version\n\n"
-               "Sets are numbered from 1 as the editor shows them; glyph indices from 0.\n\n"
-               "commands:\n",
-               out);
+    std::fputs(
+        "usage: glyphora-tool COMMAND ARGS...\n"
+        "       glyphora-tool --version\n\n"
+        "Sets are numbered from 1 as the editor shows them; glyph indices from 0.\n\n"
+        "commands:\n",
+        out);
     for (const ToolCommand& c : kCommands) {
         std::fprintf(out, "  %s\n      %s\n", c.usage, c.summary);
     }

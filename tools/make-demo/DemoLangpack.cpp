@@ -19,23 +19,25 @@ namespace glyphora::demo {
 namespace {
 
 constexpr int32_t kLangpackAddress = 0x10C00000;
-constexpr std::size_t kStringsAt = 0x240;     // first byte after the header fields
+constexpr std::size_t kStringsAt = 0x240;  // first byte after the header fields
 
 struct DemoLanguage {
     uint8_t id;
-    std::vector<std::u16string_view> words;   // stand-ins for the phone's packed strings
+    std::vector<std::u16string_view> words;  // stand-ins for the phone's packed strings
 };
 
 const DemoLanguage kLanguages[] = {
     {0x01, {u"Menu", u"Back", u"Select", u"Options", u"Messages", u"Contacts"}},
     {0x07, {u"Men\u00fc", u"Zur\u00fcck", u"Ausw\u00e4hlen", u"Optionen", u"Mitteilungen", u"Kontakte"}},
     {0x0A, {u"Men\u00fa", u"Atr\u00e1s", u"Elegir", u"Opciones", u"Mensajes", u"Contactos"}},
-    {0x23, {u"\u041c\u0435\u043d\u044e", u"\u041d\u0430\u0437\u0430\u0434", u"\u0412\u044b\u0431\u043e\u0440",
-            u"\u041e\u043f\u0446\u0438\u0438", u"\u0421\u043e\u043e\u0431\u0449\u0435\u043d\u0438\u044f",
-            u"\u041a\u043e\u043d\u0442\u0430\u043a\u0442\u044b"}},
-    {0x29, {u"\u041c\u0435\u043d\u044e", u"\u041d\u0430\u0437\u0430\u0434", u"\u0412\u0438\u0431\u0440\u0430\u0442\u0438",
-            u"\u041e\u043f\u0446\u0456\u0457", u"\u041f\u043e\u0432\u0456\u0434\u043e\u043c\u043b\u0435\u043d\u043d\u044f",
-            u"\u041a\u043e\u043d\u0442\u0430\u043a\u0442\u0438"}},
+    {0x23,
+     {u"\u041c\u0435\u043d\u044e", u"\u041d\u0430\u0437\u0430\u0434", u"\u0412\u044b\u0431\u043e\u0440",
+      u"\u041e\u043f\u0446\u0438\u0438", u"\u0421\u043e\u043e\u0431\u0449\u0435\u043d\u0438\u044f",
+      u"\u041a\u043e\u043d\u0442\u0430\u043a\u0442\u044b"}},
+    {0x29,
+     {u"\u041c\u0435\u043d\u044e", u"\u041d\u0430\u0437\u0430\u0434", u"\u0412\u0438\u0431\u0440\u0430\u0442\u0438",
+      u"\u041e\u043f\u0446\u0456\u0457", u"\u041f\u043e\u0432\u0456\u0434\u043e\u043c\u043b\u0435\u043d\u043d\u044f",
+      u"\u041a\u043e\u043d\u0442\u0430\u043a\u0442\u0438"}},
 };
 
 struct CodeRange {
@@ -56,10 +58,19 @@ const std::vector<CodeRange> kDialPad = {{0x23, 0x23}, {0x2A, 0x2B}, {0x30, 0x39
 // Set 3 is left out here: it is saved as a copy of set 2.
 const std::map<int, SetPlan> kSetPlans = {
     {1, {{12, 3, 1}, kAscii}},
-    {2, {{16, 0, 1},
-         {{0x20, 0x7E}, {0xA0, 0xFF}, {0x400, 0x40F}, {0x410, 0x44F}, {0x450, 0x45F},
-          {0x2013, 0x2014}, {0x2018, 0x201E}, {0x2026, 0x2026}, {0x20AC, 0x20AC},
-          {0x2116, 0x2116}, {0x2122, 0x2122}}}},
+    {2,
+     {{16, 0, 1},
+      {{0x20, 0x7E},
+       {0xA0, 0xFF},
+       {0x400, 0x40F},
+       {0x410, 0x44F},
+       {0x450, 0x45F},
+       {0x2013, 0x2014},
+       {0x2018, 0x201E},
+       {0x2026, 0x2026},
+       {0x20AC, 0x20AC},
+       {0x2116, 0x2116},
+       {0x2122, 0x2122}}}},
     {4, {{10, 4, 1}, {{0x30, 0x3A}}}},
     {5, {{12, 3, 1}, kDialPad}},
     {6, {{20, 4, 2}, kDialPad}},
@@ -99,9 +110,7 @@ void PutWords(std::vector<uint8_t>& out, const std::vector<std::u16string_view>&
     out.resize((out.size() + 3) / 4 * 4, 0);
 }
 
-int32_t FlashAddress(std::size_t offset) {
-    return kLangpackAddress + static_cast<int32_t>(offset);
-}
+int32_t FlashAddress(std::size_t offset) { return kLangpackAddress + static_cast<int32_t>(offset); }
 
 // Header, language records, every language's strings and iTAP words, and an
 // empty fonts area at the end of the file.
@@ -109,7 +118,7 @@ std::vector<uint8_t> BuildBaseImage() {
     std::vector<uint8_t> image(kStringsAt, 0);
     StoreBE32(image.data() + kFirstAddressOffset, static_cast<uint32_t>(FlashAddress(kFirstAddressFileOffset)));
     std::copy(kSignature.begin(), kSignature.end(), image.begin() + kSignatureOffset);
-    image[kFlashGenerationOffset] = 0x04;   // flash generation 04.06
+    image[kFlashGenerationOffset] = 0x04;  // flash generation 04.06
     image[kFlashGenerationOffset + 1] = 0x06;
     image[kLangpackVersionOffset] = 0x0B;
     image[kLanguageCountOffset] = static_cast<uint8_t>(std::size(kLanguages));
@@ -174,8 +183,7 @@ std::string Verify(const std::vector<uint8_t>& image, const TLangpack& expected)
     for (std::size_t k = 0; k < expected.FontSetTable.size(); ++k) {
         const std::vector<Symbols>& a = expected.SymbolTable[k];
         const std::vector<Symbols>& b = got.SymbolTable[k];
-        bool same = a.size() == b.size() &&
-                    expected.FontSetTable[k].Height == got.FontSetTable[k].Height;
+        bool same = a.size() == b.size() && expected.FontSetTable[k].Height == got.FontSetTable[k].Height;
         for (std::size_t s = 0; same && s < a.size(); ++s) {
             same = a[s].Code == b[s].Code && a[s].Width == b[s].Width && a[s].Data == b[s].Data;
         }

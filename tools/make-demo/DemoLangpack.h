@@ -9,7 +9,7 @@
 namespace glyphora::demo {
 
 struct DemoImage {
-    std::string error;              // empty when built
+    std::string error;  // empty when built
     std::vector<uint8_t> bytes;
 };
 

@@ -12,10 +12,14 @@ bool ParseHex(const std::string& text, std::size_t from, std::size_t count, uint
     for (std::size_t i = from; i < from + count; ++i) {
         const char c = text[i];
         uint32_t digit;
-        if (c >= '0' && c <= '9') digit = static_cast<uint32_t>(c - '0');
-        else if (c >= 'A' && c <= 'F') digit = static_cast<uint32_t>(c - 'A' + 10);
-        else if (c >= 'a' && c <= 'f') digit = static_cast<uint32_t>(c - 'a' + 10);
-        else return false;
+        if (c >= '0' && c <= '9')
+            digit = static_cast<uint32_t>(c - '0');
+        else if (c >= 'A' && c <= 'F')
+            digit = static_cast<uint32_t>(c - 'A' + 10);
+        else if (c >= 'a' && c <= 'f')
+            digit = static_cast<uint32_t>(c - 'a' + 10);
+        else
+            return false;
         value = value << 4 | digit;
     }
     return true;
@@ -36,8 +40,7 @@ UnifontLoad LoadUnifontHex(const std::string& path, const std::set<uint32_t>& wa
         ++lineNumber;
         const std::size_t colon = line.find(':');
         uint32_t code = 0;
-        if (colon == std::string::npos || colon == 0 || colon > 6 ||
-            !ParseHex(line, 0, colon, code)) {
+        if (colon == std::string::npos || colon == 0 || colon > 6 || !ParseHex(line, 0, colon, code)) {
             load.error = path + ": line " + std::to_string(lineNumber) + " is not CODE:ROWS";
             return load;
         }
@@ -46,8 +49,8 @@ UnifontLoad LoadUnifontHex(const std::string& path, const std::set<uint32_t>& wa
         }
         const std::size_t digits = line.size() - colon - 1;
         if (digits != 32 && digits != 64) {
-            load.error = path + ": glyph " + line.substr(0, colon) + " has " +
-                         std::to_string(digits) + " digits; 32 or 64 expected";
+            load.error = path + ": glyph " + line.substr(0, colon) + " has " + std::to_string(digits) +
+                         " digits; 32 or 64 expected";
             return load;
         }
         UnifontGlyph glyph;

@@ -13,12 +13,12 @@ namespace glyphora::demo {
 inline constexpr int kUnifontHeight = 16;
 
 struct UnifontGlyph {
-    int width = 8;                                  // 8 or 16
-    std::array<uint16_t, kUnifontHeight> rows{};    // leftmost pixel in bit 15
+    int width = 8;                                // 8 or 16
+    std::array<uint16_t, kUnifontHeight> rows{};  // leftmost pixel in bit 15
 };
 
 struct UnifontLoad {
-    std::string error;                              // empty when read
+    std::string error;  // empty when read
     std::map<uint32_t, UnifontGlyph> glyphs;
 };
 

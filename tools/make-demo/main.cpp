@@ -1,6 +1,6 @@
 // make-demo [--unifont FILE.hex] OUTPUT: writes the demo langpack.
-#include "DemoLangpack.h"
 #include <FileLayer.h>
+#include "DemoLangpack.h"
 
 #include <cstdio>
 #include <cstring>

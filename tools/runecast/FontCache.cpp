@@ -2,11 +2,11 @@
 
 #include <FileLayer.h>
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <string_view>
-#include <sys/stat.h>
 
 namespace glyphora::runecast {
 
@@ -19,10 +19,17 @@ constexpr std::size_t kMaxEntries = 64;
 // The variables fontconfig reads to find its configuration, the user's
 // folders and the language that steers its choice.
 std::string CurrentEnvironment() {
-    static const char* const kNames[] = {"FONTCONFIG_FILE", "FONTCONFIG_PATH", "FONTCONFIG_SYSROOT",
-                                         "HOME",            "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
-                                         "XDG_DATA_HOME",   "FC_LANG",         "LANG",
-                                         "LC_ALL",          "LC_CTYPE"};
+    static const char* const kNames[] = {"FONTCONFIG_FILE",
+                                         "FONTCONFIG_PATH",
+                                         "FONTCONFIG_SYSROOT",
+                                         "HOME",
+                                         "XDG_CONFIG_HOME",
+                                         "XDG_CACHE_HOME",
+                                         "XDG_DATA_HOME",
+                                         "FC_LANG",
+                                         "LANG",
+                                         "LC_ALL",
+                                         "LC_CTYPE"};
     std::string env;
     for (const char* name : kNames) {
         const char* value = std::getenv(name);

@@ -157,10 +157,9 @@ Result<FontLookupResult> LookUpFont(const std::string& familyName, FontStyle sty
             return std::find(asked.begin(), asked.end(), f) != asked.end();
         });
         if (!found) {
-            return MakeError(ErrorKind::Missing,
-                             "no installed font family '" + familyName + "' (fontconfig would use '" +
-                                 FirstFamily(match.get()) +
-                                 "'); for a font file fontconfig does not list, give its path");
+            return MakeError(ErrorKind::Missing, "no installed font family '" + familyName +
+                                                     "' (fontconfig would use '" + FirstFamily(match.get()) +
+                                                     "'); for a font file fontconfig does not list, give its path");
         }
     }
 
@@ -184,8 +183,8 @@ Result<FontLookupResult> LookUpFont(const std::string& familyName, FontStyle sty
     FcPatternGetBool(match.get(), FC_EMBOLDEN, 0, &embolden);
     FcPatternGetInteger(match.get(), FC_WEIGHT, 0, &weight);
     FcPatternGetInteger(match.get(), FC_SLANT, 0, &slant);
-    const bool sheared = FcPatternGetMatrix(match.get(), FC_MATRIX, 0, &matrix) == FcResultMatch &&
-                         matrix && matrix->xy != 0.0;
+    const bool sheared =
+        FcPatternGetMatrix(match.get(), FC_MATRIX, 0, &matrix) == FcResultMatch && matrix && matrix->xy != 0.0;
     found.choice.syntheticBold = IsBold(style) && (embolden == FcTrue || weight < FC_WEIGHT_DEMIBOLD);
     found.choice.syntheticOblique = IsItalic(style) && (sheared || slant == FC_SLANT_ROMAN);
     found.watchedPaths = WatchedPaths();

@@ -5,13 +5,13 @@
 #include FT_BITMAP_H
 #include FT_SYNTHESIS_H
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace glyphora::runecast {
 
@@ -52,6 +52,7 @@ private:
 
 // FT_Error_String answers only when FreeType was built with its texts, so
 // the table comes from FreeType's error list itself.
+// clang-format off
 const char* FreeTypeErrorText(FT_Error error) {
 #undef FTERRORS_H_
 #define FT_ERROR_START_LIST switch (error) {
@@ -62,6 +63,7 @@ const char* FreeTypeErrorText(FT_Error error) {
 #include FT_ERRORS_H
     return nullptr;
 }
+// clang-format on
 
 std::string FreeTypeMessage(FT_Error error) {
     if (const char* text = FreeTypeErrorText(error)) return text;
@@ -102,9 +104,8 @@ Result<LineMetrics> SizeScalable(FT_Face face, int height, const std::string& pa
         error = FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(height));
     }
     if (error) {
-        return MakeError(ErrorKind::Malformed,
-                         "cannot scale font '" + path + "' to height " + std::to_string(height) + ": " +
-                             FreeTypeMessage(error));
+        return MakeError(ErrorKind::Malformed, "cannot scale font '" + path + "' to height " + std::to_string(height) +
+                                                   ": " + FreeTypeMessage(error));
     }
     const FT_Fixed scale = face->size->metrics.y_scale;
     LineMetrics line;
@@ -129,7 +130,8 @@ Result<LineMetrics> SelectStrike(FT_Face face, int height, const std::string& pa
         }
     }
     if (const FT_Error error = FT_Select_Size(face, best)) {
-        return MakeError(ErrorKind::Malformed, "cannot select a size of font '" + path + "': " + FreeTypeMessage(error));
+        return MakeError(ErrorKind::Malformed,
+                         "cannot select a size of font '" + path + "': " + FreeTypeMessage(error));
     }
     LineMetrics line;
     line.ascent = RoundPixels(face->size->metrics.ascender);
@@ -213,11 +215,11 @@ Result<InkMap> RenderGlyph(const FontChoice& font, int height, uint16_t code) {
     }
 
     const bool scalable = FT_IS_SCALABLE(face);
-    Result<LineMetrics> line = scalable ? SizeScalable(face, height, path)
-                               : face->num_fixed_sizes > 0
-                                   ? SelectStrike(face, height, path)
-                                   : Result<LineMetrics>(MakeError(ErrorKind::Malformed,
-                                                                   "font file '" + path + "' has no sizes"));
+    Result<LineMetrics> line =
+        scalable ? SizeScalable(face, height, path)
+        : face->num_fixed_sizes > 0
+            ? SelectStrike(face, height, path)
+            : Result<LineMetrics>(MakeError(ErrorKind::Malformed, "font file '" + path + "' has no sizes"));
     if (!line) return line.error();
     const int ascent = std::clamp(line->ascent, 0, kMaxSide);
     const int descent = std::clamp(line->descent, 0, kMaxSide - ascent);
@@ -226,8 +228,8 @@ Result<InkMap> RenderGlyph(const FontChoice& font, int height, uint16_t code) {
     // Embedded bitmaps cannot lean; the outline can.
     if (font.syntheticOblique && scalable) flags |= FT_LOAD_NO_BITMAP;
     if (const FT_Error error = FT_Load_Glyph(face, index, flags)) {
-        return MakeError(ErrorKind::Malformed,
-                         "cannot load the glyph for " + CodeName(code) + " from '" + path + "': " + FreeTypeMessage(error));
+        return MakeError(ErrorKind::Malformed, "cannot load the glyph for " + CodeName(code) + " from '" + path +
+                                                   "': " + FreeTypeMessage(error));
     }
     FT_GlyphSlot slot = face->glyph;
     const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;

@@ -21,8 +21,8 @@ Error Usage(std::string message) { return MakeError(ErrorKind::Usage, std::move(
 
 Result<RenderRequest> ParseRequest(std::span<const std::string> args) {
     if (args.size() < 4) {
-        return Usage("expected HEIGHT STYLE CODE FONTNAME, got " + std::to_string(args.size()) +
-                     " argument" + (args.size() == 1 ? "" : "s"));
+        return Usage("expected HEIGHT STYLE CODE FONTNAME, got " + std::to_string(args.size()) + " argument" +
+                     (args.size() == 1 ? "" : "s"));
     }
     RenderRequest request;
     long long value = 0;
@@ -31,8 +31,7 @@ Result<RenderRequest> ParseRequest(std::span<const std::string> args) {
     }
     if (value == 0 || value < -kMaxHeight || value > kMaxHeight) {
         return Usage("HEIGHT " + args[0] + " is out of range (-" + std::to_string(kMaxHeight) +
-                     " to -1 for the character height, 1 to " + std::to_string(kMaxHeight) +
-                     " for the cell height)");
+                     " to -1 for the character height, 1 to " + std::to_string(kMaxHeight) + " for the cell height)");
     }
     request.height = static_cast<int>(value);
     if (!ParseInt(args[1], value)) {

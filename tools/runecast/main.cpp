@@ -26,7 +26,7 @@ constexpr const char* kOutputFile = "temp.bmp";
 
 enum ExitStatus : int {
     kExitWritten = 0,
-    kExitFailed = 1,     // font not found or unreadable, temp.bmp not writable
+    kExitFailed = 1,  // font not found or unreadable, temp.bmp not writable
     kExitUsage = 2,
     kExitNoGlyph = 3,
 };
@@ -34,9 +34,9 @@ enum ExitStatus : int {
 int Fail(const Error& error) {
     std::fprintf(stderr, "Runecast: %s\n", error.message.c_str());
     switch (error.kind) {
-        case ErrorKind::Usage: return kExitUsage;
-        case ErrorKind::Unsupported: return kExitNoGlyph;  // only RenderGlyph reports it
-        default: return kExitFailed;
+    case ErrorKind::Usage: return kExitUsage;
+    case ErrorKind::Unsupported: return kExitNoGlyph;  // only RenderGlyph reports it
+    default: return kExitFailed;
     }
 }
 

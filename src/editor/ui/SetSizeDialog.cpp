@@ -116,9 +116,7 @@ std::optional<SetSizeDialog::Choice> SetSizeDialog::ask(Mode mode, int glyphWidt
     return choice();
 }
 
-void SetSizeDialog::showResult() {
-    resultLabel_->setText(QStringLiteral("%1x%2").arg(newWidth_).arg(newHeight_));
-}
+void SetSizeDialog::showResult() { resultLabel_->setText(QStringLiteral("%1x%2").arg(newWidth_).arg(newHeight_)); }
 
 void SetSizeDialog::widthEdited() {
     if (const auto value = limitedNumber(widthEdit_->text(), 1, kMaxGlyphWidth)) {

@@ -46,14 +46,14 @@ private:
     void showResult();
     void applySize();
 
-    QLabel* widthLabel_;   // Label1
-    QLineEdit* widthEdit_; // Edit1
-    QLabel* timesLabel_;   // Label3
-    QLabel* heightLabel_;  // Label2
-    QLineEdit* heightEdit_;// Edit2
-    QLabel* resultLabel_;  // Label4
-    QPushButton* setButton_;    // BitBtn1
-    QPushButton* cancelButton_; // BitBtn2
+    QLabel* widthLabel_;         // Label1
+    QLineEdit* widthEdit_;       // Edit1
+    QLabel* timesLabel_;         // Label3
+    QLabel* heightLabel_;        // Label2
+    QLineEdit* heightEdit_;      // Edit2
+    QLabel* resultLabel_;        // Label4
+    QPushButton* setButton_;     // BitBtn1
+    QPushButton* cancelButton_;  // BitBtn2
     Mode mode_ = Mode::Width;
     // Kept between uses of the dialog.
     int newWidth_ = 0;

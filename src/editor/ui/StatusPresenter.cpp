@@ -30,7 +30,8 @@ QString StatusPresenter::text(StatusPanel panel) const { return panels_[static_c
 
 void StatusPresenter::render(std::size_t i) {
     const auto& value = values_[i];
-    panels_[i]->setText(value ? prefixes_[i] + QStringLiteral("%1x%2").arg(value->first).arg(value->second) : QString());
+    panels_[i]->setText(value ? prefixes_[i] + QStringLiteral("%1x%2").arg(value->first).arg(value->second)
+                              : QString());
 }
 
 }  // namespace glyphora

@@ -35,8 +35,7 @@ private:
 
 }  // namespace
 
-CodeGroupWindow::CodeGroupWindow(QWidget* parent) : QDialog(parent)
-{
+CodeGroupWindow::CodeGroupWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("TForm8");
     setWindowTitle("Extract SHX");
     setSizeGripEnabled(true);
@@ -92,27 +91,23 @@ CodeGroupWindow::CodeGroupWindow(QWidget* parent) : QDialog(parent)
     resetList();
 }
 
-void CodeGroupWindow::setTexts(const QString& caption, const QString& openButton, const QStringList& headers)
-{
+void CodeGroupWindow::setTexts(const QString& caption, const QString& openButton, const QStringList& headers) {
     setWindowTitle(caption);
     openButton_->setText(openButton);
     grid_->setHorizontalHeaderLabels(headers);
 }
 
-void CodeGroupWindow::resetList()
-{
+void CodeGroupWindow::resetList() {
     grid_->clearContents();
     grid_->setRowCount(1);
     grid_->setCurrentCell(0, 0);
     NextCodeGroupRow = 1;
 }
 
-void CodeGroupWindow::AddFileToMCDS(const shx::CodeGroupRow& row)
-{
+void CodeGroupWindow::AddFileToMCDS(const shx::CodeGroupRow& row) {
     // Grid rows count the header as row 0; the first code group fills the data
     // row left by the reset, every later one adds a row.
-    if (NextCodeGroupRow != 1)
-        grid_->setRowCount(grid_->rowCount() + 1);
+    if (NextCodeGroupRow != 1) grid_->setRowCount(grid_->rowCount() + 1);
     const int target = NextCodeGroupRow - 1;
     const auto cells = shx::CodeGroupRowCells(row);
     for (int column = 0; column < shx::kCodeGroupColumns; ++column)
@@ -121,27 +116,18 @@ void CodeGroupWindow::AddFileToMCDS(const shx::CodeGroupRow& row)
     ++NextCodeGroupRow;
 }
 
-QString CodeGroupWindow::statusText() const
-{
-    return statusPanel_->text();
-}
+QString CodeGroupWindow::statusText() const { return statusPanel_->text(); }
 
-void CodeGroupWindow::setStatusText(const QString& text)
-{
-    statusPanel_->setText(text);
-}
+void CodeGroupWindow::setStatusText(const QString& text) { statusPanel_->setText(text); }
 
-void CodeGroupWindow::setProgress(uint64_t minimum, uint64_t maximum, uint64_t position)
-{
+void CodeGroupWindow::setProgress(uint64_t minimum, uint64_t maximum, uint64_t position) {
     gaugeShift_ = 0;
-    while ((maximum >> gaugeShift_) > static_cast<uint64_t>(INT_MAX))
-        ++gaugeShift_;
+    while ((maximum >> gaugeShift_) > static_cast<uint64_t>(INT_MAX)) ++gaugeShift_;
     gauge_->setRange(static_cast<int>(minimum >> gaugeShift_), static_cast<int>(maximum >> gaugeShift_));
     gauge_->setValue(static_cast<int>(std::min(position, maximum) >> gaugeShift_));
 }
 
-shx::ExtractResult CodeGroupWindow::extract(const QString& shxPath)
-{
+shx::ExtractResult CodeGroupWindow::extract(const QString& shxPath) {
     if (extracting_) {
         shx::ExtractResult refused;
         refused.error = MakeError(ErrorKind::Refused, "An extraction is already running.");
@@ -162,13 +148,13 @@ shx::ExtractResult CodeGroupWindow::extract(const QString& shxPath)
     callbacks.processPendingMessages = [] { QCoreApplication::processEvents(); };
 
     // The caller keeps input out and shows the wait cursor meanwhile.
-    shx::ExtractResult result = shx::ShxExtractor(std::move(callbacks)).SplitSHX(QFile::encodeName(shxPath).toStdString());
+    shx::ExtractResult result =
+        shx::ShxExtractor(std::move(callbacks)).SplitSHX(QFile::encodeName(shxPath).toStdString());
     hide();
     return result;
 }
 
-void CodeGroupWindow::openSelected()
-{
+void CodeGroupWindow::openSelected() {
     const int row = grid_->currentRow() >= 0 ? grid_->currentRow() : 0;
     const QTableWidgetItem* cell = grid_->item(row, 1);
     emit openRequested(cell ? cell->text() : QString());

@@ -21,9 +21,9 @@ TEST(ImageConvert, EachPixelBecomesTheNearerOfBlackAndWhite) {
     QImage q(5, 1, QImage::Format_ARGB32);
     q.setPixel(0, 0, qRgba(127, 127, 127, 255));
     q.setPixel(1, 0, qRgba(128, 128, 128, 255));
-    q.setPixel(2, 0, qRgba(0, 0, 0, 0));        // transparent: paper
-    q.setPixel(3, 0, qRgba(0, 0, 0, 200));      // mostly opaque black: ink
-    q.setPixel(4, 0, qRgba(255, 0, 0, 255));    // red is dark
+    q.setPixel(2, 0, qRgba(0, 0, 0, 0));      // transparent: paper
+    q.setPixel(3, 0, qRgba(0, 0, 0, 200));    // mostly opaque black: ink
+    q.setPixel(4, 0, qRgba(255, 0, 0, 255));  // red is dark
     EXPECT_EQ(test::show(fromQImage(q)), test::show({"#..##"}));
     EXPECT_TRUE(fromQImage(QImage()).isEmpty());
 }

@@ -1,11 +1,11 @@
 #include "QtApp.h"
 #include "SetSizeDialog.h"
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace glyphora {
 namespace {
@@ -45,7 +45,10 @@ TEST_F(SetSizeDialogTest, WidthIsLimitedAsTyped) {
     EXPECT_EQ(result(), "7x12");
     EXPECT_EQ(edit("Edit1")->text(), "7");
     EXPECT_FALSE(edit("Edit2")->isEnabled());
-    struct Case { const char* typed; const char* shown; };
+    struct Case {
+        const char* typed;
+        const char* shown;
+    };
     for (const Case c : {Case{"20", "15x12"}, Case{"0", "1x12"}, Case{"9", "9x12"}}) {
         type("Edit1", c.typed);
         EXPECT_EQ(result(), c.shown) << c.typed;
