@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <sstream>
 #include <tuple>
@@ -19,7 +20,7 @@ namespace {
 
 using namespace fixtures;
 using bdftest::RunCommand;
-using bdftest::TempDir;
+using ::glyphora::testing::TempFolder;
 
 const std::string kPython = "/usr/bin/python3";  // the system's, which has FontForge's module
 const std::string kCheck = GLYPHORA_BDF_CHECK;
@@ -32,12 +33,12 @@ TEST(RealTools, BdftopcfCompilesExportedSetsSilently) {
     const TLangpack large = bdftest::ReadBuilt(LargeLangpack());
     const std::tuple<const TLangpack*, int, int> exports[] = {{&lp, 1, 0}, {&lp, 1, 3}, {&lp, 0, 2}, {&large, 1, 2}};
     for (const auto& [model, set, descent] : exports) {
-        TempDir dir;
-        bdftest::WriteText(dir.file("set.bdf"), WriteBdf(SetToBdf(*model, set, "t-set", descent)));
-        const bdftest::Run run = RunCommand("bdftopcf -o " + dir.file("set.pcf") + " " + dir.file("set.bdf") + " 2>&1");
+        TempFolder dir;
+        bdftest::WriteText(dir.path("set.bdf"), WriteBdf(SetToBdf(*model, set, "t-set", descent)));
+        const bdftest::Run run = RunCommand("bdftopcf -o " + dir.path("set.pcf") + " " + dir.path("set.bdf") + " 2>&1");
         EXPECT_EQ(run.status, 0) << run.out;
         EXPECT_EQ(run.out, "") << "set " << set + 1 << ", descent " << descent;
-        EXPECT_GT(std::filesystem::file_size(dir.file("set.pcf")), 0u);
+        EXPECT_GT(std::filesystem::file_size(dir.path("set.pcf")), 0u);
     }
 }
 
@@ -65,10 +66,10 @@ TEST(RealTools, FontForgeFindsTheSameGlyphs) {
         GTEST_SKIP() << "FontForge's Python module is not installed (Debian package python3-fontforge)";
     const TLangpack lp = bdftest::ReadBuilt(bdftest::GeneralSetLangpack(kExported));
     for (int descent : {0, 3}) {
-        TempDir dir;
-        bdftest::WriteText(dir.file("set.bdf"), WriteBdf(SetToBdf(lp, 1, "t-set2", descent)));
+        TempFolder dir;
+        bdftest::WriteText(dir.path("set.bdf"), WriteBdf(SetToBdf(lp, 1, "t-set2", descent)));
         const bdftest::Run run =
-            RunCommand(kPython + " " + kCheck + " fontforge " + dir.file("set.bdf") + " 2>/dev/null");
+            RunCommand(kPython + " " + kCheck + " fontforge " + dir.path("set.bdf") + " 2>/dev/null");
         ASSERT_EQ(run.status, 0);
         EXPECT_EQ(run.out, ExpectedGlyphs(lp, 1, descent)) << "descent " << descent;
     }
@@ -130,18 +131,18 @@ TEST(RealTools, FontsOfOtherToolsImportAsAnIndependentReadingPlacesThem) {
         SCOPED_TRACE(c.name);
         if (!bdftest::HaveProgram(c.program))
             GTEST_SKIP() << c.program << " is not installed (Debian package " << c.package << ")";
-        TempDir dir;
+        TempFolder dir;
         std::string make = c.make;
-        for (std::size_t at; (at = make.find("{DIR}")) != std::string::npos;) make.replace(at, 5, dir.file(""));
+        for (std::size_t at; (at = make.find("{DIR}")) != std::string::npos;) make.replace(at, 5, dir.path(""));
         ASSERT_EQ(RunCommand(make + " >/dev/null 2>&1").status, 0) << make;
-        ASSERT_TRUE(bdftest::ReadText(dir.file("font.bdf")).ends_with("ENDFONT\n")) << make;
+        ASSERT_TRUE(bdftest::ReadText(dir.path("font.bdf")).ends_with("ENDFONT\n")) << make;
 
         // Latin and Cyrillic, and four private codes no font here has.
         const SetSpec general =
             PatternSet(c.height, {{0x20, 0x7E}, {0x410, 0x44F}, {0xE000, 0xE003}}, {4, 6, 8, 10}, 5);
         std::vector<uint8_t> bytes;
         const TLangpack before = bdftest::ReadBuilt(bdftest::GeneralSetLangpack(general), &bytes);
-        Result<BdfFont> font = ReadBdfFile(dir.file("font.bdf"));
+        Result<BdfFont> font = ReadBdfFile(dir.path("font.bdf"));
         ASSERT_TRUE(font.has_value()) << font.error().message;
 
         TLangpack lp = before;
@@ -153,7 +154,7 @@ TEST(RealTools, FontsOfOtherToolsImportAsAnIndependentReadingPlacesThem) {
         ASSERT_EQ(reread.status, ReadStatus::Ok) << reread.message;
 
         int scriptShift = 0;
-        const std::map<int, Placed> expected = PlacedByScript(dir.file("font.bdf"), c.height, c.shift, scriptShift);
+        const std::map<int, Placed> expected = PlacedByScript(dir.path("font.bdf"), c.height, c.shift, scriptShift);
         EXPECT_EQ(plan.Shift, scriptShift);
         int replaced = 0;
         for (int k : {1, 2}) {

@@ -1,18 +1,17 @@
 // Small helpers of the BDF tests: glyph pictures ('#' ink, '.' paper, rows
-// ended by '\n'), langpacks of one described set, temp folders and programs.
+// ended by '\n'), langpacks of one described set, and running programs.
 #pragma once
 
 #include <ReadOutcome.h>
 #include "GlyphCoding.h"
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -51,25 +50,6 @@ inline fixtures::LangpackSpec GeneralSetLangpack(const fixtures::SetSpec& genera
     spec.Sets = {fixtures::PatternSet(8, {{0x30, 0x39}}, {5}, 1), general, fixtures::MirrorOf(general, 1)};
     return spec;
 }
-
-class TempDir {
-public:
-    TempDir() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() / ("glyphora-bdf-" + std::to_string(random()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 inline void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;

@@ -124,10 +124,10 @@ const std::vector<Kind>& Kinds() {
 
 TEST(BmpReader, ReadsWhatImageMagickWrites) {
     GLYPHORA_NEED_IMAGEMAGICK();
-    test::ScratchDir dir;
+    ::glyphora::testing::TempFolder dir;
     for (const Kind& k : Kinds()) {
         SCOPED_TRACE(k.name);
-        const std::string path = dir.file("picture.bmp");
+        const std::string path = dir.path("picture.bmp");
         test::Run("convert " + k.convert + " " + k.format + ":'" + path + "'");
         std::vector<uint8_t> file = test::ReadFile(path);
         std::vector<uint8_t> reference;
@@ -199,11 +199,11 @@ TEST(BmpReader, ReadsRle4AsImageMagickDoes) {
                                          0, 5,    0xAB, 0xCD, 0xE0, 0x00, 2, 0x66,  // A B C D E 6 6
                                          0, 1};
     const auto file = MakeBmp(7, 3, 4, bmp::kRle4, Greys16(), stream);
-    test::ScratchDir dir;
-    test::WriteFile(dir.file("rle4.bmp"), file);
+    ::glyphora::testing::TempFolder dir;
+    test::WriteFile(dir.path("rle4.bmp"), file);
     const Result<RgbaImage> image = ReadBmp(file, 7, 3);
     ASSERT_TRUE(image) << image.error().message;
-    EXPECT_EQ(image->rgba, test::Decoded(dir, dir.file("rle4.bmp")));
+    EXPECT_EQ(image->rgba, test::Decoded(dir, dir.path("rle4.bmp")));
     EXPECT_EQ(image->rgba[0], 0xAA);  // top-left: index A
 }
 

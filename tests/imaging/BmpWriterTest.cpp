@@ -36,8 +36,8 @@ TEST(BmpWriter, WritesAOneBitBmpThatReadsBack) {
 
 TEST(BmpWriter, ImageMagickReadsOneBitOfTheRoundedWidth) {
     GLYPHORA_NEED_IMAGEMAGICK();
-    test::ScratchDir dir;
-    const std::string path = dir.file("glyph.bmp");
+    ::glyphora::testing::TempFolder dir;
+    const std::string path = dir.path("glyph.bmp");
     test::WriteFile(path, WriteMonoBmp(kGlyph));
     EXPECT_EQ(test::Run("identify -format '%z %w %h' '" + path + "'"), "1 16 3");
     std::vector<uint8_t> expected;

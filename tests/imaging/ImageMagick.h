@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
+
+#include "TempFolder.h"
 
 namespace glyphora::test {
 
@@ -27,26 +27,6 @@ inline bool HaveImageMagick() {
         std::system("command -v convert >/dev/null 2>&1 && command -v identify >/dev/null 2>&1") == 0;
     return have;
 }
-
-// A fresh folder, removed with everything in it.
-class ScratchDir {
-public:
-    ScratchDir() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() / ("glyphora-imaging-" + std::to_string(random()));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 inline std::vector<uint8_t> ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -71,9 +51,9 @@ inline std::string Run(const std::string& command) {
 
 // A picture file's pixels as ImageMagick decodes them: R, G, B, A bytes
 // (or one grey byte with format "GRAY").
-inline std::vector<uint8_t> Decoded(const ScratchDir& dir, const std::string& picture,
+inline std::vector<uint8_t> Decoded(const ::glyphora::testing::TempFolder& dir, const std::string& picture,
                                     const std::string& format = "RGBA") {
-    const std::string raw = dir.file("decoded.raw");
+    const std::string raw = dir.path("decoded.raw");
     Run("convert '" + picture + "' -depth 8 " + format + ":'" + raw + "'");
     return ReadFile(raw);
 }

@@ -38,7 +38,7 @@ std::vector<uint8_t> Sheet(int w, int h, int noisePercent) {
 
 TEST(PngWriter, ImageMagickReadsTheSamePixels) {
     GLYPHORA_NEED_IMAGEMAGICK();
-    test::ScratchDir dir;
+    ::glyphora::testing::TempFolder dir;
     struct Case {
         int w, h, noise;
     };
@@ -47,7 +47,7 @@ TEST(PngWriter, ImageMagickReadsTheSamePixels) {
         SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h));
         const auto gray = Sheet(c.w, c.h, c.noise);
         const auto png = WriteGrayPng(c.w, c.h, gray);
-        const std::string path = dir.file("sheet.png");
+        const std::string path = dir.path("sheet.png");
         test::WriteFile(path, png);
         EXPECT_EQ(test::Run("identify -format '%w %h %z' '" + path + "'"),
                   std::to_string(c.w) + " " + std::to_string(c.h) + " 8");

@@ -1,6 +1,6 @@
 #include "CodeGroupWindow.h"
 #include "ShxBuilder.h"
-#include "TempDir.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ namespace {
 using fixtures::PatternBytes;
 using fixtures::ShxBuilder;
 using fixtures::WriteBytes;
-using shx::testing::TempDir;
+using ::glyphora::testing::TempFolder;
 
 // One application for the whole run, never destroyed: tearing it down during
 // static destruction, after windows were shown, crashes in the platform plugin.
@@ -43,19 +43,19 @@ QString Cell(const QTableWidget* grid, int row, int column) {
     return item ? item->text() : QString();
 }
 
-std::string ThreeGroups(const TempDir& dir) {
+std::string ThreeGroups(const TempFolder& dir) {
     ShxBuilder shx;
     shx.codeGroup(-2, 0x03FC0000, PatternBytes(100, 1))
         .codeGroup(1, 0x10000000, PatternBytes(3000, 2))
         .codeGroup(4, 0x11000000, PatternBytes(2048, 3));
-    const std::string path = dir.file("phone.shx");
+    const std::string path = dir.path("phone.shx");
     WriteBytes(path, shx.bytes());
     return path;
 }
 
 TEST(CodeGroupWindow, ExtractionFillsOneRowPerCodeGroup) {
     App();
-    TempDir dir;
+    TempFolder dir;
     const std::string flash = ThreeGroups(dir);
     CodeGroupWindow window;
     ShowCounter counter;
@@ -64,13 +64,13 @@ TEST(CodeGroupWindow, ExtractionFillsOneRowPerCodeGroup) {
     const shx::ExtractResult outcome = window.extract(QString::fromStdString(flash));
     EXPECT_FALSE(outcome.errorReported()) << outcome.error->message;
     EXPECT_TRUE(outcome.LangpackFound);
-    EXPECT_EQ(outcome.langpackPath, dir.file("phone{@0x11000000}CG4.smg"));
+    EXPECT_EQ(outcome.langpackPath, dir.path("phone{@0x11000000}CG4.smg"));
 
     QTableWidget* grid = window.findChild<QTableWidget*>("StringGrid1");
     ASSERT_EQ(grid, window.grid());
     ASSERT_EQ(grid->rowCount(), 3);  // with the header: four rows
     EXPECT_EQ(Cell(grid, 0, 0), "");
-    EXPECT_EQ(Cell(grid, 0, 1).toStdString(), dir.file("phone{@0x03FC0000}RAMDLD.smg"));
+    EXPECT_EQ(Cell(grid, 0, 1).toStdString(), dir.path("phone{@0x03FC0000}RAMDLD.smg"));
     EXPECT_EQ(Cell(grid, 0, 2), "RAM Downloader");
     EXPECT_EQ(Cell(grid, 1, 0), "1");
     EXPECT_EQ(Cell(grid, 1, 3), "10000000");
@@ -92,8 +92,8 @@ TEST(CodeGroupWindow, ExtractionFillsOneRowPerCodeGroup) {
 
 TEST(CodeGroupWindow, NotAFlashFileLeavesTheWindowHidden) {
     App();
-    TempDir dir;
-    const std::string path = dir.file("not.shx");
+    TempFolder dir;
+    const std::string path = dir.path("not.shx");
     WriteBytes(path, PatternBytes(9000, 1));
     CodeGroupWindow window;
     ShowCounter counter;
@@ -111,7 +111,7 @@ TEST(CodeGroupWindow, NotAFlashFileLeavesTheWindowHidden) {
 
 TEST(CodeGroupWindow, DoubleClickAndButtonOpenTheSelectedFile) {
     App();
-    TempDir dir;
+    TempFolder dir;
     const std::string flash = ThreeGroups(dir);
     CodeGroupWindow window;
     window.extract(QString::fromStdString(flash));
@@ -124,7 +124,7 @@ TEST(CodeGroupWindow, DoubleClickAndButtonOpenTheSelectedFile) {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, langpackCell.center());
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, langpackCell.center());
     ASSERT_EQ(spy.count(), 1);
-    EXPECT_EQ(spy.at(0).at(0).toString().toStdString(), dir.file("phone{@0x11000000}CG4.smg"));
+    EXPECT_EQ(spy.at(0).at(0).toString().toStdString(), dir.path("phone{@0x11000000}CG4.smg"));
     EXPECT_FALSE(window.isVisible());
 
     window.show();
@@ -132,7 +132,7 @@ TEST(CodeGroupWindow, DoubleClickAndButtonOpenTheSelectedFile) {
     grid->selectRow(1);
     QTest::mouseClick(window.findChild<QPushButton*>("sBitBtn1"), Qt::LeftButton);
     ASSERT_EQ(spy.count(), 2);
-    EXPECT_EQ(spy.at(1).at(0).toString().toStdString(), dir.file("phone{@0x10000000}CG1.smg"));
+    EXPECT_EQ(spy.at(1).at(0).toString().toStdString(), dir.path("phone{@0x10000000}CG1.smg"));
     EXPECT_FALSE(window.isVisible());
 }
 

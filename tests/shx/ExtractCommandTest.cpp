@@ -1,6 +1,6 @@
 // glyphora-tool extract, run as a user runs it.
 #include "ShxBuilder.h"
-#include "TempDir.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@ namespace {
 using fixtures::PatternBytes;
 using fixtures::ShxBuilder;
 using fixtures::WriteBytes;
+using ::glyphora::testing::TempFolder;
 
 struct ToolRun {
     int status = -1;
@@ -35,24 +36,24 @@ ToolRun RunExtract(const std::string& path) {
 }
 
 TEST(ExtractCommand, PrintsTheListAndTheFinalStatus) {
-    TempDir dir;
+    TempFolder dir;
     ShxBuilder shx;
     shx.codeGroup(-1, 0x10000000, PatternBytes(16, 1)).codeGroup(4, 0x11000000, PatternBytes(256, 2));
-    WriteBytes(dir.file("phone.shx"), shx.bytes());
+    WriteBytes(dir.path("phone.shx"), shx.bytes());
 
-    const ToolRun run = RunExtract(dir.file("phone.shx"));
+    const ToolRun run = RunExtract(dir.path("phone.shx"));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
               "CG\tFile name\tType CG\tStart address\tEnd address\tSize\n"
               "\t" +
-                  dir.file("phone{@0x10000000}BootLDR.smg") +
+                  dir.path("phone{@0x10000000}BootLDR.smg") +
                   "\tBoot Loader\t10000000\t1000000F\t16\n"
                   "4\t" +
-                  dir.file("phone{@0x11000000}CG4.smg") +
+                  dir.path("phone{@0x11000000}CG4.smg") +
                   "\tLangPack\t11000000\t110000FF\t256\n"
                   "Extracting done.\n");
 
-    EXPECT_EQ(RunExtract(dir.file("missing.shx")).status, 1);
+    EXPECT_EQ(RunExtract(dir.path("missing.shx")).status, 1);
 }
 
 }  // namespace

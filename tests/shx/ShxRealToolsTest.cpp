@@ -1,7 +1,7 @@
 // S-records written by the usual tools, wrapped into a flash file, come back
 // out byte for byte.
 #include "ExtractRecorder.h"
-#include "TempDir.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@ using fixtures::PatternBytes;
 using fixtures::ReadBytes;
 using fixtures::ShxBuilder;
 using fixtures::WriteBytes;
+using ::glyphora::testing::TempFolder;
 
 constexpr uint32_t kStart = 0x10000000;
 
@@ -37,24 +38,24 @@ std::vector<std::string> RecordLines(const std::vector<uint8_t>& srec) {
 void ExpectRoundTrip(const std::string& program, const std::string& commandTemplate) {
     if (!HaveProgram(program)) GTEST_SKIP() << program << " is not installed (scripts/bootstrap installs it)";
     for (std::size_t size : {std::size_t{1}, std::size_t{100003}, std::size_t{(1u << 20) + 17}}) {
-        TempDir dir;
+        TempFolder dir;
         const auto payload = PatternBytes(size, static_cast<uint32_t>(size));
-        WriteBytes(dir.file("in.bin"), payload);
+        WriteBytes(dir.path("in.bin"), payload);
         std::string command = commandTemplate;
         for (const auto& [key, value] :
-             {std::pair<std::string, std::string>{"IN", dir.file("in.bin")}, {"OUT", dir.file("out.srec")}})
+             {std::pair<std::string, std::string>{"IN", dir.path("in.bin")}, {"OUT", dir.path("out.srec")}})
             command.replace(command.find("{" + key + "}"), key.size() + 2, value);
         ASSERT_EQ(std::system((command + " 2>/dev/null").c_str()), 0) << command;
 
-        const auto lines = RecordLines(ReadBytes(dir.file("out.srec")));
+        const auto lines = RecordLines(ReadBytes(dir.path("out.srec")));
         ASSERT_GE(lines.size(), 3u);
         ASSERT_EQ(lines.front().substr(0, 2), "S0");
         ASSERT_EQ(lines.back().substr(0, 2), "S7");
 
         ShxBuilder shx;
         shx.slot(4, kStart, kStart + static_cast<uint32_t>(size) - 1).lines(lines);
-        WriteBytes(dir.file("phone.shx"), shx.bytes());
-        const auto result = ShxExtractor().SplitSHX(dir.file("phone.shx"));
+        WriteBytes(dir.path("phone.shx"), shx.bytes());
+        const auto result = ShxExtractor().SplitSHX(dir.path("phone.shx"));
         ASSERT_FALSE(result.errorReported())
             << program << " " << size << ": " << (result.error ? result.error->message : std::string());
         EXPECT_EQ(ReadBytes(result.langpackPath), payload) << program << " " << size;
