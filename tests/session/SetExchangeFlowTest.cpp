@@ -6,18 +6,8 @@
 namespace glyphora::testing {
 namespace {
 
-using fixtures::LangpackSpec;
+using fixtures::RepaintedTypicalLangpack;
 using fixtures::TypicalLangpack;
-
-// TypicalLangpack with other pixels and widths in set 2 (and so in its copy,
-// set 3). Its glyphs are narrower, so the file is shorter: a save in place
-// leaves the bytes after a shorter fonts area as they were.
-LangpackSpec RepaintedTypical() {
-    LangpackSpec spec = TypicalLangpack();
-    spec.Sets[1] = fixtures::PatternSet(12, {{0x20, 0x7E}, {0x410, 0x44F}}, {3, 8, 1}, 7777);
-    spec.Sets[2] = fixtures::MirrorOf(spec.Sets[1], 1);
-    return spec;
-}
 
 class SetExchangeTest : public SessionTest {
 protected:
@@ -45,7 +35,7 @@ class SetExchangeRoundTrip : public SetExchangeTest, public ::testing::WithParam
 TEST_P(SetExchangeRoundTrip, ExportThenImportIntoARepaintedCopyGivesTheFileBack) {
     const RoundTrip c = GetParam();
     const std::string original = writeLangpack("lang.smg", TypicalLangpack());
-    const std::string copy = writeLangpack("copy.smg", RepaintedTypical());
+    const std::string copy = writeLangpack("copy.smg", RepaintedTypicalLangpack());
     open(original);
     ASSERT_TRUE(session().ChooseSet(c.exportedSet));
     exportBdf(dir.path("general"));  // no extension: ".bdf" is added

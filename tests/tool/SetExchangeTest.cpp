@@ -10,17 +10,8 @@
 namespace glyphora::testing {
 namespace {
 
-using fixtures::LangpackSpec;
+using fixtures::RepaintedTypicalLangpack;
 using fixtures::TypicalLangpack;
-
-// TypicalLangpack with other, narrower glyphs in set 2 and its copy, set 3,
-// so that a save in place rewrites the whole (shorter) file.
-LangpackSpec RepaintedTypical() {
-    LangpackSpec spec = TypicalLangpack();
-    spec.Sets[1] = fixtures::PatternSet(12, {{0x20, 0x7E}, {0x410, 0x44F}}, {3, 8, 1}, 7777);
-    spec.Sets[2] = fixtures::MirrorOf(spec.Sets[1], 1);
-    return spec;
-}
 
 std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -32,7 +23,7 @@ TEST(SetExchange, ExportedSetImportedIntoARepaintedCopyGivesTheFileBack) {
     const std::string original = dir.file("lang.smg");
     const std::string copy = dir.file("copy.smg");
     WriteBytes(original, fixtures::BuildLangpack(TypicalLangpack()).Bytes);
-    WriteBytes(copy, fixtures::BuildLangpack(RepaintedTypical()).Bytes);
+    WriteBytes(copy, fixtures::BuildLangpack(RepaintedTypicalLangpack()).Bytes);
 
     const std::string bdf = dir.file("set2.bdf");
     RunResult r = Tool({"export-bdf", original, "--set", "2", "--out", bdf, "--descent", "2"});
