@@ -162,7 +162,7 @@ bool Inked(const FT_Bitmap& bitmap, const unsigned char* row, unsigned x) {
     return unsigned{row[x]} * 2 >= std::max(2u, unsigned{bitmap.num_grays});
 }
 
-Status Blit(const FT_Bitmap& bitmap, int left, int top, int ascent, bool lean, InkMap& image) {
+Status Blit(const FT_Bitmap& bitmap, int left, int top, int ascent, bool lean, MonoImage& image) {
     if (bitmap.rows == 0 || bitmap.width == 0) return {};  // a blank such as U+0020
     const std::size_t pitch = static_cast<std::size_t>(std::abs(bitmap.pitch));
     const std::size_t needed =
@@ -183,7 +183,7 @@ Status Blit(const FT_Bitmap& bitmap, int left, int top, int ascent, bool lean, I
         const long last = std::min(long{bitmap.width}, long{image.width()} - x0);
         for (long c = first; c < last; ++c) {
             if (Inked(bitmap, row, static_cast<unsigned>(c))) {
-                image.setInk(static_cast<int>(x0 + c), static_cast<int>(y));
+                image.setPixel(static_cast<int>(x0 + c), static_cast<int>(y), Pixel::Ink);
             }
         }
     }
@@ -192,7 +192,7 @@ Status Blit(const FT_Bitmap& bitmap, int left, int top, int ascent, bool lean, I
 
 }  // namespace
 
-Result<InkMap> RenderGlyph(const FontChoice& font, int height, uint16_t code) {
+Result<MonoImage> RenderGlyph(const FontChoice& font, int height, uint16_t code) {
     const std::string& path = font.path;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
@@ -254,7 +254,7 @@ Result<InkMap> RenderGlyph(const FontChoice& font, int height, uint16_t code) {
     }
 
     const long advance = std::clamp<long>(RoundPixels(slot->advance.x), 1, kMaxSide);
-    InkMap image(static_cast<int>(advance), std::max(1, ascent + descent));
+    MonoImage image(static_cast<int>(advance), std::max(1, ascent + descent));
     const bool lean = font.syntheticOblique && !outline;
     if (Status drawn = Blit(*bitmap, slot->bitmap_left, slot->bitmap_top, ascent, lean, image); !drawn) {
         return drawn.error();

@@ -1,10 +1,10 @@
-// Drawing one character with FreeType into an InkMap: monochrome hinting, no
+// Drawing one character with FreeType into a 1-bit image: monochrome hinting, no
 // smoothing, the pen's origin at x = 0 and the baseline at the ascent.
 #pragma once
 
 #include "Error.h"
 #include "FontChoice.h"
-#include "InkMap.h"
+#include <MonoImage.h>
 
 #include <cstdint>
 
@@ -26,6 +26,6 @@ inline constexpr int kMaxSide = 4096;
 // A font without a glyph for the code fails with ErrorKind::Unsupported; a
 // file that cannot be opened with Missing or Io; a file FreeType cannot read
 // or draw with Malformed.
-Result<InkMap> RenderGlyph(const FontChoice& font, int height, uint16_t code);
+Result<MonoImage> RenderGlyph(const FontChoice& font, int height, uint16_t code);
 
 }  // namespace glyphora::runecast

@@ -5,12 +5,12 @@
 // temp.bmp is removed first, so that after a run it exists exactly when the
 // exit status is 0: a failed run can never leave an earlier glyph behind to be
 // taken for this one.
-#include "BmpWriter.h"
 #include "FontCache.h"
 #include "FontLookup.h"
 #include "GlyphRasterizer.h"
 #include "RenderRequest.h"
 
+#include <BmpWriter.h>
 #include <FileLayer.h>
 
 #include <cstdio>
@@ -43,7 +43,7 @@ int Fail(const Error& error) {
 // A path needs no lookup. A family is taken from the cache when its answer
 // still holds and still opens; otherwise fontconfig is asked and the answer
 // remembered, as far as the cache can be written.
-Result<InkMap> Render(const RenderRequest& request) {
+Result<MonoImage> Render(const RenderRequest& request) {
     if (IsFontPath(request.fontName)) {
         FontChoice file;
         file.path = request.fontName;
@@ -53,13 +53,13 @@ Result<InkMap> Render(const RenderRequest& request) {
     }
     FontCache cache = FontCache::Load(kCacheFileName);
     if (std::optional<FontChoice> cached = cache.find(request.fontName, request.style)) {
-        Result<InkMap> image = RenderGlyph(*cached, request.height, request.code);
+        Result<MonoImage> image = RenderGlyph(*cached, request.height, request.code);
         // A font file that went away since: ask again.
         if (image || image.error().kind == ErrorKind::Unsupported) return image;
     }
     Result<FontLookupResult> found = LookUpFont(request.fontName, request.style);
     if (!found) return found.error();
-    Result<InkMap> image = RenderGlyph(found->choice, request.height, request.code);
+    Result<MonoImage> image = RenderGlyph(found->choice, request.height, request.code);
     if (image || image.error().kind == ErrorKind::Unsupported) {
         cache.remember(request.fontName, request.style, found->choice, found->watchedPaths);
         (void)cache.save(kCacheFileName);  // a read-only folder only costs speed
@@ -80,9 +80,9 @@ int Run(const std::vector<std::string>& args) {
         std::fputs("usage: Runecast HEIGHT STYLE CODE FONTNAME... (Runecast --help tells more)\n", stderr);
         return status;
     }
-    Result<InkMap> image = Render(*request);
+    Result<MonoImage> image = Render(*request);
     if (!image) return Fail(image.error());
-    const std::vector<uint8_t> bmp = EncodeMonoBmp(*image);
+    const std::vector<uint8_t> bmp = WriteMonoBmp(*image);
     // The editor reads the bitmap at once: it need not wait for the disk.
     if (Status written = WriteFileAtomically(kOutputFile, bmp, Durability::Quick); !written)
         return Fail(written.error());
