@@ -19,6 +19,12 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(root_, ec);
 }
 
+std::vector<std::string> TempFolder::entries() const {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(root_)) names.push_back(e.path().filename().string());
+    return names;
+}
+
 std::string TempFolder::write(const std::string& name, const std::vector<uint8_t>& bytes) const {
     const std::string p = path(name);
     std::ofstream out(p, std::ios::binary | std::ios::trunc);

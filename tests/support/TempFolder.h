@@ -17,6 +17,8 @@ public:
 
     std::string path(const std::string& name) const { return (root_ / name).string(); }
     const std::filesystem::path& root() const { return root_; }
+    // The names of what the folder holds, in no particular order.
+    std::vector<std::string> entries() const;
 
     std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const;
     std::string writeText(const std::string& name, const std::string& text) const;

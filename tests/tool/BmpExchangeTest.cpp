@@ -16,8 +16,8 @@ QJsonObject GlyphOf(const QJsonObject& dump, int set, int index) {
 
 // Set 2's widths run 4 to 10 over and over: glyphs 10 and 17 are both 7 pixels wide.
 TEST(BmpExchange, AGlyphExportedAndImportedIntoAnotherHasTheSameRows) {
-    TempDir dir;
-    const std::string lp = dir.file("lp.smg"), bmp = dir.file("glyph.bmp");
+    TempFolder dir;
+    const std::string lp = dir.path("lp.smg"), bmp = dir.path("glyph.bmp");
     WriteBytes(lp, fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes);
     const QJsonObject before = DumpOf(lp);
     ASSERT_EQ(GlyphOf(before, 2, 10)["width"], 7);
@@ -42,10 +42,10 @@ TEST(BmpExchange, AGlyphExportedAndImportedIntoAnotherHasTheSameRows) {
 }
 
 TEST(BmpExchange, RefusalsSayWhyAndLeaveTheLangpackAsItWas) {
-    TempDir dir;
+    TempFolder dir;
     fixtures::LangpackSpec spec = fixtures::TypicalLangpack();
     spec.Sets[0].Glyphs[0] = fixtures::GlyphSpec{0, std::vector<uint8_t>(8, 0)};
-    const std::string lp = dir.file("lp.smg"), bmp = dir.file("glyph.bmp"), cut = dir.file("cut.bmp");
+    const std::string lp = dir.path("lp.smg"), bmp = dir.path("glyph.bmp"), cut = dir.path("cut.bmp");
     WriteBytes(lp, fixtures::BuildLangpack(spec).Bytes);
     ASSERT_EQ(Tool({"export-bmp", lp, "--set", "2", "--index", "3", "--out", bmp}).exitCode, 0);
     std::vector<uint8_t> truncated = ReadBytes(bmp);
@@ -60,7 +60,7 @@ TEST(BmpExchange, RefusalsSayWhyAndLeaveTheLangpackAsItWas) {
         {{"import-bmp", lp, "--set", "3", "--index", "3", "--in", bmp}, "change set 2 instead"},
         {{"import-bmp", lp, "--set", "2", "--index", "3", "--in", cut}, "cannot read '" + cut + "'"},
         {{"import-bmp", lp, "--set", "1", "--index", "0", "--in", bmp}, "0x8 pixels: there is no room"},
-        {{"export-bmp", lp, "--set", "1", "--index", "0", "--out", dir.file("x.bmp")}, "0x8 pixels: there is nothing"},
+        {{"export-bmp", lp, "--set", "1", "--index", "0", "--out", dir.path("x.bmp")}, "0x8 pixels: there is nothing"},
         {{"import-bmp", lp, "--set", "2", "--index", "3"}, "--in is missing"},
     };
     for (const Case& c : cases) {

@@ -15,8 +15,8 @@ const std::string kUnifont = "/usr/share/unifont/unifont.hex";
 
 TEST(Demo, RegeneratesByteForByte) {
     if (!std::filesystem::exists(kUnifont)) GTEST_SKIP() << kUnifont << " is not installed (package unifont)";
-    TempDir dir;
-    const std::string path = dir.file("demo.smg");
+    TempFolder dir;
+    const std::string path = dir.path("demo.smg");
     const RunResult r = RunProgram(GLYPHORA_MAKE_DEMO, {"--unifont", kUnifont, path});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_TRUE(ReadBytes(path) == ReadBytes(kDemo)) << "samples/demo.smg differs from what make-demo writes now";

@@ -12,8 +12,8 @@ class DumpOfFixture : public ::testing::TestWithParam<NamedFixture> {};
 TEST_P(DumpOfFixture, MatchesWhatTheBuilderPutIn) {
     const NamedFixture& fixture = GetParam();
     const fixtures::BuiltLangpack built = fixtures::BuildLangpack(fixture.spec);
-    TempDir dir;
-    const std::string path = dir.file(fixture.name + ".smg");
+    TempFolder dir;
+    const std::string path = dir.path(fixture.name + ".smg");
     WriteBytes(path, built.Bytes);
 
     ExpectSameJson(DumpOf(path), ExpectedDump(fixture.spec, built));
@@ -24,8 +24,8 @@ INSTANTIATE_TEST_SUITE_P(AllKinds, DumpOfFixture, ::testing::ValuesIn(AllFixture
                          [](const auto& p) { return p.param.name; });
 
 TEST(Dump, LargeLangpackStaysSmallInMemory) {
-    TempDir dir;
-    const std::string path = dir.file("large.smg");
+    TempFolder dir;
+    const std::string path = dir.path("large.smg");
     WriteBytes(path, fixtures::BuildLangpack(fixtures::LargeLangpack()).Bytes);
     const RunResult r = Tool({"dump", path});
     ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -38,8 +38,8 @@ TEST(Dump, LargeLangpackStaysSmallInMemory) {
 }
 
 TEST(Info, ShowsHeaderLanguagesAndSets) {
-    TempDir dir;
-    const std::string path = dir.file("typical.smg");
+    TempFolder dir;
+    const std::string path = dir.path("typical.smg");
     WriteBytes(path, fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes);
     const RunResult r = Tool({"info", path});
     ASSERT_EQ(r.exitCode, 0) << r.err;

@@ -49,8 +49,8 @@ class SetGlyph : public ::testing::TestWithParam<GlyphEdit> {};
 
 TEST_P(SetGlyph, ReplacesOneGlyphAndItsDouble) {
     const GlyphEdit edit = GetParam();
-    TempDir dir;
-    const std::string path = dir.file("lp.smg");
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
     WriteBytes(path, fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes);
     const TLangpack before = ReadBack(path);
     const int height = before.FontSetTable[static_cast<std::size_t>(edit.set - 1)].Height;
@@ -89,8 +89,8 @@ class SetHeight : public ::testing::TestWithParam<HeightChange> {};
 
 TEST_P(SetHeight, AddsEmptyRowsOrDropsTheBottomOnes) {
     const HeightChange change = GetParam();
-    TempDir dir;
-    const std::string path = dir.file("lp.smg");
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
     WriteBytes(path, fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes);
     const TLangpack before = ReadBack(path);
 
@@ -128,8 +128,8 @@ TEST(SetHeight, SetsShowingSet2FollowItsHeight) {
     for (const NamedFixture& f : AllFixtures()) {
         if (f.name == "seven_sets") spec = f.spec;
     }
-    TempDir dir;
-    const std::string path = dir.file("lp.smg");
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
     WriteBytes(path, fixtures::BuildLangpack(spec).Bytes);
     ASSERT_TRUE(ReadBack(path).Set7SharesSet2);
 

@@ -33,14 +33,14 @@ std::vector<uint8_t> SignedHeader(std::size_t size, uint8_t signature) {
 }
 
 TEST(Errors, NotALangpackGivesStatus2) {
-    TempDir dir;
+    TempFolder dir;
     struct Case {
         const char* name;
         std::vector<uint8_t> bytes;
     };
     for (const Case& c :
          {Case{"short.bin", SignedHeader(599, 0xB1)}, Case{"signature.bin", SignedHeader(4096, 0xB2)}}) {
-        const std::string path = dir.file(c.name);
+        const std::string path = dir.path(c.name);
         WriteBytes(path, c.bytes);
         for (const Args& command : kCommandsOnFile) {
             const RunResult r = Tool(WithFile(command, path));
@@ -53,12 +53,12 @@ TEST(Errors, NotALangpackGivesStatus2) {
 }
 
 TEST(Errors, UnreadableOrBrokenFilesGiveStatus1WithTheFileNamed) {
-    TempDir dir;
+    TempFolder dir;
     std::vector<uint8_t> truncated = fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes;
     truncated.resize(truncated.size() / 2);
-    const std::string broken = dir.file("broken.smg");
+    const std::string broken = dir.path("broken.smg");
     WriteBytes(broken, truncated);
-    for (const std::string& path : {dir.file("missing.smg"), broken, dir.file("")}) {
+    for (const std::string& path : {dir.path("missing.smg"), broken, dir.path("")}) {
         for (const Args& command : kCommandsOnFile) {
             const RunResult r = Tool(WithFile(command, path));
             EXPECT_EQ(r.exitCode, 1) << command[0] << " " << path;
@@ -70,8 +70,8 @@ TEST(Errors, UnreadableOrBrokenFilesGiveStatus1WithTheFileNamed) {
 }
 
 TEST(Errors, WrongArgumentsGiveStatus1AndUsage) {
-    TempDir dir;
-    const std::string path = dir.file("lp.smg");
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
     const std::vector<uint8_t> original = fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes;
     WriteBytes(path, original);
     struct Case {
@@ -108,8 +108,8 @@ TEST(Errors, WrongArgumentsGiveStatus1AndUsage) {
 }
 
 TEST(Errors, EditsTheLangpackCannotTakeAreRefusedAndNothingIsWritten) {
-    TempDir dir;
-    const std::string path = dir.file("lp.smg");
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
     const std::vector<uint8_t> original = fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes;
     WriteBytes(path, original);
     struct Case {
@@ -139,8 +139,8 @@ TEST(Errors, EditsTheLangpackCannotTakeAreRefusedAndNothingIsWritten) {
 TEST(Errors, AGrowingFontInTheMiddleIsRefusedWithTheWritersMessage) {
     fixtures::LangpackSpec spec = fixtures::TypicalLangpack();
     spec.ITapAfterSetTable = true;
-    TempDir dir;
-    const std::string path = dir.file("lp.smg");
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
     const std::vector<uint8_t> original = fixtures::BuildLangpack(spec).Bytes;
     WriteBytes(path, original);
     // Glyph 0 of set 2 is 4 wide; at 9 it needs 12 more bytes.
@@ -154,8 +154,8 @@ TEST(Errors, AGrowingFontInTheMiddleIsRefusedWithTheWritersMessage) {
 }
 
 TEST(Errors, AFailedWriteLeavesTheOldFile) {
-    TempDir dir;
-    const std::string path = dir.file("lp.smg");
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
     const std::vector<uint8_t> original = fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes;
     WriteBytes(path, original);
     RunOptions full;

@@ -42,8 +42,8 @@ bool ColumnHasInk(const std::vector<std::string>& rows, int x) {
 }
 
 TEST(GenerateCommands, RenderThenTrimARangeOfSet2) {
-    TempDir dir;
-    const std::string path = dir.file("lp.smg");
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
     WriteBytes(path, fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes);
     const QJsonObject before = DumpOf(path);
     const std::vector<std::string> range = {"--set", "2", "--from", std::to_string(kA), "--to", std::to_string(kA + 3)};
@@ -81,11 +81,11 @@ TEST(GenerateCommands, RenderThenTrimARangeOfSet2) {
 }
 
 TEST(GenerateCommands, RefusalsAndFailuresLeaveTheFile) {
-    TempDir dir;
-    const std::string path = dir.file("lp.smg");
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
     const std::vector<uint8_t> bytes = fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes;
     WriteBytes(path, bytes);
-    const std::string script = dir.file("Runecast");
+    const std::string script = dir.path("Runecast");
     std::ofstream(script) << "#!/bin/sh\necho 'Runecast: no glyph for U+0041' >&2\nexit 3\n";
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     struct Case {

@@ -43,8 +43,8 @@ class ResaveOfFixture : public ::testing::TestWithParam<NamedFixture> {};
 TEST_P(ResaveOfFixture, KeepsEveryGlyphAndIsStable) {
     const NamedFixture& fixture = GetParam();
     const std::vector<uint8_t> original = fixtures::BuildLangpack(fixture.spec).Bytes;
-    TempDir dir;
-    const std::string path = dir.file("lp.smg");
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
     WriteBytes(path, original);
     const QJsonObject before = DumpOf(path);
 

@@ -19,13 +19,13 @@ std::string ReadText(const std::string& path) {
 }
 
 TEST(SetExchange, ExportedSetImportedIntoARepaintedCopyGivesTheFileBack) {
-    TempDir dir;
-    const std::string original = dir.file("lang.smg");
-    const std::string copy = dir.file("copy.smg");
+    TempFolder dir;
+    const std::string original = dir.path("lang.smg");
+    const std::string copy = dir.path("copy.smg");
     WriteBytes(original, fixtures::BuildLangpack(TypicalLangpack()).Bytes);
     WriteBytes(copy, fixtures::BuildLangpack(RepaintedTypicalLangpack()).Bytes);
 
-    const std::string bdf = dir.file("set2.bdf");
+    const std::string bdf = dir.path("set2.bdf");
     RunResult r = Tool({"export-bdf", original, "--set", "2", "--out", bdf, "--descent", "2"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string text = ReadText(bdf);
@@ -41,13 +41,13 @@ TEST(SetExchange, ExportedSetImportedIntoARepaintedCopyGivesTheFileBack) {
 }
 
 TEST(SetExchange, RefusalsLeaveTheLangpackAsItWas) {
-    TempDir dir;
-    const std::string path = dir.file("lang.smg");
+    TempFolder dir;
+    const std::string path = dir.path("lang.smg");
     WriteBytes(path, fixtures::BuildLangpack(TypicalLangpack()).Bytes);
-    const std::string bdf = dir.file("set4.bdf");
+    const std::string bdf = dir.path("set4.bdf");
     ASSERT_EQ(Tool({"export-bdf", path, "--set", "4", "--out", bdf}).exitCode, 0);
     const std::string text = ReadText(bdf);
-    const std::string cut = dir.file("cut.bdf");
+    const std::string cut = dir.path("cut.bdf");
     WriteBytes(cut, std::vector<uint8_t>(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(text.size() / 2)));
     const std::vector<uint8_t> before = ReadBytes(path);
 
@@ -60,8 +60,8 @@ TEST(SetExchange, RefusalsLeaveTheLangpackAsItWas) {
         {{"import-bdf", path, "--set", "1", "--in", bdf, "--shift", "11"},
          "--shift must be a whole number from -8 to 10"},
         {{"import-bdf", path, "--set", "9", "--in", bdf}, "there is no set 9"},
-        {{"export-png", path, "--set", "2", "--out", dir.file("x.png"), "--scale", "65"}, "--scale must be"},
-        {{"export-bdf", path, "--set", "2", "--out", dir.file("no/such/x.bdf")}, dir.file("no/such/x.bdf")},
+        {{"export-png", path, "--set", "2", "--out", dir.path("x.png"), "--scale", "65"}, "--scale must be"},
+        {{"export-bdf", path, "--set", "2", "--out", dir.path("no/such/x.bdf")}, dir.path("no/such/x.bdf")},
     };
     for (const Case& c : cases) {
         const RunResult r = Tool(c.args);
@@ -76,8 +76,8 @@ TEST(SetExchange, RefusalsLeaveTheLangpackAsItWas) {
 TEST(SetExchange, PngSheetHasTheSizeOfSixteenCellsARow) {
     if (RunProgram("/bin/sh", {"-c", "command -v identify"}).exitCode != 0)
         GTEST_SKIP() << "identify is missing (Debian package imagemagick)";
-    TempDir dir;
-    const std::string path = dir.file("lang.smg");
+    TempFolder dir;
+    const std::string path = dir.path("lang.smg");
     WriteBytes(path, fixtures::BuildLangpack(TypicalLangpack()).Bytes);
     // Set 2: 159 glyphs in 10 rows, cells of the widest glyph (10) by the height (12), grid lines between.
     struct Case {
@@ -85,7 +85,7 @@ TEST(SetExchange, PngSheetHasTheSizeOfSixteenCellsARow) {
         std::string size;
     } cases[] = {{{}, "657x491"}, {{"--scale", "2"}, "337x251"}};
     for (const Case& c : cases) {
-        const std::string png = dir.file("sheet.png");
+        const std::string png = dir.path("sheet.png");
         std::vector<std::string> args = {"export-png", path, "--set", "2", "--out", png};
         args.insert(args.end(), c.scale.begin(), c.scale.end());
         const RunResult r = Tool(args);

@@ -20,27 +20,6 @@ using fixtures::LangpackSpec;
 using fixtures::SetSpec;
 using fixtures::SetTableEnd;
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "glyphora-tool-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
-    }
-    path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::vector<std::string> TempDir::entries() const {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(path_)) {
-        names.push_back(e.path().filename().string());
-    }
-    return names;
-}
-
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "LangpackBuilder.h"
+#include "TempFolder.h"
 #include "ToolRunner.h"
 
 #include <QJsonObject>
@@ -12,20 +13,6 @@
 #include <vector>
 
 namespace glyphora::testing {
-
-// A fresh folder, removed with everything in it at the end of the test.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-    std::vector<std::string> entries() const;
-
-private:
-    std::string path_;
-};
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> ReadBytes(const std::string& path);
