@@ -2,9 +2,9 @@
 // smoothing, the pen's origin at x = 0 and the baseline at the ascent.
 #pragma once
 
+#include <MonoImage.h>
 #include "Error.h"
 #include "FontChoice.h"
-#include <MonoImage.h>
 
 #include <cstdint>
 
