@@ -95,10 +95,7 @@ BENCHMARK(BM_SwitchToSetOf1000Glyphs)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     GlyphoraApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    bench::RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    bench::RecordingReporter reporter = bench::RunRecorded(argc, argv);
 
     const double base = reporter.millis["BM_ReadLangpackBaseline"];
     bool withinBudget = true;

@@ -108,10 +108,7 @@ BENCHMARK(BM_SamplePreviewAfterPixelEdit)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     GlyphoraApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    bench::RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    bench::RecordingReporter reporter = bench::RunRecorded(argc, argv);
 
     const char* const previewName = "BM_SamplePreviewAfterPixelEdit";
     const char* const canvasName = "BM_CanvasRepaintZoom16";
