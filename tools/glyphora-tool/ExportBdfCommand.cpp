@@ -6,8 +6,6 @@
 #include <BdfWriter.h>
 #include <SetBdf.h>
 
-#include <cstdio>
-
 namespace glyphora::tool {
 
 int runExportBdf(const Words& args) {
@@ -15,10 +13,8 @@ int runExportBdf(const Words& args) {
     int setNumber = 0;
     const auto parsed = ParseFileArguments(args, {{"set", "N"}, {"out", "F.bdf"}, {"descent", "D"}}, file);
     if (!parsed || !IntegerOption(*parsed, "set", 1, kMaxSets, setNumber)) return kExitUsage;
-    if (parsed->value("out").empty()) {
-        std::fprintf(stderr, "glyphora-tool: --out is missing\n");
-        return kExitUsage;
-    }
+    std::string out;
+    if (!RequiredOption(*parsed, "out", out)) return kExitUsage;
     std::optional<LangpackDocument> doc;
     if (const int status = OpenSet(file, setNumber, doc); status != kExitOk) return status;
     const TLangpack& lp = doc->langpack();
@@ -28,7 +24,7 @@ int runExportBdf(const Words& args) {
 
     // A copy of set 2 is written as the glyphs it shows, which are set 2's.
     const std::string text = WriteBdf(SetToBdf(lp, setNumber - 1, BdfFontName(file, setNumber), descent));
-    return WriteOutputFile(parsed->value("out"), std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+    return WriteOutputFile(out, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
 }  // namespace glyphora::tool

@@ -6,8 +6,6 @@
 #include <PngWriter.h>
 #include <SetSheet.h>
 
-#include <cstdio>
-
 namespace glyphora::tool {
 
 int runExportPng(const Words& args) {
@@ -19,10 +17,8 @@ int runExportPng(const Words& args) {
         (parsed->isSet("scale") && !IntegerOption(*parsed, "scale", 1, kMaxSheetScale, scale))) {
         return kExitUsage;
     }
-    if (parsed->value("out").empty()) {
-        std::fprintf(stderr, "glyphora-tool: --out is missing\n");
-        return kExitUsage;
-    }
+    std::string out;
+    if (!RequiredOption(*parsed, "out", out)) return kExitUsage;
     std::optional<LangpackDocument> doc;
     if (const int status = OpenSet(file, setNumber, doc); status != kExitOk) return status;
     const Result<SheetImage> sheet = MakeSetSheet(doc->langpack(), setNumber - 1, scale);
@@ -30,7 +26,7 @@ int runExportPng(const Words& args) {
         PrintFileError(doc->path(), sheet.error().message);
         return kExitError;
     }
-    return WriteOutputFile(parsed->value("out"), WriteGrayPng(sheet->width, sheet->height, sheet->gray));
+    return WriteOutputFile(out, WriteGrayPng(sheet->width, sheet->height, sheet->gray));
 }
 
 }  // namespace glyphora::tool

@@ -17,13 +17,11 @@ int runImportBdf(const Words& args) {
     int setNumber = 0;
     const auto parsed = ParseFileArguments(args, {{"set", "N"}, {"in", "F.bdf"}, {"shift", "K"}}, file);
     if (!parsed || !IntegerOption(*parsed, "set", 1, kMaxSets, setNumber)) return kExitUsage;
-    if (parsed->value("in").empty()) {
-        std::fprintf(stderr, "glyphora-tool: --in is missing\n");
-        return kExitUsage;
-    }
+    std::string in;
+    if (!RequiredOption(*parsed, "in", in)) return kExitUsage;
     std::optional<LangpackDocument> doc;
     if (const int status = OpenSetForEdit(file, setNumber, doc); status != kExitOk) return status;
-    const Result<BdfFont> font = ReadBdfFile(parsed->value("in"));
+    const Result<BdfFont> font = ReadBdfFile(in);
     if (!font) return Report(font.error());
 
     const int setIndex = setNumber - 1;

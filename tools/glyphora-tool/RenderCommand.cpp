@@ -65,11 +65,7 @@ int runRender(const Words& args) {
     }
     if (parsed->isSet("style") && !IntegerOption(*parsed, "style", 0, 3, style)) return kExitUsage;
     RenderFont font;
-    font.name = parsed->value("font");
-    if (font.name.empty()) {
-        std::fprintf(stderr, "glyphora-tool: --font is missing\n");
-        return kExitUsage;
-    }
+    if (!RequiredOption(*parsed, "font", font.name)) return kExitUsage;
     font.height = height;
     font.italic = style == 1 || style == 3;
     font.bold = style == 2 || style == 3;
