@@ -1,20 +1,17 @@
 // How long the window takes to open the large fixture langpack until its
 // first glyph is shown, and to switch to a set of 1000 glyphs, both offscreen
 // and painted. The baseline is the bare ReadLangpack of the same file.
-#include <AppEnvironment.h>
 #include <FontPage.h>
 #include <GlyphoraApplication.h>
-#include <LangpackBuilder.h>
 #include <LangpackReader.h>
+#include <LargeLangpackWindow.h>
 #include <MainWindow.h>
 #include <RecordingReporter.h>
 
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <map>
@@ -27,31 +24,10 @@ using namespace glyphora;
 
 constexpr double kBudgetMs = 100.0;
 
-struct Scene {
-    QTemporaryDir dir;
-    QString file;
-    std::vector<uint8_t> bytes;
-    std::unique_ptr<MainWindow> window;
-
-    Scene() {
-        bytes = fixtures::BuildLangpack(fixtures::LargeLangpack()).Bytes;
-        file = dir.filePath(QStringLiteral("large.smg"));
-        QFile f(file);
-        f.open(QIODevice::WriteOnly);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        f.close();
-        AppEnvironment env;
-        env.programDir = dir.path() + QLatin1Char('/');
-        env.settingsPath = dir.filePath(QStringLiteral("Glyphora.ini"));
-        window = std::make_unique<MainWindow>(env);
-        window->resize(900, 700);
-        window->show();
-        QCoreApplication::processEvents();
-    }
-};
+using Scene = bench::LargeLangpackWindow;
 
 Scene& scene() {
-    static Scene s;
+    static Scene s(900, 700);
     return s;
 }
 

@@ -2,11 +2,10 @@
 // line at 3x once a pixel of the working glyph has changed, against one
 // repaint of the canvas (zoom 16) in the same run. Offscreen, the window as
 // the program builds it, set 2 of the large fixture langpack.
-#include <AppEnvironment.h>
 #include <CanvasWidget.h>
 #include <FontPage.h>
 #include <GlyphoraApplication.h>
-#include <LangpackBuilder.h>
+#include <LargeLangpackWindow.h>
 #include <MainWindow.h>
 #include <RecordingReporter.h>
 #include <SamplePanel.h>
@@ -15,10 +14,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QImage>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <map>
@@ -32,23 +29,8 @@ using namespace glyphora;
 constexpr double kBudgetMs = 1.0;
 constexpr int kCharacters = 80;
 
-struct Scene {
-    QTemporaryDir dir;
-    std::unique_ptr<MainWindow> window;
-
-    Scene() {
-        const std::vector<uint8_t> bytes = fixtures::BuildLangpack(fixtures::LargeLangpack()).Bytes;
-        const QString file = dir.filePath(QStringLiteral("large.smg"));
-        QFile f(file);
-        f.open(QIODevice::WriteOnly);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        f.close();
-        AppEnvironment env;
-        env.programDir = dir.path() + QLatin1Char('/');
-        env.settingsPath = dir.filePath(QStringLiteral("Glyphora.ini"));
-        window = std::make_unique<MainWindow>(env);
-        window->resize(1000, 700);
-        window->show();
+struct Scene : bench::LargeLangpackWindow {
+    Scene() : LargeLangpackWindow(1000, 700) {
         window->openFile(file);
         window->session().ChooseSet(1);  // "General font", 1000 glyphs
         while (window->session().editor().ZoomFactor() < 16) window->session().ZoomIn();
