@@ -99,14 +99,14 @@ void GlyphGeneration::SelectFontFile() {
 void GlyphGeneration::ReplaceChosenSymbols(int from, int to) {
     if (!session_.langpack() || session_.CurrentSet() < 0) return;
     if (!session_.QuestionSaveImage()) return;
-    // The langpack counts as changed even when no glyph gets replaced.
-    session_.EditingLang();
     // An installed renderer's folder is not writable: it then works in a folder of its own.
     Result<RendererFolder> folder = RendererFolder::For(rendererPath());
     if (!folder) {
         session_.prompts().error(folder.error().message);
         return;
     }
+    // Once the batch starts, the langpack counts as changed even when no glyph gets replaced.
+    session_.EditingLang();
     RunecastRenderer renderer(folder->program(), font_, timeout_);
     const BatchResult result = runBatch("Replace the chosen symbols", from, to,
                                         [&renderer](const std::vector<Symbols>& glyphs, GlyphRange range, int height,

@@ -114,9 +114,20 @@ bool Session::OpenBinFile() {
             prompts_.warning("The file is damaged and cannot be opened as a langpack:\n" + why.message);
         return false;
     }
+    const bool reopening = document_ && document_->path() == currentFileName_;
     if (!mayReplaceLangpack()) {
         restorePreviousFileName();
         return false;
+    }
+    // Saving the open langpack just now rewrote the file read above: what is
+    // shown must be what the file now holds.
+    if (reopening) {
+        loaded = LangpackDocument::Load(currentFileName_);
+        if (!loaded) {
+            restorePreviousFileName();
+            prompts_.error("The file cannot be read:\n" + loaded.error().message);
+            return false;
+        }
     }
 
     currentSet_ = currentSymbol_ = -1;

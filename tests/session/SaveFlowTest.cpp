@@ -172,6 +172,16 @@ TEST_F(SaveFlowTest, AnotherLangpackReplacesAChangedOneOnlyAfterTheQuestion) {
     EXPECT_EQ(onDisk(file_).SymbolTable[0][0].Data, flipped(original_));
 }
 
+TEST_F(SaveFlowTest, ReopeningTheChangedLangpackAfterSavingShowsTheSavedGlyphs) {
+    drawPixel();
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    open(file_);
+    EXPECT_EQ(prompts.texts(), (std::vector<std::string>{"Save changed langpack?", "Save the current symbol?"}));
+    EXPECT_FALSE(session().LangModified());
+    EXPECT_EQ(onDisk(file_).SymbolTable[0][0].Data, flipped(original_));
+    EXPECT_EQ(glyph(0, 0).Data, flipped(original_)) << "the copy read before the save is shown";
+}
+
 TEST_F(SaveFlowTest, ClosingAsksAboutAChangedLangpack) {
     struct Case {
         const char* name;
