@@ -27,26 +27,6 @@ std::vector<char32_t> CodePoints(std::string_view text) {
     return out;
 }
 
-std::string Utf8(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
 std::string Hex(char32_t c) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
@@ -109,7 +89,10 @@ Result<uint16_t> ParseCharacterCode(std::string_view typed) {
 
 std::string CharacterName(uint16_t code) {
     const bool invisible = code < 0x20 || (code >= 0x7F && code < 0xA0) || (code >= 0xD800 && code < 0xE000);
-    return invisible ? Hex(code) : Hex(code) + " (" + Utf8(code) + ")";
+    if (invisible) return Hex(code);
+    std::string name = Hex(code) + " (";
+    AppendUtf8(name, static_cast<char16_t>(code));
+    return name + ")";
 }
 
 int FindGlyph(std::span<const Symbols> glyphs, uint16_t code) {

@@ -1,5 +1,6 @@
 #include "GlyphExchange.h"
 
+#include "FileNames.h"
 #include "Session.h"
 
 #include <BmpReader.h>
@@ -13,18 +14,7 @@ namespace glyphora {
 
 namespace {
 
-#ifdef _WIN32
-constexpr const char* kPathSeparators = "/\\:";
-#else
-constexpr const char* kPathSeparators = "/";
-#endif
-
 std::string SizeText(int width, int height) { return std::to_string(width) + "x" + std::to_string(height); }
-
-std::string FolderOf(const std::string& path) {
-    if (path.empty()) return {};
-    return std::filesystem::path(path).parent_path().string();
-}
 
 Prompts::FileDialog BitmapDialog(const Session& session, std::string title) {
     Prompts::FileDialog dialog;
@@ -36,12 +26,7 @@ Prompts::FileDialog BitmapDialog(const Session& session, std::string title) {
 
 }  // namespace
 
-std::string BmpExportName(const std::string& chosen) {
-    const std::size_t separator = chosen.find_last_of(kPathSeparators);
-    const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
-    if (chosen.find('.', nameStart) != std::string::npos) return chosen;
-    return chosen + ".bmp";
-}
+std::string BmpExportName(const std::string& chosen) { return WithExtension(chosen, ".bmp"); }
 
 Status WriteGlyphBmp(const std::string& path, const MonoImage& image) {
     const std::vector<uint8_t> bytes = WriteMonoBmp(image);

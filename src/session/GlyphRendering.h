@@ -45,7 +45,6 @@ class RunecastRenderer : public GlyphRenderer {
 public:
     RunecastRenderer(std::string programPath, RenderFont font, std::chrono::milliseconds timeout = kRendererTimeout);
     Result<GlyphPicture> draw(uint16_t code, int height) override;
-    const std::string& bitmapPath() const { return bitmapPath_; }
 
 private:
     std::string programPath_;

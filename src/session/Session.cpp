@@ -10,11 +10,6 @@ namespace glyphora {
 
 namespace {
 
-SessionObserver& NullObserver() {
-    static SessionObserver none;
-    return none;
-}
-
 EditorHost& NullView() {
     static EditorHost none;
     return none;
@@ -66,7 +61,12 @@ Session::Session(SessionPaths paths, Prompts& prompts, FlashExtraction& extracti
 
 Session::~Session() { editor_.setHost(nullptr); }
 
-void Session::changed() { (observer_ ? *observer_ : NullObserver()).stateChanged(); }
+SessionObserver& Session::report() const {
+    static SessionObserver none;
+    return observer_ ? *observer_ : none;
+}
+
+void Session::changed() { report().stateChanged(); }
 
 // --- state -----------------------------------------------------------------------------
 

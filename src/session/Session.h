@@ -158,6 +158,8 @@ private:
     void selectGlyph(int glyph);
     void writeSettings(const std::string& language, const std::string& binFile);
     void changed();
+    // The observer, or one that ignores everything before the window sets one.
+    SessionObserver& report() const;
     // The editor is about to change the working glyph: its state is a step.
     void recordStep();
     std::optional<GlyphKey> workingKey() const;

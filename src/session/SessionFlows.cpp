@@ -1,6 +1,7 @@
 // The document flows of the session: opening a langpack or a flash file,
 // saving, the questions asked on the way, choosing a set and a glyph,
 // storing glyphs and the size commands.
+#include "FileNames.h"
 #include "Session.h"
 
 #include <LangpackEdit.h>
@@ -14,22 +15,12 @@ namespace glyphora {
 
 namespace {
 
-SessionObserver& Report(SessionObserver* observer) {
-    static SessionObserver none;
-    return observer ? *observer : none;
-}
-
 // Only a dot in the file name counts, compared in lower case.
 bool IsFlashFile(const std::string& path) {
     std::string extension = std::filesystem::path(path).extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension == ".shx";
-}
-
-std::string FolderOf(const std::string& path) {
-    if (path.empty()) return {};
-    return std::filesystem::path(path).parent_path().string();
 }
 
 }  // namespace
@@ -80,7 +71,7 @@ void Session::OpenFile(const std::string& path) {
         reason = outcome.reason;
     }
     if (langpackFound_) {
-        if (OpenBinFile()) Report(observer_).fileOpened(path);
+        if (OpenBinFile()) report().fileOpened(path);
     } else {
         restorePreviousFileName();
         // The extraction's own report says what broke in the flash file.
@@ -131,16 +122,16 @@ bool Session::OpenBinFile() {
     }
 
     currentSet_ = currentSymbol_ = -1;
-    Report(observer_).setShown();
+    report().setShown();
     document_ = std::move(*loaded);
     langModified_ = false;
     // Steps and marks belong to the langpack they were taken in.
     history_.clear();
     changedGlyphs_.clear();
-    Report(observer_).documentReplaced();
+    report().documentReplaced();
     BeginSetup();
     if (document_->langpack().SetCount() > 0) showSet(0);
-    Report(observer_).selectionChanged();
+    report().selectionChanged();
     changed();
     return true;
 }
@@ -155,7 +146,7 @@ void Session::BeginSetup() {
     langFileOpen_ = true;
     currentSet_ = -1;
     currentSymbol_ = -1;
-    Report(observer_).canvasVisibility(true);
+    report().canvasVisibility(true);
 }
 
 // --- saving -------------------------------------------------------------------------------
@@ -208,11 +199,11 @@ bool Session::ChooseSet(int set) {
     if (!langFileOpen_ || !document_ || set == currentSet_) return true;
     if (set < 0 || set >= document_->langpack().SetCount()) return false;
     if (!QuestionSaveImage()) {
-        Report(observer_).selectionChanged();
+        report().selectionChanged();
         return false;
     }
     showSet(set);
-    Report(observer_).selectionChanged();
+    report().selectionChanged();
     changed();
     return true;
 }
@@ -222,11 +213,11 @@ bool Session::ChooseSymbol(int glyph) {
     const auto& glyphs = document_->langpack().SymbolTable[static_cast<std::size_t>(currentSet_)];
     if (glyph < 0 || glyph >= static_cast<int>(glyphs.size())) return false;
     if (!QuestionSaveImage()) {
-        Report(observer_).selectionChanged();
+        report().selectionChanged();
         return false;
     }
     selectGlyph(glyph);
-    Report(observer_).selectionChanged();
+    report().selectionChanged();
     changed();
     return true;
 }
@@ -235,19 +226,19 @@ void Session::showSet(int set) {
     currentSet_ = set;
     currentSymbol_ = -1;
     editor_.SetGlyphHeight(setHeight(set));
-    Report(observer_).setShown();
+    report().setShown();
     if (!document_->langpack().SymbolTable[static_cast<std::size_t>(set)].empty()) {
         selectGlyph(0);
     } else {
         // A set without glyphs leaves nothing to edit.
-        Report(observer_).canvasVisibility(false);
+        report().canvasVisibility(false);
     }
 }
 
 void Session::selectGlyph(int glyph) {
     currentSymbol_ = glyph;
     editor_.LoadSymb(*workingGlyph());
-    Report(observer_).canvasVisibility(true);
+    report().canvasVisibility(true);
     // The size shown is the glyph's, not the blank canvas's of the open.
     if (view_) view_->statusValue(StatusPanel::Size, editor_.GlyphWidth(), editor_.GlyphHeight());
     glyphSelected_ = true;
@@ -269,7 +260,7 @@ void Session::StoreGlyph(int set, int glyph, uint8_t width, std::vector<uint8_t>
     if (sets.empty()) return;
     for (int k : sets) changedGlyphs_.mark(k, glyph);
     EditingLang();
-    for (int k : sets) Report(observer_).glyphsChanged(k, {glyph});
+    for (int k : sets) report().glyphsChanged(k, {glyph});
 }
 
 // --- size and zoom ----------------------------------------------------------------------------
@@ -297,7 +288,7 @@ void Session::SetHeightCommand() {
     editor_.SetGlyphHeight(*height);
     EditingLang();
     editor_.ResizeImage();
-    Report(observer_).setHeightsChanged(sets);
+    report().setHeightsChanged(sets);
     changed();
 }
 

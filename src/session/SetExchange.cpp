@@ -1,5 +1,6 @@
 #include "SetExchange.h"
 
+#include "FileNames.h"
 #include "Session.h"
 
 #include <BdfReader.h>
@@ -28,7 +29,6 @@ const char* const kExportPngTitle = "Export set as PNG sheet";
 // The commands work on the set the glyph grid shows.
 bool SetShown(const Session& s) { return s.LangFileOpen() && s.langpack() && s.CurrentSet() >= 0; }
 
-std::string FolderOf(const std::string& path) { return std::filesystem::path(path).parent_path().string(); }
 std::string FileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 // "demo-set2", the FONT name of an exported set and the name the save dialogs suggest.
@@ -70,8 +70,7 @@ std::optional<std::string> ChooseTarget(Session& s, const std::string& title, co
     dialog.suggestedName = SetFileStem(s) + extension;
     std::optional<std::string> path = s.prompts().chooseSaveFile(dialog);
     if (!path || path->empty()) return std::nullopt;
-    if (std::filesystem::path(*path).extension().empty()) *path += extension;
-    return path;
+    return WithExtension(*path, extension);
 }
 
 void WriteTarget(Session& s, const std::string& path, std::span<const uint8_t> bytes) {

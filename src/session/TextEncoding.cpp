@@ -26,7 +26,10 @@ constexpr std::array<char16_t, 128> kWindows1251High = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,  // F8
 };
 
-// Every code in the table lies below U+10000: one to three bytes.
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+}  // namespace
+
 void AppendUtf8(std::string& out, char16_t code) {
     if (code < 0x80) {
         out += static_cast<char>(code);
@@ -39,10 +42,6 @@ void AppendUtf8(std::string& out, char16_t code) {
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
 }
-
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
-}  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
     std::size_t i = 0;

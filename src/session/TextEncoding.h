@@ -11,6 +11,9 @@
 
 namespace glyphora {
 
+// One UTF-16 code unit as UTF-8 (one to three bytes).
+void AppendUtf8(std::string& out, char16_t code);
+
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view bytes);
 
