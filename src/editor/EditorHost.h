@@ -31,6 +31,8 @@ public:
     // hold the state before the change (taken wherever the undo snapshot is,
     // and before a width change).
     virtual void snapshotTaken() {}
+    // EditImage took the canvas's pixels: a change that began at a snapshot is done.
+    virtual void editImageChanged() {}
     // CanvasImage changed and must be repainted.
     virtual void canvasChanged() {}
     // GlyphWidth, GlyphHeight or ZoomFactor changed: the canvas control gets a new size.

@@ -66,6 +66,7 @@ void GlyphEditor::SaveImage(Symbols& glyph, int setHeight) const {
 void GlyphEditor::ImageToPictures() {
     edit_.fill(SecondaryColor);
     edit_.draw(canvas_);
+    host().editImageChanged();
 }
 
 // --- modified state and snapshot --------------------------------------------------

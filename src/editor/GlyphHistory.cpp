@@ -7,6 +7,10 @@ namespace glyphora {
 
 std::size_t GlyphHistory::cost(const GlyphState& state) { return state.image.bits().size() + sizeof(Step); }
 
+bool GlyphHistory::unchangedSince(GlyphKey glyph, const GlyphState& current) const {
+    return pending_ && pending_->glyph == glyph && pending_->before == current;
+}
+
 std::size_t GlyphHistory::backwardSteps(GlyphKey glyph) const {
     const auto at = glyphs_.find(glyph);
     return at == glyphs_.end() ? 0 : at->second.back.size();
@@ -17,27 +21,58 @@ std::size_t GlyphHistory::forwardSteps(GlyphKey glyph) const {
     return at == glyphs_.end() ? 0 : at->second.forward.size();
 }
 
+bool GlyphHistory::canStepBackward(GlyphKey glyph, const GlyphState& current) const {
+    const std::size_t recorded = unchangedSince(glyph, current) && pending_->pushed ? 1 : 0;
+    return backwardSteps(glyph) > recorded;
+}
+
+bool GlyphHistory::canStepForward(GlyphKey glyph, const GlyphState& current) const {
+    if (unchangedSince(glyph, current)) return !pending_->forward.empty();
+    return forwardSteps(glyph) > 0;
+}
+
 void GlyphHistory::push(std::deque<Step>& steps, GlyphState state) {
     bytes_ += cost(state);
     steps.push_back({std::move(state), ++clock_});
 }
 
-void GlyphHistory::dropAll(std::deque<Step>& steps) {
-    for (const Step& s : steps) bytes_ -= cost(s.state);
-    steps.clear();
+// The step is kept at once, so that the counts and the cap see it; settle()
+// takes it back, and gives back the way forward, when nothing changed.
+void GlyphHistory::record(GlyphKey glyph, GlyphState before) {
+    settle(glyph, before);
+    Steps& steps = glyphs_[glyph];
+    Snapshot snapshot{glyph, before, std::move(steps.forward), false};
+    for (const Step& s : snapshot.forward) bytes_ -= cost(s.state);
+    steps.forward.clear();
+    if (steps.back.empty() || !(steps.back.back().state == before)) {
+        push(steps.back, std::move(before));
+        snapshot.pushed = true;
+        snapshot.age = clock_;
+    }
+    pending_ = std::move(snapshot);
+    trim();
 }
 
-void GlyphHistory::record(GlyphKey glyph, GlyphState before) {
-    Steps& steps = glyphs_[glyph];
-    dropAll(steps.forward);
-    // Snapshots are taken where a change may begin; one that came to nothing
-    // (a cancelled stroke, a line released on its anchor) left the same state.
-    if (!steps.back.empty() && steps.back.back().state == before) return;
-    push(steps.back, std::move(before));
+void GlyphHistory::settle(GlyphKey glyph, const GlyphState& current) {
+    if (!pending_) return;
+    Snapshot snapshot = std::move(*pending_);
+    pending_.reset();
+    if (snapshot.glyph != glyph || !(snapshot.before == current)) return;
+    // Nothing changed: the step goes again (unless the cap took it) and the way forward comes back.
+    const auto at = glyphs_.try_emplace(glyph).first;
+    Steps& steps = at->second;
+    if (snapshot.pushed && !steps.back.empty() && steps.back.back().age == snapshot.age) {
+        bytes_ -= cost(steps.back.back().state);
+        steps.back.pop_back();
+    }
+    for (Step& s : snapshot.forward) bytes_ += cost(s.state);
+    steps.forward = std::move(snapshot.forward);
+    if (steps.back.empty() && steps.forward.empty()) glyphs_.erase(at);
     trim();
 }
 
 std::optional<GlyphState> GlyphHistory::step(GlyphKey glyph, GlyphState current, bool backward) {
+    settle(glyph, current);
     const auto at = glyphs_.find(glyph);
     if (at == glyphs_.end()) return std::nullopt;
     std::deque<Step>& from = backward ? at->second.back : at->second.forward;
@@ -68,6 +103,7 @@ std::optional<GlyphState> GlyphHistory::stepForward(GlyphKey glyph, GlyphState c
 
 void GlyphHistory::clear() {
     glyphs_.clear();
+    pending_.reset();
     bytes_ = 0;
 }
 

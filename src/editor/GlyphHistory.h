@@ -38,8 +38,12 @@ public:
 
     // The glyph is about to change from `before`: one more step back. The
     // steps forward that were walked back are dropped (a new branch begins).
-    // A change that changed nothing leaves no step.
+    // A snapshot that came to nothing (a click that drew nothing, a width set
+    // to what it was) is taken back at the next call that passes the glyph's
+    // state, and the way forward with it.
     void record(GlyphKey glyph, GlyphState before);
+    // The glyph's state now; call it before another glyph becomes the working one.
+    void settle(GlyphKey glyph, const GlyphState& current);
 
     // The state a step backward (forward) puts back; `current` is kept for
     // the way forward (back). Steps equal to `current` are passed over.
@@ -47,6 +51,10 @@ public:
     std::optional<GlyphState> stepBackward(GlyphKey glyph, GlyphState current);
     std::optional<GlyphState> stepForward(GlyphKey glyph, GlyphState current);
 
+    // Whether there is a step to go from `current`; a snapshot recorded last
+    // counts only when `current` differs from it.
+    bool canStepBackward(GlyphKey glyph, const GlyphState& current) const;
+    bool canStepForward(GlyphKey glyph, const GlyphState& current) const;
     bool canStepBackward(GlyphKey glyph) const { return backwardSteps(glyph) > 0; }
     bool canStepForward(GlyphKey glyph) const { return forwardSteps(glyph) > 0; }
     std::size_t backwardSteps(GlyphKey glyph) const;
@@ -68,12 +76,22 @@ private:
         std::deque<Step> forward;  // the next step forward last
     };
 
+    // The snapshot recorded last, until it is seen whether it changed anything.
+    struct Snapshot {
+        GlyphKey glyph;
+        GlyphState before;
+        std::deque<Step> forward;  // the way forward it dropped
+        bool pushed = false;       // it added a step (of this age)
+        uint64_t age = 0;
+    };
+
+    bool unchangedSince(GlyphKey glyph, const GlyphState& current) const;
     void push(std::deque<Step>& steps, GlyphState state);
     std::optional<GlyphState> step(GlyphKey glyph, GlyphState current, bool backward);
-    void dropAll(std::deque<Step>& steps);
     void trim();
 
     std::map<GlyphKey, Steps> glyphs_;
+    std::optional<Snapshot> pending_;
     std::size_t cap_;
     std::size_t bytes_ = 0;
     uint64_t clock_ = 0;

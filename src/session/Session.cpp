@@ -39,6 +39,8 @@ public:
     }
     // The step history is the session's: the view only shows the glyph.
     void snapshotTaken() override { s_.recordStep(); }
+    // Whether a step is offered depends on the glyph as it is now.
+    void editImageChanged() override { s_.changed(); }
     void canvasChanged() override { view().canvasChanged(); }
     void canvasResized() override { view().canvasResized(); }
     void statusValue(StatusPanel panel, int a, int b) override { view().statusValue(panel, a, b); }

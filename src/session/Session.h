@@ -162,6 +162,8 @@ private:
     SessionObserver& report() const;
     // The editor is about to change the working glyph: its state is a step.
     void recordStep();
+    // The working glyph is about to be left: its last snapshot is a step only if it changed.
+    void settleStep();
     std::optional<GlyphKey> workingKey() const;
     GlyphState workingState() const;
 

@@ -223,6 +223,7 @@ bool Session::ChooseSymbol(int glyph) {
 }
 
 void Session::showSet(int set) {
+    settleStep();
     currentSet_ = set;
     currentSymbol_ = -1;
     editor_.SetGlyphHeight(setHeight(set));
@@ -236,6 +237,7 @@ void Session::showSet(int set) {
 }
 
 void Session::selectGlyph(int glyph) {
+    settleStep();
     currentSymbol_ = glyph;
     editor_.LoadSymb(*workingGlyph());
     report().canvasVisibility(true);

@@ -21,14 +21,18 @@ void Session::recordStep() {
     if (const auto key = workingKey()) history_.record(*key, workingState());
 }
 
+void Session::settleStep() {
+    if (const auto key = workingKey()) history_.settle(*key, workingState());
+}
+
 bool Session::CanStepBackward() const {
     const auto key = workingKey();
-    return key && history_.canStepBackward(*key);
+    return key && history_.canStepBackward(*key, workingState());
 }
 
 bool Session::CanStepForward() const {
     const auto key = workingKey();
-    return key && history_.canStepForward(*key);
+    return key && history_.canStepForward(*key, workingState());
 }
 
 void Session::UndoCommand() {

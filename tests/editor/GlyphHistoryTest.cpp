@@ -40,6 +40,22 @@ TEST(GlyphHistory, StepsBackAndForwardAndANewChangeDropsTheWayForward) {
     EXPECT_EQ(h.bytes(), 0u);
 }
 
+TEST(GlyphHistory, ASnapshotThatChangedNothingKeepsTheWayForwardAndOffersNoStep) {
+    GlyphHistory h;
+    const GlyphKey a{1, 5}, b{1, 6};
+    h.record(a, State(1));  // 1 -> 2
+    EXPECT_EQ(Width(h.stepBackward(a, State(2))), 1);
+    h.record(a, State(1));  // a click that drew nothing
+    EXPECT_TRUE(h.canStepForward(a, State(1)));
+    EXPECT_EQ(Width(h.stepForward(a, State(1))), 2);
+
+    h.record(b, State(7));  // the same on a glyph never changed
+    EXPECT_FALSE(h.canStepBackward(b, State(7)));
+    EXPECT_TRUE(h.canStepBackward(b, State(8)));  // ... unless it did change
+    h.settle(b, State(7));
+    EXPECT_EQ(Width(h.stepBackward(b, State(7))), -1);
+}
+
 TEST(GlyphHistory, TheCapDropsTheOldestStepsOfAllGlyphsFirst) {
     const std::size_t step = GlyphHistory::cost(State(0));
     GlyphHistory h(3 * step);
