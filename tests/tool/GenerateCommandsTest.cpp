@@ -98,6 +98,9 @@ TEST(GenerateCommands, RefusalsAndFailuresLeaveTheFile) {
         {{"trim", path, "--set", "3", "--from", "0", "--to", "1"}, "set 3 shows the glyphs of set 2"},
         {{"trim", path, "--set", "2", "--from", "5", "--to", "200"}, "set 2 has no glyph 200; its glyphs are 0 to 158"},
         {{"render", path, "--set", "2", "--from", "0", "--to", "1", "--font", "X", "--height", "0"}, "--height"},
+        {{"render", path, "--set", "2", "--from", "0", "--to", "9", "--font", "X", "--height", "12", "--renderer",
+          dir.root().string()},
+         "is not a program that can be run"},
     };
     for (const Case& c : cases) {
         const RunResult r = Tool(c.words);

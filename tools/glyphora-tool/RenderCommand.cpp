@@ -28,9 +28,13 @@ Result<std::string> DefaultRendererPath() {
     if (ec)
         return MakeError(ErrorKind::Missing, "cannot tell where glyphora-tool lies (" + ec.message() +
                                                  "); name the renderer with --renderer PATH");
-    const std::string renderer = FindRenderer(self.parent_path().string() + "/");
-    if (::access(renderer.c_str(), X_OK) == 0) return renderer;
-    return MakeError(ErrorKind::Missing, "no renderer at " + renderer + "; name it with --renderer PATH");
+    return FindRenderer(self.parent_path().string() + "/");
+}
+
+// A folder passes access(X_OK) too, and would fail once per glyph.
+bool IsProgram(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;
 }
 
 std::string CodeName(uint16_t code) {
@@ -73,8 +77,10 @@ int runRender(const Words& args) {
     Result<std::string> renderer =
         parsed->isSet("renderer") ? Result<std::string>(parsed->value("renderer")) : DefaultRendererPath();
     if (!renderer) return Report(renderer.error());
-    if (::access(renderer->c_str(), X_OK) != 0) {
-        std::fprintf(stderr, "glyphora-tool: the renderer %s is not a program that can be run\n", renderer->c_str());
+    if (!IsProgram(*renderer)) {
+        std::fprintf(stderr,
+                     "glyphora-tool: the renderer %s is not a program that can be run; name it with --renderer PATH\n",
+                     renderer->c_str());
         return kExitError;
     }
 
