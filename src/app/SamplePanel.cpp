@@ -93,11 +93,21 @@ void SamplePanel::setScale(int scale) {
     if (QAbstractButton* button = scales_->button(view_->scale())) button->setChecked(true);
 }
 
-void SamplePanel::canvasChanged() { view_->relayOut(); }
-void SamplePanel::documentReplaced() { view_->relayOut(); }
-void SamplePanel::setShown() { view_->relayOut(); }
-void SamplePanel::selectionChanged() { view_->relayOut(); }
-void SamplePanel::glyphsChanged(int, const std::vector<int>&) { view_->relayOut(); }
-void SamplePanel::setHeightsChanged(const std::vector<int>&) { view_->relayOut(); }
+void SamplePanel::showEvent(QShowEvent* event) {
+    QDockWidget::showEvent(event);
+    if (stale_) refresh();
+}
+
+void SamplePanel::refresh() {
+    stale_ = !isVisible();
+    if (!stale_) view_->relayOut();
+}
+
+void SamplePanel::canvasChanged() { refresh(); }
+void SamplePanel::documentReplaced() { refresh(); }
+void SamplePanel::setShown() { refresh(); }
+void SamplePanel::selectionChanged() { refresh(); }
+void SamplePanel::glyphsChanged(int, const std::vector<int>&) { refresh(); }
+void SamplePanel::setHeightsChanged(const std::vector<int>&) { refresh(); }
 
 }  // namespace glyphora

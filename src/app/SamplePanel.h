@@ -35,8 +35,12 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // A hidden panel lays its line out when it is shown again, not at every edit.
+    void refresh();
+
     // --- SessionObserver ------------------------------------------------------------
     void documentReplaced() override;
     void setShown() override;
@@ -49,6 +53,7 @@ private:
     QButtonGroup* scales_;
     QScrollArea* scroll_;
     SampleView* view_;
+    bool stale_ = false;
 };
 
 }  // namespace glyphora

@@ -35,9 +35,6 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
 // Removes the file; nothing at the path is no failure.
 Status RemoveFile(const std::string& path);
 
-// Something (a file, a folder, a link) is at the path.
-bool PathExists(const std::string& path);
-
 // A file open for reading, closed when the handle goes.
 class ReadHandle {
 public:

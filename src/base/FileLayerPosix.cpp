@@ -91,11 +91,6 @@ int CreateTemporary(const std::string& folder, std::string& name) {
 
 int file_native::Close(intptr_t native) { return native == kClosed ? 0 : ::close(static_cast<int>(native)); }
 
-bool PathExists(const std::string& path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0;
-}
-
 // --- whole files ---------------------------------------------------------------------
 
 Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, Durability durability) {

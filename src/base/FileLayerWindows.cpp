@@ -61,8 +61,6 @@ int file_native::Close(intptr_t native) {
     return ::CloseHandle(AsHandle(native)) ? 0 : -1;
 }
 
-bool PathExists(const std::string& path) { return ::GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, Durability durability) {
     const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))

@@ -4,7 +4,6 @@ namespace glyphora {
 
 namespace {
 
-constexpr char kLowerDigits[] = "0123456789abcdef";
 constexpr char kUpperDigits[] = "0123456789ABCDEF";
 
 int DigitValue(char c) {
@@ -15,16 +14,6 @@ int DigitValue(char c) {
 }
 
 }  // namespace
-
-std::string BytesToHex(std::span<const uint8_t> bytes) {
-    std::string text;
-    text.reserve(bytes.size() * 2);
-    for (uint8_t b : bytes) {
-        text.push_back(kLowerDigits[b >> 4]);
-        text.push_back(kLowerDigits[b & 0x0F]);
-    }
-    return text;
-}
 
 std::optional<std::vector<uint8_t>> HexToBytes(std::string_view text) {
     if (text.size() % 2 != 0) {

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,9 +15,6 @@ std::string UpperHex(uint64_t value, int digits);
 
 // An offset in a message: "0x1A2B".
 std::string HexOffset(uint64_t offset);
-
-// Two lower-case digits per byte, no separators.
-std::string BytesToHex(std::span<const uint8_t> bytes);
 
 // Accepts either case; nothing when the length is odd or a character is not a digit.
 std::optional<std::vector<uint8_t>> HexToBytes(std::string_view text);

@@ -17,10 +17,8 @@ struct Stroke {  // the pencil with a button held
     Pixel colour;
     PixelPoint pen;  // where the next line starts
 };
-struct Erasure {       // the eraser with a button held
-    PixelRect square;  // the last square wiped
-};
-struct Flood {};  // the fill is on the canvas; the release commits it
+struct Erasure {};  // the eraser with a button held
+struct Flood {};    // the fill is on the canvas; the release commits it
 struct LineDrag {
     Pixel colour;
     PixelPoint anchor;

@@ -192,9 +192,8 @@ void GlyphEditor::releaseTool() {
 
 void GlyphEditor::moveEraser(int X, int Y) {
     auto squareAt = [](PixelPoint p) { return PixelRect{p.x - 4, p.y - 4, p.x + 6, p.y + 6}; };
-    if (auto* erasure = std::get_if<gesture::Erasure>(&gesture_)) {
-        erasure->square = squareAt(cursor_);
-        FillRect(canvas_, erasure->square, SecondaryColor);
+    if (std::holds_alternative<gesture::Erasure>(gesture_)) {
+        FillRect(canvas_, squareAt(cursor_), SecondaryColor);
         reportCanvas();
         return;
     }

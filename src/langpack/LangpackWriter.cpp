@@ -145,8 +145,6 @@ std::vector<uint8_t> WriteIntervals(TLangpack& lp, const LangpackLayout& layout,
 
 }  // namespace
 
-int32_t SavePlan::RequiredFontSize() const { return Clamped32(layout_.RequiredFontSize); }
-
 int32_t RequiredFontSize(const TLangpack& lp) {
     return Clamped32(ComputeLayout(lp, FontsOffsetOf(lp)).RequiredFontSize);
 }

@@ -20,10 +20,6 @@ namespace glyphora {
 
 // A save that passed every check, with its layout.
 class SavePlan {
-public:
-    int32_t RequiredFontSize() const;
-
-private:
     friend Result<SavePlan> PlanSave(const TLangpack& lp, std::span<const uint8_t> current);
     friend struct SavePlanWriter;
     SavePlan(TLangpack model, LangpackLayout layout, uint64_t fontsOffset, std::size_t fileSize)

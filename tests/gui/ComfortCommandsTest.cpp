@@ -126,6 +126,13 @@ TEST_F(ComfortCommandsTest, SampleTextFollowsTheCanvasAndAClickChoosesTheGlyph) 
     w.actions().sampleText->trigger();
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(preference(QStringLiteral("Sample/Shown")).toBool(), false);
+
+    // Hidden, it skips the edits; shown again, it has caught up with them.
+    boxes_->answers = {Answer::No};
+    session().ChooseSymbol(0);
+    drawPixel();
+    w.actions().sampleText->trigger();
+    EXPECT_NE(view->line().image.isInk(0, 0), before);
 }
 
 TEST_F(ComfortCommandsTest, ChangedGlyphsAndTheirSetsAreMarkedUntilTheSave) {
