@@ -13,9 +13,15 @@ std::string FileError(std::string_view verb, const std::string& path, std::strin
     return "cannot " + std::string(verb) + " '" + path + "': " + std::string(reason);
 }
 
-Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
+Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path, uint64_t maxBytes) {
     Result<ReadHandle> file = ReadHandle::Open(path);
     if (!file) return file.error();
+    const auto tooLarge = [&] {
+        return MakeError(ErrorKind::Unsupported, FileError("read", path,
+                                                           "it is larger than the " + std::to_string(maxBytes) +
+                                                               " bytes this program reads of such a file"));
+    };
+    if (file->size() > maxBytes) return tooLarge();
     std::vector<uint8_t> bytes;
     if (file->size() > 0) bytes.reserve(static_cast<std::size_t>(file->size()));
     uint8_t buffer[1 << 16];
@@ -23,6 +29,7 @@ Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
         const Result<std::size_t> got = file->read(buffer);
         if (!got) return got.error();
         bytes.insert(bytes.end(), buffer, buffer + *got);
+        if (bytes.size() > maxBytes) return tooLarge();  // it grew since it was opened
         if (*got < sizeof buffer) break;
     }
     return bytes;

@@ -8,6 +8,7 @@
 #include "Error.h"
 
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,7 +20,9 @@ namespace glyphora {
 std::string FileError(std::string_view verb, const std::string& path, std::string_view reason);
 
 // Missing when nothing is at the path, Io otherwise; a folder cannot be read.
-Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
+// A file of more than `maxBytes` is Unsupported, and is not read past them.
+Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path,
+                                           uint64_t maxBytes = std::numeric_limits<uint64_t>::max());
 
 // Whether a replaced file must be on the disk before the call returns: a
 // document must; a scratch file read back at once (a renderer's bitmap, a

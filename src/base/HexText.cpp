@@ -2,16 +2,16 @@
 
 namespace glyphora {
 
-namespace {
-
-constexpr char kUpperDigits[] = "0123456789ABCDEF";
-
-int DigitValue(char c) {
+int HexDigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
+
+namespace {
+
+constexpr char kUpperDigits[] = "0123456789ABCDEF";
 
 }  // namespace
 
@@ -22,8 +22,8 @@ std::optional<std::vector<uint8_t>> HexToBytes(std::string_view text) {
     std::vector<uint8_t> bytes;
     bytes.reserve(text.size() / 2);
     for (std::size_t i = 0; i < text.size(); i += 2) {
-        const int high = DigitValue(text[i]);
-        const int low = DigitValue(text[i + 1]);
+        const int high = HexDigitValue(text[i]);
+        const int low = HexDigitValue(text[i + 1]);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }

@@ -5,11 +5,11 @@
 #include "BdfReader.h"
 
 #include <FileLayer.h>
+#include <HexText.h>
 
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <span>
 #include <vector>
@@ -50,13 +50,6 @@ std::optional<int64_t> Integer(std::string_view token) {
 bool IsDigits(std::string_view token) {
     if (!token.empty() && (token.front() == '+' || token.front() == '-')) token.remove_prefix(1);
     return !token.empty() && std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
 }
 
 std::string Quote(std::string_view text) {
@@ -121,9 +114,7 @@ private:
         for (char c : text) {
             const auto byte = static_cast<unsigned char>(c);
             if ((byte < 0x20 && c != '\t') || byte == 0x7F) {
-                static const char digits[] = "0123456789ABCDEF";
-                return At(lineNumber_, std::string("a control character (0x") + digits[byte >> 4] + digits[byte & 0xF] +
-                                           "): this is not BDF text");
+                return At(lineNumber_, "a control character (0x" + UpperHex(byte, 2) + "): this is not BDF text");
             }
         }
         Line line;
@@ -450,7 +441,8 @@ private:
                                                std::to_string(height));
                 return {};
             }
-            const bool hex = std::all_of(line.text.begin(), line.text.end(), [](char c) { return HexDigit(c) >= 0; });
+            const bool hex =
+                std::all_of(line.text.begin(), line.text.end(), [](char c) { return HexDigitValue(c) >= 0; });
             if (!hex) {
                 if ((line.keyword == "STARTCHAR" || line.keyword == "ENDFONT") && rows == height)
                     return At(line.number, std::string(line.keyword) + " where the ENDCHAR of " + what + " belongs");
@@ -468,7 +460,8 @@ private:
                                            Plural(line.text.size(), "hex digit", "hex digits") + "; its BBX width " +
                                            std::to_string(glyph.Box.Width) + " needs " + std::to_string(2 * rowBytes));
             for (std::size_t b = 0; b < rowBytes; ++b) {
-                auto byte = static_cast<uint8_t>((HexDigit(line.text[2 * b]) << 4) | HexDigit(line.text[2 * b + 1]));
+                auto byte =
+                    static_cast<uint8_t>((HexDigitValue(line.text[2 * b]) << 4) | HexDigitValue(line.text[2 * b + 1]));
                 if (b + 1 == rowBytes) byte &= lastMask;
                 glyph.Bitmap.push_back(byte);
             }
@@ -492,19 +485,8 @@ private:
 Result<BdfFont> ReadBdf(std::string_view text) { return Parser(text).Run(); }
 
 Result<BdfFont> ReadBdfFile(const std::string& path) {
-    std::error_code ec;
-    const std::filesystem::file_status status = std::filesystem::status(path, ec);
-    if (!std::filesystem::exists(status)) return MakeError(ErrorKind::Missing, path + ": no such file");
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (!ec && size > kMaxBdfFileSize)
-        return MakeError(ErrorKind::Unsupported, path + ": " + std::to_string(size) +
-                                                     " bytes is more than a BDF font of " +
-                                                     std::to_string(kMaxBdfFileSize >> 20) + " MiB this program reads");
-    Result<std::vector<uint8_t>> file = ReadWholeFile(path);
+    Result<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxBdfFileSize);
     if (!file) return file.error();
-    if (file->size() > kMaxBdfFileSize)  // grew since it was measured
-        return MakeError(ErrorKind::Unsupported,
-                         path + ": more than " + std::to_string(kMaxBdfFileSize >> 20) + " MiB");
     Result<BdfFont> font = ReadBdf(std::string_view(reinterpret_cast<const char*>(file->data()), file->size()));
     if (!font) font.error().message = path + ": " + font.error().message;
     return font;

@@ -24,8 +24,9 @@ inline constexpr std::size_t kMaxBdfFileSize = std::size_t{64} << 20;
 
 Result<BdfFont> ReadBdf(std::string_view text);
 
-// The file at `path`, of at most kMaxBdfFileSize bytes; every message starts
-// with the path.
+// The file at `path`, of at most kMaxBdfFileSize bytes. A file that cannot be
+// read, or is larger, gets the file layer's message; a broken font's message
+// starts with the path.
 Result<BdfFont> ReadBdfFile(const std::string& path);
 
 }  // namespace glyphora

@@ -1,5 +1,7 @@
 #include "BdfWriter.h"
 
+#include <HexText.h>
+
 namespace glyphora {
 
 namespace {
@@ -43,15 +45,13 @@ std::string PropertyValue(const BdfProperty& p) {
 }
 
 void Bitmap(Text& text, const BdfGlyph& g) {
-    static const char digits[] = "0123456789ABCDEF";
     const std::size_t rowBytes = static_cast<std::size_t>(g.RowBytes());
     for (std::size_t row = 0; row < static_cast<std::size_t>(g.Box.Height) && rowBytes > 0; ++row) {
         std::string hex;
         for (std::size_t b = 0; b < rowBytes; ++b) {
             const std::size_t at = row * rowBytes + b;
             const uint8_t byte = at < g.Bitmap.size() ? g.Bitmap[at] : 0;
-            hex.push_back(digits[byte >> 4]);
-            hex.push_back(digits[byte & 0xF]);
+            hex += UpperHex(byte, 2);
         }
         text.Line(hex);
     }

@@ -3,6 +3,8 @@
 #include "GlyphCoding.h"
 #include "LangpackEdit.h"
 
+#include <HexText.h>
+
 #include <algorithm>
 #include <set>
 #include <unordered_map>
@@ -16,12 +18,7 @@ bool HasSet(const TLangpack& lp, int setIndex) {
            static_cast<std::size_t>(setIndex) < lp.SymbolTable.size();
 }
 
-std::string UniName(uint16_t code) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string name = "uni0000";
-    for (std::size_t i = 6; i >= 3; --i, code = static_cast<uint16_t>(code >> 4)) name[i] = digits[code & 0xF];
-    return name;
-}
+std::string UniName(uint16_t code) { return "uni" + UpperHex(code, 4); }
 
 BdfProperty Number(std::string name, int value) { return {std::move(name), std::to_string(value), false}; }
 BdfProperty String(std::string name, std::string value) { return {std::move(name), std::move(value), true}; }

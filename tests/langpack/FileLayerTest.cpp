@@ -74,6 +74,13 @@ TEST_F(FileLayerTest, ReadsWholeFilesAndNamesWhatFails) {
     f = ReadWholeFile(dir_);
     ASSERT_FALSE(f);
     EXPECT_NE(f.error().message.find("Is a directory"), std::string::npos) << f.error().message;
+
+    EXPECT_TRUE(ReadWholeFile(path("a.smg"), 12));
+    f = ReadWholeFile(path("a.smg"), 11);
+    ASSERT_FALSE(f);
+    EXPECT_EQ(f.error().kind, ErrorKind::Unsupported);
+    EXPECT_EQ(f.error().message,
+              "cannot read '" + path("a.smg") + "': it is larger than the 11 bytes this program reads of such a file");
 }
 
 TEST_F(FileLayerTest, ReplacesTheFileAndKeepsItsPermissions) {
