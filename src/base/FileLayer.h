@@ -31,7 +31,8 @@ enum class Durability { Flushed, Quick };
 
 // Io on failure; the old file is intact then and no temporary file is left.
 // A link stays a link (the file it points at is replaced); the new file keeps
-// the old one's permission bits, a new file gets what the umask allows.
+// the old one's permission bits, a new file gets what the umask allows. (On
+// Windows the link and the attributes are not kept.)
 Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
                            Durability durability = Durability::Flushed);
 

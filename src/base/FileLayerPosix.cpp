@@ -118,6 +118,10 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
         ::unlink(temp.c_str());
         return MakeError(ErrorKind::Io, FileError(what, path, std::strerror(err)));
     };
+    // A file saved through its group's write permission stays its owner's and
+    // its group's where the system allows; where not, the saver owns it.
+    if (replacing && (st.st_uid != ::geteuid() || st.st_gid != ::getegid())) (void)!::fchown(fd, st.st_uid, st.st_gid);
+    // After the owner: a change of owner clears the set-id bits.
     if (replacing && ::fchmod(fd, st.st_mode & 07777) != 0) return fail("write");
     if (!WriteAll(fd, bytes)) return fail("write");
     if (durability == Durability::Flushed && FsyncRetrying(fd) != 0) return fail("flush");

@@ -86,7 +86,11 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
     };
     if (!WriteAll(file, bytes)) return fail("write");
     if (durability == Durability::Flushed && !::FlushFileBuffers(file)) return fail("flush");
-    ::CloseHandle(file);
+    if (!::CloseHandle(file)) {
+        const DWORD code = ::GetLastError();
+        ::DeleteFileW(Wide(temp).c_str());
+        return MakeError(ErrorKind::Io, FileError("write", path, Reason(code)));
+    }
     if (!::MoveFileExW(Wide(temp).c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD code = ::GetLastError();
         ::DeleteFileW(Wide(temp).c_str());

@@ -95,6 +95,16 @@ TEST_F(FileLayerTest, ReplacesTheFileAndKeepsItsPermissions) {
 
     ASSERT_EQ(Written(WriteFileAtomically(path("new.smg"), Bytes("fresh"))), "");
     EXPECT_EQ(contents("new.smg"), "fresh");
+
+    // Someone else's file, saved by one who may (here: root), stays theirs.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path("a.smg").c_str(), 4321, 4322), 0);
+        ASSERT_EQ(Written(WriteFileAtomically(path("a.smg"), Bytes("again"))), "");
+        ASSERT_EQ(::stat(path("a.smg").c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 4321u);
+        EXPECT_EQ(st.st_gid, 4322u);
+        EXPECT_EQ(st.st_mode & 07777, 0640u);
+    }
 }
 
 TEST_F(FileLayerTest, ALinkStaysALink) {
