@@ -138,7 +138,7 @@ public:
     // and of every set saved with it, marks the langpack changed and reports
     // the rows. The editor is not touched: a caller that replaces the working
     // glyph loads it again when it is done.
-    void StoreGlyph(int set, int glyph, uint8_t width, std::vector<uint8_t> rows);
+    void StoreGlyph(int set, int glyph, uint8_t width, const std::vector<uint8_t>& rows);
     void EditingLang();
     void NoEditingLang();
     // The editor shows the working glyph as the model holds it (after a

@@ -255,10 +255,10 @@ void Session::ReloadWorkingGlyph() {
 
 // --- storing ------------------------------------------------------------------------------------
 
-void Session::StoreGlyph(int set, int glyph, uint8_t width, std::vector<uint8_t> rows) {
+void Session::StoreGlyph(int set, int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
     if (!document_) return;
     // The copies of set 2 are saved from set 2, so they all get the glyph.
-    const std::vector<int> sets = glyphora::StoreGlyph(document_->langpack(), set, glyph, width, std::move(rows));
+    const std::vector<int> sets = glyphora::StoreGlyph(document_->langpack(), set, glyph, width, rows);
     if (sets.empty()) return;
     for (int k : sets) changedGlyphs_.mark(k, glyph);
     EditingLang();

@@ -23,22 +23,11 @@ int runExportBmp(const Words& args) {
     }
 
     std::optional<LangpackDocument> doc;
-    if (const int status = OpenLangpack(file, doc); status != kExitOk) return status;
-    const int count = doc->langpack().SetCount();
-    if (setNumber > count) {
-        PrintFileError(doc->path(), "there is no set " + std::to_string(setNumber) + "; the langpack has " +
-                                        std::to_string(count) + (count == 1 ? " set" : " sets"));
-        return kExitError;
-    }
+    if (const int status = OpenSet(file, setNumber, doc); status != kExitOk) return status;
     const Symbols* glyph = GlyphOfSet(*doc, setNumber, index);
     if (!glyph) return kExitError;
     const int height = doc->langpack().FontSetTable[static_cast<std::size_t>(setNumber - 1)].Height;
-    if (glyph->Width == 0 || height == 0) {
-        PrintFileError(doc->path(), "glyph " + std::to_string(index) + " of set " + std::to_string(setNumber) + " is " +
-                                        std::to_string(glyph->Width) + "x" + std::to_string(height) +
-                                        " pixels: there is nothing to export");
-        return kExitError;
-    }
+    if (!GlyphHasPixels(*doc, setNumber, index, "there is nothing to export")) return kExitError;
     if (const Status written = WriteGlyphBmp(out, GlyphRowsToImage(glyph->Data, glyph->Width, height)); !written)
         return Report(written.error());
     return kExitOk;

@@ -18,15 +18,7 @@ bool ReadSetRange(const ParsedArguments& parsed, SetRange& range) {
 
 int OpenRangeForEdit(const std::string& file, const SetRange& range, std::optional<LangpackDocument>& doc) {
     if (const int status = OpenSetForEdit(file, range.setNumber, doc); status != kExitOk) return status;
-    const std::size_t count = doc->langpack().SymbolTable[static_cast<std::size_t>(range.setNumber - 1)].size();
-    if (static_cast<std::size_t>(range.glyphs.to) >= count) {
-        PrintFileError(
-            doc->path(),
-            "set " + std::to_string(range.setNumber) + " has no glyph " + std::to_string(range.glyphs.to) +
-                (count ? "; its glyphs are 0 to " + std::to_string(count - 1) : std::string("; it has no glyphs")));
-        return kExitError;
-    }
-    return kExitOk;
+    return GlyphOfSet(*doc, range.setNumber, range.glyphs.to) ? kExitOk : kExitError;
 }
 
 }  // namespace glyphora::tool

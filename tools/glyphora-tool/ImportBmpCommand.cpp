@@ -30,12 +30,7 @@ int runImportBmp(const Words& args) {
     if (!glyph) return kExitError;
     const int setIndex = setNumber - 1;
     const int height = doc->langpack().FontSetTable[static_cast<std::size_t>(setIndex)].Height;
-    if (glyph->Width == 0 || height == 0) {
-        PrintFileError(doc->path(), "glyph " + std::to_string(index) + " of set " + std::to_string(setNumber) + " is " +
-                                        std::to_string(glyph->Width) + "x" + std::to_string(height) +
-                                        " pixels: there is no room for a picture");
-        return kExitError;
-    }
+    if (!GlyphHasPixels(*doc, setNumber, index, "there is no room for a picture")) return kExitError;
     // Read whole before the langpack is touched.
     const Result<MonoImage> picture = ReadBmpPicture(in, glyph->Width, height);
     if (!picture) return Report(picture.error());
@@ -52,7 +47,7 @@ int runImportBmp(const Words& args) {
     editor.FalseGoBegin();
     Symbols stored;
     editor.SaveImage(stored, height);
-    StoreGlyph(doc->langpack(), setIndex, index, stored.Width, std::move(stored.Data));
+    StoreGlyph(doc->langpack(), setIndex, index, stored.Width, stored.Data);
     return SaveLangpack(*doc);
 }
 

@@ -96,8 +96,8 @@ int runRender(const Words& args) {
     RunecastRenderer runecast(folder->program(), font);
     const BatchResult result = RenderGlyphs(lp.SymbolTable[static_cast<std::size_t>(setIndex)], range.glyphs,
                                             lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height, runecast,
-                                            [&](int glyph, uint8_t width, std::vector<uint8_t> rows) {
-                                                StoreGlyph(lp, setIndex, glyph, width, std::move(rows));
+                                            [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
+                                                StoreGlyph(lp, setIndex, glyph, width, rows);
                                             });
     for (const GlyphFailure& f : result.failed)
         PrintFileError(doc->path(),

@@ -37,13 +37,7 @@ int runSetGlyph(const Words& args) {
         return status;
     }
     const int setIndex = setNumber - 1;
-    const std::vector<Symbols>& glyphs = doc->langpack().SymbolTable[static_cast<std::size_t>(setIndex)];
-    if (static_cast<std::size_t>(index) >= glyphs.size()) {
-        PrintFileError(doc->path(), "set " + std::to_string(setNumber) + " has no glyph " + std::to_string(index) +
-                                        "; its glyphs are 0 to " +
-                                        std::to_string(static_cast<long>(glyphs.size()) - 1));
-        return kExitError;
-    }
+    if (!GlyphOfSet(*doc, setNumber, index)) return kExitError;
     const int height = doc->langpack().FontSetTable[static_cast<std::size_t>(setIndex)].Height;
     const std::size_t needed = GlyphDataSize(width, height);
     if (rows->size() != needed) {

@@ -91,6 +91,16 @@ const Symbols* GlyphOfSet(const LangpackDocument& doc, int setNumber, int index)
     return nullptr;
 }
 
+bool GlyphHasPixels(const LangpackDocument& doc, int setNumber, int index, const std::string& why) {
+    const auto set = static_cast<std::size_t>(setNumber - 1);
+    const int width = doc.langpack().SymbolTable[set][static_cast<std::size_t>(index)].Width;
+    const int height = doc.langpack().FontSetTable[set].Height;
+    if (width > 0 && height > 0) return true;
+    PrintFileError(doc.path(), "glyph " + std::to_string(index) + " of set " + std::to_string(setNumber) + " is " +
+                                   std::to_string(width) + "x" + std::to_string(height) + " pixels: " + why);
+    return false;
+}
+
 int OpenSet(const std::string& file, int setNumber, std::optional<LangpackDocument>& doc) {
     if (const int status = OpenLangpack(file, doc); status != kExitOk) return status;
     const int count = doc->langpack().SetCount();

@@ -56,6 +56,10 @@ bool RequiredOption(const ParsedArguments& parsed, const std::string& name, std:
 // Glyph `index` of set `setNumber` (1-based, known to exist), or null after
 // saying that the set has no such glyph.
 const Symbols* GlyphOfSet(const LangpackDocument& doc, int setNumber, int index);
+
+// Whether that glyph (known to exist) has a width and a height; false after
+// saying "glyph I of set N is WxH pixels: <why>".
+bool GlyphHasPixels(const LangpackDocument& doc, int setNumber, int index, const std::string& why);
 // The commands that read one set: reads the langpack and checks that set
 // `setNumber` (1-based) exists. kExitOk, or the status to exit with.
 int OpenSet(const std::string& file, int setNumber, std::optional<LangpackDocument>& doc);

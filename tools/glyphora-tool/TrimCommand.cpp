@@ -24,8 +24,8 @@ int runTrim(const Words& args) {
     TLangpack& lp = doc->langpack();
     const BatchResult result = OptimizeWidths(lp.SymbolTable[static_cast<std::size_t>(setIndex)], range.glyphs,
                                               lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height,
-                                              [&](int glyph, uint8_t width, std::vector<uint8_t> rows) {
-                                                  StoreGlyph(lp, setIndex, glyph, width, std::move(rows));
+                                              [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
+                                                  StoreGlyph(lp, setIndex, glyph, width, rows);
                                               });
     // Nothing changed: the file is not touched.
     if (result.changed > 0)
