@@ -1,5 +1,6 @@
 #include "SampleLine.h"
 
+#include "GlyphRows.h"
 #include "Raster.h"
 
 #include <algorithm>
@@ -28,26 +29,6 @@ int Lookup(const std::vector<std::pair<uint16_t, int>>& index, char16_t code) {
 int ShownWidth(const Symbols& glyph) {
     const int width = glyph.Width;
     return std::min(width, 8 * BytesPerRow(width));
-}
-
-// Stored rows, memory form (0 = ink, most significant bit leftmost).
-void DrawRows(MonoImage& line, int x0, const Symbols& glyph, int height) {
-    const int width = ShownWidth(glyph);
-    const std::size_t bytesPerRow = static_cast<std::size_t>(BytesPerRow(glyph.Width));
-    for (int y = 0; y < height; ++y) {
-        const std::size_t start = static_cast<std::size_t>(y) * bytesPerRow;
-        for (int x = 0; x < width; ++x) {
-            const std::size_t byte = start + static_cast<std::size_t>(x / 8);
-            if (byte >= glyph.Data.size()) break;  // short rows are paper
-            if (((glyph.Data[byte] >> (7 - x % 8)) & 1) == 0) line.setPixel(x0 + x, y, Pixel::Ink);
-        }
-    }
-}
-
-void DrawImage(MonoImage& line, int x0, const MonoImage& image, int width, int height) {
-    for (int y = 0; y < std::min(height, image.height()); ++y)
-        for (int x = 0; x < width; ++x)
-            if (image.isInk(x, y)) line.setPixel(x0 + x, y, Pixel::Ink);
 }
 
 }  // namespace
@@ -79,9 +60,10 @@ SampleLine LayOutSampleLine(std::u16string_view text, std::span<const Symbols> g
         if (c.glyph < 0) {
             DrawRectangle(line.image, {c.begin, 0, c.end - 1, height}, Pen{Pixel::Ink});
         } else if (overridden && c.glyph == working.glyph) {
-            DrawImage(line.image, c.begin, *working.image, c.end - c.begin, height);
+            line.image.draw(working.image->copy(0, 0, c.end - c.begin, height), c.begin);
         } else {
-            DrawRows(line.image, c.begin, glyphs[static_cast<std::size_t>(c.glyph)], height);
+            const Symbols& g = glyphs[static_cast<std::size_t>(c.glyph)];
+            line.image.draw(GlyphRowsToImage(g.Data, g.Width, height).copy(0, 0, c.end - c.begin, height), c.begin);
         }
     }
     return line;
