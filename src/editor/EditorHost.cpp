@@ -11,8 +11,4 @@ const char* DefaultStatusPrefix(StatusPanel panel) {
     return "";
 }
 
-std::string StatusText(const std::string& prefix, int a, int b) {
-    return prefix + std::to_string(a) + "x" + std::to_string(b);
-}
-
 }  // namespace glyphora

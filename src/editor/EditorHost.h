@@ -12,8 +12,6 @@ enum class StatusPanel { Size = 0, Cursor = 1, Selection = 2 };
 
 // The panels' fixed English prefixes ("Size: ", "Cursor: ", "Select: ").
 const char* DefaultStatusPrefix(StatusPanel panel);
-// prefix + a + "x" + b
-std::string StatusText(const std::string& prefix, int a, int b);
 
 class EditorHost {
 public:

@@ -24,7 +24,7 @@ struct RecordingHost : EditorHost {
     void undoAvailable() override { undoEnabled = true; }
     void undoCleared() override { undoEnabled = false; }
     void statusValue(StatusPanel panel, int a, int b) override {
-        status[static_cast<int>(panel)] = StatusText(DefaultStatusPrefix(panel), a, b);
+        status[static_cast<int>(panel)] = DefaultStatusPrefix(panel) + std::to_string(a) + "x" + std::to_string(b);
     }
     void statusCleared(StatusPanel panel) override { status[static_cast<int>(panel)].clear(); }
     void pressSelectionTool() override { calls.push_back("pressSelectionTool"); }
