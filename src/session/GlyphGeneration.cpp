@@ -96,9 +96,19 @@ void GlyphGeneration::SelectFontFile() {
     font_.name = *path;
 }
 
+// Both batches start here: a set without glyphs is said to have none, and
+// leaves the langpack unchanged.
+bool GlyphGeneration::mayStartBatch() {
+    if (!session_.langpack() || session_.CurrentSet() < 0) return false;
+    if (session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())].empty()) {
+        session_.prompts().warning("The set " + std::to_string(session_.CurrentSet() + 1) + " has no glyphs.");
+        return false;
+    }
+    return session_.QuestionSaveImage();
+}
+
 void GlyphGeneration::ReplaceChosenSymbols(int from, int to) {
-    if (!session_.langpack() || session_.CurrentSet() < 0) return;
-    if (!session_.QuestionSaveImage()) return;
+    if (!mayStartBatch()) return;
     // An installed renderer's folder is not writable: it then works in a folder of its own.
     Result<RendererFolder> folder = RendererFolder::For(rendererPath());
     if (!folder) {
@@ -122,8 +132,7 @@ void GlyphGeneration::ReplaceChosenSymbols(int from, int to) {
 }
 
 void GlyphGeneration::OptimizeChosenSymbols(int from, int to) {
-    if (!session_.langpack() || session_.CurrentSet() < 0) return;
-    if (!session_.QuestionSaveImage()) return;
+    if (!mayStartBatch()) return;
     runBatch("Optimize the chosen symbols on width", from, to,
              [](const std::vector<Symbols>& glyphs, GlyphRange range, int height, const GlyphStore& store,
                 const BatchProgress& progress) { return OptimizeWidths(glyphs, range, height, store, progress); });

@@ -41,6 +41,8 @@ public:
     void OptimizeChosenSymbols(int from, int to);
 
 private:
+    // The current set has glyphs (or the user is told it has none) and the working glyph's question was answered.
+    bool mayStartBatch();
     // Runs a batch over the current set under the window's long-work display.
     template <class Batch>
     BatchResult runBatch(const std::string& title, int from, int to, Batch&& batch);

@@ -183,6 +183,21 @@ TEST_F(GenerateFlowTest, CancelKeepsTheGlyphsAlreadyReplaced) {
     EXPECT_TRUE(kept(kA + 2));
 }
 
+TEST_F(SessionTest, BatchesOnASetWithoutGlyphsSaySoAndChangeNothing) {
+    fixtures::LangpackSpec spec = TypicalLangpack();
+    spec.Sets[0].Interval0 = {};
+    spec.Sets[0].Intervals.clear();
+    spec.Sets[0].Glyphs.clear();
+    open(writeLangpack("empty.smg", spec));
+    ASSERT_TRUE(lp().SymbolTable[0].empty());
+    session().ChooseSet(0);
+    GlyphGeneration generation(session());
+    generation.ReplaceChosenSymbols(0, 0);
+    generation.OptimizeChosenSymbols(0, 0);
+    EXPECT_EQ(prompts.texts(), (std::vector<std::string>(2, "The set 1 has no glyphs.")));
+    EXPECT_FALSE(session().LangModified());
+}
+
 TEST_F(GenerateFlowTest, CancelAtTheGlyphQuestionStartsNothing) {
     scriptRenderer("exit 7");
     drawPixel();
