@@ -40,7 +40,7 @@ struct BatchResult {
 
 // Stores glyph `glyph` of the set with this width and rows (memory form); the
 // set keeps its glyphs (their count and codes) meanwhile.
-using GlyphStore = std::function<void(int glyph, uint8_t width, std::vector<uint8_t> rows)>;
+using GlyphStore = std::function<void(int glyph, uint8_t width, const std::vector<uint8_t>& rows)>;
 // After each glyph: `done` of `total`; false stops the batch (the user cancelled).
 using BatchProgress = std::function<bool(int done, int total)>;
 

@@ -60,8 +60,8 @@ BatchResult GlyphGeneration::runBatch(const std::string& title, int from, int to
     const int set = session_.CurrentSet();
     const int height = session_.setHeight(set);
     const std::vector<Symbols>& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(set)];
-    const GlyphStore store = [this, set](int glyph, uint8_t width, std::vector<uint8_t> rows) {
-        session_.StoreGlyph(set, glyph, width, std::move(rows));
+    const GlyphStore store = [this, set](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
+        session_.StoreGlyph(set, glyph, width, rows);
     };
     BatchResult result;
     {

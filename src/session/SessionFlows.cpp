@@ -177,7 +177,7 @@ void Session::SaveImageCommand() {
     editor_.NoEditingImage();
     Symbols stored;
     editor_.SaveImage(stored, setHeight(currentSet_));
-    StoreGlyph(currentSet_, currentSymbol_, stored.Width, std::move(stored.Data));
+    StoreGlyph(currentSet_, currentSymbol_, stored.Width, stored.Data);
 }
 
 bool Session::QuestionSaveImage() {
