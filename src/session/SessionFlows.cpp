@@ -238,8 +238,8 @@ void Session::showSet(int set) {
 void Session::selectGlyph(int glyph) {
     settleStep();
     currentSymbol_ = glyph;
-    const Symbols& glyph = *workingGlyph();
-    editor_.LoadSymb(glyph.Width, glyph.Data);
+    const Symbols& working = *workingGlyph();
+    editor_.LoadSymb(working.Width, working.Data);
     report().canvasVisibility(true);
     // The size shown is the glyph's, not the blank canvas's of the open.
     if (view_) view_->statusValue(StatusPanel::Size, editor_.GlyphWidth(), editor_.GlyphHeight());
