@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -87,10 +87,12 @@ TEST(Process, TimeLimitEndsTheProgramAndWhatItStarted) {
     const TempFolder folder;
     const std::string pidFile = folder.path("child.pid");
     ProcessRequest request = Shell("sleep 60 & echo $! > '" + pidFile + "'; wait");
-    request.timeout = 300ms;
+    // Long enough for the shell to start its child on a loaded machine.
+    request.timeout = 1500ms;
     const Result<int> status = RunProcess(request);
     ASSERT_FALSE(status);
     EXPECT_EQ(status.error().kind, ErrorKind::Failed);
+    ASSERT_TRUE(std::filesystem::exists(pidFile)) << "the shell did not start its child in time";
     const std::string pid = folder.readText(pidFile);
     ASSERT_FALSE(pid.empty());
     // The kill is sent before RunProcess returns; its delivery to the orphan is
