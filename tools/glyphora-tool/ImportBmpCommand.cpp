@@ -9,6 +9,7 @@
 #include <GlyphEditor.h>
 #include <GlyphExchange.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace glyphora::tool {
