@@ -1,8 +1,8 @@
 #include "SetBdf.h"
 
-#include "GlyphCoding.h"
 #include "LangpackEdit.h"
 
+#include <GlyphRows.h>
 #include <HexText.h>
 
 #include <algorithm>
@@ -66,9 +66,10 @@ BdfFont SetToBdf(const TLangpack& lp, int setIndex, const std::string& fontName,
             if (width > 0) {
                 g.Box = BdfBox{width, height, 0, -descent};
                 g.Bitmap.assign(static_cast<std::size_t>(g.RowBytes()) * static_cast<std::size_t>(height), 0);
+                const MonoImage image = GlyphRowsToImage(s.Data, width, height);
                 for (int y = 0; y < height; ++y)
                     for (int x = 0; x < width; ++x)
-                        if (IsInk(s.Data, width, x, y))
+                        if (image.isInk(x, y))
                             g.Bitmap[static_cast<std::size_t>(y) * static_cast<std::size_t>(g.RowBytes()) +
                                      static_cast<std::size_t>(x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
             }
@@ -106,9 +107,7 @@ BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& fo
         const BdfGlyph& g = *found->second;
         const int advance = BdfAdvance(font, g);
         const int width = advance <= 0 && !g.HasInk() ? 0 : std::clamp(advance, 1, kMaxGlyphWidth);
-        const int rowBytes = BytesPerRow(width);
-        BdfGlyphImport import{static_cast<int>(index), static_cast<uint8_t>(width),
-                              std::vector<uint8_t>(GlyphDataSize(width, height), 0xFF)};
+        MonoImage image(GlyphImageWidth(width), height);
         // Cell row y shows the font's pixel row whose top edge lies ascent - y - K
         // rows above the baseline; the bitmap's top row lies Box.Y + Box.Height
         // rows above it.
@@ -116,11 +115,10 @@ BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& fo
             const int64_t row = int64_t{g.Box.Y} + g.Box.Height - ascent + y + plan.Shift;
             if (row < 0 || row >= g.Box.Height) continue;
             for (int x = 0; x < width; ++x)
-                if (g.IsInk(x - g.Box.X, static_cast<int>(row)))
-                    import.Data[static_cast<std::size_t>(y) * static_cast<std::size_t>(rowBytes) +
-                                static_cast<std::size_t>(x / 8)] &= static_cast<uint8_t>(~(0x80 >> (x % 8)));
+                if (g.IsInk(x - g.Box.X, static_cast<int>(row))) image.setPixel(x, y, Pixel::Ink);
         }
-        plan.Glyphs.push_back(std::move(import));
+        plan.Glyphs.push_back(BdfGlyphImport{static_cast<int>(index), static_cast<uint8_t>(width),
+                                             GlyphImageToRows(image, width, height)});
     }
     plan.Replaced = static_cast<int>(plan.Glyphs.size());
     return plan;

@@ -4,6 +4,8 @@
 #include "GlyphRows.h"
 #include "Raster.h"
 
+#include <Langpack.h>
+
 #include <algorithm>
 #include <iterator>
 
@@ -46,11 +48,11 @@ void GlyphEditor::SetGlyphHeight(int height) { glyphHeight_ = std::max(height, 0
 
 // --- transfers --------------------------------------------------------------------
 
-void GlyphEditor::LoadSymb(const Symbols& glyph) {
+void GlyphEditor::LoadSymb(int width, std::span<const uint8_t> rows) {
     settle();
     FalseGoBegin();
-    glyphWidth_ = glyph.Width;
-    edit_ = GlyphRowsToImage(glyph.Data, glyphWidth_, glyphHeight_);
+    glyphWidth_ = std::max(width, 0);
+    edit_ = GlyphRowsToImage(rows, glyphWidth_, glyphHeight_);
     canvas_ = MonoImage(glyphWidth_, glyphHeight_);
     canvas_.draw(edit_);
     clearUndo();
@@ -58,9 +60,8 @@ void GlyphEditor::LoadSymb(const Symbols& glyph) {
     reportCanvas();
 }
 
-void GlyphEditor::SaveImage(Symbols& glyph, int setHeight) const {
-    glyph.Width = static_cast<uint8_t>(std::clamp(glyphWidth_, 0, 255));
-    glyph.Data = GlyphImageToRows(edit_, glyphWidth_, setHeight);
+std::vector<uint8_t> GlyphEditor::SaveImage(int setHeight) const {
+    return GlyphImageToRows(edit_, glyphWidth_, setHeight);
 }
 
 void GlyphEditor::ImageToPictures() {
@@ -82,7 +83,7 @@ void GlyphEditor::NoEditingImage() {
     host().imageModifiedChanged(false);
 }
 
-void GlyphEditor::Undo() {
+void GlyphEditor::TakeUndoSnapshot() {
     host().snapshotTaken();
     undo_.take(edit_);
     host().undoAvailable();

@@ -11,11 +11,11 @@
 #include "MonoImage.h"
 #include "UndoSnapshot.h"
 
-#include <Langpack.h>
-
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <variant>
+#include <vector>
 
 namespace glyphora {
 
@@ -63,12 +63,13 @@ public:
     void SetGlyphHeight(int height);
 
     // --- transfers between the glyph table and the editor -------------------------
-    // Loads a glyph (memory-form rows) as the working glyph; drops any selection
-    // first and clears the undo snapshot, so Undo never mixes two glyphs.
-    void LoadSymb(const Symbols& glyph);
-    // Stores EditImage and GlyphWidth into the glyph; rows = setHeight. A
+    // Loads a glyph of this width from its memory-form rows as the working
+    // glyph; drops any selection first and clears the undo snapshot, so Undo
+    // never mixes two glyphs.
+    void LoadSymb(int width, std::span<const uint8_t> rows);
+    // EditImage as the rows of a glyph GlyphWidth() wide, setHeight of them. A
     // floating selection is not in EditImage: call FalseGoBegin first.
-    void SaveImage(Symbols& glyph, int setHeight) const;
+    std::vector<uint8_t> SaveImage(int setHeight) const;
     // Commit: EditImage := CanvasImage on paper.
     void ImageToPictures();
 
@@ -141,7 +142,7 @@ private:
     std::optional<PixelRect> eraserPreview_;
 
     void reportCanvas() { host().canvasChanged(); }
-    void Undo();  // takes the one-level snapshot (it does not undo)
+    void TakeUndoSnapshot();  // the one-level snapshot taken before an edit (it does not undo)
     void clearUndo();
     void setSelectionReadout();
     void showFrame();

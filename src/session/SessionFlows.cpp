@@ -175,9 +175,8 @@ void Session::SaveImageCommand() {
     // A floating selection is part of what the canvas shows, so it is stored too.
     editor_.FalseGoBegin();
     editor_.NoEditingImage();
-    Symbols stored;
-    editor_.SaveImage(stored, setHeight(currentSet_));
-    StoreGlyph(currentSet_, currentSymbol_, stored.Width, stored.Data);
+    StoreGlyph(currentSet_, currentSymbol_, static_cast<uint8_t>(std::clamp(editor_.GlyphWidth(), 0, 255)),
+               editor_.SaveImage(setHeight(currentSet_)));
 }
 
 bool Session::QuestionSaveImage() {
@@ -239,7 +238,8 @@ void Session::showSet(int set) {
 void Session::selectGlyph(int glyph) {
     settleStep();
     currentSymbol_ = glyph;
-    editor_.LoadSymb(*workingGlyph());
+    const Symbols& working = *workingGlyph();
+    editor_.LoadSymb(working.Width, working.Data);
     report().canvasVisibility(true);
     // The size shown is the glyph's, not the blank canvas's of the open.
     if (view_) view_->statusValue(StatusPanel::Size, editor_.GlyphWidth(), editor_.GlyphHeight());
@@ -248,7 +248,7 @@ void Session::selectGlyph(int glyph) {
 
 void Session::ReloadWorkingGlyph() {
     if (const Symbols* glyph = workingGlyph()) {
-        editor_.LoadSymb(*glyph);
+        editor_.LoadSymb(glyph->Width, glyph->Data);
         if (view_) view_->statusValue(StatusPanel::Size, editor_.GlyphWidth(), editor_.GlyphHeight());
     }
 }

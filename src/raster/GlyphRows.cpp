@@ -1,10 +1,12 @@
 #include "GlyphRows.h"
 
-#include <Langpack.h>
-
 #include <algorithm>
 
 namespace glyphora {
+
+std::size_t GlyphDataSize(int width, int height) {
+    return height <= 0 ? 0 : static_cast<std::size_t>(height) * static_cast<std::size_t>(BytesPerRow(width));
+}
 
 int GlyphImageWidth(int glyphWidth) { return 8 * ((std::max(glyphWidth, 0) + 7) / 8); }
 

@@ -17,7 +17,7 @@ protected:
     void open(std::initializer_list<std::string_view> rows, int zoom) { open(picture(rows), zoom); }
     void open(const MonoImage& image, int zoom) {
         ed.SetGlyphHeight(image.height());
-        ed.LoadSymb(glyphOf(image));
+        ed.LoadSymb(image.width(), glyphOf(image).Data);
         while (ed.ZoomFactor() < zoom) ed.ZoomIn();
         widget = std::make_unique<CanvasWidget>(&ed);
         widget->show();

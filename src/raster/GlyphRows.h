@@ -6,11 +6,18 @@
 
 #include "MonoImage.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
 
 namespace glyphora {
+
+// Bytes per stored row of a glyph of this width: 2 above 8 pixels, else 1.
+inline int BytesPerRow(int width) { return width > 8 ? 2 : 1; }
+
+// Bytes a glyph of this width and height occupies (width 0 keeps 1 byte per row).
+std::size_t GlyphDataSize(int width, int height);
 
 // Width of the image that holds a glyph of this width: whole bytes.
 int GlyphImageWidth(int glyphWidth);
