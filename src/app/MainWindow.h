@@ -26,6 +26,7 @@ class EditorBinding;
 class FontPage;
 class GlyphTableModel;
 class GoToDialog;
+class SetGuidesView;
 class InfoPage;
 class InsertTextDialog;
 class RecentFilesMenu;
@@ -72,6 +73,7 @@ private:
     // to character, recent files, the marks of changed glyphs, menu keys.
     void buildViewParts();
     void bindCommands();
+    void restoreLayout();
     // Title, enabled commands and the chosen language item, from the session.
     void refresh();
     void syncGrids();
@@ -94,6 +96,7 @@ private:
     std::unique_ptr<EditorBinding> binding_;
     std::unique_ptr<ViewPreferences> preferences_;
     std::unique_ptr<ChangedMarks> changedMarks_;
+    std::unique_ptr<SetGuidesView> guidesView_;
     SessionObserverList observers_;
 
     MainActions actions_;

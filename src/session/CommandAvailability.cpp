@@ -19,7 +19,7 @@ CommandSet EnabledCommands(const CommandInputs& in) {
     set(Command::SaveLangpack, in.langModified);
     set(Command::SaveImage, in.langFileOpen && in.glyphShown && in.imageModified);
     set(Command::Undo, in.langFileOpen && in.undoAvailable);
-    set(Command::ZoomIn, in.langFileOpen && in.zoom < kZoomLadder[std::size(kZoomLadder) - 1]);
+    set(Command::ZoomIn, in.langFileOpen && in.zoom < in.zoomTop);
     set(Command::ZoomOut, in.langFileOpen && in.zoom > kZoomLadder[0]);
     for (Command c :
          {Command::Clear, Command::SelectAll, Command::Copy, Command::Cut, Command::Paste, Command::ExportBitmap,

@@ -58,6 +58,7 @@ struct CommandInputs {
     bool langModified = false;
     bool undoAvailable = false;
     int zoom = 1;
+    int zoomTop = 16;              // the highest step Zoom + may reach (higher in a large pane)
     bool canStepBackward = false;  // the working glyph has steps back (forward) in its history
     bool canStepForward = false;
 };
