@@ -7,6 +7,7 @@
 #include "FontPage.h"
 #include "GlyphTableModel.h"
 #include "GoToDialog.h"
+#include "GuidesDialog.h"
 #include "InfoPage.h"
 #include "InterfaceTexts.h"
 #include "KeypadZoom.h"
@@ -23,8 +24,10 @@
 #include "commands/BitmapCommands.h"
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/FitCommands.h"
 #include "commands/GenerateCommands.h"
 #include "commands/GoToCommands.h"
+#include "commands/GuideCommands.h"
 #include "commands/HelpCommands.h"
 #include "commands/HistoryCommands.h"
 #include "commands/InsertTextCommand.h"
@@ -156,6 +159,7 @@ void MainWindow::buildViewParts() {
     goToDialog_ = new GoToDialog(this);
     recentFiles_ = new RecentFilesMenu(actions_.recentFiles, *preferences_, this);
     changedMarks_ = std::make_unique<ChangedMarks>(*session_, fontPage_);
+    guidesDialog_ = new GuidesDialog(this);
     guidesView_ = std::make_unique<SetGuidesView>(*session_, *preferences_, fontPage_->canvas(), samplePanel_->view());
     // The window first: the grids are up to date when the panels look.
     observers_.add(this);
@@ -182,6 +186,8 @@ void MainWindow::bindCommands() {
     BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, binding_.get(),
                                *preferences_});
     BindRecentCommands(context, recentFiles_);
+    BindFitCommand(context, fontPage_->scrollBox(), *preferences_);
+    BindGuideCommands(context, guidesDialog_, *guidesView_);
 
     Session& s = *session_;
     connect(toolPalette_, &ToolPalette::toolClicked, this,

@@ -26,6 +26,7 @@ class EditorBinding;
 class FontPage;
 class GlyphTableModel;
 class GoToDialog;
+class GuidesDialog;
 class SetGuidesView;
 class InfoPage;
 class InsertTextDialog;
@@ -59,6 +60,7 @@ public:
     SamplePanel* samplePanel() const { return samplePanel_; }
     GoToDialog* goToDialog() const { return goToDialog_; }
     RecentFilesMenu* recentFiles() const { return recentFiles_; }
+    GuidesDialog* guidesDialog() const { return guidesDialog_; }
     QString statusText(int panel) const;
 
 protected:
@@ -114,6 +116,7 @@ private:
     SamplePanel* samplePanel_ = nullptr;
     GoToDialog* goToDialog_ = nullptr;
     RecentFilesMenu* recentFiles_ = nullptr;
+    GuidesDialog* guidesDialog_ = nullptr;
 };
 
 }  // namespace glyphora

@@ -32,6 +32,9 @@ CommandSet EnabledCommands(const CommandInputs& in) {
     set(Command::StepBackward, in.glyphShown && in.canStepBackward);
     set(Command::StepForward, in.glyphShown && in.canStepForward);
     set(Command::GoToCharacter, in.langFileOpen);
+    // Fit is a zoom and follows the zoom pair; guides belong to the set shown.
+    set(Command::FitGlyph, in.langFileOpen);
+    set(Command::Guides, in.langFileOpen && in.setShown);
     return on;
 }
 

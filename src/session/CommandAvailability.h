@@ -44,6 +44,8 @@ enum class Command : std::size_t {
     StepBackward,
     StepForward,
     GoToCharacter,
+    FitGlyph,
+    Guides,
     Count
 };
 
