@@ -38,7 +38,8 @@ FontPage::FontPage(GlyphEditor* editor, GlyphTableModel* glyphs, QWidget* parent
 
     scrollBox_ = new QScrollArea(this);
     scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
-    scrollBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The glyph sits in the middle of the pane at every zoom.
+    scrollBox_->setAlignment(Qt::AlignCenter);
     scrollBox_->setWidgetResizable(false);
     scrollBox_->setBackgroundRole(QPalette::Dark);
     canvas_ = new CanvasWidget(editor, scrollBox_);
@@ -98,7 +99,7 @@ FontPage::FontPage(GlyphEditor* editor, GlyphTableModel* glyphs, QWidget* parent
     topLayout->addWidget(scrollBox_, 1);
     topLayout->addWidget(glyphGrid_);
 
-    auto* splitter = new QSplitter(Qt::Vertical, this);
+    auto* splitter = splitter_ = new QSplitter(Qt::Vertical, this);
     splitter->setObjectName(QStringLiteral("Splitter1"));
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(top);

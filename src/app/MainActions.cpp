@@ -61,12 +61,15 @@ void addComfortActions(QMainWindow* window, MainActions& a, QMenu* file, QMenu* 
     a.goToCharacter =
         makeAction(window, edit, {"Go to character...", "GoToCharacter", {QKeySequence(Qt::CTRL | Qt::Key_G)}, false});
 
+    a.fitGlyph = makeAction(window, view, {"Fit glyph", "FitGlyph", {}, false});
+    a.fitGlyph->setCheckable(true);
     view->addSeparator();
     a.pixelGrid =
         makeAction(window, view, {"Pixel grid", "PixelGrid", {QKeySequence(Qt::CTRL | Qt::Key_Apostrophe)}, true});
     a.pixelGrid->setCheckable(true);
     a.sampleText = makeAction(window, view, {"Sample text", "SampleText", {}, true});
     a.sampleText->setCheckable(true);
+    a.guides = makeAction(window, view, {"Guides…", "Guides", {}, false});
     // Ctrl++, Ctrl+= and Ctrl+- do what the keypad keys do.
     a.zoomIn->setShortcuts(a.zoomIn->shortcuts()
                            << QKeySequence(Qt::CTRL | Qt::Key_Plus) << QKeySequence(Qt::CTRL | Qt::Key_Equal));
@@ -124,6 +127,8 @@ QAction* MainActions::action(Command command) const {
     case Command::StepBackward: return stepBackward;
     case Command::StepForward: return stepForward;
     case Command::GoToCharacter: return goToCharacter;
+    case Command::FitGlyph: return fitGlyph;
+    case Command::Guides: return guides;
     case Command::Count: break;
     }
     return nullptr;
@@ -240,6 +245,7 @@ MainActions CreateMainActions(QMainWindow* window) {
     bar->addSeparator();
     addButton(bar, a.zoomIn, "SpeedButton6", Pictogram::ZoomIn, "Zoom in");
     addButton(bar, a.zoomOut, "SpeedButton5", Pictogram::ZoomOut, "Zoom out");
+    addButton(bar, a.fitGlyph, "FitGlyphButton", Pictogram::FitGlyph, "Fit glyph");
     bar->addSeparator();
     addButton(bar, a.selectFont, "SpeedButton8", Pictogram::WindowsFont, "Windows font");
     addButton(bar, a.replaceSymbols, "SpeedButton15", Pictogram::ReplaceSymbols, "Replace chosen symbols");

@@ -63,6 +63,8 @@ struct MainActions {
     QAction* goToCharacter = nullptr;  // Edit
     QAction* pixelGrid = nullptr;      // View, checkable
     QAction* sampleText = nullptr;     // View, checkable: the sample-text panel
+    QAction* fitGlyph = nullptr;       // View, checkable, and a toolbar toggle
+    QAction* guides = nullptr;         // View: the baseline and cap height of the set shown
     QMenu* recentFiles = nullptr;      // File
 
     QToolBar* toolBar = nullptr;

@@ -7,6 +7,7 @@
 #include "FontPage.h"
 #include "GlyphTableModel.h"
 #include "GoToDialog.h"
+#include "GuidesDialog.h"
 #include "InfoPage.h"
 #include "InterfaceTexts.h"
 #include "KeypadZoom.h"
@@ -16,13 +17,17 @@
 #include "QtPrompts.h"
 #include "RecentFilesMenu.h"
 #include "SamplePanel.h"
+#include "SampleView.h"
+#include "SetGuidesView.h"
 #include "ToolPalette.h"
 #include "ViewPreferences.h"
 #include "commands/BitmapCommands.h"
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/FitCommands.h"
 #include "commands/GenerateCommands.h"
 #include "commands/GoToCommands.h"
+#include "commands/GuideCommands.h"
 #include "commands/HelpCommands.h"
 #include "commands/HistoryCommands.h"
 #include "commands/InsertTextCommand.h"
@@ -45,6 +50,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -83,8 +89,20 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     bindCommands();
     installKeypadZoom(this, actions_.zoomIn, actions_.zoomOut);
 
+    restoreLayout();
     RunGuarded(*prompts_, [this] { session_->LoadSettings(); });
     refresh();
+}
+
+// The size, place and layout the window was closed with; the first start
+// keeps the 600 x 600 window.
+void MainWindow::restoreLayout() {
+    const QByteArray geometry = preferences_->windowGeometry();
+    if (!geometry.isEmpty()) restoreGeometry(geometry);
+    const QByteArray state = preferences_->windowState();
+    if (!state.isEmpty()) restoreState(state);
+    const QByteArray splitter = preferences_->splitterState();
+    if (!splitter.isEmpty()) fontPage_->splitter()->restoreState(splitter);
 }
 
 MainWindow::~MainWindow() {
@@ -135,16 +153,20 @@ void MainWindow::buildLayout() {
 
 void MainWindow::buildViewParts() {
     preferences_ = std::make_unique<ViewPreferences>(environment_.preferencesPath);
+    if (auto* qtPrompts = dynamic_cast<QtPrompts*>(prompts_.get())) qtPrompts->setFolderMemory(preferences_.get());
     samplePanel_ = new SamplePanel(*session_, *preferences_, this);
     addDockWidget(Qt::BottomDockWidgetArea, samplePanel_);
     goToDialog_ = new GoToDialog(this);
     recentFiles_ = new RecentFilesMenu(actions_.recentFiles, *preferences_, this);
     changedMarks_ = std::make_unique<ChangedMarks>(*session_, fontPage_);
+    guidesDialog_ = new GuidesDialog(this);
+    guidesView_ = std::make_unique<SetGuidesView>(*session_, *preferences_, fontPage_->canvas(), samplePanel_->view());
     // The window first: the grids are up to date when the panels look.
     observers_.add(this);
     observers_.add(samplePanel_);
     observers_.add(recentFiles_);
     observers_.add(changedMarks_.get());
+    observers_.add(guidesView_.get());
     installMenuKeys(this);
 }
 
@@ -158,12 +180,14 @@ void MainWindow::bindCommands() {
     BindHelpCommands(context, aboutDialog_);
     insertTextDialog_ = BindInsertTextCommand(context, toolPalette_, *binding_);
     BindLanguageCommands(context);
-    BindSetExchangeCommands(context);
+    BindSetExchangeCommands(context, *guidesView_);
     BindHistoryCommands(context);
     BindGoToCommands(context, goToDialog_);
     BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, binding_.get(),
                                *preferences_});
     BindRecentCommands(context, recentFiles_);
+    BindFitCommand(context, fontPage_->scrollBox(), *preferences_);
+    BindGuideCommands(context, guidesDialog_, *guidesView_);
 
     Session& s = *session_;
     connect(toolPalette_, &ToolPalette::toolClicked, this,
@@ -212,6 +236,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     RunGuarded(*prompts_, [&] { session_->Close(); });
+    preferences_->setWindowLayout(saveGeometry(), saveState(), fontPage_->splitter()->saveState());
     event->accept();
 }
 

@@ -26,6 +26,8 @@ class EditorBinding;
 class FontPage;
 class GlyphTableModel;
 class GoToDialog;
+class GuidesDialog;
+class SetGuidesView;
 class InfoPage;
 class InsertTextDialog;
 class RecentFilesMenu;
@@ -58,6 +60,7 @@ public:
     SamplePanel* samplePanel() const { return samplePanel_; }
     GoToDialog* goToDialog() const { return goToDialog_; }
     RecentFilesMenu* recentFiles() const { return recentFiles_; }
+    GuidesDialog* guidesDialog() const { return guidesDialog_; }
     QString statusText(int panel) const;
 
 protected:
@@ -72,6 +75,7 @@ private:
     // to character, recent files, the marks of changed glyphs, menu keys.
     void buildViewParts();
     void bindCommands();
+    void restoreLayout();
     // Title, enabled commands and the chosen language item, from the session.
     void refresh();
     void syncGrids();
@@ -94,6 +98,7 @@ private:
     std::unique_ptr<EditorBinding> binding_;
     std::unique_ptr<ViewPreferences> preferences_;
     std::unique_ptr<ChangedMarks> changedMarks_;
+    std::unique_ptr<SetGuidesView> guidesView_;
     SessionObserverList observers_;
 
     MainActions actions_;
@@ -111,6 +116,7 @@ private:
     SamplePanel* samplePanel_ = nullptr;
     GoToDialog* goToDialog_ = nullptr;
     RecentFilesMenu* recentFiles_ = nullptr;
+    GuidesDialog* guidesDialog_ = nullptr;
 };
 
 }  // namespace glyphora

@@ -200,6 +200,17 @@ void draw(QPainter& p, Pictogram kind) {
     }
     case Pictogram::ZoomIn: magnifier(p, true); break;
     case Pictogram::ZoomOut: magnifier(p, false); break;
+    case Pictogram::FitGlyph: {
+        // A letter with the four corners of the pane around it.
+        pixelLetter(p, 7, 5, 2.0, kInk);
+        p.setPen(pen(kBlue, 2.0));
+        for (const QPointF& c : {QPointF(2.5, 2.5), QPointF(21.5, 2.5), QPointF(2.5, 21.5), QPointF(21.5, 21.5)}) {
+            const qreal dx = c.x() < 12 ? 4.5 : -4.5, dy = c.y() < 12 ? 4.5 : -4.5;
+            p.drawLine(c, c + QPointF(dx, 0));
+            p.drawLine(c, c + QPointF(0, dy));
+        }
+        break;
+    }
     case Pictogram::WindowsFont: {
         QFont f(QStringLiteral("DejaVu Serif"));
         f.setPixelSize(19);

@@ -20,6 +20,7 @@ enum class Pictogram {
     ShiftRight,
     ZoomIn,
     ZoomOut,
+    FitGlyph,
     WindowsFont,
     ReplaceSymbols,
     OptimizeWidths,

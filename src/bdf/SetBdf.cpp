@@ -81,6 +81,11 @@ BdfFont SetToBdf(const TLangpack& lp, int setIndex, const std::string& fontName,
     return font;
 }
 
+std::optional<int> BaselineDescent(std::optional<int> baselineRow, int height) {
+    if (!baselineRow || *baselineRow < 0 || *baselineRow >= height) return std::nullopt;
+    return height - (*baselineRow + 1);
+}
+
 int DefaultBdfShift(const BdfFont& font, int setHeight) {
     const int64_t rows = int64_t{BdfAscent(font)} + BdfDescent(font);
     return rows <= setHeight ? 0 : static_cast<int>(rows - setHeight);

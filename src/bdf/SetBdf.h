@@ -33,6 +33,12 @@ std::string BdfFontName(const std::string& langpackFileName, int setNumber);
 // ISO10646-1. A set the langpack does not have gives a font without glyphs.
 BdfFont SetToBdf(const TLangpack& lp, int setIndex, const std::string& fontName, int descent = 0);
 
+// The descent an export takes from the set's baseline guide, the 0-based row
+// on which letters without descenders stand: ascent = row + 1, descent =
+// height - ascent. Nothing without a guide, or with one the set no longer
+// has (its height changed since the guide was placed).
+std::optional<int> BaselineDescent(std::optional<int> baselineRow, int height);
+
 // The default shift of an import: 0 when the font's ascent + descent fits in
 // the set's height, else the rows it has too many, so that a taller font
 // loses its top rows (mostly line spacing) and keeps its descenders.

@@ -40,6 +40,7 @@ void GlyphEditor::ResetForOpen() {
     clearUndo();
     host().imageModifiedChanged(false);
     host().statusValue(StatusPanel::Size, glyphWidth_, glyphHeight_);
+    refit(true);
     host().canvasResized();
     reportCanvas();
 }
@@ -56,7 +57,7 @@ void GlyphEditor::LoadSymb(int width, std::span<const uint8_t> rows) {
     canvas_ = MonoImage(glyphWidth_, glyphHeight_);
     canvas_.draw(edit_);
     clearUndo();
-    host().canvasResized();
+    glyphResized();
     reportCanvas();
 }
 
@@ -106,19 +107,49 @@ void GlyphEditor::UndoCommand() {
 // --- zoom -------------------------------------------------------------------------
 
 bool GlyphEditor::ZoomIn() {
-    const auto next = std::upper_bound(std::begin(kZoomLadder), std::end(kZoomLadder), zoom_);
-    if (next == std::end(kZoomLadder)) return false;
+    const auto next = std::upper_bound(std::begin(kDeepZoomLadder), std::end(kDeepZoomLadder), zoom_);
+    if (next == std::end(kDeepZoomLadder) || *next > ZoomTop()) return false;
     zoom_ = *next;
     host().canvasResized();
     return true;
 }
 
 bool GlyphEditor::ZoomOut() {
-    const auto at = std::lower_bound(std::begin(kZoomLadder), std::end(kZoomLadder), zoom_);
-    if (at == std::begin(kZoomLadder)) return false;
+    const auto at = std::lower_bound(std::begin(kDeepZoomLadder), std::end(kDeepZoomLadder), zoom_);
+    if (at == std::begin(kDeepZoomLadder)) return false;
     zoom_ = *std::prev(at);
     host().canvasResized();
     return true;
+}
+
+bool GlyphEditor::SetPane(PaneSize pane) {
+    pane_ = pane;
+    if (!refit(false)) return false;
+    host().canvasResized();
+    return true;
+}
+
+bool GlyphEditor::SetFitToPane(bool on) {
+    fit_ = on;
+    if (!refit(true)) return false;
+    host().canvasResized();
+    return true;
+}
+
+bool GlyphEditor::refit(bool always) {
+    if (!fit_) return false;
+    const FitInputs inputs{glyphWidth_, glyphHeight_, pane_};
+    if (!always && inputs == fitted_) return false;
+    fitted_ = inputs;
+    const int zoom = FitZoom(glyphWidth_, glyphHeight_, pane_);
+    if (zoom == zoom_) return false;
+    zoom_ = zoom;
+    return true;
+}
+
+void GlyphEditor::glyphResized() {
+    refit(false);
+    host().canvasResized();
 }
 
 // --- transient marks and gestures ---------------------------------------------------
@@ -226,7 +257,7 @@ void GlyphEditor::ResizeImage() {
     canvas_ = MonoImage(glyphWidth_, glyphHeight_, SecondaryColor);
     canvas_.draw(edit_);
     host().statusValue(StatusPanel::Size, glyphWidth_, glyphHeight_);
-    host().canvasResized();
+    glyphResized();
     reportCanvas();
 }
 

@@ -19,7 +19,7 @@ CommandSet EnabledCommands(const CommandInputs& in) {
     set(Command::SaveLangpack, in.langModified);
     set(Command::SaveImage, in.langFileOpen && in.glyphShown && in.imageModified);
     set(Command::Undo, in.langFileOpen && in.undoAvailable);
-    set(Command::ZoomIn, in.langFileOpen && in.zoom < kZoomLadder[std::size(kZoomLadder) - 1]);
+    set(Command::ZoomIn, in.langFileOpen && in.zoom < in.zoomTop);
     set(Command::ZoomOut, in.langFileOpen && in.zoom > kZoomLadder[0]);
     for (Command c :
          {Command::Clear, Command::SelectAll, Command::Copy, Command::Cut, Command::Paste, Command::ExportBitmap,
@@ -32,6 +32,9 @@ CommandSet EnabledCommands(const CommandInputs& in) {
     set(Command::StepBackward, in.glyphShown && in.canStepBackward);
     set(Command::StepForward, in.glyphShown && in.canStepForward);
     set(Command::GoToCharacter, in.langFileOpen);
+    // Fit is a zoom and follows the zoom pair; guides belong to the set shown.
+    set(Command::FitGlyph, in.langFileOpen);
+    set(Command::Guides, in.langFileOpen && in.setShown);
     return on;
 }
 

@@ -44,6 +44,8 @@ enum class Command : std::size_t {
     StepBackward,
     StepForward,
     GoToCharacter,
+    FitGlyph,
+    Guides,
     Count
 };
 
@@ -58,6 +60,7 @@ struct CommandInputs {
     bool langModified = false;
     bool undoAvailable = false;
     int zoom = 1;
+    int zoomTop = 16;              // the highest step Zoom + may reach (higher in a large pane)
     bool canStepBackward = false;  // the working glyph has steps back (forward) in its history
     bool canStepForward = false;
 };

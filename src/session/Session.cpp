@@ -103,6 +103,7 @@ CommandInputs Session::commandInputs() const {
     in.langModified = langModified_;
     in.undoAvailable = editor_.UndoAvailable();
     in.zoom = editor_.ZoomFactor();
+    in.zoomTop = editor_.ZoomTop();
     in.canStepBackward = CanStepBackward();
     in.canStepForward = CanStepForward();
     return in;

@@ -118,6 +118,10 @@ public:
     void SetHeightCommand();
     void ZoomIn();
     void ZoomOut();
+    // The view reports the canvas pane's size and the "Fit glyph" option; the
+    // factor follows them as GlyphEditor::SetPane and SetFitToPane say.
+    void SetCanvasPane(PaneSize pane);
+    void SetFitGlyph(bool on);
 
     // --- undo and the step history ------------------------------------------------
     // The one-level Undo (it toggles); the glyph before it is kept as a step too.

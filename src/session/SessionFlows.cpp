@@ -302,4 +302,14 @@ void Session::ZoomOut() {
     if (langFileOpen_ && editor_.ZoomOut()) changed();
 }
 
+// Both may change the factor (the title) and the top of the ladder (Zoom +).
+void Session::SetCanvasPane(PaneSize pane) {
+    if (editor_.SetPane(pane) || langFileOpen_) changed();
+}
+
+void Session::SetFitGlyph(bool on) {
+    editor_.SetFitToPane(on);
+    changed();
+}
+
 }  // namespace glyphora

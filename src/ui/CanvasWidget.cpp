@@ -17,6 +17,9 @@ constexpr QRgb kGridColour = qRgba(128, 128, 128, 160);
 constexpr QRgb kFrameColour = qRgb(0, 120, 215);
 constexpr int kGridZoom = 4;
 constexpr int kFrameZoom = 2;
+// Translucent, so the pixels under a guide still show.
+constexpr QRgb kBaselineColour = qRgba(220, 40, 40, 190);
+constexpr QRgb kCapHeightColour = qRgba(20, 150, 70, 190);
 
 bool toEditorButton(Qt::MouseButton button, MouseButton& out) {
     switch (button) {
@@ -65,6 +68,29 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
         rows.scaled(rows.width() * zoom, rows.height() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     painter.drawImage(QPoint(0, top * zoom), magnified);
     if (pixelGrid_) paintGrid(painter, damaged);
+    paintGuides(painter);
+}
+
+void CanvasWidget::setGuides(std::optional<int> baseline, std::optional<int> capHeight) {
+    if (baseline_ == baseline && capHeight_ == capHeight) return;
+    baseline_ = baseline;
+    capHeight_ = capHeight;
+    update();
+}
+
+// The baseline lies on the bottom edge of its row, the cap height on the top
+// edge of its row; a line at the canvas's edge stays inside it.
+void CanvasWidget::paintGuides(QPainter& painter) const {
+    const int zoom = editor_->ZoomFactor();
+    auto line = [&](int y, int thickness, QRgb colour) {
+        y = std::clamp(y, 0, std::max(height() - thickness, 0));
+        painter.fillRect(QRect(0, y, width(), thickness), QColor::fromRgba(colour));
+    };
+    if (capHeight_ && *capHeight_ < editor_->GlyphHeight()) line(*capHeight_ * zoom, 1, kCapHeightColour);
+    if (baseline_ && *baseline_ < editor_->GlyphHeight()) {
+        const int bold = zoom >= 2 ? 2 : 1;
+        line((*baseline_ + 1) * zoom - bold / 2, bold, kBaselineColour);
+    }
 }
 
 void CanvasWidget::setPixelGrid(bool on) {

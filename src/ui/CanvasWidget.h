@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QPainter;
 
 namespace glyphora {
@@ -27,6 +29,10 @@ public:
     void setPixelGrid(bool on);
     bool pixelGrid() const { return pixelGrid_; }
 
+    // The set's guides, 0-based rows: a bold line under the baseline row and
+    // a thin one over the cap-height row, drawn over the picture.
+    void setGuides(std::optional<int> baseline, std::optional<int> capHeight);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -38,9 +44,12 @@ private:
     QPoint canvasPoint(const QPointF& position) const;
 
     void paintGrid(QPainter& painter, const QRect& damaged) const;
+    void paintGuides(QPainter& painter) const;
 
     GlyphEditor* editor_;
     bool pixelGrid_ = false;
+    std::optional<int> baseline_;
+    std::optional<int> capHeight_;
 };
 
 }  // namespace glyphora

@@ -7,6 +7,7 @@
 #include <BmpWriter.h>
 #include <ColorReduce.h>
 #include <FileLayer.h>
+#include <HexText.h>
 
 #include <filesystem>
 
@@ -21,10 +22,15 @@ Prompts::FileDialog BitmapDialog(const Session& session, std::string title) {
     dialog.title = std::move(title);
     dialog.filters = {"Bitmaps (*.bmp)"};
     dialog.folder = FolderOf(session.CurrentFileName());
+    dialog.kind = "pictures";
     return dialog;
 }
 
 }  // namespace
+
+std::string BmpSuggestedName(int setNumber, uint16_t code) {
+    return "set" + std::to_string(setNumber) + "-" + UpperHex(code, 4) + ".bmp";
+}
 
 std::string BmpExportName(const std::string& chosen) { return WithExtension(chosen, ".bmp"); }
 
@@ -73,8 +79,9 @@ void GlyphExchange::ExportInBitmap() {
                                    " pixels: there is nothing to export.");
         return;
     }
-    const std::optional<std::string> chosen =
-        session_.prompts().chooseSaveFile(BitmapDialog(session_, "Export in bitmap"));
+    Prompts::FileDialog dialog = BitmapDialog(session_, "Export in bitmap");
+    dialog.suggestedName = BmpSuggestedName(session_.CurrentSet() + 1, session_.workingGlyph()->Code);
+    const std::optional<std::string> chosen = session_.prompts().chooseSaveFile(dialog);
     if (!chosen || chosen->empty()) return;
     // A floating selection belongs to what is exported.
     editor.FalseGoBegin();

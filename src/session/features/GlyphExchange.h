@@ -16,6 +16,9 @@ namespace glyphora {
 
 class Session;
 
+// The name "Export in bitmap" suggests: "set2-0416.bmp" for U+0416 of set 2.
+std::string BmpSuggestedName(int setNumber, uint16_t code);
+
 // The name an export writes to: ".bmp" appended when the chosen name has no
 // extension (no dot after its last path separator); any other name as chosen.
 std::string BmpExportName(const std::string& chosen);

@@ -62,13 +62,15 @@ std::optional<int> AskWholeNumber(Prompts& prompts, const std::string& title, co
 
 // The save dialog; the extension is added when the chosen name has none.
 std::optional<std::string> ChooseTarget(Session& s, const std::string& title, const std::string& filter,
-                                        const std::string& extension) {
+                                        const std::string& extension, Prompts::NumberField* number = nullptr) {
     Prompts::FileDialog dialog;
     dialog.title = title;
     dialog.filters = {filter, "All files (*)"};
     dialog.folder = FolderOf(s.document()->path());
     dialog.suggestedName = SetFileStem(s) + extension;
-    std::optional<std::string> path = s.prompts().chooseSaveFile(dialog);
+    dialog.kind = extension.substr(1);
+    std::optional<std::string> path =
+        number ? s.prompts().chooseSaveFileAndNumber(dialog, *number) : s.prompts().chooseSaveFile(dialog);
     if (!path || path->empty()) return std::nullopt;
     return WithExtension(*path, extension);
 }
@@ -80,13 +82,22 @@ void WriteTarget(Session& s, const std::string& path, std::span<const uint8_t> b
 
 }  // namespace
 
-void ExportSetBdfCommand(Session& s) {
+void ExportSetBdfCommand(Session& s) { ExportSetBdfWithBaseline(s, std::nullopt); }
+
+void ExportSetBdfWithBaseline(Session& s, std::optional<int> baselineRow) {
     if (!SetShown(s)) return;
     // The file holds what the canvas shows, so a changed working glyph is stored first.
     if (!s.QuestionSaveImage()) return;
-    const std::optional<std::string> path = ChooseTarget(s, kExportBdfTitle, "BDF fonts (*.bdf) (*.bdf *.BDF)", ".bdf");
+    const int height = s.setHeight(s.CurrentSet());
+    std::optional<int> descent = BaselineDescent(baselineRow, height);
+    Prompts::NumberField asked{"Rows below the baseline (descent), from 0 to " + std::to_string(height) +
+                                   "; View -> \"Guides…\" keeps a baseline for the set:",
+                               0, 0, height};
+    const std::optional<std::string> path =
+        ChooseTarget(s, kExportBdfTitle, "BDF fonts (*.bdf) (*.bdf *.BDF)", ".bdf", descent ? nullptr : &asked);
     if (!path) return;
-    const std::string text = WriteBdf(SetToBdf(*s.langpack(), s.CurrentSet(), SetFileStem(s)));
+    if (!descent) descent = std::clamp(asked.value, 0, height);
+    const std::string text = WriteBdf(SetToBdf(*s.langpack(), s.CurrentSet(), SetFileStem(s), *descent));
     WriteTarget(s, *path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
@@ -97,6 +108,7 @@ void ImportSetBdfCommand(Session& s) {
     dialog.title = kImportBdfTitle;
     dialog.filters = {"BDF fonts (*.bdf) (*.bdf *.BDF)", "All files (*)"};
     dialog.folder = FolderOf(s.document()->path());
+    dialog.kind = "bdf";
     const std::optional<std::string> path = s.prompts().chooseOpenFile(dialog);
     if (!path || path->empty()) return;
 

@@ -5,6 +5,8 @@
 // change with it, the langpack counts as changed and the grid rows follow.
 #pragma once
 
+#include <optional>
+
 namespace glyphora {
 
 class Session;
@@ -12,6 +14,11 @@ class Session;
 // "Export set as BDF…": the save dialog, then the set as a BDF font whose
 // FONT name comes from the langpack's file name and the set number.
 void ExportSetBdfCommand(Session& session);
+
+// The same with the set's baseline guide (a 0-based row), which gives the
+// font's ascent and descent (BaselineDescent); without a usable guide the
+// save dialog asks the descent in its window, 0 unless the user changes it.
+void ExportSetBdfWithBaseline(Session& session, std::optional<int> baselineRow);
 
 // "Import BDF into set…": "Save the current symbol?", the open dialog, the
 // font read (a refusal changes nothing), the shift asked beside the font's
