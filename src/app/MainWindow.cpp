@@ -1,18 +1,16 @@
 #include "MainWindow.h"
 
-#include "AboutDialog.h"
 #include "ChangedMarks.h"
 #include "CodeGroupExtraction.h"
 #include "ErrorGuard.h"
 #include "FontPage.h"
 #include "GlyphTableModel.h"
-#include "GoToDialog.h"
+#include "Icons.h"
 #include "InfoPage.h"
 #include "InterfaceTexts.h"
 #include "KeypadZoom.h"
 #include "LocalPath.h"
 #include "MenuKeys.h"
-#include "Pictograms.h"
 #include "QtPrompts.h"
 #include "RecentFilesMenu.h"
 #include "SamplePanel.h"
@@ -59,13 +57,12 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     : QMainWindow(parent), environment_(environment) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Glyphora"));
-    setWindowIcon(PictogramIcon(Pictogram::Application));
+    setWindowIcon(ApplicationIcon());
     resize(600, 600);
     setMinimumSize(600, 500);
 
     setSizeDialog_ = new SetSizeDialog(this);
     setSizeDialog_->setObjectName(QStringLiteral("TForm5"));
-    aboutDialog_ = new AboutDialog(this);
     codeGroupWindow_ = new CodeGroupWindow(this);
     prompts_ = environment_.prompts ? environment_.prompts : std::make_shared<QtPrompts>(this, setSizeDialog_);
     extraction_ = environment_.extraction ? environment_.extraction
@@ -81,7 +78,7 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     buildViewParts();
     session_->setObserver(&observers_);
     bindCommands();
-    installKeypadZoom(this, actions_.zoomIn, actions_.zoomOut);
+    installKeypadZoom(this, action(Command::ZoomIn), action(Command::ZoomOut));
 
     RunGuarded(*prompts_, [this] { session_->LoadSettings(); });
     refresh();
@@ -97,7 +94,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildLayout() {
-    actions_ = CreateMainActions(this);
+    actions_ = MainActions(this);
 
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
@@ -137,8 +134,7 @@ void MainWindow::buildViewParts() {
     preferences_ = std::make_unique<ViewPreferences>(environment_.preferencesPath);
     samplePanel_ = new SamplePanel(*session_, *preferences_, this);
     addDockWidget(Qt::BottomDockWidgetArea, samplePanel_);
-    goToDialog_ = new GoToDialog(this);
-    recentFiles_ = new RecentFilesMenu(actions_.recentFiles, *preferences_, this);
+    recentFiles_ = new RecentFilesMenu(actions_.menu(Menu::File), action(Command::OpenFile), *preferences_, this);
     changedMarks_ = std::make_unique<ChangedMarks>(*session_, fontPage_);
     // The window first: the grids are up to date when the panels look.
     observers_.add(this);
@@ -155,12 +151,12 @@ void MainWindow::bindCommands() {
     BindBitmapCommands(context);
     BindSizeCommands(context);
     BindGenerateCommands(context, fontPage_);
-    BindHelpCommands(context, aboutDialog_);
+    aboutDialog_ = BindHelpCommands(context);
     insertTextDialog_ = BindInsertTextCommand(context, toolPalette_, *binding_);
     BindLanguageCommands(context);
     BindSetExchangeCommands(context);
     BindHistoryCommands(context);
-    BindGoToCommands(context, goToDialog_);
+    goToDialog_ = BindGoToCommands(context);
     BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, binding_.get(),
                                *preferences_});
     BindRecentCommands(context, recentFiles_);
@@ -186,10 +182,10 @@ void MainWindow::refresh() {
     setWindowTitle(QString::fromStdString(session_->Title()));
     actions_.apply(EnabledCommands(session_->commandInputs()));
     const std::string& language = session_->UILanguage();
-    QAction* chosen = language == kRussianLanguage                       ? actions_.russian
-                      : language.empty() || language == kEnglishLanguage ? actions_.english
-                                                                         : actions_.loadLanguage;
-    chosen->setChecked(true);
+    const Command chosen = language == kRussianLanguage                       ? Command::Russian
+                           : language.empty() || language == kEnglishLanguage ? Command::English
+                                                                              : Command::LoadLanguage;
+    action(chosen)->setChecked(true);
 }
 
 QString MainWindow::statusText(int panel) const {

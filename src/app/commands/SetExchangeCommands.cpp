@@ -9,9 +9,9 @@ namespace glyphora {
 // commands run without a busy guard or a progress dialog.
 void BindSetExchangeCommands(const CommandContext& c) {
     Session& s = c.session;
-    Bind(c, c.actions.exportSetBdf, [&s] { ExportSetBdfCommand(s); });
-    Bind(c, c.actions.importSetBdf, [&s] { ImportSetBdfCommand(s); });
-    Bind(c, c.actions.exportSetPng, [&s] { ExportSetPngCommand(s); });
+    Bind(c, Command::ExportSetBdf, [&s] { ExportSetBdfCommand(s); });
+    Bind(c, Command::ImportSetBdf, [&s] { ImportSetBdfCommand(s); });
+    Bind(c, Command::ExportSetPng, [&s] { ExportSetPngCommand(s); });
 }
 
 }  // namespace glyphora
