@@ -1,19 +1,17 @@
 #include "MainWindow.h"
 
-#include "AboutDialog.h"
 #include "ChangedMarks.h"
 #include "CodeGroupExtraction.h"
 #include "ErrorGuard.h"
 #include "FontPage.h"
 #include "GlyphTableModel.h"
-#include "GoToDialog.h"
 #include "GuidesDialog.h"
+#include "Icons.h"
 #include "InfoPage.h"
 #include "InterfaceTexts.h"
 #include "KeypadZoom.h"
 #include "LocalPath.h"
 #include "MenuKeys.h"
-#include "Pictograms.h"
 #include "QtPrompts.h"
 #include "RecentFilesMenu.h"
 #include "SamplePanel.h"
@@ -65,13 +63,12 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     : QMainWindow(parent), environment_(environment) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Glyphora"));
-    setWindowIcon(PictogramIcon(Pictogram::Application));
+    setWindowIcon(ApplicationIcon());
     resize(600, 600);
     setMinimumSize(600, 500);
 
     setSizeDialog_ = new SetSizeDialog(this);
     setSizeDialog_->setObjectName(QStringLiteral("TForm5"));
-    aboutDialog_ = new AboutDialog(this);
     codeGroupWindow_ = new CodeGroupWindow(this);
     prompts_ = environment_.prompts ? environment_.prompts : std::make_shared<QtPrompts>(this, setSizeDialog_);
     extraction_ = environment_.extraction ? environment_.extraction
@@ -87,7 +84,7 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     buildViewParts();
     session_->setObserver(&observers_);
     bindCommands();
-    installKeypadZoom(this, actions_.zoomIn, actions_.zoomOut);
+    installKeypadZoom(this, action(Command::ZoomIn), action(Command::ZoomOut));
 
     restoreLayout();
     RunGuarded(*prompts_, [this] { session_->LoadSettings(); });
@@ -115,7 +112,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildLayout() {
-    actions_ = CreateMainActions(this);
+    actions_ = MainActions(this);
 
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
@@ -156,8 +153,7 @@ void MainWindow::buildViewParts() {
     if (auto* qtPrompts = dynamic_cast<QtPrompts*>(prompts_.get())) qtPrompts->setFolderMemory(preferences_.get());
     samplePanel_ = new SamplePanel(*session_, *preferences_, this);
     addDockWidget(Qt::BottomDockWidgetArea, samplePanel_);
-    goToDialog_ = new GoToDialog(this);
-    recentFiles_ = new RecentFilesMenu(actions_.recentFiles, *preferences_, this);
+    recentFiles_ = new RecentFilesMenu(actions_.menu(Menu::File), action(Command::OpenFile), *preferences_, this);
     changedMarks_ = std::make_unique<ChangedMarks>(*session_, fontPage_);
     guidesDialog_ = new GuidesDialog(this);
     guidesView_ = std::make_unique<SetGuidesView>(*session_, *preferences_, fontPage_->canvas(), samplePanel_->view());
@@ -177,12 +173,12 @@ void MainWindow::bindCommands() {
     BindBitmapCommands(context);
     BindSizeCommands(context);
     BindGenerateCommands(context, fontPage_);
-    BindHelpCommands(context, aboutDialog_);
+    aboutDialog_ = BindHelpCommands(context);
     insertTextDialog_ = BindInsertTextCommand(context, toolPalette_, *binding_);
     BindLanguageCommands(context);
     BindSetExchangeCommands(context, *guidesView_);
     BindHistoryCommands(context);
-    BindGoToCommands(context, goToDialog_);
+    goToDialog_ = BindGoToCommands(context);
     BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, binding_.get(),
                                *preferences_});
     BindRecentCommands(context, recentFiles_);
@@ -210,10 +206,10 @@ void MainWindow::refresh() {
     setWindowTitle(QString::fromStdString(session_->Title()));
     actions_.apply(EnabledCommands(session_->commandInputs()));
     const std::string& language = session_->UILanguage();
-    QAction* chosen = language == kRussianLanguage                       ? actions_.russian
-                      : language.empty() || language == kEnglishLanguage ? actions_.english
-                                                                         : actions_.loadLanguage;
-    chosen->setChecked(true);
+    const Command chosen = language == kRussianLanguage                       ? Command::Russian
+                           : language.empty() || language == kEnglishLanguage ? Command::English
+                                                                              : Command::LoadLanguage;
+    action(chosen)->setChecked(true);
 }
 
 QString MainWindow::statusText(int panel) const {

@@ -49,6 +49,7 @@ public:
 
     Session& session() { return *session_; }
     const MainActions& actions() const { return actions_; }
+    QAction* action(Command command) const { return actions_.action(command); }
     GlyphEditor& editor() { return session_->editor(); }
     FontPage* fontPage() const { return fontPage_; }
     InfoPage* infoPage() const { return infoPage_; }

@@ -3,8 +3,8 @@
 // --version and --help answer without a window (and without a display).
 #include "AppEnvironment.h"
 #include "GlyphoraApplication.h"
+#include "Icons.h"
 #include "MainWindow.h"
-#include "Pictograms.h"
 
 #include <GlyphoraVersion.h>
 
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     glyphora::GlyphoraApplication app(argc, argv);
-    app.setWindowIcon(glyphora::PictogramIcon(glyphora::Pictogram::Application));
+    app.setWindowIcon(glyphora::ApplicationIcon());
 
     glyphora::MainWindow window(glyphora::DefaultEnvironment());
     window.show();

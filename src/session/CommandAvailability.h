@@ -46,10 +46,19 @@ enum class Command : std::size_t {
     GoToCharacter,
     FitGlyph,
     Guides,
+    PixelGrid,
+    SampleText,
     Count
 };
 
 using CommandSet = std::bitset<static_cast<std::size_t>(Command::Count)>;
+
+// The commands that become available once a glyph has been selected, and stay so.
+inline constexpr Command kGlyphCommands[] = {
+    Command::Clear,          Command::SelectAll,      Command::Copy,          Command::Cut,
+    Command::Paste,          Command::ExportBitmap,   Command::ImportBitmap,  Command::ShiftLeft,
+    Command::ShiftRight,     Command::SetWidth,       Command::IncreaseWidth, Command::DecreaseWidth,
+    Command::ReplaceSymbols, Command::OptimizeWidths, Command::SetHeight};
 
 struct CommandInputs {
     bool langFileOpen = false;   // a langpack has been read

@@ -53,7 +53,7 @@ TEST_F(GridChoiceTest, TheStoredGlyphsPreviewIsDrawnAnew) {
     const QRect preview = grid->visualRect(grid->model()->index(0, 0));
     const QImage before = grid->viewport()->grab(preview).toImage();
     drawPixel();
-    window().actions().saveImage->trigger();
+    window().action(Command::SaveImage)->trigger();
     EXPECT_NE(grid->viewport()->grab(preview).toImage(), before);
 }
 

@@ -25,7 +25,7 @@ TEST_F(ViewLayoutTest, FitKeepsTheGlyphInsideThePaneWhenTheWindowShrinks) {
     w.resize(1400, 1000);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    w.actions().fitGlyph->trigger();
+    w.action(Command::FitGlyph)->trigger();
     QScrollArea* pane = w.fontPage()->scrollBox();
     CanvasWidget* canvas = w.fontPage()->canvas();
     auto inside = [&] {

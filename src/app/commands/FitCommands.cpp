@@ -37,10 +37,10 @@ private:
 
 void BindFitCommand(const CommandContext& c, QAbstractScrollArea* canvasPane, ViewPreferences& preferences) {
     Session& s = c.session;
-    QAction* fit = c.actions.fitGlyph;
+    QAction* fit = c.actions.action(Command::FitGlyph);
     fit->setChecked(preferences.fitGlyph());
     s.SetFitGlyph(preferences.fitGlyph());
-    Bind(c, fit, [fit, &s, &preferences] {
+    Bind(c, Command::FitGlyph, [fit, &s, &preferences] {
         preferences.setFitGlyph(fit->isChecked());
         s.SetFitGlyph(fit->isChecked());
     });

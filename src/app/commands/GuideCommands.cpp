@@ -7,7 +7,7 @@ namespace glyphora {
 
 void BindGuideCommands(const CommandContext& c, GuidesDialog* dialog, SetGuidesView& guides) {
     Session& s = c.session;
-    Bind(c, c.actions.guides, [&s, dialog, &guides] {
+    Bind(c, Command::Guides, [&s, dialog, &guides] {
         const int set = s.CurrentSet();
         if (!s.document() || set < 0) return;
         if (const std::optional<SetGuides> chosen = dialog->ask(set + 1, s.setHeight(set), guides.current()))

@@ -4,8 +4,8 @@ namespace glyphora {
 
 void BindHistoryCommands(const CommandContext& c) {
     Session& s = c.session;
-    Bind(c, c.actions.stepBackward, [&s] { s.StepBackward(); });
-    Bind(c, c.actions.stepForward, [&s] { s.StepForward(); });
+    Bind(c, Command::StepBackward, [&s] { s.StepBackward(); });
+    Bind(c, Command::StepForward, [&s] { s.StepForward(); });
 }
 
 }  // namespace glyphora

@@ -10,9 +10,9 @@ namespace glyphora {
 // commands run without a busy guard or a progress dialog.
 void BindSetExchangeCommands(const CommandContext& c, const SetGuidesView& guides) {
     Session& s = c.session;
-    Bind(c, c.actions.exportSetBdf, [&s, &guides] { ExportSetBdfWithBaseline(s, guides.current().baseline); });
-    Bind(c, c.actions.importSetBdf, [&s] { ImportSetBdfCommand(s); });
-    Bind(c, c.actions.exportSetPng, [&s] { ExportSetPngCommand(s); });
+    Bind(c, Command::ExportSetBdf, [&s, &guides] { ExportSetBdfWithBaseline(s, guides.current().baseline); });
+    Bind(c, Command::ImportSetBdf, [&s] { ImportSetBdfCommand(s); });
+    Bind(c, Command::ExportSetPng, [&s] { ExportSetPngCommand(s); });
 }
 
 }  // namespace glyphora
