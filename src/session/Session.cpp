@@ -165,7 +165,10 @@ bool Session::QustionSave() {
     return true;
 }
 
-void Session::Close() { SaveSetup(); }
+void Session::Close() {
+    SaveSetup();
+    langpackHistory_.clear();
+}
 
 // --- modified state ---------------------------------------------------------------------
 
