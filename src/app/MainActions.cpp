@@ -57,7 +57,19 @@ void addComfortActions(QMainWindow* window, MainActions& a, QMenu* file, QMenu* 
     a.stepForward = makeAction(
         window, nullptr, {"Step forward", "StepForward", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, false});
     edit->insertActions(afterUndo, {a.stepBackward, a.stepForward});
+    a.undoLangpack = makeAction(window, nullptr,
+                                {"Undo langpack change",
+                                 "UndoLangpackChange",
+                                 {QKeySequence(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_Z)},
+                                 false});
+    a.redoLangpack = makeAction(window, nullptr,
+                                {"Redo langpack change",
+                                 "RedoLangpackChange",
+                                 {QKeySequence(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_Y)},
+                                 false});
+    edit->insertActions(afterUndo, {a.undoLangpack, a.redoLangpack});
     edit->addSeparator();
+    a.characterRanges = makeAction(window, edit, {"Characters of the set…", "CharactersOfTheSet", {}, false});
     a.goToCharacter =
         makeAction(window, edit, {"Go to character...", "GoToCharacter", {QKeySequence(Qt::CTRL | Qt::Key_G)}, false});
 
@@ -124,6 +136,9 @@ QAction* MainActions::action(Command command) const {
     case Command::StepBackward: return stepBackward;
     case Command::StepForward: return stepForward;
     case Command::GoToCharacter: return goToCharacter;
+    case Command::UndoLangpack: return undoLangpack;
+    case Command::RedoLangpack: return redoLangpack;
+    case Command::CharacterRanges: return characterRanges;
     case Command::Count: break;
     }
     return nullptr;

@@ -58,12 +58,15 @@ struct MainActions {
     QAction* about = nullptr;  // N26
     // Beside the menus' own items: the step history, go to character, the
     // view options and the recent files.
-    QAction* stepBackward = nullptr;   // Edit
-    QAction* stepForward = nullptr;    // Edit
-    QAction* goToCharacter = nullptr;  // Edit
-    QAction* pixelGrid = nullptr;      // View, checkable
-    QAction* sampleText = nullptr;     // View, checkable: the sample-text panel
-    QMenu* recentFiles = nullptr;      // File
+    QAction* stepBackward = nullptr;     // Edit
+    QAction* undoLangpack = nullptr;     // Edit
+    QAction* redoLangpack = nullptr;     // Edit
+    QAction* characterRanges = nullptr;  // Edit
+    QAction* stepForward = nullptr;      // Edit
+    QAction* goToCharacter = nullptr;    // Edit
+    QAction* pixelGrid = nullptr;        // View, checkable
+    QAction* sampleText = nullptr;       // View, checkable: the sample-text panel
+    QMenu* recentFiles = nullptr;        // File
 
     QToolBar* toolBar = nullptr;
 

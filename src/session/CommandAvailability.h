@@ -44,6 +44,9 @@ enum class Command : std::size_t {
     StepBackward,
     StepForward,
     GoToCharacter,
+    UndoLangpack,
+    RedoLangpack,
+    CharacterRanges,
     Count
 };
 
@@ -60,6 +63,8 @@ struct CommandInputs {
     int zoom = 1;
     bool canStepBackward = false;  // the working glyph has steps back (forward) in its history
     bool canStepForward = false;
+    bool canUndoLangpack = false;  // the langpack-wide history has a step to undo (redo)
+    bool canRedoLangpack = false;
 };
 
 CommandSet EnabledCommands(const CommandInputs& in);

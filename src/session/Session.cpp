@@ -105,6 +105,8 @@ CommandInputs Session::commandInputs() const {
     in.zoom = editor_.ZoomFactor();
     in.canStepBackward = CanStepBackward();
     in.canStepForward = CanStepForward();
+    in.canUndoLangpack = CanUndoLangpack();
+    in.canRedoLangpack = CanRedoLangpack();
     return in;
 }
 

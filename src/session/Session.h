@@ -141,9 +141,11 @@ public:
     // reported as "N glyphs changed" in the status bar.
     //
     // Undo and Redo of langpack changes are commands of their own ("Undo
-    // langpack change" Ctrl+Alt+Z, "Redo langpack change" Ctrl+Alt+Y), so the
-    // one-level Undo (Ctrl+Z) and the steps of the working glyph keep exactly
-    // their meaning for the glyph on the canvas. A changed working glyph is
+    // langpack change" Ctrl+Alt+Shift+Z, "Redo langpack change"
+    // Ctrl+Alt+Shift+Y), so the one-level Undo (Ctrl+Z) and the steps of the
+    // working glyph (Ctrl+Alt+Z, Ctrl+Shift+Z) keep exactly their meaning for
+    // the glyph on the canvas: a key never takes back more than the user
+    // expects, and the langpack's steps are one key away. A changed working glyph is
     // asked about ("Save the current symbol?") before a set is swapped back.
     void BeginLangpackStep(const std::string& label, int set);
     void EndLangpackStep(int glyphsChanged);

@@ -24,7 +24,9 @@ std::string On(const CommandSet& set) {
                                          "LoadLanguage",   "About",
                                          "ExportSetBdf",   "ImportSetBdf",
                                          "ExportSetPng",   "StepBackward",
-                                         "StepForward",    "GoToCharacter"};
+                                         "StepForward",    "GoToCharacter",
+                                         "UndoLangpack",   "RedoLangpack",
+                                         "CharacterRanges"};
     static_assert(std::size(kNames) == static_cast<std::size_t>(Command::Count));
     std::string out;
     for (std::size_t i = 0; i < set.size(); ++i)
@@ -67,7 +69,9 @@ TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
         // The whole-set commands need a set shown, not a glyph.
         {"empty set shown",
          {.langFileOpen = true, .setShown = true},
-         "OpenFile Exit ZoomIn " + tail + " " + languages + " ExportSetBdf ImportSetBdf ExportSetPng GoToCharacter"},
+         "OpenFile Exit ZoomIn " + tail + " " + languages +
+             " ExportSetBdf ImportSetBdf ExportSetPng GoToCharacter"
+             " CharacterRanges"},
     };
     for (const Case& c : cases) EXPECT_EQ(On(EnabledCommands(c.in)), c.expected) << c.name;
 }
