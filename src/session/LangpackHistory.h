@@ -5,6 +5,10 @@
 // the per-glyph step history (GlyphHistory), which keeps the edits of the
 // working glyph.
 //
+// A glyph stored on its own ("Save Image" and the other one-glyph commands)
+// is a step too, so that the history stays one line: undoing an earlier batch
+// never drops a later edit silently, it is undone first.
+//
 // A step keeps whole set records: the set entry (height, counts, offsets),
 // its intervals, its glyphs and whether it shares set No. 2's data.
 //

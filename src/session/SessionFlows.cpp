@@ -258,8 +258,15 @@ void Session::ReloadWorkingGlyph() {
 
 void Session::StoreGlyph(int set, int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
     if (!document_) return;
+    // A glyph stored on its own is a step of the langpack-wide history too, so
+    // that the history stays one line: undoing an earlier batch never drops
+    // this glyph silently.
+    const bool ownStep = !langpackStepOpen_;
+    if (ownStep)
+        langpackHistory_.Begin("Store the glyph", document_->langpack(), ShareGroup(document_->langpack(), set));
     // The copies of set 2 are saved from set 2, so they all get the glyph.
     const std::vector<int> sets = glyphora::StoreGlyph(document_->langpack(), set, glyph, width, rows);
+    if (ownStep && sets.empty()) langpackHistory_.Abandon();
     if (sets.empty()) return;
     for (int k : sets) changedGlyphs_.mark(k, glyph);
     EditingLang();

@@ -75,6 +75,15 @@ TEST_F(SessionTest, EachMultiGlyphCommandIsOneStepOfTheLangpackHistory) {
     EXPECT_EQ(lp().SymbolTable[1].size(), after[1].SymbolTable[1].size());
     EXPECT_TRUE(s.LangModified());
 
+    // A glyph stored after a batch is a step of its own: undone before the batch, never dropped with it.
+    const auto beforeStore = Glyphs(lp(), 1);
+    s.StoreGlyph(1, 0, 9, std::vector<uint8_t>(lp().FontSetTable[1].Height * 2u, 0x00));
+    const auto stored = Glyphs(lp(), 1);
+    s.UndoLangpackCommand();
+    EXPECT_EQ(Glyphs(lp(), 1), beforeStore);
+    s.RedoLangpackCommand();
+    EXPECT_EQ(Glyphs(lp(), 1), stored);
+
     // A refused change is no step and changes nothing.
     const std::size_t stepsBefore = s.langpackHistory().steps();
     const TLangpack now = lp();
