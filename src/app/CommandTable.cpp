@@ -51,6 +51,10 @@ constexpr CommandSpec kCommandRows[] = {
      .keys = {kCtrl | kAlt | Qt::Key_Z}},
     {.id = Command::StepForward, .menu = Menu::Edit, .caption = "Step &forward", .objectName = "StepForward",
      .keys = {kCtrl | kShift | Qt::Key_Z}},
+    {.id = Command::UndoLangpack, .menu = Menu::Edit, .caption = "Undo la&ngpack change",
+     .objectName = "UndoLangpackChange", .keys = {kCtrl | kAlt | kShift | Qt::Key_Z}},
+    {.id = Command::RedoLangpack, .menu = Menu::Edit, .caption = "Re&do langpack change",
+     .objectName = "RedoLangpackChange", .keys = {kCtrl | kAlt | kShift | Qt::Key_Y}},
     {.id = Command::Clear, .menu = Menu::Edit, .caption = "Cl&ear", .objectName = "N9", .keys = {Qt::Key_Delete},
      .separatorBefore = true},
     {.id = Command::SelectAll, .menu = Menu::Edit, .caption = "Select &all image", .objectName = "N10",
@@ -76,8 +80,10 @@ constexpr CommandSpec kCommandRows[] = {
     {.id = Command::ShiftRight, .menu = Menu::Edit, .caption = "Shift to the &right", .objectName = "N31",
      .keys = {Qt::Key_Right}, .button = "SpeedButton14", .tip = "Shift right", .icon = "shift-right",
      .toolbar = {2, 8}},
+    {.id = Command::CharacterRanges, .menu = Menu::Edit, .caption = "C&haracters of the set…",
+     .objectName = "CharactersOfTheSet", .separatorBefore = true},
     {.id = Command::GoToCharacter, .menu = Menu::Edit, .caption = "&Go to character...",
-     .objectName = "GoToCharacter", .keys = {kCtrl | Qt::Key_G}, .separatorBefore = true},
+     .objectName = "GoToCharacter", .keys = {kCtrl | Qt::Key_G}},
 
     // View: Ctrl++, Ctrl+= and Ctrl+- do what the keypad keys do.
     {.id = Command::ZoomIn, .menu = Menu::View, .caption = "Zoom &+", .objectName = "N17",

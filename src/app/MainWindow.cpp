@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "ChangedMarks.h"
+#include "CharacterRangesDialog.h"
 #include "CodeGroupExtraction.h"
 #include "ErrorGuard.h"
 #include "FontPage.h"
@@ -20,6 +21,7 @@
 #include "ToolPalette.h"
 #include "ViewPreferences.h"
 #include "commands/BitmapCommands.h"
+#include "commands/CharacterRangesCommands.h"
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
 #include "commands/FitCommands.h"
@@ -57,6 +59,7 @@ namespace glyphora {
 
 namespace {
 constexpr int kStatusPanelWidths[3] = {100, 100, 130};
+constexpr int kStatusMessageMilliseconds = 5000;
 }  // namespace
 
 MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
@@ -179,6 +182,7 @@ void MainWindow::bindCommands() {
     BindSetExchangeCommands(context, *guidesView_);
     BindHistoryCommands(context);
     goToDialog_ = BindGoToCommands(context);
+    characterRangesDialog_ = BindCharacterRangesCommands(context, fontPage_);
     BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, binding_.get(),
                                *preferences_});
     BindRecentCommands(context, recentFiles_);
@@ -285,6 +289,18 @@ void MainWindow::setHeightsChanged(const std::vector<int>& sets) {
     for (int k : sets) fontPage_->setHeightCell(k, session_->setHeight(k));
     setShown();
     syncGrids();
+}
+
+// Characters added or removed, or whole sets put back: the information page
+// counts them too, and the open ranges window lists them anew.
+void MainWindow::setsReplaced(const std::vector<int>& sets) {
+    infoPage_->showLangpack(*session_->langpack());
+    setHeightsChanged(sets);
+    if (characterRangesDialog_ && characterRangesDialog_->isVisible()) characterRangesDialog_->showRanges();
+}
+
+void MainWindow::statusMessage(const std::string& text) {
+    statusBar()->showMessage(QString::fromStdString(text), kStatusMessageMilliseconds);
 }
 
 void MainWindow::canvasVisibility(bool visible) {

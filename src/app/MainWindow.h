@@ -21,6 +21,7 @@ namespace glyphora {
 
 class AboutDialog;
 class ChangedMarks;
+class CharacterRangesDialog;
 class CodeGroupWindow;
 class EditorBinding;
 class FontPage;
@@ -87,6 +88,8 @@ private:
     void selectionChanged() override;
     void glyphsChanged(int set, const std::vector<int>& glyphs) override;
     void setHeightsChanged(const std::vector<int>& sets) override;
+    void setsReplaced(const std::vector<int>& sets) override;
+    void statusMessage(const std::string& text) override;
     void canvasVisibility(bool visible) override;
     void interfaceTextsChanged() override;
     void stateChanged() override;
@@ -116,6 +119,7 @@ private:
     bool languageApplied_ = false;
     SamplePanel* samplePanel_ = nullptr;
     GoToDialog* goToDialog_ = nullptr;
+    CharacterRangesDialog* characterRangesDialog_ = nullptr;
     RecentFilesMenu* recentFiles_ = nullptr;
     GuidesDialog* guidesDialog_ = nullptr;
 };

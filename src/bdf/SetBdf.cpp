@@ -136,4 +136,42 @@ std::vector<int> ApplyBdfImport(TLangpack& lp, int setIndex, const BdfImportPlan
     return {changed.begin(), changed.end()};
 }
 
+std::vector<uint16_t> BdfCodesLacking(const TLangpack& lp, int setIndex, const BdfFont& font) {
+    std::set<uint16_t> lacking;
+    if (!HasSet(lp, setIndex)) return {};
+    for (const BdfGlyph& g : font.Glyphs)
+        if (g.Encoding >= 0 && g.Encoding <= 0xFFFF) lacking.insert(static_cast<uint16_t>(g.Encoding));
+    for (const Symbols& g : lp.SymbolTable[static_cast<std::size_t>(setIndex)]) lacking.erase(g.Code);
+    return {lacking.begin(), lacking.end()};
+}
+
+Result<RangeEdit> ImportBdfAddingMissing(TLangpack& lp, int setIndex, const BdfFont& font, std::optional<int> shift,
+                                         BdfImportPlan& plan) {
+    const std::vector<uint16_t> lacking = BdfCodesLacking(lp, setIndex, font);
+    Result<RangeEdit> done = EditSetGlyphs(lp, setIndex, [&](TLangpack& copy) -> Result<RangeEdit> {
+        std::vector<Symbols>& glyphs = copy.SymbolTable[static_cast<std::size_t>(setIndex)];
+        const int height = copy.FontSetTable[static_cast<std::size_t>(setIndex)].Height;
+        // Placeholders of width 1 that the import below gives their own width and pixels.
+        for (uint16_t code : lacking) {
+            Symbols g;
+            g.Code = code;
+            g.Width = 1;
+            g.Data.assign(GlyphDataSize(1, height), 0xFF);
+            glyphs.push_back(std::move(g));
+        }
+        plan = PlanBdfImport(copy, setIndex, font, shift);
+        ApplyBdfImport(copy, setIndex, plan);
+        RangeEdit edit;
+        // Nonzero when anything changed, so that the copy is kept.
+        edit.changed = static_cast<int>(lacking.size()) + plan.Replaced;
+        return edit;
+    });
+    if (!done)
+        return MakeError(done.error().kind, "the font has " + std::to_string(lacking.size()) + " characters that set " +
+                                                std::to_string(setIndex + 1) +
+                                                " lacks, and adding them is refused: " + done.error().message);
+    done->changed = static_cast<int>(lacking.size());
+    return done;
+}
+
 }  // namespace glyphora

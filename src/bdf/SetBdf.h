@@ -14,6 +14,7 @@
 #pragma once
 
 #include "BdfFont.h"
+#include "CharacterRanges.h"
 #include "Langpack.h"
 
 #include <cstdint>
@@ -66,5 +67,19 @@ BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& fo
 // Stores every glyph of the plan with StoreGlyph, so that the copies of set
 // No. 2 change with it. Returns the sets changed, in order.
 std::vector<int> ApplyBdfImport(TLangpack& lp, int setIndex, const BdfImportPlan& plan);
+
+// The codes of the font's glyphs (ENCODING 0 to 0xFFFF) that set `setIndex`
+// lacks, ascending, each once.
+std::vector<uint16_t> BdfCodesLacking(const TLangpack& lp, int setIndex, const BdfFont& font);
+
+// Import with the characters the set lacks added first: every code of
+// BdfCodesLacking becomes a glyph of the set, then the whole font is imported
+// as PlanBdfImport and ApplyBdfImport do, as one edit (EditSetGlyphs): when
+// the result breaks a limit (too many glyphs or intervals, the room of the
+// fonts area) nothing changes and the refusal says how many characters the
+// font would add. `plan` receives the import done; the result counts the
+// glyphs added as `changed`.
+Result<RangeEdit> ImportBdfAddingMissing(TLangpack& lp, int setIndex, const BdfFont& font, std::optional<int> shift,
+                                         BdfImportPlan& plan);
 
 }  // namespace glyphora

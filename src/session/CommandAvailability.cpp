@@ -28,6 +28,9 @@ CommandSet EnabledCommands(const CommandInputs& in) {
         set(c, in.langFileOpen && in.setShown);
     set(Command::StepBackward, in.glyphShown && in.canStepBackward);
     set(Command::StepForward, in.glyphShown && in.canStepForward);
+    set(Command::UndoLangpack, in.langFileOpen && in.canUndoLangpack);
+    set(Command::RedoLangpack, in.langFileOpen && in.canRedoLangpack);
+    set(Command::CharacterRanges, in.setShown);
     set(Command::GoToCharacter, in.langFileOpen);
     // Fit is a zoom and follows the zoom pair; guides belong to the set shown.
     set(Command::FitGlyph, in.langFileOpen);

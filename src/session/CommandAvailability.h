@@ -46,6 +46,10 @@ enum class Command : std::size_t {
     GoToCharacter,
     FitGlyph,
     Guides,
+    UndoLangpack,
+    RedoLangpack,
+    CharacterRanges,
+    // The view toggles last: always on.
     PixelGrid,
     SampleText,
     Count
@@ -72,6 +76,8 @@ struct CommandInputs {
     int zoomTop = 16;              // the highest step Zoom + may reach (higher in a large pane)
     bool canStepBackward = false;  // the working glyph has steps back (forward) in its history
     bool canStepForward = false;
+    bool canUndoLangpack = false;  // the langpack-wide history has a step to undo (redo)
+    bool canRedoLangpack = false;
 };
 
 CommandSet EnabledCommands(const CommandInputs& in);

@@ -106,6 +106,8 @@ CommandInputs Session::commandInputs() const {
     in.zoomTop = editor_.ZoomTop();
     in.canStepBackward = CanStepBackward();
     in.canStepForward = CanStepForward();
+    in.canUndoLangpack = CanUndoLangpack();
+    in.canRedoLangpack = CanRedoLangpack();
     return in;
 }
 
@@ -166,7 +168,10 @@ bool Session::QustionSave() {
     return true;
 }
 
-void Session::Close() { SaveSetup(); }
+void Session::Close() {
+    SaveSetup();
+    langpackHistory_.clear();
+}
 
 // --- modified state ---------------------------------------------------------------------
 

@@ -127,6 +127,7 @@ bool Session::OpenBinFile() {
     langModified_ = false;
     // Steps and marks belong to the langpack they were taken in.
     history_.clear();
+    langpackHistory_.clear();
     changedGlyphs_.clear();
     report().documentReplaced();
     BeginSetup();
@@ -257,8 +258,15 @@ void Session::ReloadWorkingGlyph() {
 
 void Session::StoreGlyph(int set, int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
     if (!document_) return;
+    // A glyph stored on its own is a step of the langpack-wide history too, so
+    // that the history stays one line: undoing an earlier batch never drops
+    // this glyph silently.
+    const bool ownStep = !langpackStepOpen_;
+    if (ownStep)
+        langpackHistory_.Begin("Store the glyph", document_->langpack(), ShareGroup(document_->langpack(), set));
     // The copies of set 2 are saved from set 2, so they all get the glyph.
     const std::vector<int> sets = glyphora::StoreGlyph(document_->langpack(), set, glyph, width, rows);
+    if (ownStep && sets.empty()) langpackHistory_.Abandon();
     if (sets.empty()) return;
     for (int k : sets) changedGlyphs_.mark(k, glyph);
     EditingLang();
@@ -285,13 +293,14 @@ void Session::SetHeightCommand() {
     editor_.FalseGoBegin();
     recordStep();
     // The copies of set 2 are saved with set 2's height, so they all change.
+    BeginLangpackStep("Set height", currentSet_);
     const std::vector<int> sets = SetSetHeight(document_->langpack(), currentSet_, static_cast<uint16_t>(*height));
     for (int k : sets) changedGlyphs_.markSet(k);
     editor_.SetGlyphHeight(*height);
     EditingLang();
     editor_.ResizeImage();
     report().setHeightsChanged(sets);
-    changed();
+    EndLangpackStep(static_cast<int>(document_->langpack().SymbolTable[static_cast<std::size_t>(currentSet_)].size()));
 }
 
 void Session::ZoomIn() {

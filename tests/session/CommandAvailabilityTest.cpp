@@ -25,7 +25,9 @@ std::string On(const CommandSet& set) {
                                          "ExportSetBdf",   "ImportSetBdf",
                                          "ExportSetPng",   "StepBackward",
                                          "StepForward",    "GoToCharacter",
-                                         "FitGlyph",       "Guides"};
+                                         "FitGlyph",       "Guides",
+                                         "UndoLangpack",   "RedoLangpack",
+                                         "CharacterRanges"};
     // The view toggles after these are always on; the window test sees them.
     static_assert(std::size(kNames) + 2 == static_cast<std::size_t>(Command::Count));
     std::string out;
@@ -72,7 +74,8 @@ TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
         {"empty set shown",
          {.langFileOpen = true, .setShown = true},
          "OpenFile Exit ZoomIn " + tail + " " + languages +
-             " ExportSetBdf ImportSetBdf ExportSetPng GoToCharacter FitGlyph Guides"},
+             " ExportSetBdf ImportSetBdf ExportSetPng GoToCharacter FitGlyph Guides"
+             " CharacterRanges"},
     };
     for (const Case& c : cases) EXPECT_EQ(On(EnabledCommands(c.in)), c.expected) << c.name;
 }

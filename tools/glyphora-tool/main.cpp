@@ -39,8 +39,10 @@ const ToolCommand kCommands[] = {
      glyphora::tool::runImportBmp},
     {"export-bdf", "export-bdf FILE --set N --out F.bdf [--descent D]",
      "write a set as a BDF font (D rows of each cell below the baseline, default 0)", glyphora::tool::runExportBdf},
-    {"import-bdf", "import-bdf FILE --set N --in F.bdf [--shift K]",
-     "put a BDF font's glyphs into a set (the font moved up K rows) and save", glyphora::tool::runImportBdf},
+    {"import-bdf", "import-bdf FILE --set N --in F.bdf [--shift K] [--add-missing]",
+     "put a BDF font's glyphs into a set (the font moved up K rows) and save; --add-missing adds the\n"
+     "      characters of the font the set lacks first",
+     glyphora::tool::runImportBdf},
     {"export-png", "export-png FILE --set N --out F.png [--scale S]",
      "a picture of a set's glyphs in rows of 16, S pixels per glyph pixel (default 4)", glyphora::tool::runExportPng},
     {"render", "render FILE --set N --from I --to J --font NAME --height H [--style CODE] [--renderer PATH]",
@@ -50,6 +52,12 @@ const ToolCommand kCommands[] = {
      glyphora::tool::runRender},
     {"trim", "trim FILE --set N --from I --to J", "trim glyphs I to J to their ink plus one blank column and save",
      glyphora::tool::runTrim},
+    {"add-chars", "add-chars FILE --set N --from CODE --to CODE --width W",
+     "add blank glyphs W pixels wide for the codes of the range the set lacks and save (CODE decimal,\n"
+     "      0x... or U+...)",
+     glyphora::tool::runAddChars},
+    {"remove-chars", "remove-chars FILE --set N --from CODE --to CODE",
+     "remove the set's glyphs of the codes of the range and save", glyphora::tool::runRemoveChars},
 };
 
 void printUsage(std::FILE* out) {

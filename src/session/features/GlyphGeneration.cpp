@@ -63,6 +63,7 @@ BatchResult GlyphGeneration::runBatch(const std::string& title, int from, int to
     const GlyphStore store = [this, set](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
         session_.StoreGlyph(set, glyph, width, rows);
     };
+    session_.BeginLangpackStep(title, set);
     BatchResult result;
     {
         // Ends before any message: nothing may be asked while it lives.
@@ -73,6 +74,7 @@ BatchResult GlyphGeneration::runBatch(const std::string& title, int from, int to
     // The canvas shows the working glyph as it is stored now, never another one.
     const GlyphRange range = ClampRange({from, to}, static_cast<int>(glyphs.size()));
     if (session_.CurrentSymbol() >= range.from && session_.CurrentSymbol() <= range.to) session_.ReloadWorkingGlyph();
+    session_.EndLangpackStep(result.changed);
     return result;
 }
 

@@ -124,6 +124,17 @@ void ImportSetBdfCommand(Session& s) {
     }
 
     const int set = s.CurrentSet();
+    // The characters of the font that the set lacks are added only when the user says so.
+    const std::size_t lacking = BdfCodesLacking(*s.langpack(), set, *font).size();
+    bool addMissing = false;
+    if (lacking > 0) {
+        const Prompts::Answer answer =
+            s.prompts().ask(FileNameOf(*path) + " has " + std::to_string(lacking) + " characters that set " +
+                                std::to_string(set + 1) + " lacks.\nAdd them to the set?",
+                            Prompts::Icon::Question);
+        if (answer == Prompts::Answer::Cancel) return;
+        addMissing = answer == Prompts::Answer::Yes;
+    }
     const int height = s.setHeight(set);
     const int ascent = BdfAscent(*font);
     const int descent = BdfDescent(*font);
@@ -139,12 +150,27 @@ void ImportSetBdfCommand(Session& s) {
         AskWholeNumber(s.prompts(), kImportBdfTitle, label, "shift", DefaultBdfShift(*font, height), lowest, highest);
     if (!shift) return;
 
-    const BdfImportPlan plan = PlanBdfImport(*s.langpack(), set, *font, *shift);
-    for (const BdfGlyphImport& g : plan.Glyphs) s.StoreGlyph(set, g.GlyphIndex, g.Width, g.Data);
-    s.ReloadWorkingGlyph();
+    BdfImportPlan plan;
+    int added = 0;
+    if (addMissing) {
+        const Result<RangeEdit> done = s.ChangeSetCharacters(
+            kImportBdfTitle, set, [&](TLangpack& lp) { return ImportBdfAddingMissing(lp, set, *font, *shift, plan); });
+        if (!done) {
+            s.prompts().warning("The font cannot be imported:\n" + done.error().message);
+            return;
+        }
+        added = done->changed;
+    } else {
+        plan = PlanBdfImport(*s.langpack(), set, *font, *shift);
+        s.BeginLangpackStep(kImportBdfTitle, set);
+        for (const BdfGlyphImport& g : plan.Glyphs) s.StoreGlyph(set, g.GlyphIndex, g.Width, g.Data);
+        s.ReloadWorkingGlyph();
+        s.EndLangpackStep(plan.Replaced);
+    }
     s.prompts().information("Imported " + FileNameOf(*path) + " into set " + std::to_string(set + 1) +
-                            ".\nGlyphs replaced: " + std::to_string(plan.Replaced) +
-                            "\nGlyphs the font lacked (kept as they were): " + std::to_string(plan.Lacked));
+                            ".\nGlyphs replaced: " + std::to_string(plan.Replaced - added) +
+                            "\nGlyphs the font lacked (kept as they were): " + std::to_string(plan.Lacked) +
+                            (addMissing ? "\nGlyphs added: " + std::to_string(added) : std::string()));
 }
 
 void ExportSetPngCommand(Session& s) {
