@@ -106,7 +106,13 @@ void GlyphGeneration::SelectFontFile() {
     dialog.folder = FontFolder(font_);
     const std::optional<std::string> path = session_.prompts().chooseOpenFile(dialog);
     if (!path || path->empty()) return;
-    font_.name = *path;
+    // The file is a face of its own: the style and size of the family chosen
+    // before are not its. A bitmap font takes its strike nearest to the
+    // set's height, a scalable one fills the set's line.
+    RenderFont file;
+    file.name = *path;
+    if (session_.langpack() && session_.CurrentSet() >= 0) file.height = session_.setHeight(session_.CurrentSet());
+    font_ = file;
 }
 
 // Both batches start here: a set without glyphs is said to have none, and

@@ -32,7 +32,7 @@ public:
     void SelectWindowsFont();
     // A font file (TrueType, OpenType, PCF, BDF, OTB) whose path becomes the
     // RenderFont's name, for the bitmap fonts the font dialog does not list.
-    // Height and style stay.
+    // The style is the file's own; the height the current set's (cell height).
     void SelectFontFile();
     // The glyphs from..to (0-based, both included) of the current set drawn
     // anew by the renderer. Glyphs that could not be drawn keep their pixels
