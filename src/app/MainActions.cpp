@@ -198,6 +198,7 @@ MainActions CreateMainActions(QMainWindow* window) {
     a.optimizeWidths =
         makeAction(window, processing,
                    {"Optimize the chosen symbols on width", "N29", {QKeySequence(Qt::CTRL | Qt::Key_W)}, false});
+    a.generateGlyphs = makeAction(window, processing, {"Generate glyphs…", "GenerateGlyphs", {}, false});
     a.setHeight = makeAction(window, processing,
                              {"Set height sets", "N32", {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H)}, false});
 

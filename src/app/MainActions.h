@@ -48,6 +48,7 @@ struct MainActions {
     QAction* selectFontFile = nullptr;  // "Select font file"
     QAction* replaceSymbols = nullptr;  // N28, SpeedButton15
     QAction* optimizeWidths = nullptr;  // N29, SpeedButton17
+    QAction* generateGlyphs = nullptr;  // "Generate glyphs…", on when "Replace the chosen symbols" is
     QAction* setHeight = nullptr;       // N32
     // Language (the menu is disabled for the whole run)
     QMenu* languageMenu = nullptr;    // N23
