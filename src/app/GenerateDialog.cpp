@@ -137,7 +137,9 @@ GenerateDialog::GenerateDialog(Session& session, GlyphGeneration& generation,
     connect(family_, &QFontComboBox::currentFontChanged, this, [this] {
         fontFile_.clear();
         fileLabel_->clear();
+        const bool bold = style_->currentText().contains(QStringLiteral("Bold"));
         fillStyles();
+        selectStyle(bold, false);
         scheduleView();
     });
     connect(fileButton_, &QPushButton::clicked, this, [this] { chooseFile(); });
@@ -166,7 +168,10 @@ void GenerateDialog::open() {
         }
     }
     fillStyles();
-    if (!font.styleName.empty()) style_->setCurrentText(QString::fromStdString(font.styleName));
+    if (!font.styleName.empty())
+        style_->setCurrentText(QString::fromStdString(font.styleName));
+    else
+        selectStyle(font.bold, font.italic);
     size_->setValue(std::abs(font.height));
     fit_->setChecked(start.fit);
     baseline_->setValue(std::max(0, start.placement.height - start.placement.height / 5 - 1));
@@ -186,6 +191,25 @@ void GenerateDialog::fillStyles() {
         return;
     }
     style_->addItems(QFontDatabase::styles(family_->currentText()));
+}
+
+// The family's face nearest to the style: the list is alphabetical, and its
+// first entry ("Bold", "Oblique") is seldom what was meant.
+void GenerateDialog::selectStyle(bool bold, bool italic) {
+    const QString family = family_->currentText();
+    int best = -1, bestDistance = 0;
+    for (int i = 0; i < style_->count(); ++i) {
+        const QString style = style_->itemText(i);
+        const bool slanted = QFontDatabase::italic(family, style) || style.contains(QStringLiteral("Oblique"));
+        const int distance = std::abs(QFontDatabase::weight(family, style) - (bold ? QFont::Bold : QFont::Normal)) +
+                             (slanted != italic ? 10000 : 0) +
+                             (QStringList{"Regular", "Book", "Normal", "Roman"}.contains(style) ? 0 : 1);
+        if (best < 0 || distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    if (best >= 0) style_->setCurrentIndex(best);
 }
 
 void GenerateDialog::chooseFile() {
@@ -208,7 +232,7 @@ GenerateOptions GenerateDialog::options() const {
         font.name = family.toStdString();
         font.styleName = style.toStdString();
         font.bold = QFontDatabase::weight(family, style) >= QFont::DemiBold;
-        font.italic = QFontDatabase::italic(family, style);
+        font.italic = QFontDatabase::italic(family, style) || style.contains(QStringLiteral("Oblique"));
     } else {
         font.name = fontFile_;
         font.bold = style.contains(QStringLiteral("Bold"));

@@ -42,6 +42,7 @@ public:
 private:
     void scheduleView();
     void fillStyles();
+    void selectStyle(bool bold, bool italic);
     void chooseFile();
     void apply();
 

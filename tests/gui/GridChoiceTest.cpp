@@ -69,6 +69,8 @@ TEST_F(GridChoiceTest, ARangeExtendsFromTheGlyphChosenFromCode) {
 
     session().ChooseSymbol(30);
     QCoreApplication::processEvents();
+    grid->scrollTo(grid->model()->index(32, 1));
+    QCoreApplication::processEvents();
     const QRect cell = grid->visualRect(grid->model()->index(32, 1));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell.center());
     EXPECT_EQ(selectedRows(grid), (std::vector<int>{30, 31, 32}));
