@@ -120,6 +120,8 @@ constexpr CommandSpec kCommandRows[] = {
     {.id = Command::OptimizeWidths, .menu = Menu::Processing, .caption = "&Optimize the chosen symbols on width",
      .objectName = "N29", .keys = {kCtrl | Qt::Key_W}, .button = "SpeedButton17", .tip = "Optimize widths",
      .icon = "optimize-widths", .toolbar = {4, 3}},
+    {.id = Command::GenerateGlyphs, .menu = Menu::Processing, .caption = "&Generate glyphs…",
+     .objectName = "GenerateGlyphs"},
     {.id = Command::SetHeight, .menu = Menu::Processing, .caption = "Set &height sets", .objectName = "N32",
      .keys = {kCtrl | kAlt | Qt::Key_H}},
 

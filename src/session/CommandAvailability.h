@@ -49,6 +49,7 @@ enum class Command : std::size_t {
     UndoLangpack,
     RedoLangpack,
     CharacterRanges,
+    GenerateGlyphs,
     // The view toggles last: always on.
     PixelGrid,
     SampleText,
@@ -62,7 +63,7 @@ inline constexpr Command kGlyphCommands[] = {
     Command::Clear,          Command::SelectAll,      Command::Copy,          Command::Cut,
     Command::Paste,          Command::ExportBitmap,   Command::ImportBitmap,  Command::ShiftLeft,
     Command::ShiftRight,     Command::SetWidth,       Command::IncreaseWidth, Command::DecreaseWidth,
-    Command::ReplaceSymbols, Command::OptimizeWidths, Command::SetHeight};
+    Command::ReplaceSymbols, Command::OptimizeWidths, Command::SetHeight,     Command::GenerateGlyphs};
 
 struct CommandInputs {
     bool langFileOpen = false;   // a langpack has been read

@@ -19,6 +19,14 @@ public:
     virtual ~LongWork() = default;
     // `done` of `total` steps are finished; false when the user cancelled.
     virtual bool step(int done, int total) = 0;
+    // Asked every few milliseconds while a step is under way (a renderer at
+    // work): lets the window show itself and repaint; false when the user
+    // cancelled.
+    virtual bool poll(int done, int total) {
+        (void)done;
+        (void)total;
+        return true;
+    }
 };
 
 class Prompts {
@@ -48,6 +56,9 @@ public:
         bool underline = false;
         bool strikeOut = false;
         int measuredHeight = 0;  // pixel height of the text "Test" in the font, filled by the chooser
+        // The face's own name for its style ("Book", "Oblique"), so the
+        // chooser reopens on that face; empty for a font file or the default.
+        std::string styleName;
     };
 
     enum class SizeMode { Width, Height };

@@ -89,7 +89,9 @@ TEST_F(GenerateCommandsTest, ShiftClickedRangeIsReplacedThenTrimmed) {
 TEST_F(GenerateCommandsTest, ProgressDialogComesAfterHalfASecondAndCancels) {
     MonoImage ink(2, 3, Pixel::Ink);
     writeFile(QStringLiteral("good.bmp"), WriteMonoBmp(ink));
-    writeText(QStringLiteral("files/Runecast"), "#!/bin/sh\nsleep 0.1\ncp ../good.bmp temp.bmp\n");
+    // The renderer runs in a scratch folder of the batch: the picture by its whole path.
+    writeText(QStringLiteral("files/Runecast"),
+              "#!/bin/sh\nsleep 0.1\ncp '" + path(QStringLiteral("good.bmp")).toUtf8() + "' temp.bmp\n");
     QFile::setPermissions(path(QStringLiteral("files/Runecast")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     clickRow(0);
     for (int i = 0; i < 19; ++i) QTest::keyClick(grid(), Qt::Key_Down, Qt::ShiftModifier);

@@ -3,6 +3,9 @@
 #include "ToolSupport.h"
 
 #include <GlyphoraVersion.h>
+#include <Process.h>
+
+#include <csignal>
 
 #include <cstdio>
 #include <span>
@@ -45,10 +48,13 @@ const ToolCommand kCommands[] = {
      glyphora::tool::runImportBdf},
     {"export-png", "export-png FILE --set N --out F.png [--scale S]",
      "a picture of a set's glyphs in rows of 16, S pixels per glyph pixel (default 4)", glyphora::tool::runExportPng},
-    {"render", "render FILE --set N --from I --to J --font NAME --height H [--style CODE] [--renderer PATH]",
+    {"render",
+     "render FILE --set N --from I --to J --font NAME (--height H | --fit) [--baseline ROW] [--style CODE]\n"
+     "         [--renderer PATH]",
      "draw glyphs I to J anew from a desktop font (NAME, or a font file's path) and save; H < 0 the\n"
-     "      characters' height, H > 0 the cell's; CODE 0 regular, 1 italic, 2 bold, 3 bold italic; exit\n"
-     "      status 1 when a glyph could not be drawn (the others are saved)",
+     "      characters' height, H > 0 the cell's; --fit the largest size whose ascent plus descent fits\n"
+     "      the set's height; --baseline the row the baseline lands on; CODE 0 regular, 1 italic, 2 bold,\n"
+     "      3 bold italic; exit status 1 when a glyph could not be drawn (the others are saved)",
      glyphora::tool::runRender},
     {"trim", "trim FILE --set N --from I --to J", "trim glyphs I to J to their ink plus one blank column and save",
      glyphora::tool::runTrim},
@@ -74,7 +80,17 @@ void printUsage(std::FILE* out) {
 
 }  // namespace
 
+// Ctrl-C or a kill ends the renderer's group with the tool, then the tool
+// ends as the signal would have ended it.
+extern "C" void StopOnSignal(int signal) {
+    glyphora::StopRunningProcesses();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
 int main(int argc, char** argv) {
+    std::signal(SIGINT, StopOnSignal);
+    std::signal(SIGTERM, StopOnSignal);
     if (argc < 2) {
         printUsage(stderr);
         return kExitError;

@@ -1,101 +1,24 @@
-// Runecast HEIGHT STYLE CODE FONTNAME...: the renderer the editor starts once
-// per glyph, in its files/ folder. It draws the character into temp.bmp and
-// ends; see UsageText() for the whole contract.
-//
-// temp.bmp is removed first, so that after a run it exists exactly when the
-// exit status is 0: a failed run can never leave an earlier glyph behind to be
-// taken for this one.
-#include "FontCache.h"
-#include "FontLookup.h"
-#include "GlyphRasterizer.h"
-#include "RenderRequest.h"
-
-#include <BmpWriter.h>
-#include <FileLayer.h>
+// Runecast HEIGHT STYLE CODE FONTNAME...: the renderer the editor starts in a
+// scratch folder of the batch. It draws the character into temp.bmp and
+// ends; with --batch it draws one character per line of its input. See
+// UsageText() for the whole contract. This file picks the FreeType back end.
+#include "FreeTypeRasterizer.h"
+#include "RunecastMain.h"
 
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
-namespace {
-
-using namespace glyphora;
-using namespace glyphora::runecast;
-
-constexpr const char* kOutputFile = "temp.bmp";
-
-enum ExitStatus : int {
-    kExitWritten = 0,
-    kExitFailed = 1,  // font not found or unreadable, temp.bmp not writable
-    kExitUsage = 2,
-    kExitNoGlyph = 3,
-};
-
-int Fail(const Error& error) {
-    std::fprintf(stderr, "Runecast: %s\n", error.message.c_str());
-    switch (error.kind) {
-    case ErrorKind::Usage: return kExitUsage;
-    case ErrorKind::Unsupported: return kExitNoGlyph;  // only RenderGlyph reports it
-    default: return kExitFailed;
-    }
-}
-
-// A path needs no lookup. A family is taken from the cache when its answer
-// still holds and still opens; otherwise fontconfig is asked and the answer
-// remembered, as far as the cache can be written.
-Result<MonoImage> Render(const RenderRequest& request) {
-    if (IsFontPath(request.fontName)) {
-        FontChoice file;
-        file.path = request.fontName;
-        file.syntheticBold = IsBold(request.style);
-        file.syntheticOblique = IsItalic(request.style);
-        return RenderGlyph(file, request.height, request.code);
-    }
-    FontCache cache = FontCache::Load(kCacheFileName);
-    if (std::optional<FontChoice> cached = cache.find(request.fontName, request.style)) {
-        Result<MonoImage> image = RenderGlyph(*cached, request.height, request.code);
-        // A font file that went away since: ask again.
-        if (image || image.error().kind == ErrorKind::Unsupported) return image;
-    }
-    Result<FontLookupResult> found = LookUpFont(request.fontName, request.style);
-    if (!found) return found.error();
-    Result<MonoImage> image = RenderGlyph(found->choice, request.height, request.code);
-    if (image || image.error().kind == ErrorKind::Unsupported) {
-        cache.remember(request.fontName, request.style, found->choice, found->watchedPaths);
-        (void)cache.save(kCacheFileName);  // a read-only folder only costs speed
-    }
-    return image;
-}
-
-int Run(const std::vector<std::string>& args) {
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::fputs(UsageText(), stdout);
-        return kExitWritten;
-    }
-    if (Status removed = RemoveFile(kOutputFile); !removed) return Fail(removed.error());
-
-    Result<RenderRequest> request = ParseRequest(args);
-    if (!request) {
-        const int status = Fail(request.error());
-        std::fputs("usage: Runecast HEIGHT STYLE CODE FONTNAME... (Runecast --help tells more)\n", stderr);
-        return status;
-    }
-    Result<MonoImage> image = Render(*request);
-    if (!image) return Fail(image.error());
-    const std::vector<uint8_t> bmp = WriteMonoBmp(*image);
-    // The editor reads the bitmap at once: it need not wait for the disk.
-    if (Status written = WriteFileAtomically(kOutputFile, bmp, Durability::Quick); !written)
-        return Fail(written.error());
-    return kExitWritten;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
+    using namespace glyphora::runecast;
     try {
-        return Run(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+        FreeTypeRasterizer rasterizer;
+        const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+        return RunecastMain(args, rasterizer, stdin, stdout);
     } catch (const std::exception& e) {
         // Out of memory or a library's own failure: said, and no bitmap claims success.
-        return Fail(MakeError(ErrorKind::Failed, e.what()));
+        std::fprintf(stderr, "Runecast: %s\n", e.what());
+        return kExitFailed;
     }
 }

@@ -1,7 +1,13 @@
 #include "GenerateCommands.h"
 
 #include <FontPage.h>
+#include <GenerateDialog.h>
 #include <GlyphGeneration.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
 
 #include <memory>
 
@@ -10,8 +16,42 @@ namespace glyphora {
 void BindGenerateCommands(const CommandContext& c, FontPage* fontPage) {
     // The RenderFont lives as long as the commands do: for the run.
     auto generation = std::make_shared<GlyphGeneration>(c.session);
-    Bind(c, Command::SelectFont, [generation] { generation->SelectWindowsFont(); });
-    Bind(c, Command::SelectFontFile, [generation] { generation->SelectFontFile(); });
+    // The status bar always tells what Ctrl+F draws with.
+    QLabel* fontPanel = nullptr;
+    if (auto* window = qobject_cast<QMainWindow*>(c.window)) {
+        fontPanel = new QLabel(window->statusBar());
+        fontPanel->setObjectName(QStringLiteral("RenderFontPanel"));
+        fontPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        window->statusBar()->addPermanentWidget(fontPanel);
+    }
+    auto showFont = [generation, fontPanel] {
+        if (fontPanel) fontPanel->setText(QString::fromStdString(generation->renderFontText()));
+    };
+    showFont();
+    Bind(c, Command::SelectFont, [generation, showFont] {
+        generation->SelectWindowsFont();
+        showFont();
+    });
+    Bind(c, Command::SelectFontFile, [generation, showFont] {
+        generation->SelectFontFile();
+        showFont();
+    });
+    auto* dialog = new GenerateDialog(
+        c.session, *generation,
+        [fontPage] {
+            const GridRowRange rows = fontPage->chosenGlyphRows();
+            return std::make_pair(rows.top, rows.bottom);
+        },
+        c.window);
+    dialog->setRunner([c, showFont](const std::function<void()>& work) {
+        RunCommand(c, work);
+        showFont();
+    });
+    QObject::connect(dialog, &QDialog::finished, c.window, [showFont] { showFont(); });
+    Bind(c, Command::GenerateGlyphs, [dialog, showFont] {
+        dialog->open();
+        showFont();
+    });
     Bind(c, Command::ReplaceSymbols, [generation, fontPage] {
         const GridRowRange rows = fontPage->chosenGlyphRows();
         generation->ReplaceChosenSymbols(rows.top, rows.bottom);

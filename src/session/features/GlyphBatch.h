@@ -36,12 +36,18 @@ struct BatchResult {
     // why (the glyphs stored before it stay).
     std::optional<GlyphFailure> stopped;
     bool cancelled = false;
+    // Glyphs stored with part of their ink lost (past the widest glyph,
+    // above or below the set).
+    std::vector<int> cut;
+    int pixelSize = 0;  // the em size the renderer drew with, when it told
 };
 
 // Stores glyph `glyph` of the set with this width and rows (memory form); the
 // set keeps its glyphs (their count and codes) meanwhile.
 using GlyphStore = std::function<void(int glyph, uint8_t width, const std::vector<uint8_t>& rows)>;
 // After each glyph: `done` of `total`; false stops the batch (the user cancelled).
+// A batch stores its glyphs only through its GlyphStore: a caller that keeps
+// a history of changes wraps the whole batch there as one step.
 using BatchProgress = std::function<bool(int done, int total)>;
 
 // The part of the range that lies in a set of `count` glyphs.

@@ -3,7 +3,12 @@
 #include "GlyphRendering.h"
 #include "WidthOptimizing.h"
 
+#include <GlyphAlgorithms.h>
+#include <GlyphRows.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace glyphora {
@@ -56,7 +61,7 @@ std::string ReplaceReport(const BatchResult& result) {
 }
 
 template <class Batch>
-BatchResult GlyphGeneration::runBatch(const std::string& title, int from, int to, Batch&& batch) {
+BatchResult GlyphGeneration::runBatch(const std::string& title, const std::vector<int>& which, Batch&& batch) {
     const int set = session_.CurrentSet();
     const int height = session_.setHeight(set);
     const std::vector<Symbols>& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(set)];
@@ -68,12 +73,20 @@ BatchResult GlyphGeneration::runBatch(const std::string& title, int from, int to
     {
         // Ends before any message: nothing may be asked while it lives.
         const std::unique_ptr<LongWork> work = session_.prompts().beginLongWork(title);
-        result = batch(glyphs, GlyphRange{from, to}, height, store,
-                       [&work](int done, int total) { return work->step(done, total); });
+        int done = 0;
+        const int total = static_cast<int>(which.size());
+        // Asked at once, so the progress window can show itself from the first glyph on.
+        if (work->poll(0, total))
+            result = batch(
+                glyphs, height, store,
+                [&work, &done](int now, int all) {
+                    done = now;
+                    return work->step(now, all);
+                },
+                [&work, &done, total] { return work->poll(done, total); });
     }
     // The canvas shows the working glyph as it is stored now, never another one.
-    const GlyphRange range = ClampRange({from, to}, static_cast<int>(glyphs.size()));
-    if (session_.CurrentSymbol() >= range.from && session_.CurrentSymbol() <= range.to) session_.ReloadWorkingGlyph();
+    if (std::find(which.begin(), which.end(), session_.CurrentSymbol()) != which.end()) session_.ReloadWorkingGlyph();
     session_.EndLangpackStep(result.changed);
     return result;
 }
@@ -95,7 +108,13 @@ void GlyphGeneration::SelectFontFile() {
     dialog.folder = FontFolder(font_);
     const std::optional<std::string> path = session_.prompts().chooseOpenFile(dialog);
     if (!path || path->empty()) return;
-    font_.name = *path;
+    // The file is a face of its own: the style and size of the family chosen
+    // before are not its. A bitmap font takes its strike nearest to the
+    // set's height, a scalable one fills the set's line.
+    RenderFont file;
+    file.name = *path;
+    if (session_.langpack() && session_.CurrentSet() >= 0) file.height = session_.setHeight(session_.CurrentSet());
+    font_ = file;
 }
 
 // Both batches start here: a set without glyphs is said to have none, and
@@ -109,22 +128,32 @@ bool GlyphGeneration::mayStartBatch() {
     return session_.QuestionSaveImage();
 }
 
-void GlyphGeneration::ReplaceChosenSymbols(int from, int to) {
-    if (!mayStartBatch()) return;
-    // An installed renderer's folder is not writable: it then works in a folder of its own.
-    Result<RendererFolder> folder = RendererFolder::For(rendererPath());
-    if (!folder) {
-        session_.prompts().error(folder.error().message);
-        return;
+BatchResult GlyphGeneration::renderBatch(const std::string& title, const GenerateOptions& options,
+                                         const std::vector<int>& which) {
+    Result<RendererRun> run = RendererRun::Start(rendererPath(), timeout_);
+    if (!run) {
+        BatchResult failed;
+        failed.stopped = GlyphFailure{which.empty() ? 0 : which.front(), 0, run.error().message};
+        return failed;
     }
     // Once the batch starts, the langpack counts as changed even when no glyph gets replaced.
     session_.EditingLang();
-    RunecastRenderer renderer(folder->program(), font_, timeout_);
-    const BatchResult result = runBatch("Replace the chosen symbols", from, to,
-                                        [&renderer](const std::vector<Symbols>& glyphs, GlyphRange range, int height,
-                                                    const GlyphStore& store, const BatchProgress& progress) {
-                                            return RenderGlyphs(glyphs, range, height, renderer, store, progress);
-                                        });
+    return runBatch(title, which,
+                    [&](const std::vector<Symbols>& glyphs, int height, const GlyphStore& store,
+                        const BatchProgress& progress, const KeepGoing& keepGoing) {
+                        GenerateOptions placed = options;
+                        placed.placement.height = height;
+                        return RenderGlyphs(glyphs, which, placed, run->renderer(), store, progress, keepGoing);
+                    });
+}
+
+void GlyphGeneration::ReplaceChosenSymbols(int from, int to) {
+    if (!mayStartBatch()) return;
+    GenerateOptions options;
+    options.font = font_;
+    const auto& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())];
+    const BatchResult result =
+        renderBatch("Replace the chosen symbols", options, RangeIndices({from, to}, static_cast<int>(glyphs.size())));
     const std::string report = ReplaceReport(result);
     if (report.empty()) return;
     if (result.stopped)
@@ -133,11 +162,88 @@ void GlyphGeneration::ReplaceChosenSymbols(int from, int to) {
         session_.prompts().warning(report);
 }
 
+BatchResult GlyphGeneration::Generate(const GenerateOptions& options, const std::vector<int>& which) {
+    if (which.empty() || !mayStartBatch()) return {};
+    font_ = options.font;
+    BatchResult result = renderBatch("Generate glyphs", options, which);
+    std::string report = ReplaceReport(result);
+    if (!result.cut.empty()) {
+        std::vector<GlyphFailure> cut;
+        const auto& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())];
+        for (int g : result.cut) cut.push_back({g, glyphs[static_cast<std::size_t>(g)].Code, {}});
+        report += (report.empty() ? "" : "\n\n") +
+                  std::string("Ink cut off (wider than 15 pixels or outside the set's rows): ") + CodeList(cut) + ".";
+    }
+    if (!report.empty()) {
+        if (result.stopped)
+            session_.prompts().error(report);
+        else
+            session_.prompts().warning(report);
+    }
+    return result;
+}
+
+GenerateOptions GlyphGeneration::generateOptions() const {
+    GenerateOptions options;
+    options.font = font_;
+    options.fit = true;
+    if (session_.langpack() && session_.CurrentSet() >= 0)
+        options.placement.height = session_.setHeight(session_.CurrentSet());
+    return options;
+}
+
+std::string GlyphGeneration::renderFontText() const {
+    std::string style = font_.styleName;
+    if (style.empty()) {
+        if (font_.bold && font_.italic)
+            style = "Bold Italic";
+        else if (font_.bold)
+            style = "Bold";
+        else if (font_.italic)
+            style = "Italic";
+        else
+            style = "Regular";
+    }
+    const std::string name =
+        font_.name.find('/') != std::string::npos ? std::filesystem::path(font_.name).filename().string() : font_.name;
+    return name + ", " + style + ", " + std::to_string(std::abs(font_.height)) +
+           (font_.height < 0 ? " px" : " px cell");
+}
+
 void GlyphGeneration::OptimizeChosenSymbols(int from, int to) {
     if (!mayStartBatch()) return;
-    runBatch("Optimize the chosen symbols on width", from, to,
-             [](const std::vector<Symbols>& glyphs, GlyphRange range, int height, const GlyphStore& store,
-                const BatchProgress& progress) { return OptimizeWidths(glyphs, range, height, store, progress); });
+    const auto& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())];
+    const std::vector<int> which = RangeIndices({from, to}, static_cast<int>(glyphs.size()));
+    runBatch("Optimize the chosen symbols on width", which,
+             [from, to](const std::vector<Symbols>& all, int height, const GlyphStore& store,
+                        const BatchProgress& progress, const KeepGoing&) {
+                 return OptimizeWidths(all, GlyphRange{from, to}, height, store, progress);
+             });
+}
+
+std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange range, int height) {
+    std::vector<int> blank;
+    for (int g : RangeIndices(range, static_cast<int>(glyphs.size()))) {
+        const Symbols& glyph = glyphs[static_cast<std::size_t>(g)];
+        if (!HasInk(GlyphRowsToImage(glyph.Data, glyph.Width, height), glyph.Width, height)) blank.push_back(g);
+    }
+    return blank;
+}
+
+GlyphPreview PreviewGlyphs(const std::vector<Symbols>& glyphs, const std::vector<int>& which,
+                           const GenerateOptions& options, GlyphRenderer& renderer, const KeepGoing& keepGoing) {
+    GlyphPreview preview;
+    preview.result = RenderGlyphs(
+        glyphs, which, options, renderer,
+        [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
+            preview.glyphs.push_back(glyph);
+            Symbols drawn = glyphs[static_cast<std::size_t>(glyph)];
+            drawn.Width = width;
+            drawn.Data = rows;
+            preview.drawn.push_back(std::move(drawn));
+        },
+        {}, keepGoing);
+    return preview;
 }
 
 }  // namespace glyphora

@@ -3,7 +3,9 @@
 #include "RendererCall.h"
 
 #include <unistd.h>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 namespace glyphora {
@@ -49,28 +51,28 @@ bool IsInstalledLayout(const std::string& programDir) {
     return name == "bin" && Exists((fs::path(programDir) / ".." / "share" / "glyphora").lexically_normal().string());
 }
 
-Result<RendererFolder> RendererFolder::For(const std::string& renderer, bool alwaysPrivate) {
-    const fs::path own = fs::path(renderer).parent_path();
-    if (!alwaysPrivate && ::access(own.empty() ? "." : own.c_str(), W_OK) == 0) return RendererFolder(renderer, {});
-
+Result<RendererFolder> RendererFolder::For(const std::string& renderer) {
     const char* tmp = std::getenv("TMPDIR");
-    const fs::path base = tmp && *tmp ? fs::path(tmp) : fs::temp_directory_path();
+    std::error_code ec;
+    const fs::path base = tmp && *tmp ? fs::path(tmp) : fs::temp_directory_path(ec);
     std::string pattern = (base / "glyphora-render.XXXXXX").string();
     if (!::mkdtemp(pattern.data()))
-        return MakeError(ErrorKind::Io, "cannot make a folder for the renderer in " + base.string());
-    RendererFolder folder(RunecastPath(pattern + "/"), pattern);
-    std::error_code ec;
-    fs::create_directories(fs::path(folder.program_).parent_path(), ec);
-    if (!ec) fs::create_symlink(fs::absolute(renderer, ec), folder.program_, ec);
-    if (ec) return MakeError(ErrorKind::Io, "cannot link the renderer into " + pattern + ": " + ec.message());
+        return MakeError(ErrorKind::Io,
+                         "cannot make a folder for the renderer in " + base.string() + ": " + std::strerror(errno));
+    const fs::path program = fs::absolute(renderer, ec);
+    RendererFolder folder(program.string(), pattern);
+    // files/ as beside the editor, for a renderer that knows only that layout.
+    if (!ec) fs::create_directory(folder.folder_, ec);
+    if (ec) return MakeError(ErrorKind::Io, "cannot make the renderer's folder in " + pattern + ": " + ec.message());
     return folder;
 }
 
 RendererFolder::RendererFolder(RendererFolder&& other) noexcept
-    : program_(std::move(other.program_)), privateFolder_(std::move(other.privateFolder_)) {
+    : program_(std::move(other.program_)),
+      privateFolder_(std::move(other.privateFolder_)),
+      folder_(std::move(other.folder_)) {
     other.privateFolder_.clear();
 }
-
 RendererFolder::~RendererFolder() {
     std::error_code ec;
     if (!privateFolder_.empty()) fs::remove_all(privateFolder_, ec);

@@ -22,27 +22,29 @@ std::string FindLanguagesFolder(const std::string& programDir);
 // <prefix>/share/glyphora): its folder is no place for a settings file.
 bool IsInstalledLayout(const std::string& programDir);
 
-// A folder in which the renderer may leave its temp.bmp. The renderer's own
-// folder when it can be written (files/ beside the executable); otherwise a
-// private folder of this run, removed with this object, with a link to the
-// renderer in it. Either way the renderer is started as program() and finds
-// its bitmap beside itself.
+// The private scratch folder of one batch, in which the renderer is started
+// and leaves its temp.bmp: <tmp>/glyphora-render.XXXXXX/files (made with
+// mkdtemp, so only this run can write there), removed with this object. Two
+// batches, of one editor or of two, never see each other's bitmap, and the
+// folder the renderer lies in is never written.
 class RendererFolder {
 public:
-    // `alwaysPrivate`: a folder of this run's even when the renderer's own
-    // could be written, so two runs never take each other's bitmap.
-    static Result<RendererFolder> For(const std::string& renderer, bool alwaysPrivate = false);
+    static Result<RendererFolder> For(const std::string& renderer);
     RendererFolder(RendererFolder&& other) noexcept;
     RendererFolder& operator=(RendererFolder&&) = delete;
     ~RendererFolder();
 
+    // The renderer's path, made whole (it starts in another folder).
     const std::string& program() const { return program_; }
+    // Its current folder, where temp.bmp is.
+    const std::string& folder() const { return folder_; }
 
 private:
     RendererFolder(std::string program, std::string privateFolder)
-        : program_(std::move(program)), privateFolder_(std::move(privateFolder)) {}
+        : program_(std::move(program)), privateFolder_(std::move(privateFolder)), folder_(privateFolder_ + "/files") {}
     std::string program_;
-    std::string privateFolder_;  // empty: the renderer's own folder is used
+    std::string privateFolder_;
+    std::string folder_;
 };
 
 }  // namespace glyphora

@@ -25,16 +25,6 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
     return text;
 }
 
-// The program's folder with its last delimiter, or nothing for a bare name.
-std::string FolderOf(const std::string& programPath) {
-#ifdef _WIN32
-    const auto end = programPath.find_last_of("/\\:");
-#else
-    const auto end = programPath.find_last_of('/');
-#endif
-    return end == std::string::npos ? std::string() : programPath.substr(0, end + 1);
-}
-
 }  // namespace
 
 RenderFont DefaultRenderFont() {
@@ -88,13 +78,31 @@ std::string RunecastPath(const std::string& programDir) {
 #endif
 }
 
+std::size_t CommandLineLength(const std::string& programPath, const std::vector<std::string>& arguments) {
+    std::size_t length = Characters(programPath) + 2;
+    for (const std::string& a : arguments) length += 1 + Characters(a);
+    return length;
+}
+
+Status CheckCommandLine(const std::string& programPath, const RenderFont& font) {
+    const std::size_t length = CommandLineLength(programPath, RendererParameters(font, 0xFFFF));
+    if (length <= kCommandLineMax) return {};
+    return MakeError(ErrorKind::Refused, "The font name '" + FirstCharacters(font.name, 60) + "…' (" +
+                                             std::to_string(Characters(font.name)) +
+                                             " characters) makes the renderer's command line " +
+                                             std::to_string(length) + " characters long, over the limit of " +
+                                             std::to_string(kCommandLineMax) + ".");
+}
+
 Result<int> RunAndWait(const std::string& programPath, const std::vector<std::string>& parameters,
-                       std::chrono::milliseconds timeout, ProcessOutput* output) {
+                       const std::string& folder, std::chrono::milliseconds timeout, ProcessOutput* output,
+                       KeepGoing keepGoing) {
     ProcessRequest request;
     request.program = programPath;
-    request.arguments = CutToCommandLine(programPath, parameters);
-    request.currentFolder = FolderOf(programPath);
+    request.arguments = parameters;
+    request.currentFolder = folder;
     request.timeout = timeout;
+    request.keepGoing = std::move(keepGoing);
     return RunProcess(request, output);
 }
 
