@@ -44,14 +44,21 @@ std::vector<uint8_t> ExpandCompactInput(const uint8_t* data, std::size_t size) {
 
 // A scratch folder for the whole run; it keeps the files of earlier inputs, so
 // extractions also meet files already there: the same, older, or "edited".
+std::string MakeScratchFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string name = std::string(tmp && *tmp ? tmp : "/tmp") + "/glyphora-shx-fuzz-XXXXXX";
+    if (!::mkdtemp(name.data())) __builtin_trap();
+    return name;
+}
+
 const std::string& ScratchFolder() {
-    static const std::string folder = [] {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string name = std::string(tmp && *tmp ? tmp : "/tmp") + "/glyphora-shx-fuzz-XXXXXX";
-        if (!::mkdtemp(name.data())) __builtin_trap();
-        std::atexit([] { std::filesystem::remove_all(ScratchFolder()); });
-        return name;
-    }();
+    static const std::string folder = MakeScratchFolder();
+    // Registered once the name exists, so it runs before the name is destroyed.
+    static const bool removedAtExit = std::atexit([] {
+                                          std::error_code ec;
+                                          std::filesystem::remove_all(ScratchFolder(), ec);
+                                      }) == 0;
+    (void)removedAtExit;
     return folder;
 }
 
