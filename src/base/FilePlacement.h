@@ -25,6 +25,10 @@ struct PathInfo {
 // Io when the system cannot tell (a folder on the way cannot be searched).
 Result<PathInfo> InspectPath(const std::string& path);
 
+// Removes the temporary files that runs no longer alive left in the folder
+// (killed while writing); those of live processes stay.
+void RemoveStalePendingFiles(const std::string& folder);
+
 // A file being written for `target`. Dropped before place() it is removed,
 // and whatever the target's name held stays as it was.
 class PendingFile {

@@ -3,10 +3,13 @@
 #include "FileLayerNative.h"
 #include "FilePlacement.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -45,6 +48,22 @@ Result<PathInfo> InspectPath(const std::string& path) {
     info.size = st.st_size > 0 ? static_cast<uint64_t>(st.st_size) : 0;
     info.modified = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     return info;
+}
+
+void RemoveStalePendingFiles(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return;
+    static constexpr std::string_view kPrefix = ".glyphora-part-";
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (!name.starts_with(kPrefix)) continue;
+        char* end = nullptr;
+        const long pid = std::strtol(entry->d_name + kPrefix.size(), &end, 10);
+        if (pid <= 0 || *end != '-') continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        ::unlink((folder + "/" + std::string(name)).c_str());
+    }
+    ::closedir(dir);
 }
 
 Result<PendingFile> PendingFile::Create(const std::string& target) {

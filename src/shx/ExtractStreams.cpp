@@ -122,6 +122,9 @@ DiskFolder::DiskFolder(std::string flashPath, EditedFileQuestion askEdited)
     if (flashPath_.empty()) return;
     const Result<PathInfo> flash = InspectPath(flashPath_);
     if (flash) flashModified_ = flash->modified;
+    // An extraction killed while it wrote here left its partial files.
+    const std::string folder = std::filesystem::path(flashPath_).parent_path().string();
+    RemoveStalePendingFiles(folder.empty() ? "." : folder);
 }
 
 Result<std::unique_ptr<OutputFile>> DiskFolder::create(const std::string& path) {

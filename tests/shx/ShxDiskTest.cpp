@@ -135,6 +135,8 @@ TEST(SplitSHXOnDisk, ReExtractionKeepsEditsAndNeverCutsAFile) {
         if (c.flash == Flash::BadChecksum) file[file.size() - 60] ^= 1;
         WriteBytes(flash, file);
         WriteBytes(victim, oldBytes);
+        // What a killed extraction left (no process has that id) goes too.
+        WriteBytes(dir.path(".glyphora-part-999999999-0"), oldBytes);
         switch (c.there) {
         case There::Stale:
             WriteBytes(cg4, oldBytes);
