@@ -46,7 +46,7 @@ public:
             }
         }
         if (existing_.kind == PathKind::Regular && existing_.modified > flashModified_) {
-            switch (askEdited_ ? askEdited_(path) : EditedFileChoice::Refuse) {
+            switch (askEdited_ ? askEdited_(path) : EditedFileChoice::Replace) {
             case EditedFileChoice::Replace: break;
             case EditedFileChoice::Keep:
                 file_.discard();

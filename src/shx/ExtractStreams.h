@@ -78,7 +78,8 @@ private:
 // that is a link or anything but a regular file. An existing file that holds
 // the same bytes is left alone; one that differs and is newer than the flash
 // file (the user edited it) is replaced only when askEdited answers so (no
-// question: refused).
+// question: replaced, as any other file of that name; the editor and the
+// tool always ask).
 class DiskFolder final : public OutputFolder {
 public:
     explicit DiskFolder(std::string flashPath = {}, EditedFileQuestion askEdited = {});

@@ -37,7 +37,7 @@ struct ExtractCallbacks {
     std::function<void(const std::string& path)> langpackFound;
     // An extracted file on disk was changed since it was extracted: replace
     // it, keep it (and go on), or refuse (the extraction ends). Left empty,
-    // such a file is refused.
+    // it is replaced like any file of that name.
     EditedFileQuestion askEdited;
 };
 

@@ -26,7 +26,7 @@ public:
     // and rows here. The list is reset first; the window is shown once the
     // header is accepted and hidden again when the extraction ends, however it
     // ended. Refused while another extraction is running. askEdited decides
-    // about an extracted file changed since (none: such a file is refused).
+    // about an extracted file changed since (none: it is replaced).
     shx::ExtractResult extract(const QString& shxPath, shx::EditedFileQuestion askEdited = {});
 
     // The list back to its header row and one empty data row (row count 2),
