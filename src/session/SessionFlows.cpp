@@ -52,12 +52,18 @@ void Session::OpenFile(const std::string& path) {
     previousFileName_ = currentFileName_;
     currentFileName_ = path;
     langpackFound_ = true;
-    std::string reason;
+    FlashOutcome outcome;
     if (IsFlashFile(path)) {
         langpackFound_ = false;
-        FlashOutcome outcome;
         try {
-            outcome = extraction_.SplitSHX(path);
+            outcome = extraction_.SplitSHX(path, [this](const std::string& edited) {
+                const Prompts::Answer answer =
+                    prompts_.ask(edited +
+                                     " was changed after it was extracted. Replace it with the copy from the "
+                                     "flash file?",
+                                 Prompts::Icon::Question, Prompts::Buttons::YesNo);
+                return answer == Prompts::Answer::Yes ? shx::EditedFileChoice::Replace : shx::EditedFileChoice::Keep;
+            });
         } catch (const std::exception& e) {
             // An extraction that breaks off has written no langpack to open; the
             // message says why instead of the general error report, so the name
@@ -68,14 +74,19 @@ void Session::OpenFile(const std::string& path) {
             currentFileName_ = outcome.langpackPath;
             langpackFound_ = true;
         }
-        reason = outcome.reason;
     }
     if (langpackFound_) {
-        if (OpenBinFile()) report().fileOpened(path);
+        // The file opened is what Recent files offers again: after an
+        // extraction that is the langpack written, not the flash file.
+        if (OpenBinFile()) report().fileOpened(currentFileName_);
     } else {
         restorePreviousFileName();
-        // The extraction's own report says what broke in the flash file.
-        prompts_.warning(reason.empty() ? "This file is not langpack." : "This file is not langpack.\n" + reason);
+        // The headline names the kind of fault; the extraction's own report
+        // says which file and what broke.
+        const std::string headline = FlashFaultHeadline(outcome, path);
+        const std::string text = outcome.reason.empty() ? headline : headline + "\n" + outcome.reason;
+        const bool diskFault = outcome.kind == ErrorKind::Io || outcome.kind == ErrorKind::Missing;
+        prompts_.tell(text, diskFault ? Prompts::Icon::Error : Prompts::Icon::Warning);
     }
     changed();
 }

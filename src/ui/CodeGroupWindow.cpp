@@ -127,7 +127,7 @@ void CodeGroupWindow::setProgress(uint64_t minimum, uint64_t maximum, uint64_t p
     gauge_->setValue(static_cast<int>(std::min(position, maximum) >> gaugeShift_));
 }
 
-shx::ExtractResult CodeGroupWindow::extract(const QString& shxPath) {
+shx::ExtractResult CodeGroupWindow::extract(const QString& shxPath, shx::EditedFileQuestion askEdited) {
     if (extracting_) {
         shx::ExtractResult refused;
         refused.error = MakeError(ErrorKind::Refused, "An extraction is already running.");
@@ -146,6 +146,7 @@ shx::ExtractResult CodeGroupWindow::extract(const QString& shxPath) {
     callbacks.headerAccepted = [this] { show(); };
     callbacks.codeGroupWritten = [this](const shx::CodeGroupRow& row) { AddFileToMCDS(row); };
     callbacks.processPendingMessages = [] { QCoreApplication::processEvents(); };
+    callbacks.askEdited = std::move(askEdited);
 
     // The caller keeps input out and shows the wait cursor meanwhile.
     shx::ExtractResult result =

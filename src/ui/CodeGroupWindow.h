@@ -25,8 +25,9 @@ public:
     // Extracts every code group of the flash file beside it, showing progress
     // and rows here. The list is reset first; the window is shown once the
     // header is accepted and hidden again when the extraction ends, however it
-    // ended. Refused while another extraction is running.
-    shx::ExtractResult extract(const QString& shxPath);
+    // ended. Refused while another extraction is running. askEdited decides
+    // about an extracted file changed since (none: it is replaced).
+    shx::ExtractResult extract(const QString& shxPath, shx::EditedFileQuestion askEdited = {});
 
     // The list back to its header row and one empty data row (row count 2),
     // which the first code group fills.

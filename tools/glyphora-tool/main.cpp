@@ -31,7 +31,9 @@ const ToolCommand kCommands[] = {
      "replace one glyph (HEX: its rows in file form, 1 = ink) and save", glyphora::tool::runSetGlyph},
     {"set-height", "set-height FILE --set N --height H", "change the height of every glyph of a set and save",
      glyphora::tool::runSetHeight},
-    {"extract", "extract FILE.shx", "write every code group of a flash file beside it and list them",
+    {"extract", "extract FILE.shx [--overwrite]",
+     "write every code group of a flash file beside it and list them; a file there that was changed\n"
+     "      after it was extracted is left as it is (the extraction stops) unless --overwrite is given",
      glyphora::tool::runExtract},
     {"export-bmp", "export-bmp FILE --set N --index I --out FILE.bmp",
      "write one glyph as stored as a BMP of 1 bit per pixel (the width raised to whole bytes)",

@@ -9,6 +9,7 @@
 #include <FileLayer.h>
 #include <HexText.h>
 
+#include <cctype>
 #include <filesystem>
 
 namespace glyphora {
@@ -33,6 +34,12 @@ std::string BmpSuggestedName(int setNumber, uint16_t code) {
 }
 
 std::string BmpExportName(const std::string& chosen) { return WithExtension(chosen, ".bmp"); }
+
+bool IsPictureFile(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".bmp" || extension == ".png";
+}
 
 Status WriteGlyphBmp(const std::string& path, const MonoImage& image) {
     const std::vector<uint8_t> bytes = WriteMonoBmp(image);
@@ -96,16 +103,34 @@ void GlyphExchange::ImportFromBitmap() {
     dialog.filters.push_back("Images (*.bmp *.png)");
     const std::optional<std::string> path = session_.prompts().chooseOpenFile(dialog);
     if (!path || path->empty()) return;
+    ImportPicture(*path);
+}
+
+void GlyphExchange::OpenDroppedFile(const std::string& path) {
+    if (!IsPictureFile(path)) {
+        session_.OpenNamedFile(path);
+        return;
+    }
+    // Import from bitmap is not offered then; a drop has to say why nothing happens.
+    if (!session_.glyphShown()) {
+        session_.prompts().warning("The picture " + path +
+                                   " was not imported: open a langpack and choose a glyph to put it on first.");
+        return;
+    }
+    if (GlyphTakesPicture(session_)) ImportPicture(path);
+}
+
+void GlyphExchange::ImportPicture(const std::string& path) {
     const GlyphEditor& editor = session_.editor();
     // Read before anything changes: a file that cannot be read leaves all as it was.
-    const Result<MonoImage> picture = reader_.ReadPicture(*path, editor.GlyphWidth(), editor.GlyphHeight());
+    const Result<MonoImage> picture = reader_.ReadPicture(path, editor.GlyphWidth(), editor.GlyphHeight());
     if (!picture) {
         session_.prompts().error("The picture could not be imported:\n" + picture.error().message);
         return;
     }
     if (picture->isEmpty()) {
         session_.prompts().error("The picture could not be imported:\n" +
-                                 FileError("read", *path, "the picture has no pixels"));
+                                 FileError("read", path, "the picture has no pixels"));
         return;
     }
     PlacePicture(session_, *picture);

@@ -59,7 +59,10 @@ bool GlyphTakesPicture(Session& session);
 // told) or the picture has no pixels.
 bool PlacePicture(Session& session, const MonoImage& picture);
 
-// The two menu commands.
+// Whether a file is a picture Import from bitmap takes: .bmp or .png, in any case.
+bool IsPictureFile(const std::string& path);
+
+// The two menu commands, and a picture dropped on the window.
 class GlyphExchange {
 public:
     GlyphExchange(Session& session, const PictureReader& reader) : session_(session), reader_(reader) {}
@@ -68,8 +71,14 @@ public:
     void ExportInBitmap();
     // "Import from bitmap": the open dialog, the picture read, then placed.
     void ImportFromBitmap();
+    // A file dropped on the window: a picture is imported onto the glyph
+    // shown as Import from bitmap imports it (refused, with a message, when
+    // no glyph is shown); any other file is opened as a named file.
+    void OpenDroppedFile(const std::string& path);
 
 private:
+    void ImportPicture(const std::string& path);
+
     Session& session_;
     const PictureReader& reader_;
 };
