@@ -55,7 +55,7 @@ Result<GlyphPicture> RunecastRenderer::draw(uint16_t code, int height) {
                            (said.empty() ? std::string() : ": " + said));
     }
 
-    const Result<std::vector<uint8_t>> bytes = ReadWholeFile(bitmapPath_);
+    const Result<std::vector<uint8_t>> bytes = ReadWholeFile(bitmapPath_, kMaxPictureFileSize);
     if (!bytes) {
         if (bytes.error().kind == ErrorKind::Missing)
             return GlyphFailed(NameOf(programPath_) + " left no " + NameOf(bitmapPath_));
