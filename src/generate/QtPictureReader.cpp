@@ -1,5 +1,6 @@
 #include "QtPictureReader.h"
 
+#include <BmpReader.h>
 #include <FileLayer.h>
 #include <ImageConvert.h>
 

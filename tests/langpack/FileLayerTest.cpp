@@ -187,24 +187,6 @@ struct Watchdog {
     ~Watchdog() { ::alarm(0); }
 };
 
-TEST_F(FileLayerTest, ReadsNothingButRegularFiles) {
-    const Watchdog watchdog;
-    ASSERT_EQ(::mkfifo(path("fifo.smg").c_str(), 0600), 0);
-    ASSERT_EQ(::symlink("fifo.smg", path("link.smg").c_str()), 0);
-    struct Case {
-        std::string path;
-        const char* reason;
-    };
-    for (const Case& c : {Case{path("fifo.smg"), "it is a FIFO (named pipe), not a regular file"},
-                          Case{path("link.smg"), "it is a FIFO (named pipe), not a regular file"},
-                          Case{"/dev/zero", "it is a character device, not a regular file"}}) {
-        const Result<std::vector<uint8_t>> f = ReadWholeFile(c.path, 1 << 20);
-        ASSERT_FALSE(f) << c.path;
-        EXPECT_EQ(f.error().message, "cannot read '" + c.path + "': " + c.reason);
-        EXPECT_FALSE(ReadHandle::Open(c.path)) << c.path;
-    }
-}
-
 TEST_F(FileLayerTest, RefusesToReplaceWhatIsNoWritableRegularFile) {
     const Watchdog watchdog;
     struct Case {
@@ -271,35 +253,6 @@ TEST_F(FileLayerTest, KeepsHardLinksAndAttributes) {
         EXPECT_EQ(value[0], '1');
     }
     EXPECT_EQ(names(), (std::vector<std::string>{"linked.smg", "marked.smg", "other-name.smg"}));
-}
-
-// A killed save leaves its temporary file: the next save in the folder removes
-// it once its process is gone, but never the copy of a file's old content.
-TEST_F(FileLayerTest, RemovesTheTemporaryFilesOfEndedSaves) {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) ::_exit(0);
-    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
-    const std::string gone = std::to_string(child);
-    const std::string living = std::to_string(::getppid());
-    put(".x.smg.glyphora-save-" + gone + "-3", "half a langpack");
-    put(".x.smg.glyphora-save-" + living + "-0", "being written");
-    put(".x.smg.glyphora-old-" + gone + "-4", "the old content of x.smg");
-    put("a.smg", "old");
-    ASSERT_EQ(Written(WriteFileAtomically(path("a.smg"), Bytes("new"))), "");
-    EXPECT_EQ(names(), (std::vector<std::string>{".x.smg.glyphora-old-" + gone + "-4",
-                                                 ".x.smg.glyphora-save-" + living + "-0", "a.smg"}));
-}
-
-TEST_F(FileLayerTest, TellsWhetherTwoNamesAreOneFile) {
-    put("a.smg", "x");
-    put("b.smg", "x");
-    ASSERT_EQ(::symlink("a.smg", path("link.smg").c_str()), 0);
-    ASSERT_EQ(::link(path("a.smg").c_str(), path("hard.smg").c_str()), 0);
-    EXPECT_TRUE(SameFile(path("a.smg"), path("link.smg")));
-    EXPECT_TRUE(SameFile(path("a.smg"), path("hard.smg")));
-    EXPECT_FALSE(SameFile(path("a.smg"), path("b.smg")));
-    EXPECT_FALSE(SameFile(path("a.smg"), path("missing.smg")));
 }
 
 }  // namespace
