@@ -9,6 +9,7 @@
 #include <GlyphoraVersion.h>
 #include <Process.h>
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <csignal>
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
     glyphora::MainWindow window(glyphora::DefaultEnvironment());
     window.show();
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) window.openFile(arguments.at(1));
+    // Made absolute here: the name is remembered, and the next start may be in another folder.
+    if (arguments.size() > 1) window.openFile(QFileInfo(arguments.at(1)).absoluteFilePath());
     return app.exec();
 }

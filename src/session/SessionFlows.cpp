@@ -111,7 +111,8 @@ bool Session::OpenBinFile() {
         // to the settings); every other refusal puts the previous name back.
         if (why.kind == ErrorKind::Missing) return false;
         restorePreviousFileName();
-        if (why.kind == ErrorKind::Io) prompts_.error("The file cannot be read:\n" + why.message);
+        if (why.kind == ErrorKind::Io || why.kind == ErrorKind::Unsupported)
+            prompts_.error("The file cannot be read:\n" + why.message);
         if (why.kind == ErrorKind::Malformed)
             prompts_.warning("The file is damaged and cannot be opened as a langpack:\n" + why.message);
         return false;
@@ -167,7 +168,14 @@ bool Session::SaveLang() {
     if (!langModified_ || !document_) return true;
     editor_.FalseGoBegin();
     if (!QuestionSaveImage()) return false;
-    const Status saved = document_->Save();
+    Status saved = document_->Save();
+    if (!saved && saved.error().kind == ErrorKind::Changed) {
+        const std::string question =
+            document_->path() + " was changed by another program since it was opened. Overwrite it?";
+        if (prompts_.ask(question, Prompts::Icon::Warning, Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+            return false;
+        saved = document_->Save(LangpackDocument::WhenChanged::Overwrite);
+    }
     if (!saved) {
         const Error& why = saved.error();
         if (why.kind == ErrorKind::Refused)

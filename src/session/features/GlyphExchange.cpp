@@ -58,7 +58,7 @@ Result<MonoImage> DecodeBmpPicture(std::span<const uint8_t> file, const std::str
 }
 
 Result<MonoImage> ReadBmpPicture(const std::string& path, int maxWidth, int maxHeight) {
-    Result<std::vector<uint8_t>> file = ReadWholeFile(path);
+    Result<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxPictureFileSize);
     if (!file) return file.error();
     return DecodeBmpPicture(*file, path, maxWidth, maxHeight);
 }
@@ -93,6 +93,10 @@ void GlyphExchange::ExportInBitmap() {
     // A floating selection belongs to what is exported.
     editor.FalseGoBegin();
     const std::string path = BmpExportName(*chosen);
+    if (session_.document() && SameFile(path, session_.document()->path())) {
+        session_.prompts().error("The bitmap could not be written:\n" + path + " is the open langpack.");
+        return;
+    }
     if (const Status written = WriteGlyphBmp(path, editor.EditImage()); !written)
         session_.prompts().error("The bitmap could not be written:\n" + written.error().message);
 }

@@ -76,6 +76,10 @@ std::optional<std::string> ChooseTarget(Session& s, const std::string& title, co
 }
 
 void WriteTarget(Session& s, const std::string& path, std::span<const uint8_t> bytes) {
+    if (SameFile(path, s.document()->path())) {
+        s.prompts().error("The set could not be exported to " + path + ":\nit is the open langpack.");
+        return;
+    }
     const Status written = WriteFileAtomically(path, bytes);
     if (!written) s.prompts().error("The set could not be exported to " + path + ":\n" + written.error().message);
 }

@@ -28,7 +28,8 @@ struct SettingsRead {
 // the very start of a line; every other line is ignored.
 std::vector<SettingsEntry> ParseSettings(const std::string& text);
 
-// The four lines of the file, each ended by CR LF.
+// The four lines of the file, each ended by CR LF. A value with a line feed
+// in it is left empty.
 std::string FormatSettings(const std::string& language, const std::string& binFile);
 
 SettingsRead ReadSettingsFile(const std::string& path);

@@ -7,7 +7,12 @@
 
 namespace glyphora {
 
-Result<std::vector<uint8_t>> LanguageHost::readFile(const std::string& path) { return ReadWholeFile(path); }
+// A language file is a few hundred short lines.
+constexpr uint64_t kMaxLanguageFileSize = uint64_t{1} << 20;
+
+Result<std::vector<uint8_t>> LanguageHost::readFile(const std::string& path) {
+    return ReadWholeFile(path, kMaxLanguageFileSize);
+}
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "QtPictureReader.h"
 
+#include <BmpReader.h>
 #include <FileLayer.h>
 #include <ImageConvert.h>
 
@@ -12,7 +13,7 @@
 namespace glyphora {
 
 Result<MonoImage> QtPictureReader::ReadPicture(const std::string& path, int maxWidth, int maxHeight) const {
-    Result<std::vector<uint8_t>> file = ReadWholeFile(path);
+    Result<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxPictureFileSize);
     if (!file) return file.error();
     const std::vector<uint8_t>& bytes = *file;
     // What the file holds decides, not its name: a BMP renamed to .png is still read.
