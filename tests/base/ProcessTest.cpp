@@ -15,7 +15,7 @@ namespace {
 using namespace std::chrono_literals;
 using ::glyphora::testing::TempFolder;
 
-ProcessRequest Shell(const std::string& script) { return {"/bin/sh", {"-c", script}, "", 0ms}; }
+ProcessRequest Shell(const std::string& script) { return {"/bin/sh", {"-c", script}, "", 0ms, {}}; }
 
 TEST(Process, ExitStatusAndOutput) {
     struct Case {
@@ -62,9 +62,9 @@ TEST(Process, WhatCannotRunIsAnErrorNamingIt) {
         std::string named;
     };
     const Case cases[] = {
-        {{missing, {}, "", 0ms}, ErrorKind::Missing, missing},
-        {{notExecutable, {}, "", 0ms}, ErrorKind::Failed, notExecutable},
-        {{"/bin/sh", {"-c", "exit 0"}, folder.path("no-such-folder"), 0ms}, ErrorKind::Missing, "no-such-folder"},
+        {{missing, {}, "", 0ms, {}}, ErrorKind::Missing, missing},
+        {{notExecutable, {}, "", 0ms, {}}, ErrorKind::Failed, notExecutable},
+        {{"/bin/sh", {"-c", "exit 0"}, folder.path("no-such-folder"), 0ms, {}}, ErrorKind::Missing, "no-such-folder"},
         {Shell("kill -KILL $$"), ErrorKind::Failed, "/bin/sh"},  // ended by a signal: no status to give
     };
     for (const Case& c : cases) {
