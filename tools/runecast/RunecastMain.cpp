@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kOutputFile = "temp.bmp";
 // A request line longer than this is no request (a font path is far shorter).
-constexpr std::size_t kMaxLine = 64 * 1024;
+constexpr std::size_t kMaxLine = std::size_t{64} * 1024;
 
 int StatusOf(const Error& error) {
     switch (error.kind) {
