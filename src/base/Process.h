@@ -8,9 +8,11 @@
 // stops a program that hangs, together with everything it started.
 //
 // ProcessPosix.cpp holds the POSIX back end (posix_spawn, a process group of
-// its own, a pidfd to wait on); a Windows back end goes in ProcessWindows.cpp
+// its own, a pidfd to wait on), ProcessWindows.cpp the Windows one
 // (CreateProcessW with a quoted command line, a job object, WaitForSingleObject
-// with the time limit), chosen in CMakeLists.txt as the file layer's is.
+// with the time limit), chosen in CMakeLists.txt as the file layer's is. On
+// Windows whatever the program started ends with the call too (its job is
+// closed), and an exception status (0xC0000005 ...) is an Error as a signal is.
 #pragma once
 
 #include "Error.h"
