@@ -3,6 +3,7 @@
 #include "ToolSupport.h"
 
 #include <GlyphoraVersion.h>
+#include <ProgramPlace.h>
 
 #include <cstdio>
 #include <span>
@@ -67,12 +68,13 @@ void printUsage(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    const std::vector<std::string> words = glyphora::ProgramArguments(argc, argv);
+    if (words.empty()) {
         printUsage(stderr);
         return kExitError;
     }
-    const std::string name = argv[1];
-    const glyphora::tool::Words args(argv + 2, argv + argc);
+    const std::string name = words[0];
+    const glyphora::tool::Words args(words.begin() + 1, words.end());
     if (name == "--version") {
         std::printf("glyphora-tool %s\n", GLYPHORA_VERSION);
         return kExitOk;

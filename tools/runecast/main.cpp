@@ -5,13 +5,12 @@
 // temp.bmp is removed first, so that after a run it exists exactly when the
 // exit status is 0: a failed run can never leave an earlier glyph behind to be
 // taken for this one.
-#include "FontCache.h"
-#include "FontLookup.h"
-#include "GlyphRasterizer.h"
+#include "RenderBackEnd.h"
 #include "RenderRequest.h"
 
 #include <BmpWriter.h>
 #include <FileLayer.h>
+#include <ProgramPlace.h>
 
 #include <cstdio>
 #include <string>
@@ -40,33 +39,6 @@ int Fail(const Error& error) {
     }
 }
 
-// A path needs no lookup. A family is taken from the cache when its answer
-// still holds and still opens; otherwise fontconfig is asked and the answer
-// remembered, as far as the cache can be written.
-Result<MonoImage> Render(const RenderRequest& request) {
-    if (IsFontPath(request.fontName)) {
-        FontChoice file;
-        file.path = request.fontName;
-        file.syntheticBold = IsBold(request.style);
-        file.syntheticOblique = IsItalic(request.style);
-        return RenderGlyph(file, request.height, request.code);
-    }
-    FontCache cache = FontCache::Load(kCacheFileName);
-    if (std::optional<FontChoice> cached = cache.find(request.fontName, request.style)) {
-        Result<MonoImage> image = RenderGlyph(*cached, request.height, request.code);
-        // A font file that went away since: ask again.
-        if (image || image.error().kind == ErrorKind::Unsupported) return image;
-    }
-    Result<FontLookupResult> found = LookUpFont(request.fontName, request.style);
-    if (!found) return found.error();
-    Result<MonoImage> image = RenderGlyph(found->choice, request.height, request.code);
-    if (image || image.error().kind == ErrorKind::Unsupported) {
-        cache.remember(request.fontName, request.style, found->choice, found->watchedPaths);
-        (void)cache.save(kCacheFileName);  // a read-only folder only costs speed
-    }
-    return image;
-}
-
 int Run(const std::vector<std::string>& args) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         std::fputs(UsageText(), stdout);
@@ -80,7 +52,7 @@ int Run(const std::vector<std::string>& args) {
         std::fputs("usage: Runecast HEIGHT STYLE CODE FONTNAME... (Runecast --help tells more)\n", stderr);
         return status;
     }
-    Result<MonoImage> image = Render(*request);
+    Result<MonoImage> image = RenderCharacter(*request);
     if (!image) return Fail(image.error());
     const std::vector<uint8_t> bmp = WriteMonoBmp(*image);
     // The editor reads the bitmap at once: it need not wait for the disk.
@@ -93,7 +65,7 @@ int Run(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
     try {
-        return Run(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+        return Run(ProgramArguments(argc, argv));
     } catch (const std::exception& e) {
         // Out of memory or a library's own failure: said, and no bitmap claims success.
         return Fail(MakeError(ErrorKind::Failed, e.what()));
