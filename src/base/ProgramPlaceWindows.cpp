@@ -3,8 +3,9 @@
 #include "WideText.h"
 
 #define WIN32_LEAN_AND_MEAN
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 namespace glyphora {
 

@@ -3,7 +3,9 @@
 #include "GlyphRendering.h"
 #include "WidthOptimizing.h"
 
+#include <Utf8Path.h>
 #include <cstdio>
+
 #include <filesystem>
 
 namespace glyphora {
@@ -31,10 +33,10 @@ std::string CodeList(const std::vector<GlyphFailure>& failed) {
 std::string Glyphs(int count) { return std::to_string(count) + (count == 1 ? " glyph" : " glyphs"); }
 
 std::string FontFolder(const RenderFont& font) {
-    if (font.name.find('/') != std::string::npos) return std::filesystem::path(font.name).parent_path().string();
+    if (font.name.find('/') != std::string::npos) return Utf8FromPath(PathFromUtf8(font.name).parent_path());
     std::error_code ec;
     const char* system = "/usr/share/fonts";
-    return std::filesystem::is_directory(system, ec) ? system : "";
+    return std::filesystem::is_directory(PathFromUtf8(system), ec) ? system : "";
 }
 
 }  // namespace

@@ -5,14 +5,16 @@
 #include <FileLayer.h>
 #include <GlyphRows.h>
 
+#include <Utf8Path.h>
 #include <algorithm>
+
 #include <filesystem>
 
 namespace glyphora {
 
 namespace {
 
-std::string NameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+std::string NameOf(const std::string& path) { return Utf8FromPath(PathFromUtf8(path).filename()); }
 
 // The renderer's own words: the last line it wrote on stderr.
 std::string LastLine(std::string text) {
@@ -36,14 +38,14 @@ GlyphPicture PictureFromBitmap(const RgbaImage& bitmap, int height) {
 
 RunecastRenderer::RunecastRenderer(std::string programPath, RenderFont font, std::chrono::milliseconds timeout)
     : programPath_(std::move(programPath)),
-      bitmapPath_((std::filesystem::path(programPath_).parent_path() / "temp.bmp").string()),
+      bitmapPath_(Utf8FromPath(PathFromUtf8(programPath_).parent_path() / "temp.bmp")),
       font_(std::move(font)),
       timeout_(timeout) {}
 
 Result<GlyphPicture> RunecastRenderer::draw(uint16_t code, int height) {
     // A bitmap left by an earlier run must never pass for this glyph's.
     std::error_code removeError;
-    std::filesystem::remove(bitmapPath_, removeError);
+    std::filesystem::remove(PathFromUtf8(bitmapPath_), removeError);
     if (removeError) return MakeError(ErrorKind::Io, FileError("remove", bitmapPath_, removeError.message()));
 
     ProcessOutput output;

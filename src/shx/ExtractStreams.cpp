@@ -1,8 +1,10 @@
 #include "ExtractStreams.h"
 
+#include <Utf8Path.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
 #include <filesystem>
 #include <system_error>
 
@@ -43,7 +45,7 @@ Result<std::unique_ptr<FileInput>> FileInput::open(const std::string& path) {
 
 Result<std::unique_ptr<OutputFile>> DiskFolder::create(const std::string& path) {
     std::error_code ec;
-    if (!protectedPath_.empty() && std::filesystem::equivalent(path, protectedPath_, ec))
+    if (!protectedPath_.empty() && std::filesystem::equivalent(PathFromUtf8(path), PathFromUtf8(protectedPath_), ec))
         return MakeError(ErrorKind::Refused, FileError("create", path, "it is the flash file being read"));
     Result<WriteHandle> file = WriteHandle::Create(path);
     if (!file) return file.error();

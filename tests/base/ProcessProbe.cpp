@@ -2,6 +2,7 @@
 // a line of its own, `folder` its current folder, `exit N` ends with N,
 // `hang` waits for ever.
 #include <ProgramPlace.h>
+#include <Utf8Path.h>
 
 #include <chrono>
 #include <cstdio>
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (args[0] == "folder") {
-        std::printf("%s\n", std::filesystem::current_path().string().c_str());
+        std::printf("%s\n", glyphora::Utf8FromPath(std::filesystem::current_path()).c_str());
         return 0;
     }
     if (args[0] == "exit" && args.size() == 2) return std::stoi(args[1]);

@@ -1,4 +1,5 @@
 #include <Process.h>
+#include <Utf8Path.h>
 
 #include "TempFolder.h"
 
@@ -40,13 +41,13 @@ TEST(Process, ExitStatusFolderMissingProgramAndTimeLimit) {
     EXPECT_EQ(*status, 7);
 
     testing::TempFolder folder;
-    const std::string inside = folder.path("Папка с пробелом");
-    std::filesystem::create_directory(std::filesystem::path(inside));
+    const std::string inside = Utf8FromPath(folder.root()) + "/Папка с пробелом";
+    std::filesystem::create_directory(PathFromUtf8(inside));
     ProcessOutput output;
     status = Probe({"folder"}, &output, inside);
     ASSERT_TRUE(status) << status.error().message;
     std::string printed = output.out.substr(0, output.out.find_first_of("\r\n"));
-    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::path(printed), std::filesystem::path(inside))) << printed;
+    EXPECT_TRUE(std::filesystem::equivalent(PathFromUtf8(printed), PathFromUtf8(inside))) << printed;
 
     ProcessRequest missing;
     missing.program = folder.path("no-such-program");
