@@ -58,7 +58,13 @@ Result<RenderRequest> ParseRequest(std::span<const std::string> args) {
     return request;
 }
 
-bool IsFontPath(const std::string& fontName) { return fontName.find('/') != std::string::npos; }
+bool IsFontPath(const std::string& fontName) {
+#ifdef _WIN32
+    return fontName.find_first_of("/\\") != std::string::npos;
+#else
+    return fontName.find('/') != std::string::npos;
+#endif
+}
 
 const char* UsageText() {
     return "usage: Runecast HEIGHT STYLE CODE FONTNAME...\n"
