@@ -9,6 +9,7 @@
 #include <LangpackEdit.h>
 #include <ProgramFiles.h>
 #include <ProgramPlace.h>
+#include <Utf8Path.h>
 
 #include <unistd.h>
 #include <cstdio>
@@ -35,7 +36,7 @@ Result<std::string> DefaultRendererPath() {
 bool IsProgram(const std::string& path) {
     std::error_code ec;
 #ifdef _WIN32
-    return fs::is_regular_file(path, ec);
+    return fs::is_regular_file(PathFromUtf8(path), ec);
 #else
     return fs::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;
 #endif
