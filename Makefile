@@ -1,12 +1,10 @@
 # Thin wrappers around CMake. Every target installs what is missing first.
 BUILD       ?= build
 ASAN_BUILD  ?= build-asan
-FUZZ_BUILD  ?= build-fuzz
-CLANG_BUILD ?= build-clang
 JOBS       ?= $(shell nproc)
 FUZZ_TIME  ?= 60
 
-.PHONY: all bootstrap build run test test-asan test-clang bench fuzz package format format-check tidy clean windows test-windows windows-package
+.PHONY: all bootstrap build run test asan-build test-asan bench fuzz package format format-check tidy clean windows test-windows windows-package
 
 all: build
 
@@ -35,32 +33,32 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
 
-# The toolkit-free cores and their tests under AddressSanitizer + UBSan.
-test-asan: bootstrap
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLYPHORA_WERROR=ON -DGLYPHORA_SANITIZE=ON -DGLYPHORA_GUI=OFF -DGLYPHORA_BENCH=OFF
+# The second build: the whole tree with clang under AddressSanitizer + UBSan,
+# instrumented for libFuzzer too, so the fuzzers' runs come from it. -O1 keeps
+# the fuzzers quick; Debug keeps the assertions.
+$(ASAN_BUILD)/build.ninja: CMakeLists.txt | bootstrap
+	CXX=clang++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+	  -DGLYPHORA_WERROR=ON -DGLYPHORA_SANITIZE=ON -DGLYPHORA_FUZZ=ON -DGLYPHORA_BENCH=OFF
+
+asan-build: bootstrap $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# Every test of that build but the end-to-end and package ones (they test the
+# gcc build's program and package); the GUI tests run offscreen.
+test-asan: asan-build
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600 -LE 'e2e|package'
 
 bench: build
 	@for b in $$(find $(BUILD)/bench -maxdepth 3 -type f -executable -name 'bench_*' | sort); do echo "== $$b"; $$b || exit 1; done
 	@for s in bench/*.sh; do [ -f "$$s" ] || continue; echo "== $$s"; BUILD=$(BUILD) sh "$$s" || exit 1; done
 
 # Runs every libFuzzer harness for FUZZ_TIME seconds each.
-fuzz: bootstrap
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHORA_WERROR=ON -DGLYPHORA_FUZZ=ON -DGLYPHORA_GUI=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@for f in $$(find $(FUZZ_BUILD)/fuzz -type f -executable -name 'fuzz_*' | sort); do \
+fuzz: asan-build
+	@for f in $$(find $(ASAN_BUILD)/fuzz -type f -executable -name 'fuzz_*' | sort); do \
 	  n=$$(basename $$f); mkdir -p fuzz/corpus-$$n; \
 	  echo "== $$n ($(FUZZ_TIME) s)"; \
 	  $$f -max_total_time=$(FUZZ_TIME) -print_final_stats=1 fuzz/corpus-$$n $$( [ -d fuzz/seeds/$$n ] && echo fuzz/seeds/$$n ) || exit 1; \
 	done
-
-# The whole tree built with clang too (warnings are errors), and its tests
-# without the display ones.
-test-clang: bootstrap
-	CXX=clang++ cmake -S . -B $(CLANG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHORA_WERROR=ON -DGLYPHORA_BENCH=OFF
-	cmake --build $(CLANG_BUILD) -j $(JOBS)
-	cd $(CLANG_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600 -LE 'e2e|package'
 
 # A Debian package of the editor, the tool and the renderer in $(BUILD).
 package: build
@@ -80,7 +78,7 @@ tidy: build
 	  status=$$?; ! grep -E '(warning|error): ' $(BUILD)/tidy.log | sort -u | grep . && exit $$status
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(CLANG_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_BUILD)
 
 # Windows: the toolkit-free parts cross-built with mingw-w64 (no Qt for
 # Windows is packaged here), tested under Wine, and packed as a zip.

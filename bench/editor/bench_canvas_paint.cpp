@@ -1,6 +1,7 @@
 // Painting the canvas control at zoom 16 into an offscreen image.
 #include "CanvasWidget.h"
 #include "GlyphEditor.h"
+#include "Langpack.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -23,7 +24,7 @@ void BM_CanvasPaintZoom16(benchmark::State& state) {
         glyph.Data.push_back(static_cast<uint8_t>(r % 3 ? 0xAA : 0x0F));
         glyph.Data.push_back(static_cast<uint8_t>(0x55));
     }
-    ed.LoadSymb(glyph);
+    ed.LoadSymb(glyph.Width, glyph.Data);
     while (ed.ZoomFactor() < 16) ed.ZoomIn();
     glyphora::CanvasWidget widget(&ed);
     QImage target(widget.size(), QImage::Format_RGB32);

@@ -2,6 +2,7 @@
 // zoom 16), against a plain MonoImage copy of the same size measured in the
 // same run; with the Qt layer, painting the canvas at zoom 16 as well.
 #include "GlyphEditor.h"
+#include "Langpack.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,7 +33,7 @@ GlyphEditor makeEditor(bool blank = false) {
         glyph.Data.push_back(static_cast<uint8_t>(blank ? 0xFF : r % 3 ? 0xAA : 0x0F));
         glyph.Data.push_back(static_cast<uint8_t>(blank ? 0xFF : r % 5 ? 0x55 : 0xF0));
     }
-    ed.LoadSymb(glyph);
+    ed.LoadSymb(glyph.Width, glyph.Data);
     while (ed.ZoomFactor() < kZoom) ed.ZoomIn();
     return ed;
 }

@@ -1,6 +1,7 @@
 // The main window as the program builds it, offscreen and shown, beside the
 // large fixture langpack written to a temporary folder (not yet opened). Its
 // settings file lives in that folder too, so a run leaves nothing behind.
+// Without a size the window is left for the caller to build.
 #pragma once
 
 #include <AppEnvironment.h>
@@ -23,11 +24,12 @@ struct LargeLangpackWindow {
     QString file = dir.filePath(QStringLiteral("large.smg"));
     std::unique_ptr<MainWindow> window;
 
-    LargeLangpackWindow(int width, int height) {
+    LargeLangpackWindow() {
         QFile f(file);
         f.open(QIODevice::WriteOnly);
         f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        f.close();
+    }
+    LargeLangpackWindow(int width, int height) : LargeLangpackWindow() {
         AppEnvironment env;
         env.programDir = dir.path() + QLatin1Char('/');
         env.settingsPath = dir.filePath(QStringLiteral("Glyphora.ini"));

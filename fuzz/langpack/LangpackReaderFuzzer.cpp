@@ -1,9 +1,13 @@
 // Any bytes: the reader refuses or reads them; what it reads, a save must
 // either refuse with a message or write so that it reads back as the same
-// sets, and a second save must give the same bytes.
+// sets, and a second save must give the same bytes. Then characters are added
+// to and removed from its sets (the edits taken from the file's last bytes):
+// an edit is refused with a message, or its result saves and reads back.
+#include "CharacterRanges.h"
 #include "LangpackReader.h"
 #include "LangpackWriter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -58,6 +62,31 @@ void ExpectSameSets(const TLangpack& a, const TLangpack& b) {
     }
 }
 
+// Each four bytes from the end of the input: which set and whether to add or
+// remove, the first code, and the length and width of the range.
+void EditCharacters(TLangpack lp, std::span<const uint8_t> bytes) {
+    constexpr std::size_t kEdits = 4;
+    if (lp.SetCount() == 0 || bytes.size() < 4 * kEdits) return;
+    const uint8_t* op = bytes.data() + bytes.size() - 4 * kEdits;
+    for (std::size_t i = 0; i < kEdits; ++i, op += 4) {
+        const int set = (op[0] >> 1) % lp.SetCount();
+        const uint32_t first = (uint32_t{op[1]} << 8) | op[2];
+        const CodeSpan span{first, std::min<uint32_t>(first + op[3] % 40, 0xFFFF)};
+        const Result<RangeEdit> done =
+            (op[0] & 1) ? RemoveCodes(lp, set, span) : AddBlankCodes(lp, set, span, 1 + (op[3] >> 4) % 15);
+        if (!done) {
+            if (done.error().message.empty()) Fail("a refused edit of the characters without a message");
+            continue;
+        }
+        TLangpack saved = lp;
+        const Result<std::vector<uint8_t>> image = BuildSavedImage(saved, bytes);
+        if (!image) Fail("an edit of the characters that was kept cannot be saved");
+        const Result<TLangpack> reread = ReadLangpack(*image);
+        if (!reread) Fail("the file saved after an edit of the characters does not read");
+        ExpectSameSets(saved, *reread);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -80,5 +109,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     const Result<std::vector<uint8_t>> again = BuildSavedImage(lp, *saved);
     if (!again || *again != *saved) Fail("a second save gives other bytes");
+    EditCharacters(lp, bytes);
     return 0;
 }

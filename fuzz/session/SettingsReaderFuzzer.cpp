@@ -1,7 +1,8 @@
 // Any bytes as Glyphora.ini: the parser keeps exactly the lines that begin
 // with a key, in file order, each value the rest of its line; reading the same
 // bytes from a file gives the same entries; and the values kept write back
-// into a file that reads again unchanged.
+// into a file that reads again unchanged, while no value writes a line of
+// its own.
 #include "Settings.h"
 
 #include <cstdio>
@@ -96,6 +97,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::vector<SettingsEntry> kept = {{SettingsEntry::Key::Language, language},
                                              {SettingsEntry::Key::BINFile, binFile}};
     if (!Same(ParseSettings(FormatSettings(language, binFile)), kept)) Fail("the written text reads otherwise");
+    // Any bytes as a value, line feeds too, write exactly the two keys: a file
+    // name cannot add a line of its own.
+    if (ParseSettings(FormatSettings(text, text)).size() != 2) Fail("a value wrote a line of its own");
     if (!WriteSettingsFile(path, language, binFile)) Fail("the settings cannot be written");
     if (!Same(ReadSettingsFile(path).entries, kept)) Fail("the written file reads otherwise");
     return 0;

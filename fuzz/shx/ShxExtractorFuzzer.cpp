@@ -1,4 +1,4 @@
-// Feeds arbitrary flash files to the extraction, in memory.
+// Feeds arbitrary flash files to the extraction, in memory and then on disk.
 //
 // An input that starts with the superfile signature is taken as a whole flash
 // file. Any other input describes one compactly, so that the fuzzer spends its
@@ -11,8 +11,17 @@
 #include "ShxExtractor.h"
 #include "SuperfileHeader.h"
 
+#include <FilePlacement.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 using namespace glyphora::shx;
@@ -33,6 +42,59 @@ std::vector<uint8_t> ExpandCompactInput(const uint8_t* data, std::size_t size) {
     return file;
 }
 
+// A scratch folder for the whole run; it keeps the files of earlier inputs, so
+// extractions also meet files already there: the same, older, or "edited".
+std::string MakeScratchFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string name = std::string(tmp && *tmp ? tmp : "/tmp") + "/glyphora-shx-fuzz-XXXXXX";
+    if (!::mkdtemp(name.data())) __builtin_trap();
+    return name;
+}
+
+const std::string& ScratchFolder() {
+    static const std::string folder = MakeScratchFolder();
+    // Registered once the name exists, so it runs before the name is destroyed.
+    static const bool removedAtExit = std::atexit([] {
+                                          std::error_code ec;
+                                          std::filesystem::remove_all(ScratchFolder(), ec);
+                                      }) == 0;
+    (void)removedAtExit;
+    return folder;
+}
+
+// The disk side: groups are put in place whole, so no temporary file stays,
+// every listed file holds exactly its listed size, and an answer about an
+// edited file is obeyed.
+void ExtractOnDisk(const std::vector<uint8_t>& file, uint8_t choices) {
+    namespace fs = std::filesystem;
+    const std::string& folder = ScratchFolder();
+    std::error_code ec;
+    if (std::distance(fs::directory_iterator(folder, ec), fs::directory_iterator()) > 64) {
+        for (const auto& entry : fs::directory_iterator(folder, ec)) fs::remove(entry.path(), ec);
+    }
+    const std::string flash = folder + "/flash.shx";
+    {
+        const int fd = ::open(flash.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0 || ::write(fd, file.data(), file.size()) != static_cast<ssize_t>(file.size())) __builtin_trap();
+        // A flash file older than everything makes the files there "edited".
+        const struct timespec epoch { 0, 0 }, now{0, UTIME_NOW};
+        const struct timespec times[2] = {{0, UTIME_OMIT}, (choices & 1) != 0 ? epoch : now};
+        ::futimens(fd, times);
+        ::close(fd);
+    }
+    ExtractCallbacks callbacks;
+    callbacks.askEdited = [choices](const std::string&) { return static_cast<EditedFileChoice>((choices >> 1) % 3); };
+    const ExtractResult result = ShxExtractor(std::move(callbacks)).SplitSHX(flash);
+
+    for (const auto& entry : fs::directory_iterator(folder, ec))
+        if (entry.path().filename().string().find(".glyphora-part-") != std::string::npos) __builtin_trap();
+    for (const auto& row : result.rows) {
+        const glyphora::Result<glyphora::PathInfo> info = glyphora::InspectPath(row.path);
+        if (!info || info->kind != glyphora::PathKind::Regular || info->size != row.size) __builtin_trap();
+    }
+    if (!result.headerPath.empty() && fs::file_size(result.headerPath, ec) != kSuperfileHeaderSize) __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -51,5 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (const auto& row : result.rows) listed += row.size;
     if (file.size() >= kSuperfileHeaderSize && listed > (file.size() - kSuperfileHeaderSize) / 2) __builtin_trap();
     if (result.LangpackFound != !result.langpackPath.empty()) __builtin_trap();
+
+    // Large inputs add nothing on disk that small ones do not, at a high cost.
+    if (file.size() <= (1u << 20)) ExtractOnDisk(file, size > 0 ? data[size - 1] : 0);
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "AboutDialog.h"
 
-#include "Pictograms.h"
+#include "Icons.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -23,7 +23,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     layout->setSpacing(6);
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(PictogramIcon(Pictogram::Application).pixmap(64, 64));
+    icon->setPixmap(ApplicationIcon().pixmap(64, 64));
     icon->setAlignment(Qt::AlignCenter);
     layout->addWidget(icon);
 

@@ -15,7 +15,7 @@ class CodeGroupWindow;
 class CodeGroupExtraction : public FlashExtraction {
 public:
     CodeGroupExtraction(QWidget* mainWindow, CodeGroupWindow* list) : mainWindow_(mainWindow), list_(list) {}
-    FlashOutcome SplitSHX(const std::string& flashFile) override;
+    FlashOutcome SplitSHX(const std::string& flashFile, const shx::EditedFileQuestion& askEdited) override;
 
 private:
     QWidget* mainWindow_;

@@ -17,6 +17,8 @@ QFont ToQFont(const Prompts::Font& font) {
     out.setItalic(font.italic);
     out.setUnderline(font.underline);
     out.setStrikeOut(font.strikeOut);
+    // The face itself ("Book"), or the dialog picks another one of the family ("Oblique").
+    if (!font.styleName.empty()) out.setStyleName(QString::fromStdString(font.styleName));
     return out;
 }
 
@@ -28,6 +30,7 @@ Prompts::Font FromQFont(const QFont& font) {
     out.italic = font.italic();
     out.underline = font.underline();
     out.strikeOut = font.strikeOut();
+    out.styleName = QFontInfo(font).styleName().toStdString();
     out.measuredHeight = QFontMetrics(font).size(Qt::TextSingleLine, QStringLiteral("Test")).height();
     return out;
 }

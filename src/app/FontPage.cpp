@@ -38,7 +38,8 @@ FontPage::FontPage(GlyphEditor* editor, GlyphTableModel* glyphs, QWidget* parent
 
     scrollBox_ = new QScrollArea(this);
     scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
-    scrollBox_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The glyph sits in the middle of the pane at every zoom.
+    scrollBox_->setAlignment(Qt::AlignCenter);
     scrollBox_->setWidgetResizable(false);
     scrollBox_->setBackgroundRole(QPalette::Dark);
     canvas_ = new CanvasWidget(editor, scrollBox_);
@@ -98,7 +99,7 @@ FontPage::FontPage(GlyphEditor* editor, GlyphTableModel* glyphs, QWidget* parent
     topLayout->addWidget(scrollBox_, 1);
     topLayout->addWidget(glyphGrid_);
 
-    auto* splitter = new QSplitter(Qt::Vertical, this);
+    auto* splitter = splitter_ = new QSplitter(Qt::Vertical, this);
     splitter->setObjectName(QStringLiteral("Splitter1"));
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(top);
@@ -159,8 +160,22 @@ void FontPage::chooseGlyphRow(int row) {
     choosingFromCode_ = true;
     if (row >= 0 && row < model->rowCount()) {
         const QModelIndex index = model->index(row, std::max(current.column(), 1));
-        glyphGrid_->selectionModel()->setCurrentIndex(index,
-                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        if (current.isValid() && current.row() == row) {
+            // The grid's own navigation is under way (its current row moved
+            // first): its anchor stays, it selects the range itself.
+            glyphGrid_->selectionModel()->setCurrentIndex(
+                index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        } else {
+            // Chosen from code: through the view, which then takes this row
+            // as the anchor that Shift+arrow and Shift+click extend from (the
+            // selection model alone left it on the row chosen before). Single
+            // selection for the moment, so a Shift held meanwhile cannot turn
+            // it into an extension.
+            const QAbstractItemView::SelectionMode mode = glyphGrid_->selectionMode();
+            glyphGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+            glyphGrid_->setCurrentIndex(index);
+            glyphGrid_->setSelectionMode(mode);
+        }
         glyphGrid_->scrollTo(index);
     } else {
         glyphGrid_->setCurrentIndex({});

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QScrollArea;
+class QSplitter;
 class QTableView;
 class QTableWidget;
 
@@ -32,6 +33,8 @@ public:
     QScrollArea* scrollBox() const { return scrollBox_; }
     QTableView* glyphGrid() const { return glyphGrid_; }
     QTableWidget* setGrid() const { return setGrid_; }
+    // Between the canvas with the glyph grid and the set grid.
+    QSplitter* splitter() const { return splitter_; }
 
     // One row per font set: number, description, height.
     void showSets(const TLangpack& langpack);
@@ -61,6 +64,7 @@ private:
     QScrollArea* scrollBox_;
     QTableView* glyphGrid_;
     QTableWidget* setGrid_;
+    QSplitter* splitter_;
     bool choosingFromCode_ = false;
 };
 

@@ -1,6 +1,6 @@
 // A batch over glyphs as the window shows it: the main window disabled with
 // the wait cursor (BusyGuard), pending events let through once a step so it
-// repaints, and after half a second a progress dialog with a Cancel button.
+// repaints, and within half a second a progress dialog with a Cancel button.
 #pragma once
 
 #include "BusyGuard.h"
@@ -21,8 +21,12 @@ public:
     LongWorkProgress(QWidget* window, QString title);
     ~LongWorkProgress() override;
     bool step(int done, int total) override;
+    // The same while a renderer works on a glyph: the dialog comes on time
+    // for a batch of one glyph too, and the window repaints meanwhile.
+    bool poll(int done, int total) override { return step(done, total); }
 
-    static constexpr int kDialogDelayMs = 500;
+    // Polls come every few milliseconds: the dialog is up within half a second.
+    static constexpr int kDialogDelayMs = 400;
 
 private:
     BusyGuard busy_;

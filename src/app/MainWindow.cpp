@@ -1,28 +1,33 @@
 #include "MainWindow.h"
 
-#include "AboutDialog.h"
 #include "ChangedMarks.h"
+#include "CharacterRangesDialog.h"
 #include "CodeGroupExtraction.h"
 #include "ErrorGuard.h"
 #include "FontPage.h"
 #include "GlyphTableModel.h"
-#include "GoToDialog.h"
+#include "GuidesDialog.h"
+#include "Icons.h"
 #include "InfoPage.h"
 #include "InterfaceTexts.h"
 #include "KeypadZoom.h"
 #include "LocalPath.h"
 #include "MenuKeys.h"
-#include "Pictograms.h"
 #include "QtPrompts.h"
 #include "RecentFilesMenu.h"
 #include "SamplePanel.h"
+#include "SampleView.h"
+#include "SetGuidesView.h"
 #include "ToolPalette.h"
 #include "ViewPreferences.h"
 #include "commands/BitmapCommands.h"
+#include "commands/CharacterRangesCommands.h"
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/FitCommands.h"
 #include "commands/GenerateCommands.h"
 #include "commands/GoToCommands.h"
+#include "commands/GuideCommands.h"
 #include "commands/HelpCommands.h"
 #include "commands/HistoryCommands.h"
 #include "commands/InsertTextCommand.h"
@@ -45,6 +50,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -53,19 +59,19 @@ namespace glyphora {
 
 namespace {
 constexpr int kStatusPanelWidths[3] = {100, 100, 130};
+constexpr int kStatusMessageMilliseconds = 5000;
 }  // namespace
 
 MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     : QMainWindow(parent), environment_(environment) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Glyphora"));
-    setWindowIcon(PictogramIcon(Pictogram::Application));
+    setWindowIcon(ApplicationIcon());
     resize(600, 600);
     setMinimumSize(600, 500);
 
     setSizeDialog_ = new SetSizeDialog(this);
     setSizeDialog_->setObjectName(QStringLiteral("TForm5"));
-    aboutDialog_ = new AboutDialog(this);
     codeGroupWindow_ = new CodeGroupWindow(this);
     prompts_ = environment_.prompts ? environment_.prompts : std::make_shared<QtPrompts>(this, setSizeDialog_);
     extraction_ = environment_.extraction ? environment_.extraction
@@ -81,10 +87,22 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     buildViewParts();
     session_->setObserver(&observers_);
     bindCommands();
-    installKeypadZoom(this, actions_.zoomIn, actions_.zoomOut);
+    installKeypadZoom(this, action(Command::ZoomIn), action(Command::ZoomOut));
 
+    restoreLayout();
     RunGuarded(*prompts_, [this] { session_->LoadSettings(); });
     refresh();
+}
+
+// The size, place and layout the window was closed with; the first start
+// keeps the 600 x 600 window.
+void MainWindow::restoreLayout() {
+    const QByteArray geometry = preferences_->windowGeometry();
+    if (!geometry.isEmpty()) restoreGeometry(geometry);
+    const QByteArray state = preferences_->windowState();
+    if (!state.isEmpty()) restoreState(state);
+    const QByteArray splitter = preferences_->splitterState();
+    if (!splitter.isEmpty()) fontPage_->splitter()->restoreState(splitter);
 }
 
 MainWindow::~MainWindow() {
@@ -97,7 +115,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildLayout() {
-    actions_ = CreateMainActions(this);
+    actions_ = MainActions(this);
 
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
@@ -135,16 +153,19 @@ void MainWindow::buildLayout() {
 
 void MainWindow::buildViewParts() {
     preferences_ = std::make_unique<ViewPreferences>(environment_.preferencesPath);
+    if (auto* qtPrompts = dynamic_cast<QtPrompts*>(prompts_.get())) qtPrompts->setFolderMemory(preferences_.get());
     samplePanel_ = new SamplePanel(*session_, *preferences_, this);
     addDockWidget(Qt::BottomDockWidgetArea, samplePanel_);
-    goToDialog_ = new GoToDialog(this);
-    recentFiles_ = new RecentFilesMenu(actions_.recentFiles, *preferences_, this);
+    recentFiles_ = new RecentFilesMenu(actions_.menu(Menu::File), action(Command::OpenFile), *preferences_, this);
     changedMarks_ = std::make_unique<ChangedMarks>(*session_, fontPage_);
+    guidesDialog_ = new GuidesDialog(this);
+    guidesView_ = std::make_unique<SetGuidesView>(*session_, *preferences_, fontPage_->canvas(), samplePanel_->view());
     // The window first: the grids are up to date when the panels look.
     observers_.add(this);
     observers_.add(samplePanel_);
     observers_.add(recentFiles_);
     observers_.add(changedMarks_.get());
+    observers_.add(guidesView_.get());
     installMenuKeys(this);
 }
 
@@ -155,15 +176,18 @@ void MainWindow::bindCommands() {
     BindBitmapCommands(context);
     BindSizeCommands(context);
     BindGenerateCommands(context, fontPage_);
-    BindHelpCommands(context, aboutDialog_);
+    aboutDialog_ = BindHelpCommands(context);
     insertTextDialog_ = BindInsertTextCommand(context, toolPalette_, *binding_);
     BindLanguageCommands(context);
-    BindSetExchangeCommands(context);
+    BindSetExchangeCommands(context, *guidesView_);
     BindHistoryCommands(context);
-    BindGoToCommands(context, goToDialog_);
+    goToDialog_ = BindGoToCommands(context);
+    characterRangesDialog_ = BindCharacterRangesCommands(context, fontPage_);
     BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, binding_.get(),
                                *preferences_});
     BindRecentCommands(context, recentFiles_);
+    BindFitCommand(context, fontPage_->scrollBox(), *preferences_);
+    BindGuideCommands(context, guidesDialog_, *guidesView_);
 
     Session& s = *session_;
     connect(toolPalette_, &ToolPalette::toolClicked, this,
@@ -186,10 +210,10 @@ void MainWindow::refresh() {
     setWindowTitle(QString::fromStdString(session_->Title()));
     actions_.apply(EnabledCommands(session_->commandInputs()));
     const std::string& language = session_->UILanguage();
-    QAction* chosen = language == kRussianLanguage                       ? actions_.russian
-                      : language.empty() || language == kEnglishLanguage ? actions_.english
-                                                                         : actions_.loadLanguage;
-    chosen->setChecked(true);
+    const Command chosen = language == kRussianLanguage                       ? Command::Russian
+                           : language.empty() || language == kEnglishLanguage ? Command::English
+                                                                              : Command::LoadLanguage;
+    action(chosen)->setChecked(true);
 }
 
 QString MainWindow::statusText(int panel) const {
@@ -212,6 +236,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     RunGuarded(*prompts_, [&] { session_->Close(); });
+    preferences_->setWindowLayout(saveGeometry(), saveState(), fontPage_->splitter()->saveState());
     event->accept();
 }
 
@@ -264,6 +289,18 @@ void MainWindow::setHeightsChanged(const std::vector<int>& sets) {
     for (int k : sets) fontPage_->setHeightCell(k, session_->setHeight(k));
     setShown();
     syncGrids();
+}
+
+// Characters added or removed, or whole sets put back: the information page
+// counts them too, and the open ranges window lists them anew.
+void MainWindow::setsReplaced(const std::vector<int>& sets) {
+    infoPage_->showLangpack(*session_->langpack());
+    setHeightsChanged(sets);
+    if (characterRangesDialog_ && characterRangesDialog_->isVisible()) characterRangesDialog_->showRanges();
+}
+
+void MainWindow::statusMessage(const std::string& text) {
+    statusBar()->showMessage(QString::fromStdString(text), kStatusMessageMilliseconds);
 }
 
 void MainWindow::canvasVisibility(bool visible) {

@@ -21,11 +21,14 @@ namespace glyphora {
 
 class AboutDialog;
 class ChangedMarks;
+class CharacterRangesDialog;
 class CodeGroupWindow;
 class EditorBinding;
 class FontPage;
 class GlyphTableModel;
 class GoToDialog;
+class GuidesDialog;
+class SetGuidesView;
 class InfoPage;
 class InsertTextDialog;
 class RecentFilesMenu;
@@ -47,6 +50,7 @@ public:
 
     Session& session() { return *session_; }
     const MainActions& actions() const { return actions_; }
+    QAction* action(Command command) const { return actions_.action(command); }
     GlyphEditor& editor() { return session_->editor(); }
     FontPage* fontPage() const { return fontPage_; }
     InfoPage* infoPage() const { return infoPage_; }
@@ -58,6 +62,7 @@ public:
     SamplePanel* samplePanel() const { return samplePanel_; }
     GoToDialog* goToDialog() const { return goToDialog_; }
     RecentFilesMenu* recentFiles() const { return recentFiles_; }
+    GuidesDialog* guidesDialog() const { return guidesDialog_; }
     QString statusText(int panel) const;
 
 protected:
@@ -72,6 +77,7 @@ private:
     // to character, recent files, the marks of changed glyphs, menu keys.
     void buildViewParts();
     void bindCommands();
+    void restoreLayout();
     // Title, enabled commands and the chosen language item, from the session.
     void refresh();
     void syncGrids();
@@ -82,6 +88,8 @@ private:
     void selectionChanged() override;
     void glyphsChanged(int set, const std::vector<int>& glyphs) override;
     void setHeightsChanged(const std::vector<int>& sets) override;
+    void setsReplaced(const std::vector<int>& sets) override;
+    void statusMessage(const std::string& text) override;
     void canvasVisibility(bool visible) override;
     void interfaceTextsChanged() override;
     void stateChanged() override;
@@ -94,6 +102,7 @@ private:
     std::unique_ptr<EditorBinding> binding_;
     std::unique_ptr<ViewPreferences> preferences_;
     std::unique_ptr<ChangedMarks> changedMarks_;
+    std::unique_ptr<SetGuidesView> guidesView_;
     SessionObserverList observers_;
 
     MainActions actions_;
@@ -110,7 +119,9 @@ private:
     bool languageApplied_ = false;
     SamplePanel* samplePanel_ = nullptr;
     GoToDialog* goToDialog_ = nullptr;
+    CharacterRangesDialog* characterRangesDialog_ = nullptr;
     RecentFilesMenu* recentFiles_ = nullptr;
+    GuidesDialog* guidesDialog_ = nullptr;
 };
 
 }  // namespace glyphora

@@ -1,7 +1,6 @@
-// The menus from the keyboard: each menu title gets a mnemonic (Alt+F opens
-// "File"; the captions read as before), and F10 opens the first menu. No
-// mnemonic takes Alt+S or Alt+X, the shortcuts of "Save Image" and "Exit":
-// "Size image" is Alt+I.
+// F10 opens the first menu. The menu titles' mnemonics are in the command
+// table (Alt+F opens "File"); none takes Alt+S or Alt+X, the shortcuts of
+// "Save Image" and "Exit": "Size image" is Alt+I.
 #pragma once
 
 class QMainWindow;

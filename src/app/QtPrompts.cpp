@@ -3,13 +3,18 @@
 #include "FontConvert.h"
 #include "LocalPath.h"
 #include "LongWorkProgress.h"
+#include "ViewPreferences.h"
 
 #include <SetSizeDialog.h>
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QSpinBox>
 
 namespace glyphora {
 
@@ -31,20 +36,45 @@ QStringList toQt(const std::vector<std::string>& filters) {
     return out;
 }
 
-std::optional<std::string> runFileDialog(QWidget* owner, const Prompts::FileDialog& spec, bool save) {
-    QFileDialog dialog(owner, QString::fromStdString(spec.title));
+}  // namespace
+
+std::optional<std::string> QtPrompts::runFileDialog(const FileDialog& spec, bool save, NumberField* number) {
+    QFileDialog dialog(owner_, QString::fromStdString(spec.title));
+    QSpinBox* numberBox = nullptr;
+    if (number) {
+        // The field goes into the dialog's own grid, below the name and the filter.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        numberBox = new QSpinBox(&dialog);
+        numberBox->setObjectName(QStringLiteral("NumberField"));
+        numberBox->setRange(number->min, number->max);
+        numberBox->setValue(number->value);
+        auto* label = new QLabel(QString::fromStdString(number->label), &dialog);
+        label->setWordWrap(true);
+        label->setBuddy(numberBox);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+            const int row = grid->rowCount();
+            grid->addWidget(label, row, 0, 1, grid->columnCount() - 1);
+            grid->addWidget(numberBox, row, grid->columnCount() - 1);
+        }
+    }
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(toQt(spec.filters));
-    if (!spec.folder.empty()) dialog.setDirectory(FromLocalPath(spec.folder));
+    const QString kind = QString::fromStdString(spec.kind);
+    const QString last = folders_ && !kind.isEmpty() ? folders_->lastFolder(kind) : QString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        dialog.setDirectory(last);
+    else if (!spec.folder.empty())
+        dialog.setDirectory(FromLocalPath(spec.folder));
     if (!spec.suggestedName.empty()) dialog.selectFile(FromLocalPath(spec.suggestedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return ToLocalPath(dialog.selectedFiles().constFirst());
+    if (numberBox) number->value = numberBox->value();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    if (folders_ && !kind.isEmpty()) folders_->setLastFolder(kind, QFileInfo(chosen).absolutePath());
+    return ToLocalPath(chosen);
 }
-
-}  // namespace
 
 Prompts::Answer QtPrompts::ask(const std::string& text, Icon icon, Buttons buttons) {
     QMessageBox::StandardButtons shown = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -66,12 +96,12 @@ void QtPrompts::tell(const std::string& text, Icon icon) {
     box.exec();
 }
 
-std::optional<std::string> QtPrompts::chooseOpenFile(const FileDialog& dialog) {
-    return runFileDialog(owner_, dialog, false);
-}
+std::optional<std::string> QtPrompts::chooseOpenFile(const FileDialog& dialog) { return runFileDialog(dialog, false); }
 
-std::optional<std::string> QtPrompts::chooseSaveFile(const FileDialog& dialog) {
-    return runFileDialog(owner_, dialog, true);
+std::optional<std::string> QtPrompts::chooseSaveFile(const FileDialog& dialog) { return runFileDialog(dialog, true); }
+
+std::optional<std::string> QtPrompts::chooseSaveFileAndNumber(const FileDialog& dialog, NumberField& number) {
+    return runFileDialog(dialog, true, &number);
 }
 
 std::optional<Prompts::Font> QtPrompts::chooseFont(const Font& current) {

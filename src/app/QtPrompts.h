@@ -10,6 +10,7 @@ class QWidget;
 namespace glyphora {
 
 class SetSizeDialog;
+class ViewPreferences;
 
 class QtPrompts : public Prompts {
 public:
@@ -19,13 +20,20 @@ public:
     void tell(const std::string& text, Icon icon) override;
     std::optional<std::string> chooseOpenFile(const FileDialog& dialog) override;
     std::optional<std::string> chooseSaveFile(const FileDialog& dialog) override;
+    std::optional<std::string> chooseSaveFileAndNumber(const FileDialog& dialog, NumberField& number) override;
     std::optional<Font> chooseFont(const Font& current) override;
     std::optional<int> askSize(SizeMode mode, int width, int height) override;
     std::optional<std::string> askText(const std::string& title, const std::string& label,
                                        const std::string& initial) override;
     std::unique_ptr<LongWork> beginLongWork(const std::string& title) override;
 
+    // Dialogs of a kind open in the folder where the last one was accepted.
+    void setFolderMemory(ViewPreferences* preferences) { folders_ = preferences; }
+
 private:
+    std::optional<std::string> runFileDialog(const FileDialog& spec, bool save, NumberField* number = nullptr);
+
+    ViewPreferences* folders_ = nullptr;
     QWidget* owner_;
     SetSizeDialog* sizeDialog_;
 };

@@ -26,8 +26,11 @@ QStringList FromLocal(const std::vector<std::string>& files) {
 
 }  // namespace
 
-RecentFilesMenu::RecentFilesMenu(QMenu* menu, ViewPreferences& preferences, QObject* parent)
-    : QObject(parent), menu_(menu), preferences_(preferences) {
+RecentFilesMenu::RecentFilesMenu(QMenu* fileMenu, QAction* after, ViewPreferences& preferences, QObject* parent)
+    : QObject(parent), menu_(new QMenu(QStringLiteral("&Recent files"), fileMenu)), preferences_(preferences) {
+    menu_->setObjectName(QStringLiteral("RecentFilesMenu"));
+    const QList<QAction*> items = fileMenu->actions();
+    fileMenu->insertMenu(items.value(items.indexOf(after) + 1), menu_);
     rebuild();
 }
 

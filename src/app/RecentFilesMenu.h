@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+class QAction;
 class QMenu;
 
 namespace glyphora {
@@ -17,7 +18,8 @@ class ViewPreferences;
 class RecentFilesMenu : public QObject, public SessionObserver {
     Q_OBJECT
 public:
-    RecentFilesMenu(QMenu* menu, ViewPreferences& preferences, QObject* parent = nullptr);
+    // The submenu "Recent files" goes into `fileMenu` after the item `after`.
+    RecentFilesMenu(QMenu* fileMenu, QAction* after, ViewPreferences& preferences, QObject* parent = nullptr);
 
     QMenu* menu() const { return menu_; }
     QStringList files() const;

@@ -33,6 +33,11 @@ void SampleView::setScale(int scale) {
     relayOut();
 }
 
+void SampleView::setBaseline(std::optional<int> row) {
+    baseline_ = row;
+    update();
+}
+
 void SampleView::relayOut() {
     const TLangpack* lp = session_.langpack();
     const int set = session_.CurrentSet();
@@ -85,6 +90,9 @@ void SampleView::paintEvent(QPaintEvent*) {
         const QRect target(kMargin, kMargin + static_cast<int>(r) * rowHeight(), (right - left) * scale_,
                            height * scale_);
         painter.drawImage(target, picture_, QRect(left, 0, right - left, height));
+        if (baseline_ && *baseline_ < height)
+            painter.fillRect(QRect(target.left(), target.top() + (*baseline_ + 1) * scale_ - 1, target.width(), 1),
+                             QColor(220, 40, 40, 70));
     }
 }
 

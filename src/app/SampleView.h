@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
 #include <string>
 
 namespace glyphora {
@@ -22,6 +23,8 @@ public:
 
     void setText(const QString& text);
     void setScale(int scale);
+    // The set's baseline row (0-based), drawn faintly under every row of text.
+    void setBaseline(std::optional<int> row);
     int scale() const { return scale_; }
     // The langpack, the set or a glyph changed: lay the line out again.
     void relayOut();
@@ -53,6 +56,7 @@ private:
     Session& session_;
     std::u16string text_;
     int scale_ = 2;
+    std::optional<int> baseline_;
     SampleLine line_;
     QImage picture_;
     std::vector<std::size_t> rows_{0};

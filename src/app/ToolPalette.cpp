@@ -1,7 +1,7 @@
 #include "ToolPalette.h"
 
 #include "ColorSwatches.h"
-#include "Pictograms.h"
+#include "Icons.h"
 
 #include <QGridLayout>
 #include <QToolButton>
@@ -14,22 +14,22 @@ namespace {
 struct ToolSpec {
     Tool tool;
     const char* name;
-    Pictogram picture;
+    const char* icon;  // file name in the icons folder
     const char* tip;
 };
 
 // Row by row, left column first.
 constexpr ToolSpec kTools[] = {
-    {Tool::Pencil, "SpeedButton9", Pictogram::Pencil, "Pencil"},
-    {Tool::Selection, "SpeedButton20", Pictogram::Selection, "Selection"},
-    {Tool::Text, "SpeedButton23", Pictogram::Text, "Text"},
-    {Tool::Eraser, "SpeedButton21", Pictogram::Eraser, "Eraser"},
-    {Tool::Fill, "SpeedButton22", Pictogram::Fill, "Fill"},
-    {Tool::Line, "SpeedButton24", Pictogram::Line, "Line"},
-    {Tool::Rectangle, "SpeedButton25", Pictogram::Rectangle, "Rectangle"},
-    {Tool::FilledRectangle, "SpeedButton26", Pictogram::FilledRectangle, "Filled rectangle"},
-    {Tool::Ellipse, "SpeedButton27", Pictogram::Ellipse, "Ellipse"},
-    {Tool::FilledEllipse, "SpeedButton28", Pictogram::FilledEllipse, "Filled ellipse"},
+    {Tool::Pencil, "SpeedButton9", "pencil", "Pencil"},
+    {Tool::Selection, "SpeedButton20", "selection", "Selection"},
+    {Tool::Text, "SpeedButton23", "text", "Text"},
+    {Tool::Eraser, "SpeedButton21", "eraser", "Eraser"},
+    {Tool::Fill, "SpeedButton22", "fill", "Fill"},
+    {Tool::Line, "SpeedButton24", "line", "Line"},
+    {Tool::Rectangle, "SpeedButton25", "rectangle", "Rectangle"},
+    {Tool::FilledRectangle, "SpeedButton26", "filled-rectangle", "Filled rectangle"},
+    {Tool::Ellipse, "SpeedButton27", "ellipse", "Ellipse"},
+    {Tool::FilledEllipse, "SpeedButton28", "filled-ellipse", "Filled ellipse"},
 };
 
 }  // namespace
@@ -52,7 +52,7 @@ ToolPalette::ToolPalette(QWidget* parent) : QWidget(parent) {
         b->setAutoRaise(true);
         b->setFixedSize(25, 25);
         b->setIconSize(QSize(18, 18));
-        b->setIcon(PictogramIcon(spec.picture));
+        b->setIcon(IconFile(spec.icon));
         b->setToolTip(QString::fromLatin1(spec.tip));
         grid->addWidget(b, index / 2, index % 2);
         entries_.push_back({spec.tool, b});

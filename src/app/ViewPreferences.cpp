@@ -40,6 +40,9 @@ void ViewPreferences::setValue(const QString& key, const QVariant& value) {
 bool ViewPreferences::pixelGrid() const { return value(QStringLiteral("View/PixelGrid"), false).toBool(); }
 void ViewPreferences::setPixelGrid(bool on) { setValue(QStringLiteral("View/PixelGrid"), on); }
 
+bool ViewPreferences::fitGlyph() const { return value(QStringLiteral("View/FitGlyph"), false).toBool(); }
+void ViewPreferences::setFitGlyph(bool on) { setValue(QStringLiteral("View/FitGlyph"), on); }
+
 bool ViewPreferences::sampleTextShown() const { return value(QStringLiteral("Sample/Shown"), true).toBool(); }
 void ViewPreferences::setSampleTextShown(bool shown) { setValue(QStringLiteral("Sample/Shown"), shown); }
 
@@ -55,5 +58,58 @@ QStringList ViewPreferences::recentFiles() const {
     return value(QStringLiteral("Recent/Files"), QStringList()).toStringList();
 }
 void ViewPreferences::setRecentFiles(const QStringList& files) { setValue(QStringLiteral("Recent/Files"), files); }
+
+namespace {
+
+QString guideKey(const QString& langpackFileName, int setNumber, const char* which) {
+    // Both slashes part the groups of a key; the file's own name has none but
+    // a backslash may stand in a POSIX one.
+    QString name = langpackFileName;
+    name.replace(QLatin1Char('\\'), QLatin1Char('_'));
+    return QStringLiteral("Guides/%1/Set%2/%3").arg(name).arg(setNumber).arg(QLatin1String(which));
+}
+
+std::optional<int> row(const QVariant& value) {
+    bool ok = false;
+    const int r = value.toInt(&ok);
+    if (!ok || r < 0) return std::nullopt;
+    return r;
+}
+
+QVariant stored(std::optional<int> r) { return r ? QVariant(*r) : QVariant(-1); }
+
+}  // namespace
+
+SetGuides ViewPreferences::guides(const QString& langpackFileName, int setNumber) const {
+    return {row(value(guideKey(langpackFileName, setNumber, "Baseline"), -1)),
+            row(value(guideKey(langpackFileName, setNumber, "CapHeight"), -1))};
+}
+
+void ViewPreferences::setGuides(const QString& langpackFileName, int setNumber, const SetGuides& guides) {
+    setValue(guideKey(langpackFileName, setNumber, "Baseline"), stored(guides.baseline));
+    setValue(guideKey(langpackFileName, setNumber, "CapHeight"), stored(guides.capHeight));
+}
+
+QByteArray ViewPreferences::windowGeometry() const {
+    return value(QStringLiteral("Window/Geometry"), QByteArray()).toByteArray();
+}
+QByteArray ViewPreferences::windowState() const {
+    return value(QStringLiteral("Window/State"), QByteArray()).toByteArray();
+}
+QByteArray ViewPreferences::splitterState() const {
+    return value(QStringLiteral("Window/Splitter"), QByteArray()).toByteArray();
+}
+void ViewPreferences::setWindowLayout(const QByteArray& geometry, const QByteArray& state, const QByteArray& splitter) {
+    setValue(QStringLiteral("Window/Geometry"), geometry);
+    setValue(QStringLiteral("Window/State"), state);
+    setValue(QStringLiteral("Window/Splitter"), splitter);
+}
+
+QString ViewPreferences::lastFolder(const QString& kind) const {
+    return value(QStringLiteral("Folders/") + kind, QString()).toString();
+}
+void ViewPreferences::setLastFolder(const QString& kind, const QString& folder) {
+    setValue(QStringLiteral("Folders/") + kind, folder);
+}
 
 }  // namespace glyphora

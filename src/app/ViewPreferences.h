@@ -10,6 +10,7 @@
 #include <QVariantMap>
 
 #include <memory>
+#include <optional>
 
 namespace glyphora {
 
@@ -19,6 +20,16 @@ QString PreferencesLocation();
 // A Latin and a Cyrillic pangram.
 QString DefaultSampleText();
 
+// The guides of one set, 0-based rows from the top: the baseline row is the
+// one letters without descenders stand on, the cap-height row the top row of
+// capitals. They describe how the user reads the set; the langpack has no
+// place for them.
+struct SetGuides {
+    std::optional<int> baseline;
+    std::optional<int> capHeight;
+    bool operator==(const SetGuides&) const = default;
+};
+
 class ViewPreferences {
 public:
     // An empty path keeps the preferences for this run only.
@@ -27,6 +38,9 @@ public:
 
     bool pixelGrid() const;
     void setPixelGrid(bool on);
+    // "Fit glyph": off in a new installation, so opening starts at 1:1.
+    bool fitGlyph() const;
+    void setFitGlyph(bool on);
     bool sampleTextShown() const;
     void setSampleTextShown(bool shown);
     QString sampleText() const;
@@ -36,6 +50,20 @@ public:
     // Newest first.
     QStringList recentFiles() const;
     void setRecentFiles(const QStringList& files);
+    // Kept under the langpack's file name (without its folder) and the
+    // 1-based set number, so a copy of the langpack elsewhere shares them.
+    SetGuides guides(const QString& langpackFileName, int setNumber) const;
+    void setGuides(const QString& langpackFileName, int setNumber, const SetGuides& guides);
+    // QMainWindow::saveGeometry / saveState and the page's splitter; empty
+    // before the first close, so the first start keeps the window's own size.
+    QByteArray windowGeometry() const;
+    QByteArray windowState() const;
+    QByteArray splitterState() const;
+    void setWindowLayout(const QByteArray& geometry, const QByteArray& state, const QByteArray& splitter);
+    // The folder a kind of file dialog ("pictures", "bdf", "png") was last
+    // accepted in; empty before.
+    QString lastFolder(const QString& kind) const;
+    void setLastFolder(const QString& kind, const QString& folder);
 
 private:
     QVariant value(const QString& key, const QVariant& fallback) const;

@@ -3,17 +3,30 @@
 // --version and --help answer without a window (and without a display).
 #include "AppEnvironment.h"
 #include "GlyphoraApplication.h"
+#include "Icons.h"
 #include "MainWindow.h"
-#include "Pictograms.h"
 
 #include <GlyphoraVersion.h>
+#include <Process.h>
 
+#include <QFileInfo>
 #include <QStringList>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
+// Killed in the middle of a batch, the editor takes the renderer's group
+// with it, then ends as the signal would have ended it.
+extern "C" void StopOnSignal(int signal) {
+    glyphora::StopRunningProcesses();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
 int main(int argc, char** argv) {
+    std::signal(SIGINT, StopOnSignal);
+    std::signal(SIGTERM, StopOnSignal);
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         std::printf("glyphora %s\n", GLYPHORA_VERSION);
         return 0;
@@ -28,11 +41,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     glyphora::GlyphoraApplication app(argc, argv);
-    app.setWindowIcon(glyphora::PictogramIcon(glyphora::Pictogram::Application));
+    app.setWindowIcon(glyphora::ApplicationIcon());
 
     glyphora::MainWindow window(glyphora::DefaultEnvironment());
     window.show();
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) window.openFile(arguments.at(1));
+    // Made absolute here: the name is remembered, and the next start may be in another folder.
+    if (arguments.size() > 1) window.openFile(QFileInfo(arguments.at(1)).absoluteFilePath());
     return app.exec();
 }

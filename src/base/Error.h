@@ -21,6 +21,7 @@ enum class ErrorKind {
     Refused,      // an edit or a save that would break a limit; nothing was changed
     Usage,        // wrong arguments or values from the user
     Failed,       // an outside program or operation that did not do its work
+    Changed,      // the file changed on disk since it was read; nothing was written
 };
 
 struct Error {

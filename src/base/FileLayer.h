@@ -8,7 +8,9 @@
 #include "Error.h"
 
 #include <cstdint>
+#include <functional>
 #include <limits>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,8 +21,10 @@ namespace glyphora {
 // "cannot <verb> 'PATH': reason"
 std::string FileError(std::string_view verb, const std::string& path, std::string_view reason);
 
-// Missing when nothing is at the path, Io otherwise; a folder cannot be read.
-// A file of more than `maxBytes` is Unsupported, and is not read past them.
+// Missing when nothing is at the path, Io otherwise. Only a regular file (or a
+// link to one) is read: a folder, a FIFO or a device is refused at once,
+// without waiting for a writer. A file of more than `maxBytes` is
+// Unsupported, and is not read past them.
 Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path,
                                            uint64_t maxBytes = std::numeric_limits<uint64_t>::max());
 
@@ -30,16 +34,43 @@ Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path,
 enum class Durability { Flushed, Quick };
 
 // Io on failure; the old file is intact then and no temporary file is left.
-// A link stays a link (the file it points at is replaced); the new file keeps
-// the old one's permission bits, a new file gets what the umask allows. (On
-// Windows the link and the attributes are not kept.)
+// Only a regular file is replaced: a folder, a FIFO or a device is refused,
+// and so is a file the user may not write ("PATH is read-only"), also when
+// the permissions would let root write it. A link stays a link (the file it
+// points at is written); the new file keeps the old one's owner and
+// permission bits, a new file gets what the umask allows. A file with other
+// names (hard links) or extended attributes is written in place, after a
+// checked copy of its old bytes was put beside it; the copy goes once the
+// file is written, and a failure that leaves it names it. Two saves of one
+// file never interleave (an advisory lock is held while it is written).
+// Temporary files carry the process id; those of processes that are gone
+// are removed by the next save in that folder. (On Windows the link, the
+// hard links and the attributes are not kept, and nothing is locked.)
 Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
                            Durability durability = Durability::Flushed);
+
+// The new bytes of a file made from what it holds now: `current` is the file's
+// content under the save's lock (nothing when there is no file yet). The
+// bytes returned must stay alive until the save ends; an error stops the
+// save before anything is written and is what the save returns.
+using ReplaceBuilder =
+    std::function<Result<std::span<const uint8_t>>(const std::optional<std::vector<uint8_t>>& current)>;
+
+// WriteFileAtomically, with the old content read and handed to `build` while
+// the lock is held, so that what was checked is what gets replaced. A file
+// of more than `maxCurrentBytes` is refused (Unsupported) unread.
+Status ReplaceFile(const std::string& path, uint64_t maxCurrentBytes, const ReplaceBuilder& build,
+                   Durability durability = Durability::Flushed);
+
+// Whether the two paths name one file (the same one through a link or a hard
+// link too). False when either cannot be looked at.
+bool SameFile(const std::string& a, const std::string& b);
 
 // Removes the file; nothing at the path is no failure.
 Status RemoveFile(const std::string& path);
 
-// A file open for reading, closed when the handle goes.
+// A regular file open for reading, closed when the handle goes. Anything
+// else at the path is refused at once, as by ReadWholeFile.
 class ReadHandle {
 public:
     static Result<ReadHandle> Open(const std::string& path);

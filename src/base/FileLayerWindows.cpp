@@ -1,12 +1,15 @@
 // The file layer on Windows. Paths are UTF-8 and become wide paths for the
-// system; the atomic replacement is MoveFileEx with write-through.
+// system; the atomic replacement is MoveFileEx with write-through. The file
+// being replaced is held open so no one else writes it meanwhile.
 #include "FileLayer.h"
 #include "FileLayerNative.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-#include <random>
+#include <algorithm>
+#include <atomic>
+#include <cwchar>
 
 namespace glyphora {
 
@@ -61,16 +64,104 @@ int file_native::Close(intptr_t native) {
     return ::CloseHandle(AsHandle(native)) ? 0 : -1;
 }
 
-Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, Durability durability) {
+namespace {
+
+std::string NameOf(const std::string& path) {
+    const auto slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+constexpr const char* kSaveMarker = ".glyphora-save-";
+
+// Temporary files of saves that were killed: those whose process is gone.
+void RemoveStaleTemporaries(const std::string& folder) {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW(Wide(folder + "\\.*" + kSaveMarker + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring name = found.cFileName;
+        const std::wstring marker = Wide(kSaveMarker);
+        const auto at = name.rfind(marker);
+        if (at == std::wstring::npos) continue;
+        const DWORD pid = static_cast<DWORD>(std::wcstoul(name.c_str() + at + marker.size(), nullptr, 10));
+        if (pid == 0 || pid == ::GetCurrentProcessId()) continue;
+        HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+        if (process != nullptr) {
+            ::CloseHandle(process);
+            continue;
+        }
+        if (::GetLastError() == ERROR_INVALID_PARAMETER) ::DeleteFileW((Wide(folder + "\\") + name).c_str());
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+}
+
+Result<std::vector<uint8_t>> ReadOpen(HANDLE file, const std::string& path, uint64_t size) {
+    std::vector<uint8_t> bytes(static_cast<std::size_t>(size));
+    std::size_t total = 0;
+    while (total < bytes.size()) {
+        DWORD got = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - total, 1u << 30));
+        if (!::ReadFile(file, bytes.data() + total, chunk, &got, nullptr))
+            return IoError("read", path, ::GetLastError());
+        if (got == 0) break;
+        total += got;
+    }
+    bytes.resize(total);
+    return bytes;
+}
+
+// The file is held open while it is read and replaced: others may read it,
+// and the replacement may take its name, but no one else writes it meanwhile.
+Status Replace(const std::string& path, const ReplaceBuilder* build, uint64_t maxCurrentBytes,
+               std::span<const uint8_t> bytes, Durability durability) {
     const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return IoError("write", path, ERROR_DIRECTORY);
-    static thread_local std::mt19937_64 random{std::random_device{}()};
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return IoError("write", path, ERROR_DIRECTORY);
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) return MakeError(ErrorKind::Io, path + " is read-only");
+    HANDLE held = INVALID_HANDLE_VALUE;
+    if (exists) {
+        held = ::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (held == INVALID_HANDLE_VALUE) return IoError("open", path, ::GetLastError());
+        if (::GetFileType(held) != FILE_TYPE_DISK) {
+            ::CloseHandle(held);
+            return MakeError(ErrorKind::Io, FileError("write", path, "it is not a regular file"));
+        }
+    }
+    struct Closer {
+        HANDLE h;
+        ~Closer() {
+            if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
+        }
+    } closer{held};
+
+    if (build != nullptr) {
+        std::optional<std::vector<uint8_t>> current;
+        if (exists) {
+            LARGE_INTEGER size{};
+            if (!::GetFileSizeEx(held, &size)) return IoError("read", path, ::GetLastError());
+            if (static_cast<uint64_t>(size.QuadPart) > maxCurrentBytes)
+                return MakeError(ErrorKind::Unsupported,
+                                 FileError("save", path,
+                                           "it is larger than the " + std::to_string(maxCurrentBytes) +
+                                               " bytes this program reads of such a file"));
+            Result<std::vector<uint8_t>> read = ReadOpen(held, path, static_cast<uint64_t>(size.QuadPart));
+            if (!read) return read.error();
+            current = std::move(*read);
+        }
+        Result<std::span<const uint8_t>> built = (*build)(current);
+        if (!built) return built.error();
+        bytes = *built;
+    }
+
     const std::string folder = FolderOf(path);
+    RemoveStaleTemporaries(folder);
+    static std::atomic<unsigned> counter{0};
     std::string temp;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        temp = folder + "\\.glyphora-save-" + std::to_string(random() % 10000000000ull);
+        temp = folder + "\\." + NameOf(path).substr(0, 120) + kSaveMarker + std::to_string(::GetCurrentProcessId()) +
+               "-" + std::to_string(counter++);
         file = ::CreateFileW(Wide(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
     }
@@ -99,6 +190,31 @@ Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> byt
     return {};
 }
 
+}  // namespace
+
+Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, Durability durability) {
+    return Replace(path, nullptr, 0, bytes, durability);
+}
+
+Status ReplaceFile(const std::string& path, uint64_t maxCurrentBytes, const ReplaceBuilder& build,
+                   Durability durability) {
+    return Replace(path, &build, maxCurrentBytes, {}, durability);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    const auto identity = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+        HANDLE h = ::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;
+        const BOOL ok = ::GetFileInformationByHandle(h, &info);
+        ::CloseHandle(h);
+        return ok != 0;
+    };
+    BY_HANDLE_FILE_INFORMATION ia{}, ib{};
+    return identity(a, ia) && identity(b, ib) && ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
+           ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+}
+
 Status RemoveFile(const std::string& path) {
     if (::DeleteFileW(Wide(path).c_str())) return {};
     const DWORD code = ::GetLastError();
@@ -110,6 +226,11 @@ Result<ReadHandle> ReadHandle::Open(const std::string& path) {
     HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return IoError("open", path, ::GetLastError());
+    // A pipe or a device (CON, NUL) may never end: only files on a disk are read.
+    if (::GetFileType(file) != FILE_TYPE_DISK) {
+        ::CloseHandle(file);
+        return MakeError(ErrorKind::Io, FileError("read", path, "it is not a regular file"));
+    }
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(file, &size)) {
         const DWORD code = ::GetLastError();

@@ -1,27 +1,37 @@
-// Starting another program and waiting for its end, the one way the project
-// does it (the editor and glyphora-tool start the renderer once per glyph).
-// The program is given by its path and an argument list, never through a
-// shell, so no character of a font name means anything to anybody but the
-// program. It runs in a current folder of the caller's choice, with nothing
-// inherited from the caller but its environment: no open files, stdin on the
-// null device, its output thrown away or kept for the caller. A time limit
-// stops a program that hangs, together with everything it started.
+// Starting another program, the one way the project does it: the renderer
+// once per glyph, or once per batch with requests on its stdin. The program
+// is given by its path and an argument list, never through a shell, so no
+// character of a font name means anything to anybody but the program. It
+// runs in a current folder of the caller's choice, with nothing inherited
+// from the caller but its environment: no open files, stdin on the null
+// device or a pipe of the caller's, its output thrown away or kept for the
+// caller. It runs in a process group of its own, and that whole group is
+// ended when the caller is done with it (a script's children included), when
+// a time limit passes, when the caller cancels, and when the caller is
+// interrupted (StopRunningProcesses from a signal handler).
 //
 // ProcessPosix.cpp holds the POSIX back end (posix_spawn, a process group of
 // its own, a pidfd to wait on), ProcessWindows.cpp the Windows one
-// (CreateProcessW with a quoted command line, a job object, WaitForSingleObject
+// (CreateProcessW with a quoted command line, a job object, waits in slices
 // with the time limit), chosen in CMakeLists.txt as the file layer's is. On
-// Windows whatever the program started ends with the call too (its job is
-// closed), and an exception status (0xC0000005 ...) is an Error as a signal is.
+// Windows the job object plays the process group's part, and an exception
+// status (0xC0000005 ...) is an Error as a signal is.
 #pragma once
 
 #include "Error.h"
 
 #include <chrono>
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace glyphora {
+
+// Asked every few milliseconds while the caller waits on a program; false
+// stops the program at once (the caller cancelled).
+using KeepGoing = std::function<bool()>;
 
 struct ProcessRequest {
     std::string program;                 // a path (a relative one from the caller's folder); PATH is not searched
@@ -29,6 +39,7 @@ struct ProcessRequest {
     std::string currentFolder;           // empty: the caller's
     // Zero: wait as long as it takes.
     std::chrono::milliseconds timeout{0};
+    KeepGoing keepGoing;  // empty: never cancelled
 };
 
 // What the program wrote, when the caller keeps it (each up to kKeptOutput
@@ -39,11 +50,70 @@ struct ProcessOutput {
 };
 
 inline constexpr std::size_t kKeptOutput = std::size_t{64} * 1024;
+// How often a wait looks at KeepGoing: a cancel takes effect within this.
+inline constexpr std::chrono::milliseconds kCancelPoll{10};
 
 // The program's exit status once it has ended. An Error when it could not be
-// started (Missing when nothing is at its path), when a signal ended it, or
-// when it ran past the time limit (Failed: it was killed and waited for).
-// Without `output` the program's stdout and stderr go to the null device.
+// started (Missing when nothing is at its path), when a signal ended it, when
+// it ran past the time limit or the caller cancelled (Failed: it was killed
+// and waited for). Without `output` the program's stdout and stderr go to the
+// null device.
 Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output = nullptr);
+
+// A program the caller talks to: requests on its stdin, answers read from its
+// stdout, its stderr kept (the last kKeptOutput bytes). Every wait ends at the
+// request's time limit counted from the start (the reading included), or
+// when keepGoing says so; either way the program's group is ended first.
+// The group is also ended when the object goes.
+class ChildProcess {
+public:
+    static Result<ChildProcess> Start(const ProcessRequest& request);
+    ChildProcess(ChildProcess&& other) noexcept;
+    ChildProcess& operator=(ChildProcess&&) = delete;
+    ChildProcess(const ChildProcess&) = delete;
+    ~ChildProcess();
+
+    // All of `bytes` to its stdin.
+    Status write(std::string_view bytes);
+    // One line of its stdout without the '\n' (at most `limit` bytes), or
+    // exactly `count` bytes. Missing when the program closed its stdout first.
+    Result<std::string> readLine(std::size_t limit);
+    Result<std::string> read(std::size_t count);
+    // Closes its stdin and waits for its end: its exit status, or an error as
+    // RunProcess gives one.
+    Result<int> finish();
+    // Ends its group at once and waits for it.
+    void stop();
+    // The time limit counts again from now (for the next answer).
+    void restartClock();
+
+    bool cancelled() const { return cancelled_; }
+    const std::string& errorOutput() const { return err_; }
+    const std::string& program() const { return request_.program; }
+
+private:
+    explicit ChildProcess(ProcessRequest request) : request_(std::move(request)) {}
+    // Waits until stdout has data, stdin has room, or the program ended.
+    Status waitFor(bool forWriting);
+    void fillBuffer();
+    Error stopWith(std::string message);
+
+    ProcessRequest request_;
+    int pid_ = -1;
+    int in_ = -1, out_ = -1, err_fd_ = -1, pidfd_ = -1;
+    std::string buffer_;  // read from stdout, not yet taken
+    std::string err_;
+    std::chrono::steady_clock::time_point deadline_{};
+    bool cancelled_ = false;
+    bool reaped_ = false;
+    int status_ = 0;
+    friend Result<int> RunProcess(const ProcessRequest&, ProcessOutput*);
+    static Result<ChildProcess> Spawn(const ProcessRequest& request, bool withInput, bool keepOutput);
+};
+
+// Ends the group of every program started here that has not been waited for
+// yet. Safe to call from a signal handler; for the handlers of SIGINT and
+// SIGTERM, so an interrupted caller leaves no renderer running.
+void StopRunningProcesses() noexcept;
 
 }  // namespace glyphora

@@ -1,23 +1,32 @@
 // Starting a program on POSIX systems: posix_spawn (glibc spawns with a
 // shared-memory clone, cheaper than fork for a large parent such as the
-// editor), the child in a process group of its own so that a time limit can
-// stop whatever it started too, and a pidfd to wait on its end and its output
-// at once. Where the kernel has no pidfd the wait polls.
+// editor), the child in a process group of its own so that the end of a
+// batch, a time limit or a cancel stops whatever it started too, and a pidfd
+// to wait on its end and its output at once. Where the kernel has no pidfd
+// the wait polls.
+//
+// The group is ended before the program is reaped: while the ended program
+// is a zombie its process-group id cannot be handed to anybody else, so the
+// kill can never reach a stranger.
 #include "Process.h"
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
 extern char** environ;
 
@@ -27,28 +36,27 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A descriptor closed when it goes.
-class Descriptor {
-public:
-    Descriptor() = default;
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() { reset(); }
-    int get() const { return fd_; }
-    bool open() const { return fd_ >= 0; }
-    void reset() {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
-    }
-    void adopt(int fd) {
-        reset();
-        fd_ = fd;
-    }
+// The groups of the programs not yet reaped, for StopRunningProcesses.
+std::array<std::atomic<pid_t>, 64> gRunning{};
 
-private:
-    int fd_ = -1;
-};
+void Register(pid_t pid) {
+    for (std::atomic<pid_t>& slot : gRunning) {
+        pid_t empty = 0;
+        if (slot.compare_exchange_strong(empty, pid)) return;
+    }
+}
+
+void Unregister(pid_t pid) {
+    for (std::atomic<pid_t>& slot : gRunning) {
+        pid_t mine = pid;
+        if (slot.compare_exchange_strong(mine, 0)) return;
+    }
+}
+
+void CloseFd(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
 
 // The spawn's attributes and file actions, destroyed on every way out.
 struct SpawnSetup {
@@ -64,6 +72,30 @@ struct SpawnSetup {
     }
     SpawnSetup(const SpawnSetup&) = delete;
     SpawnSetup& operator=(const SpawnSetup&) = delete;
+};
+
+// Both ends of a pipe, closed when it goes unless taken.
+struct Pipe {
+    int read = -1, write = -1;
+    Pipe() = default;
+    Pipe(const Pipe&) = delete;
+    Pipe& operator=(const Pipe&) = delete;
+    ~Pipe() {
+        CloseFd(read);
+        CloseFd(write);
+    }
+    bool open() {
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0) return false;
+        read = fds[0];
+        write = fds[1];
+        return true;
+    }
+    int take(int& end) {
+        const int fd = end;
+        end = -1;
+        return fd;
+    }
 };
 
 std::string Quoted(const std::string& program) { return "'" + program + "'"; }
@@ -93,32 +125,63 @@ int PidfdOpen(pid_t pid) {
 #endif
 }
 
-bool ReapBlocking(pid_t pid, int& status) {
-    while (::waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) return false;
-    }
-    return true;
+// Whether the program has ended, without reaping it.
+bool HasEnded(pid_t pid) {
+    siginfo_t info{};
+    if (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0) return errno == ECHILD;
+    return info.si_pid != 0;
 }
 
-// Reads what is there; closes the descriptor at the end of the stream.
-void Drain(Descriptor& fd, std::string* kept) {
-    char buffer[4096];
+// Reads what is there into `kept` (up to kKeptOutput bytes, or without limit
+// when `unbounded`); closes the descriptor at the end of the stream.
+void Drain(int& fd, std::string* kept, bool unbounded = false) {
+    char buffer[16384];
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n > 0) {
-            if (kept && kept->size() < kKeptOutput)
-                kept->append(buffer, std::min(static_cast<std::size_t>(n), kKeptOutput - kept->size()));
+            if (kept) {
+                const std::size_t room =
+                    unbounded ? static_cast<std::size_t>(n) : kKeptOutput - std::min(kKeptOutput, kept->size());
+                kept->append(buffer, std::min(static_cast<std::size_t>(n), room));
+            }
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
-        if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK)) fd.reset();
+        if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK)) CloseFd(fd);
         return;
     }
 }
 
+// write() on a pipe whose reader is gone raises SIGPIPE, which would end the
+// caller: blocked for this thread meanwhile, and a pending one taken back.
+ssize_t WriteNoSignal(int fd, const char* data, std::size_t size, int& err) {
+    sigset_t pipeOnly, old;
+    sigemptyset(&pipeOnly);
+    sigaddset(&pipeOnly, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeOnly, &old);
+    const ssize_t n = ::write(fd, data, size);
+    err = errno;
+    if (n < 0 && err == EPIPE) {
+        const timespec none{0, 0};
+        while (::sigtimedwait(&pipeOnly, nullptr, &none) == SIGPIPE) {}
+    }
+    pthread_sigmask(SIG_SETMASK, &old, nullptr);
+    return n;
+}
+
 }  // namespace
 
-Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
+void StopRunningProcesses() noexcept {
+    for (std::atomic<pid_t>& slot : gRunning) {
+        const pid_t pid = slot.load();
+        if (pid > 0) {
+            ::kill(-pid, SIGKILL);
+            ::kill(pid, SIGKILL);
+        }
+    }
+}
+
+Result<ChildProcess> ChildProcess::Spawn(const ProcessRequest& request, bool withInput, bool keepOutput) {
     const std::string& program = request.program;
     if (!request.currentFolder.empty()) {
         struct stat folder {};
@@ -140,28 +203,22 @@ Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
     for (const std::string& a : request.arguments) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
 
-    Descriptor outRead, errRead, outWrite, errWrite;
-    if (output) {
-        int out[2], err[2];
-        if (::pipe2(out, O_CLOEXEC) != 0) return StartError(program, errno);
-        outRead.adopt(out[0]);
-        outWrite.adopt(out[1]);
-        if (::pipe2(err, O_CLOEXEC) != 0) return StartError(program, errno);
-        errRead.adopt(err[0]);
-        errWrite.adopt(err[1]);
-        ::fcntl(outRead.get(), F_SETFL, O_NONBLOCK);
-        ::fcntl(errRead.get(), F_SETFL, O_NONBLOCK);
-    }
+    Pipe in, out, err;
+    if (withInput && !in.open()) return StartError(program, errno);
+    if (keepOutput && (!out.open() || !err.open())) return StartError(program, errno);
 
     SpawnSetup setup;
     int setupError = 0;
     auto check = [&setupError](int rc) {
         if (rc != 0 && setupError == 0) setupError = rc;
     };
-    check(posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0));
-    if (output) {
-        check(posix_spawn_file_actions_adddup2(&setup.actions, outWrite.get(), 1));
-        check(posix_spawn_file_actions_adddup2(&setup.actions, errWrite.get(), 2));
+    if (withInput)
+        check(posix_spawn_file_actions_adddup2(&setup.actions, in.read, 0));
+    else
+        check(posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0));
+    if (keepOutput) {
+        check(posix_spawn_file_actions_adddup2(&setup.actions, out.write, 1));
+        check(posix_spawn_file_actions_adddup2(&setup.actions, err.write, 2));
     } else {
         check(posix_spawn_file_actions_addopen(&setup.actions, 1, "/dev/null", O_WRONLY, 0));
         check(posix_spawn_file_actions_addopen(&setup.actions, 2, "/dev/null", O_WRONLY, 0));
@@ -187,77 +244,207 @@ Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
     pid_t pid = 0;
     const int spawned = ::posix_spawn(&pid, path.c_str(), &setup.actions, &setup.attributes, argv.data(), environ);
     if (spawned != 0) return StartError(program, spawned);
-    outWrite.reset();
-    errWrite.reset();
+    Register(pid);
 
-    int status = 0;
-    bool ended = false;
-    // The whole group: a script's children go too, and with them the last
-    // writers of the pipes.
-    auto stop = [pid, &status] {
-        ::kill(-pid, SIGKILL);
-        ::kill(pid, SIGKILL);
-        ReapBlocking(pid, status);
-    };
-    const bool limited = request.timeout.count() > 0;
-    if (!output && !limited) {
-        if (!ReapBlocking(pid, status))
-            return MakeError(ErrorKind::Failed,
-                             "cannot learn how " + Quoted(program) + " ended: " + std::strerror(errno));
-        ended = true;
+    ChildProcess child(request);
+    child.pid_ = pid;
+    child.in_ = in.take(in.write);
+    child.out_ = out.take(out.read);
+    child.err_fd_ = err.take(err.read);
+    for (int fd : {child.in_, child.out_, child.err_fd_})
+        if (fd >= 0) ::fcntl(fd, F_SETFL, O_NONBLOCK);
+    child.pidfd_ = PidfdOpen(pid);
+    child.deadline_ = request.timeout.count() > 0 ? Clock::now() + request.timeout : Clock::time_point::max();
+    return child;
+}
+
+Result<ChildProcess> ChildProcess::Start(const ProcessRequest& request) { return Spawn(request, true, true); }
+
+ChildProcess::ChildProcess(ChildProcess&& other) noexcept
+    : request_(std::move(other.request_)),
+      pid_(other.pid_),
+      in_(other.in_),
+      out_(other.out_),
+      err_fd_(other.err_fd_),
+      pidfd_(other.pidfd_),
+      buffer_(std::move(other.buffer_)),
+      err_(std::move(other.err_)),
+      deadline_(other.deadline_),
+      cancelled_(other.cancelled_),
+      reaped_(other.reaped_),
+      status_(other.status_) {
+    other.pid_ = other.in_ = other.out_ = other.err_fd_ = other.pidfd_ = -1;
+    other.reaped_ = true;
+}
+
+ChildProcess::~ChildProcess() { stop(); }
+
+void ChildProcess::stop() {
+    if (pid_ > 0 && !reaped_) {
+        ::kill(-pid_, SIGKILL);
+        ::kill(pid_, SIGKILL);
+        while (::waitpid(pid_, &status_, 0) < 0 && errno == EINTR) {}
+        reaped_ = true;
+        Unregister(pid_);
     }
+    CloseFd(in_);
+    CloseFd(out_);
+    CloseFd(err_fd_);
+    CloseFd(pidfd_);
+}
 
-    const Clock::time_point deadline = Clock::now() + request.timeout;
-    Descriptor pidfd(ended ? -1 : PidfdOpen(pid));
-    while (!ended) {
-        pollfd watched[3];
-        nfds_t count = 0;
-        if (pidfd.open()) watched[count++] = {pidfd.get(), POLLIN, 0};
-        if (outRead.open()) watched[count++] = {outRead.get(), POLLIN, 0};
-        if (errRead.open()) watched[count++] = {errRead.get(), POLLIN, 0};
+void ChildProcess::restartClock() {
+    if (request_.timeout.count() > 0) deadline_ = Clock::now() + request_.timeout;
+}
 
-        int wait = -1;
-        if (limited) {
-            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-            wait = static_cast<int>(std::max<long long>(0, left));
+Error ChildProcess::stopWith(std::string message) {
+    stop();
+    return MakeError(ErrorKind::Failed, std::move(message));
+}
+
+Status ChildProcess::waitFor(bool forWriting) {
+    for (;;) {
+        if (request_.keepGoing && !request_.keepGoing()) {
+            cancelled_ = true;
+            return stopWith(Quoted(request_.program) + " was stopped: the user cancelled");
         }
-        // Without a pidfd nothing wakes us at the child's end: look every few milliseconds.
-        if (!pidfd.open()) wait = wait < 0 ? 2 : std::min(wait, 2);
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline_)
+            return stopWith(Quoted(request_.program) + " did not end within " + Seconds(request_.timeout) +
+                            " and was stopped");
 
-        const int ready = count ? ::poll(watched, count, wait) : (::usleep(static_cast<useconds_t>(wait) * 1000), 0);
+        pollfd watched[4];
+        nfds_t count = 0;
+        if (pidfd_ >= 0) watched[count++] = {pidfd_, POLLIN, 0};
+        const nfds_t outIndex = count;
+        if (out_ >= 0) watched[count++] = {out_, POLLIN, 0};
+        if (err_fd_ >= 0) watched[count++] = {err_fd_, POLLIN, 0};
+        const nfds_t inIndex = count;
+        if (forWriting && in_ >= 0) watched[count++] = {in_, POLLOUT, 0};
+
+        long long wait = 1000;
+        if (deadline_ != Clock::time_point::max())
+            wait = std::chrono::ceil<std::chrono::milliseconds>(deadline_ - now).count();
+        if (request_.keepGoing) wait = std::min<long long>(wait, kCancelPoll.count());
+        // Without a pidfd nothing wakes us at the child's end: look every few milliseconds.
+        if (pidfd_ < 0) wait = std::min<long long>(wait, 2);
+        const int ready = ::poll(watched, count, static_cast<int>(std::max<long long>(0, wait)));
         if (ready < 0 && errno != EINTR) {
             const int err = errno;
-            stop();
-            return MakeError(ErrorKind::Failed, "cannot wait for " + Quoted(program) + ": " + std::strerror(err));
+            return stopWith("cannot wait for " + Quoted(request_.program) + ": " + std::strerror(err));
         }
-        if (outRead.open()) Drain(outRead, output ? &output->out : nullptr);
-        if (errRead.open()) Drain(errRead, output ? &output->err : nullptr);
+        if (err_fd_ >= 0) Drain(err_fd_, &err_);
+        if (ready <= 0) {
+            if (pidfd_ < 0 && HasEnded(pid_)) return {};
+            continue;
+        }
+        if (out_ >= 0 && outIndex < count && watched[outIndex].revents) return {};
+        if (forWriting && inIndex < count && watched[inIndex].revents) return {};
+        if (pidfd_ >= 0 && watched[0].revents) return {};
+    }
+}
 
-        const pid_t reaped = ::waitpid(pid, &status, WNOHANG);
-        if (reaped == pid) {
-            ended = true;
-        } else if (reaped < 0 && errno != EINTR) {
-            return MakeError(ErrorKind::Failed,
-                             "cannot learn how " + Quoted(program) + " ended: " + std::strerror(errno));
-        } else if (limited && Clock::now() >= deadline) {
-            stop();
-            return MakeError(ErrorKind::Failed,
-                             Quoted(program) + " did not end within " + Seconds(request.timeout) + " and was stopped");
+void ChildProcess::fillBuffer() {
+    if (out_ >= 0) Drain(out_, &buffer_, /*unbounded=*/true);
+}
+
+Status ChildProcess::write(std::string_view bytes) {
+    while (!bytes.empty()) {
+        if (in_ < 0) return MakeError(ErrorKind::Failed, Quoted(request_.program) + " takes no more requests");
+        int err = 0;
+        const ssize_t n = WriteNoSignal(in_, bytes.data(), bytes.size(), err);
+        if (n > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+            continue;
+        }
+        if (n < 0 && err == EINTR) continue;
+        if (n < 0 && err != EAGAIN && err != EWOULDBLOCK) {
+            CloseFd(in_);
+            return MakeError(ErrorKind::Failed, Quoted(request_.program) + " ended before it took every request");
+        }
+        if (Status waited = waitFor(true); !waited) return waited;
+        if (HasEnded(pid_) && in_ >= 0) {
+            // Room may never come: a program that ended reads nothing more.
+            pollfd room{in_, POLLOUT, 0};
+            if (::poll(&room, 1, 0) <= 0) {
+                CloseFd(in_);
+                return MakeError(ErrorKind::Failed, Quoted(request_.program) + " ended before it took every request");
+            }
         }
     }
-    // What the child wrote before it ended is in the pipes now; a grandchild
-    // that still holds them is not waited for.
-    if (outRead.open()) Drain(outRead, output ? &output->out : nullptr);
-    if (errRead.open()) Drain(errRead, output ? &output->err : nullptr);
+    return {};
+}
 
-    if (WIFEXITED(status)) return WEXITSTATUS(status);
-    if (WIFSIGNALED(status)) {
-        const int signal = WTERMSIG(status);
+Result<std::string> ChildProcess::readLine(std::size_t limit) {
+    for (;;) {
+        const std::size_t end = buffer_.find('\n');
+        if (end != std::string::npos && end <= limit) {
+            std::string line = buffer_.substr(0, end);
+            buffer_.erase(0, end + 1);
+            return line;
+        }
+        if (buffer_.size() > limit)
+            return stopWith(Quoted(request_.program) + " answered with a line longer than " + std::to_string(limit) +
+                            " bytes");
+        if (out_ < 0) return MakeError(ErrorKind::Missing, Quoted(request_.program) + " ended before it answered");
+        if (Status waited = waitFor(false); !waited) return waited.error();
+        const bool ended = HasEnded(pid_);
+        fillBuffer();
+        // A grandchild may hold the pipe open: the program's end is the stream's end.
+        if (ended && buffer_.find('\n') == std::string::npos) {
+            fillBuffer();
+            CloseFd(out_);
+        }
+    }
+}
+
+Result<std::string> ChildProcess::read(std::size_t count) {
+    for (;;) {
+        if (buffer_.size() >= count) {
+            std::string bytes = buffer_.substr(0, count);
+            buffer_.erase(0, count);
+            return bytes;
+        }
+        if (out_ < 0) return MakeError(ErrorKind::Missing, Quoted(request_.program) + " ended before it answered");
+        if (Status waited = waitFor(false); !waited) return waited.error();
+        const bool ended = HasEnded(pid_);
+        fillBuffer();
+        if (ended && buffer_.size() < count) {
+            fillBuffer();
+            CloseFd(out_);
+        }
+    }
+}
+
+Result<int> ChildProcess::finish() {
+    CloseFd(in_);
+    while (!reaped_ && !HasEnded(pid_)) {
+        if (Status waited = waitFor(false); !waited) return waited.error();
+        if (out_ >= 0) Drain(out_, &buffer_);
+    }
+    if (out_ >= 0) Drain(out_, &buffer_);
+    if (err_fd_ >= 0) Drain(err_fd_, &err_);
+    if (!reaped_) stop();  // the rest of the group goes with the reaping
+    const std::string& program = request_.program;
+    if (WIFEXITED(status_)) return WEXITSTATUS(status_);
+    if (WIFSIGNALED(status_)) {
+        const int signal = WTERMSIG(status_);
         const char* name = ::strsignal(signal);
         return MakeError(ErrorKind::Failed, Quoted(program) + " was ended by signal " + std::to_string(signal) +
                                                 (name ? std::string(" (") + name + ")" : std::string()));
     }
     return MakeError(ErrorKind::Failed, "cannot learn how " + Quoted(program) + " ended");
+}
+
+Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
+    Result<ChildProcess> child = ChildProcess::Spawn(request, false, output != nullptr);
+    if (!child) return child.error();
+    Result<int> status = child->finish();
+    if (output) {
+        output->out = child->buffer_.substr(0, kKeptOutput);
+        output->err = child->err_;
+    }
+    return status;
 }
 
 }  // namespace glyphora

@@ -1,8 +1,8 @@
 #include "SetBdf.h"
 
-#include "GlyphCoding.h"
 #include "LangpackEdit.h"
 
+#include <GlyphRows.h>
 #include <HexText.h>
 
 #include <algorithm>
@@ -66,9 +66,10 @@ BdfFont SetToBdf(const TLangpack& lp, int setIndex, const std::string& fontName,
             if (width > 0) {
                 g.Box = BdfBox{width, height, 0, -descent};
                 g.Bitmap.assign(static_cast<std::size_t>(g.RowBytes()) * static_cast<std::size_t>(height), 0);
+                const MonoImage image = GlyphRowsToImage(s.Data, width, height);
                 for (int y = 0; y < height; ++y)
                     for (int x = 0; x < width; ++x)
-                        if (IsInk(s.Data, width, x, y))
+                        if (image.isInk(x, y))
                             g.Bitmap[static_cast<std::size_t>(y) * static_cast<std::size_t>(g.RowBytes()) +
                                      static_cast<std::size_t>(x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
             }
@@ -78,6 +79,11 @@ BdfFont SetToBdf(const TLangpack& lp, int setIndex, const std::string& fontName,
     }
     font.BoundingBox = BdfBox{widest, height, 0, -descent};
     return font;
+}
+
+std::optional<int> BaselineDescent(std::optional<int> baselineRow, int height) {
+    if (!baselineRow || *baselineRow < 0 || *baselineRow >= height) return std::nullopt;
+    return height - (*baselineRow + 1);
 }
 
 int DefaultBdfShift(const BdfFont& font, int setHeight) {
@@ -106,9 +112,7 @@ BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& fo
         const BdfGlyph& g = *found->second;
         const int advance = BdfAdvance(font, g);
         const int width = advance <= 0 && !g.HasInk() ? 0 : std::clamp(advance, 1, kMaxGlyphWidth);
-        const int rowBytes = BytesPerRow(width);
-        BdfGlyphImport import{static_cast<int>(index), static_cast<uint8_t>(width),
-                              std::vector<uint8_t>(GlyphDataSize(width, height), 0xFF)};
+        MonoImage image(GlyphImageWidth(width), height);
         // Cell row y shows the font's pixel row whose top edge lies ascent - y - K
         // rows above the baseline; the bitmap's top row lies Box.Y + Box.Height
         // rows above it.
@@ -116,11 +120,10 @@ BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& fo
             const int64_t row = int64_t{g.Box.Y} + g.Box.Height - ascent + y + plan.Shift;
             if (row < 0 || row >= g.Box.Height) continue;
             for (int x = 0; x < width; ++x)
-                if (g.IsInk(x - g.Box.X, static_cast<int>(row)))
-                    import.Data[static_cast<std::size_t>(y) * static_cast<std::size_t>(rowBytes) +
-                                static_cast<std::size_t>(x / 8)] &= static_cast<uint8_t>(~(0x80 >> (x % 8)));
+                if (g.IsInk(x - g.Box.X, static_cast<int>(row))) image.setPixel(x, y, Pixel::Ink);
         }
-        plan.Glyphs.push_back(std::move(import));
+        plan.Glyphs.push_back(BdfGlyphImport{static_cast<int>(index), static_cast<uint8_t>(width),
+                                             GlyphImageToRows(image, width, height)});
     }
     plan.Replaced = static_cast<int>(plan.Glyphs.size());
     return plan;
@@ -131,6 +134,44 @@ std::vector<int> ApplyBdfImport(TLangpack& lp, int setIndex, const BdfImportPlan
     for (const BdfGlyphImport& g : plan.Glyphs)
         for (int k : StoreGlyph(lp, setIndex, g.GlyphIndex, g.Width, g.Data)) changed.insert(k);
     return {changed.begin(), changed.end()};
+}
+
+std::vector<uint16_t> BdfCodesLacking(const TLangpack& lp, int setIndex, const BdfFont& font) {
+    std::set<uint16_t> lacking;
+    if (!HasSet(lp, setIndex)) return {};
+    for (const BdfGlyph& g : font.Glyphs)
+        if (g.Encoding >= 0 && g.Encoding <= 0xFFFF) lacking.insert(static_cast<uint16_t>(g.Encoding));
+    for (const Symbols& g : lp.SymbolTable[static_cast<std::size_t>(setIndex)]) lacking.erase(g.Code);
+    return {lacking.begin(), lacking.end()};
+}
+
+Result<RangeEdit> ImportBdfAddingMissing(TLangpack& lp, int setIndex, const BdfFont& font, std::optional<int> shift,
+                                         BdfImportPlan& plan) {
+    const std::vector<uint16_t> lacking = BdfCodesLacking(lp, setIndex, font);
+    Result<RangeEdit> done = EditSetGlyphs(lp, setIndex, [&](TLangpack& copy) -> Result<RangeEdit> {
+        std::vector<Symbols>& glyphs = copy.SymbolTable[static_cast<std::size_t>(setIndex)];
+        const int height = copy.FontSetTable[static_cast<std::size_t>(setIndex)].Height;
+        // Placeholders of width 1 that the import below gives their own width and pixels.
+        for (uint16_t code : lacking) {
+            Symbols g;
+            g.Code = code;
+            g.Width = 1;
+            g.Data.assign(GlyphDataSize(1, height), 0xFF);
+            glyphs.push_back(std::move(g));
+        }
+        plan = PlanBdfImport(copy, setIndex, font, shift);
+        ApplyBdfImport(copy, setIndex, plan);
+        RangeEdit edit;
+        // Nonzero when anything changed, so that the copy is kept.
+        edit.changed = static_cast<int>(lacking.size()) + plan.Replaced;
+        return edit;
+    });
+    if (!done)
+        return MakeError(done.error().kind, "the font has " + std::to_string(lacking.size()) + " characters that set " +
+                                                std::to_string(setIndex + 1) +
+                                                " lacks, and adding them is refused: " + done.error().message);
+    done->changed = static_cast<int>(lacking.size());
+    return done;
 }
 
 }  // namespace glyphora

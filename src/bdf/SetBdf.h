@@ -14,6 +14,7 @@
 #pragma once
 
 #include "BdfFont.h"
+#include "CharacterRanges.h"
 #include "Langpack.h"
 
 #include <cstdint>
@@ -32,6 +33,12 @@ std::string BdfFontName(const std::string& langpackFileName, int setNumber);
 // - descent, FONT_DESCENT = descent (clamped to 0..height), registry
 // ISO10646-1. A set the langpack does not have gives a font without glyphs.
 BdfFont SetToBdf(const TLangpack& lp, int setIndex, const std::string& fontName, int descent = 0);
+
+// The descent an export takes from the set's baseline guide, the 0-based row
+// on which letters without descenders stand: ascent = row + 1, descent =
+// height - ascent. Nothing without a guide, or with one the set no longer
+// has (its height changed since the guide was placed).
+std::optional<int> BaselineDescent(std::optional<int> baselineRow, int height);
 
 // The default shift of an import: 0 when the font's ascent + descent fits in
 // the set's height, else the rows it has too many, so that a taller font
@@ -60,5 +67,19 @@ BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& fo
 // Stores every glyph of the plan with StoreGlyph, so that the copies of set
 // No. 2 change with it. Returns the sets changed, in order.
 std::vector<int> ApplyBdfImport(TLangpack& lp, int setIndex, const BdfImportPlan& plan);
+
+// The codes of the font's glyphs (ENCODING 0 to 0xFFFF) that set `setIndex`
+// lacks, ascending, each once.
+std::vector<uint16_t> BdfCodesLacking(const TLangpack& lp, int setIndex, const BdfFont& font);
+
+// Import with the characters the set lacks added first: every code of
+// BdfCodesLacking becomes a glyph of the set, then the whole font is imported
+// as PlanBdfImport and ApplyBdfImport do, as one edit (EditSetGlyphs): when
+// the result breaks a limit (too many glyphs or intervals, the room of the
+// fonts area) nothing changes and the refusal says how many characters the
+// font would add. `plan` receives the import done; the result counts the
+// glyphs added as `changed`.
+Result<RangeEdit> ImportBdfAddingMissing(TLangpack& lp, int setIndex, const BdfFont& font, std::optional<int> shift,
+                                         BdfImportPlan& plan);
 
 }  // namespace glyphora

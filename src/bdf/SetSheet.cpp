@@ -1,6 +1,6 @@
 #include "SetSheet.h"
 
-#include "GlyphCoding.h"
+#include <GlyphRows.h>
 
 #include <algorithm>
 #include <string>
@@ -46,9 +46,10 @@ Result<SheetImage> MakeSetSheet(const TLangpack& lp, int setIndex, int scale) {
         const int64_t top = (i / kSheetColumns) * (cellHeight + 1) + 1;
         fill(left, top, cellWidth, cellHeight, kSheetPaper);
         const int glyphWidth = std::min<int>(g.Width, kMaxGlyphWidth);
+        const MonoImage image = GlyphRowsToImage(g.Data, g.Width, setHeight);
         for (int y = 0; y < setHeight; ++y)
             for (int x = 0; x < glyphWidth; ++x)
-                if (IsInk(g.Data, g.Width, x, y))
+                if (image.isInk(x, y))
                     fill(left + int64_t{x} * scale, top + int64_t{y} * scale, scale, scale, kSheetInk);
     }
     return sheet;

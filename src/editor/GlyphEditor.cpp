@@ -4,6 +4,8 @@
 #include "GlyphRows.h"
 #include "Raster.h"
 
+#include <Langpack.h>
+
 #include <algorithm>
 #include <iterator>
 
@@ -38,6 +40,7 @@ void GlyphEditor::ResetForOpen() {
     clearUndo();
     host().imageModifiedChanged(false);
     host().statusValue(StatusPanel::Size, glyphWidth_, glyphHeight_);
+    refit(true);
     host().canvasResized();
     reportCanvas();
 }
@@ -46,21 +49,20 @@ void GlyphEditor::SetGlyphHeight(int height) { glyphHeight_ = std::max(height, 0
 
 // --- transfers --------------------------------------------------------------------
 
-void GlyphEditor::LoadSymb(const Symbols& glyph) {
+void GlyphEditor::LoadSymb(int width, std::span<const uint8_t> rows) {
     settle();
     FalseGoBegin();
-    glyphWidth_ = glyph.Width;
-    edit_ = GlyphRowsToImage(glyph.Data, glyphWidth_, glyphHeight_);
+    glyphWidth_ = std::max(width, 0);
+    edit_ = GlyphRowsToImage(rows, glyphWidth_, glyphHeight_);
     canvas_ = MonoImage(glyphWidth_, glyphHeight_);
     canvas_.draw(edit_);
     clearUndo();
-    host().canvasResized();
+    glyphResized();
     reportCanvas();
 }
 
-void GlyphEditor::SaveImage(Symbols& glyph, int setHeight) const {
-    glyph.Width = static_cast<uint8_t>(std::clamp(glyphWidth_, 0, 255));
-    glyph.Data = GlyphImageToRows(edit_, glyphWidth_, setHeight);
+std::vector<uint8_t> GlyphEditor::SaveImage(int setHeight) const {
+    return GlyphImageToRows(edit_, glyphWidth_, setHeight);
 }
 
 void GlyphEditor::ImageToPictures() {
@@ -82,7 +84,7 @@ void GlyphEditor::NoEditingImage() {
     host().imageModifiedChanged(false);
 }
 
-void GlyphEditor::Undo() {
+void GlyphEditor::TakeUndoSnapshot() {
     host().snapshotTaken();
     undo_.take(edit_);
     host().undoAvailable();
@@ -105,19 +107,49 @@ void GlyphEditor::UndoCommand() {
 // --- zoom -------------------------------------------------------------------------
 
 bool GlyphEditor::ZoomIn() {
-    const auto next = std::upper_bound(std::begin(kZoomLadder), std::end(kZoomLadder), zoom_);
-    if (next == std::end(kZoomLadder)) return false;
+    const auto next = std::upper_bound(std::begin(kDeepZoomLadder), std::end(kDeepZoomLadder), zoom_);
+    if (next == std::end(kDeepZoomLadder) || *next > ZoomTop()) return false;
     zoom_ = *next;
     host().canvasResized();
     return true;
 }
 
 bool GlyphEditor::ZoomOut() {
-    const auto at = std::lower_bound(std::begin(kZoomLadder), std::end(kZoomLadder), zoom_);
-    if (at == std::begin(kZoomLadder)) return false;
+    const auto at = std::lower_bound(std::begin(kDeepZoomLadder), std::end(kDeepZoomLadder), zoom_);
+    if (at == std::begin(kDeepZoomLadder)) return false;
     zoom_ = *std::prev(at);
     host().canvasResized();
     return true;
+}
+
+bool GlyphEditor::SetPane(PaneSize pane) {
+    pane_ = pane;
+    if (!refit(false)) return false;
+    host().canvasResized();
+    return true;
+}
+
+bool GlyphEditor::SetFitToPane(bool on) {
+    fit_ = on;
+    if (!refit(true)) return false;
+    host().canvasResized();
+    return true;
+}
+
+bool GlyphEditor::refit(bool always) {
+    if (!fit_) return false;
+    const FitInputs inputs{glyphWidth_, glyphHeight_, pane_};
+    if (!always && inputs == fitted_) return false;
+    fitted_ = inputs;
+    const int zoom = FitZoom(glyphWidth_, glyphHeight_, pane_);
+    if (zoom == zoom_) return false;
+    zoom_ = zoom;
+    return true;
+}
+
+void GlyphEditor::glyphResized() {
+    refit(false);
+    host().canvasResized();
 }
 
 // --- transient marks and gestures ---------------------------------------------------
@@ -225,7 +257,7 @@ void GlyphEditor::ResizeImage() {
     canvas_ = MonoImage(glyphWidth_, glyphHeight_, SecondaryColor);
     canvas_.draw(edit_);
     host().statusValue(StatusPanel::Size, glyphWidth_, glyphHeight_);
-    host().canvasResized();
+    glyphResized();
     reportCanvas();
 }
 

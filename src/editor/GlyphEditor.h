@@ -10,12 +10,13 @@
 #include "Geometry.h"
 #include "MonoImage.h"
 #include "UndoSnapshot.h"
-
-#include <Langpack.h>
+#include "ZoomFit.h"
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <variant>
+#include <vector>
 
 namespace glyphora {
 
@@ -63,12 +64,13 @@ public:
     void SetGlyphHeight(int height);
 
     // --- transfers between the glyph table and the editor -------------------------
-    // Loads a glyph (memory-form rows) as the working glyph; drops any selection
-    // first and clears the undo snapshot, so Undo never mixes two glyphs.
-    void LoadSymb(const Symbols& glyph);
-    // Stores EditImage and GlyphWidth into the glyph; rows = setHeight. A
+    // Loads a glyph of this width from its memory-form rows as the working
+    // glyph; drops any selection first and clears the undo snapshot, so Undo
+    // never mixes two glyphs.
+    void LoadSymb(int width, std::span<const uint8_t> rows);
+    // EditImage as the rows of a glyph GlyphWidth() wide, setHeight of them. A
     // floating selection is not in EditImage: call FalseGoBegin first.
-    void SaveImage(Symbols& glyph, int setHeight) const;
+    std::vector<uint8_t> SaveImage(int setHeight) const;
     // Commit: EditImage := CanvasImage on paper.
     void ImageToPictures();
 
@@ -88,9 +90,18 @@ public:
     PixelPoint MapPointer(int X, int Y) const;
 
     // --- commands -----------------------------------------------------------------
-    void UndoCommand();   // toggles between the glyph and its snapshot
-    bool ZoomIn();        // false when already at 16
-    bool ZoomOut();       // false when already at 1
+    void UndoCommand();  // toggles between the glyph and its snapshot
+    bool ZoomIn();       // false when already at the top (16, or higher in a large pane)
+    bool ZoomOut();      // false when already at 1
+    // The pane the canvas is shown in. Zoom + climbs past 16:1 only to steps
+    // at which the glyph fits it. True when fitting changed the factor.
+    bool SetPane(PaneSize pane);
+    // Fit: the factor becomes the largest step at which the glyph fits the
+    // pane, now and whenever the pane or the glyph's size changes; a factor
+    // chosen with Zoom + or - stays until then. True when the factor changed.
+    bool SetFitToPane(bool on);
+    bool FitToPane() const { return fit_; }
+    int ZoomTop() const { return glyphora::ZoomTop(glyphWidth_, glyphHeight_, pane_); }
     void FalseGoBegin();  // drop the selection, committing what the canvas shows
 
     // Selection and clipboard (the Qt layer exchanges images with the clipboard).
@@ -129,6 +140,15 @@ private:
     int glyphWidth_ = 128;
     int glyphHeight_ = 128;
     int zoom_ = 1;
+    PaneSize pane_;
+    bool fit_ = false;
+    // What the factor was last fitted to: glyph width, height and the pane.
+    struct FitInputs {
+        int width = -1;
+        int height = -1;
+        PaneSize pane;
+        bool operator==(const FitInputs&) const = default;
+    } fitted_;
     bool imageModified_ = false;
     Tool tool_ = Tool::Pencil;
     PixelPoint cursor_;
@@ -141,7 +161,10 @@ private:
     std::optional<PixelRect> eraserPreview_;
 
     void reportCanvas() { host().canvasChanged(); }
-    void Undo();  // takes the one-level snapshot (it does not undo)
+    // The glyph's size may have changed: fit again if asked to, then resize the canvas.
+    void glyphResized();
+    bool refit(bool always);
+    void TakeUndoSnapshot();  // the one-level snapshot taken before an edit (it does not undo)
     void clearUndo();
     void setSelectionReadout();
     void showFrame();

@@ -24,7 +24,7 @@ void GlyphEditor::pressSelection() {
     } else if (sel.active && sel.rect.contains(cursor_)) {
         hideFrame();
         EditingImage();
-        Undo();
+        TakeUndoSnapshot();
         if (sel.fresh) {
             sel.source = sel.rect;
             sel.content = canvas_;
@@ -94,7 +94,7 @@ void GlyphEditor::SelectAll() {
 void GlyphEditor::Clear() {
     settle();
     EditingImage();
-    Undo();
+    TakeUndoSnapshot();
     PixelRect area{0, 0, glyphWidth_, glyphHeight_};
     if (selection_.active) {
         area = selection_.rect;
@@ -121,7 +121,7 @@ void GlyphEditor::Copy() {
 void GlyphEditor::Cut() {
     settle();
     EditingImage();
-    Undo();
+    TakeUndoSnapshot();
     MonoImage clip;
     if (selection_.active) {
         const PixelRect area = selection_.rect;
@@ -144,7 +144,7 @@ void GlyphEditor::PlaceFloatingImage(const MonoImage& image) {
     FalseGoBegin();
     pressSelectionTool();
     EditingImage();
-    Undo();
+    TakeUndoSnapshot();
     selection_.content = image;
     selection_.fresh = true;
     selection_.active = true;
@@ -160,7 +160,7 @@ void GlyphEditor::ShiftImageGor(int dx) {
     settle();
     FalseGoBegin();
     EditingImage();
-    Undo();
+    TakeUndoSnapshot();
     canvas_ = ShiftImage(edit_, glyphWidth_, glyphHeight_, dx);
     ImageToPictures();
     reportCanvas();

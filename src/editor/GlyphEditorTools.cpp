@@ -104,7 +104,7 @@ void GlyphEditor::pressTool(MouseButton b) {
         break;
     case ToolAction::Erase:
         EditingImage();
-        Undo();
+        TakeUndoSnapshot();
         // The hover square under the pointer is now part of the erasure.
         eraserPreview_.reset();
         gesture_ = gesture::Erasure{};
@@ -164,7 +164,7 @@ void GlyphEditor::releaseTool() {
         gesture_ = gesture::Idle{};
         if (!leftDown_ && !rightDown_) return;
         EditingImage();
-        Undo();
+        TakeUndoSnapshot();
         ImageToPictures();
     } else if (std::holds_alternative<gesture::Erasure>(gesture_)) {
         gesture_ = gesture::Idle{};
@@ -174,14 +174,14 @@ void GlyphEditor::releaseTool() {
         gesture_ = gesture::Idle{};
         DrawLine(canvas_, done.anchor, done.end, Pen{done.colour, PenMode::NotXor});
         EditingImage();
-        Undo();
+        TakeUndoSnapshot();
         DrawLine(canvas_, done.anchor, cursor_, Pen{done.colour});
         ImageToPictures();
     } else if (const auto* drag = std::get_if<gesture::ShapeDrag>(&gesture_)) {
         const gesture::ShapeDrag done = *drag;
         drawShape(done, true);
         EditingImage();
-        Undo();
+        TakeUndoSnapshot();
         gesture_ = gesture::Idle{};
         // The last box stays where a selection tool would find it.
         selection_.rect = done.box;

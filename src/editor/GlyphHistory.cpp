@@ -107,6 +107,19 @@ void GlyphHistory::clear() {
     bytes_ = 0;
 }
 
+void GlyphHistory::forgetSet(int set) {
+    for (auto it = glyphs_.begin(); it != glyphs_.end();) {
+        if (it->first.set != set) {
+            ++it;
+            continue;
+        }
+        for (const Step& step : it->second.back) bytes_ -= cost(step.state);
+        for (const Step& step : it->second.forward) bytes_ -= cost(step.state);
+        it = glyphs_.erase(it);
+    }
+    if (pending_ && pending_->glyph.set == set) pending_.reset();
+}
+
 // The oldest step of all goes first: the bottom of some glyph's way back, or,
 // when no way back is left, the far end of a way forward.
 void GlyphHistory::trim() {

@@ -65,6 +65,9 @@ public:
     static std::size_t cost(const GlyphState& state);
     // Another langpack: every glyph's steps go.
     void clear();
+    // The glyphs of this set were renumbered (characters added or removed):
+    // their steps go, since a glyph index no longer names the same glyph.
+    void forgetSet(int set);
 
 private:
     struct Step {

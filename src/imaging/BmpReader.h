@@ -14,6 +14,11 @@
 
 namespace glyphora {
 
+// The largest picture file (BMP, or another format the editor imports) that
+// is read: far above any glyph or screen picture, far below what would
+// strain the memory.
+inline constexpr uint64_t kMaxPictureFileSize = uint64_t{64} << 20;
+
 // What the headers say about a picture.
 struct BmpHeader {
     int width = 0;

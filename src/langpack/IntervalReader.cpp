@@ -72,7 +72,14 @@ Status CheckCoverage(std::vector<IntervalUse> used, std::size_t k) {
     return {};
 }
 
-Status ReadSetGlyphs(std::span<const uint8_t> file, uint64_t fontsOffset, TLangpack& lp, std::size_t k) {
+// The rows of all glyphs are held in memory, and many glyphs may point at the
+// same bytes of the file: a small file can claim gigabytes. The editor gives
+// a glyph at most 255 rows of 2 bytes, so 21 sets of 1001 such glyphs take
+// 10.7 MB; a langpack whose glyphs need more than this is refused unread.
+constexpr uint64_t kMaxGlyphRowBytes = uint64_t{16} << 20;
+
+Status ReadSetGlyphs(std::span<const uint8_t> file, uint64_t fontsOffset, TLangpack& lp, std::size_t k,
+                     uint64_t& rowBytes) {
     TFontSetEntry& set = lp.FontSetTable[k];
     std::vector<TCharInterval>& intervals = lp.IntervalTable[k];
     if (set.IntervalCount > kMaxIntervals)
@@ -119,6 +126,15 @@ Status ReadSetGlyphs(std::span<const uint8_t> file, uint64_t fontsOffset, TLangp
         g.Offset = DescriptorOffset(word);
     }
 
+    uint64_t setBytes = 0;
+    for (const Symbols& g : glyphs) setBytes += GlyphDataSize(g.Width, set.Height);
+    rowBytes += setBytes;
+    if (rowBytes > kMaxGlyphRowBytes)
+        return Malformed("the " + std::to_string(count) + " glyphs of " + SetName(k) + ", " +
+                         std::to_string(set.Height) + " rows high, would take " + std::to_string(setBytes) +
+                         " bytes of memory; the glyphs of a langpack may take " + std::to_string(kMaxGlyphRowBytes) +
+                         " bytes at most");
+
     const uint64_t setData = static_cast<uint32_t>(set.DataOffset);
     for (std::size_t s = 0; s < count; ++s) {
         Symbols& g = glyphs[s];
@@ -138,8 +154,9 @@ Status ReadIntervals(std::span<const uint8_t> file, TLangpack& lp) {
     const uint64_t fontsOffset = FileOffsetOf(lp.Header.FontsAddress, lp.Header.LangpackAddress);
     lp.IntervalTable.resize(lp.FontSetTable.size());
     lp.SymbolTable.resize(lp.FontSetTable.size());
+    uint64_t rowBytes = 0;
     for (std::size_t k = 0; k < lp.FontSetTable.size(); ++k)
-        if (Status read = ReadSetGlyphs(file, fontsOffset, lp, k); !read) return read;
+        if (Status read = ReadSetGlyphs(file, fontsOffset, lp, k, rowBytes); !read) return read;
     return {};
 }
 

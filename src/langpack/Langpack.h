@@ -2,6 +2,9 @@
 // and glyphs. Tables are sized to the file's own sets and glyphs.
 #pragma once
 
+// A glyph's Data are stored rows: their size per width comes from there.
+#include <GlyphRows.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -78,8 +81,5 @@ struct TLangpack {
 
     uint16_t SetCount() const { return static_cast<uint16_t>(FontSetTable.size()); }
 };
-
-// Bytes per stored row of a glyph of this width: 2 above 8 pixels, else 1.
-inline int BytesPerRow(int width) { return width > 8 ? 2 : 1; }
 
 }  // namespace glyphora

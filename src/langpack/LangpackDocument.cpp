@@ -1,13 +1,18 @@
 #include "LangpackDocument.h"
 
 #include <FileLayer.h>
+#include "ByteSpan.h"
+#include "LangpackFormat.h"
 #include "LangpackReader.h"
 #include "LangpackWriter.h"
+
+#include <algorithm>
+#include <optional>
 
 namespace glyphora {
 
 Result<LangpackDocument> LangpackDocument::Load(const std::string& path) {
-    Result<std::vector<uint8_t>> file = ReadWholeFile(path);
+    Result<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxLangpackFileSize);
     if (!file) return file.error();
 
     Result<TLangpack> read = ReadLangpack(*file);
@@ -22,26 +27,39 @@ Result<LangpackDocument> LangpackDocument::Load(const std::string& path) {
 LangpackDocument::LangpackDocument(std::string path, std::vector<uint8_t> bytes, TLangpack langpack)
     : path_(std::move(path)), bytes_(std::move(bytes)), langpack_(std::move(langpack)) {}
 
-std::vector<uint8_t> LangpackDocument::currentBytes() const {
-    Result<std::vector<uint8_t>> file = ReadWholeFile(path_);
-    if (!file) return bytes_;
-    const Result<LangpackHead> head = ReadHeadLang(*file);
+bool LangpackDocument::isThisLangpack(std::span<const uint8_t> now) const {
+    const Result<LangpackHead> head = ReadHeadLang(now);
     const TLangpackHeader& mine = langpack_.Header;
-    const bool sameLangpack = head && head->Header.LangpackAddress == mine.LangpackAddress &&
-                              head->Header.FontsAddress == mine.FontsAddress &&
-                              head->Header.LanguageCount == mine.LanguageCount;
-    if (sameLangpack) return std::move(*file);
-    return bytes_;
+    return head && head->Header.LangpackAddress == mine.LangpackAddress &&
+           head->Header.FontsAddress == mine.FontsAddress && head->Header.LanguageCount == mine.LanguageCount;
 }
 
-Status LangpackDocument::Save() {
-    const std::vector<uint8_t> current = currentBytes();
-    Result<SavePlan> plan = PlanSave(langpack_, current);
-    if (!plan) return plan.error();
-    Result<SavedImage> saved = WritePlan(std::move(*plan), current);
-    if (!saved) return saved.error();
+// A save rewrites the fonts area, what follows it and the set table's
+// address: another program's change there would be undone. (The time of the
+// last change cannot tell: it may stay the same over two quick writes.)
+bool LangpackDocument::unchangedOnDisk(std::span<const uint8_t> now) const {
+    if (!isThisLangpack(now) || now.size() != bytes_.size() || now.size() < kHeaderEnd) return false;
+    const auto address = std::span(bytes_).subspan(kSetTableAddressOffset, kHeaderEnd - kSetTableAddressOffset);
+    if (!std::equal(address.begin(), address.end(), now.begin() + kSetTableAddressOffset)) return false;
+    const uint64_t fonts = FileOffsetOf(langpack_.Header.FontsAddress, langpack_.Header.LangpackAddress);
+    const auto from = static_cast<std::ptrdiff_t>(std::min<uint64_t>(fonts, now.size()));
+    return std::equal(bytes_.begin() + from, bytes_.end(), now.begin() + from);
+}
 
-    if (Status written = WriteFileAtomically(path_, saved->image); !written) return written;
+Status LangpackDocument::Save(WhenChanged whenChanged) {
+    std::optional<SavedImage> saved;
+    const auto build = [&](const std::optional<std::vector<uint8_t>>& now) -> Result<std::span<const uint8_t>> {
+        if (now && whenChanged == WhenChanged::Refuse && !unchangedOnDisk(*now))
+            return MakeError(ErrorKind::Changed, path_ + " was changed by another program since it was opened.");
+        const std::vector<uint8_t>& current = now && isThisLangpack(*now) ? *now : bytes_;
+        Result<SavePlan> plan = PlanSave(langpack_, current);
+        if (!plan) return plan.error();
+        Result<SavedImage> image = WritePlan(std::move(*plan), current);
+        if (!image) return image.error();
+        saved = std::move(*image);
+        return std::span<const uint8_t>(saved->image);
+    };
+    if (Status written = ReplaceFile(path_, kMaxLangpackFileSize, build); !written) return written;
 
     langpack_ = std::move(saved->langpack);
     bytes_ = std::move(saved->image);

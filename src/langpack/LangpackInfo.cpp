@@ -1,6 +1,8 @@
 #include "LangpackInfo.h"
 
+#include "CharacterRanges.h"
 #include "LangpackReader.h"
+#include "LangpackWriter.h"
 
 #include <HexText.h>
 
@@ -31,5 +33,28 @@ std::vector<LanguageRow> LanguageRows(const std::vector<TLanguageEntry>& languag
 }
 
 std::vector<std::string> LanguageColumnCaptions() { return {"ID", "Language", "iTAP address", "Addres"}; }
+
+std::vector<SetInfoRow> SetRows(const TLangpack& lp) {
+    std::vector<SetInfoRow> rows;
+    for (int k = 0; k < lp.SetCount(); ++k) {
+        std::string ranges;
+        for (const CodeSpan& run : CodeRuns(lp, k)) {
+            if (!ranges.empty()) ranges += ", ";
+            ranges += CodeName(run.first);
+            if (run.last != run.first) ranges += "-" + CodeName(run.last);
+        }
+        rows.push_back({std::to_string(k + 1), std::to_string(lp.SymbolTable[static_cast<std::size_t>(k)].size()),
+                        std::to_string(IntervalsInUse(lp, k)), ranges});
+    }
+    return rows;
+}
+
+std::vector<std::string> SetColumnCaptions() { return {"No.", "Glyphs", "Intervals", "Characters"}; }
+
+std::vector<InfoRow> FontAreaRoom(const TLangpack& lp) {
+    const std::optional<int64_t> left = FontAreaRoomLeft(lp);
+    if (!left) return {};
+    return {{"Room left in the fonts area", std::to_string(*left) + " bytes"}};
+}
 
 }  // namespace glyphora

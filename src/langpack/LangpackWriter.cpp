@@ -24,6 +24,7 @@
 #include "SetSharing.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace glyphora {
 
@@ -143,7 +144,34 @@ std::vector<uint8_t> WriteIntervals(TLangpack& lp, const LangpackLayout& layout,
     return image;
 }
 
+// The bytes by which the rebuilt fonts area would overrun the room of an area
+// in the middle of the langpack; zero or less when it fits (or nothing follows it).
+int64_t MiddleExcess(const TLangpack& lp, const LangpackLayout& layout) {
+    if (!lp.Header.FontInMiddle) return 0;
+    const int64_t room = lp.Header.FontAreaSize;
+    const int64_t required = static_cast<int64_t>(layout.RequiredFontSize);
+    const int64_t table = static_cast<int64_t>(layout.SetTable);
+    return required > room ? required - room : table - room;
+}
+
 }  // namespace
+
+std::optional<int64_t> FontAreaRoomLeft(const TLangpack& lp) {
+    if (!lp.Header.FontInMiddle) return std::nullopt;
+    return -MiddleExcess(lp, ComputeLayout(lp, FontsOffsetOf(lp)));
+}
+
+Status CheckSavable(const TLangpack& lp) {
+    if (Status ok = CheckModel(lp); !ok) return ok;
+    const LangpackLayout layout = ComputeLayout(lp, FontsOffsetOf(lp));
+    if (Status ok = CheckLayoutLimits(lp, layout, FontsOffsetOf(lp)); !ok) return ok;
+    if (const int64_t excess = MiddleExcess(lp, layout); excess > 0)
+        return MakeError(ErrorKind::Refused, "the fonts area lies in the middle of the langpack: it would need " +
+                                                 std::to_string(int64_t{lp.Header.FontAreaSize} + excess) +
+                                                 " bytes, but has room for " + std::to_string(lp.Header.FontAreaSize) +
+                                                 " (" + std::to_string(excess) + " too many)");
+    return {};
+}
 
 int32_t RequiredFontSize(const TLangpack& lp) {
     return Clamped32(ComputeLayout(lp, FontsOffsetOf(lp)).RequiredFontSize);
@@ -157,15 +185,9 @@ Result<SavePlan> PlanSave(const TLangpack& lp, std::span<const uint8_t> current)
     LangpackLayout layout = ComputeLayout(lp, fonts);
     if (Status ok = CheckLayoutLimits(lp, layout, fonts); !ok) return ok.error();
 
-    if (lp.Header.FontInMiddle) {
-        const int64_t room = lp.Header.FontAreaSize;
-        const int64_t required = static_cast<int64_t>(layout.RequiredFontSize);
-        const int64_t table = static_cast<int64_t>(layout.SetTable);
-        const int64_t excess = required > room ? required - room : table - room;
-        if (excess > 0)
-            return MakeError(ErrorKind::Refused,
-                             FontInMiddleMessage(static_cast<int32_t>(std::min<int64_t>(excess, INT32_MAX))));
-    }
+    if (const int64_t excess = MiddleExcess(lp, layout); excess > 0)
+        return MakeError(ErrorKind::Refused,
+                         FontInMiddleMessage(static_cast<int32_t>(std::min<int64_t>(excess, INT32_MAX))));
     return SavePlan(lp, std::move(layout), fonts, current.size());
 }
 

@@ -12,6 +12,7 @@
 #include <Error.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -49,6 +50,17 @@ Result<SavedImage> WritePlan(SavePlan plan, std::span<const uint8_t> current);
 // PlanSave then WritePlan. On success `lp` becomes the saved model; on
 // refusal it is left exactly as it was. The image reads back as `lp` then is.
 Result<std::vector<uint8_t>> BuildSavedImage(TLangpack& lp, std::span<const uint8_t> current);
+
+// What PlanSave would refuse of `lp`, without a file: the model, the limits
+// of the file form and, for a fonts area in the middle of the langpack, its
+// room (the message gives the bytes needed and the bytes there are). An edit
+// that changes the size of the fonts area checks its result with this before
+// it is kept.
+Status CheckSavable(const TLangpack& lp);
+
+// For a fonts area in the middle of the langpack: the bytes left before a save
+// would be refused (negative when it already would be). Nothing otherwise.
+std::optional<int64_t> FontAreaRoomLeft(const TLangpack& lp);
 
 // The room the rebuilt fonts area needs before the set table, in bytes.
 int32_t RequiredFontSize(const TLangpack& lp);

@@ -9,8 +9,9 @@ namespace glyphora {
 CommandSet EnabledCommands(const CommandInputs& in) {
     CommandSet on;
     auto set = [&on](Command c, bool value) { on.set(static_cast<std::size_t>(c), value); };
-    for (Command c : {Command::OpenFile, Command::Exit, Command::About, Command::SelectFont, Command::SelectFontFile,
-                      Command::English, Command::Russian, Command::LoadLanguage})
+    for (Command c :
+         {Command::OpenFile, Command::Exit, Command::About, Command::SelectFont, Command::SelectFontFile,
+          Command::English, Command::Russian, Command::LoadLanguage, Command::PixelGrid, Command::SampleText})
         set(c, true);
     // "SHX" and the "Language" menu stay off for the whole run.
     set(Command::Shx, false);
@@ -19,19 +20,21 @@ CommandSet EnabledCommands(const CommandInputs& in) {
     set(Command::SaveLangpack, in.langModified);
     set(Command::SaveImage, in.langFileOpen && in.glyphShown && in.imageModified);
     set(Command::Undo, in.langFileOpen && in.undoAvailable);
-    set(Command::ZoomIn, in.langFileOpen && in.zoom < kZoomLadder[std::size(kZoomLadder) - 1]);
+    set(Command::ZoomIn, in.langFileOpen && in.zoom < in.zoomTop);
     set(Command::ZoomOut, in.langFileOpen && in.zoom > kZoomLadder[0]);
-    for (Command c :
-         {Command::Clear, Command::SelectAll, Command::Copy, Command::Cut, Command::Paste, Command::ExportBitmap,
-          Command::ImportBitmap, Command::ShiftLeft, Command::ShiftRight, Command::SetWidth, Command::IncreaseWidth,
-          Command::DecreaseWidth, Command::ReplaceSymbols, Command::OptimizeWidths, Command::SetHeight})
-        set(c, in.glyphSelected);
+    for (Command c : kGlyphCommands) set(c, in.glyphSelected);
     // The whole-set commands work on the set shown, with or without glyphs.
     for (Command c : {Command::ExportSetBdf, Command::ImportSetBdf, Command::ExportSetPng})
         set(c, in.langFileOpen && in.setShown);
     set(Command::StepBackward, in.glyphShown && in.canStepBackward);
     set(Command::StepForward, in.glyphShown && in.canStepForward);
+    set(Command::UndoLangpack, in.langFileOpen && in.canUndoLangpack);
+    set(Command::RedoLangpack, in.langFileOpen && in.canRedoLangpack);
+    set(Command::CharacterRanges, in.setShown);
     set(Command::GoToCharacter, in.langFileOpen);
+    // Fit is a zoom and follows the zoom pair; guides belong to the set shown.
+    set(Command::FitGlyph, in.langFileOpen);
+    set(Command::Guides, in.langFileOpen && in.setShown);
     return on;
 }
 

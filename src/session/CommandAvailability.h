@@ -44,10 +44,26 @@ enum class Command : std::size_t {
     StepBackward,
     StepForward,
     GoToCharacter,
+    FitGlyph,
+    Guides,
+    UndoLangpack,
+    RedoLangpack,
+    CharacterRanges,
+    GenerateGlyphs,
+    // The view toggles last: always on.
+    PixelGrid,
+    SampleText,
     Count
 };
 
 using CommandSet = std::bitset<static_cast<std::size_t>(Command::Count)>;
+
+// The commands that become available once a glyph has been selected, and stay so.
+inline constexpr Command kGlyphCommands[] = {
+    Command::Clear,          Command::SelectAll,      Command::Copy,          Command::Cut,
+    Command::Paste,          Command::ExportBitmap,   Command::ImportBitmap,  Command::ShiftLeft,
+    Command::ShiftRight,     Command::SetWidth,       Command::IncreaseWidth, Command::DecreaseWidth,
+    Command::ReplaceSymbols, Command::OptimizeWidths, Command::SetHeight,     Command::GenerateGlyphs};
 
 struct CommandInputs {
     bool langFileOpen = false;   // a langpack has been read
@@ -58,8 +74,11 @@ struct CommandInputs {
     bool langModified = false;
     bool undoAvailable = false;
     int zoom = 1;
+    int zoomTop = 16;              // the highest step Zoom + may reach (higher in a large pane)
     bool canStepBackward = false;  // the working glyph has steps back (forward) in its history
     bool canStepForward = false;
+    bool canUndoLangpack = false;  // the langpack-wide history has a step to undo (redo)
+    bool canRedoLangpack = false;
 };
 
 CommandSet EnabledCommands(const CommandInputs& in);

@@ -19,6 +19,14 @@ public:
     virtual ~LongWork() = default;
     // `done` of `total` steps are finished; false when the user cancelled.
     virtual bool step(int done, int total) = 0;
+    // Asked every few milliseconds while a step is under way (a renderer at
+    // work): lets the window show itself and repaint; false when the user
+    // cancelled.
+    virtual bool poll(int done, int total) {
+        (void)done;
+        (void)total;
+        return true;
+    }
 };
 
 class Prompts {
@@ -33,6 +41,9 @@ public:
         std::vector<std::string> filters;
         std::string folder;
         std::string suggestedName;
+        // Dialogs of one kind ("pictures", "bdf", "png") may open where the
+        // last of that kind was accepted instead of `folder`; empty: always `folder`.
+        std::string kind;
     };
 
     // A desktop font as the renderer and the text tool take it: the height in
@@ -45,6 +56,9 @@ public:
         bool underline = false;
         bool strikeOut = false;
         int measuredHeight = 0;  // pixel height of the text "Test" in the font, filled by the chooser
+        // The face's own name for its style ("Book", "Oblique"), so the
+        // chooser reopens on that face; empty for a font file or the default.
+        std::string styleName;
     };
 
     enum class SizeMode { Width, Height };
@@ -57,6 +71,16 @@ public:
     // Nothing when the user cancels.
     virtual std::optional<std::string> chooseOpenFile(const FileDialog& dialog) = 0;
     virtual std::optional<std::string> chooseSaveFile(const FileDialog& dialog) = 0;
+    // A whole number asked in a save dialog's own window, below the name.
+    struct NumberField {
+        std::string label;
+        int value = 0;  // shown first; the answer when the dialog is accepted
+        int min = 0;
+        int max = 0;
+    };
+    // The save dialog with the number beside the name. The default asks the
+    // name alone and leaves the number as it was shown.
+    virtual std::optional<std::string> chooseSaveFileAndNumber(const FileDialog& dialog, NumberField& number);
     virtual std::optional<Font> chooseFont(const Font& current) = 0;
     // The set-size dialog: the new width or height.
     virtual std::optional<int> askSize(SizeMode mode, int width, int height) = 0;
@@ -72,6 +96,10 @@ public:
     void warning(const std::string& text) { tell(text, Icon::Warning); }
     void error(const std::string& text) { tell(text, Icon::Error); }
 };
+
+inline std::optional<std::string> Prompts::chooseSaveFileAndNumber(const FileDialog& dialog, NumberField&) {
+    return chooseSaveFile(dialog);
+}
 
 inline std::unique_ptr<LongWork> Prompts::beginLongWork(const std::string&) {
     struct Unseen : LongWork {

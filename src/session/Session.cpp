@@ -105,8 +105,11 @@ CommandInputs Session::commandInputs() const {
     in.langModified = langModified_;
     in.undoAvailable = editor_.UndoAvailable();
     in.zoom = editor_.ZoomFactor();
+    in.zoomTop = editor_.ZoomTop();
     in.canStepBackward = CanStepBackward();
     in.canStepForward = CanStepForward();
+    in.canUndoLangpack = CanUndoLangpack();
+    in.canRedoLangpack = CanRedoLangpack();
     return in;
 }
 
@@ -167,7 +170,10 @@ bool Session::QustionSave() {
     return true;
 }
 
-void Session::Close() { SaveSetup(); }
+void Session::Close() {
+    SaveSetup();
+    langpackHistory_.clear();
+}
 
 // --- modified state ---------------------------------------------------------------------
 

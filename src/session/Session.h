@@ -9,14 +9,17 @@
 #include "ChangedGlyphs.h"
 #include "CommandAvailability.h"
 #include "FlashExtraction.h"
+#include "LangpackHistory.h"
 #include "Prompts.h"
 #include "SessionObserver.h"
 #include "UiStrings.h"
 
+#include <CharacterRanges.h>
 #include <GlyphEditor.h>
 #include <GlyphHistory.h>
 #include <LangpackDocument.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -118,6 +121,10 @@ public:
     void SetHeightCommand();
     void ZoomIn();
     void ZoomOut();
+    // The view reports the canvas pane's size and the "Fit glyph" option; the
+    // factor follows them as GlyphEditor::SetPane and SetFitToPane say.
+    void SetCanvasPane(PaneSize pane);
+    void SetFitGlyph(bool on);
 
     // --- undo and the step history ------------------------------------------------
     // The one-level Undo (it toggles); the glyph before it is kept as a step too.
@@ -129,6 +136,36 @@ public:
     bool CanStepBackward() const;
     bool CanStepForward() const;
     const GlyphHistory& history() const { return history_; }
+
+    // --- the langpack-wide history ---------------------------------------------------
+    // A command that changes many glyphs or whole sets is one step of its own.
+    // It begins the step before it changes set `set` (the sets saved as one
+    // with it are kept too) and ends it with the number of glyphs it changed:
+    // a step that changed nothing goes, and more than one glyph changed is
+    // reported as "N glyphs changed" in the status bar.
+    //
+    // Undo and Redo of langpack changes are commands of their own ("Undo
+    // langpack change" Ctrl+Alt+Shift+Z, "Redo langpack change"
+    // Ctrl+Alt+Shift+Y), so the one-level Undo (Ctrl+Z) and the steps of the
+    // working glyph (Ctrl+Alt+Z, Ctrl+Shift+Z) keep exactly their meaning for
+    // the glyph on the canvas: a key never takes back more than the user
+    // expects, and the langpack's steps are one key away. A changed working glyph is
+    // asked about ("Save the current symbol?") before a set is swapped back.
+    void BeginLangpackStep(const std::string& label, int set);
+    void EndLangpackStep(int glyphsChanged);
+    void UndoLangpackCommand();
+    void RedoLangpackCommand();
+    bool CanUndoLangpack() const { return langFileOpen_ && langpackHistory_.CanUndo(); }
+    bool CanRedoLangpack() const { return langFileOpen_ && langpackHistory_.CanRedo(); }
+    const LangpackHistory& langpackHistory() const { return langpackHistory_; }
+
+    // Changes the characters of set `set` as one step: `edit` gets the model
+    // (use EditSetGlyphs or the functions built on it, which leave the model
+    // as it was when they refuse). On success the sets are shown anew, the
+    // langpack counts as changed and the working glyph is the one with the
+    // same code, when the set still has it. A refusal is returned, not shown.
+    Result<RangeEdit> ChangeSetCharacters(const std::string& label, int set,
+                                          const std::function<Result<RangeEdit>(TLangpack&)>& edit);
 
     // Glyphs stored or resized since the langpack was opened or last saved.
     const ChangedGlyphs& changedGlyphs() const { return changedGlyphs_; }
@@ -165,6 +202,10 @@ private:
     // The working glyph is about to be left: its last snapshot is a step only if it changed.
     void settleStep();
     std::optional<GlyphKey> workingKey() const;
+    // Whole sets changed (characters, glyph count or height): grids, marks
+    // and the working glyph follow; `code` picks the glyph shown when it is still there.
+    void setsReplaced(const std::vector<int>& sets, std::optional<uint16_t> code);
+    void walkLangpackHistory(bool back);
     GlyphState workingState() const;
 
     SessionPaths paths_;
@@ -176,6 +217,8 @@ private:
     GlyphEditor editor_;
     std::optional<LangpackDocument> document_;
     GlyphHistory history_;
+    LangpackHistory langpackHistory_;
+    bool langpackStepOpen_ = false;
     ChangedGlyphs changedGlyphs_;
 
     std::string currentFileName_;

@@ -54,12 +54,18 @@ void Session::OpenFile(const std::string& path) {
     previousFileName_ = currentFileName_;
     currentFileName_ = path;
     langpackFound_ = true;
-    std::string reason;
+    FlashOutcome outcome;
     if (IsFlashFile(path)) {
         langpackFound_ = false;
-        FlashOutcome outcome;
         try {
-            outcome = extraction_.SplitSHX(path);
+            outcome = extraction_.SplitSHX(path, [this](const std::string& edited) {
+                const Prompts::Answer answer =
+                    prompts_.ask(edited +
+                                     " was changed after it was extracted. Replace it with the copy from the "
+                                     "flash file?",
+                                 Prompts::Icon::Question, Prompts::Buttons::YesNo);
+                return answer == Prompts::Answer::Yes ? shx::EditedFileChoice::Replace : shx::EditedFileChoice::Keep;
+            });
         } catch (const std::exception& e) {
             // An extraction that breaks off has written no langpack to open; the
             // message says why instead of the general error report, so the name
@@ -70,14 +76,19 @@ void Session::OpenFile(const std::string& path) {
             currentFileName_ = outcome.langpackPath;
             langpackFound_ = true;
         }
-        reason = outcome.reason;
     }
     if (langpackFound_) {
-        if (OpenBinFile()) report().fileOpened(path);
+        // The file opened is what Recent files offers again: after an
+        // extraction that is the langpack written, not the flash file.
+        if (OpenBinFile()) report().fileOpened(currentFileName_);
     } else {
         restorePreviousFileName();
-        // The extraction's own report says what broke in the flash file.
-        prompts_.warning(reason.empty() ? "This file is not langpack." : "This file is not langpack.\n" + reason);
+        // The headline names the kind of fault; the extraction's own report
+        // says which file and what broke.
+        const std::string headline = FlashFaultHeadline(outcome, path);
+        const std::string text = outcome.reason.empty() ? headline : headline + "\n" + outcome.reason;
+        const bool diskFault = outcome.kind == ErrorKind::Io || outcome.kind == ErrorKind::Missing;
+        prompts_.tell(text, diskFault ? Prompts::Icon::Error : Prompts::Icon::Warning);
     }
     changed();
 }
@@ -102,7 +113,8 @@ bool Session::OpenBinFile() {
         // to the settings); every other refusal puts the previous name back.
         if (why.kind == ErrorKind::Missing) return false;
         restorePreviousFileName();
-        if (why.kind == ErrorKind::Io) prompts_.error("The file cannot be read:\n" + why.message);
+        if (why.kind == ErrorKind::Io || why.kind == ErrorKind::Unsupported)
+            prompts_.error("The file cannot be read:\n" + why.message);
         if (why.kind == ErrorKind::Malformed)
             prompts_.warning("The file is damaged and cannot be opened as a langpack:\n" + why.message);
         return false;
@@ -129,6 +141,7 @@ bool Session::OpenBinFile() {
     langModified_ = false;
     // Steps and marks belong to the langpack they were taken in.
     history_.clear();
+    langpackHistory_.clear();
     changedGlyphs_.clear();
     report().documentReplaced();
     BeginSetup();
@@ -157,7 +170,14 @@ bool Session::SaveLang() {
     if (!langModified_ || !document_) return true;
     editor_.FalseGoBegin();
     if (!QuestionSaveImage()) return false;
-    const Status saved = document_->Save();
+    Status saved = document_->Save();
+    if (!saved && saved.error().kind == ErrorKind::Changed) {
+        const std::string question =
+            document_->path() + " was changed by another program since it was opened. Overwrite it?";
+        if (prompts_.ask(question, Prompts::Icon::Warning, Prompts::Buttons::YesNo) != Prompts::Answer::Yes)
+            return false;
+        saved = document_->Save(LangpackDocument::WhenChanged::Overwrite);
+    }
     if (!saved) {
         const Error& why = saved.error();
         if (why.kind == ErrorKind::Refused)
@@ -177,9 +197,8 @@ void Session::SaveImageCommand() {
     // A floating selection is part of what the canvas shows, so it is stored too.
     editor_.FalseGoBegin();
     editor_.NoEditingImage();
-    Symbols stored;
-    editor_.SaveImage(stored, setHeight(currentSet_));
-    StoreGlyph(currentSet_, currentSymbol_, stored.Width, stored.Data);
+    StoreGlyph(currentSet_, currentSymbol_, static_cast<uint8_t>(std::clamp(editor_.GlyphWidth(), 0, 255)),
+               editor_.SaveImage(setHeight(currentSet_)));
 }
 
 bool Session::QuestionSaveImage() {
@@ -241,7 +260,8 @@ void Session::showSet(int set) {
 void Session::selectGlyph(int glyph) {
     settleStep();
     currentSymbol_ = glyph;
-    editor_.LoadSymb(*workingGlyph());
+    const Symbols& working = *workingGlyph();
+    editor_.LoadSymb(working.Width, working.Data);
     report().canvasVisibility(true);
     // The size shown is the glyph's, not the blank canvas's of the open.
     if (view_) view_->statusValue(StatusPanel::Size, editor_.GlyphWidth(), editor_.GlyphHeight());
@@ -250,7 +270,7 @@ void Session::selectGlyph(int glyph) {
 
 void Session::ReloadWorkingGlyph() {
     if (const Symbols* glyph = workingGlyph()) {
-        editor_.LoadSymb(*glyph);
+        editor_.LoadSymb(glyph->Width, glyph->Data);
         if (view_) view_->statusValue(StatusPanel::Size, editor_.GlyphWidth(), editor_.GlyphHeight());
     }
 }
@@ -259,8 +279,15 @@ void Session::ReloadWorkingGlyph() {
 
 void Session::StoreGlyph(int set, int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
     if (!document_) return;
+    // A glyph stored on its own is a step of the langpack-wide history too, so
+    // that the history stays one line: undoing an earlier batch never drops
+    // this glyph silently.
+    const bool ownStep = !langpackStepOpen_;
+    if (ownStep)
+        langpackHistory_.Begin("Store the glyph", document_->langpack(), ShareGroup(document_->langpack(), set));
     // The copies of set 2 are saved from set 2, so they all get the glyph.
     const std::vector<int> sets = glyphora::StoreGlyph(document_->langpack(), set, glyph, width, rows);
+    if (ownStep && sets.empty()) langpackHistory_.Abandon();
     if (sets.empty()) return;
     for (int k : sets) changedGlyphs_.mark(k, glyph);
     EditingLang();
@@ -287,13 +314,14 @@ void Session::SetHeightCommand() {
     editor_.FalseGoBegin();
     recordStep();
     // The copies of set 2 are saved with set 2's height, so they all change.
+    BeginLangpackStep("Set height", currentSet_);
     const std::vector<int> sets = SetSetHeight(document_->langpack(), currentSet_, static_cast<uint16_t>(*height));
     for (int k : sets) changedGlyphs_.markSet(k);
     editor_.SetGlyphHeight(*height);
     EditingLang();
     editor_.ResizeImage();
     report().setHeightsChanged(sets);
-    changed();
+    EndLangpackStep(static_cast<int>(document_->langpack().SymbolTable[static_cast<std::size_t>(currentSet_)].size()));
 }
 
 void Session::ZoomIn() {
@@ -302,6 +330,16 @@ void Session::ZoomIn() {
 
 void Session::ZoomOut() {
     if (langFileOpen_ && editor_.ZoomOut()) changed();
+}
+
+// Both may change the factor (the title) and the top of the ladder (Zoom +).
+void Session::SetCanvasPane(PaneSize pane) {
+    if (editor_.SetPane(pane) || langFileOpen_) changed();
+}
+
+void Session::SetFitGlyph(bool on) {
+    editor_.SetFitToPane(on);
+    changed();
 }
 
 }  // namespace glyphora

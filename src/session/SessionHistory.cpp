@@ -4,7 +4,11 @@
 // back through the editor as an edit.
 #include "Session.h"
 
+#include "CharacterSearch.h"
+
 #include <LangpackEdit.h>
+
+#include <algorithm>
 
 namespace glyphora {
 
@@ -62,6 +66,98 @@ void Session::StepForward() {
     editor_.FalseGoBegin();
     if (auto state = history_.stepForward(*key, workingState())) editor_.RestoreGlyph(state->image, state->width);
     changed();
+}
+
+}  // namespace glyphora
+
+// --- the langpack-wide history ----------------------------------------------------------
+
+namespace glyphora {
+
+namespace {
+
+bool SameCodes(const TLangpack& a, const TLangpack& b, int set) {
+    const auto& x = a.SymbolTable[static_cast<std::size_t>(set)];
+    const auto& y = b.SymbolTable[static_cast<std::size_t>(set)];
+    return std::equal(x.begin(), x.end(), y.begin(), y.end(),
+                      [](const Symbols& g, const Symbols& h) { return g.Code == h.Code; });
+}
+
+}  // namespace
+
+void Session::BeginLangpackStep(const std::string& label, int set) {
+    if (!document_) return;
+    langpackHistory_.Begin(label, document_->langpack(), ShareGroup(document_->langpack(), set));
+    langpackStepOpen_ = true;
+}
+
+void Session::EndLangpackStep(int glyphsChanged) {
+    if (!langpackStepOpen_) return;
+    langpackStepOpen_ = false;
+    if (glyphsChanged <= 0) langpackHistory_.Abandon();
+    if (glyphsChanged > 1) report().statusMessage(std::to_string(glyphsChanged) + " glyphs changed");
+    changed();
+}
+
+void Session::setsReplaced(const std::vector<int>& sets, std::optional<uint16_t> code) {
+    for (int k : sets) changedGlyphs_.markSet(k);
+    report().setsReplaced(sets);
+    if (std::find(sets.begin(), sets.end(), currentSet_) != sets.end()) {
+        const auto& glyphs = document_->langpack().SymbolTable[static_cast<std::size_t>(currentSet_)];
+        int glyph = code ? FindGlyph(glyphs, *code) : -1;
+        if (glyph < 0) glyph = std::min(currentSymbol_, static_cast<int>(glyphs.size()) - 1);
+        editor_.SetGlyphHeight(setHeight(currentSet_));
+        if (glyph >= 0) {
+            currentSymbol_ = glyph;
+            ReloadWorkingGlyph();
+            report().canvasVisibility(true);
+        } else {
+            currentSymbol_ = -1;
+            report().canvasVisibility(false);
+        }
+        report().selectionChanged();
+    }
+    EditingLang();
+}
+
+void Session::walkLangpackHistory(bool back) {
+    if (!(back ? CanUndoLangpack() : CanRedoLangpack())) return;
+    if (!QuestionSaveImage()) return;
+    editor_.FalseGoBegin();
+    settleStep();
+    const std::string label = back ? langpackHistory_.UndoLabel() : langpackHistory_.RedoLabel();
+    const std::optional<uint16_t> code = workingGlyph() ? std::optional<uint16_t>(workingGlyph()->Code) : std::nullopt;
+    TLangpack& lp = document_->langpack();
+    const TLangpack before = lp;
+    const std::vector<int> sets = back ? langpackHistory_.Undo(lp) : langpackHistory_.Redo(lp);
+    // Glyph indices name other glyphs once the characters moved: their steps go.
+    for (int k : sets)
+        if (!SameCodes(before, lp, k)) history_.forgetSet(ShareGroup(lp, k).front());
+    setsReplaced(sets, code);
+    report().statusMessage((back ? "Undone: " : "Redone: ") + label);
+}
+
+void Session::UndoLangpackCommand() { walkLangpackHistory(true); }
+void Session::RedoLangpackCommand() { walkLangpackHistory(false); }
+
+Result<RangeEdit> Session::ChangeSetCharacters(const std::string& label, int set,
+                                               const std::function<Result<RangeEdit>(TLangpack&)>& edit) {
+    if (!document_ || !langFileOpen_) return MakeError(ErrorKind::Refused, "no langpack is open");
+    editor_.FalseGoBegin();
+    settleStep();
+    TLangpack& lp = document_->langpack();
+    const std::optional<uint16_t> code = workingGlyph() ? std::optional<uint16_t>(workingGlyph()->Code) : std::nullopt;
+    const std::vector<int> group = ShareGroup(lp, set);
+    langpackHistory_.Begin(label, lp, group);
+    Result<RangeEdit> done = edit(lp);
+    if (!done || done->changed == 0) {
+        langpackHistory_.Abandon();
+        return done;
+    }
+    if (!group.empty()) history_.forgetSet(group.front());
+    setsReplaced(done->sets, code);
+    if (done->changed > 1) report().statusMessage(std::to_string(done->changed) + " glyphs changed");
+    return done;
 }
 
 }  // namespace glyphora

@@ -21,6 +21,12 @@ public:
     virtual void glyphsChanged(int /*set*/, const std::vector<int>& /*glyphs*/) {}
     // The height of these sets changed, and with it every glyph's rows.
     virtual void setHeightsChanged(const std::vector<int>& /*sets*/) {}
+    // These sets changed as a whole: their characters, glyph count or height
+    // (a langpack-wide Undo puts whole sets back). Whatever shows them is
+    // built anew; by default that is what a new height does.
+    virtual void setsReplaced(const std::vector<int>& sets) { setHeightsChanged(sets); }
+    // A short report for the status bar ("64 glyphs changed").
+    virtual void statusMessage(const std::string& /*text*/) {}
     // The canvas shows the working glyph, or is hidden.
     virtual void canvasVisibility(bool /*visible*/) {}
     // The interface texts changed: the secondary windows and the status-bar

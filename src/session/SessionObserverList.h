@@ -33,6 +33,12 @@ public:
     void setHeightsChanged(const std::vector<int>& sets) override {
         each([&](SessionObserver& o) { o.setHeightsChanged(sets); });
     }
+    void setsReplaced(const std::vector<int>& sets) override {
+        each([&](SessionObserver& o) { o.setsReplaced(sets); });
+    }
+    void statusMessage(const std::string& text) override {
+        each([&](SessionObserver& o) { o.statusMessage(text); });
+    }
     void canvasVisibility(bool visible) override {
         each([&](SessionObserver& o) { o.canvasVisibility(visible); });
     }

@@ -1,33 +1,108 @@
 #include "ExtractStreams.h"
 
+#include <FilePlacement.h>
 #include <Utf8Path.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace glyphora::shx {
 
 namespace {
 
-// A write-once file on disk, written in whole blocks.
+// A code-group or header file on its way to its name. While it is written it
+// is compared with the file already there, so a re-extraction that would write
+// the same bytes changes nothing and one that would undo an edit is noticed.
 class DiskFile final : public OutputFile {
 public:
-    explicit DiskFile(WriteHandle file) : file_(std::move(file)) {}
+    DiskFile(PendingFile file, const PathInfo& existing, int64_t flashModified, const EditedFileQuestion& askEdited)
+        : file_(std::move(file)), existing_(existing), flashModified_(flashModified), askEdited_(askEdited) {
+        if (existing_.kind != PathKind::Regular) return;
+        Result<ReadHandle> old = ReadHandle::Open(file_.target());
+        if (old) old_.emplace(std::move(*old));
+    }
 
     Status write(std::span<const uint8_t> bytes) override {
         Status written = file_.write(bytes);
-        if (written) size_ += bytes.size();
-        return written;
+        if (!written) return written;
+        size_ += bytes.size();
+        if (old_) CompareWithOld(bytes);
+        return {};
     }
 
     uint64_t size() const override { return size_; }
-    Status close() override { return file_.close(); }
+
+    Status close() override {
+        const std::string& path = file_.target();
+        if (old_ && size_ == existing_.size) {
+            CompareWithOld({});
+            if (old_) {
+                // The same bytes are there already; the file is left as it is.
+                file_.discard();
+                return {};
+            }
+        }
+        if (existing_.kind == PathKind::Regular && existing_.modified > flashModified_) {
+            switch (askEdited_ ? askEdited_(path) : EditedFileChoice::Replace) {
+            case EditedFileChoice::Replace: break;
+            case EditedFileChoice::Keep:
+                file_.discard();
+                size_ = existing_.size;
+                return {};
+            case EditedFileChoice::Refuse:
+                file_.discard();
+                return MakeError(ErrorKind::Refused,
+                                 FileError("replace", path, "it was changed after it was extracted"));
+            }
+        }
+        // What the name holds may have changed while the file was written
+        // (or while the user was asked).
+        Result<PathInfo> now = InspectPath(path);
+        if (!now) {
+            file_.discard();
+            return now.error();
+        }
+        if (now->kind == PathKind::Link || now->kind == PathKind::Other) {
+            file_.discard();
+            return RefusedName(path, now->kind);
+        }
+        return file_.place();
+    }
+
+    void discard() override { file_.discard(); }
+
+    static Error RefusedName(const std::string& path, PathKind kind) {
+        return MakeError(
+            ErrorKind::Refused,
+            FileError("create", path, kind == PathKind::Link ? "it is a symbolic link" : "it is not a regular file"));
+    }
 
 private:
-    WriteHandle file_;
+    // Drops the old file from the comparison at the first difference; with
+    // `bytes` empty, when the old file goes on past what was written.
+    void CompareWithOld(std::span<const uint8_t> bytes) {
+        compare_.resize(std::max<std::size_t>(bytes.size(), 1));
+        const std::span<uint8_t> into(compare_.data(), bytes.empty() ? 1 : bytes.size());
+        const Result<std::size_t> got = old_->read(into);
+        const bool same =
+            got && (bytes.empty() ? *got == 0
+                                  : *got == bytes.size() && std::memcmp(into.data(), bytes.data(), bytes.size()) == 0);
+        if (!same) {
+            old_.reset();
+            compare_ = {};
+        }
+    }
+
+    PendingFile file_;
+    PathInfo existing_;
+    int64_t flashModified_;
+    const EditedFileQuestion& askEdited_;
+    std::optional<ReadHandle> old_;  // the file there, while it matches what was written
+    std::vector<uint8_t> compare_;
     uint64_t size_ = 0;
 };
 
@@ -43,13 +118,30 @@ Result<std::unique_ptr<FileInput>> FileInput::open(const std::string& path) {
 
 // ---- DiskFolder ----
 
+DiskFolder::DiskFolder(std::string flashPath, EditedFileQuestion askEdited)
+    : flashPath_(std::move(flashPath)), askEdited_(std::move(askEdited)) {
+    if (flashPath_.empty()) return;
+    const Result<PathInfo> flash = InspectPath(flashPath_);
+    if (flash) flashModified_ = flash->modified;
+    // An extraction killed while it wrote here left its partial files.
+    const std::string folder = Utf8FromPath(PathFromUtf8(flashPath_).parent_path());
+    RemoveStalePendingFiles(folder.empty() ? "." : folder);
+}
+
 Result<std::unique_ptr<OutputFile>> DiskFolder::create(const std::string& path) {
     std::error_code ec;
-    if (!protectedPath_.empty() && std::filesystem::equivalent(PathFromUtf8(path), PathFromUtf8(protectedPath_), ec))
+    if (!flashPath_.empty() && std::filesystem::equivalent(PathFromUtf8(path), PathFromUtf8(flashPath_), ec))
         return MakeError(ErrorKind::Refused, FileError("create", path, "it is the flash file being read"));
-    Result<WriteHandle> file = WriteHandle::Create(path);
+    const Result<PathInfo> existing = InspectPath(path);
+    if (!existing) return existing.error();
+    if (existing->kind == PathKind::Folder)
+        return MakeError(ErrorKind::Io, FileError("create", path, "Is a directory"));
+    if (existing->kind == PathKind::Link || existing->kind == PathKind::Other)
+        return DiskFile::RefusedName(path, existing->kind);
+    Result<PendingFile> file = PendingFile::Create(path);
     if (!file) return file.error();
-    return std::unique_ptr<OutputFile>(std::make_unique<DiskFile>(std::move(*file)));
+    return std::unique_ptr<OutputFile>(
+        std::make_unique<DiskFile>(std::move(*file), *existing, flashModified_, askEdited_));
 }
 
 // ---- MemoryInput ----
@@ -84,6 +176,8 @@ public:
         entry_.closed = true;
         return {};
     }
+
+    void discard() override { entry_.closed = entry_.discarded = true; }
 
 private:
     MemoryFolder& folder_;

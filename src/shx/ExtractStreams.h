@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <span>
@@ -30,22 +31,33 @@ public:
     virtual Result<std::size_t> read(std::span<uint8_t> into) = 0;
 };
 
+// A file being written for one name. Only close() gives it that name: a file
+// dropped or discarded before leaves whatever the name held as it was.
 class OutputFile {
 public:
     virtual ~OutputFile() = default;
     // All of the bytes, or an Error.
     virtual Status write(std::span<const uint8_t> bytes) = 0;
-    // The bytes that reached the file.
+    // The bytes of the file: those written, or after close() those of the
+    // file now under the name (a kept older one has its own).
     virtual uint64_t size() const = 0;
+    // The file is complete: it takes its name (or the file there is kept).
     virtual Status close() = 0;
+    // The file is incomplete: it is dropped.
+    virtual void discard() = 0;
 };
 
 class OutputFolder {
 public:
     virtual ~OutputFolder() = default;
-    // Creates or replaces the file.
+    // A file that is to replace whatever regular file holds the name.
     virtual Result<std::unique_ptr<OutputFile>> create(const std::string& path) = 0;
 };
+
+// What becomes of an extracted file that was changed since it was extracted:
+// it differs from what the flash file holds and is newer than the flash file.
+enum class EditedFileChoice { Replace, Keep, Refuse };
+using EditedFileQuestion = std::function<EditedFileChoice(const std::string& path)>;
 
 // The flash file, opened read-only.
 class FileInput final : public ExtractInput {
@@ -61,14 +73,22 @@ private:
     ReadHandle file_;
 };
 
-// Writes real files. It refuses to replace the file the extraction is reading.
+// Writes real files, each under a temporary name beside its own until it is
+// complete. It never writes over the flash file it is reading, nor at a name
+// that is a link or anything but a regular file. An existing file that holds
+// the same bytes is left alone; one that differs and is newer than the flash
+// file (the user edited it) is replaced only when askEdited answers so (no
+// question: replaced, as any other file of that name; the editor and the
+// tool always ask).
 class DiskFolder final : public OutputFolder {
 public:
-    explicit DiskFolder(std::string protectedPath = {}) : protectedPath_(std::move(protectedPath)) {}
+    explicit DiskFolder(std::string flashPath = {}, EditedFileQuestion askEdited = {});
     Result<std::unique_ptr<OutputFile>> create(const std::string& path) override;
 
 private:
-    std::string protectedPath_;
+    std::string flashPath_;
+    int64_t flashModified_ = 0;
+    EditedFileQuestion askEdited_;
 };
 
 class MemoryInput final : public ExtractInput {
@@ -91,7 +111,8 @@ public:
     struct Entry {
         std::vector<uint8_t> bytes;
         uint64_t size = 0;
-        bool closed = false;
+        bool closed = false;     // by close() or discard()
+        bool discarded = false;  // kept here all the same, to be looked at
     };
 
     explicit MemoryFolder(bool keepBytes = true) : keepBytes_(keepBytes) {}

@@ -48,6 +48,7 @@ RecordLineReader::LineResult RecordLineReader::ReadRecordLineAcrossBlocks(std::s
             if (gathered == 0) return LineResult::End;
             line = std::string_view(straddle_.data(), gathered);
             ++lineNumber_;
+            endedByInput_ = true;
             return LineResult::Line;
         }
 

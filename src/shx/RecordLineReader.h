@@ -55,6 +55,9 @@ public:
 
     // 1-based number of the line last handed out, counted from the first line after the header.
     uint64_t lineNumber() const { return lineNumber_; }
+    // The line last handed out was ended by the end of the input, not by a CR:
+    // a fault in it means the file was cut.
+    bool lineEndedByInput() const { return endedByInput_; }
     // What the input reported, once ReadRecordLine gave ReadError.
     const Error& error() const { return error_; }
 
@@ -96,6 +99,7 @@ private:
     // opens the next block and is skipped once that block is there.
     bool skipLineFeed_ = false;
     bool failed_ = false;
+    bool endedByInput_ = false;
     uint64_t lineNumber_ = 0;
     Error error_;
     std::array<char, kMaxRecordLineLength + 1> straddle_{};

@@ -33,10 +33,13 @@ private:
     void OpenCodeGroupFile();
     void CloseCodeGroupFile();
     // `text` goes to the status panel; the Error's message is `detail`.
-    void ReportExtractError(ErrorKind kind, const std::string& text, const std::string& detail, uint64_t line = 0);
-    void ReportLineError(ErrorKind kind, const std::string& text, uint64_t line);
+    void ReportExtractError(ExtractFault fault, ErrorKind kind, const std::string& text, const std::string& detail,
+                            uint64_t line = 0);
+    void ReportLineError(ExtractFault fault, ErrorKind kind, const std::string& text, uint64_t line);
     // A file could not be opened, read, created or written: its own message shows.
-    void ReportFileError(const Error& error);
+    void ReportFileError(ExtractFault fault, const Error& error);
+    // An output file could not be created or put in place.
+    void ReportOutputError(ExtractFault fault, const Error& error);
 
     void ShowStatus(const std::string& text) const {
         if (callbacks_.status) callbacks_.status(text);
@@ -62,6 +65,7 @@ private:
     int number_ = kFirstCodeGroupNumber;
     bool done_ = false;
     bool abort_ = false;
+    bool lineCut_ = false;    // the line being handled ends where the file ends, without its CR
     uint32_t processed_ = 0;  // code groups finished
 
     // Open code-group file and the output buffer in front of it.
@@ -86,7 +90,7 @@ bool Extraction::ReadHeader(SuperfileHeader& header) {
     std::array<uint8_t, kSuperfileHeaderSize> block{};
     const Result<std::size_t> read = input_.read(block);
     if (!read) {
-        ReportFileError(read.error());
+        ReportFileError(ExtractFault::ReadFailed, read.error());
         return false;
     }
     const std::size_t got = *read;
@@ -94,7 +98,8 @@ bool Extraction::ReadHeader(SuperfileHeader& header) {
     if (got < kSuperfileHeaderSize || !HasSuperfileSignature(block)) {
         const std::string why = got < kSuperfileHeaderSize ? "shorter than the 8172-byte superfile header"
                                                            : "the header does not start with \"P2K Superfile\"";
-        ReportExtractError(ErrorKind::Malformed, "Corrupt file header!", input_.path() + ": " + why);
+        ReportExtractError(ExtractFault::NotFlashFile, ErrorKind::Malformed, "Corrupt file header!",
+                           input_.path() + ": " + why);
         return false;
     }
     header = DecodeSuperfileHeader(block);
@@ -107,14 +112,15 @@ bool Extraction::ReadHeader(SuperfileHeader& header) {
     const std::string headerPath = HeaderFilePath(basePath_);
     Result<std::unique_ptr<OutputFile>> file = output_.create(headerPath);
     if (!file) {
-        ReportFileError(file.error());
+        ReportOutputError(ExtractFault::CannotCreate, file.error());
         return false;
     }
     result_.filesCreated.push_back(headerPath);
     Status written = (*file)->write(block);
+    if (!written) (*file)->discard();
     if (written) written = (*file)->close();
     if (!written) {
-        ReportExtractError(ErrorKind::Io, "Disk write error!", written.error().message);
+        ReportOutputError(ExtractFault::WriteFailed, written.error());
         return false;
     }
     result_.headerPath = headerPath;
@@ -136,7 +142,7 @@ void Extraction::ReadCodeGroups(const SuperfileHeader& header) {
     std::size_t slot = 0;
     while (processed_ < header.groupCount && !abort_) {
         if (slot >= kSlotCount) {
-            ReportExtractError(ErrorKind::Malformed, "Too many code groups in the header!",
+            ReportExtractError(ExtractFault::Damaged, ErrorKind::Malformed, "Too many code groups in the header!",
                                input_.path() + ": the header counts " + std::to_string(header.groupCount) +
                                    " code groups, its slot table describes only " + std::to_string(processed_));
             break;
@@ -162,62 +168,68 @@ void Extraction::ReadGroupRecords(RecordLineReader& reader) {
     while (!done_ && !abort_) {
         std::string_view line;
         switch (reader.ReadRecordLine(line)) {
-        case RecordLineReader::LineResult::Line: HandleRecord(line, reader.lineNumber()); break;
+        case RecordLineReader::LineResult::Line:
+            lineCut_ = reader.lineEndedByInput();
+            HandleRecord(line, reader.lineNumber());
+            break;
         case RecordLineReader::LineResult::End:
-            ReportExtractError(ErrorKind::Malformed, "Unexpected end of SHX file!",
+            ReportExtractError(ExtractFault::Cut, ErrorKind::Malformed, "Unexpected end of SHX file!",
                                input_.path() + ": the file ends " + (groupFile_ ? "inside" : "before") +
                                    " code group " + CodeGroupShortName(number_));
             break;
         case RecordLineReader::LineResult::TooLong:
-            ReportLineError(ErrorKind::Malformed, "S-Record line longer than 255 characters!", reader.lineNumber());
+            ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S-Record line longer than 255 characters!",
+                            reader.lineNumber());
             break;
-        case RecordLineReader::LineResult::ReadError: ReportFileError(reader.error()); break;
+        case RecordLineReader::LineResult::ReadError: ReportFileError(ExtractFault::ReadFailed, reader.error()); break;
         }
     }
 }
 
 void Extraction::HandleRecord(std::string_view line, uint64_t lineNumber) {
     if (line.size() < 2 || line[0] != 'S') {
-        ReportLineError(ErrorKind::Malformed, "Invalid SHX file!", lineNumber);
+        ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "Invalid SHX file!", lineNumber);
         return;
     }
     switch (line[1]) {
     case '0':
         if (groupFile_) {
-            ReportLineError(ErrorKind::Malformed, "S0 record inside an open code group!", lineNumber);
+            ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S0 record inside an open code group!",
+                            lineNumber);
             return;
         }
         OpenCodeGroupFile();
         return;
     case '3':
         if (!groupFile_) {
-            ReportLineError(ErrorKind::Malformed, "S3 record outside a code group!", lineNumber);
+            ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S3 record outside a code group!", lineNumber);
             return;
         }
         switch (ParseS3Record(line)) {
         case S3Outcome::Ok: return;
         case S3Outcome::WrongChecksum:
-            ReportLineError(ErrorKind::Malformed, "S-Reord wrong checksum!", lineNumber);
+            ReportLineError(ExtractFault::Checksum, ErrorKind::Malformed, "S-Reord wrong checksum!", lineNumber);
             return;
         case S3Outcome::CountBelowFive:
-            ReportLineError(ErrorKind::Malformed, "S-Record count below 5!", lineNumber);
+            ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S-Record count below 5!", lineNumber);
             return;
         case S3Outcome::ShorterThanCount:
-            ReportLineError(ErrorKind::Malformed, "S-Record shorter than its count!", lineNumber);
+            ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S-Record shorter than its count!",
+                            lineNumber);
             return;
         case S3Outcome::WriteFailed: return;  // already reported
         }
         return;
     case '7':
         if (!groupFile_) {
-            ReportLineError(ErrorKind::Malformed, "S7 record outside a code group!", lineNumber);
+            ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S7 record outside a code group!", lineNumber);
             return;
         }
         CloseCodeGroupFile();
         return;
     default:
-        ReportLineError(ErrorKind::Unsupported, std::string("S-Record of type #") + line[1] + " " + "is not supported.",
-                        lineNumber);
+        ReportLineError(ExtractFault::Unsupported, ErrorKind::Unsupported,
+                        std::string("S-Record of type #") + line[1] + " " + "is not supported.", lineNumber);
         return;
     }
 }
@@ -249,7 +261,8 @@ Extraction::S3Outcome Extraction::ParseS3Record(std::string_view line) {
 bool Extraction::FlushOutput() {
     const Status written = groupFile_->write(std::span<const uint8_t>(outputBuffer_, outputFill_));
     outputFill_ = 0;
-    if (!written) ReportExtractError(ErrorKind::Io, "Disk write error!", written.error().message);
+    if (!written)
+        ReportExtractError(ExtractFault::WriteFailed, ErrorKind::Io, "Disk write error!", written.error().message);
     return written.has_value();
 }
 
@@ -257,7 +270,7 @@ void Extraction::OpenCodeGroupFile() {
     groupPath_ = CodeGroupFilePath(basePath_, start_, number_);
     Result<std::unique_ptr<OutputFile>> file = output_.create(groupPath_);
     if (!file) {
-        ReportFileError(file.error());
+        ReportOutputError(ExtractFault::CannotCreate, file.error());
         return;
     }
     groupFile_ = std::move(*file);
@@ -273,7 +286,7 @@ void Extraction::CloseCodeGroupFile() {
     const uint64_t size = groupFile_->size();
     groupFile_.reset();
     if (!closed) {
-        ReportExtractError(ErrorKind::Io, "Disk write error!", closed.error().message);
+        ReportOutputError(ExtractFault::WriteFailed, closed.error());
         return;
     }
 
@@ -290,24 +303,46 @@ void Extraction::CloseCodeGroupFile() {
     ++processed_;
 }
 
-void Extraction::ReportLineError(ErrorKind kind, const std::string& text, uint64_t line) {
-    ReportExtractError(kind, text, input_.path() + ", line " + std::to_string(line) + " after the header: " + text,
-                       line);
+void Extraction::ReportLineError(ExtractFault fault, ErrorKind kind, const std::string& text, uint64_t line) {
+    // A broken last line that has no line end is where the file was cut off.
+    if (lineCut_) {
+        ReportExtractError(ExtractFault::Cut, ErrorKind::Malformed, "Unexpected end of SHX file!",
+                           input_.path() + ", line " + std::to_string(line) +
+                               " after the header: the file ends inside the line (" + text + ")",
+                           line);
+        return;
+    }
+    ReportExtractError(fault, kind, text,
+                       input_.path() + ", line " + std::to_string(line) + " after the header: " + text, line);
 }
 
-void Extraction::ReportFileError(const Error& error) { ReportExtractError(error.kind, error.message, error.message); }
+void Extraction::ReportFileError(ExtractFault fault, const Error& error) {
+    ReportExtractError(fault, error.kind, error.message, error.message);
+}
 
-void Extraction::ReportExtractError(ErrorKind kind, const std::string& text, const std::string& detail, uint64_t line) {
+void Extraction::ReportOutputError(ExtractFault fault, const Error& error) {
+    if (error.kind == ErrorKind::Refused)
+        ReportFileError(ExtractFault::OutputRefused, error);
+    else if (fault == ExtractFault::WriteFailed)
+        ReportExtractError(fault, error.kind, "Disk write error!", error.message);
+    else
+        ReportFileError(fault, error);
+}
+
+void Extraction::ReportExtractError(ExtractFault fault, ErrorKind kind, const std::string& text,
+                                    const std::string& detail, uint64_t line) {
     ShowStatus(text);
-    // The open file keeps what reached the disk; it is not listed. The error
-    // reported is the one that broke the extraction off, not a later close.
+    // The open file is dropped and not listed: a file of that name from an
+    // earlier extraction stays as it was. The error reported is the one that
+    // broke the extraction off.
     if (groupFile_) {
-        (void)groupFile_->close();
+        groupFile_->discard();
         groupFile_.reset();
     }
     abort_ = true;
     if (!result_.errorReported()) {
         result_.error = MakeError(kind, detail);
+        result_.fault = fault;
         result_.errorText = text;
         result_.errorLine = line;
     }
@@ -325,10 +360,11 @@ ExtractResult ShxExtractor::SplitSHX(const std::string& flashPath) {
         }
         ExtractResult result;
         result.error = input.error();
+        result.fault = ExtractFault::ReadFailed;
         result.errorText = input.error().message;
         return result;
     }
-    DiskFolder output(flashPath);
+    DiskFolder output(flashPath, callbacks_.askEdited);
     return SplitSHX(**input, output);
 }
 

@@ -35,6 +35,24 @@ struct ExtractCallbacks {
     std::function<void()> processPendingMessages;
     // Code group 4 has been written to this file.
     std::function<void(const std::string& path)> langpackFound;
+    // An extracted file on disk was changed since it was extracted: replace
+    // it, keep it (and go on), or refuse (the extraction ends). Left empty,
+    // it is replaced like any file of that name.
+    EditedFileQuestion askEdited;
+};
+
+// What kind of fault broke an extraction off, for a headline that names it.
+enum class ExtractFault {
+    None,
+    NotFlashFile,   // the superfile header is short or lacks its signature
+    ReadFailed,     // the flash file could not be opened or read
+    Cut,            // the text ends before the header's code groups are all read
+    Checksum,       // an S3 record fails its checksum
+    Damaged,        // any other break of the record format
+    Unsupported,    // a record type this program does not take
+    CannotCreate,   // an output file could not be made in the folder
+    WriteFailed,    // an output file could not be written in full
+    OutputRefused,  // an output name is a link, not a regular file, the flash file, or an edited file
 };
 
 struct ExtractResult {
@@ -54,6 +72,7 @@ struct ExtractResult {
     // opened, read, created or written. The message names the flash file (and
     // its line) or the output file, and what is wrong.
     std::optional<Error> error;
+    ExtractFault fault = ExtractFault::None;
     std::string errorText;   // what the status panel showed
     uint64_t errorLine = 0;  // 1-based line after the header; 0 when not about a line
 

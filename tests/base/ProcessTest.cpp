@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
 
 namespace glyphora {
 namespace {
@@ -59,6 +63,102 @@ TEST(Process, ExitStatusFolderMissingProgramAndTimeLimit) {
     ASSERT_FALSE(status);
     EXPECT_NE(status.error().message.find("did not end within"), std::string::npos) << status.error().message;
 }
+
+#ifndef _WIN32
+// The POSIX runner against /bin/sh: output kept apart, signals, a script's children.
+using namespace std::chrono_literals;
+using ::glyphora::testing::TempFolder;
+
+ProcessRequest Shell(const std::string& script) { return {"/bin/sh", {"-c", script}, "", 0ms, {}}; }
+
+TEST(Process, ExitStatusAndOutput) {
+    struct Case {
+        const char* script;
+        int status;
+        const char* out;
+        const char* err;
+    };
+    const Case cases[] = {{"exit 0", 0, "", ""},
+                          {"exit 3", 3, "", ""},
+                          {"exit 255", 255, "", ""},
+                          {"echo out; echo err >&2; exit 1", 1, "out\n", "err\n"},
+                          {"read line; echo \"[$line]\"", 0, "[]\n", ""}};  // stdin is the null device
+    for (const Case& c : cases) {
+        ProcessOutput output;
+        const Result<int> status = RunProcess(Shell(c.script), &output);
+        ASSERT_TRUE(status) << c.script << ": " << status.error().message;
+        EXPECT_EQ(*status, c.status) << c.script;
+        EXPECT_EQ(output.out, c.out) << c.script;
+        EXPECT_EQ(output.err, c.err) << c.script;
+    }
+    // Without a place for the output it goes nowhere and the status still comes back.
+    const Result<int> quiet = RunProcess(Shell("echo lost; exit 7"));
+    ASSERT_TRUE(quiet);
+    EXPECT_EQ(*quiet, 7);
+}
+
+TEST(Process, RunsInTheFolderItIsGiven) {
+    const TempFolder folder;
+    ProcessRequest request = Shell("pwd -P");
+    request.currentFolder = folder.root().string();
+    ProcessOutput output;
+    ASSERT_TRUE(RunProcess(request, &output));
+    EXPECT_EQ(output.out, std::filesystem::canonical(folder.root()).string() + "\n");
+}
+
+TEST(Process, WhatCannotRunIsAnErrorNamingIt) {
+    const TempFolder folder;
+    const std::string missing = folder.path("no-such-program");
+    const std::string notExecutable = folder.writeText("plain.txt", "text");
+    struct Case {
+        ProcessRequest request;
+        ErrorKind kind;
+        std::string named;
+    };
+    const Case cases[] = {
+        {{missing, {}, "", 0ms, {}}, ErrorKind::Missing, missing},
+        {{notExecutable, {}, "", 0ms, {}}, ErrorKind::Failed, notExecutable},
+        {{"/bin/sh", {"-c", "exit 0"}, folder.path("no-such-folder"), 0ms, {}}, ErrorKind::Missing, "no-such-folder"},
+        {Shell("kill -KILL $$"), ErrorKind::Failed, "/bin/sh"},  // ended by a signal: no status to give
+    };
+    for (const Case& c : cases) {
+        const Result<int> status = RunProcess(c.request);
+        ASSERT_FALSE(status) << c.named;
+        EXPECT_EQ(status.error().kind, c.kind) << status.error().message;
+        EXPECT_NE(status.error().message.find(c.named), std::string::npos) << status.error().message;
+    }
+}
+
+// Whether the process has ended: gone, or a zombie nobody has reaped yet.
+bool Ended(const std::string& pid) {
+    std::ifstream stat("/proc/" + pid + "/stat");
+    std::string field;
+    if (!(stat >> field >> field >> field)) return true;
+    return field == "Z" || field == "X";
+}
+
+TEST(Process, TimeLimitEndsTheProgramAndWhatItStarted) {
+    const TempFolder folder;
+    const std::string pidFile = folder.path("child.pid");
+    ProcessRequest request = Shell("sleep 60 & echo $! > '" + pidFile + "'; wait");
+    // Long enough for the shell to start its child on a loaded machine.
+    request.timeout = 1500ms;
+    const Result<int> status = RunProcess(request);
+    ASSERT_FALSE(status);
+    EXPECT_EQ(status.error().kind, ErrorKind::Failed);
+    ASSERT_TRUE(std::filesystem::exists(pidFile)) << "the shell did not start its child in time";
+    const std::string pid = folder.readText(pidFile);
+    ASSERT_FALSE(pid.empty());
+    // The kill is sent before RunProcess returns; its delivery to the orphan is
+    // not synchronous with our wait, so give it a moment.
+    bool ended = false;
+    for (int i = 0; i < 200 && !ended; ++i) {
+        ended = Ended(pid.substr(0, pid.find('\n')));
+        if (!ended) std::this_thread::sleep_for(10ms);
+    }
+    EXPECT_TRUE(ended) << "the shell's child " << pid << " outlived the time limit";
+}
+#endif
 
 }  // namespace
 }  // namespace glyphora

@@ -19,6 +19,7 @@ namespace glyphora {
 namespace {
 
 using namespace fixtures;
+using bdftest::IsInk;
 using bdftest::RunCommand;
 using ::glyphora::testing::TempFolder;
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <ReadOutcome.h>
-#include "GlyphCoding.h"
+#include "GlyphRows.h"
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
 #include "TempFolder.h"
@@ -17,6 +17,11 @@
 #include <vector>
 
 namespace glyphora::bdftest {
+
+// Pixel (x, y) of a glyph of this width in memory-form rows; outside the glyph nothing is ink.
+inline bool IsInk(const std::vector<uint8_t>& memoryRows, int width, int x, int y) {
+    return x < width && y >= 0 && GlyphRowsToImage(memoryRows, width, y + 1).isInk(x, y);
+}
 
 inline std::string Picture(const std::vector<uint8_t>& memoryRows, int width, int height) {
     std::string out;

@@ -187,3 +187,27 @@ TEST(SetBdf, ExportThenImportGivesTheSameSetAndFile) {
 
 }  // namespace
 }  // namespace glyphora
+
+namespace glyphora {
+namespace {
+
+TEST(BaselineDescent, TheRowBelowTheBaselineBeginsTheDescent) {
+    struct Case {
+        std::optional<int> baseline;
+        int height;
+        std::optional<int> descent;
+    } cases[] = {
+        {9, 12, 2},                        // ascent 10
+        {11, 12, 0},                       // the bottom row: no descent
+        {0, 12, 11},                       // the top row
+        {std::nullopt, 12, std::nullopt},  // no guide: the export asks
+        {12, 12, std::nullopt},            // below a set made lower since
+        {-1, 12, std::nullopt},
+        {0, 0, std::nullopt},  // a set without rows
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BaselineDescent(c.baseline, c.height), c.descent) << c.baseline.value_or(-99) << "/" << c.height;
+}
+
+}  // namespace
+}  // namespace glyphora

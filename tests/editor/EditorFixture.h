@@ -4,6 +4,8 @@
 #include "GlyphEditor.h"
 #include "Picture.h"
 
+#include <Langpack.h>
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -41,6 +43,14 @@ inline Symbols glyphOf(const MonoImage& image) {
     return glyph;
 }
 
+// What the editor stores: its width and rows, as the session keeps them.
+inline Symbols saved(const GlyphEditor& ed, int setHeight) {
+    Symbols glyph;
+    glyph.Width = static_cast<uint8_t>(ed.GlyphWidth());
+    glyph.Data = ed.SaveImage(setHeight);
+    return glyph;
+}
+
 class EditorTest : public testing::Test {
 protected:
     static constexpr int kZoom = 8;
@@ -50,7 +60,7 @@ protected:
     void load(std::initializer_list<std::string_view> rows) { load(picture(rows)); }
     void load(const MonoImage& image) {
         ed.SetGlyphHeight(image.height());
-        ed.LoadSymb(glyphOf(image));
+        ed.LoadSymb(image.width(), glyphOf(image).Data);
         ed.NoEditingImage();  // as the window's "Save the current symbol?" leaves it
         while (ed.ZoomFactor() < kZoom) ed.ZoomIn();
         host.calls.clear();

@@ -14,7 +14,7 @@ TEST(GlyphTransfer, RowsLoadIntoEditImageAndStoreBack) {
     Symbols nine;
     nine.Width = 9;
     nine.Data = {0x7F, 0x7F, 0xFF, 0xFF};  // ink at (0, 0) and (8, 0)
-    ed.LoadSymb(nine);
+    ed.LoadSymb(nine.Width, nine.Data);
     EXPECT_EQ(ed.EditImage().width(), 16);
     EXPECT_EQ(show(ed.CanvasImage()), show({"#.......#", "........."}));
 
@@ -22,12 +22,12 @@ TEST(GlyphTransfer, RowsLoadIntoEditImageAndStoreBack) {
     Symbols five;
     five.Width = 5;
     five.Data = {0x00, 0x00};
-    ed.LoadSymb(five);
+    ed.LoadSymb(five.Width, five.Data);
     Symbols out;
-    ed.SaveImage(out, 2);
+    out = saved(ed, 2);
     EXPECT_EQ(out.Data, (std::vector<uint8_t>{0x00, 0x00}));
     ed.ImageToPictures();
-    ed.SaveImage(out, 2);
+    out = saved(ed, 2);
     EXPECT_EQ(out.Data, (std::vector<uint8_t>{0x07, 0x07}));
     EXPECT_EQ(out.Width, 5);
 
@@ -35,10 +35,10 @@ TEST(GlyphTransfer, RowsLoadIntoEditImageAndStoreBack) {
     Symbols eight;
     eight.Width = 8;
     eight.Data = {0x7E, 0xFF};
-    ed.LoadSymb(eight);
+    ed.LoadSymb(eight.Width, eight.Data);
     EXPECT_EQ(show(ed.CanvasImage()), show({"#......#", "........"}));
     ed.IncreaseWidth();
-    ed.SaveImage(out, 2);
+    out = saved(ed, 2);
     EXPECT_EQ(out.Width, 9);
     EXPECT_EQ(out.Data, (std::vector<uint8_t>{0x7E, 0xFF, 0xFF, 0xFF}));
 }
@@ -49,14 +49,14 @@ TEST(GlyphTransfer, ShortOrEmptyGlyphsLoadAsPaper) {
     Symbols truncated;
     truncated.Width = 4;
     truncated.Data = {0x0F};  // rows 1 and 2 missing
-    ed.LoadSymb(truncated);
+    ed.LoadSymb(truncated.Width, truncated.Data);
     EXPECT_EQ(show(ed.CanvasImage()), show({"####", "....", "...."}));
     Symbols empty;  // width 0: no columns, one paper byte a row when stored
-    ed.LoadSymb(empty);
+    ed.LoadSymb(empty.Width, empty.Data);
     EXPECT_EQ(ed.CanvasImage().width(), 0);
     ed.mouseDown(MouseButton::Left, 0, 0);
     Symbols out;
-    ed.SaveImage(out, 3);
+    out = saved(ed, 3);
     EXPECT_EQ(out.Data, (std::vector<uint8_t>{0xFF, 0xFF, 0xFF}));
 }
 
@@ -68,7 +68,7 @@ TEST(GlyphEditorPointer, CeilingRuleAtZoomOneAndEight) {
     Symbols glyph;
     glyph.Width = 8;
     glyph.Data.assign(10, 0xFF);
-    ed.LoadSymb(glyph);
+    ed.LoadSymb(glyph.Width, glyph.Data);
     struct Case {
         int zoom, X, x;
     };

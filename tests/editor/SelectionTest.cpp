@@ -214,7 +214,7 @@ TEST_F(SelectionTest, ShiftsMoveColumnsAndFillWithPaper) {
     Symbols five;
     five.Width = 5;
     five.Data = {0xFB};
-    ed.LoadSymb(five);
+    ed.LoadSymb(five.Width, five.Data);
     ed.ShiftImageGor(-1);
     EXPECT_EQ(canvas(), show({"....#"}));
 }

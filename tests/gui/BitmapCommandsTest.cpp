@@ -26,7 +26,7 @@ protected:
     GlyphEditor& editor() { return window().editor(); }
     void importFile(const QString& file) {
         boxes_->openFiles.push_back(file.toStdString());
-        window().actions().importBitmap->trigger();
+        window().action(Command::ImportBitmap)->trigger();
     }
 };
 
@@ -42,7 +42,7 @@ TEST_F(BitmapCommandsTest, TheExportIsAOneBitBmpOfTheWidthInWholeBytes) {
         SCOPED_TRACE(c.identified.toStdString());
         const QString chosen = path(QStringLiteral("glyph%1").arg(c.set));
         boxes_->saveFiles.push_back(chosen.toStdString());
-        window().actions().exportBitmap->trigger();
+        window().action(Command::ExportBitmap)->trigger();
         EXPECT_TRUE(boxes_->shown.empty());
 
         const QImage read(chosen + ".bmp");
@@ -120,7 +120,7 @@ TEST_F(BitmapCommandsTest, ImportFloatsEveryKindOfPictureCutToTheGlyph) {
         EXPECT_EQ(window().toolPalette()->currentTool(), Tool::Selection);
         editor().FalseGoBegin();
         EXPECT_EQ(test::show(editor().EditImage().copy(0, 0, 10, 12)), test::show(expected));
-        window().actions().undo->trigger();
+        window().action(Command::Undo)->trigger();
         EXPECT_EQ(editor().EditImage(), before);
     }
 

@@ -49,17 +49,17 @@ protected:
 TEST_F(ComfortCommandsTest, StepBackwardAndForwardWalkTheGlyphsHistory) {
     const MainActions& a = window().actions();
     const bool original = inkAtOrigin();
-    EXPECT_FALSE(a.stepBackward->isEnabled());
+    EXPECT_FALSE(a.action(Command::StepBackward)->isEnabled());
     drawPixel();
-    ASSERT_TRUE(a.stepBackward->isEnabled());
-    a.stepBackward->trigger();
+    ASSERT_TRUE(a.action(Command::StepBackward)->isEnabled());
+    a.action(Command::StepBackward)->trigger();
     EXPECT_EQ(inkAtOrigin(), original);
-    EXPECT_TRUE(a.stepForward->isEnabled());
-    a.stepForward->trigger();
+    EXPECT_TRUE(a.action(Command::StepForward)->isEnabled());
+    a.action(Command::StepForward)->trigger();
     EXPECT_NE(inkAtOrigin(), original);
     // Ctrl+Z still toggles.
-    a.undo->trigger();
-    a.undo->trigger();
+    a.action(Command::Undo)->trigger();
+    a.action(Command::Undo)->trigger();
     EXPECT_NE(inkAtOrigin(), original);
 }
 
@@ -70,7 +70,7 @@ TEST_F(ComfortCommandsTest, GoToCharacterSelectsTheGlyphOrNamesTheSetsThatHaveIt
             w.goToDialog()->field()->setText(typed);
             w.goToDialog()->accept();
         });
-        w.actions().goToCharacter->trigger();
+        w.action(Command::GoToCharacter)->trigger();
     };
     answer(QStringLiteral("0x41"));
     EXPECT_EQ(session().CurrentSymbol(), 0x41 - 0x20);
@@ -82,11 +82,11 @@ TEST_F(ComfortCommandsTest, GoToCharacterSelectsTheGlyphOrNamesTheSetsThatHaveIt
 
 TEST_F(ComfortCommandsTest, PixelGridIsDrawnOnTheScreenOnlyAndRemembered) {
     MainWindow& w = window();
-    for (int i = 0; i < 3; ++i) w.actions().zoomIn->trigger();  // zoom 4
+    for (int i = 0; i < 3; ++i) w.action(Command::ZoomIn)->trigger();  // zoom 4
     CanvasWidget* canvas = w.fontPage()->canvas();
     const MonoImage glyph = w.editor().EditImage();
     const QImage plain = canvas->grab().toImage();
-    w.actions().pixelGrid->trigger();
+    w.action(Command::PixelGrid)->trigger();
     EXPECT_TRUE(canvas->pixelGrid());
     const QImage grid = canvas->grab().toImage();
     EXPECT_NE(grid.pixel(4, 1), plain.pixel(4, 1));  // the line between glyph columns 0 and 1
@@ -123,7 +123,7 @@ TEST_F(ComfortCommandsTest, SampleTextFollowsTheCanvasAndAClickChoosesTheGlyph) 
     EXPECT_EQ(session().CurrentSymbol(), 0x41 - 0x20);
     EXPECT_EQ(view->line().image.isInk(0, 0), before);  // the dropped change is gone from it too
 
-    w.actions().sampleText->trigger();
+    w.action(Command::SampleText)->trigger();
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(preference(QStringLiteral("Sample/Shown")).toBool(), false);
 
@@ -131,7 +131,7 @@ TEST_F(ComfortCommandsTest, SampleTextFollowsTheCanvasAndAClickChoosesTheGlyph) 
     boxes_->answers = {Answer::No};
     session().ChooseSymbol(0);
     drawPixel();
-    w.actions().sampleText->trigger();
+    w.action(Command::SampleText)->trigger();
     EXPECT_NE(view->line().image.isInk(0, 0), before);
 }
 
@@ -142,11 +142,11 @@ TEST_F(ComfortCommandsTest, ChangedGlyphsAndTheirSetsAreMarkedUntilTheSave) {
         return glyphs->data(glyphs->index(row, 1), GlyphTableModel::ChangedRole).toBool();
     };
     drawPixel();
-    w.actions().saveImage->trigger();
+    w.action(Command::SaveImage)->trigger();
     EXPECT_TRUE(marked(0));
     EXPECT_FALSE(marked(1));
     EXPECT_TRUE(session().changedGlyphs().setChanged(0));
-    w.actions().saveLangpack->trigger();
+    w.action(Command::SaveLangpack)->trigger();
     EXPECT_FALSE(marked(0));
     EXPECT_FALSE(session().changedGlyphs().setChanged(0));
 }
@@ -203,7 +203,7 @@ TEST_F(ComfortCommandsTest, ADroppedFileGoesThroughTheOpenFileFlow) {
     MainWindow& w = window();
     const QString other = writeLangpack("other.smg", TypicalLangpack());
     drawPixel();
-    w.actions().saveImage->trigger();  // the langpack is changed: opening another asks
+    w.action(Command::SaveImage)->trigger();  // the langpack is changed: opening another asks
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(other)});
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

@@ -64,12 +64,12 @@ TEST_F(GenerateCommandsTest, ShiftClickedRangeIsReplacedThenTrimmed) {
     font.height = -12;
     font.measuredHeight = 14;
     boxes_->fonts = {font};
-    window().actions().selectFont->trigger();
+    window().action(Command::SelectFont)->trigger();
     EXPECT_EQ(texts(), QStringList{QStringLiteral("Height of the chosen font 14 pixels.")});
     boxes_->clear();
 
     const std::vector<Symbols> before = lp().SymbolTable[1];
-    window().actions().replaceSymbols->trigger();
+    window().action(Command::ReplaceSymbols)->trigger();
     EXPECT_TRUE(texts().isEmpty()) << texts().join(QLatin1Char('\n')).toStdString();
     for (int g = kA; g <= kA + 3; ++g) {
         EXPECT_NE(lp().SymbolTable[1][static_cast<std::size_t>(g)].Data, before[static_cast<std::size_t>(g)].Data) << g;
@@ -77,10 +77,10 @@ TEST_F(GenerateCommandsTest, ShiftClickedRangeIsReplacedThenTrimmed) {
     }
     EXPECT_EQ(lp().SymbolTable[1][kA + 4].Data, before[kA + 4].Data);
     EXPECT_EQ(window().editor().GlyphWidth(), width(kA + 3));
-    EXPECT_TRUE(window().actions().saveLangpack->isEnabled());
+    EXPECT_TRUE(window().action(Command::SaveLangpack)->isEnabled());
 
     // The range survives the batch, so the trim takes the same glyphs.
-    window().actions().optimizeWidths->trigger();
+    window().action(Command::OptimizeWidths)->trigger();
     EXPECT_EQ(window().fontPage()->chosenGlyphRows().top, kA);
     for (int g = kA; g <= kA + 3; ++g) EXPECT_EQ(widthCell(g), QString::number(width(g))) << g;
     EXPECT_EQ(window().editor().GlyphWidth(), width(kA + 3));
@@ -89,7 +89,9 @@ TEST_F(GenerateCommandsTest, ShiftClickedRangeIsReplacedThenTrimmed) {
 TEST_F(GenerateCommandsTest, ProgressDialogComesAfterHalfASecondAndCancels) {
     MonoImage ink(2, 3, Pixel::Ink);
     writeFile(QStringLiteral("good.bmp"), WriteMonoBmp(ink));
-    writeText(QStringLiteral("files/Runecast"), "#!/bin/sh\nsleep 0.1\ncp ../good.bmp temp.bmp\n");
+    // The renderer runs in a scratch folder of the batch: the picture by its whole path.
+    writeText(QStringLiteral("files/Runecast"),
+              "#!/bin/sh\nsleep 0.1\ncp '" + path(QStringLiteral("good.bmp")).toUtf8() + "' temp.bmp\n");
     QFile::setPermissions(path(QStringLiteral("files/Runecast")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     clickRow(0);
     for (int i = 0; i < 19; ++i) QTest::keyClick(grid(), Qt::Key_Down, Qt::ShiftModifier);
@@ -106,7 +108,7 @@ TEST_F(GenerateCommandsTest, ProgressDialogComesAfterHalfASecondAndCancels) {
         closed = window().close();
         if (auto* cancel = dialog->findChild<QPushButton*>()) QTest::mouseClick(cancel, Qt::LeftButton);
     });
-    window().actions().replaceSymbols->trigger();
+    window().action(Command::ReplaceSymbols)->trigger();
 
     EXPECT_TRUE(dialogShown);
     EXPECT_TRUE(dialogEnabled);

@@ -53,8 +53,27 @@ TEST_F(GridChoiceTest, TheStoredGlyphsPreviewIsDrawnAnew) {
     const QRect preview = grid->visualRect(grid->model()->index(0, 0));
     const QImage before = grid->viewport()->grab(preview).toImage();
     drawPixel();
-    window().actions().saveImage->trigger();
+    window().action(Command::SaveImage)->trigger();
     EXPECT_NE(grid->viewport()->grab(preview).toImage(), before);
+}
+
+// Go to character, a click in the sample text and the like choose the glyph
+// from code: Shift+arrow and Shift+click then extend from that row.
+TEST_F(GridChoiceTest, ARangeExtendsFromTheGlyphChosenFromCode) {
+    QTableView* grid = window().fontPage()->glyphGrid();
+    clickRow(grid, 1);
+    session().ChooseSymbol(20);
+    QCoreApplication::processEvents();
+    QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(selectedRows(grid), (std::vector<int>{20, 21}));
+
+    session().ChooseSymbol(30);
+    QCoreApplication::processEvents();
+    grid->scrollTo(grid->model()->index(32, 1));
+    QCoreApplication::processEvents();
+    const QRect cell = grid->visualRect(grid->model()->index(32, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell.center());
+    EXPECT_EQ(selectedRows(grid), (std::vector<int>{30, 31, 32}));
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ protected:
     // "Open file" with the dialog answering `file`.
     void open(const QString& file) {
         boxes_->openFiles.push_back(file.toStdString());
-        window().actions().openFile->trigger();
+        window().action(Command::OpenFile)->trigger();
     }
     QStringList texts() const {
         QStringList out;

@@ -81,12 +81,12 @@ TEST_F(InsertTextTest, InsertFloatsTheTextCutToTheGlyphAndUndoTakesItAway) {
         EXPECT_FALSE(dialog()->isVisible());
         EXPECT_EQ(window().toolPalette()->currentTool(), Tool::Selection);
         EXPECT_TRUE(e.SelectionActive());
-        EXPECT_TRUE(window().actions().saveImage->isEnabled());
+        EXPECT_TRUE(window().action(Command::SaveImage)->isEnabled());
         EXPECT_EQ(window().statusText(2), QStringLiteral("Select: %1x%2").arg(expected.width()).arg(expected.height()));
 
         e.FalseGoBegin();
         EXPECT_EQ(e.EditImage().copy(0, 0, expected.width(), expected.height()), expected);
-        window().actions().undo->trigger();
+        window().action(Command::Undo)->trigger();
         EXPECT_EQ(e.EditImage(), before);
     }
     EXPECT_LT(RenderTextImage(".", InsertTextDialog::DefaultFont(), 10, 12).width(), 10);

@@ -64,7 +64,7 @@ protected:
     }
     QAction* checkedItem() {
         const MainActions& a = window().actions();
-        for (QAction* item : {a.english, a.russian, a.loadLanguage})
+        for (QAction* item : {a.action(Command::English), a.action(Command::Russian), a.action(Command::LoadLanguage)})
             if (item->isChecked()) return item;
         return nullptr;
     }
@@ -78,7 +78,7 @@ TEST_F(LanguageTest, EachControlShowsItsOwnSlot) {
         file += QByteArray("s") + QByteArray::number(static_cast<int>(slot)) + "=slot " +
                 QByteArray::number(static_cast<int>(slot)) + "\r\n";
     boxes_->openFiles.push_back(writeText("every.flp", file).toStdString());
-    window().actions().loadLanguage->trigger();
+    window().action(Command::LoadLanguage)->trigger();
     ASSERT_TRUE(boxes_->shown.empty());
     for (const auto& [slot, text] : shownTexts()) EXPECT_EQ(text.toStdString(), "slot " + std::to_string(slot));
 }
@@ -109,9 +109,9 @@ TEST_F(LanguageTest, TheSettingsLanguageIsAppliedAtTheFirstShowing) {
         EXPECT_EQ(window().setSizeDialog()->windowTitle(), c.caption);
         EXPECT_EQ(window().statusText(0), c.sizePrefix + glyphSize());
         EXPECT_EQ(session().UILanguage(), c.uiLanguage);
-        EXPECT_EQ(checkedItem(), c.uiLanguage == "English"   ? window().actions().english
-                                 : c.uiLanguage == "Russian" ? window().actions().russian
-                                                             : window().actions().loadLanguage);
+        EXPECT_EQ(checkedItem(), c.uiLanguage == "English"   ? window().action(Command::English)
+                                 : c.uiLanguage == "Russian" ? window().action(Command::Russian)
+                                                             : window().action(Command::LoadLanguage));
     }
     EXPECT_EQ(Child(window().insertTextDialog(), "Label1"), "Text");
     EXPECT_TRUE(boxes_->shown.empty());
@@ -121,15 +121,15 @@ TEST_F(LanguageTest, TheSettingsLanguageIsAppliedAtTheFirstShowing) {
 TEST_F(LanguageTest, SwitchingToRussianRelabelsTheStatusPanels) {
     window().show();
     open(writeLangpack("lang.smg", TypicalLangpack()));
-    window().actions().selectAll->trigger();
+    window().action(Command::SelectAll)->trigger();
     const QString selection = window().statusText(2).mid(QStringLiteral("Select: ").size());
     ASSERT_EQ(window().statusText(2), "Select: " + selection);
-    window().actions().russian->trigger();
+    window().action(Command::Russian)->trigger();
     EXPECT_EQ(window().statusText(2), "Выделение: " + selection);
     EXPECT_EQ(window().statusText(0), "Размер: " + glyphSize());
     window().editor().FalseGoBegin();
     const QString before = glyphSize();
-    window().actions().increaseWidth->trigger();
+    window().action(Command::IncreaseWidth)->trigger();
     ASSERT_NE(glyphSize(), before);
     EXPECT_EQ(window().statusText(0), "Размер: " + glyphSize());
 }
@@ -137,39 +137,39 @@ TEST_F(LanguageTest, SwitchingToRussianRelabelsTheStatusPanels) {
 TEST_F(LanguageTest, TheMenuItemsSwitchAndSaveTheLanguage) {
     window().show();
     const MainActions& a = window().actions();
-    EXPECT_FALSE(a.languageMenu->isEnabled());
+    EXPECT_FALSE(a.menu(Menu::Language)->isEnabled());
 
-    a.russian->trigger();
+    a.action(Command::Russian)->trigger();
     EXPECT_EQ(window().aboutDialog()->windowTitle(), "О программе...");
     EXPECT_EQ(settingsLanguage(), "Language=Russian");
-    EXPECT_EQ(checkedItem(), a.russian);
+    EXPECT_EQ(checkedItem(), a.action(Command::Russian));
 
     // A cancelled dialog changes nothing, not even the chosen item.
     boxes_->openFiles.push_back(std::nullopt);
-    a.loadLanguage->trigger();
+    a.action(Command::LoadLanguage)->trigger();
     ASSERT_EQ(boxes_->fileDialogs.size(), 1u);
     EXPECT_EQ(boxes_->fileDialogs[0].filters, std::vector<std::string>{"Glyphora LanguagePack (*.flp)"});
     EXPECT_EQ(boxes_->fileDialogs[0].folder, path("Languages").toStdString());
-    EXPECT_EQ(checkedItem(), a.russian);
+    EXPECT_EQ(checkedItem(), a.action(Command::Russian));
 
     const QString german = writeText("Deutsch.flp", kHead + "s54=Über...\r\n");
     boxes_->openFiles.push_back(german.toStdString());
-    a.loadLanguage->trigger();
+    a.action(Command::LoadLanguage)->trigger();
     EXPECT_EQ(window().aboutDialog()->windowTitle(), "Über...");
     EXPECT_EQ(window().setSizeDialog()->windowTitle(), "Размер изображения");  // kept from Russian
     EXPECT_EQ(settingsLanguage(), "Language=" + german);
-    EXPECT_EQ(checkedItem(), a.loadLanguage);
+    EXPECT_EQ(checkedItem(), a.action(Command::LoadLanguage));
 
-    a.english->trigger();
+    a.action(Command::English)->trigger();
     EXPECT_EQ(window().aboutDialog()->windowTitle(), "About...");
     EXPECT_EQ(settingsLanguage(), "Language=English");
-    EXPECT_EQ(checkedItem(), a.english);
+    EXPECT_EQ(checkedItem(), a.action(Command::English));
 
     // A refused file: the message and English, but its path is what is saved.
     const QString wrong = writeText("wrong.flp", "[Glyphora]\r\n[Version 1.0b]\r\ns27=Mine\r\n");
-    a.russian->trigger();
+    a.action(Command::Russian)->trigger();
     boxes_->openFiles.push_back(wrong.toStdString());
-    a.loadLanguage->trigger();
+    a.action(Command::LoadLanguage)->trigger();
     EXPECT_EQ(texts(), QStringList{kNotForGlyphoraMessage});
     EXPECT_EQ(window().setSizeDialog()->windowTitle(), "Set size");
     EXPECT_EQ(settingsLanguage(), "Language=" + wrong);

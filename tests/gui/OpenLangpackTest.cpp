@@ -113,9 +113,10 @@ TEST_F(OpenLangpackTest, OpeningFillsPagesTitleAndCommands) {
     EXPECT_EQ(w.fontPage()->setGrid()->currentRow(), 0);
     EXPECT_EQ(w.fontPage()->glyphRow(), 0);
     EXPECT_TRUE(w.fontPage()->canvas()->isVisibleTo(&w));
-    for (QAction* a : w.actions().glyphCommands()) EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
-    EXPECT_TRUE(w.actions().zoomIn->isEnabled());
-    for (QAction* a : {w.actions().zoomOut, w.actions().undo, w.actions().saveImage, w.actions().saveLangpack})
+    for (Command c : kGlyphCommands) EXPECT_TRUE(w.action(c)->isEnabled()) << w.action(c)->objectName().toStdString();
+    EXPECT_TRUE(w.action(Command::ZoomIn)->isEnabled());
+    for (QAction* a : {w.action(Command::ZoomOut), w.action(Command::Undo), w.action(Command::SaveImage),
+                       w.action(Command::SaveLangpack)})
         EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     const Symbols& first = lp().SymbolTable[0][0];
     EXPECT_EQ(w.statusText(0), QStringLiteral("Size: %1x8").arg(first.Width));
@@ -170,7 +171,7 @@ TEST_F(OpenLangpackTest, AnErrorEscapingACommandIsReportedAndTheProgramGoesOn) {
     };
     auto throwing = std::make_shared<Throwing>();
     boxes_ = throwing;
-    window().actions().openFile->trigger();
+    window().action(Command::OpenFile)->trigger();
     ASSERT_EQ(texts(), QStringList{"disk on fire"});
     EXPECT_EQ(boxes_->shown[0].icon, Icon::Error);
     window().openFile(writeLangpack("lang.smg", TypicalLangpack()));
@@ -182,17 +183,17 @@ TEST_F(OpenLangpackTest, ZoomStepsThroughTheLadderAndResetsOnOpen) {
     open(file);
     MainWindow& w = window();
     for (int zoom : {2, 3, 4, 6, 8, 16}) {
-        w.actions().zoomIn->trigger();
+        w.action(Command::ZoomIn)->trigger();
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Glyphora - lang.smg [%1:1]").arg(zoom));
         EXPECT_EQ(w.fontPage()->canvas()->width(), w.editor().GlyphWidth() * zoom);
     }
-    EXPECT_FALSE(w.actions().zoomIn->isEnabled());
-    EXPECT_TRUE(w.actions().zoomOut->isEnabled());
+    EXPECT_FALSE(w.action(Command::ZoomIn)->isEnabled());
+    EXPECT_TRUE(w.action(Command::ZoomOut)->isEnabled());
     for (int zoom : {8, 6, 4, 3, 2, 1}) {
-        w.actions().zoomOut->trigger();
+        w.action(Command::ZoomOut)->trigger();
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Glyphora - lang.smg [%1:1]").arg(zoom));
     }
-    EXPECT_FALSE(w.actions().zoomOut->isEnabled());
+    EXPECT_FALSE(w.action(Command::ZoomOut)->isEnabled());
 
     // The keypad keys, wherever the focus is in the window.
     w.show();
@@ -203,11 +204,11 @@ TEST_F(OpenLangpackTest, ZoomStepsThroughTheLadderAndResetsOnOpen) {
     QTest::keyClick(w.fontPage()->glyphGrid(), Qt::Key_Plus);
     EXPECT_EQ(w.windowTitle(), "Glyphora - lang.smg [1:1]");
 
-    for (int i = 0; i < 6; ++i) w.actions().zoomIn->trigger();
+    for (int i = 0; i < 6; ++i) w.action(Command::ZoomIn)->trigger();
     open(file);
     EXPECT_EQ(w.windowTitle(), "Glyphora - lang.smg [1:1]");
-    EXPECT_TRUE(w.actions().zoomIn->isEnabled());
-    EXPECT_FALSE(w.actions().zoomOut->isEnabled());
+    EXPECT_TRUE(w.action(Command::ZoomIn)->isEnabled());
+    EXPECT_FALSE(w.action(Command::ZoomOut)->isEnabled());
 }
 
 TEST_F(OpenLangpackTest, GridColumnsFollowTheirWidth) {

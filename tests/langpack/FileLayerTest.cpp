@@ -6,10 +6,14 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <functional>
 
 namespace glyphora {
 namespace {
@@ -171,6 +175,84 @@ TEST_F(FileLayerTest, FullDisk) {
     EXPECT_EQ(error, "cannot write '" + path("a.smg") + "': File too large");
     EXPECT_EQ(contents("a.smg"), "old contents");
     EXPECT_EQ(names(), std::vector<std::string>{"a.smg"});
+}
+
+// Should a read or a save wait on a FIFO again, the alarm ends the test
+// program instead of letting it hang.
+struct Watchdog {
+    Watchdog() {
+        std::signal(SIGALRM, SIG_DFL);
+        ::alarm(10);
+    }
+    ~Watchdog() { ::alarm(0); }
+};
+
+TEST_F(FileLayerTest, RefusesToReplaceWhatIsNoWritableRegularFile) {
+    const Watchdog watchdog;
+    struct Case {
+        const char* name;
+        std::function<void(const std::string&)> make;
+        std::string message;  // after the path
+    };
+    const Case cases[] = {
+        {"fifo", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+         "': it is a FIFO (named pipe), not a regular file"},
+        {"device", [](const std::string& p) { ASSERT_EQ(::symlink("/dev/null", p.c_str()), 0); },
+         "': it is a character device, not a regular file"},
+        // No write bit at all: the user marked it read-only, and even root keeps off.
+        {"read-only",
+         [this](const std::string& p) {
+             put("read-only", "old contents");
+             ASSERT_EQ(::chmod(p.c_str(), 0444), 0);
+         },
+         " is read-only"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string target = path(c.name);
+        c.make(target);
+        struct stat before {};
+        ASSERT_EQ(::lstat(target.c_str(), &before), 0);
+        const std::string error = Written(WriteFileAtomically(target, Bytes("new")));
+        const bool quoted = c.message[0] == '\'';
+        EXPECT_EQ(error, (quoted ? "cannot write '" : "") + target + c.message);
+        struct stat after {};
+        ASSERT_EQ(::lstat(target.c_str(), &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+    }
+    EXPECT_EQ(contents("read-only"), "old contents");
+    EXPECT_EQ(names(), (std::vector<std::string>{"device", "fifo", "read-only"})) << "no temporary file is left";
+}
+
+// Hard links and extended attributes belong to the file's own inode: it is
+// written in place, and its copy of the old bytes goes once that is done.
+TEST_F(FileLayerTest, KeepsHardLinksAndAttributes) {
+    put("linked.smg", "old contents");
+    ASSERT_EQ(::link(path("linked.smg").c_str(), path("other-name.smg").c_str()), 0);
+    put("marked.smg", "old contents");
+    const bool attributes = ::setxattr(path("marked.smg").c_str(), "user.test", "1", 1, 0) == 0;
+    if (!attributes) {
+        EXPECT_TRUE(errno == ENOTSUP || errno == EPERM) << std::strerror(errno);
+    }
+
+    for (const char* name : {"linked.smg", "marked.smg"}) {
+        SCOPED_TRACE(name);
+        struct stat before {};
+        ASSERT_EQ(::stat(path(name).c_str(), &before), 0);
+        ASSERT_EQ(Written(WriteFileAtomically(path(name), Bytes("new"))), "");
+        struct stat after {};
+        ASSERT_EQ(::stat(path(name).c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(contents(name), "new");
+    }
+    EXPECT_EQ(contents("other-name.smg"), "new");
+    if (attributes) {
+        char value[4] = {};
+        EXPECT_EQ(::getxattr(path("marked.smg").c_str(), "user.test", value, sizeof value), 1);
+        EXPECT_EQ(value[0], '1');
+    }
+    EXPECT_EQ(names(), (std::vector<std::string>{"linked.smg", "marked.smg", "other-name.smg"}));
 }
 
 }  // namespace

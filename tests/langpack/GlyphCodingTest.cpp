@@ -5,6 +5,11 @@
 namespace glyphora {
 namespace {
 
+// Pixel (x, y) of a glyph of this width read through its image; outside the glyph nothing is ink.
+bool IsInk(const std::vector<uint8_t>& memoryRows, int width, int x, int y) {
+    return x < width && y >= 0 && GlyphRowsToImage(memoryRows, width, y + 1).isInk(x, y);
+}
+
 TEST(GlyphCoding, DataSizeByWidth) {
     struct Case {
         int width, height;

@@ -69,6 +69,14 @@ TEST(ReadLangpack, RefusesDamagedFilesWithAMessage) {
              s.Sets[3] = PatternSet(2, {{0x100, 0x4E9}}, {4}, 1);
          },
          nullptr, "set 4 has more than 1001 glyphs"},
+        // Every glyph may point at the same bytes: the rows they claim are counted before they are read.
+        {"glyphs too tall to hold",
+         [](LangpackSpec& s) {
+             s.Sets[3] = PatternSet(2, {{0x100, 0x4E8}}, {4}, 1);
+         },
+         [](BuiltLangpack& b) { PatchWord(b, b.Sets[3].RecordOffset + 2, 0xFFFF); },
+         "the 1001 glyphs of set 4, 65535 rows high, would take 65600535 bytes of memory; the glyphs of a "
+         "langpack may take 16777216 bytes at most"},
         {"gap before the first glyph", [](LangpackSpec& s) { s.Sets[3].Interval0.FirstIndex = 1; }, nullptr,
          "glyphs 0 to 0 of set 4 belong to no interval"},
         {"gap between intervals", [](LangpackSpec& s) { s.Sets[1].Intervals[0].FirstIndex = 96; }, nullptr,

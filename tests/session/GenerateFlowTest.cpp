@@ -34,9 +34,10 @@ protected:
     GlyphGeneration& generation() { return *generation_; }
     fs::path renderer() const { return dir.root() / "files" / "Runecast"; }
     void linkRealRenderer() const { fs::create_symlink(RUNECAST, renderer()); }
-    // A renderer that is a shell script: $1 height, $2 style, $3 code, $4 name.
+    // A renderer that is a shell script: $1 height, $2 style, $3 code, $4 name;
+    // $GOOD is goodBitmap()'s file (the script runs in a scratch folder).
     void scriptRenderer(const std::string& body) const {
-        dir.writeText("files/Runecast", "#!/bin/sh\n" + body + "\n");
+        dir.writeText("files/Runecast", "#!/bin/sh\nGOOD='" + (dir.root() / "good.bmp").string() + "'\n" + body + "\n");
         fs::permissions(renderer(), fs::perms::owner_all);
     }
     // A 3 x 5 picture with ink in its middle column, for scripts to copy.
@@ -127,13 +128,13 @@ TEST_F(GenerateFlowTest, FailingRenderersLeaveTheirGlyphsAndSaySo) {
          Prompts::Icon::Warning,
          {"Runecast left no temp.bmp"}},
         {"hangs for B",
-         "[ \"$3\" = 66 ] && sleep 30; cp ../good.bmp temp.bmp",
+         "[ \"$3\" = 66 ] && sleep 30; cp \"$GOOD\" temp.bmp",
          false,
          {true, false, true},
          Prompts::Icon::Warning,
          {"2 of 3 glyphs were replaced.", "Not replaced: 0042.", "did not end within 0.5 s"}},
         {"garbage for B",
-         "if [ \"$3\" = 65 ]; then cp ../good.bmp temp.bmp; else echo junk > temp.bmp; fi",
+         "if [ \"$3\" = 65 ]; then cp \"$GOOD\" temp.bmp; else echo junk > temp.bmp; fi",
          false,
          {true, false, false},
          Prompts::Icon::Error,
@@ -173,7 +174,7 @@ TEST_F(GenerateFlowTest, FailingRenderersLeaveTheirGlyphsAndSaySo) {
 
 TEST_F(GenerateFlowTest, CancelKeepsTheGlyphsAlreadyReplaced) {
     goodBitmap();
-    scriptRenderer("cp ../good.bmp temp.bmp");
+    scriptRenderer("cp \"$GOOD\" temp.bmp");
     prompts.cancelAfterSteps = 2;
     generation().ReplaceChosenSymbols(kA, kA + 4);
     EXPECT_TRUE(prompts.shown.empty());

@@ -101,5 +101,43 @@ TEST_F(ZeroWidthGlyphTest, NothingIsPlacedOrExportedAndTheUserIsTold) {
     EXPECT_FALSE(e.UndoAvailable());
 }
 
+// A file dropped on the window: a picture goes onto the glyph shown as Import
+// from bitmap puts it; with no glyph shown it is refused, saying so; any other
+// file is opened.
+TEST_F(SessionTest, ADroppedPictureIsImportedOntoTheGlyphShownOrRefused) {
+    struct Case {
+        const char* name;
+        bool langpackOpen;
+        std::string dropped;
+        bool placed;
+        bool told;
+    };
+    ASSERT_TRUE(WriteGlyphBmp(dir.path("pic.BMP"), Diagonal(4, 4)).has_value());
+    const Case cases[] = {
+        {"picture on a glyph", true, dir.path("pic.BMP"), true, false},
+        {"picture without a glyph", false, dir.path("pic.BMP"), false, true},
+        {"langpack", false, writeLangpack("other.smg", TypicalLangpack()), false, false},
+    };
+    const BmpPictureReader reader;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        session_.reset();
+        if (c.langpackOpen) open(writeLangpack("lang.smg", TypicalLangpack()));
+        prompts.clear();
+        GlyphExchange(session(), reader).OpenDroppedFile(c.dropped);
+        EXPECT_EQ(session().editor().SelectionActive(), c.placed);
+        EXPECT_EQ(session().editor().ImageModified(), c.placed);
+        ASSERT_EQ(prompts.shown.size(), c.told ? 1u : 0u);
+        if (c.told) {
+            EXPECT_EQ(prompts.shown[0].text, "The picture " + c.dropped +
+                                                 " was not imported: open a langpack and choose a glyph to put it "
+                                                 "on first.");
+        }
+        if (!c.langpackOpen && !c.told) {
+            EXPECT_EQ(session().CurrentFileName(), c.dropped);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace glyphora::testing

@@ -4,6 +4,8 @@
 
 #include <ShxBuilder.h>
 
+#include <chrono>
+#include <filesystem>
 #include <functional>
 
 namespace glyphora::testing {
@@ -115,9 +117,9 @@ TEST_F(SessionTest, FlashFileWithoutLangpackSaysSoOnce) {
 TEST_F(SessionTest, FlashFileOpensTheExtractedLangpack) {
     struct FakeExtraction : FlashExtraction {
         std::string from, to;
-        FlashOutcome SplitSHX(const std::string& flash) override {
+        FlashOutcome SplitSHX(const std::string& flash, const shx::EditedFileQuestion&) override {
             from = flash;
-            return {true, to, {}};
+            return {true, to, {}, {}, {}};
         }
     } fake;
     fake.to = writeLangpack("PHONE{@0x10000000}LangPack.smg", TypicalLangpack());
@@ -152,13 +154,15 @@ TEST_F(SessionTest, BrokenRecordsWithoutLangPackKeepTheOpenLangpack) {
     shx.line("S0030000FC").line("S3XX");
     open(dir.write("bad.shx", shx.bytes()));
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text.rfind("This file is not langpack.", 0), 0u);
+    EXPECT_EQ(prompts.shown[0].text.rfind("The flash file is damaged", 0), 0u);
     EXPECT_EQ(session().CurrentFileName(), good);
 }
 
 TEST_F(SessionTest, AnExtractionThatThrowsIsReportedAndKeepsTheName) {
     struct Throwing : FlashExtraction {
-        FlashOutcome SplitSHX(const std::string&) override { throw std::runtime_error("disk on fire"); }
+        FlashOutcome SplitSHX(const std::string&, const shx::EditedFileQuestion&) override {
+            throw std::runtime_error("disk on fire");
+        }
     } throwing;
     extraction = &throwing;
     const std::string good = writeLangpack("good.smg", TypicalLangpack());
@@ -166,6 +170,78 @@ TEST_F(SessionTest, AnExtractionThatThrowsIsReportedAndKeepsTheName) {
     open(dir.write("x.shx", std::vector<uint8_t>(10, 0)));
     EXPECT_EQ(prompts.texts(), std::vector<std::string>{"This file is not langpack.\ndisk on fire"});
     EXPECT_EQ(session().CurrentFileName(), good);
+}
+
+// A flash file that yields no langpack says what is to blame in its first line.
+TEST_F(SessionTest, AFlashFileFaultIsNamedInTheHeadline) {
+    const std::vector<uint8_t> langpack = fixtures::BuildLangpack(TypicalLangpack()).Bytes;
+    fixtures::ShxBuilder shx;
+    shx.codeGroup(4, 0x10400000, langpack);
+    const std::vector<uint8_t> whole = shx.bytes();
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> flash;
+        bool folderInTheWay;  // a folder holds the header file's name
+        std::string headline;
+        Icon icon;
+    };
+    std::vector<uint8_t> cut = whole, badSum = whole;
+    cut.resize(cut.size() - 100);
+    badSum[badSum.size() - 60] ^= 1;
+    const Case cases[] = {
+        {"not a flash file", std::vector<uint8_t>(700, 0), false, "This file is not langpack.", Icon::Warning},
+        {"cut", cut, false, "The flash file is cut short: it ends before its last code group.", Icon::Warning},
+        {"checksum", badSum, false, "The flash file is damaged: a record fails its checksum.", Icon::Warning},
+        {"unwritable", whole, true, "The folder " + dir.root().string() + " cannot be written.", Icon::Error},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts.clear();
+        std::filesystem::remove_all(dir.path("phone.hdr"));
+        if (c.folderInTheWay) std::filesystem::create_directory(dir.path("phone.hdr"));
+        open(dir.write("phone.shx", c.flash));
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        const std::string& text = prompts.shown[0].text;
+        EXPECT_EQ(text.substr(0, text.find('\n')), c.headline);
+        EXPECT_NE(text.find(c.folderInTheWay ? dir.path("phone.hdr") : dir.path("phone.shx")), std::string::npos);
+        EXPECT_EQ(prompts.shown[0].icon, c.icon);
+        EXPECT_EQ(session().document(), nullptr);
+    }
+}
+
+// Opening a flash file again asks before it undoes an edit of the langpack
+// extracted from it; the langpack opened, and remembered, is the one kept.
+TEST_F(SessionTest, ReopeningAFlashFileAsksBeforeReplacingAnEditedLangpack) {
+    struct Recent : SessionObserver {
+        std::vector<std::string> opened;
+        void fileOpened(const std::string& path) override { opened.push_back(path); }
+    };
+    const std::vector<uint8_t> langpack = fixtures::BuildLangpack(TypicalLangpack()).Bytes;
+    const fixtures::LangpackSpec editedSpec = fixtures::RepaintedTypicalLangpack();
+    const std::vector<uint8_t> edited = fixtures::BuildLangpack(editedSpec).Bytes;
+    fixtures::ShxBuilder shx;
+    shx.codeGroup(4, 0x10400000, langpack);
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        SCOPED_TRACE(answer == Answer::Yes ? "Yes" : "No");
+        TempFolder folder;
+        const std::string flash = folder.write("phone.shx", shx.bytes());
+        const std::string extracted = folder.path("phone{@0x10400000}CG4.smg");
+        std::filesystem::last_write_time(flash, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+        folder.write("phone{@0x10400000}CG4.smg", edited);
+        session_.reset();
+        Recent recent;
+        session().setObserver(&recent);
+        prompts.clear();
+        prompts.answers.push_back(answer);
+        open(flash);
+        ASSERT_EQ(prompts.texts(), std::vector<std::string>{extracted + " was changed after it was extracted. Replace "
+                                                                        "it with the copy from the flash file?"});
+        EXPECT_EQ(folder.read(extracted), answer == Answer::Yes ? langpack : edited);
+        EXPECT_EQ(session().CurrentFileName(), extracted);
+        EXPECT_EQ(glyph(1, 0).Width, (answer == Answer::Yes ? TypicalLangpack() : editedSpec).Sets[1].Glyphs[0].Width);
+        EXPECT_EQ(recent.opened, std::vector<std::string>{extracted});
+        session().setObserver(nullptr);
+    }
 }
 
 TEST_F(SessionTest, ARowOfTheCodeGroupListOpensThatFile) {

@@ -209,5 +209,34 @@ TEST_F(SaveFlowTest, ClosingAsksAboutAChangedLangpack) {
     }
 }
 
+// Another program changed the file since the open: the save asks before it
+// undoes that change, and No leaves both the file and the edits as they are.
+TEST_F(SaveFlowTest, AFileChangedOnDiskIsOverwrittenOnlyAfterTheQuestion) {
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        SCOPED_TRACE(answer == Answer::Yes ? "Yes" : "No");
+        writeLangpack("lang.smg", TypicalLangpack());
+        open(file_);
+        prompts.clear();
+        drawPixel();
+        session().SaveImageCommand();
+        fixtures::LangpackSpec other = TypicalLangpack();
+        other.Sets[0].Height = 13;
+        writeLangpack("lang.smg", other);
+        const std::vector<uint8_t> theirs = dir.read(file_);
+
+        prompts.answers = {answer};
+        EXPECT_EQ(session().SaveLang(), answer == Answer::Yes);
+        ASSERT_EQ(prompts.texts(), std::vector<std::string>{
+                                       file_ + " was changed by another program since it was opened. Overwrite it?"});
+        EXPECT_EQ(prompts.shown[0].icon, Icon::Warning);
+        EXPECT_EQ(session().LangModified(), answer == Answer::No);
+        if (answer == Answer::No)
+            EXPECT_EQ(dir.read(file_), theirs);
+        else
+            EXPECT_EQ(onDisk(file_).SymbolTable[0][0].Data, flipped(original_));
+        session().NoEditingLang();
+    }
+}
+
 }  // namespace
 }  // namespace glyphora::testing

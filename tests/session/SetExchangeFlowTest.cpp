@@ -160,5 +160,24 @@ TEST_F(SetExchangeTest, PngSheetAsksTheScaleAndNamesTheFileItCannotWrite) {
     EXPECT_EQ(word(20), 30 + 2);
 }
 
+// Set 2 is 12 rows high.
+TEST_F(SetExchangeTest, TheBaselineGuideGivesTheDescentAndWithoutOneTheSaveDialogAsksIt) {
+    open(writeLangpack("lang.smg", TypicalLangpack()));
+    ASSERT_TRUE(session().ChooseSet(1));
+    prompts.saveFiles = {dir.path("guided.bdf"), dir.path("asked.bdf")};
+    ExportSetBdfWithBaseline(session(), 9);
+    EXPECT_TRUE(prompts.numberFields.empty());
+    prompts.numbers.push_back(3);
+    ExportSetBdfWithBaseline(session(), 12);  // a row the set no longer has
+    ASSERT_EQ(prompts.numberFields.size(), 1u);
+    EXPECT_EQ(prompts.numberFields[0].value, 0);
+    EXPECT_EQ(prompts.numberFields[0].max, 12);
+    auto has = [this](const char* file, const char* lines) {
+        return dir.readText(dir.path(file)).find(lines) != std::string::npos;
+    };
+    EXPECT_TRUE(has("guided.bdf", "FONT_ASCENT 10\nFONT_DESCENT 2\n"));
+    EXPECT_TRUE(has("asked.bdf", "FONT_ASCENT 9\nFONT_DESCENT 3\n"));
+}
+
 }  // namespace
 }  // namespace glyphora::testing

@@ -6,7 +6,9 @@
 
 #include <sys/wait.h>
 #include <array>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace glyphora::shx::testing {
@@ -22,8 +24,8 @@ struct ToolRun {
     std::string out;
 };
 
-ToolRun RunExtract(const std::string& path) {
-    const std::string command = std::string(GLYPHORA_TOOL) + " extract '" + path + "' 2>/dev/null";
+ToolRun RunExtract(const std::string& path, const std::string& options = {}) {
+    const std::string command = std::string(GLYPHORA_TOOL) + " extract '" + path + "'" + options + " 2>&1";
     ToolRun run;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
@@ -54,6 +56,29 @@ TEST(ExtractCommand, PrintsTheListAndTheFinalStatus) {
                   "Extracting done.\n");
 
     EXPECT_EQ(RunExtract(dir.path("missing.shx")).status, 1);
+}
+
+// A langpack extracted before and edited since is refused by name, and
+// replaced only when asked to.
+TEST(ExtractCommand, AnEditedExtractionIsReplacedOnlyWithOverwrite) {
+    ShxBuilder shx;
+    shx.codeGroup(4, 0x11000000, PatternBytes(256, 2));
+    for (const bool overwrite : {false, true}) {
+        TempFolder dir;
+        const std::string flash = dir.path("phone.shx"), cg4 = dir.path("phone{@0x11000000}CG4.smg");
+        WriteBytes(flash, shx.bytes());
+        std::filesystem::last_write_time(flash, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+        WriteBytes(cg4, PatternBytes(300, 7));
+        const ToolRun run = RunExtract(flash, overwrite ? " --overwrite" : "");
+        EXPECT_EQ(run.status, overwrite ? 0 : 1) << run.out;
+        EXPECT_EQ(fixtures::ReadBytes(cg4), overwrite ? PatternBytes(256, 2) : PatternBytes(300, 7));
+        if (!overwrite) {
+            EXPECT_NE(run.out.find("glyphora-tool: cannot replace '" + cg4 +
+                                   "': it was changed after it was extracted (--overwrite replaces it)"),
+                      std::string::npos)
+                << run.out;
+        }
+    }
 }
 
 }  // namespace

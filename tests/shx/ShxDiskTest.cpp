@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <chrono>
 #include <filesystem>
+#include <optional>
 
 namespace glyphora::shx::testing {
 namespace {
@@ -92,6 +95,102 @@ TEST(SplitSHXOnDisk, NeverWritesOverTheFlashFileItself) {
     EXPECT_EQ(result.error->kind, ErrorKind::Refused);
     EXPECT_NE(result.errorText.find("the flash file"), std::string::npos) << result.errorText;
     EXPECT_EQ(ReadBytes(flash), file);
+}
+
+// A second extraction over the files of a first: what it may replace, what it
+// must ask about, and what it must never touch.
+TEST(SplitSHXOnDisk, ReExtractionKeepsEditsAndNeverCutsAFile) {
+    enum class There { Stale, Edited, Identical, Link, Fifo };
+    enum class Flash { Whole, Cut, BadChecksum };
+    struct Case {
+        const char* name;
+        There there;  // what holds the LangPack group's name before the run
+        Flash flash;
+        std::optional<EditedFileChoice> answer;  // none: the question is refused
+        int asked;
+        std::optional<ErrorKind> error;
+        bool replaced;  // the name holds the group from the flash file afterwards
+    };
+    const Case cases[] = {
+        {"an older extraction is replaced", There::Stale, Flash::Whole, {}, 0, {}, true},
+        {"a cut flash file cuts no file", There::Stale, Flash::Cut, {}, 0, ErrorKind::Malformed, false},
+        {"a bad record empties no file", There::Stale, Flash::BadChecksum, {}, 0, ErrorKind::Malformed, false},
+        {"an edit, kept", There::Edited, Flash::Whole, EditedFileChoice::Keep, 1, {}, false},
+        {"an edit, replaced", There::Edited, Flash::Whole, EditedFileChoice::Replace, 1, {}, true},
+        {"an edit, refused", There::Edited, Flash::Whole, {}, 1, ErrorKind::Refused, false},
+        {"the same bytes ask nothing", There::Identical, Flash::Whole, {}, 0, {}, true},
+        {"a link is not followed", There::Link, Flash::Whole, {}, 0, ErrorKind::Refused, false},
+        {"a FIFO is not opened", There::Fifo, Flash::Whole, {}, 0, ErrorKind::Refused, false},
+    };
+    const auto cg4Bytes = PatternBytes(70000, 2);
+    const auto oldBytes = PatternBytes(200000, 9);
+    const auto hourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder dir;
+        const std::string flash = dir.path("phone.shx"), cg4 = dir.path("phone{@0x10000000}CG4.smg");
+        const std::string victim = dir.path("victim");
+        auto file = TwoGroups();
+        if (c.flash == Flash::Cut) file.resize(file.size() - 3000);
+        if (c.flash == Flash::BadChecksum) file[file.size() - 60] ^= 1;
+        WriteBytes(flash, file);
+        WriteBytes(victim, oldBytes);
+        // What a killed extraction left (no process has that id) goes too.
+        WriteBytes(dir.path(".glyphora-part-999999999-0"), oldBytes);
+        switch (c.there) {
+        case There::Stale:
+            WriteBytes(cg4, oldBytes);
+            fs::last_write_time(cg4, hourAgo - std::chrono::hours(1));
+            break;
+        case There::Edited: WriteBytes(cg4, oldBytes); break;
+        case There::Identical: WriteBytes(cg4, cg4Bytes); break;
+        case There::Link: fs::create_symlink(victim, cg4); break;
+        case There::Fifo: ASSERT_EQ(::mkfifo(cg4.c_str(), 0600), 0); break;
+        }
+        fs::last_write_time(flash, hourAgo);
+        const auto stamp =
+            fs::symlink_status(cg4).type() == fs::file_type::regular ? fs::last_write_time(cg4) : fs::file_time_type{};
+
+        int asked = 0;
+        ExtractCallbacks callbacks;
+        if (c.answer)
+            callbacks.askEdited = [&](const std::string& path) {
+                EXPECT_EQ(path, cg4);
+                ++asked;
+                return *c.answer;
+            };
+        else
+            callbacks.askEdited = [&](const std::string&) {
+                ++asked;
+                return EditedFileChoice::Refuse;
+            };
+        const ExtractResult result = ShxExtractor(callbacks).SplitSHX(flash);
+
+        EXPECT_EQ(asked, c.asked);
+        ASSERT_EQ(result.error.has_value(), c.error.has_value()) << (result.error ? result.error->message : "");
+        if (c.error) {
+            EXPECT_EQ(result.error->kind, *c.error);
+            if (*c.error == ErrorKind::Refused) {
+                EXPECT_NE(result.error->message.find(cg4), std::string::npos);
+            }
+        }
+        EXPECT_EQ(ReadBytes(victim), oldBytes);
+        EXPECT_EQ(fs::symlink_status(cg4).type(), c.there == There::Link   ? fs::file_type::symlink
+                                                  : c.there == There::Fifo ? fs::file_type::fifo
+                                                                           : fs::file_type::regular);
+        if (c.there == There::Link || c.there == There::Fifo) continue;
+        EXPECT_EQ(ReadBytes(cg4), c.replaced ? cg4Bytes : oldBytes);
+        if (!c.replaced || c.there == There::Identical) {
+            EXPECT_EQ(fs::last_write_time(cg4), stamp);
+        }
+        // A kept file is still the langpack found, listed as it is.
+        if (c.answer == EditedFileChoice::Keep) {
+            EXPECT_EQ(result.langpackPath, cg4);
+            EXPECT_EQ(result.rows.back().size, oldBytes.size());
+        }
+        for (const std::string& name : dir.entries())
+            EXPECT_EQ(name.find(".glyphora-part-"), std::string::npos) << name << " left behind";
+    }
 }
 
 }  // namespace

@@ -45,6 +45,15 @@ public:
         fileDialogs.push_back(dialog);
         return next(saveFiles, std::optional<std::string>(), "save dialog " + dialog.title);
     }
+    // The number keeps its value unless `numbers` holds the user's.
+    std::optional<std::string> chooseSaveFileAndNumber(const FileDialog& dialog, NumberField& number) override {
+        numberFields.push_back(number);
+        if (!numbers.empty()) {
+            number.value = numbers.front();
+            numbers.pop_front();
+        }
+        return chooseSaveFile(dialog);
+    }
     std::optional<Font> chooseFont(const Font&) override { return next(fonts, std::optional<Font>(), "font dialog"); }
     std::optional<int> askSize(SizeMode, int, int) override { return next(sizes, std::optional<int>(), "size dialog"); }
     std::optional<std::string> askText(const std::string& title, const std::string& label,
@@ -71,6 +80,8 @@ public:
     std::vector<Shown> shown;
     std::vector<FileDialog> fileDialogs;
     std::vector<TextDialog> textDialogs;
+    std::vector<NumberField> numberFields;
+    std::deque<int> numbers;
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> openFiles;
     std::deque<std::optional<std::string>> saveFiles;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace glyphora::testing {
 namespace {
 
@@ -166,6 +168,28 @@ TEST(Errors, AFailedWriteLeavesTheOldFile) {
         EXPECT_NE(r.err.find(path), std::string::npos) << r.err;
         EXPECT_EQ(ReadBytes(path), original) << args[0];
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"lp.smg"}) << "the temporary file must be removed";
+    }
+}
+
+// An export whose --out names the langpack itself, by its name, a link or a
+// hard link, would replace the langpack with a font or a picture.
+TEST(Errors, AnExportOverTheLangpackItReadsIsRefused) {
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
+    const std::vector<uint8_t> original = fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes;
+    WriteBytes(path, original);
+    ASSERT_EQ(::symlink("lp.smg", dir.path("link.smg").c_str()), 0);
+    ASSERT_EQ(::link(path.c_str(), dir.path("hard.smg").c_str()), 0);
+    for (const std::string& out : {path, dir.path("link.smg"), dir.path("hard.smg")}) {
+        for (const Args& command : {Args{"export-bdf", "--set", "2"}, Args{"export-png", "--set", "2"},
+                                    Args{"export-bmp", "--set", "2", "--index", "0"}}) {
+            Args args = WithFile(command, path);
+            args.insert(args.end(), {"--out", out});
+            const RunResult r = Tool(args);
+            EXPECT_EQ(r.exitCode, 1) << command[0] << " " << out;
+            EXPECT_EQ(r.err, out + ": it is the langpack being exported; give --out another file\n");
+            EXPECT_EQ(ReadBytes(path), original);
+        }
     }
 }
 

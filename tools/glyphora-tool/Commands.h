@@ -21,5 +21,7 @@ int runImportBdf(const Words& args);
 int runExportPng(const Words& args);
 int runRender(const Words& args);
 int runTrim(const Words& args);
+int runAddChars(const Words& args);  // CharacterCommands.cpp
+int runRemoveChars(const Words& args);
 
 }  // namespace glyphora::tool

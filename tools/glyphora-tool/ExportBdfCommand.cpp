@@ -16,7 +16,7 @@ int runExportBdf(const Words& args) {
     std::string out;
     if (!RequiredOption(*parsed, "out", out)) return kExitUsage;
     std::optional<LangpackDocument> doc;
-    if (const int status = OpenSet(file, setNumber, doc); status != kExitOk) return status;
+    if (const int status = OpenSetForExport(file, setNumber, out, doc); status != kExitOk) return status;
     const TLangpack& lp = doc->langpack();
     const int height = lp.FontSetTable[static_cast<std::size_t>(setNumber - 1)].Height;
     int descent = 0;

@@ -23,7 +23,7 @@ int runExportBmp(const Words& args) {
     }
 
     std::optional<LangpackDocument> doc;
-    if (const int status = OpenSet(file, setNumber, doc); status != kExitOk) return status;
+    if (const int status = OpenSetForExport(file, setNumber, out, doc); status != kExitOk) return status;
     const Symbols* glyph = GlyphOfSet(*doc, setNumber, index);
     if (!glyph) return kExitError;
     const int height = doc->langpack().FontSetTable[static_cast<std::size_t>(setNumber - 1)].Height;

@@ -20,7 +20,7 @@ int runExportPng(const Words& args) {
     std::string out;
     if (!RequiredOption(*parsed, "out", out)) return kExitUsage;
     std::optional<LangpackDocument> doc;
-    if (const int status = OpenSet(file, setNumber, doc); status != kExitOk) return status;
+    if (const int status = OpenSetForExport(file, setNumber, out, doc); status != kExitOk) return status;
     const Result<SheetImage> sheet = MakeSetSheet(doc->langpack(), setNumber - 1, scale);
     if (!sheet) {
         PrintFileError(doc->path(), sheet.error().message);

@@ -1,11 +1,14 @@
-// extract FILE.shx: writes every code group of a flash file beside it, as the
-// editor's Open-file command does, and prints the code-group list: the grid's
-// six columns separated by tabs, then the final status text.
+// extract FILE.shx [--overwrite]: writes every code group of a flash file
+// beside it, as the editor's Open-file command does, and prints the code-group
+// list: the grid's six columns separated by tabs, then the final status text.
+// An extracted file the user changed since is replaced only with --overwrite;
+// without it the extraction stops there and names the file.
 #include "Commands.h"
 #include "ShxExtractor.h"
 #include "ToolSupport.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace glyphora::tool {
@@ -24,7 +27,9 @@ void PrintRow(const shx::CodeGroupRow& row) {
 
 int runExtract(const Words& args) {
     std::string path;
-    if (!ParseFileArguments(args, {}, path)) return kExitUsage;
+    const std::optional<ParsedArguments> parsed = ParseFileArguments(args, {{"overwrite", ""}}, path);
+    if (!parsed) return kExitUsage;
+    const bool overwrite = parsed->isSet("overwrite");
 
     std::string status;
     bool headerPrinted = false;
@@ -37,11 +42,17 @@ int runExtract(const Words& args) {
         }
         PrintRow(row);
     };
+    bool editedRefused = false;
+    callbacks.askEdited = [overwrite, &editedRefused](const std::string&) {
+        editedRefused = !overwrite;
+        return overwrite ? shx::EditedFileChoice::Replace : shx::EditedFileChoice::Refuse;
+    };
 
     const shx::ExtractResult result = shx::ShxExtractor(std::move(callbacks)).SplitSHX(path);
     std::printf("%s\n", status.c_str());
     if (result.error) {
-        std::fprintf(stderr, "glyphora-tool: %s\n", result.error->message.c_str());
+        std::fprintf(stderr, "glyphora-tool: %s%s\n", result.error->message.c_str(),
+                     editedRefused ? " (--overwrite replaces it)" : "");
         return kExitError;
     }
     return kExitOk;

@@ -1,6 +1,9 @@
-// import-bdf FILE --set N --in F.bdf [--shift K]: gives every glyph of the set
-// whose code the font has that glyph's pixels and width, the font moved up by
-// K rows (default: the rows it is taller than the set), then saves.
+// import-bdf FILE --set N --in F.bdf [--shift K] [--add-missing]: gives every
+// glyph of the set whose code the font has that glyph's pixels and width, the
+// font moved up by K rows (default: the rows it is taller than the set), then
+// saves. --add-missing first adds every character of the font the set lacks;
+// when they do not fit (glyphs, intervals, the room of the fonts area) nothing
+// is changed and the count is said.
 #include "Commands.h"
 #include "ToolSupport.h"
 
@@ -15,7 +18,8 @@ namespace glyphora::tool {
 int runImportBdf(const Words& args) {
     std::string file;
     int setNumber = 0;
-    const auto parsed = ParseFileArguments(args, {{"set", "N"}, {"in", "F.bdf"}, {"shift", "K"}}, file);
+    const auto parsed =
+        ParseFileArguments(args, {{"set", "N"}, {"in", "F.bdf"}, {"shift", "K"}, {"add-missing", ""}}, file);
     if (!parsed || !IntegerOption(*parsed, "set", 1, kMaxSets, setNumber)) return kExitUsage;
     std::string in;
     if (!RequiredOption(*parsed, "in", in)) return kExitUsage;
@@ -36,6 +40,19 @@ int runImportBdf(const Words& args) {
         shift = k;
     }
 
+    if (parsed->isSet("add-missing")) {
+        BdfImportPlan plan;
+        const Result<RangeEdit> done = ImportBdfAddingMissing(doc->langpack(), setIndex, *font, shift, plan);
+        if (!done) {
+            PrintFileError(file, done.error().message);
+            return kExitError;
+        }
+        if (plan.Replaced > 0)
+            if (const int status = SaveLangpack(*doc); status != kExitOk) return status;
+        std::printf("replaced %d, added %d, lacked %d, shift %d\n", plan.Replaced - done->changed, done->changed,
+                    plan.Lacked, plan.Shift);
+        return kExitOk;
+    }
     const BdfImportPlan plan = PlanBdfImport(doc->langpack(), setIndex, *font, shift);
     if (plan.Replaced > 0) {
         ApplyBdfImport(doc->langpack(), setIndex, plan);

@@ -9,6 +9,7 @@
 #include <GlyphEditor.h>
 #include <GlyphExchange.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace glyphora::tool {
@@ -42,12 +43,11 @@ int runImportBmp(const Words& args) {
     // The editor's own steps, so the tool and the window give the same glyph.
     GlyphEditor editor;
     editor.SetGlyphHeight(height);
-    editor.LoadSymb(*glyph);
+    editor.LoadSymb(glyph->Width, glyph->Data);
     editor.PlaceFloatingImage(*picture);
     editor.FalseGoBegin();
-    Symbols stored;
-    editor.SaveImage(stored, height);
-    StoreGlyph(doc->langpack(), setIndex, index, stored.Width, stored.Data);
+    StoreGlyph(doc->langpack(), setIndex, index, static_cast<uint8_t>(std::clamp(editor.GlyphWidth(), 0, 255)),
+               editor.SaveImage(height));
     return SaveLangpack(*doc);
 }
 

@@ -59,6 +59,12 @@ void PrintSets(const TLangpack& lp) {
                         SetDescription(k + 1, lp.Set7SharesSet2)});
     }
     PrintTable(rows);
+
+    std::printf("\nCharacters of the sets:\n");
+    std::vector<Row> ranges{SetColumnCaptions()};
+    for (const SetInfoRow& r : SetRows(lp)) ranges.push_back({r.number, r.glyphs, r.intervals, r.ranges});
+    PrintTable(ranges);
+    for (const InfoRow& r : FontAreaRoom(lp)) std::printf("%s: %s\n", r.caption.c_str(), r.value.c_str());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
-// render FILE --set N --from I --to J --font NAME --height H [--style CODE]
-// [--renderer PATH]: the glyphs I to J of set N drawn anew by the renderer
-// program, as "Replace the chosen symbols" does, then saved.
+// render FILE --set N --from I --to J --font NAME (--height H | --fit)
+// [--baseline ROW] [--style CODE] [--renderer PATH]: the glyphs I to J of set
+// N drawn anew by the renderer program, as "Replace the chosen symbols" and
+// the Generate window do (one start for the range when the renderer can),
+// then saved.
 #include "Commands.h"
 #include "GlyphRangeArguments.h"
 #include "ToolSupport.h"
@@ -55,29 +57,39 @@ int runRender(const Words& args) {
     SetRange range;
     int height = 0;
     int style = 0;
+    int baseline = 0;
     const auto parsed = ParseFileArguments(args,
                                            {{"set", "N"},
                                             {"from", "I"},
                                             {"to", "J"},
                                             {"font", "NAME"},
                                             {"height", "H"},
+                                            {"fit", ""},
+                                            {"baseline", "ROW"},
                                             {"style", "CODE"},
                                             {"renderer", "PATH"}},
                                            file);
-    if (!parsed || !ReadSetRange(*parsed, range) || !IntegerOption(*parsed, "height", -1000, 1000, height))
-        return kExitUsage;
-    if (height == 0) {
-        std::fprintf(stderr,
-                     "glyphora-tool: --height must not be 0 (negative: the characters' height, positive: "
-                     "the cell's)\n");
-        return kExitUsage;
+    if (!parsed || !ReadSetRange(*parsed, range)) return kExitUsage;
+    const bool fit = parsed->isSet("fit");
+    if (!fit || parsed->isSet("height")) {
+        if (!IntegerOption(*parsed, "height", -1000, 1000, height)) return kExitUsage;
+        if (height == 0) {
+            std::fprintf(stderr,
+                         "glyphora-tool: --height must not be 0 (negative: the characters' height, positive: "
+                         "the cell's)\n");
+            return kExitUsage;
+        }
     }
+    if (parsed->isSet("baseline") && !IntegerOption(*parsed, "baseline", 0, 255, baseline)) return kExitUsage;
     if (parsed->isSet("style") && !IntegerOption(*parsed, "style", 0, 3, style)) return kExitUsage;
-    RenderFont font;
+    GenerateOptions options;
+    RenderFont& font = options.font;
     if (!RequiredOption(*parsed, "font", font.name)) return kExitUsage;
-    font.height = height;
+    font.height = height != 0 ? height : -1;
     font.italic = style == 1 || style == 3;
     font.bold = style == 2 || style == 3;
+    options.fit = fit;
+    if (parsed->isSet("baseline")) options.placement.baseline = baseline;
 
     Result<std::string> renderer =
         parsed->isSet("renderer") ? Result<std::string>(parsed->value("renderer")) : DefaultRendererPath();
@@ -91,28 +103,35 @@ int runRender(const Words& args) {
 
     std::optional<LangpackDocument> doc;
     if (const int status = OpenRangeForEdit(file, range, doc); status != kExitOk) return status;
-    // A folder of this run's, so that two runs (or a run and the editor)
-    // never take each other's bitmap.
-    Result<RendererFolder> folder = RendererFolder::For(*renderer, /*alwaysPrivate=*/true);
-    if (!folder) return Report(folder.error());
+    // A scratch folder of this run's, so that two runs (or a run and the
+    // editor) never take each other's bitmap.
+    Result<RendererRun> run = RendererRun::Start(*renderer);
+    if (!run) return Report(run.error());
 
     const int setIndex = range.setNumber - 1;
     TLangpack& lp = doc->langpack();
-    RunecastRenderer runecast(folder->program(), font);
-    const BatchResult result = RenderGlyphs(lp.SymbolTable[static_cast<std::size_t>(setIndex)], range.glyphs,
-                                            lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height, runecast,
-                                            [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
-                                                StoreGlyph(lp, setIndex, glyph, width, rows);
-                                            });
+    const std::vector<Symbols>& glyphs = lp.SymbolTable[static_cast<std::size_t>(setIndex)];
+    options.placement.height = lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height;
+    const BatchResult result =
+        RenderGlyphs(glyphs, RangeIndices(range.glyphs, static_cast<int>(glyphs.size())), options, run->renderer(),
+                     [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
+                         StoreGlyph(lp, setIndex, glyph, width, rows);
+                     });
     for (const GlyphFailure& f : result.failed)
         PrintFileError(doc->path(),
                        "glyph " + std::to_string(f.glyph) + " (" + CodeName(f.code) + ") not replaced: " + f.reason);
+    for (int g : result.cut)
+        PrintFileError(doc->path(), "glyph " + std::to_string(g) + " (" +
+                                        CodeName(glyphs[static_cast<std::size_t>(g)].Code) +
+                                        ") lost ink past column 15 or outside the set's rows");
     if (result.stopped)
         PrintFileError(doc->path(), "stopped at glyph " + std::to_string(result.stopped->glyph) + " (" +
                                         CodeName(result.stopped->code) + "): " + result.stopped->reason);
     if (result.changed > 0)
         if (const int status = SaveLangpack(*doc); status != kExitOk) return status;
-    std::printf("%d of %d glyphs replaced\n", result.changed, result.total);
+    std::printf("%d of %d glyphs replaced", result.changed, result.total);
+    if (fit && result.pixelSize > 0) std::printf(" (fitted: %d pixels)", result.pixelSize);
+    std::printf("\n");
     return result.failed.empty() && !result.stopped ? kExitOk : kExitError;
 }
 

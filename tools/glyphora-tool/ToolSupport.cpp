@@ -112,6 +112,14 @@ int OpenSet(const std::string& file, int setNumber, std::optional<LangpackDocume
     return kExitOk;
 }
 
+int OpenSetForExport(const std::string& file, int setNumber, const std::string& out,
+                     std::optional<LangpackDocument>& doc) {
+    if (const int status = OpenSet(file, setNumber, doc); status != kExitOk) return status;
+    if (!SameFile(out, file)) return kExitOk;
+    PrintFileError(out, "it is the langpack being exported; give --out another file");
+    return kExitError;
+}
+
 int WriteOutputFile(const std::string& path, std::span<const uint8_t> bytes) {
     const Status written = WriteFileAtomically(path, bytes);
     return written ? kExitOk : Report(written.error());

@@ -64,6 +64,11 @@ bool GlyphHasPixels(const LangpackDocument& doc, int setNumber, int index, const
 // `setNumber` (1-based) exists. kExitOk, or the status to exit with.
 int OpenSet(const std::string& file, int setNumber, std::optional<LangpackDocument>& doc);
 
+// The export commands: OpenSet, and an --out that names the langpack itself
+// (also through a link or a hard link) refused, as the export would replace it.
+int OpenSetForExport(const std::string& file, int setNumber, const std::string& out,
+                     std::optional<LangpackDocument>& doc);
+
 // Replaces the file at `path` with `bytes` atomically. kExitOk, or the status
 // to exit with after the reason was printed.
 int WriteOutputFile(const std::string& path, std::span<const uint8_t> bytes);

@@ -3,7 +3,10 @@
 #include "ToolSupport.h"
 
 #include <GlyphoraVersion.h>
+#include <Process.h>
 #include <ProgramPlace.h>
+
+#include <csignal>
 
 #include <cstdio>
 #include <span>
@@ -29,7 +32,9 @@ const ToolCommand kCommands[] = {
      "replace one glyph (HEX: its rows in file form, 1 = ink) and save", glyphora::tool::runSetGlyph},
     {"set-height", "set-height FILE --set N --height H", "change the height of every glyph of a set and save",
      glyphora::tool::runSetHeight},
-    {"extract", "extract FILE.shx", "write every code group of a flash file beside it and list them",
+    {"extract", "extract FILE.shx [--overwrite]",
+     "write every code group of a flash file beside it and list them; a file there that was changed\n"
+     "      after it was extracted is left as it is (the extraction stops) unless --overwrite is given",
      glyphora::tool::runExtract},
     {"export-bmp", "export-bmp FILE --set N --index I --out FILE.bmp",
      "write one glyph as stored as a BMP of 1 bit per pixel (the width raised to whole bytes)",
@@ -40,17 +45,28 @@ const ToolCommand kCommands[] = {
      glyphora::tool::runImportBmp},
     {"export-bdf", "export-bdf FILE --set N --out F.bdf [--descent D]",
      "write a set as a BDF font (D rows of each cell below the baseline, default 0)", glyphora::tool::runExportBdf},
-    {"import-bdf", "import-bdf FILE --set N --in F.bdf [--shift K]",
-     "put a BDF font's glyphs into a set (the font moved up K rows) and save", glyphora::tool::runImportBdf},
+    {"import-bdf", "import-bdf FILE --set N --in F.bdf [--shift K] [--add-missing]",
+     "put a BDF font's glyphs into a set (the font moved up K rows) and save; --add-missing adds the\n"
+     "      characters of the font the set lacks first",
+     glyphora::tool::runImportBdf},
     {"export-png", "export-png FILE --set N --out F.png [--scale S]",
      "a picture of a set's glyphs in rows of 16, S pixels per glyph pixel (default 4)", glyphora::tool::runExportPng},
-    {"render", "render FILE --set N --from I --to J --font NAME --height H [--style CODE] [--renderer PATH]",
+    {"render",
+     "render FILE --set N --from I --to J --font NAME (--height H | --fit) [--baseline ROW] [--style CODE]\n"
+     "         [--renderer PATH]",
      "draw glyphs I to J anew from a desktop font (NAME, or a font file's path) and save; H < 0 the\n"
-     "      characters' height, H > 0 the cell's; CODE 0 regular, 1 italic, 2 bold, 3 bold italic; exit\n"
-     "      status 1 when a glyph could not be drawn (the others are saved)",
+     "      characters' height, H > 0 the cell's; --fit the largest size whose ascent plus descent fits\n"
+     "      the set's height; --baseline the row the baseline lands on; CODE 0 regular, 1 italic, 2 bold,\n"
+     "      3 bold italic; exit status 1 when a glyph could not be drawn (the others are saved)",
      glyphora::tool::runRender},
     {"trim", "trim FILE --set N --from I --to J", "trim glyphs I to J to their ink plus one blank column and save",
      glyphora::tool::runTrim},
+    {"add-chars", "add-chars FILE --set N --from CODE --to CODE --width W",
+     "add blank glyphs W pixels wide for the codes of the range the set lacks and save (CODE decimal,\n"
+     "      0x... or U+...)",
+     glyphora::tool::runAddChars},
+    {"remove-chars", "remove-chars FILE --set N --from CODE --to CODE",
+     "remove the set's glyphs of the codes of the range and save", glyphora::tool::runRemoveChars},
 };
 
 void printUsage(std::FILE* out) {
@@ -67,7 +83,17 @@ void printUsage(std::FILE* out) {
 
 }  // namespace
 
+// Ctrl-C or a kill ends the renderer's group with the tool, then the tool
+// ends as the signal would have ended it.
+extern "C" void StopOnSignal(int signal) {
+    glyphora::StopRunningProcesses();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
 int main(int argc, char** argv) {
+    std::signal(SIGINT, StopOnSignal);
+    std::signal(SIGTERM, StopOnSignal);
     const std::vector<std::string> words = glyphora::ProgramArguments(argc, argv);
     if (words.empty()) {
         printUsage(stderr);

@@ -1,5 +1,7 @@
 #include "GlyphRasterizer.h"
 
+#include "RenderRequest.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_BITMAP_H
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace glyphora::runecast {
 
@@ -192,7 +195,18 @@ Status Blit(const FT_Bitmap& bitmap, int left, int top, int ascent, bool lean, M
 
 }  // namespace
 
-Result<MonoImage> RenderGlyph(const FontChoice& font, int height, uint16_t code) {
+struct OpenFace::Library {
+    FreeTypeLibrary library;
+    FT_Face face = nullptr;
+};
+
+OpenFace::OpenFace(FontChoice font, std::unique_ptr<Library> library)
+    : font_(std::move(font)), library_(std::move(library)) {}
+OpenFace::OpenFace(OpenFace&&) noexcept = default;
+OpenFace& OpenFace::operator=(OpenFace&&) noexcept = default;
+OpenFace::~OpenFace() = default;
+
+Result<OpenFace> OpenFace::Open(const FontChoice& font) {
     const std::string& path = font.path;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
@@ -200,14 +214,57 @@ Result<MonoImage> RenderGlyph(const FontChoice& font, int height, uint16_t code)
         return MakeError(err == ENOENT ? ErrorKind::Missing : ErrorKind::Io,
                          "cannot open font file '" + path + "': " + std::strerror(err));
     }
-    FreeTypeLibrary library;
-    if (library.error()) {
-        return MakeError(ErrorKind::Failed, "FreeType could not start: " + FreeTypeMessage(library.error()));
+    auto library = std::make_unique<Library>();
+    if (library->library.error()) {
+        return MakeError(ErrorKind::Failed, "FreeType could not start: " + FreeTypeMessage(library->library.error()));
     }
-    FT_Face face = nullptr;
-    if (const FT_Error error = FT_New_Face(library.get(), path.c_str(), font.faceIndex, &face)) {
+    if (const FT_Error error = FT_New_Face(library->library.get(), path.c_str(), font.faceIndex, &library->face)) {
         return MakeError(ErrorKind::Malformed, "cannot read font file '" + path + "': " + FreeTypeMessage(error));
     }
+    return OpenFace(font, std::move(library));
+}
+
+namespace {
+
+// The largest em size in pixels whose line (ascent + descent, each rounded)
+// is at most `rows`; 1 when even that is taller.
+int FitScalable(FT_Face face, int rows) {
+    const FT_Long ascender = face->ascender - face->descender > 0 ? face->ascender : face->units_per_EM;
+    const FT_Long descender = face->ascender - face->descender > 0 ? -face->descender : 0;
+    const long em = std::max<long>(1, face->units_per_EM);
+    auto line = [&](long size) {
+        return (ascender * size * 2 + em) / (em * 2) + (descender * size * 2 + em) / (em * 2);
+    };
+    long low = 1, high = kMaxHeight;
+    while (low < high) {
+        const long mid = (low + high + 1) / 2;
+        if (line(mid) <= rows)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return static_cast<int>(low);
+}
+
+// The strike whose line is tallest within `rows`; the shortest when none fits.
+// As a height of the cell's convention, which SelectStrike compares with.
+int FitStrike(FT_Face face, int rows) {
+    int best = -1, shortest = -1;
+    for (int i = 0; i < face->num_fixed_sizes; ++i) {
+        const int line = face->available_sizes[i].height;
+        if (line <= rows && (best < 0 || line > best)) best = line;
+        if (shortest < 0 || line < shortest) shortest = line;
+    }
+    return std::max(1, best >= 0 ? best : shortest);
+}
+
+}  // namespace
+
+Result<DrawnGlyph> OpenFace::draw(int height, int fitRows, uint16_t code) {
+    const FontChoice& font = font_;
+    const std::string& path = font.path;
+    FT_Face face = library_->face;
+    FT_Library library = library_->library.get();
 
     const FT_UInt index = GlyphIndex(face, code);
     if (index == 0) {
@@ -215,15 +272,23 @@ Result<MonoImage> RenderGlyph(const FontChoice& font, int height, uint16_t code)
     }
 
     const bool scalable = FT_IS_SCALABLE(face);
+    if (fitRows > 0) {
+        height = scalable ? -FitScalable(face, fitRows) : face->num_fixed_sizes > 0 ? FitStrike(face, fitRows) : height;
+    }
     Result<LineMetrics> line =
         scalable ? SizeScalable(face, height, path)
         : face->num_fixed_sizes > 0
             ? SelectStrike(face, height, path)
             : Result<LineMetrics>(MakeError(ErrorKind::Malformed, "font file '" + path + "' has no sizes"));
     if (!line) return line.error();
+    // Rounding may still give a line a pixel too tall: one size less then.
+    while (fitRows > 0 && scalable && height < -1 && line->ascent + line->descent > fitRows) {
+        ++height;
+        line = SizeScalable(face, height, path);
+        if (!line) return line.error();
+    }
     const int ascent = std::clamp(line->ascent, 0, kMaxSide);
     const int descent = std::clamp(line->descent, 0, kMaxSide - ascent);
-
     FT_Int32 flags = FT_LOAD_TARGET_MONO;
     // Embedded bitmaps cannot lean; the outline can.
     if (font.syntheticOblique && scalable) flags |= FT_LOAD_NO_BITMAP;
@@ -243,10 +308,10 @@ Result<MonoImage> RenderGlyph(const FontChoice& font, int height, uint16_t code)
     }
 
     const FT_Bitmap* bitmap = &slot->bitmap;
-    ConvertedBitmap converted(library.get());
+    ConvertedBitmap converted(library);
     if (bitmap->pixel_mode != FT_PIXEL_MODE_MONO && bitmap->pixel_mode != FT_PIXEL_MODE_GRAY) {
         // Two- and four-bit grey, LCD and colour strikes: reduced to 8-bit grey.
-        if (const FT_Error error = FT_Bitmap_Convert(library.get(), bitmap, converted.get(), 1)) {
+        if (const FT_Error error = FT_Bitmap_Convert(library, bitmap, converted.get(), 1)) {
             return MakeError(ErrorKind::Malformed, "cannot use the bitmap of " + CodeName(code) + " from '" + path +
                                                        "': " + FreeTypeMessage(error));
         }
@@ -259,7 +324,19 @@ Result<MonoImage> RenderGlyph(const FontChoice& font, int height, uint16_t code)
     if (Status drawn = Blit(*bitmap, slot->bitmap_left, slot->bitmap_top, ascent, lean, image); !drawn) {
         return drawn.error();
     }
-    return image;
+    DrawnGlyph drawn;
+    drawn.image = std::move(image);
+    drawn.ascent = ascent;
+    drawn.pixelSize = face->size->metrics.y_ppem;
+    return drawn;
+}
+
+Result<MonoImage> RenderGlyph(const FontChoice& font, int height, uint16_t code) {
+    Result<OpenFace> face = OpenFace::Open(font);
+    if (!face) return face.error();
+    Result<DrawnGlyph> drawn = face->draw(height, 0, code);
+    if (!drawn) return drawn.error();
+    return std::move(drawn->image);
 }
 
 }  // namespace glyphora::runecast

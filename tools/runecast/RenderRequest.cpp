@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <string_view>
+#include <vector>
 
 namespace glyphora::runecast {
 
@@ -58,6 +59,28 @@ Result<RenderRequest> ParseRequest(std::span<const std::string> args) {
     return request;
 }
 
+Result<RenderRequest> ParseBatchLine(const std::string& line) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t blank = line.find(' ', start);
+        words.push_back(line.substr(start, blank == std::string::npos ? std::string::npos : blank - start));
+        if (blank == std::string::npos) break;
+        start = blank + 1;
+    }
+    int fitRows = 0;
+    std::size_t first = 0;
+    for (; first < words.size() && words[first].rfind("fit=", 0) == 0; ++first) {
+        long long value = 0;
+        if (!ParseInt(std::string_view(words[first]).substr(4), value) || value < 1 || value > kMaxHeight)
+            return Usage("'" + words[first] + "' is not fit=ROWS with ROWS from 1 to " + std::to_string(kMaxHeight));
+        fitRows = static_cast<int>(value);
+    }
+    Result<RenderRequest> request = ParseRequest(std::span<const std::string>(words).subspan(first));
+    if (request) request->fitRows = fitRows;
+    return request;
+}
+
 bool IsFontPath(const std::string& fontName) {
 #ifdef _WIN32
     return fontName.find_first_of("/\\") != std::string::npos;
@@ -87,6 +110,17 @@ const char* UsageText() {
            "Exit status: 0 temp.bmp written; 1 the font could not be found or read, or\n"
            "temp.bmp could not be written; 2 wrong arguments; 3 the font has no glyph\n"
            "for the character.\n"
+           "\n"
+           "Runecast --batch takes one request a line on its standard input,\n"
+           "  [fit=ROWS] HEIGHT STYLE CODE FONTNAME...\n"
+           "(fit=ROWS: the largest size whose ascent plus descent is at most ROWS pixels,\n"
+           "HEIGHT aside), and answers each on its standard output, in order, with\n"
+           "  ok CODE WIDTH HEIGHT ASCENT PIXELSIZE BYTES\n"
+           "followed by BYTES bytes of a 1-bit BMP (ASCENT: the baseline's row), or with\n"
+           "  fail CODE STATUS MESSAGE\n"
+           "where STATUS is the exit status the same request would give alone. It ends at\n"
+           "the end of its input or at an empty line. Runecast --capabilities prints\n"
+           "\"batch fit\": what a caller may use besides the one-character command line.\n"
            "\n"
            "Font lookups are remembered in runecast.cache in the current folder while\n"
            "fontconfig's configuration and caches stay unchanged.\n";

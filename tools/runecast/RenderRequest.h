@@ -1,5 +1,7 @@
 // What the editor asks of the renderer, read from its command line:
 //   Runecast HEIGHT STYLE CODE FONTNAME...
+// or, in a batch, from one line of its stdin:
+//   [fit=ROWS] HEIGHT STYLE CODE FONTNAME...
 #pragma once
 
 #include "Error.h"
@@ -25,12 +27,19 @@ struct RenderRequest {
     FontStyle style = FontStyle::Regular;
     uint16_t code = 0;     // one UTF-16 code unit
     std::string fontName;  // a family name, or the path of a font file
+    // Above 0: the largest size whose line fits this many rows, HEIGHT aside.
+    int fitRows = 0;
 };
 
 // The arguments after the program name. The font name is all the arguments
 // from the fourth on, joined by single blanks, so a name with blanks may come
 // as one argument or as several.
 Result<RenderRequest> ParseRequest(std::span<const std::string> args);
+
+// One request line of a batch: the options first (fit=ROWS), then the
+// arguments of the command line, separated by single blanks (so a font name
+// keeps the blanks it has).
+Result<RenderRequest> ParseBatchLine(const std::string& line);
 
 // True for a name that names a font file rather than a family: it holds a
 // path separator ("./Font.ttf" for one in the current folder).

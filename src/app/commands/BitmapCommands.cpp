@@ -20,8 +20,8 @@ struct Exchange {
 
 void BindBitmapCommands(const CommandContext& c) {
     const auto exchange = std::make_shared<Exchange>(c.session);
-    Bind(c, c.actions.exportBitmap, [exchange] { exchange->flows.ExportInBitmap(); });
-    Bind(c, c.actions.importBitmap, [exchange] { exchange->flows.ImportFromBitmap(); });
+    Bind(c, Command::ExportBitmap, [exchange] { exchange->flows.ExportInBitmap(); });
+    Bind(c, Command::ImportBitmap, [exchange] { exchange->flows.ImportFromBitmap(); });
 }
 
 }  // namespace glyphora

@@ -11,7 +11,8 @@ void RunCommand(const CommandContext& context, const std::function<void()>& hand
     if (context.refresh) context.refresh();
 }
 
-void Bind(const CommandContext& context, QAction* action, std::function<void()> handler) {
+void Bind(const CommandContext& context, Command command, std::function<void()> handler) {
+    QAction* action = context.actions.action(command);
     QObject::connect(action, &QAction::triggered, action,
                      [context, handler = std::move(handler)] { RunCommand(context, handler); });
 }

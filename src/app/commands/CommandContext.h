@@ -1,5 +1,7 @@
 // What a module of commands needs to bind its actions: the session that runs
-// them, the user's prompts, the window's actions, and the window itself.
+// them, the user's prompts, the window's actions, and the window itself. A
+// module binds its handlers to the actions by command id and owns the dialogs
+// its commands show.
 #pragma once
 
 #include <MainActions.h>
@@ -22,9 +24,9 @@ struct CommandContext {
     std::function<void()> refresh;
 };
 
-// Runs `handler` when the action is triggered, under the general error report,
-// and refreshes the window afterwards.
-void Bind(const CommandContext& context, QAction* action, std::function<void()> handler);
+// Runs `handler` when the command's action is triggered, under the general
+// error report, and refreshes the window afterwards.
+void Bind(const CommandContext& context, Command command, std::function<void()> handler);
 
 // The same for handlers connected to other signals.
 void RunCommand(const CommandContext& context, const std::function<void()>& handler);

@@ -39,17 +39,16 @@ void Paste(Session& s, Prompts& prompts) {
 
 void BindEditCommands(const CommandContext& c) {
     Session& s = c.session;
-    const MainActions& a = c.actions;
-    Bind(c, a.undo, [&s] { s.UndoCommand(); });
-    Bind(c, a.clear, OnGlyph(s, [](GlyphEditor& e) { e.Clear(); }));
-    Bind(c, a.selectAll, OnGlyph(s, [](GlyphEditor& e) { e.SelectAll(); }));
-    Bind(c, a.copy, OnGlyph(s, [](GlyphEditor& e) { e.Copy(); }));
-    Bind(c, a.cut, OnGlyph(s, [](GlyphEditor& e) { e.Cut(); }));
-    Bind(c, a.paste, OnGlyph(s, [&s, &p = c.prompts](GlyphEditor&) { Paste(s, p); }));
-    Bind(c, a.shiftLeft, OnGlyph(s, [](GlyphEditor& e) { e.ShiftImageGor(-1); }));
-    Bind(c, a.shiftRight, OnGlyph(s, [](GlyphEditor& e) { e.ShiftImageGor(1); }));
-    Bind(c, a.zoomIn, [&s] { s.ZoomIn(); });
-    Bind(c, a.zoomOut, [&s] { s.ZoomOut(); });
+    Bind(c, Command::Undo, [&s] { s.UndoCommand(); });
+    Bind(c, Command::Clear, OnGlyph(s, [](GlyphEditor& e) { e.Clear(); }));
+    Bind(c, Command::SelectAll, OnGlyph(s, [](GlyphEditor& e) { e.SelectAll(); }));
+    Bind(c, Command::Copy, OnGlyph(s, [](GlyphEditor& e) { e.Copy(); }));
+    Bind(c, Command::Cut, OnGlyph(s, [](GlyphEditor& e) { e.Cut(); }));
+    Bind(c, Command::Paste, OnGlyph(s, [&s, &p = c.prompts](GlyphEditor&) { Paste(s, p); }));
+    Bind(c, Command::ShiftLeft, OnGlyph(s, [](GlyphEditor& e) { e.ShiftImageGor(-1); }));
+    Bind(c, Command::ShiftRight, OnGlyph(s, [](GlyphEditor& e) { e.ShiftImageGor(1); }));
+    Bind(c, Command::ZoomIn, [&s] { s.ZoomIn(); });
+    Bind(c, Command::ZoomOut, [&s] { s.ZoomOut(); });
 }
 
 }  // namespace glyphora

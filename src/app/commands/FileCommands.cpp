@@ -6,11 +6,11 @@ namespace glyphora {
 
 void BindFileCommands(const CommandContext& c) {
     Session& s = c.session;
-    Bind(c, c.actions.openFile, [&s] { s.OpenFileCommand(); });
-    Bind(c, c.actions.saveImage, [&s] { s.SaveImageCommand(); });
-    Bind(c, c.actions.saveLangpack, [&s] { s.SaveLang(); });
+    Bind(c, Command::OpenFile, [&s] { s.OpenFileCommand(); });
+    Bind(c, Command::SaveImage, [&s] { s.SaveImageCommand(); });
+    Bind(c, Command::SaveLangpack, [&s] { s.SaveLang(); });
     // Closing asks about a changed langpack, as the close box does.
-    Bind(c, c.actions.exit, [w = c.window] { w->close(); });
+    Bind(c, Command::Exit, [w = c.window] { w->close(); });
 }
 
 }  // namespace glyphora

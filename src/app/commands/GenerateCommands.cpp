@@ -1,7 +1,13 @@
 #include "GenerateCommands.h"
 
 #include <FontPage.h>
+#include <GenerateDialog.h>
 #include <GlyphGeneration.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
 
 #include <memory>
 
@@ -10,13 +16,47 @@ namespace glyphora {
 void BindGenerateCommands(const CommandContext& c, FontPage* fontPage) {
     // The RenderFont lives as long as the commands do: for the run.
     auto generation = std::make_shared<GlyphGeneration>(c.session);
-    Bind(c, c.actions.selectFont, [generation] { generation->SelectWindowsFont(); });
-    Bind(c, c.actions.selectFontFile, [generation] { generation->SelectFontFile(); });
-    Bind(c, c.actions.replaceSymbols, [generation, fontPage] {
+    // The status bar always tells what Ctrl+F draws with.
+    QLabel* fontPanel = nullptr;
+    if (auto* window = qobject_cast<QMainWindow*>(c.window)) {
+        fontPanel = new QLabel(window->statusBar());
+        fontPanel->setObjectName(QStringLiteral("RenderFontPanel"));
+        fontPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        window->statusBar()->addPermanentWidget(fontPanel);
+    }
+    auto showFont = [generation, fontPanel] {
+        if (fontPanel) fontPanel->setText(QString::fromStdString(generation->renderFontText()));
+    };
+    showFont();
+    Bind(c, Command::SelectFont, [generation, showFont] {
+        generation->SelectWindowsFont();
+        showFont();
+    });
+    Bind(c, Command::SelectFontFile, [generation, showFont] {
+        generation->SelectFontFile();
+        showFont();
+    });
+    auto* dialog = new GenerateDialog(
+        c.session, *generation,
+        [fontPage] {
+            const GridRowRange rows = fontPage->chosenGlyphRows();
+            return std::make_pair(rows.top, rows.bottom);
+        },
+        c.window);
+    dialog->setRunner([c, showFont](const std::function<void()>& work) {
+        RunCommand(c, work);
+        showFont();
+    });
+    QObject::connect(dialog, &QDialog::finished, c.window, [showFont] { showFont(); });
+    Bind(c, Command::GenerateGlyphs, [dialog, showFont] {
+        dialog->open();
+        showFont();
+    });
+    Bind(c, Command::ReplaceSymbols, [generation, fontPage] {
         const GridRowRange rows = fontPage->chosenGlyphRows();
         generation->ReplaceChosenSymbols(rows.top, rows.bottom);
     });
-    Bind(c, c.actions.optimizeWidths, [generation, fontPage] {
+    Bind(c, Command::OptimizeWidths, [generation, fontPage] {
         const GridRowRange rows = fontPage->chosenGlyphRows();
         generation->OptimizeChosenSymbols(rows.top, rows.bottom);
     });

@@ -25,12 +25,14 @@ QString Describe(const Session& s, const QString& typed) {
 
 }  // namespace
 
-void BindGoToCommands(const CommandContext& c, GoToDialog* dialog) {
+GoToDialog* BindGoToCommands(const CommandContext& c) {
+    auto* dialog = new GoToDialog(c.window);
     Session& s = c.session;
     dialog->setDescriber([&s](const QString& typed) { return Describe(s, typed); });
-    Bind(c, c.actions.goToCharacter, [&s, dialog] {
+    Bind(c, Command::GoToCharacter, [&s, dialog] {
         if (const std::optional<QString> typed = dialog->ask()) GoToCharacter(s, typed->toStdString());
     });
+    return dialog;
 }
 
 }  // namespace glyphora

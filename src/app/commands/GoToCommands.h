@@ -1,5 +1,6 @@
 // Edit -> "Go to character": the dialog, then the glyph of the character in
-// the current set (or a message naming the sets that have it).
+// the current set (or a message naming the sets that have it). The dialog is
+// a child of the context's window.
 #pragma once
 
 #include "CommandContext.h"
@@ -8,6 +9,6 @@ namespace glyphora {
 
 class GoToDialog;
 
-void BindGoToCommands(const CommandContext& context, GoToDialog* dialog);
+GoToDialog* BindGoToCommands(const CommandContext& context);
 
 }  // namespace glyphora

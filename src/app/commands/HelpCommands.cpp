@@ -4,8 +4,10 @@
 
 namespace glyphora {
 
-void BindHelpCommands(const CommandContext& c, AboutDialog* about) {
-    Bind(c, c.actions.about, [about] { about->exec(); });
+AboutDialog* BindHelpCommands(const CommandContext& c) {
+    auto* about = new AboutDialog(c.window);
+    Bind(c, Command::About, [about] { about->exec(); });
+    return about;
 }
 
 }  // namespace glyphora

@@ -1,4 +1,4 @@
-// "?": About...
+// "?": About..., and its dialog ("TForm6"), a child of the context's window.
 #pragma once
 
 #include "CommandContext.h"
@@ -7,6 +7,6 @@ namespace glyphora {
 
 class AboutDialog;
 
-void BindHelpCommands(const CommandContext& context, AboutDialog* about);
+AboutDialog* BindHelpCommands(const CommandContext& context);
 
 }  // namespace glyphora

@@ -6,9 +6,9 @@ namespace glyphora {
 // cancelled "Load" must not leave its radio item checked.
 void BindLanguageCommands(const CommandContext& c) {
     Session& s = c.session;
-    Bind(c, c.actions.english, [&s] { s.ChooseEnglishCommand(); });
-    Bind(c, c.actions.russian, [&s] { s.ChooseRussianCommand(); });
-    Bind(c, c.actions.loadLanguage, [&s] { s.LoadLanguageCommand(); });
+    Bind(c, Command::English, [&s] { s.ChooseEnglishCommand(); });
+    Bind(c, Command::Russian, [&s] { s.ChooseRussianCommand(); });
+    Bind(c, Command::LoadLanguage, [&s] { s.LoadLanguageCommand(); });
 }
 
 }  // namespace glyphora

@@ -2,8 +2,10 @@
 
 #include <FileDrop.h>
 #include <LocalPath.h>
+#include <QtPictureReader.h>
 #include <RecentFilesMenu.h>
 
+#include <GlyphExchange.h>
 #include <RecentFiles.h>
 
 #include <QMainWindow>
@@ -19,7 +21,10 @@ void BindRecentCommands(const CommandContext& c, RecentFilesMenu* recent) {
     });
     if (auto* window = qobject_cast<QMainWindow*>(c.window))
         installFileDrop(window, [c, &s](const QString& path) {
-            RunCommand(c, [&s, path] { s.OpenNamedFile(ToLocalPath(path)); });
+            RunCommand(c, [&s, path] {
+                const QtPictureReader reader;
+                GlyphExchange(s, reader).OpenDroppedFile(ToLocalPath(path));
+            });
         });
 }
 

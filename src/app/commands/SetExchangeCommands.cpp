@@ -1,17 +1,18 @@
 #include "SetExchangeCommands.h"
 
 #include <SetExchange.h>
+#include <SetGuidesView.h>
 
 namespace glyphora {
 
 // A set has at most 1001 glyphs: importing 1000 into set 2 and its two copies
 // takes under 10 ms with the grid refreshed, an export about 20 ms, so the
 // commands run without a busy guard or a progress dialog.
-void BindSetExchangeCommands(const CommandContext& c) {
+void BindSetExchangeCommands(const CommandContext& c, const SetGuidesView& guides) {
     Session& s = c.session;
-    Bind(c, c.actions.exportSetBdf, [&s] { ExportSetBdfCommand(s); });
-    Bind(c, c.actions.importSetBdf, [&s] { ImportSetBdfCommand(s); });
-    Bind(c, c.actions.exportSetPng, [&s] { ExportSetPngCommand(s); });
+    Bind(c, Command::ExportSetBdf, [&s, &guides] { ExportSetBdfWithBaseline(s, guides.current().baseline); });
+    Bind(c, Command::ImportSetBdf, [&s] { ImportSetBdfCommand(s); });
+    Bind(c, Command::ExportSetPng, [&s] { ExportSetPngCommand(s); });
 }
 
 }  // namespace glyphora

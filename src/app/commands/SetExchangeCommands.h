@@ -1,10 +1,13 @@
 // "File": Export set as BDF…, Import BDF into set…, Export set as PNG sheet….
+// The BDF export takes the set's baseline guide.
 #pragma once
 
 #include "CommandContext.h"
 
 namespace glyphora {
 
-void BindSetExchangeCommands(const CommandContext& context);
+class SetGuidesView;
+
+void BindSetExchangeCommands(const CommandContext& context, const SetGuidesView& guides);
 
 }  // namespace glyphora

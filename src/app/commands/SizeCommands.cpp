@@ -4,14 +4,14 @@ namespace glyphora {
 
 void BindSizeCommands(const CommandContext& c) {
     Session& s = c.session;
-    Bind(c, c.actions.setWidth, [&s] { s.SetWidthCommand(); });
-    Bind(c, c.actions.increaseWidth, [&s] {
+    Bind(c, Command::SetWidth, [&s] { s.SetWidthCommand(); });
+    Bind(c, Command::IncreaseWidth, [&s] {
         if (s.glyphShown()) s.editor().IncreaseWidth();
     });
-    Bind(c, c.actions.decreaseWidth, [&s] {
+    Bind(c, Command::DecreaseWidth, [&s] {
         if (s.glyphShown()) s.editor().DecreaseWidth();
     });
-    Bind(c, c.actions.setHeight, [&s] { s.SetHeightCommand(); });
+    Bind(c, Command::SetHeight, [&s] { s.SetHeightCommand(); });
 }
 
 }  // namespace glyphora

@@ -13,19 +13,20 @@ namespace glyphora {
 
 void BindViewCommands(const CommandContext& c, const ViewParts& parts) {
     Session& s = c.session;
-    const MainActions& a = c.actions;
+    QAction* pixelGrid = c.actions.action(Command::PixelGrid);
+    QAction* sampleText = c.actions.action(Command::SampleText);
     ViewPreferences& preferences = parts.preferences;
 
-    a.pixelGrid->setChecked(preferences.pixelGrid());
+    pixelGrid->setChecked(preferences.pixelGrid());
     parts.canvas->setPixelGrid(preferences.pixelGrid());
-    Bind(c, a.pixelGrid, [grid = a.pixelGrid, canvas = parts.canvas, &preferences] {
+    Bind(c, Command::PixelGrid, [grid = pixelGrid, canvas = parts.canvas, &preferences] {
         canvas->setPixelGrid(grid->isChecked());
         preferences.setPixelGrid(grid->isChecked());
     });
 
-    a.sampleText->setChecked(preferences.sampleTextShown());
+    sampleText->setChecked(preferences.sampleTextShown());
     parts.samplePanel->setVisible(preferences.sampleTextShown());
-    Bind(c, a.sampleText, [shown = a.sampleText, panel = parts.samplePanel, &preferences] {
+    Bind(c, Command::SampleText, [shown = sampleText, panel = parts.samplePanel, &preferences] {
         panel->setVisible(shown->isChecked());
         preferences.setSampleTextShown(shown->isChecked());
     });
@@ -33,7 +34,8 @@ void BindViewCommands(const CommandContext& c, const ViewParts& parts) {
                      [c, &s](int glyph) { RunCommand(c, [&s, glyph] { s.ChooseSymbol(glyph); }); });
     parts.binding->onCanvasChanged = [panel = parts.samplePanel] { panel->canvasChanged(); };
 
-    installWheelZoom({parts.canvas, parts.canvasArea}, a.zoomIn, a.zoomOut);
+    installWheelZoom({parts.canvas, parts.canvasArea}, c.actions.action(Command::ZoomIn),
+                     c.actions.action(Command::ZoomOut));
 }
 
 }  // namespace glyphora

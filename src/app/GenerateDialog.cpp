@@ -1,0 +1,360 @@
+#include "GenerateDialog.h"
+
+#include <GlyphRows.h>
+#include <ImageConvert.h>
+#include <SampleLine.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace glyphora {
+
+namespace {
+
+constexpr int kScale = 2;
+constexpr int kPerRow = 32;
+constexpr int kPreviewDelayMs = 30;
+
+enum RangeChoice { kChosenRows, kCodeRange, kWholeSet, kBlankOnly };
+
+std::optional<int> HexCode(const QString& text) {
+    bool ok = false;
+    QString t = text.trimmed();
+    if (t.startsWith(QStringLiteral("U+"), Qt::CaseInsensitive) ||
+        t.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive))
+        t = t.mid(2);
+    const int value = t.toInt(&ok, 16);
+    if (!ok || value < 0 || value > 0xFFFF) return std::nullopt;
+    return value;
+}
+
+QImage Scaled(const MonoImage& image) {
+    const QImage mono = toQImage(image, QImage::Format_RGB32);
+    return mono.scaled(mono.width() * kScale, mono.height() * kScale);
+}
+
+}  // namespace
+
+GenerateDialog::GenerateDialog(Session& session, GlyphGeneration& generation,
+                               std::function<std::pair<int, int>()> chosenRows, QWidget* parent)
+    : QDialog(parent), session_(session), generation_(generation), chosenRows_(std::move(chosenRows)) {
+    setObjectName(QStringLiteral("GenerateDialog"));
+    setWindowTitle(QStringLiteral("Generate glyphs"));
+    auto named = [](QWidget* w, const char* name) {
+        w->setObjectName(QString::fromLatin1(name));
+        return w;
+    };
+    family_ = static_cast<QFontComboBox*>(named(new QFontComboBox(this), "GenerateFamily"));
+    fileButton_ = static_cast<QPushButton*>(named(new QPushButton(QStringLiteral("Font file…"), this), "GenerateFile"));
+    fileLabel_ = new QLabel(this);
+    style_ = static_cast<QComboBox*>(named(new QComboBox(this), "GenerateStyle"));
+    size_ = static_cast<QSpinBox*>(named(new QSpinBox(this), "GenerateSize"));
+    size_->setRange(1, 255);
+    size_->setSuffix(QStringLiteral(" px"));
+    fit_ = static_cast<QCheckBox*>(named(new QCheckBox(QStringLiteral("Fit to the set"), this), "GenerateFit"));
+    baselineOn_ =
+        static_cast<QCheckBox*>(named(new QCheckBox(QStringLiteral("Baseline on row"), this), "GenerateBaselineOn"));
+    baseline_ = static_cast<QSpinBox*>(named(new QSpinBox(this), "GenerateBaseline"));
+    baseline_->setRange(0, 255);
+    wide_ = static_cast<QComboBox*>(named(new QComboBox(this), "GenerateWide"));
+    wide_->addItems({QStringLiteral("Cut at 15 pixels"), QStringLiteral("Shrink to 15 pixels")});
+    widths_ = static_cast<QComboBox*>(named(new QComboBox(this), "GenerateWidths"));
+    widths_->addItems({QStringLiteral("Keep the rendered width"), QStringLiteral("Trim as Optimize does")});
+    range_ = static_cast<QComboBox*>(named(new QComboBox(this), "GenerateRange"));
+    range_->addItems({QStringLiteral("Rows chosen in the glyph grid"), QStringLiteral("Code range"),
+                      QStringLiteral("Whole set"), QStringLiteral("Only blank glyphs")});
+    codeFrom_ = static_cast<QLineEdit*>(named(new QLineEdit(QStringLiteral("0020"), this), "GenerateCodeFrom"));
+    codeTo_ = static_cast<QLineEdit*>(named(new QLineEdit(QStringLiteral("007E"), this), "GenerateCodeTo"));
+    sample_ = static_cast<QLineEdit*>(
+        named(new QLineEdit(QStringLiteral("The quick brown fox jumps over the lazy dog. Жёлтый 0123"), this),
+              "GenerateSample"));
+    glyphsView_ = static_cast<QLabel*>(named(new QLabel(this), "GeneratePreview"));
+    sampleView_ = static_cast<QLabel*>(named(new QLabel(this), "GenerateSamplePreview"));
+    summary_ = static_cast<QLabel*>(named(new QLabel(this), "GenerateSummary"));
+
+    auto* form = new QFormLayout;
+    auto* fontRow = new QHBoxLayout;
+    fontRow->addWidget(family_, 1);
+    fontRow->addWidget(fileButton_);
+    form->addRow(QStringLiteral("Font"), fontRow);
+    form->addRow(QString(), fileLabel_);
+    form->addRow(QStringLiteral("Style"), style_);
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(size_);
+    sizeRow->addWidget(fit_);
+    sizeRow->addStretch();
+    form->addRow(QStringLiteral("Size"), sizeRow);
+    auto* baselineRow = new QHBoxLayout;
+    baselineRow->addWidget(baselineOn_);
+    baselineRow->addWidget(baseline_);
+    baselineRow->addStretch();
+    form->addRow(QStringLiteral("Baseline"), baselineRow);
+    form->addRow(QStringLiteral("Wider than 15"), wide_);
+    form->addRow(QStringLiteral("Widths"), widths_);
+    auto* rangeRow = new QHBoxLayout;
+    rangeRow->addWidget(range_, 1);
+    rangeRow->addWidget(codeFrom_);
+    rangeRow->addWidget(codeTo_);
+    form->addRow(QStringLiteral("Glyphs"), rangeRow);
+    form->addRow(QStringLiteral("Sample text"), sample_);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(glyphsView_);
+    scroll->setWidgetResizable(false);
+    scroll->setMinimumSize(kPerRow * 17 * kScale / 2, 220);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* applyButton = buttons->addButton(QStringLiteral("Apply"), QDialogButtonBox::ApplyRole);
+    applyButton->setObjectName(QStringLiteral("GenerateApply"));
+    buttons->addButton(QDialogButtonBox::Close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(scroll, 1);
+    layout->addWidget(sampleView_);
+    layout->addWidget(summary_);
+    layout->addWidget(buttons);
+
+    debounce_.setSingleShot(true);
+    debounce_.setInterval(kPreviewDelayMs);
+    connect(&debounce_, &QTimer::timeout, this, [this] { updatePreview(); });
+    connect(family_, &QFontComboBox::currentFontChanged, this, [this] {
+        fontFile_.clear();
+        fileLabel_->clear();
+        const bool bold = style_->currentText().contains(QStringLiteral("Bold"));
+        fillStyles();
+        selectStyle(bold, false);
+        scheduleView();
+    });
+    connect(fileButton_, &QPushButton::clicked, this, [this] { chooseFile(); });
+    for (QComboBox* box : {style_, wide_, widths_, range_})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { scheduleView(); });
+    for (QSpinBox* box : {size_, baseline_}) connect(box, &QSpinBox::valueChanged, this, [this] { scheduleView(); });
+    for (QCheckBox* box : {fit_, baselineOn_}) connect(box, &QCheckBox::toggled, this, [this] { scheduleView(); });
+    for (QLineEdit* edit : {codeFrom_, codeTo_, sample_})
+        connect(edit, &QLineEdit::textChanged, this, [this] { scheduleView(); });
+    connect(applyButton, &QPushButton::clicked, this, [this] { apply(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void GenerateDialog::open() {
+    const GenerateOptions start = generation_.generateOptions();
+    const RenderFont& font = start.font;
+    {
+        const QSignalBlocker block(family_);
+        if (font.name.find('/') != std::string::npos) {
+            fontFile_ = font.name;
+            fileLabel_->setText(QFileInfo(QString::fromStdString(font.name)).fileName());
+        } else {
+            fontFile_.clear();
+            fileLabel_->clear();
+            family_->setCurrentFont(QFont(QString::fromStdString(font.name)));
+        }
+    }
+    fillStyles();
+    if (!font.styleName.empty())
+        style_->setCurrentText(QString::fromStdString(font.styleName));
+    else
+        selectStyle(font.bold, font.italic);
+    size_->setValue(std::abs(font.height));
+    fit_->setChecked(start.fit);
+    baseline_->setValue(std::max(0, start.placement.height - start.placement.height / 5 - 1));
+    const std::pair<int, int> rows = chosenRows_();
+    range_->setCurrentIndex(rows.second > rows.first ? kChosenRows : kWholeSet);
+    show();
+    raise();
+    updatePreview();
+}
+
+void GenerateDialog::fillStyles() {
+    const QSignalBlocker block(style_);
+    style_->clear();
+    if (!fontFile_.empty()) {
+        style_->addItems({QStringLiteral("Regular"), QStringLiteral("Italic"), QStringLiteral("Bold"),
+                          QStringLiteral("Bold Italic")});
+        return;
+    }
+    style_->addItems(QFontDatabase::styles(family_->currentText()));
+}
+
+// The family's face nearest to the style: the list is alphabetical, and its
+// first entry ("Bold", "Oblique") is seldom what was meant.
+void GenerateDialog::selectStyle(bool bold, bool italic) {
+    const QString family = family_->currentText();
+    int best = -1, bestDistance = 0;
+    for (int i = 0; i < style_->count(); ++i) {
+        const QString style = style_->itemText(i);
+        const bool slanted = QFontDatabase::italic(family, style) || style.contains(QStringLiteral("Oblique"));
+        const int distance = std::abs(QFontDatabase::weight(family, style) - (bold ? QFont::Bold : QFont::Normal)) +
+                             (slanted != italic ? 10000 : 0) +
+                             (QStringList{"Regular", "Book", "Normal", "Roman"}.contains(style) ? 0 : 1);
+        if (best < 0 || distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    if (best >= 0) style_->setCurrentIndex(best);
+}
+
+void GenerateDialog::chooseFile() {
+    const QString file = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Select font file"), QStringLiteral("/usr/share/fonts"),
+        QStringLiteral("Font files (*.ttf *.otf *.ttc *.pcf *.pcf.gz *.bdf *.otb);;All files (*)"));
+    if (file.isEmpty()) return;
+    fontFile_ = file.toStdString();
+    fileLabel_->setText(QFileInfo(file).fileName());
+    fillStyles();
+    scheduleView();
+}
+
+GenerateOptions GenerateDialog::options() const {
+    GenerateOptions options;
+    RenderFont& font = options.font;
+    const QString style = style_->currentText();
+    if (fontFile_.empty()) {
+        const QString family = family_->currentText();
+        font.name = family.toStdString();
+        font.styleName = style.toStdString();
+        font.bold = QFontDatabase::weight(family, style) >= QFont::DemiBold;
+        font.italic = QFontDatabase::italic(family, style) || style.contains(QStringLiteral("Oblique"));
+    } else {
+        font.name = fontFile_;
+        font.bold = style.contains(QStringLiteral("Bold"));
+        font.italic = style.contains(QStringLiteral("Italic"));
+    }
+    font.height = -size_->value();
+    options.fit = fit_->isChecked();
+    if (session_.langpack() && session_.CurrentSet() >= 0)
+        options.placement.height = session_.setHeight(session_.CurrentSet());
+    if (baselineOn_->isChecked()) options.placement.baseline = baseline_->value();
+    options.placement.wide = wide_->currentIndex() == 1 ? WideGlyphs::Shrink : WideGlyphs::Cut;
+    options.placement.trim = widths_->currentIndex() == 1;
+    return options;
+}
+
+std::vector<int> GenerateDialog::glyphs() const {
+    if (!session_.langpack() || session_.CurrentSet() < 0) return {};
+    const int set = session_.CurrentSet();
+    const std::vector<Symbols>& all = session_.langpack()->SymbolTable[static_cast<std::size_t>(set)];
+    const int count = static_cast<int>(all.size());
+    switch (range_->currentIndex()) {
+    case kChosenRows: {
+        const std::pair<int, int> rows = chosenRows_();
+        return RangeIndices({rows.first, rows.second}, count);
+    }
+    case kCodeRange: {
+        const std::optional<int> from = HexCode(codeFrom_->text()), to = HexCode(codeTo_->text());
+        std::vector<int> which;
+        if (!from || !to) return which;
+        for (int g = 0; g < count; ++g)
+            if (all[static_cast<std::size_t>(g)].Code >= *from && all[static_cast<std::size_t>(g)].Code <= *to)
+                which.push_back(g);
+        return which;
+    }
+    case kBlankOnly: return BlankGlyphs(all, {0, count - 1}, session_.setHeight(set));
+    default: return RangeIndices({0, count - 1}, count);
+    }
+}
+
+void GenerateDialog::scheduleView() {
+    codeFrom_->setEnabled(range_->currentIndex() == kCodeRange);
+    codeTo_->setEnabled(range_->currentIndex() == kCodeRange);
+    size_->setEnabled(!fit_->isChecked());
+    baseline_->setEnabled(baselineOn_->isChecked());
+    debounce_.start();
+}
+
+void GenerateDialog::updatePreview() {
+    debounce_.stop();
+    preview_ = {};
+    if (!session_.langpack() || session_.CurrentSet() < 0) return;
+    const int set = session_.CurrentSet();
+    const int height = session_.setHeight(set);
+    const std::vector<Symbols>& all = session_.langpack()->SymbolTable[static_cast<std::size_t>(set)];
+    const std::vector<int> which = glyphs();
+    Result<RendererRun> run = RendererRun::Start(generation_.rendererPath());
+    if (!run) {
+        summary_->setText(QString::fromStdString(run.error().message));
+        return;
+    }
+    preview_ = PreviewGlyphs(all, which, options(), run->renderer());
+
+    // The range as it would be: each glyph in a cell, a red frame where ink
+    // would be cut, a red cross where nothing could be drawn.
+    const int cell = (kRenderedMaxWidth + 2) * kScale;
+    const int rowHeight = (height + 2) * kScale;
+    const int rows = std::max(1, (static_cast<int>(which.size()) + kPerRow - 1) / kPerRow);
+    QImage sheet(kPerRow * cell, rows * rowHeight, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    std::vector<Symbols> shown = all;
+    for (std::size_t i = 0; i < preview_.glyphs.size(); ++i)
+        shown[static_cast<std::size_t>(preview_.glyphs[i])] = preview_.drawn[i];
+    auto cellOf = [&](std::size_t i) {
+        return QPoint(static_cast<int>(i % kPerRow) * cell, static_cast<int>(i / kPerRow) * rowHeight);
+    };
+    for (std::size_t i = 0; i < which.size(); ++i) {
+        const int g = which[i];
+        const Symbols& glyph = shown[static_cast<std::size_t>(g)];
+        const QPoint at = cellOf(i) + QPoint(kScale, kScale);
+        painter.drawImage(at,
+                          Scaled(GlyphRowsToImage(glyph.Data, glyph.Width, height).copy(0, 0, glyph.Width, height)));
+        const bool cut =
+            std::find(preview_.result.cut.begin(), preview_.result.cut.end(), g) != preview_.result.cut.end();
+        const bool failed = std::any_of(preview_.result.failed.begin(), preview_.result.failed.end(),
+                                        [g](const GlyphFailure& f) { return f.glyph == g; });
+        if (cut || failed) {
+            painter.setPen(QPen(Qt::red, 1));
+            const QRect box(at - QPoint(1, 1), QSize(glyph.Width * kScale + 1, height * kScale + 1));
+            painter.drawRect(box);
+            if (failed) painter.drawLine(box.topLeft(), box.bottomRight());
+        }
+    }
+    painter.end();
+    glyphsView_->setPixmap(QPixmap::fromImage(sheet));
+    glyphsView_->resize(sheet.size());
+
+    const std::u16string text = sample_->text().toStdU16String();
+    const SampleLine line = LayOutSampleLine(text, shown, height);
+    sampleView_->setPixmap(QPixmap::fromImage(Scaled(line.image)));
+
+    const BatchResult& r = preview_.result;
+    QString said = QStringLiteral("%1 glyphs").arg(which.size());
+    if (r.pixelSize > 0) said += QStringLiteral(", %1 px").arg(r.pixelSize) + (fit_->isChecked() ? " (fitted)" : "");
+    said += QStringLiteral(", %1 cut, %2 not drawn").arg(r.cut.size()).arg(r.failed.size());
+    if (r.stopped) said += QStringLiteral(": ") + QString::fromStdString(r.stopped->reason);
+    summary_->setText(said);
+}
+
+void GenerateDialog::apply() {
+    const std::vector<int> which = glyphs();
+    const GenerateOptions chosen = options();
+    QElapsedTimer clock;
+    clock.start();
+    auto work = [&] { generation_.Generate(chosen, which); };
+    if (runner_)
+        runner_(work);
+    else
+        work();
+    const qint64 took = clock.elapsed();
+    updatePreview();
+    summary_->setText(summary_->text() + QStringLiteral("; applied to %1 glyphs in %2 ms").arg(which.size()).arg(took));
+}
+
+}  // namespace glyphora

@@ -1,0 +1,76 @@
+// "Generate glyphs…": a font family or file, its style and size, a fit to the
+// set, a baseline row, what becomes of glyphs wider than 15 and of widths,
+// and the range; a preview of the range and of a sample text as they would
+// be, glyphs whose ink would be cut or that could not be drawn marked, drawn
+// anew shortly after each change. Apply hands everything to the session as
+// one batch (GlyphGeneration::Generate).
+#pragma once
+
+#include <GlyphGeneration.h>
+
+#include <QDialog>
+#include <QTimer>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QFontComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace glyphora {
+
+class GenerateDialog : public QDialog {
+public:
+    // `chosenRows` gives the rows chosen in the glyph grid when asked.
+    GenerateDialog(Session& session, GlyphGeneration& generation, std::function<std::pair<int, int>()> chosenRows,
+                   QWidget* parent);
+
+    // Fills the controls from the RenderFont and the current set, shows the dialog.
+    void open();
+    GenerateOptions options() const;
+    std::vector<int> glyphs() const;
+    // Draws the preview now (the debounce timer calls it too).
+    void updatePreview();
+    const GlyphPreview& preview() const { return preview_; }
+    // Apply runs through this (the window's error report and refresh).
+    void setRunner(std::function<void(const std::function<void()>&)> runner) { runner_ = std::move(runner); }
+
+private:
+    void scheduleView();
+    void fillStyles();
+    void selectStyle(bool bold, bool italic);
+    void chooseFile();
+    void apply();
+
+    Session& session_;
+    GlyphGeneration& generation_;
+    std::function<std::pair<int, int>()> chosenRows_;
+    std::function<void(const std::function<void()>&)> runner_;
+    std::string fontFile_;  // empty: the family of the combo box
+    GlyphPreview preview_;
+    QTimer debounce_;
+
+    QFontComboBox* family_;
+    QPushButton* fileButton_;
+    QLabel* fileLabel_;
+    QComboBox* style_;
+    QSpinBox* size_;
+    QCheckBox* fit_;
+    QCheckBox* baselineOn_;
+    QSpinBox* baseline_;
+    QComboBox* wide_;
+    QComboBox* widths_;
+    QComboBox* range_;
+    QLineEdit* codeFrom_;
+    QLineEdit* codeTo_;
+    QLineEdit* sample_;
+    QLabel* glyphsView_;
+    QLabel* sampleView_;
+    QLabel* summary_;
+};
+
+}  // namespace glyphora

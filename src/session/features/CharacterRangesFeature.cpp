@@ -1,0 +1,55 @@
+#include "CharacterRangesFeature.h"
+
+#include "CodeRangeText.h"
+#include "Session.h"
+
+namespace glyphora {
+
+std::vector<CodeSpan> CharacterRangesFeature::Ranges() const {
+    if (!session_.langpack() || session_.CurrentSet() < 0) return {};
+    return CodeRuns(*session_.langpack(), session_.CurrentSet());
+}
+
+bool CharacterRangesFeature::apply(const std::function<Result<RangeEdit>(TLangpack&)>& edit,
+                                   const std::string& nothing) {
+    if (!session_.langpack() || session_.CurrentSet() < 0) return false;
+    if (!session_.QuestionSaveImage()) return false;
+    const Result<RangeEdit> done = session_.ChangeSetCharacters(kTitle, session_.CurrentSet(), edit);
+    if (!done) {
+        session_.prompts().warning("The characters of the set cannot be changed:\n" + done.error().message + ".");
+        return false;
+    }
+    if (done->changed == 0) {
+        session_.prompts().information(nothing);
+        return false;
+    }
+    return true;
+}
+
+bool CharacterRangesFeature::AddRange(const std::string& typed, int width) {
+    const Result<CodeSpan> span = ParseCodeRange(typed);
+    if (!span) {
+        session_.prompts().warning(span.error().message + ".");
+        return false;
+    }
+    return AddSpan(*span, width);
+}
+
+bool CharacterRangesFeature::AddSpan(CodeSpan span, int width) {
+    const int set = session_.CurrentSet();
+    return apply([&](TLangpack& lp) { return AddBlankCodes(lp, set, span, width); },
+                 "The set " + std::to_string(set + 1) + " has every character of " + CodeSpanName(span) + " already.");
+}
+
+bool CharacterRangesFeature::RemoveSpan(CodeSpan span) {
+    const int set = session_.CurrentSet();
+    return apply([&](TLangpack& lp) { return RemoveCodes(lp, set, span); },
+                 "The set " + std::to_string(set + 1) + " has no character of " + CodeSpanName(span) + ".");
+}
+
+bool CharacterRangesFeature::RemoveGlyphs(const std::vector<int>& glyphs) {
+    const int set = session_.CurrentSet();
+    return apply([&](TLangpack& lp) { return glyphora::RemoveGlyphs(lp, set, glyphs); }, "No glyph was chosen.");
+}
+
+}  // namespace glyphora

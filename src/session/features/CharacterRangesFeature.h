@@ -1,0 +1,38 @@
+// "Characters of the set…" without its window: the ranges of the current set,
+// and adding or removing characters as one step of the langpack-wide history.
+// A refusal (a limit of the file form, a copy of set No. 2, a reversed range)
+// is shown as a warning and changes nothing.
+#pragma once
+
+#include <CharacterRanges.h>
+
+#include <string>
+#include <vector>
+
+namespace glyphora {
+
+class Session;
+
+class CharacterRangesFeature {
+public:
+    static constexpr const char* kTitle = "Characters of the set";
+
+    explicit CharacterRangesFeature(Session& session) : session_(session) {}
+
+    // The runs of codes of the current set, ascending (nothing without a set).
+    std::vector<CodeSpan> Ranges() const;
+
+    // The typed range ("U+0410–U+044F", "А–я", "Cyrillic") as blank glyphs of
+    // this width; codes the set has are skipped. True when the set changed.
+    bool AddRange(const std::string& typed, int width);
+    bool AddSpan(CodeSpan span, int width);
+    bool RemoveSpan(CodeSpan span);
+    // Glyph indices of the current set, as chosen in the glyph grid.
+    bool RemoveGlyphs(const std::vector<int>& glyphs);
+
+private:
+    bool apply(const std::function<Result<RangeEdit>(TLangpack&)>& edit, const std::string& nothing);
+    Session& session_;
+};
+
+}  // namespace glyphora

@@ -1,0 +1,43 @@
+// Extracting the code groups of a flash file, as the Open-file flow needs it.
+// The editor runs it through the code-group window (progress, the list of
+// files); tests and the command line use the core alone.
+#pragma once
+
+#include <Error.h>
+#include <ShxExtractor.h>
+
+#include <optional>
+#include <string>
+
+namespace glyphora {
+
+struct FlashOutcome {
+    bool LangpackFound = false;  // the LangPack code group was written ...
+    std::string langpackPath;    // ... to this file
+    std::string reason;          // why the extraction broke off, naming the file; empty when it did not
+    shx::ExtractFault fault = shx::ExtractFault::None;
+    std::optional<ErrorKind> kind;  // of the fault, when there was one
+};
+
+// The first line of the message when a flash file gave no langpack: the kind
+// of fault in words. Only a file that is not a flash file at all (or holds no
+// LangPack code group) is "This file is not langpack.".
+std::string FlashFaultHeadline(const FlashOutcome& outcome, const std::string& flashFile);
+
+class FlashExtraction {
+public:
+    virtual ~FlashExtraction() = default;
+    // askEdited decides about an extracted file the user changed since.
+    virtual FlashOutcome SplitSHX(const std::string& flashFile, const shx::EditedFileQuestion& askEdited) = 0;
+};
+
+// What the Open-file flow takes from a finished extraction.
+FlashOutcome OutcomeOf(const shx::ExtractResult& result);
+
+// The extraction without a window.
+class CoreFlashExtraction : public FlashExtraction {
+public:
+    FlashOutcome SplitSHX(const std::string& flashFile, const shx::EditedFileQuestion& askEdited) override;
+};
+
+}  // namespace glyphora

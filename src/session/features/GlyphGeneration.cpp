@@ -1,0 +1,250 @@
+#include "GlyphGeneration.h"
+
+#include "GlyphRendering.h"
+#include "WidthOptimizing.h"
+
+#include <GlyphAlgorithms.h>
+#include <GlyphRows.h>
+#include <Utf8Path.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace glyphora {
+
+namespace {
+
+// As the glyph grid's "Unicod" column shows it.
+std::string CodeText(uint16_t code) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(code));
+    return text;
+}
+
+// A long list is cut: a message box is no place for a thousand codes.
+constexpr std::size_t kCodesNamed = 40;
+
+std::string CodeList(const std::vector<GlyphFailure>& failed) {
+    std::string list;
+    for (std::size_t i = 0; i < failed.size() && i < kCodesNamed; ++i)
+        list += (i ? ", " : "") + CodeText(failed[i].code);
+    if (failed.size() > kCodesNamed) list += " and " + std::to_string(failed.size() - kCodesNamed) + " more";
+    return list;
+}
+
+std::string Glyphs(int count) { return std::to_string(count) + (count == 1 ? " glyph" : " glyphs"); }
+
+std::string FontFolder(const RenderFont& font) {
+    if (font.name.find('/') != std::string::npos) return Utf8FromPath(PathFromUtf8(font.name).parent_path());
+    std::error_code ec;
+    const char* system = "/usr/share/fonts";
+    return std::filesystem::is_directory(PathFromUtf8(system), ec) ? system : "";
+}
+
+}  // namespace
+
+std::string ReplaceReport(const BatchResult& result) {
+    if (result.failed.empty() && !result.stopped) return {};
+    std::string text;
+    if (result.stopped) {
+        text = "Replacing stopped at " + CodeText(result.stopped->code) + ":\n" + result.stopped->reason + "\n\n";
+        text += std::to_string(result.changed) + " of " + Glyphs(result.total) + " were replaced before it.";
+    } else {
+        text = std::to_string(result.changed) + " of " + Glyphs(result.total) + " were replaced.";
+    }
+    if (!result.failed.empty()) {
+        text += "\n\nNot replaced: " + CodeList(result.failed) + ".\n" + CodeText(result.failed.front().code) + ": " +
+                result.failed.front().reason;
+    }
+    return text;
+}
+
+template <class Batch>
+BatchResult GlyphGeneration::runBatch(const std::string& title, const std::vector<int>& which, Batch&& batch) {
+    const int set = session_.CurrentSet();
+    const int height = session_.setHeight(set);
+    const std::vector<Symbols>& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(set)];
+    const GlyphStore store = [this, set](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
+        session_.StoreGlyph(set, glyph, width, rows);
+    };
+    session_.BeginLangpackStep(title, set);
+    BatchResult result;
+    {
+        // Ends before any message: nothing may be asked while it lives.
+        const std::unique_ptr<LongWork> work = session_.prompts().beginLongWork(title);
+        int done = 0;
+        const int total = static_cast<int>(which.size());
+        // Asked at once, so the progress window can show itself from the first glyph on.
+        if (work->poll(0, total))
+            result = batch(
+                glyphs, height, store,
+                [&work, &done](int now, int all) {
+                    done = now;
+                    return work->step(now, all);
+                },
+                [&work, &done, total] { return work->poll(done, total); });
+    }
+    // The canvas shows the working glyph as it is stored now, never another one.
+    if (std::find(which.begin(), which.end(), session_.CurrentSymbol()) != which.end()) session_.ReloadWorkingGlyph();
+    session_.EndLangpackStep(result.changed);
+    return result;
+}
+
+void GlyphGeneration::SelectWindowsFont() {
+    const std::optional<RenderFont> chosen = session_.prompts().chooseFont(font_);
+    if (!chosen) return;
+    font_ = *chosen;
+    session_.prompts().information("Height of the chosen font " + std::to_string(chosen->measuredHeight) + " pixels.");
+}
+
+void GlyphGeneration::SelectFontFile() {
+    Prompts::FileDialog dialog;
+    dialog.title = "Select font file";
+    dialog.filters = {
+        "Font files (*.ttf *.otf *.ttc *.pcf *.pcf.gz *.bdf *.otb) (*.ttf *.TTF *.otf *.OTF *.ttc *.TTC "
+        "*.pcf *.PCF *.pcf.gz *.PCF.GZ *.bdf *.BDF *.otb *.OTB)",
+        "All files (*)"};
+    dialog.folder = FontFolder(font_);
+    const std::optional<std::string> path = session_.prompts().chooseOpenFile(dialog);
+    if (!path || path->empty()) return;
+    // The file is a face of its own: the style and size of the family chosen
+    // before are not its. A bitmap font takes its strike nearest to the
+    // set's height, a scalable one fills the set's line.
+    RenderFont file;
+    file.name = *path;
+    if (session_.langpack() && session_.CurrentSet() >= 0) file.height = session_.setHeight(session_.CurrentSet());
+    font_ = file;
+}
+
+// Both batches start here: a set without glyphs is said to have none, and
+// leaves the langpack unchanged.
+bool GlyphGeneration::mayStartBatch() {
+    if (!session_.langpack() || session_.CurrentSet() < 0) return false;
+    if (session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())].empty()) {
+        session_.prompts().warning("The set " + std::to_string(session_.CurrentSet() + 1) + " has no glyphs.");
+        return false;
+    }
+    return session_.QuestionSaveImage();
+}
+
+BatchResult GlyphGeneration::renderBatch(const std::string& title, const GenerateOptions& options,
+                                         const std::vector<int>& which) {
+    Result<RendererRun> run = RendererRun::Start(rendererPath(), timeout_);
+    if (!run) {
+        BatchResult failed;
+        failed.stopped = GlyphFailure{which.empty() ? 0 : which.front(), 0, run.error().message};
+        return failed;
+    }
+    // Once the batch starts, the langpack counts as changed even when no glyph gets replaced.
+    session_.EditingLang();
+    return runBatch(title, which,
+                    [&](const std::vector<Symbols>& glyphs, int height, const GlyphStore& store,
+                        const BatchProgress& progress, const KeepGoing& keepGoing) {
+                        GenerateOptions placed = options;
+                        placed.placement.height = height;
+                        return RenderGlyphs(glyphs, which, placed, run->renderer(), store, progress, keepGoing);
+                    });
+}
+
+void GlyphGeneration::ReplaceChosenSymbols(int from, int to) {
+    if (!mayStartBatch()) return;
+    GenerateOptions options;
+    options.font = font_;
+    const auto& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())];
+    const BatchResult result =
+        renderBatch("Replace the chosen symbols", options, RangeIndices({from, to}, static_cast<int>(glyphs.size())));
+    const std::string report = ReplaceReport(result);
+    if (report.empty()) return;
+    if (result.stopped)
+        session_.prompts().error(report);
+    else
+        session_.prompts().warning(report);
+}
+
+BatchResult GlyphGeneration::Generate(const GenerateOptions& options, const std::vector<int>& which) {
+    if (which.empty() || !mayStartBatch()) return {};
+    font_ = options.font;
+    BatchResult result = renderBatch("Generate glyphs", options, which);
+    std::string report = ReplaceReport(result);
+    if (!result.cut.empty()) {
+        std::vector<GlyphFailure> cut;
+        const auto& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())];
+        for (int g : result.cut) cut.push_back({g, glyphs[static_cast<std::size_t>(g)].Code, {}});
+        report += (report.empty() ? "" : "\n\n") +
+                  std::string("Ink cut off (wider than 15 pixels or outside the set's rows): ") + CodeList(cut) + ".";
+    }
+    if (!report.empty()) {
+        if (result.stopped)
+            session_.prompts().error(report);
+        else
+            session_.prompts().warning(report);
+    }
+    return result;
+}
+
+GenerateOptions GlyphGeneration::generateOptions() const {
+    GenerateOptions options;
+    options.font = font_;
+    options.fit = true;
+    if (session_.langpack() && session_.CurrentSet() >= 0)
+        options.placement.height = session_.setHeight(session_.CurrentSet());
+    return options;
+}
+
+std::string GlyphGeneration::renderFontText() const {
+    std::string style = font_.styleName;
+    if (style.empty()) {
+        if (font_.bold && font_.italic)
+            style = "Bold Italic";
+        else if (font_.bold)
+            style = "Bold";
+        else if (font_.italic)
+            style = "Italic";
+        else
+            style = "Regular";
+    }
+    const std::string name =
+        font_.name.find('/') != std::string::npos ? Utf8FromPath(PathFromUtf8(font_.name).filename()) : font_.name;
+    return name + ", " + style + ", " + std::to_string(std::abs(font_.height)) +
+           (font_.height < 0 ? " px" : " px cell");
+}
+
+void GlyphGeneration::OptimizeChosenSymbols(int from, int to) {
+    if (!mayStartBatch()) return;
+    const auto& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())];
+    const std::vector<int> which = RangeIndices({from, to}, static_cast<int>(glyphs.size()));
+    runBatch("Optimize the chosen symbols on width", which,
+             [from, to](const std::vector<Symbols>& all, int height, const GlyphStore& store,
+                        const BatchProgress& progress, const KeepGoing&) {
+                 return OptimizeWidths(all, GlyphRange{from, to}, height, store, progress);
+             });
+}
+
+std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange range, int height) {
+    std::vector<int> blank;
+    for (int g : RangeIndices(range, static_cast<int>(glyphs.size()))) {
+        const Symbols& glyph = glyphs[static_cast<std::size_t>(g)];
+        if (!HasInk(GlyphRowsToImage(glyph.Data, glyph.Width, height), glyph.Width, height)) blank.push_back(g);
+    }
+    return blank;
+}
+
+GlyphPreview PreviewGlyphs(const std::vector<Symbols>& glyphs, const std::vector<int>& which,
+                           const GenerateOptions& options, GlyphRenderer& renderer, const KeepGoing& keepGoing) {
+    GlyphPreview preview;
+    preview.result = RenderGlyphs(
+        glyphs, which, options, renderer,
+        [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
+            preview.glyphs.push_back(glyph);
+            Symbols drawn = glyphs[static_cast<std::size_t>(glyph)];
+            drawn.Width = width;
+            drawn.Data = rows;
+            preview.drawn.push_back(std::move(drawn));
+        },
+        {}, keepGoing);
+    return preview;
+}
+
+}  // namespace glyphora

@@ -1,0 +1,84 @@
+// The commands of the "Processing" menu that fill glyphs from a desktop font
+// and tidy their widths: "Select windows font", "Select font file", "Replace
+// the chosen symbols" and "Optimize the chosen symbols on width". They work
+// on the session's current set through its public flows, so every glyph is
+// stored as every other edit is (sets 2, 3 and 7 in step, the grid told).
+#pragma once
+
+#include "GlyphBatch.h"
+#include "GlyphRendering.h"
+#include "ProgramFiles.h"
+#include "RendererCall.h"
+#include "Session.h"
+
+#include <chrono>
+#include <string>
+
+namespace glyphora {
+
+class GlyphGeneration {
+public:
+    explicit GlyphGeneration(Session& session) : session_(session) {}
+
+    // The font the renderer is given; it lasts for the run and is not saved.
+    const RenderFont& renderFont() const { return font_; }
+    // How long one renderer run may take before it is stopped (tests shorten it).
+    void setRendererTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
+    // files/Runecast beside the editor, or the installed renderer.
+    std::string rendererPath() const { return FindRenderer(session_.paths().programDir); }
+
+    // The font dialog; the chosen font becomes the RenderFont and its height
+    // is told ("Height of the chosen font 16 pixels.").
+    void SelectWindowsFont();
+    // A font file (TrueType, OpenType, PCF, BDF, OTB) whose path becomes the
+    // RenderFont's name, for the bitmap fonts the font dialog does not list.
+    // The style is the file's own; the height the current set's (cell height).
+    void SelectFontFile();
+    // The glyphs from..to (0-based, both included) of the current set drawn
+    // anew by the renderer. Glyphs that could not be drawn keep their pixels
+    // and are named in one message at the end.
+    void ReplaceChosenSymbols(int from, int to);
+    // The glyphs from..to trimmed to their ink plus one blank column.
+    void OptimizeChosenSymbols(int from, int to);
+    // "Generate glyphs…": the glyphs `which` of the current set drawn with
+    // these options (font, fit, baseline, wide glyphs, widths), as one batch.
+    // The report names the glyphs that failed and those whose ink was cut.
+    BatchResult Generate(const GenerateOptions& options, const std::vector<int>& which);
+    // The options the Generate window opens with: the RenderFont, fitted to
+    // the current set, the baseline left to the font.
+    GenerateOptions generateOptions() const;
+    // The RenderFont as the status bar shows it: "DejaVu Sans, Book, 12 px".
+    std::string renderFontText() const;
+
+private:
+    // The current set has glyphs (or the user is told it has none) and the working glyph's question was answered.
+    bool mayStartBatch();
+    // Runs a batch over the current set under the window's long-work display.
+    // Every batch changes the glyphs through here and only through `store`:
+    // this is where a history of multi-glyph changes wraps one batch as one step.
+    template <class Batch>
+    BatchResult runBatch(const std::string& title, const std::vector<int>& which, Batch&& batch);
+    BatchResult renderBatch(const std::string& title, const GenerateOptions& options, const std::vector<int>& which);
+
+    Session& session_;
+    RenderFont font_ = DefaultRenderFont();
+    std::chrono::milliseconds timeout_ = kRendererTimeout;
+};
+
+// The end message of "Replace the chosen symbols", or nothing when every
+// glyph was replaced (or the user cancelled before a glyph failed).
+std::string ReplaceReport(const BatchResult& result);
+
+// The glyphs of a range that hold no ink within their width.
+std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange range, int height);
+
+// A batch drawn without storing: what Generate would make of each glyph.
+struct GlyphPreview {
+    std::vector<int> glyphs;     // the glyphs drawn, in order
+    std::vector<Symbols> drawn;  // each as it would be stored (code kept)
+    BatchResult result;
+};
+GlyphPreview PreviewGlyphs(const std::vector<Symbols>& glyphs, const std::vector<int>& which,
+                           const GenerateOptions& options, GlyphRenderer& renderer, const KeepGoing& keepGoing = {});
+
+}  // namespace glyphora

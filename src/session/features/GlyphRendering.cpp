@@ -1,0 +1,332 @@
+#include "GlyphRendering.h"
+
+#include <BmpReader.h>
+#include <ColorReduce.h>
+#include <FileLayer.h>
+#include <GlyphAlgorithms.h>
+#include <GlyphRows.h>
+#include <Utf8Path.h>
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <sstream>
+
+namespace glyphora {
+
+namespace {
+
+std::string NameOf(const std::string& path) { return Utf8FromPath(PathFromUtf8(path).filename()); }
+
+// The renderer's own words: the last line it wrote on stderr.
+std::string LastLine(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+    const std::size_t start = text.find_last_of('\n');
+    return start == std::string::npos ? text : text.substr(start + 1);
+}
+
+Error GlyphFailed(std::string reason) { return MakeError(ErrorKind::Failed, std::move(reason)); }
+
+// A renderer's bitmap is a glyph of a few dozen pixels: a file far larger is
+// no glyph, and is not read whole.
+constexpr uint64_t kMaxBitmapBytes = uint64_t{4} << 20;
+// Enough of a picture to see ink past column 15 or below any set, and to
+// squeeze a wide glyph.
+constexpr int kPictureSide = 256;
+
+Result<RenderedGlyph> DecodeBitmap(std::span<const uint8_t> bytes, const std::string& name) {
+    const Result<RgbaImage> bitmap = ReadBmp(bytes, kPictureSide, kPictureSide);
+    if (!bitmap)
+        return MakeError(bitmap.error().kind, "'" + name + "' is not a readable bitmap: " + bitmap.error().message);
+    RenderedGlyph glyph;
+    glyph.image = ReduceToMono(*bitmap);
+    return glyph;
+}
+
+}  // namespace
+
+OneGlyphRenderer::OneGlyphRenderer(std::string programPath, std::string folder, std::chrono::milliseconds timeout)
+    : programPath_(std::move(programPath)),
+      bitmapPath_(Utf8FromPath(PathFromUtf8(folder) / "temp.bmp")),
+      folder_(std::move(folder)),
+      timeout_(timeout) {}
+
+Result<RenderedGlyph> OneGlyphRenderer::draw(const RenderFont& font, uint16_t code, const KeepGoing& keepGoing) {
+    // A bitmap left by an earlier run must never pass for this glyph's.
+    std::error_code removeError;
+    std::filesystem::remove(PathFromUtf8(bitmapPath_), removeError);
+    if (removeError) return MakeError(ErrorKind::Io, FileError("remove", bitmapPath_, removeError.message()));
+
+    ProcessOutput output;
+    const Result<int> status =
+        RunAndWait(programPath_, RendererParameters(font, code), folder_, timeout_, &output, keepGoing);
+    if (!status) return GlyphFailed(status.error().message);
+    if (*status != 0) {
+        const std::string said = LastLine(output.err);
+        return GlyphFailed(NameOf(programPath_) + " ended with exit status " + std::to_string(*status) +
+                           (said.empty() ? std::string() : ": " + said));
+    }
+    const Result<std::vector<uint8_t>> bytes = ReadWholeFile(bitmapPath_, kMaxBitmapBytes);
+    if (!bytes) {
+        if (bytes.error().kind == ErrorKind::Missing)
+            return GlyphFailed(NameOf(programPath_) + " left no " + NameOf(bitmapPath_));
+        return bytes.error();
+    }
+    return DecodeBitmap(*bytes, bitmapPath_);
+}
+
+void OneGlyphRenderer::drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing& keepGoing) {
+    RenderFont font = job.font;
+    if (job.fitRows > 0) font.height = job.fitRows;
+    if (Status fits = CheckCommandLine(programPath_, font); !fits) {
+        if (!job.codes.empty()) take(0, fits.error());
+        return;
+    }
+    for (std::size_t i = 0; i < job.codes.size(); ++i) {
+        if (keepGoing && !keepGoing()) return;
+        Result<RenderedGlyph> glyph = draw(font, job.codes[i], keepGoing);
+        if (keepGoing && !keepGoing()) return;  // a run stopped by the cancel is no failure of the glyph
+        const bool ends = !glyph && glyph.error().kind != ErrorKind::Failed;
+        take(i, std::move(glyph));
+        if (ends) return;
+    }
+}
+
+BatchRenderer::BatchRenderer(std::string programPath, std::string folder, std::chrono::milliseconds timeout)
+    : programPath_(std::move(programPath)), folder_(std::move(folder)), timeout_(timeout) {}
+
+namespace {
+
+// "ok CODE WIDTH HEIGHT ASCENT PIXELSIZE BYTES" or "fail CODE STATUS MESSAGE".
+struct Answer {
+    bool ok = false;
+    long values[6] = {};
+    std::string message;
+};
+
+std::optional<Answer> ParseAnswer(const std::string& line) {
+    Answer answer;
+    std::istringstream in(line);
+    std::string word;
+    in >> word;
+    answer.ok = word == "ok";
+    if (!answer.ok && word != "fail") return std::nullopt;
+    const int count = answer.ok ? 6 : 2;
+    for (int i = 0; i < count; ++i)
+        if (!(in >> answer.values[i])) return std::nullopt;
+    if (!answer.ok) {
+        std::getline(in, answer.message);
+        if (!answer.message.empty() && answer.message.front() == ' ') answer.message.erase(0, 1);
+    }
+    return answer;
+}
+
+std::string RequestLine(const RenderJob& job, uint16_t code) {
+    std::string line = job.fitRows > 0 ? "fit=" + std::to_string(job.fitRows) + " " : std::string();
+    for (const std::string& word : RendererParameters(job.font, code)) line += word + " ";
+    line.back() = '\n';
+    return line;
+}
+
+// Requests written ahead of the answers, so the renderer never waits for the
+// next one; few enough that neither pipe fills up.
+constexpr std::size_t kAhead = 16;
+
+}  // namespace
+
+void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing& keepGoing) {
+    if (job.codes.empty()) return;
+    const std::string name = NameOf(programPath_);
+    for (char c : job.font.name)
+        if (c == '\n' || c == '\r') {
+            take(0, MakeError(ErrorKind::Refused, "The font name '" + job.font.name + "' holds a line break."));
+            return;
+        }
+    ProcessRequest request;
+    request.program = programPath_;
+    request.arguments = {"--batch"};
+    request.currentFolder = folder_;
+    request.timeout = timeout_;
+    request.keepGoing = keepGoing;
+    Result<ChildProcess> child = ChildProcess::Start(request);
+    if (!child) {
+        for (std::size_t i = 0; i < job.codes.size(); ++i) take(i, GlyphFailed(child.error().message));
+        return;
+    }
+
+    std::size_t written = 0;
+    // The glyphs from `from` on were not drawn: each is named with the reason.
+    auto lost = [&](std::size_t from, const std::string& reason) {
+        for (std::size_t i = from; i < job.codes.size(); ++i) take(i, GlyphFailed(reason));
+    };
+    for (std::size_t i = 0; i < job.codes.size(); ++i) {
+        while (written < job.codes.size() && written < i + kAhead) {
+            if (Status sent = child->write(RequestLine(job, job.codes[written])); !sent) break;
+            ++written;
+        }
+        child->restartClock();
+        Result<std::string> line = child->readLine(4096);
+        if (!line) {
+            if (child->cancelled()) return;
+            // How it ended says more than the missing answer.
+            const Result<int> status = line.error().kind == ErrorKind::Missing ? child->finish() : line.error();
+            std::string how = status ? "it ended with exit status " + std::to_string(*status) : status.error().message;
+            if (const std::string said = LastLine(child->errorOutput()); !said.empty()) how += ": " + said;
+            lost(i, name + " stopped before it drew this glyph: " + how);
+            return;
+        }
+        const std::optional<Answer> answer = ParseAnswer(*line);
+        if (!answer || answer->values[0] != job.codes[i]) {
+            child->stop();
+            lost(i, name + " answered '" + line->substr(0, 80) + "' for U+" + std::to_string(job.codes[i]));
+            return;
+        }
+        if (!answer->ok) {
+            take(i, GlyphFailed(name + ": " + answer->message));
+            continue;
+        }
+        const long bytes = answer->values[5];
+        if (bytes <= 0 || static_cast<uint64_t>(bytes) > kMaxBitmapBytes) {
+            child->stop();
+            lost(i, name + " announced a bitmap of " + std::to_string(bytes) + " bytes");
+            return;
+        }
+        Result<std::string> bmp = child->read(static_cast<std::size_t>(bytes));
+        if (!bmp) {
+            if (child->cancelled()) return;
+            lost(i, name + " ended in the middle of a bitmap: " + bmp.error().message);
+            return;
+        }
+        Result<RenderedGlyph> glyph =
+            DecodeBitmap(std::span(reinterpret_cast<const uint8_t*>(bmp->data()), bmp->size()), name + "'s bitmap");
+        if (glyph) {
+            glyph->ascent = static_cast<int>(answer->values[3]);
+            glyph->pixelSize = static_cast<int>(answer->values[4]);
+        }
+        take(i, std::move(glyph));
+    }
+    (void)child->finish();
+}
+
+bool HasBatchMode(const std::string& programPath, const std::string& folder) {
+    ProcessOutput output;
+    ProcessRequest request;
+    request.program = programPath;
+    request.arguments = {"--capabilities"};
+    request.currentFolder = folder;
+    request.timeout = std::chrono::milliseconds(2000);
+    const Result<int> status = RunProcess(request, &output);
+    if (!status || *status != 0) return false;
+    std::istringstream words(output.out.substr(0, output.out.find('\n')));
+    std::string word;
+    while (words >> word)
+        if (word == "batch") return true;
+    return false;
+}
+
+Result<RendererRun> RendererRun::Start(const std::string& rendererPath, std::chrono::milliseconds timeout) {
+    Result<RendererFolder> folder = RendererFolder::For(rendererPath);
+    if (!folder) return folder.error();
+    RendererRun run(std::move(*folder));
+    const std::string& program = run.folder_.program();
+    if (HasBatchMode(program, run.folder_.folder()))
+        run.renderer_ = std::make_unique<BatchRenderer>(program, run.folder_.folder(), timeout);
+    else
+        run.renderer_ = std::make_unique<OneGlyphRenderer>(program, run.folder_.folder(), timeout);
+    return run;
+}
+
+PlacedGlyph PlaceGlyph(const RenderedGlyph& drawn, const GlyphPlacement& placement) {
+    const MonoImage& source = drawn.image;
+    const int height = placement.height;
+    const int shift = placement.baseline && drawn.ascent ? *placement.baseline - *drawn.ascent : 0;
+    PlacedGlyph placed;
+    const int sourceWidth = std::max(1, source.width());
+    const bool squeeze = placement.wide == WideGlyphs::Shrink && sourceWidth > kRenderedMaxWidth;
+    int width = std::clamp(sourceWidth, 1, kRenderedMaxWidth);
+    MonoImage image(GlyphImageWidth(width), height);
+    for (int y = 0; y < source.height(); ++y) {
+        const int row = y + shift;
+        for (int x = 0; x < source.width(); ++x) {
+            if (source.pixel(x, y) != Pixel::Ink) continue;
+            // Squeezed: source columns fall onto 15 in proportion, their ink joined.
+            const int column = squeeze ? x * kRenderedMaxWidth / sourceWidth : x;
+            if (row < 0 || row >= height || column >= width) {
+                placed.cut = true;
+                continue;
+            }
+            image.setPixel(column, row, Pixel::Ink);
+        }
+    }
+    if (placement.trim && HasInk(image, width, height)) {
+        TrimmedGlyph trimmed = OptimizeWidth(image, width, height);
+        image = std::move(trimmed.image);
+        width = trimmed.width;
+    }
+    placed.picture.image = std::move(image);
+    placed.picture.width = width;
+    return placed;
+}
+
+std::vector<int> RangeIndices(GlyphRange range, int count) {
+    range = ClampRange(range, count);
+    std::vector<int> which;
+    for (int g = range.from; g <= range.to; ++g) which.push_back(g);
+    return which;
+}
+
+BatchResult RenderGlyphs(const std::vector<Symbols>& glyphs, const std::vector<int>& which,
+                         const GenerateOptions& options, GlyphRenderer& renderer, const GlyphStore& store,
+                         const BatchProgress& progress, const KeepGoing& keepGoing) {
+    BatchResult result;
+    const int total = result.total = static_cast<int>(which.size());
+    if (options.placement.baseline && !renderer.tellsBaseline() && total > 0) {
+        const int g = which.front();
+        result.stopped = GlyphFailure{g, glyphs[static_cast<std::size_t>(g)].Code,
+                                      "the renderer draws one glyph per start and does not tell where the baseline "
+                                      "lies; leave the baseline to the font"};
+        return result;
+    }
+    RenderJob job;
+    job.font = options.font;
+    job.fitRows = options.fit ? options.placement.height : 0;
+    for (int g : which) job.codes.push_back(glyphs[static_cast<std::size_t>(g)].Code);
+
+    bool stop = false;
+    const RenderedSink take = [&](std::size_t i, Result<RenderedGlyph> drawn) {
+        if (stop) return;
+        const int g = which[i];
+        const uint16_t code = job.codes[i];
+        if (!drawn && drawn.error().kind != ErrorKind::Failed) {
+            result.stopped = GlyphFailure{g, code, drawn.error().message};
+            stop = true;
+            return;
+        }
+        ++result.done;
+        if (drawn) {
+            const PlacedGlyph placed = PlaceGlyph(*drawn, options.placement);
+            if (placed.cut) result.cut.push_back(g);
+            result.pixelSize = drawn->pixelSize;
+            store(g, static_cast<uint8_t>(placed.picture.width),
+                  GlyphImageToRows(placed.picture.image, placed.picture.width, options.placement.height));
+            ++result.changed;
+        } else {
+            result.failed.push_back({g, code, drawn.error().message});
+        }
+        if (progress && !progress(result.done, total)) {
+            result.cancelled = result.done < total;
+            stop = true;
+        }
+    };
+    renderer.drawAll(job, take, [&] {
+        if (stop) return false;
+        if (keepGoing && !keepGoing()) {
+            result.cancelled = true;
+            stop = true;
+        }
+        return !stop;
+    });
+    return result;
+}
+
+}  // namespace glyphora

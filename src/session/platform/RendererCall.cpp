@@ -1,0 +1,109 @@
+#include "RendererCall.h"
+
+namespace glyphora {
+
+namespace {
+
+bool ContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Characters of a UTF-8 text (a byte that is not valid UTF-8 counts as one).
+std::size_t Characters(const std::string& text) {
+    std::size_t count = 0;
+    for (char c : text)
+        if (!ContinuationByte(c)) ++count;
+    return count;
+}
+
+// The first `count` characters.
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (ContinuationByte(text[i])) continue;
+        if (seen == count) return text.substr(0, i);
+        ++seen;
+    }
+    return text;
+}
+
+}  // namespace
+
+RenderFont DefaultRenderFont() {
+    RenderFont font;
+    font.name = "Sans";
+    font.height = -11;
+    return font;
+}
+
+int StyleCode(const RenderFont& font) {
+    if (font.underline || font.strikeOut) return 0;
+    if (font.bold && font.italic) return 3;
+    if (font.bold) return 2;
+    if (font.italic) return 1;
+    return 0;
+}
+
+std::vector<std::string> RendererParameters(const RenderFont& font, uint16_t code) {
+    return {std::to_string(font.height), std::to_string(StyleCode(font)), std::to_string(code), font.name};
+}
+
+std::vector<std::string> CutToCommandLine(const std::string& programPath, std::vector<std::string> arguments,
+                                          std::size_t limit) {
+    // '"' path '"' ' ' comes first on the line.
+    const std::size_t lead = Characters(programPath) + 3;
+    const std::size_t room = limit > lead ? limit - lead : 0;
+    std::size_t used = 0;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::size_t blank = i > 0 ? 1 : 0;
+        const std::size_t left = room > used + blank ? room - used - blank : 0;
+        const std::size_t length = Characters(arguments[i]);
+        if (length <= left) {
+            used += blank + length;
+            continue;
+        }
+        if (left > 0) {
+            arguments[i] = FirstCharacters(arguments[i], left);
+            ++i;
+        }
+        arguments.resize(i);
+        break;
+    }
+    return arguments;
+}
+
+std::string RunecastPath(const std::string& programDir) {
+#ifdef _WIN32
+    return programDir + "files/Runecast.exe";
+#else
+    return programDir + "files/Runecast";
+#endif
+}
+
+std::size_t CommandLineLength(const std::string& programPath, const std::vector<std::string>& arguments) {
+    std::size_t length = Characters(programPath) + 2;
+    for (const std::string& a : arguments) length += 1 + Characters(a);
+    return length;
+}
+
+Status CheckCommandLine(const std::string& programPath, const RenderFont& font) {
+    const std::size_t length = CommandLineLength(programPath, RendererParameters(font, 0xFFFF));
+    if (length <= kCommandLineMax) return {};
+    return MakeError(ErrorKind::Refused, "The font name '" + FirstCharacters(font.name, 60) + "…' (" +
+                                             std::to_string(Characters(font.name)) +
+                                             " characters) makes the renderer's command line " +
+                                             std::to_string(length) + " characters long, over the limit of " +
+                                             std::to_string(kCommandLineMax) + ".");
+}
+
+Result<int> RunAndWait(const std::string& programPath, const std::vector<std::string>& parameters,
+                       const std::string& folder, std::chrono::milliseconds timeout, ProcessOutput* output,
+                       KeepGoing keepGoing) {
+    ProcessRequest request;
+    request.program = programPath;
+    request.arguments = parameters;
+    request.currentFolder = folder;
+    request.timeout = timeout;
+    request.keepGoing = std::move(keepGoing);
+    return RunProcess(request, output);
+}
+
+}  // namespace glyphora

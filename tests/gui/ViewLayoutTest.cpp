@@ -1,0 +1,77 @@
+// The canvas pane and the window's own layout: "Fit glyph" as the window
+// changes size, and what the view preferences keep between runs.
+#include "GuiFixture.h"
+
+#include <CanvasWidget.h>
+#include <ViewPreferences.h>
+
+#include <QApplication>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+
+namespace glyphora::testing {
+namespace {
+
+using fixtures::TypicalLangpack;
+
+class ViewLayoutTest : public GuiFixture {};
+
+TEST_F(ViewLayoutTest, FitKeepsTheGlyphInsideThePaneWhenTheWindowShrinks) {
+    MainWindow& w = window();
+    open(writeLangpack("lang.smg", TypicalLangpack()));
+    w.resize(1400, 1000);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.action(Command::FitGlyph)->trigger();
+    QScrollArea* pane = w.fontPage()->scrollBox();
+    CanvasWidget* canvas = w.fontPage()->canvas();
+    auto inside = [&] {
+        QApplication::processEvents();
+        const QRect shown(canvas->mapTo(pane->viewport(), QPoint(0, 0)), canvas->size());
+        return pane->viewport()->rect().contains(shown);
+    };
+    ASSERT_TRUE(inside());
+    const int large = w.editor().ZoomFactor();
+    EXPECT_GT(large, 16);  // a large window climbs past 16:1
+
+    w.resize(600, 500);
+    EXPECT_TRUE(inside());
+    EXPECT_LT(w.editor().ZoomFactor(), large);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Glyphora - lang.smg [%1:1]").arg(w.editor().ZoomFactor()));
+    // Centred: the room left and right of the glyph differ by a pixel at most.
+    const int left = canvas->mapTo(pane->viewport(), QPoint(0, 0)).x();
+    EXPECT_LE(std::abs(pane->viewport()->width() - canvas->width() - 2 * left), 1);
+}
+
+// A new installation has nothing stored: the 1:1 start, the window's own size.
+TEST(ViewPreferencesFile, WhatIsStoredComesBackAndANewFileHoldsTheDefaults) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Preferences.ini");
+    {
+        ViewPreferences fresh(file);
+        EXPECT_FALSE(fresh.fitGlyph());
+        EXPECT_TRUE(fresh.windowGeometry().isEmpty());
+        EXPECT_EQ(fresh.guides("demo.smg", 2), SetGuides{});
+        fresh.setFitGlyph(true);
+        fresh.setGuides("demo.smg", 2, {9, 2});
+        fresh.setGuides("odd\\name [1].smg", 1, {std::nullopt, 3});
+        fresh.setWindowLayout("geometry", "state", "splitter");
+        fresh.setLastFolder("bdf", "/fonts");
+    }
+    const ViewPreferences back(file);
+    EXPECT_TRUE(back.fitGlyph());
+    EXPECT_EQ(back.guides("demo.smg", 2), (SetGuides{9, 2}));
+    EXPECT_EQ(back.guides("demo.smg", 3), SetGuides{});
+    EXPECT_EQ(back.guides("odd\\name [1].smg", 1), (SetGuides{std::nullopt, 3}));
+    EXPECT_EQ(back.windowGeometry(), "geometry");
+    EXPECT_EQ(back.windowState(), "state");
+    EXPECT_EQ(back.splitterState(), "splitter");
+    EXPECT_EQ(back.lastFolder("bdf"), "/fonts");
+    EXPECT_EQ(back.lastFolder("png"), "");
+}
+
+}  // namespace
+}  // namespace glyphora::testing

@@ -1,0 +1,98 @@
+// The langpack-wide history: each multi-glyph command is one step that Undo
+// and Redo of langpack changes walk, beside the working glyph's own steps.
+#include "SessionFixture.h"
+
+#include <CharacterRangesFeature.h>
+#include <GlyphGeneration.h>
+
+#include <tuple>
+
+namespace glyphora::testing {
+namespace {
+
+using fixtures::TypicalLangpack;
+
+// Code, width and rows of every glyph of a set.
+std::vector<std::tuple<uint16_t, int, std::vector<uint8_t>>> Glyphs(const TLangpack& lp, int set) {
+    std::vector<std::tuple<uint16_t, int, std::vector<uint8_t>>> out;
+    for (const Symbols& g : lp.SymbolTable[static_cast<std::size_t>(set)]) out.emplace_back(g.Code, g.Width, g.Data);
+    return out;
+}
+
+struct Recorder : SessionObserver {
+    std::vector<std::string> messages;
+    void statusMessage(const std::string& text) override { messages.push_back(text); }
+};
+
+TEST_F(SessionTest, EachMultiGlyphCommandIsOneStepOfTheLangpackHistory) {
+    open(writeLangpack("lang.smg", TypicalLangpack()));
+    Session& s = session();
+    Recorder recorder;
+    s.setObserver(&recorder);
+    s.ChooseSet(1);
+    const TLangpack original = lp();
+
+    GlyphGeneration generation(s);
+    CharacterRangesFeature ranges(s);
+    struct Step {
+        const char* name;
+        std::function<void()> run;
+    };
+    const Step steps[] = {
+        {"optimize", [&] { generation.OptimizeChosenSymbols(0, 94); }},
+        {"add characters", [&] { ranges.AddRange("U+0400\u2013U+040F", 7); }},
+        {"remove characters",
+         [&] {
+             ranges.RemoveSpan({0x20, 0x2F});
+         }},
+    };
+    std::vector<TLangpack> after;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.run();
+        after.push_back(lp());
+        EXPECT_NE(Glyphs(after.back(), 1), Glyphs(after.size() > 1 ? after[after.size() - 2] : original, 1));
+        // Set 3 is set 2's double and follows it.
+        EXPECT_EQ(Glyphs(lp(), 2), Glyphs(lp(), 1));
+        ASSERT_FALSE(recorder.messages.empty());
+        EXPECT_NE(recorder.messages.back().find(" glyphs changed"), std::string::npos) << recorder.messages.back();
+    }
+    EXPECT_TRUE(s.glyphShown());
+
+    // One keystroke each: every step back restores every glyph and interval of the sets.
+    for (std::size_t i = after.size(); i-- > 0;) {
+        s.UndoLangpackCommand();
+        const TLangpack& expected = i == 0 ? original : after[i - 1];
+        for (int k : {1, 2}) {
+            EXPECT_EQ(lp().SymbolTable[k].size(), expected.SymbolTable[k].size()) << i;
+            EXPECT_EQ(lp().IntervalTable[k].size(), expected.IntervalTable[k].size()) << i;
+        }
+        EXPECT_EQ(Glyphs(lp(), 1), Glyphs(expected, 1)) << i;
+    }
+    EXPECT_FALSE(s.CanUndoLangpack());
+    s.RedoLangpackCommand();
+    s.RedoLangpackCommand();
+    EXPECT_EQ(lp().SymbolTable[1].size(), after[1].SymbolTable[1].size());
+    EXPECT_TRUE(s.LangModified());
+
+    // A glyph stored after a batch is a step of its own: undone before the batch, never dropped with it.
+    const auto beforeStore = Glyphs(lp(), 1);
+    s.StoreGlyph(1, 0, 9, std::vector<uint8_t>(lp().FontSetTable[1].Height * 2u, 0x00));
+    const auto stored = Glyphs(lp(), 1);
+    s.UndoLangpackCommand();
+    EXPECT_EQ(Glyphs(lp(), 1), beforeStore);
+    s.RedoLangpackCommand();
+    EXPECT_EQ(Glyphs(lp(), 1), stored);
+
+    // A refused change is no step and changes nothing.
+    const std::size_t stepsBefore = s.langpackHistory().steps();
+    const TLangpack now = lp();
+    ranges.AddRange("U+0500\u2013U+0400", 6);
+    EXPECT_EQ(s.langpackHistory().steps(), stepsBefore);
+    EXPECT_EQ(lp().SymbolTable[1].size(), now.SymbolTable[1].size());
+    EXPECT_NE(prompts.texts().back().find("reversed"), std::string::npos) << prompts.texts().back();
+    s.setObserver(nullptr);
+}
+
+}  // namespace
+}  // namespace glyphora::testing

@@ -1,0 +1,125 @@
+// The renderer driven in one start per batch: the size a fit picks on two
+// fonts, and renderers that end or hang in the middle of a batch (the glyphs
+// drawn before stay, the others are named, a cancel stops at once).
+#include <GlyphRendering.h>
+#include <TempFolder.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace glyphora::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<Symbols> Glyphs(std::initializer_list<uint16_t> codes) {
+    std::vector<Symbols> glyphs;
+    for (uint16_t code : codes) {
+        Symbols& glyph = glyphs.emplace_back();
+        glyph.Code = code;
+        glyph.Width = 1;
+    }
+    return glyphs;
+}
+
+struct Drawn {
+    std::vector<int> stored;
+    BatchResult result;
+};
+
+// `cancelAt`: the caller cancels once this many glyphs are stored.
+Drawn Draw(GlyphRenderer& renderer, const std::vector<Symbols>& glyphs, const GenerateOptions& options,
+           std::size_t cancelAt) {
+    Drawn drawn;
+    const KeepGoing keepGoing = [&] { return drawn.stored.size() < cancelAt; };
+    drawn.result = RenderGlyphs(
+        glyphs, RangeIndices({0, static_cast<int>(glyphs.size()) - 1}, static_cast<int>(glyphs.size())), options,
+        renderer, [&](int g, uint8_t, const std::vector<uint8_t>&) { drawn.stored.push_back(g); }, {}, keepGoing);
+    return drawn;
+}
+
+// The largest size whose line fits: the picture at the size chosen fits the
+// rows, one pixel more does not.
+TEST(RendererBatch, FitPicksTheLargestSizeWhoseLineFitsTheSet) {
+    struct Case {
+        const char* font;
+        int rows;
+    } cases[] = {{"DejaVu Sans", 16}, {"DejaVu Sans", 11}, {"Unifont", 16}, {"Unifont", 32}};
+    TempFolder dir;
+    fs::create_directory(dir.root() / "files");
+    BatchRenderer batch(RUNECAST, dir.path("files"));
+    OneGlyphRenderer single(RUNECAST, dir.path("files"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.font) + " in " + std::to_string(c.rows) + " rows");
+        RenderJob job;
+        job.font.name = c.font;
+        job.fitRows = c.rows;
+        job.codes = {'g', 0x416};
+        std::vector<RenderedGlyph> drawn;
+        batch.drawAll(job,
+                      [&](std::size_t, Result<RenderedGlyph> g) {
+                          ASSERT_TRUE(g) << g.error().message;
+                          drawn.push_back(std::move(*g));
+                      },
+                      {});
+        ASSERT_EQ(drawn.size(), 2u);
+        const int size = drawn[0].pixelSize;
+        EXPECT_GT(size, 0);
+        EXPECT_EQ(drawn[1].pixelSize, size);
+        EXPECT_LE(drawn[0].image.height(), c.rows);
+        EXPECT_LE(*drawn[0].ascent, drawn[0].image.height());
+        job.fitRows = 0;
+        job.font.height = -(size + 1);
+        job.codes = {'g'};
+        single.drawAll(job,
+                       [&](std::size_t, Result<RenderedGlyph> g) {
+                           ASSERT_TRUE(g) << g.error().message;
+                           EXPECT_GT(g->image.height(), c.rows) << "size " << size + 1 << " fits too";
+                       },
+                       {});
+    }
+}
+
+TEST(RendererBatch, ARendererThatStopsMidBatchCostsOnlyTheGlyphsNotDrawn) {
+    struct Case {
+        const char* name;
+        const char* afterTwo;  // what the fake renderer does once it answered two requests
+        bool cancel;           // the caller cancels once two glyphs are in
+        const char* reason;    // in each of the other glyphs' failure
+    } cases[] = {
+        {"ends", "exit 0", false, "stopped before it drew this glyph: it ended with exit status 0"},
+        {"is killed", "kill -9 $$", false, "was ended by signal 9"},
+        {"hangs", "sleep 30", false, "did not end within 0.5 s"},
+        {"hangs, the user cancels", "sleep 30", true, nullptr},
+    };
+    TempFolder dir;
+    const std::vector<Symbols> glyphs = Glyphs({'A', 'B', 'C', 'D', 'E'});
+    GenerateOptions options;
+    options.font.name = "DejaVu Sans";
+    options.placement.height = 12;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string program = dir.writeText(
+            "fake", std::string("#!/bin/sh\n[ \"$1\" = --capabilities ] && { echo 'batch fit'; exit 0; }\n") +
+                        "head -n 2 | '" + RUNECAST + "' --batch\n" + c.afterTwo + "\n");
+        fs::permissions(program, fs::perms::owner_all);
+        Result<RendererRun> run = RendererRun::Start(program, std::chrono::milliseconds(500));
+        ASSERT_TRUE(run);
+        ASSERT_TRUE(run->renderer().tellsBaseline()) << "the batch mode was not taken";
+        const Drawn drawn = Draw(run->renderer(), glyphs, options, c.cancel ? 2 : glyphs.size());
+        EXPECT_EQ(drawn.stored, (std::vector<int>{0, 1}));
+        EXPECT_FALSE(drawn.result.stopped);
+        EXPECT_EQ(drawn.result.cancelled, c.cancel);
+        if (c.cancel) {
+            EXPECT_TRUE(drawn.result.failed.empty());
+            continue;
+        }
+        ASSERT_EQ(drawn.result.failed.size(), 3u);
+        for (const GlyphFailure& f : drawn.result.failed)
+            EXPECT_NE(f.reason.find(c.reason), std::string::npos) << f.reason;
+    }
+}
+
+}  // namespace
+}  // namespace glyphora::testing

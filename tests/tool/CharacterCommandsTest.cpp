@@ -1,0 +1,73 @@
+// add-chars, remove-chars and import-bdf --add-missing on files: a refusal
+// exits non-zero and leaves the file byte-identical; export and import with
+// the characters added back gives the same glyphs.
+#include "ToolTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+
+namespace glyphora::testing {
+namespace {
+
+using fixtures::TypicalLangpack;
+
+TEST(CharacterCommands, RefusalsLeaveTheFileByteIdentical) {
+    TempFolder dir;
+    const std::string path = dir.path("lang.smg");
+    WriteBytes(path, fixtures::BuildLangpack(TypicalLangpack()).Bytes);
+    fixtures::LangpackSpec middleSpec = TypicalLangpack();
+    middleSpec.ITapAfterSetTable = true;
+    const std::string middle = dir.path("middle.smg");
+    WriteBytes(middle, fixtures::BuildLangpack(middleSpec).Bytes);
+
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"add-chars", path, "--set", "3", "--from", "0x100", "--to", "0x101", "--width", "6"},
+         "change the characters of set 2"},
+        {{"add-chars", path, "--set", "1", "--from", "U+0101", "--to", "U+0100", "--width", "6"}, "reversed"},
+        {{"add-chars", path, "--set", "1", "--from", "256", "--to", "0x500", "--width", "6"}, "glyphs; a set holds"},
+        {{"add-chars", path, "--set", "1", "--from", "0x100", "--to", "0x101", "--width", "0"}, "--width"},
+        {{"add-chars", path, "--set", "1", "--from", "zz", "--to", "0x101", "--width", "6"}, "--from"},
+        {{"remove-chars", path, "--set", "4", "--from", "0", "--to", "0xFFFF"}, "no characters left"},
+        {{"add-chars", middle, "--set", "1", "--from", "0x100", "--to", "0x101", "--width", "6"},
+         "in the middle of the langpack: it would need"},
+    };
+    const std::vector<uint8_t> before = ReadBytes(path);
+    const std::vector<uint8_t> middleBefore = ReadBytes(middle);
+    for (const Case& c : cases) {
+        const RunResult r = Tool(c.args);
+        EXPECT_NE(r.exitCode, 0) << c.message;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(ReadBytes(path), before) << c.message;
+        EXPECT_EQ(ReadBytes(middle), middleBefore) << c.message;
+    }
+}
+
+TEST(CharacterCommands, ExportedSetComesBackIntoASetEmptiedOfItsCodes) {
+    TempFolder dir;
+    const std::string path = dir.path("lang.smg");
+    WriteBytes(path, fixtures::BuildLangpack(TypicalLangpack()).Bytes);
+    const QJsonObject original = DumpOf(path);
+    const std::string bdf = dir.path("set2.bdf");
+    ASSERT_EQ(Tool({"export-bdf", path, "--set", "2", "--out", bdf}).exitCode, 0);
+
+    RunResult r = Tool({"remove-chars", path, "--set", "2", "--from", "0x410", "--to", "0x44F"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "removed 64, skipped 0; set 2 has 95 glyphs in 1 intervals\n");
+    r = Tool({"info", path});
+    EXPECT_NE(r.out.find("2    95      1          U+0020-U+007E\n"), std::string::npos) << r.out;
+
+    r = Tool({"import-bdf", path, "--set", "2", "--in", bdf, "--add-missing"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "replaced 95, added 64, lacked 0, shift 0\n");
+    const QJsonObject back = DumpOf(path);
+    for (int k : {1, 2})
+        ExpectSameJson(back["sets"].toArray()[k].toObject()["glyphs"],
+                       original["sets"].toArray()[k].toObject()["glyphs"], "sets[" + std::to_string(k) + "]");
+}
+
+}  // namespace
+}  // namespace glyphora::testing

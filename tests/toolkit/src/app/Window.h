@@ -1,0 +1,4 @@
+// A window header: Qt is allowed here.
+#pragma once
+
+#include <QWidget>

@@ -1,0 +1,4 @@
+// A core header of the checker's sample tree.
+#pragma once
+
+#include <cstdint>

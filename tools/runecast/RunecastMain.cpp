@@ -1,0 +1,104 @@
+// temp.bmp is removed first, so that after a one-character run it exists
+// exactly when the exit status is 0: a failed run can never leave an earlier
+// glyph behind to be taken for this one.
+#include "RunecastMain.h"
+
+#include <BmpWriter.h>
+#include <FileLayer.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace glyphora::runecast {
+
+namespace {
+
+constexpr const char* kOutputFile = "temp.bmp";
+// A request line longer than this is no request (a font path is far shorter).
+constexpr std::size_t kMaxLine = 64 * 1024;
+
+int StatusOf(const Error& error) {
+    switch (error.kind) {
+    case ErrorKind::Usage: return kExitUsage;
+    case ErrorKind::Unsupported: return kExitNoGlyph;  // only a back end's draw reports it
+    default: return kExitFailed;
+    }
+}
+
+int Fail(const Error& error) {
+    std::fprintf(stderr, "Runecast: %s\n", error.message.c_str());
+    return StatusOf(error);
+}
+
+int RunOne(std::span<const std::string> args, Rasterizer& rasterizer) {
+    if (Status removed = RemoveFile(kOutputFile); !removed) return Fail(removed.error());
+    Result<RenderRequest> request = ParseRequest(args);
+    if (!request) {
+        const int status = Fail(request.error());
+        std::fputs("usage: Runecast HEIGHT STYLE CODE FONTNAME... (Runecast --help tells more)\n", stderr);
+        return status;
+    }
+    Result<DrawnGlyph> drawn = rasterizer.draw(*request);
+    if (!drawn) return Fail(drawn.error());
+    const std::vector<uint8_t> bmp = WriteMonoBmp(drawn->image);
+    // The editor reads the bitmap at once: it need not wait for the disk.
+    if (Status written = WriteFileAtomically(kOutputFile, bmp, Durability::Quick); !written)
+        return Fail(written.error());
+    return kExitWritten;
+}
+
+// One line of `in` without its end, or nothing at the end of the input.
+// A line too long is read to its end and given as it began.
+bool ReadLine(std::FILE* in, std::string& line) {
+    line.clear();
+    int c = 0;
+    while ((c = std::fgetc(in)) != EOF && c != '\n')
+        if (line.size() < kMaxLine) line.push_back(static_cast<char>(c));
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return c != EOF || !line.empty();
+}
+
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
+// Every answer is flushed at once: the caller waits for it before it asks on.
+int RunBatch(Rasterizer& rasterizer, std::FILE* in, std::FILE* out) {
+    std::string line;
+    while (ReadLine(in, line) && !line.empty()) {
+        Result<RenderRequest> request = ParseBatchLine(line);
+        Result<DrawnGlyph> drawn = request ? rasterizer.draw(*request) : Result<DrawnGlyph>(request.error());
+        const unsigned code = request ? request->code : 0u;
+        if (!drawn) {
+            std::fprintf(out, "fail %u %d %s\n", code, StatusOf(drawn.error()), OneLine(drawn.error().message).c_str());
+        } else {
+            const std::vector<uint8_t> bmp = WriteMonoBmp(drawn->image);
+            std::fprintf(out, "ok %u %d %d %d %d %zu\n", code, drawn->image.width(), drawn->image.height(),
+                         drawn->ascent, drawn->pixelSize, bmp.size());
+            std::fwrite(bmp.data(), 1, bmp.size(), out);
+        }
+        if (std::fflush(out) != 0) return kExitFailed;  // the caller went away
+    }
+    return kExitWritten;
+}
+
+}  // namespace
+
+int RunecastMain(std::span<const std::string> args, Rasterizer& rasterizer, std::FILE* in, std::FILE* out) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::fputs(UsageText(), out);
+        return kExitWritten;
+    }
+    if (args.size() == 1 && args[0] == "--capabilities") {
+        std::fputs(kCapabilities, out);
+        return kExitWritten;
+    }
+    if (args.size() == 1 && args[0] == "--batch") return RunBatch(rasterizer, in, out);
+    return RunOne(args, rasterizer);
+}
+
+}  // namespace glyphora::runecast
