@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace glyphora {
 namespace {
 
@@ -33,10 +35,8 @@ TEST(ZoomFit, LargestStepThatKeepsTheGlyphInsideThePane) {
 TEST(ZoomFit, EditorFollowsThePaneAndKeepsAHandChosenFactorUntilItChanges) {
     GlyphEditor ed;
     ed.SetGlyphHeight(16);
-    Symbols glyph;
-    glyph.Width = 7;
-    glyph.Data.assign(16, 0xFF);
-    ed.LoadSymb(glyph);
+    const std::vector<uint8_t> rows(16, 0xFF);
+    ed.LoadSymb(7, rows);
     ed.SetPane({1000, 800});
     EXPECT_EQ(ed.ZoomFactor(), 1);  // fit is off: the pane alone changes nothing
     while (ed.ZoomIn()) {}

@@ -138,7 +138,7 @@ struct PlacedGlyph {
 // Needs the picture's ascent only when a baseline is asked for.
 PlacedGlyph PlaceGlyph(const RenderedGlyph& drawn, const GlyphPlacement& placement);
 
-// What Generate asks: a font, fit or not, and the placement; the spec'd
+// What Generate asks: a font, fit or not, and the placement; plain
 // "Replace the chosen symbols" is the default placement.
 struct GenerateOptions {
     RenderFont font;
