@@ -6,6 +6,8 @@
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+// <windows.h> names ReplaceFileW so; ours is another function.
+#undef ReplaceFile
 
 #include <algorithm>
 #include <atomic>

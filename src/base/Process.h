@@ -23,6 +23,7 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,8 @@ inline constexpr std::chrono::milliseconds kCancelPoll{10};
 // and waited for). Without `output` the program's stdout and stderr go to the
 // null device.
 Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output = nullptr);
+
+struct WindowsChild;
 
 // A program the caller talks to: requests on its stdin, answers read from its
 // stdout, its stderr kept (the last kKeptOutput bytes). Every wait ends at the
@@ -97,8 +100,16 @@ private:
     Status waitFor(bool forWriting);
     void fillBuffer();
     Error stopWith(std::string message);
+#ifdef _WIN32
+    bool outputEnded();
+    void takeErrors();
+#endif
 
     ProcessRequest request_;
+#ifdef _WIN32
+    // The process, its job, its pipes and the threads that read them.
+    std::shared_ptr<WindowsChild> win_;
+#endif
     int pid_ = -1;
     int in_ = -1, out_ = -1, err_fd_ = -1, pidfd_ = -1;
     std::string buffer_;  // read from stdout, not yet taken
