@@ -7,6 +7,10 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <utility>
+// <windows.h> names ReplaceFileW so; ours is another function.
+#undef ReplaceFile
+
 #include <algorithm>
 #include <atomic>
 #include <cwchar>
@@ -182,6 +186,9 @@ Status Replace(const std::string& path, const ReplaceBuilder* build, uint64_t ma
         ::DeleteFileW(Wide(temp).c_str());
         return MakeError(ErrorKind::Io, FileError("write", path, Reason(code)));
     }
+    // Wine (and some file systems) refuse to rename over a file that is open,
+    // whatever its sharing: the hold ends here, just before the rename.
+    if (closer.h != INVALID_HANDLE_VALUE) ::CloseHandle(std::exchange(closer.h, INVALID_HANDLE_VALUE));
     if (!::MoveFileExW(Wide(temp).c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD code = ::GetLastError();
         ::DeleteFileW(Wide(temp).c_str());

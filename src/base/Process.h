@@ -11,9 +11,11 @@
 // interrupted (StopRunningProcesses from a signal handler).
 //
 // ProcessPosix.cpp holds the POSIX back end (posix_spawn, a process group of
-// its own, a pidfd to wait on); a Windows back end goes in ProcessWindows.cpp
-// (CreateProcessW with a quoted command line, a job object, waits with the
-// time limit), chosen in CMakeLists.txt as the file layer's is.
+// its own, a pidfd to wait on), ProcessWindows.cpp the Windows one
+// (CreateProcessW with a quoted command line, a job object, waits in slices
+// with the time limit), chosen in CMakeLists.txt as the file layer's is. On
+// Windows the job object plays the process group's part, and an exception
+// status (0xC0000005 ...) is an Error as a signal is.
 #pragma once
 
 #include "Error.h"
@@ -21,6 +23,7 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +60,8 @@ inline constexpr std::chrono::milliseconds kCancelPoll{10};
 // and waited for). Without `output` the program's stdout and stderr go to the
 // null device.
 Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output = nullptr);
+
+struct WindowsChild;
 
 // A program the caller talks to: requests on its stdin, answers read from its
 // stdout, its stderr kept (the last kKeptOutput bytes). Every wait ends at the
@@ -95,8 +100,16 @@ private:
     Status waitFor(bool forWriting);
     void fillBuffer();
     Error stopWith(std::string message);
+#ifdef _WIN32
+    bool outputEnded();
+    void takeErrors();
+#endif
 
     ProcessRequest request_;
+#ifdef _WIN32
+    // The process, its job, its pipes and the threads that read them.
+    std::shared_ptr<WindowsChild> win_;
+#endif
     int pid_ = -1;
     int in_ = -1, out_ = -1, err_fd_ = -1, pidfd_ = -1;
     std::string buffer_;  // read from stdout, not yet taken

@@ -4,6 +4,8 @@
 
 #include <LangpackEdit.h>
 
+#include <Utf8Path.h>
+
 #include <filesystem>
 
 namespace glyphora {
@@ -89,7 +91,7 @@ int Session::setHeight(int set) const {
 
 std::string Session::Title() const {
     if (!document_) return "Glyphora";
-    const std::string name = std::filesystem::path(document_->path()).filename().string();
+    const std::string name = Utf8FromPath(PathFromUtf8(document_->path()).filename());
     return "Glyphora - " + name + " [" + std::to_string(editor_.ZoomFactor()) + ":1]";
 }
 

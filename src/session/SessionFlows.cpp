@@ -6,9 +6,11 @@
 
 #include <LangpackEdit.h>
 
+#include <Utf8Path.h>
 #include <algorithm>
 #include <cctype>
 #include <exception>
+
 #include <filesystem>
 
 namespace glyphora {
@@ -17,7 +19,7 @@ namespace {
 
 // Only a dot in the file name counts, compared in lower case.
 bool IsFlashFile(const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
+    std::string extension = Utf8FromPath(PathFromUtf8(path).extension());
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension == ".shx";
@@ -41,7 +43,7 @@ void Session::OpenFileCommand() {
 void Session::OpenNamedFile(const std::string& path) {
     // A path typed on the command line may name nothing; the open dialog never does.
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
+    if (!std::filesystem::exists(PathFromUtf8(path), ec)) {
         prompts_.error("The file " + path + " does not exist.");
         return;
     }

@@ -6,6 +6,8 @@
 
 #include "LanguageLoader.h"
 
+#include <Utf8Path.h>
+
 #include <filesystem>
 
 namespace glyphora {
@@ -57,9 +59,9 @@ void Session::LoadLanguageCommand() {
     if (!chosen || chosen->empty()) return;
     // The settings keep the full path, so the file is found from any folder.
     std::error_code ec;
-    const std::filesystem::path full = std::filesystem::absolute(*chosen, ec);
+    const std::filesystem::path full = std::filesystem::absolute(PathFromUtf8(*chosen), ec);
     LanguageRelay host(*this);
-    ChooseLanguageFile(host, ec ? *chosen : full.string());
+    ChooseLanguageFile(host, ec ? *chosen : Utf8FromPath(full));
     changed();
 }
 

@@ -1,6 +1,7 @@
 #include "ExtractStreams.h"
 
 #include <FilePlacement.h>
+#include <Utf8Path.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -123,13 +124,13 @@ DiskFolder::DiskFolder(std::string flashPath, EditedFileQuestion askEdited)
     const Result<PathInfo> flash = InspectPath(flashPath_);
     if (flash) flashModified_ = flash->modified;
     // An extraction killed while it wrote here left its partial files.
-    const std::string folder = std::filesystem::path(flashPath_).parent_path().string();
+    const std::string folder = Utf8FromPath(PathFromUtf8(flashPath_).parent_path());
     RemoveStalePendingFiles(folder.empty() ? "." : folder);
 }
 
 Result<std::unique_ptr<OutputFile>> DiskFolder::create(const std::string& path) {
     std::error_code ec;
-    if (!flashPath_.empty() && std::filesystem::equivalent(path, flashPath_, ec))
+    if (!flashPath_.empty() && std::filesystem::equivalent(PathFromUtf8(path), PathFromUtf8(flashPath_), ec))
         return MakeError(ErrorKind::Refused, FileError("create", path, "it is the flash file being read"));
     const Result<PathInfo> existing = InspectPath(path);
     if (!existing) return existing.error();

@@ -3,14 +3,25 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace glyphora::testing {
 
 TempFolder::TempFolder() {
+#ifdef _WIN32
+    // No mkdtemp: a random name made with create_directory, which fails on one that exists.
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && root_.empty(); ++attempt) {
+        const auto candidate = std::filesystem::temp_directory_path() / ("glyphora-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) root_ = candidate;
+    }
+    if (root_.empty()) throw std::runtime_error("no temporary folder");
+#else
     std::string pattern = (std::filesystem::temp_directory_path() / "glyphora-test-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
     root_ = pattern;
+#endif
 }
 
 TempFolder::~TempFolder() {

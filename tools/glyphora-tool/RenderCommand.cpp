@@ -9,6 +9,9 @@
 
 #include <GlyphRendering.h>
 #include <LangpackEdit.h>
+#include <ProgramFiles.h>
+#include <ProgramPlace.h>
+#include <Utf8Path.h>
 
 #include <unistd.h>
 #include <cstdio>
@@ -24,18 +27,21 @@ namespace fs = std::filesystem;
 // Where the renderer lies when --renderer is not given: where the editor
 // beside this executable (or the installed one, or the build tree's) finds it.
 Result<std::string> DefaultRendererPath() {
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return MakeError(ErrorKind::Missing, "cannot tell where glyphora-tool lies (" + ec.message() +
-                                                 "); name the renderer with --renderer PATH");
-    return FindRenderer(self.parent_path().string() + "/");
+    Result<std::string> folder = ExecutableFolder();
+    if (!folder)
+        return MakeError(ErrorKind::Missing, folder.error().message + "; name the renderer with --renderer PATH");
+    return FindRenderer(*folder);
 }
 
-// A folder passes access(X_OK) too, and would fail once per glyph.
+// A folder passes access(X_OK) too, and would fail once per glyph. (Windows
+// has no execute bit: a file is a program by its name.)
 bool IsProgram(const std::string& path) {
     std::error_code ec;
+#ifdef _WIN32
+    return fs::is_regular_file(PathFromUtf8(path), ec);
+#else
     return fs::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;
+#endif
 }
 
 std::string CodeName(uint16_t code) {

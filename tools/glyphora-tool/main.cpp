@@ -4,6 +4,7 @@
 
 #include <GlyphoraVersion.h>
 #include <Process.h>
+#include <ProgramPlace.h>
 
 #include <csignal>
 
@@ -93,12 +94,13 @@ extern "C" void StopOnSignal(int signal) {
 int main(int argc, char** argv) {
     std::signal(SIGINT, StopOnSignal);
     std::signal(SIGTERM, StopOnSignal);
-    if (argc < 2) {
+    const std::vector<std::string> words = glyphora::ProgramArguments(argc, argv);
+    if (words.empty()) {
         printUsage(stderr);
         return kExitError;
     }
-    const std::string name = argv[1];
-    const glyphora::tool::Words args(argv + 2, argv + argc);
+    const std::string name = words[0];
+    const glyphora::tool::Words args(words.begin() + 1, words.end());
     if (name == "--version") {
         std::printf("glyphora-tool %s\n", GLYPHORA_VERSION);
         return kExitOk;

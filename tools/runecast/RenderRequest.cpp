@@ -81,7 +81,13 @@ Result<RenderRequest> ParseBatchLine(const std::string& line) {
     return request;
 }
 
-bool IsFontPath(const std::string& fontName) { return fontName.find('/') != std::string::npos; }
+bool IsFontPath(const std::string& fontName) {
+#ifdef _WIN32
+    return fontName.find_first_of("/\\") != std::string::npos;
+#else
+    return fontName.find('/') != std::string::npos;
+#endif
+}
 
 const char* UsageText() {
     return "usage: Runecast HEIGHT STYLE CODE FONTNAME...\n"

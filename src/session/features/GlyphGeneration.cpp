@@ -5,6 +5,7 @@
 
 #include <GlyphAlgorithms.h>
 #include <GlyphRows.h>
+#include <Utf8Path.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,10 +37,10 @@ std::string CodeList(const std::vector<GlyphFailure>& failed) {
 std::string Glyphs(int count) { return std::to_string(count) + (count == 1 ? " glyph" : " glyphs"); }
 
 std::string FontFolder(const RenderFont& font) {
-    if (font.name.find('/') != std::string::npos) return std::filesystem::path(font.name).parent_path().string();
+    if (font.name.find('/') != std::string::npos) return Utf8FromPath(PathFromUtf8(font.name).parent_path());
     std::error_code ec;
     const char* system = "/usr/share/fonts";
-    return std::filesystem::is_directory(system, ec) ? system : "";
+    return std::filesystem::is_directory(PathFromUtf8(system), ec) ? system : "";
 }
 
 }  // namespace
@@ -205,7 +206,7 @@ std::string GlyphGeneration::renderFontText() const {
             style = "Regular";
     }
     const std::string name =
-        font_.name.find('/') != std::string::npos ? std::filesystem::path(font_.name).filename().string() : font_.name;
+        font_.name.find('/') != std::string::npos ? Utf8FromPath(PathFromUtf8(font_.name).filename()) : font_.name;
     return name + ", " + style + ", " + std::to_string(std::abs(font_.height)) +
            (font_.height < 0 ? " px" : " px cell");
 }

@@ -5,6 +5,7 @@
 #include <FileLayer.h>
 #include <GlyphAlgorithms.h>
 #include <GlyphRows.h>
+#include <Utf8Path.h>
 
 #include <algorithm>
 #include <charconv>
@@ -15,7 +16,7 @@ namespace glyphora {
 
 namespace {
 
-std::string NameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+std::string NameOf(const std::string& path) { return Utf8FromPath(PathFromUtf8(path).filename()); }
 
 // The renderer's own words: the last line it wrote on stderr.
 std::string LastLine(std::string text) {
@@ -46,14 +47,14 @@ Result<RenderedGlyph> DecodeBitmap(std::span<const uint8_t> bytes, const std::st
 
 OneGlyphRenderer::OneGlyphRenderer(std::string programPath, std::string folder, std::chrono::milliseconds timeout)
     : programPath_(std::move(programPath)),
-      bitmapPath_((std::filesystem::path(folder) / "temp.bmp").string()),
+      bitmapPath_(Utf8FromPath(PathFromUtf8(folder) / "temp.bmp")),
       folder_(std::move(folder)),
       timeout_(timeout) {}
 
 Result<RenderedGlyph> OneGlyphRenderer::draw(const RenderFont& font, uint16_t code, const KeepGoing& keepGoing) {
     // A bitmap left by an earlier run must never pass for this glyph's.
     std::error_code removeError;
-    std::filesystem::remove(bitmapPath_, removeError);
+    std::filesystem::remove(PathFromUtf8(bitmapPath_), removeError);
     if (removeError) return MakeError(ErrorKind::Io, FileError("remove", bitmapPath_, removeError.message()));
 
     ProcessOutput output;

@@ -10,9 +10,11 @@
 #include <SetBdf.h>
 #include <SetSheet.h>
 
+#include <Utf8Path.h>
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -29,7 +31,7 @@ const char* const kExportPngTitle = "Export set as PNG sheet";
 // The commands work on the set the glyph grid shows.
 bool SetShown(const Session& s) { return s.LangFileOpen() && s.langpack() && s.CurrentSet() >= 0; }
 
-std::string FileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+std::string FileNameOf(const std::string& path) { return Utf8FromPath(PathFromUtf8(path).filename()); }
 
 // "demo-set2", the FONT name of an exported set and the name the save dialogs suggest.
 std::string SetFileStem(const Session& s) { return BdfFontName(s.document()->path(), s.CurrentSet() + 1); }

@@ -1,5 +1,7 @@
 #include "FileNames.h"
 
+#include <Utf8Path.h>
+
 #include <filesystem>
 
 namespace glyphora {
@@ -16,7 +18,7 @@ constexpr const char* kPathSeparators = "/";
 
 std::string FolderOf(const std::string& path) {
     if (path.empty()) return {};
-    return std::filesystem::path(path).parent_path().string();
+    return Utf8FromPath(PathFromUtf8(path).parent_path());
 }
 
 std::string WithExtension(const std::string& chosen, const std::string& extension) {

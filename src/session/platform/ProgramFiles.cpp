@@ -2,11 +2,17 @@
 
 #include "RendererCall.h"
 
+#include <FileLayer.h>
+#include <Utf8Path.h>
+
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <random>
 
 namespace glyphora {
 
@@ -14,21 +20,39 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Folder(const fs::path& p) { return p.lexically_normal().string() + "/"; }
+std::string Folder(const fs::path& p) { return Utf8FromPath(p.lexically_normal()) + "/"; }
 
 bool Exists(const std::string& path) {
     std::error_code ec;
-    return fs::exists(path, ec);
+    return fs::exists(PathFromUtf8(path), ec);
+}
+
+// A new folder of this run's under base; the name's last part is random.
+Result<std::string> MakePrivateFolder(const fs::path& base) {
+#ifdef _WIN32
+    static thread_local std::mt19937_64 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path folder = base / ("glyphora-render." + std::to_string(random() % 1000000000000ull));
+        std::error_code ec;
+        if (fs::create_directory(folder, ec)) return Utf8FromPath(folder);
+    }
+    return MakeError(ErrorKind::Io, "cannot make a folder for the renderer in " + Utf8FromPath(base));
+#else
+    std::string pattern = (base / "glyphora-render.XXXXXX").string();
+    if (::mkdtemp(pattern.data())) return pattern;
+    return MakeError(ErrorKind::Io,
+                     "cannot make a folder for the renderer in " + Utf8FromPath(base) + ": " + std::strerror(errno));
+#endif
 }
 
 }  // namespace
 
 std::string FindRenderer(const std::string& programDir) {
-    const fs::path dir(programDir);
+    const fs::path dir = PathFromUtf8(programDir);
     const std::string candidates[] = {
         RunecastPath(programDir),
         // Installed: <prefix>/bin -> <prefix>/libexec/glyphora/Runecast.
-        (dir / ".." / "libexec" / "glyphora" / "Runecast").lexically_normal().string(),
+        Utf8FromPath((dir / ".." / "libexec" / "glyphora" / "Runecast").lexically_normal()),
         // A tool in the build tree: build/tools/glyphora-tool -> build/src/app/files.
         RunecastPath(Folder(dir / ".." / ".." / "src" / "app")),
     };
@@ -38,31 +62,31 @@ std::string FindRenderer(const std::string& programDir) {
 }
 
 std::string FindLanguagesFolder(const std::string& programDir) {
-    const fs::path dir(programDir);
+    const fs::path dir = PathFromUtf8(programDir);
     std::string beside = programDir + "Languages";
-    std::string installed = (dir / ".." / "share" / "glyphora" / "Languages").lexically_normal().string();
+    std::string installed = Utf8FromPath((dir / ".." / "share" / "glyphora" / "Languages").lexically_normal());
     if (!Exists(beside) && Exists(installed)) return installed;
     return beside;
 }
 
 bool IsInstalledLayout(const std::string& programDir) {
-    const fs::path dir = fs::path(programDir).lexically_normal();
+    const fs::path dir = PathFromUtf8(programDir).lexically_normal();
     const fs::path name = dir.has_filename() ? dir.filename() : dir.parent_path().filename();
-    return name == "bin" && Exists((fs::path(programDir) / ".." / "share" / "glyphora").lexically_normal().string());
+    return name == "bin" &&
+           Exists(Utf8FromPath((PathFromUtf8(programDir) / ".." / "share" / "glyphora").lexically_normal()));
 }
 
 Result<RendererFolder> RendererFolder::For(const std::string& renderer) {
     const char* tmp = std::getenv("TMPDIR");
     std::error_code ec;
-    const fs::path base = tmp && *tmp ? fs::path(tmp) : fs::temp_directory_path(ec);
-    std::string pattern = (base / "glyphora-render.XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        return MakeError(ErrorKind::Io,
-                         "cannot make a folder for the renderer in " + base.string() + ": " + std::strerror(errno));
-    const fs::path program = fs::absolute(renderer, ec);
-    RendererFolder folder(program.string(), pattern);
+    const fs::path base = tmp && *tmp ? PathFromUtf8(tmp) : fs::temp_directory_path(ec);
+    Result<std::string> made = MakePrivateFolder(base);
+    if (!made) return made.error();
+    const std::string pattern = *made;
+    const fs::path program = fs::absolute(PathFromUtf8(renderer), ec);
+    RendererFolder folder(Utf8FromPath(program), pattern);
     // files/ as beside the editor, for a renderer that knows only that layout.
-    if (!ec) fs::create_directory(folder.folder_, ec);
+    if (!ec) fs::create_directory(PathFromUtf8(folder.folder_), ec);
     if (ec) return MakeError(ErrorKind::Io, "cannot make the renderer's folder in " + pattern + ": " + ec.message());
     return folder;
 }
@@ -75,7 +99,7 @@ RendererFolder::RendererFolder(RendererFolder&& other) noexcept
 }
 RendererFolder::~RendererFolder() {
     std::error_code ec;
-    if (!privateFolder_.empty()) fs::remove_all(privateFolder_, ec);
+    if (!privateFolder_.empty()) fs::remove_all(PathFromUtf8(privateFolder_), ec);
 }
 
 }  // namespace glyphora

@@ -2,7 +2,9 @@
 
 #include "Session.h"
 
+#include <Utf8Path.h>
 #include <algorithm>
+
 #include <filesystem>
 
 namespace glyphora {
@@ -21,7 +23,7 @@ std::vector<std::string> WithoutRecentFile(std::vector<std::string> list, const 
 
 bool OpenRecentFile(Session& session, const std::string& path) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
+    if (!std::filesystem::is_regular_file(PathFromUtf8(path), ec)) {
         session.prompts().warning("The file " + path + " is no longer there; it was removed from the recent files.");
         return false;
     }

@@ -2,6 +2,8 @@
 
 #include <FileLayer.h>
 
+#include <Utf8Path.h>
+
 #include <filesystem>
 #include <sstream>
 
@@ -47,7 +49,7 @@ std::string FormatSettings(const std::string& language, const std::string& binFi
 SettingsRead ReadSettingsFile(const std::string& path) {
     SettingsRead result;
     std::error_code ec;
-    result.exists = std::filesystem::is_regular_file(path, ec);
+    result.exists = std::filesystem::is_regular_file(PathFromUtf8(path), ec);
     if (!result.exists) return result;
     const Result<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxSettingsFileSize);
     if (!file) return result;
@@ -58,7 +60,7 @@ SettingsRead ReadSettingsFile(const std::string& path) {
 bool WriteSettingsFile(const std::string& path, const std::string& language, const std::string& binFile) {
     const std::string text = FormatSettings(language, binFile);
     std::error_code ec;
-    const auto folder = std::filesystem::path(path).parent_path();
+    const auto folder = PathFromUtf8(path).parent_path();
     if (!folder.empty()) std::filesystem::create_directories(folder, ec);
     const auto* data = reinterpret_cast<const uint8_t*>(text.data());
     return WriteFileAtomically(path, std::span<const uint8_t>(data, text.size())).has_value();

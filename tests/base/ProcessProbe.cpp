@@ -1,0 +1,29 @@
+// The child of the process tests: `args` prints each argument in brackets on
+// a line of its own, `folder` its current folder, `exit N` ends with N,
+// `hang` waits for ever.
+#include <ProgramPlace.h>
+#include <Utf8Path.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args = glyphora::ProgramArguments(argc, argv);
+    if (args.empty()) return 2;
+    if (args[0] == "args") {
+        for (std::size_t i = 1; i < args.size(); ++i) std::printf("[%s]\n", args[i].c_str());
+        return 0;
+    }
+    if (args[0] == "folder") {
+        std::printf("%s\n", glyphora::Utf8FromPath(std::filesystem::current_path()).c_str());
+        return 0;
+    }
+    if (args[0] == "exit" && args.size() == 2) return std::stoi(args[1]);
+    if (args[0] == "hang") {
+        for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
+    }
+    return 2;
+}
