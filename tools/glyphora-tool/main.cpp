@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
         printUsage(stderr);
         return kExitError;
     }
-    const std::string name = words[0];
+    const std::string& name = words[0];
     const glyphora::tool::Words args(words.begin() + 1, words.end());
     if (name == "--version") {
         std::printf("glyphora-tool %s\n", GLYPHORA_VERSION);

@@ -11,7 +11,7 @@ CharacterRangesDialog* BindCharacterRangesCommands(const CommandContext& c, Font
     // The feature lives as long as the dialog that drives it.
     auto* feature = new CharacterRangesFeature(c.session);
     auto* dialog = new CharacterRangesDialog(
-        *feature, [c](std::function<void()> change) { RunCommand(c, change); },
+        *feature, [c](const std::function<void()>& change) { RunCommand(c, change); },
         [fontPage] {
             std::vector<int> glyphs;
             const GridRowRange rows = fontPage->chosenGlyphRows();

@@ -172,7 +172,9 @@ void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, cons
             const Result<int> status = line.error().kind == ErrorKind::Missing ? child->finish() : line.error();
             std::string how = status ? "it ended with exit status " + std::to_string(*status) : status.error().message;
             if (const std::string said = LastLine(child->errorOutput()); !said.empty()) how += ": " + said;
-            lost(i, name + " stopped before it drew this glyph: " + how);
+            std::string reason = name + " stopped before it drew this glyph: ";
+            reason += how;
+            lost(i, reason);
             return;
         }
         const std::optional<Answer> answer = ParseAnswer(*line);
