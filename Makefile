@@ -56,7 +56,7 @@ bench: build
 
 # Runs every libFuzzer harness for FUZZ_TIME seconds each.
 fuzz: asan-build
-	@for f in $$(find $(ASAN_BUILD)/fuzz -type f -executable -name 'fuzz_*' | sort); do \
+	@for f in $$(find $(ASAN_BUILD)/fuzz -type f -executable -name 'fuzz_*' ! -name '*_replay' | sort); do \
 	  n=$$(basename $$f); mkdir -p fuzz/corpus-$$n; \
 	  echo "== $$n ($(FUZZ_TIME) s)"; \
 	  $$f -max_total_time=$(FUZZ_TIME) -print_final_stats=1 fuzz/corpus-$$n $$( [ -d fuzz/seeds/$$n ] && echo fuzz/seeds/$$n ) || exit 1; \
