@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace glyphora::file_native {
 
@@ -14,5 +16,12 @@ inline constexpr intptr_t kClosed = -1;
 
 // Closes the handle unless it is kClosed; the system's result (0 on success).
 int Close(intptr_t native);
+
+#ifndef _WIN32
+// Removes the files of `folder` that `ownerOf` names a process id for (0: not
+// ours) when that process no longer runs: what killed saves and extractions
+// left behind. Never this process's own.
+void RemoveFilesOfEndedProcesses(const std::string& folder, long (*ownerOf)(std::string_view name));
+#endif
 
 }  // namespace glyphora::file_native

@@ -163,7 +163,7 @@ int CreateTemporary(const std::string& folder, const std::string& target, std::s
 }
 
 // The process id in ".NAME.glyphora-save-PID-N", or 0.
-pid_t SaverOf(std::string_view name) {
+long SaverOf(std::string_view name) {
     const auto at = name.rfind(kSaveMarker);
     if (name.empty() || name[0] != '.' || at == std::string_view::npos) return 0;
     std::string_view rest = name.substr(at + kSaveMarker.size());
@@ -173,23 +173,13 @@ pid_t SaverOf(std::string_view name) {
         return text.find_first_not_of("0123456789") == std::string_view::npos;
     };
     if (dash > 9 || !digits(rest.substr(0, dash)) || !digits(rest.substr(dash + 1))) return 0;
-    return static_cast<pid_t>(std::stol(std::string(rest.substr(0, dash))));
+    return std::stol(std::string(rest.substr(0, dash)));
 }
 
 // Saves that were killed leave their temporary files: those whose process
 // no longer runs are removed. (A process of another machine sharing the
 // folder looks gone; its save then fails at its rename, its old file intact.)
-void RemoveStaleTemporaries(const std::string& folder) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) return;
-    while (const dirent* entry = ::readdir(dir)) {
-        const pid_t saver = SaverOf(entry->d_name);
-        if (saver <= 0 || saver == ::getpid()) continue;
-        if (::kill(saver, 0) == 0 || errno != ESRCH) continue;
-        (void)::unlinkat(::dirfd(dir), entry->d_name, 0);
-    }
-    ::closedir(dir);
-}
+void RemoveStaleTemporaries(const std::string& folder) { file_native::RemoveFilesOfEndedProcesses(folder, SaverOf); }
 
 // --- the file being replaced ---------------------------------------------------------------
 
@@ -445,6 +435,18 @@ Status Replace(const std::string& path, const ReplaceBuilder* build, uint64_t ma
 }  // namespace
 
 int file_native::Close(intptr_t native) { return native == kClosed ? 0 : ::close(static_cast<int>(native)); }
+
+void file_native::RemoveFilesOfEndedProcesses(const std::string& folder, long (*ownerOf)(std::string_view name)) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const long owner = ownerOf(entry->d_name);
+        if (owner <= 0 || owner == ::getpid()) continue;
+        if (::kill(static_cast<pid_t>(owner), 0) == 0 || errno != ESRCH) continue;
+        (void)::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
 
 // --- whole files ---------------------------------------------------------------------
 

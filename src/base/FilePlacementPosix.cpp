@@ -51,19 +51,15 @@ Result<PathInfo> InspectPath(const std::string& path) {
 }
 
 void RemoveStalePendingFiles(const std::string& folder) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) return;
-    static constexpr std::string_view kPrefix = ".glyphora-part-";
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view name(entry->d_name);
-        if (!name.starts_with(kPrefix)) continue;
+    // ".glyphora-part-PID-N"
+    file_native::RemoveFilesOfEndedProcesses(folder, [](std::string_view name) -> long {
+        static constexpr std::string_view kPrefix = ".glyphora-part-";
+        if (!name.starts_with(kPrefix)) return 0;
+        const std::string rest(name.substr(kPrefix.size()));
         char* end = nullptr;
-        const long pid = std::strtol(entry->d_name + kPrefix.size(), &end, 10);
-        if (pid <= 0 || *end != '-') continue;
-        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
-        ::unlink((folder + "/" + std::string(name)).c_str());
-    }
-    ::closedir(dir);
+        const long pid = std::strtol(rest.c_str(), &end, 10);
+        return pid > 0 && *end == '-' ? pid : 0;
+    });
 }
 
 Result<PendingFile> PendingFile::Create(const std::string& target) {
