@@ -1,6 +1,7 @@
 // The child of the process tests: `args` prints each argument in brackets on
 // a line of its own, `folder` its current folder, `exit N` ends with N,
-// `hang` waits for ever.
+// `hang` waits for ever, `echo` answers each line of its input with the line
+// in brackets as soon as it comes.
 #include <ProgramPlace.h>
 #include <Utf8Path.h>
 
@@ -22,6 +23,16 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (args[0] == "exit" && args.size() == 2) return std::stoi(args[1]);
+    if (args[0] == "echo") {
+        char line[256];
+        while (std::fgets(line, sizeof line, stdin)) {
+            std::string text(line);
+            while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+            std::printf("[%s]\n", text.c_str());
+            std::fflush(stdout);
+        }
+        return 0;
+    }
     if (args[0] == "hang") {
         for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
     }

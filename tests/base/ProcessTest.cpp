@@ -64,6 +64,27 @@ TEST(Process, ExitStatusFolderMissingProgramAndTimeLimit) {
     EXPECT_NE(status.error().message.find("did not end within"), std::string::npos) << status.error().message;
 }
 
+// The answer to each request is read before the next is written, as a
+// renderer's batch goes.
+TEST(Process, AChildAnswersEachLineAsItComes) {
+    ProcessRequest request;
+    request.program = PROCESS_PROBE;
+    request.arguments = {"echo"};
+    request.timeout = std::chrono::seconds{20};
+    Result<ChildProcess> child = ChildProcess::Start(request);
+    ASSERT_TRUE(child) << child.error().message;
+    for (const char* line : {"first", "", "Шрифт"}) {
+        ASSERT_TRUE(child->write(std::string(line) + "\n"));
+        Result<std::string> answer = child->readLine(100);
+        ASSERT_TRUE(answer) << answer.error().message;
+        std::erase(*answer, '\r');  // the probe's stdout is in text mode on Windows
+        EXPECT_EQ(*answer, "[" + std::string(line) + "]");
+    }
+    const Result<int> status = child->finish();
+    ASSERT_TRUE(status) << status.error().message;
+    EXPECT_EQ(*status, 0);
+}
+
 #ifndef _WIN32
 // The POSIX runner against /bin/sh: output kept apart, signals, a script's children.
 using namespace std::chrono_literals;

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwctype>
+#include <limits>
+#include <optional>
 #include <set>
 
 namespace glyphora::runecast {
@@ -136,6 +138,49 @@ Result<std::wstring> AddFontFile(const std::string& path) {
                      "cannot tell the family of the font file '" + path + "' (is it installed already?)");
 }
 
+// The font of that height (GDI's logical-font convention) in the style.
+HFONT MakeFont(const std::wstring& family, int height, FontStyle style) {
+    LOGFONTW logical{};
+    logical.lfHeight = height;
+    logical.lfWeight = IsBold(style) ? FW_BOLD : FW_NORMAL;
+    logical.lfItalic = IsItalic(style) ? TRUE : FALSE;
+    logical.lfCharSet = DEFAULT_CHARSET;
+    logical.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    logical.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    logical.lfQuality = NONANTIALIASED_QUALITY;
+    family.copy(logical.lfFaceName, kMaxFaceName);
+    return ::CreateFontIndirectW(&logical);
+}
+
+// The metrics of the font at that height (GDI's convention), if GDI makes it.
+std::optional<TEXTMETRICW> MetricsAt(HDC dc, const std::wstring& family, FontStyle style, int height) {
+    GdiObject<HFONT> font(MakeFont(family, height, style));
+    if (!font.get()) return std::nullopt;
+    const HGDIOBJ before = ::SelectObject(dc, font.get());
+    TEXTMETRICW metrics{};
+    const bool measured = ::GetTextMetricsW(dc, &metrics) != 0;
+    ::SelectObject(dc, before);
+    if (!measured) return std::nullopt;
+    return metrics;
+}
+
+// The largest em size whose line (ascent plus descent) is at most `rows`
+// pixels. GDI's own answer, a cell height of `rows`, rounds the em down, so
+// that one pixel more often still fits: it is only where the search starts.
+// No em exceeds its line.
+int FitEm(HDC dc, const std::wstring& family, FontStyle style, int rows) {
+    auto line = [&](int em) {
+        const std::optional<TEXTMETRICW> metrics = MetricsAt(dc, family, style, -em);
+        return metrics ? static_cast<int>(metrics->tmHeight) : std::numeric_limits<int>::max();
+    };
+    int em = rows;
+    if (const std::optional<TEXTMETRICW> cell = MetricsAt(dc, family, style, rows))
+        em = std::clamp(static_cast<int>(cell->tmHeight - cell->tmInternalLeading), 1, rows);
+    while (em > 1 && line(em) > rows) --em;
+    while (em < rows && line(em + 1) <= rows) ++em;
+    return em;
+}
+
 }  // namespace
 
 Result<DrawnGlyph> GdiRasterizer::draw(const RenderRequest& request) {
@@ -160,22 +205,12 @@ Result<DrawnGlyph> GdiRasterizer::draw(const RenderRequest& request) {
             return MakeError(ErrorKind::Missing, "no font family '" + request.fontName + "' is installed");
     }
 
-    LOGFONTW logical{};
-    // A fit asks for a line as tall as the rows: the cell height, GDI's
-    // positive convention.
-    logical.lfHeight = request.fitRows > 0 ? request.fitRows : request.height;
-    logical.lfWeight = IsBold(request.style) ? FW_BOLD : FW_NORMAL;
-    logical.lfItalic = IsItalic(request.style) ? TRUE : FALSE;
-    logical.lfCharSet = DEFAULT_CHARSET;
-    logical.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    logical.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    logical.lfQuality = NONANTIALIASED_QUALITY;
-    family.copy(logical.lfFaceName, kMaxFaceName);
-
-    GdiObject<HFONT> font(::CreateFontIndirectW(&logical));
     MemoryDc dc;
-    if (!font.get() || !dc.get())
-        return MakeError(ErrorKind::Failed, "cannot make the font '" + request.fontName + "' with GDI");
+    if (!dc.get()) return MakeError(ErrorKind::Failed, "cannot make a drawing surface with GDI");
+    const int logicalHeight =
+        request.fitRows > 0 ? -FitEm(dc.get(), family, request.style, request.fitRows) : request.height;
+    GdiObject<HFONT> font(MakeFont(family, logicalHeight, request.style));
+    if (!font.get()) return MakeError(ErrorKind::Failed, "cannot make the font '" + request.fontName + "' with GDI");
     ::SelectObject(dc.get(), font.get());
 
     const wchar_t character = static_cast<wchar_t>(request.code);
@@ -226,8 +261,10 @@ Result<DrawnGlyph> GdiRasterizer::draw(const RenderRequest& request) {
         for (int x = 0; x < width; ++x)
             if (!(rows[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x / 8)] & (0x80 >> (x % 8))))
                 image.setPixel(x, y, Pixel::Ink);
-    DrawnGlyph drawn{std::move(image), static_cast<int>(metrics.tmAscent),
-                     static_cast<int>(metrics.tmHeight - metrics.tmInternalLeading)};
+    // The em size the caller asks for to get this drawing again: GDI's
+    // metrics round it, so an em asked for is given back as it was.
+    const int em = logicalHeight < 0 ? -logicalHeight : static_cast<int>(metrics.tmHeight - metrics.tmInternalLeading);
+    DrawnGlyph drawn{std::move(image), static_cast<int>(metrics.tmAscent), em};
     return drawn;
 }
 
