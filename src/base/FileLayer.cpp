@@ -13,6 +13,15 @@ std::string FileError(std::string_view verb, const std::string& path, std::strin
     return "cannot " + std::string(verb) + " '" + path + "': " + std::string(reason);
 }
 
+Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, Durability durability) {
+    return file_native::Replace(path, nullptr, 0, bytes, durability);
+}
+
+Status ReplaceFile(const std::string& path, uint64_t maxCurrentBytes, const ReplaceBuilder& build,
+                   Durability durability) {
+    return file_native::Replace(path, &build, maxCurrentBytes, {}, durability);
+}
+
 Result<std::vector<uint8_t>> ReadWholeFile(const std::string& path, uint64_t maxBytes) {
     Result<ReadHandle> file = ReadHandle::Open(path);
     if (!file) return file.error();

@@ -394,8 +394,10 @@ Result<Renamed> ReplaceByRename(const std::string& path, const std::string& targ
     return Renamed::Done;
 }
 
-Status Replace(const std::string& path, const ReplaceBuilder* build, uint64_t maxCurrentBytes,
-               std::span<const uint8_t> bytes, Durability durability) {
+}  // namespace
+
+Status file_native::Replace(const std::string& path, const ReplaceBuilder* build, uint64_t maxCurrentBytes,
+                            std::span<const uint8_t> bytes, Durability durability) {
     const std::string target = ResolvedTarget(path);
     const std::string folder = FolderOf(target);
     struct stat st {};
@@ -432,8 +434,6 @@ Status Replace(const std::string& path, const ReplaceBuilder* build, uint64_t ma
     return WriteInPlace(path, target, folder, locked.get(), bytes, durability);
 }
 
-}  // namespace
-
 int file_native::Close(intptr_t native) { return native == kClosed ? 0 : ::close(static_cast<int>(native)); }
 
 void file_native::RemoveFilesOfEndedProcesses(const std::string& folder, long (*ownerOf)(std::string_view name)) {
@@ -449,15 +449,6 @@ void file_native::RemoveFilesOfEndedProcesses(const std::string& folder, long (*
 }
 
 // --- whole files ---------------------------------------------------------------------
-
-Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, Durability durability) {
-    return Replace(path, nullptr, 0, bytes, durability);
-}
-
-Status ReplaceFile(const std::string& path, uint64_t maxCurrentBytes, const ReplaceBuilder& build,
-                   Durability durability) {
-    return Replace(path, &build, maxCurrentBytes, {}, durability);
-}
 
 bool SameFile(const std::string& a, const std::string& b) {
     struct stat sa {

@@ -3,6 +3,7 @@
 // being replaced is held open so no one else writes it meanwhile.
 #include "FileLayer.h"
 #include "FileLayerNative.h"
+#include "WideText.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -17,33 +18,10 @@
 
 namespace glyphora {
 
+using file_native::AsHandle;
+using file_native::IoError;
+
 namespace {
-
-std::wstring Wide(const std::string& path) {
-    if (path.empty()) return {};
-    const int n = ::MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), out.data(), n);
-    return out;
-}
-
-std::string Reason(DWORD code) {
-    char* text = nullptr;
-    const DWORD n =
-        ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                         nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string out = n && text ? std::string(text, n) : "error " + std::to_string(code);
-    if (text) ::LocalFree(text);
-    while (!out.empty() && (out.back() == '\n' || out.back() == '\r' || out.back() == '.')) out.pop_back();
-    return out;
-}
-
-Error IoError(std::string_view verb, const std::string& path, DWORD code) {
-    const bool missing = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
-    return MakeError(missing ? ErrorKind::Missing : ErrorKind::Io, FileError(verb, path, Reason(code)));
-}
-
-HANDLE AsHandle(intptr_t native) { return reinterpret_cast<HANDLE>(native); }
 
 bool WriteAll(HANDLE file, std::span<const uint8_t> bytes) {
     std::size_t done = 0;
@@ -62,6 +40,11 @@ std::string FolderOf(const std::string& path) {
 }
 
 }  // namespace
+
+Error file_native::IoError(std::string_view verb, const std::string& path, unsigned long code) {
+    const bool missing = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+    return MakeError(missing ? ErrorKind::Missing : ErrorKind::Io, FileError(verb, path, SystemMessage(code)));
+}
 
 int file_native::Close(intptr_t native) {
     if (native == kClosed) return 0;
@@ -116,8 +99,10 @@ Result<std::vector<uint8_t>> ReadOpen(HANDLE file, const std::string& path, uint
 
 // The file is held open while it is read and replaced: others may read it,
 // and the replacement may take its name, but no one else writes it meanwhile.
-Status Replace(const std::string& path, const ReplaceBuilder* build, uint64_t maxCurrentBytes,
-               std::span<const uint8_t> bytes, Durability durability) {
+}  // namespace
+
+Status file_native::Replace(const std::string& path, const ReplaceBuilder* build, uint64_t maxCurrentBytes,
+                            std::span<const uint8_t> bytes, Durability durability) {
     const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return IoError("write", path, ERROR_DIRECTORY);
@@ -170,21 +155,21 @@ Status Replace(const std::string& path, const ReplaceBuilder* build, uint64_t ma
         if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
     }
     if (file == INVALID_HANDLE_VALUE)
-        return MakeError(
-            ErrorKind::Io,
-            FileError("save", path, "no temporary file can be made in '" + folder + "': " + Reason(::GetLastError())));
+        return MakeError(ErrorKind::Io, FileError("save", path,
+                                                  "no temporary file can be made in '" + folder +
+                                                      "': " + SystemMessage(::GetLastError())));
     auto fail = [&](std::string_view what) -> Status {
         const DWORD code = ::GetLastError();
         ::CloseHandle(file);
         ::DeleteFileW(Wide(temp).c_str());
-        return MakeError(ErrorKind::Io, FileError(what, path, Reason(code)));
+        return MakeError(ErrorKind::Io, FileError(what, path, SystemMessage(code)));
     };
     if (!WriteAll(file, bytes)) return fail("write");
     if (durability == Durability::Flushed && !::FlushFileBuffers(file)) return fail("flush");
     if (!::CloseHandle(file)) {
         const DWORD code = ::GetLastError();
         ::DeleteFileW(Wide(temp).c_str());
-        return MakeError(ErrorKind::Io, FileError("write", path, Reason(code)));
+        return MakeError(ErrorKind::Io, FileError("write", path, SystemMessage(code)));
     }
     // Wine (and some file systems) refuse to rename over a file that is open,
     // whatever its sharing: the hold ends here, just before the rename.
@@ -192,20 +177,9 @@ Status Replace(const std::string& path, const ReplaceBuilder* build, uint64_t ma
     if (!::MoveFileExW(Wide(temp).c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD code = ::GetLastError();
         ::DeleteFileW(Wide(temp).c_str());
-        return MakeError(ErrorKind::Io, FileError("replace", path, Reason(code)));
+        return MakeError(ErrorKind::Io, FileError("replace", path, SystemMessage(code)));
     }
     return {};
-}
-
-}  // namespace
-
-Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, Durability durability) {
-    return Replace(path, nullptr, 0, bytes, durability);
-}
-
-Status ReplaceFile(const std::string& path, uint64_t maxCurrentBytes, const ReplaceBuilder& build,
-                   Durability durability) {
-    return Replace(path, &build, maxCurrentBytes, {}, durability);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

@@ -3,6 +3,7 @@
 #include "FileLayer.h"
 #include "FileLayerNative.h"
 #include "FilePlacement.h"
+#include "WideText.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -13,33 +14,10 @@
 
 namespace glyphora {
 
+using file_native::AsHandle;
+using file_native::IoError;
+
 namespace {
-
-std::wstring Wide(const std::string& path) {
-    if (path.empty()) return {};
-    const int n = ::MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), out.data(), n);
-    return out;
-}
-
-std::string Reason(DWORD code) {
-    char* text = nullptr;
-    const DWORD n =
-        ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                         nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string out = n && text ? std::string(text, n) : "error " + std::to_string(code);
-    if (text) ::LocalFree(text);
-    while (!out.empty() && (out.back() == '\n' || out.back() == '\r' || out.back() == '.')) out.pop_back();
-    return out;
-}
-
-Error IoError(std::string_view verb, const std::string& path, DWORD code) {
-    const bool missing = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
-    return MakeError(missing ? ErrorKind::Missing : ErrorKind::Io, FileError(verb, path, Reason(code)));
-}
-
-HANDLE AsHandle(intptr_t native) { return reinterpret_cast<HANDLE>(native); }
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of("\\/");

@@ -95,11 +95,14 @@ public:
     const std::string& program() const { return request_.program; }
 
 private:
-    explicit ChildProcess(ProcessRequest request) : request_(std::move(request)) {}
+    // The time limit counts from here.
+    explicit ChildProcess(ProcessRequest request);
     // Waits until stdout has data, stdin has room, or the program ended.
     Status waitFor(bool forWriting);
     void fillBuffer();
     Error stopWith(std::string message);
+    // Stops the program when the caller cancelled or the time limit passed.
+    Status stopIfDue();
 #ifdef _WIN32
     bool outputEnded();
     void takeErrors();

@@ -10,6 +10,8 @@
 // kill can never reach a stranger.
 #include "Process.h"
 
+#include "ProcessNative.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
@@ -22,7 +24,6 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
-#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -31,6 +32,8 @@
 extern char** environ;
 
 namespace glyphora {
+
+using process_native::Quoted;
 
 namespace {
 
@@ -97,18 +100,6 @@ struct Pipe {
         return fd;
     }
 };
-
-std::string Quoted(const std::string& program) { return "'" + program + "'"; }
-
-std::string Seconds(std::chrono::milliseconds span) {
-    char text[32];
-    const double s = static_cast<double>(span.count()) / 1000.0;
-    if (s == std::floor(s))
-        std::snprintf(text, sizeof text, "%.0f s", s);
-    else
-        std::snprintf(text, sizeof text, "%.1f s", s);
-    return text;
-}
 
 Error StartError(const std::string& program, int err) {
     return MakeError(err == ENOENT ? ErrorKind::Missing : ErrorKind::Failed,
@@ -254,11 +245,8 @@ Result<ChildProcess> ChildProcess::Spawn(const ProcessRequest& request, bool wit
     for (int fd : {child.in_, child.out_, child.err_fd_})
         if (fd >= 0) ::fcntl(fd, F_SETFL, O_NONBLOCK);
     child.pidfd_ = PidfdOpen(pid);
-    child.deadline_ = request.timeout.count() > 0 ? Clock::now() + request.timeout : Clock::time_point::max();
     return child;
 }
-
-Result<ChildProcess> ChildProcess::Start(const ProcessRequest& request) { return Spawn(request, true, true); }
 
 ChildProcess::ChildProcess(ChildProcess&& other) noexcept
     : request_(std::move(other.request_)),
@@ -293,25 +281,10 @@ void ChildProcess::stop() {
     CloseFd(pidfd_);
 }
 
-void ChildProcess::restartClock() {
-    if (request_.timeout.count() > 0) deadline_ = Clock::now() + request_.timeout;
-}
-
-Error ChildProcess::stopWith(std::string message) {
-    stop();
-    return MakeError(ErrorKind::Failed, std::move(message));
-}
-
 Status ChildProcess::waitFor(bool forWriting) {
     for (;;) {
-        if (request_.keepGoing && !request_.keepGoing()) {
-            cancelled_ = true;
-            return stopWith(Quoted(request_.program) + " was stopped: the user cancelled");
-        }
+        if (Status due = stopIfDue(); !due) return due;
         const Clock::time_point now = Clock::now();
-        if (now >= deadline_)
-            return stopWith(Quoted(request_.program) + " did not end within " + Seconds(request_.timeout) +
-                            " and was stopped");
 
         pollfd watched[4];
         nfds_t count = 0;
@@ -434,17 +407,6 @@ Result<int> ChildProcess::finish() {
                                                 (name ? std::string(" (") + name + ")" : std::string()));
     }
     return MakeError(ErrorKind::Failed, "cannot learn how " + Quoted(program) + " ended");
-}
-
-Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
-    Result<ChildProcess> child = ChildProcess::Spawn(request, false, output != nullptr);
-    if (!child) return child.error();
-    Result<int> status = child->finish();
-    if (output) {
-        output->out = child->buffer_.substr(0, kKeptOutput);
-        output->err = child->err_;
-    }
-    return status;
 }
 
 }  // namespace glyphora

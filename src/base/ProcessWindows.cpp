@@ -10,6 +10,8 @@
 // that often.
 #include "Process.h"
 
+#include "ProcessNative.h"
+
 #include "WideText.h"
 #include "WindowsCommandLine.h"
 
@@ -28,21 +30,11 @@
 
 namespace glyphora {
 
+using process_native::Quoted;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::string Quoted(const std::string& program) { return "'" + program + "'"; }
-
-std::string Seconds(std::chrono::milliseconds span) {
-    char text[32];
-    const long long ms = span.count();
-    if (ms % 1000 == 0)
-        std::snprintf(text, sizeof text, "%lld s", ms / 1000);
-    else
-        std::snprintf(text, sizeof text, "%.1f s", static_cast<double>(ms) / 1000.0);
-    return text;
-}
 
 Error StartError(const std::string& program, DWORD code) {
     const bool missing = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
@@ -283,11 +275,8 @@ Result<ChildProcess> ChildProcess::Spawn(const ProcessRequest& request, bool wit
 
     ChildProcess result(request);
     result.win_ = std::move(child);
-    result.deadline_ = request.timeout.count() > 0 ? Clock::now() + request.timeout : Clock::time_point::max();
     return result;
 }
-
-Result<ChildProcess> ChildProcess::Start(const ProcessRequest& request) { return Spawn(request, true, true); }
 
 ChildProcess::ChildProcess(ChildProcess&& other) noexcept
     : request_(std::move(other.request_)),
@@ -311,15 +300,6 @@ void ChildProcess::stop() {
     win_.reset();
 }
 
-void ChildProcess::restartClock() {
-    if (request_.timeout.count() > 0) deadline_ = Clock::now() + request_.timeout;
-}
-
-Error ChildProcess::stopWith(std::string message) {
-    stop();
-    return MakeError(ErrorKind::Failed, std::move(message));
-}
-
 void ChildProcess::fillBuffer() {
     if (!win_) return;
     std::lock_guard<std::mutex> hold(win_->streams.lock);
@@ -332,14 +312,8 @@ void ChildProcess::fillBuffer() {
 // of at most kCancelPoll, asking keepGoing between them.
 Status ChildProcess::waitFor(bool /*forWriting*/) {
     for (;;) {
-        if (request_.keepGoing && !request_.keepGoing()) {
-            cancelled_ = true;
-            return stopWith(Quoted(request_.program) + " was stopped: the user cancelled");
-        }
+        if (Status due = stopIfDue(); !due) return due;
         const Clock::time_point now = Clock::now();
-        if (now >= deadline_)
-            return stopWith(Quoted(request_.program) + " did not end within " + Seconds(request_.timeout) +
-                            " and was stopped");
         if (!win_) return {};
         std::unique_lock<std::mutex> hold(win_->streams.lock);
         if (!win_->streams.out.empty() || win_->streams.outEnded) return {};
@@ -441,17 +415,6 @@ Result<int> ChildProcess::finish() {
         return MakeError(ErrorKind::Failed, Quoted(program) + text);
     }
     return static_cast<int>(code);
-}
-
-Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
-    Result<ChildProcess> child = ChildProcess::Spawn(request, false, output != nullptr);
-    if (!child) return child.error();
-    Result<int> status = child->finish();
-    if (output) {
-        output->out = child->buffer_.substr(0, kKeptOutput);
-        output->err = child->err_;
-    }
-    return status;
 }
 
 }  // namespace glyphora

@@ -1,0 +1,70 @@
+// The part of the process runner that is the same on every system: the
+// time limit and the cancel, the messages that name the program, and
+// RunProcess over a ChildProcess without input. ProcessPosix.cpp and
+// ProcessWindows.cpp start, wait for and end the program.
+#include "Process.h"
+
+#include "ProcessNative.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace glyphora {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string Seconds(std::chrono::milliseconds span) {
+    char text[32];
+    const double s = static_cast<double>(span.count()) / 1000.0;
+    if (s == std::floor(s))
+        std::snprintf(text, sizeof text, "%.0f s", s);
+    else
+        std::snprintf(text, sizeof text, "%.1f s", s);
+    return text;
+}
+
+}  // namespace
+
+std::string process_native::Quoted(const std::string& program) { return "'" + program + "'"; }
+
+ChildProcess::ChildProcess(ProcessRequest request)
+    : request_(std::move(request)),
+      deadline_(request_.timeout.count() > 0 ? Clock::now() + request_.timeout : Clock::time_point::max()) {}
+
+Result<ChildProcess> ChildProcess::Start(const ProcessRequest& request) { return Spawn(request, true, true); }
+
+void ChildProcess::restartClock() {
+    if (request_.timeout.count() > 0) deadline_ = Clock::now() + request_.timeout;
+}
+
+Error ChildProcess::stopWith(std::string message) {
+    stop();
+    return MakeError(ErrorKind::Failed, std::move(message));
+}
+
+Status ChildProcess::stopIfDue() {
+    using process_native::Quoted;
+    if (request_.keepGoing && !request_.keepGoing()) {
+        cancelled_ = true;
+        return stopWith(Quoted(request_.program) + " was stopped: the user cancelled");
+    }
+    if (Clock::now() >= deadline_)
+        return stopWith(Quoted(request_.program) + " did not end within " + Seconds(request_.timeout) +
+                        " and was stopped");
+    return {};
+}
+
+Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {
+    Result<ChildProcess> child = ChildProcess::Spawn(request, false, output != nullptr);
+    if (!child) return child.error();
+    Result<int> status = child->finish();
+    if (output) {
+        output->out = child->buffer_.substr(0, kKeptOutput);
+        output->err = child->err_;
+    }
+    return status;
+}
+
+}  // namespace glyphora
