@@ -1,6 +1,7 @@
 // The child of the process tests: `args` prints each argument in brackets on
 // a line of its own, `folder` its current folder, `exit N` ends with N,
-// `hang` waits for ever, `echo` answers each line of its input with the line
+// `hang` waits for ever, on Windows `parent` starts a `hang` of its own,
+// prints its process id and waits for ever, `echo` answers each line of its input with the line
 // in brackets as soon as it comes.
 #include <ProgramPlace.h>
 #include <Utf8Path.h>
@@ -10,6 +11,11 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args = glyphora::ProgramArguments(argc, argv);
@@ -33,6 +39,21 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+#ifdef _WIN32
+    if (args[0] == "parent") {
+        wchar_t self[MAX_PATH];
+        if (::GetModuleFileNameW(nullptr, self, MAX_PATH) == 0) return 1;
+        std::wstring line = std::wstring(L"\"") + self + L"\" hang";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION child{};
+        if (!::CreateProcessW(self, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child))
+            return 1;
+        std::printf("%lu\n", static_cast<unsigned long>(child.dwProcessId));
+        std::fflush(stdout);
+        for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
+    }
+#endif
     if (args[0] == "hang") {
         for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
     }

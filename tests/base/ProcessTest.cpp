@@ -11,6 +11,11 @@
 #include <string>
 #include <thread>
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace glyphora {
 namespace {
 
@@ -85,7 +90,26 @@ TEST(Process, AChildAnswersEachLineAsItComes) {
     EXPECT_EQ(*status, 0);
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+// The program and what it started are in one job, which the time limit ends.
+TEST(Process, TimeLimitEndsTheProgramAndWhatItStarted) {
+    ProcessRequest request;
+    request.program = PROCESS_PROBE;
+    request.arguments = {"parent"};
+    request.timeout = std::chrono::milliseconds{1500};
+    Result<ChildProcess> parent = ChildProcess::Start(request);
+    ASSERT_TRUE(parent) << parent.error().message;
+    const Result<std::string> pid = parent->readLine(100);
+    ASSERT_TRUE(pid) << pid.error().message;
+    const HANDLE child = ::OpenProcess(SYNCHRONIZE, FALSE, std::stoul(*pid));
+    ASSERT_NE(child, nullptr) << "the probe's child " << *pid << " is not running";
+    const Result<int> status = parent->finish();
+    ASSERT_FALSE(status);
+    EXPECT_NE(status.error().message.find("did not end within"), std::string::npos) << status.error().message;
+    EXPECT_EQ(::WaitForSingleObject(child, 5000), WAIT_OBJECT_0) << "the probe's child outlived the time limit";
+    ::CloseHandle(child);
+}
+#else
 // The POSIX runner against /bin/sh: output kept apart, signals, a script's children.
 using namespace std::chrono_literals;
 using ::glyphora::testing::TempFolder;
