@@ -106,6 +106,7 @@ windows-package: windows
 	  rm -rf $(WINDOWS_BUILD)/package; mkdir -p $$stage/files $$stage/Languages; \
 	  cp $(WINDOWS_BUILD)/tools/glyphora-tool/glyphora-tool.exe $$stage/; \
 	  cp $(WINDOWS_BUILD)/src/app/files/Runecast.exe $$stage/files/; \
+	  x86_64-w64-mingw32-strip $$stage/glyphora-tool.exe $$stage/files/Runecast.exe; \
 	  cp Languages/* $$stage/Languages/; \
 	  cp samples/demo.smg $$stage/; \
 	  sed 's/$$/\r/' packaging/windows/README.txt >$$stage/README.txt; \
