@@ -12,21 +12,12 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 
-// Killed in the middle of a batch, the editor takes the renderer's group
-// with it, then ends as the signal would have ended it.
-extern "C" void StopOnSignal(int signal) {
-    glyphora::StopRunningProcesses();
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
 int main(int argc, char** argv) {
-    std::signal(SIGINT, StopOnSignal);
-    std::signal(SIGTERM, StopOnSignal);
+    // Killed in the middle of a batch, it takes the renderer's group with it.
+    glyphora::StopRunningProcessesOnSignals();
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         std::printf("glyphora %s\n", GLYPHORA_VERSION);
         return 0;

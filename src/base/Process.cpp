@@ -7,6 +7,7 @@
 #include "ProcessNative.h"
 
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 
 namespace glyphora {
@@ -25,7 +26,18 @@ std::string Seconds(std::chrono::milliseconds span) {
     return text;
 }
 
+extern "C" void StopOnSignal(int signal) {
+    StopRunningProcesses();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
 }  // namespace
+
+void StopRunningProcessesOnSignals() {
+    std::signal(SIGINT, StopOnSignal);
+    std::signal(SIGTERM, StopOnSignal);
+}
 
 std::string process_native::Quoted(const std::string& program) { return "'" + program + "'"; }
 

@@ -130,4 +130,8 @@ private:
 // SIGTERM, so an interrupted caller leaves no renderer running.
 void StopRunningProcesses() noexcept;
 
+// Makes SIGINT and SIGTERM (Ctrl-C, a kill) end the running programs' groups
+// first, then this process as the signal would have ended it.
+void StopRunningProcessesOnSignals();
+
 }  // namespace glyphora

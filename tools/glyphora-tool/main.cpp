@@ -6,8 +6,6 @@
 #include <Process.h>
 #include <ProgramPlace.h>
 
-#include <csignal>
-
 #include <cstdio>
 #include <span>
 
@@ -83,17 +81,9 @@ void printUsage(std::FILE* out) {
 
 }  // namespace
 
-// Ctrl-C or a kill ends the renderer's group with the tool, then the tool
-// ends as the signal would have ended it.
-extern "C" void StopOnSignal(int signal) {
-    glyphora::StopRunningProcesses();
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
 int main(int argc, char** argv) {
-    std::signal(SIGINT, StopOnSignal);
-    std::signal(SIGTERM, StopOnSignal);
+    // Killed in the middle of a batch, it takes the renderer's group with it.
+    glyphora::StopRunningProcessesOnSignals();
     const std::vector<std::string> words = glyphora::ProgramArguments(argc, argv);
     if (words.empty()) {
         printUsage(stderr);
