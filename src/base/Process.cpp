@@ -12,6 +12,8 @@
 
 namespace glyphora {
 
+using process_native::Quoted;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -57,7 +59,6 @@ Error ChildProcess::stopWith(std::string message) {
 }
 
 Status ChildProcess::stopIfDue() {
-    using process_native::Quoted;
     if (request_.keepGoing && !request_.keepGoing()) {
         cancelled_ = true;
         return stopWith(Quoted(request_.program) + " was stopped: the user cancelled");
@@ -66,6 +67,39 @@ Status ChildProcess::stopIfDue() {
         return stopWith(Quoted(request_.program) + " did not end within " + Seconds(request_.timeout) +
                         " and was stopped");
     return {};
+}
+
+Result<std::string> ChildProcess::take(const std::function<std::optional<Result<std::string>>()>& from) {
+    for (;;) {
+        fillBuffer();
+        if (std::optional<Result<std::string>> found = from()) return std::move(*found);
+        if (outputEnded()) return MakeError(ErrorKind::Missing, Quoted(request_.program) + " ended before it answered");
+        if (Status waited = waitFor(false); !waited) return waited.error();
+    }
+}
+
+Result<std::string> ChildProcess::readLine(std::size_t limit) {
+    return take([&]() -> std::optional<Result<std::string>> {
+        const std::size_t end = buffer_.find('\n');
+        if (end != std::string::npos && end <= limit) {
+            std::string line = buffer_.substr(0, end);
+            buffer_.erase(0, end + 1);
+            return line;
+        }
+        if (buffer_.size() > limit)
+            return stopWith(Quoted(request_.program) + " answered with a line longer than " + std::to_string(limit) +
+                            " bytes");
+        return std::nullopt;
+    });
+}
+
+Result<std::string> ChildProcess::read(std::size_t count) {
+    return take([&]() -> std::optional<Result<std::string>> {
+        if (buffer_.size() < count) return std::nullopt;
+        std::string bytes = buffer_.substr(0, count);
+        buffer_.erase(0, count);
+        return bytes;
+    });
 }
 
 Result<int> RunProcess(const ProcessRequest& request, ProcessOutput* output) {

@@ -24,6 +24,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,12 +100,17 @@ private:
     explicit ChildProcess(ProcessRequest request);
     // Waits until stdout has data, stdin has room, or the program ended.
     Status waitFor(bool forWriting);
+    // Takes what the program wrote to stdout so far into buffer_.
     void fillBuffer();
+    // Whether stdout is at its end, with all it held in buffer_.
+    bool outputEnded();
+    // What `from` finds in buffer_ (an answer, or an error), waiting for more
+    // output until it finds something or the output ends.
+    Result<std::string> take(const std::function<std::optional<Result<std::string>>()>& from);
     Error stopWith(std::string message);
     // Stops the program when the caller cancelled or the time limit passed.
     Status stopIfDue();
 #ifdef _WIN32
-    bool outputEnded();
     void takeErrors();
 #endif
 

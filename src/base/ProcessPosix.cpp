@@ -348,45 +348,15 @@ Status ChildProcess::write(std::string_view bytes) {
     return {};
 }
 
-Result<std::string> ChildProcess::readLine(std::size_t limit) {
-    for (;;) {
-        const std::size_t end = buffer_.find('\n');
-        if (end != std::string::npos && end <= limit) {
-            std::string line = buffer_.substr(0, end);
-            buffer_.erase(0, end + 1);
-            return line;
-        }
-        if (buffer_.size() > limit)
-            return stopWith(Quoted(request_.program) + " answered with a line longer than " + std::to_string(limit) +
-                            " bytes");
-        if (out_ < 0) return MakeError(ErrorKind::Missing, Quoted(request_.program) + " ended before it answered");
-        if (Status waited = waitFor(false); !waited) return waited.error();
-        const bool ended = HasEnded(pid_);
-        fillBuffer();
-        // A grandchild may hold the pipe open: the program's end is the stream's end.
-        if (ended && buffer_.find('\n') == std::string::npos) {
-            fillBuffer();
-            CloseFd(out_);
-        }
-    }
-}
-
-Result<std::string> ChildProcess::read(std::size_t count) {
-    for (;;) {
-        if (buffer_.size() >= count) {
-            std::string bytes = buffer_.substr(0, count);
-            buffer_.erase(0, count);
-            return bytes;
-        }
-        if (out_ < 0) return MakeError(ErrorKind::Missing, Quoted(request_.program) + " ended before it answered");
-        if (Status waited = waitFor(false); !waited) return waited.error();
-        const bool ended = HasEnded(pid_);
-        fillBuffer();
-        if (ended && buffer_.size() < count) {
-            fillBuffer();
-            CloseFd(out_);
-        }
-    }
+// A grandchild may hold the pipe open: once the program has ended, what it
+// wrote is taken and its end is the stream's end. What was left may still
+// complete the answer, so the end is told at the next look.
+bool ChildProcess::outputEnded() {
+    if (out_ < 0) return true;
+    if (!HasEnded(pid_)) return false;
+    fillBuffer();
+    CloseFd(out_);
+    return false;
 }
 
 Result<int> ChildProcess::finish() {

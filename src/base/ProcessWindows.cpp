@@ -341,36 +341,6 @@ Status ChildProcess::write(std::string_view bytes) {
     return {};
 }
 
-Result<std::string> ChildProcess::readLine(std::size_t limit) {
-    for (;;) {
-        fillBuffer();
-        const std::size_t end = buffer_.find('\n');
-        if (end != std::string::npos && end <= limit) {
-            std::string line = buffer_.substr(0, end);
-            buffer_.erase(0, end + 1);
-            return line;
-        }
-        if (buffer_.size() > limit)
-            return stopWith(Quoted(request_.program) + " answered with a line longer than " + std::to_string(limit) +
-                            " bytes");
-        if (outputEnded()) return MakeError(ErrorKind::Missing, Quoted(request_.program) + " ended before it answered");
-        if (Status waited = waitFor(false); !waited) return waited.error();
-    }
-}
-
-Result<std::string> ChildProcess::read(std::size_t count) {
-    for (;;) {
-        fillBuffer();
-        if (buffer_.size() >= count) {
-            std::string bytes = buffer_.substr(0, count);
-            buffer_.erase(0, count);
-            return bytes;
-        }
-        if (outputEnded()) return MakeError(ErrorKind::Missing, Quoted(request_.program) + " ended before it answered");
-        if (Status waited = waitFor(false); !waited) return waited.error();
-    }
-}
-
 // stdout is at its end, or the program ended and what it wrote is taken (a
 // grandchild may hold the pipe open: the program's end is the stream's end).
 bool ChildProcess::outputEnded() {
