@@ -1,7 +1,8 @@
 // The part of the process runner that is the same on every system: the
-// time limit and the cancel, the messages that name the program, and
-// RunProcess over a ChildProcess without input. ProcessPosix.cpp and
-// ProcessWindows.cpp start, wait for and end the program.
+// time limit and the cancel, the messages that name the program, reading
+// the answers out of what the program wrote, RunProcess over a ChildProcess
+// without input, and the signal handler. ProcessPosix.cpp and
+// ProcessWindows.cpp start, wait for, read and end the program.
 #include "Process.h"
 
 #include "ProcessNative.h"

@@ -70,6 +70,23 @@ private:
     HDC dc_;
 };
 
+// An object selected into a device context for as long as this lives; the
+// context's own object is put back before the object can be deleted (GDI
+// does not delete an object that is still selected, and it would leak).
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), before_(::SelectObject(dc, object)) {}
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+    ~Selection() {
+        if (before_) ::SelectObject(dc_, before_);
+    }
+
+private:
+    HDC dc_;
+    HGDIOBJ before_;
+};
+
 int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM into) {
     reinterpret_cast<std::set<std::wstring>*>(into)->insert(font->lfFaceName);
     return 1;
@@ -156,11 +173,9 @@ HFONT MakeFont(const std::wstring& family, int height, FontStyle style) {
 std::optional<TEXTMETRICW> MetricsAt(HDC dc, const std::wstring& family, FontStyle style, int height) {
     GdiObject<HFONT> font(MakeFont(family, height, style));
     if (!font.get()) return std::nullopt;
-    const HGDIOBJ before = ::SelectObject(dc, font.get());
+    const Selection selected(dc, font.get());
     TEXTMETRICW metrics{};
-    const bool measured = ::GetTextMetricsW(dc, &metrics) != 0;
-    ::SelectObject(dc, before);
-    if (!measured) return std::nullopt;
+    if (!::GetTextMetricsW(dc, &metrics)) return std::nullopt;
     return metrics;
 }
 
@@ -211,7 +226,7 @@ Result<DrawnGlyph> GdiRasterizer::draw(const RenderRequest& request) {
         request.fitRows > 0 ? -FitEm(dc.get(), family, request.style, request.fitRows) : request.height;
     GdiObject<HFONT> font(MakeFont(family, logicalHeight, request.style));
     if (!font.get()) return MakeError(ErrorKind::Failed, "cannot make the font '" + request.fontName + "' with GDI");
-    ::SelectObject(dc.get(), font.get());
+    const Selection fontSelected(dc.get(), font.get());
 
     const wchar_t character = static_cast<wchar_t>(request.code);
     WORD glyph = 0;
@@ -245,7 +260,7 @@ Result<DrawnGlyph> GdiRasterizer::draw(const RenderRequest& request) {
     if (!surface.get() || !bits)
         return MakeError(ErrorKind::Failed, "cannot make a " + std::to_string(width) + " x " + std::to_string(height) +
                                                 " picture with GDI");
-    ::SelectObject(dc.get(), surface.get());
+    const Selection surfaceSelected(dc.get(), surface.get());
     ::PatBlt(dc.get(), 0, 0, width, height, WHITENESS);
     ::SetTextColor(dc.get(), RGB(0, 0, 0));
     ::SetBkMode(dc.get(), TRANSPARENT);
