@@ -29,6 +29,14 @@ Result<int> Probe(std::vector<std::string> arguments, ProcessOutput* output = nu
     return RunProcess(request, output);
 }
 
+Result<ChildProcess> StartProbe(std::vector<std::string> arguments, std::chrono::milliseconds timeout) {
+    ProcessRequest request;
+    request.program = PROCESS_PROBE;
+    request.arguments = std::move(arguments);
+    request.timeout = timeout;
+    return ChildProcess::Start(request);
+}
+
 TEST(Process, ArgumentsArriveAsTheyWereGiven) {
     const std::vector<std::string> given = {"plain",        "two words",  "",        "say \"hi\"",
                                             "C:\\folder\\", "a\\\"b c\\", "Шрифт Ж", "--height=-11"};
@@ -72,11 +80,7 @@ TEST(Process, ExitStatusFolderMissingProgramAndTimeLimit) {
 // The answer to each request is read before the next is written, as a
 // renderer's batch goes.
 TEST(Process, AChildAnswersEachLineAsItComes) {
-    ProcessRequest request;
-    request.program = PROCESS_PROBE;
-    request.arguments = {"echo"};
-    request.timeout = std::chrono::seconds{20};
-    Result<ChildProcess> child = ChildProcess::Start(request);
+    Result<ChildProcess> child = StartProbe({"echo"}, std::chrono::seconds{20});
     ASSERT_TRUE(child) << child.error().message;
     for (const char* line : {"first", "", "Шрифт"}) {
         ASSERT_TRUE(child->write(std::string(line) + "\n"));
@@ -93,11 +97,7 @@ TEST(Process, AChildAnswersEachLineAsItComes) {
 #ifdef _WIN32
 // The program and what it started are in one job, which the time limit ends.
 TEST(Process, TimeLimitEndsTheProgramAndWhatItStarted) {
-    ProcessRequest request;
-    request.program = PROCESS_PROBE;
-    request.arguments = {"parent"};
-    request.timeout = std::chrono::milliseconds{1500};
-    Result<ChildProcess> parent = ChildProcess::Start(request);
+    Result<ChildProcess> parent = StartProbe({"parent"}, std::chrono::milliseconds{1500});
     ASSERT_TRUE(parent) << parent.error().message;
     const Result<std::string> pid = parent->readLine(100);
     ASSERT_TRUE(pid) << pid.error().message;
