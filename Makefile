@@ -82,34 +82,33 @@ tidy: build
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_BUILD)
 
-# Windows: the toolkit-free parts cross-built with mingw-w64 (no Qt for
-# Windows is packaged here), tested under Wine, and packed as a zip.
+# Windows: everything cross-built with mingw-w64, tested under Wine, and packed
+# as a zip. The editor window needs the Qt that scripts/build-qt-windows builds
+# once into a cache (about 25 minutes); without it the toolkit-free parts are
+# built alone and the target says so.
 WINDOWS_BUILD ?= build-windows
+QT_WINDOWS = $$(./scripts/build-qt-windows --print)
 
 windows:
 	@./scripts/bootstrap windows
-	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
-	  -DCMAKE_BUILD_TYPE=Release -DGLYPHORA_WERROR=ON -DGLYPHORA_GUI=OFF -DGLYPHORA_BENCH=OFF
+	@qt=$(QT_WINDOWS); \
+	  if [ -f "$$qt/.complete" ]; then gui="-DGLYPHORA_GUI=ON -DGLYPHORA_QT_WINDOWS=$$qt"; \
+	  else gui="-DGLYPHORA_GUI=OFF"; \
+	    echo "windows: no Qt for Windows in $$qt, so glyphora.exe is left out (scripts/build-qt-windows builds it)"; fi; \
+	  cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DGLYPHORA_WERROR=ON -DGLYPHORA_BENCH=OFF $$gui
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # The Windows test programs and a smoke run of glyphora-tool.exe with the GDI
-# renderer under Wine, in a Wine prefix made in a scratch folder. The Linux
-# glyphora-tool is built too: set-glyph must write the same bytes on both.
+# renderer under Wine, in a Wine prefix made in a scratch folder, then the
+# editor window on Xvfb when it was built. The Linux glyphora-tool and editor
+# are built too: set-glyph and an edit in the window must write the same bytes
+# on both systems.
 test-windows: windows-package $(BUILD)/build.ninja
-	cmake --build $(BUILD) -j $(JOBS) --target glyphora-tool
-	./scripts/test-windows $(WINDOWS_BUILD) $(BUILD)/tools/glyphora-tool/glyphora-tool
+	cmake --build $(BUILD) -j $(JOBS) --target glyphora-tool glyphora
+	./scripts/test-windows $(WINDOWS_BUILD) $(BUILD)/tools/glyphora-tool/glyphora-tool $(BUILD)/src/app/glyphora
 
 # $(WINDOWS_BUILD)/glyphora-VERSION-windows-x86_64.zip, ready to unpack on Windows.
 WINDOWS_VERSION = $$(sed -n 's/^project(Glyphora VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 windows-package: windows
-	@set -e; name=glyphora-$(WINDOWS_VERSION)-windows-x86_64; stage=$(WINDOWS_BUILD)/package/$$name; \
-	  rm -rf $(WINDOWS_BUILD)/package; mkdir -p $$stage/files $$stage/Languages; \
-	  cp $(WINDOWS_BUILD)/tools/glyphora-tool/glyphora-tool.exe $$stage/; \
-	  cp $(WINDOWS_BUILD)/src/app/files/Runecast.exe $$stage/files/; \
-	  x86_64-w64-mingw32-strip $$stage/glyphora-tool.exe $$stage/files/Runecast.exe; \
-	  cp Languages/* $$stage/Languages/; \
-	  cp samples/demo.smg $$stage/; \
-	  sed 's/$$/\r/' packaging/windows/README.txt >$$stage/README.txt; \
-	  rm -f $(WINDOWS_BUILD)/$$name.zip; \
-	  (cd $(WINDOWS_BUILD)/package && zip -qr9 ../$$name.zip $$name); \
-	  echo "$(WINDOWS_BUILD)/$$name.zip"
+	@./scripts/package-windows $(WINDOWS_BUILD) $(WINDOWS_VERSION) $(QT_WINDOWS)

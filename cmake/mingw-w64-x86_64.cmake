@@ -16,6 +16,15 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# The editor window links the Qt that scripts/build-qt-windows cross-builds
+# (GLYPHORA_QT_WINDOWS names its folder); Qt's code generators (moc, rcc, uic)
+# are the host's, from the system's own Qt of the same version.
+if(GLYPHORA_QT_WINDOWS)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${GLYPHORA_QT_WINDOWS})
+  set(QT_HOST_PATH /usr)
+  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()
+
 # GCC 12 warns of an overlapping memcpy inside std::string's own code at -O3
 # (GCC bug 105329, a false positive).
 set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")

@@ -1,4 +1,5 @@
-// The pictures of the toolbar, the tool palette and the window: SVG files
+// The pictures of the toolbar, the tool palette and the window: SVG files (PNG
+// drawn from them where Qt has no SVG icon engine)
 // compiled into the program, each read once and drawn at the size asked
 // for when it is first shown.
 #pragma once
