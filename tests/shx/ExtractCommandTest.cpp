@@ -25,14 +25,7 @@ struct ToolRun {
 };
 
 ToolRun RunExtract(const std::string& path, const std::string& options = {}) {
-    // Appended piece by piece: GCC 12 warns falsely (array-bounds) on a chain of
-    // operator+ that starts from a string literal's copy.
-    std::string command = GLYPHORA_TOOL;
-    command += " extract '";
-    command += path;
-    command += "'";
-    command += options;
-    command += " 2>&1";
+    const std::string command = std::string(GLYPHORA_TOOL) + " extract '" + path + "'" + options + " 2>&1";
     ToolRun run;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
