@@ -35,9 +35,9 @@ struct ExtractCallbacks {
     std::function<void()> processPendingMessages;
     // Code group 4 has been written to this file.
     std::function<void(const std::string& path)> langpackFound;
-    // An extracted file on disk was changed since it was extracted: replace
-    // it, keep it (and go on), or refuse (the extraction ends). Left empty,
-    // it is replaced like any file of that name.
+    // A file at an output name holds other bytes than this extraction writes
+    // there (an edit, perhaps): replace it, keep it (and go on), or refuse
+    // (the extraction ends). Left empty, it is refused.
     EditedFileQuestion askEdited;
 };
 
