@@ -61,8 +61,8 @@ void Session::OpenFile(const std::string& path) {
             outcome = extraction_.SplitSHX(path, [this](const std::string& edited) {
                 const Prompts::Answer answer =
                     prompts_.ask(edited +
-                                     " was changed after it was extracted. Replace it with the copy from the "
-                                     "flash file?",
+                                     " differs from the copy in the flash file: it may hold edits. Replace it "
+                                     "with the copy from the flash file?",
                                  Prompts::Icon::Question, Prompts::Buttons::YesNo);
                 return answer == Prompts::Answer::Yes ? shx::EditedFileChoice::Replace : shx::EditedFileChoice::Keep;
             });

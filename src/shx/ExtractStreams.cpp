@@ -15,12 +15,14 @@ namespace glyphora::shx {
 namespace {
 
 // A code-group or header file on its way to its name. While it is written it
-// is compared with the file already there, so a re-extraction that would write
-// the same bytes changes nothing and one that would undo an edit is noticed.
+// is compared with the file already there: only a file holding exactly these
+// bytes is surely an untouched extraction. Any other may hold the user's edits
+// (times tell nothing: a flash file touched or copied again looks newer), so
+// it is replaced only when the question says so.
 class DiskFile final : public OutputFile {
 public:
-    DiskFile(PendingFile file, const PathInfo& existing, int64_t flashModified, const EditedFileQuestion& askEdited)
-        : file_(std::move(file)), existing_(existing), flashModified_(flashModified), askEdited_(askEdited) {
+    DiskFile(PendingFile file, const PathInfo& existing, const EditedFileQuestion& askEdited)
+        : file_(std::move(file)), existing_(existing), askEdited_(askEdited) {
         if (existing_.kind != PathKind::Regular) return;
         Result<ReadHandle> old = ReadHandle::Open(file_.target());
         if (old) old_.emplace(std::move(*old));
@@ -38,16 +40,13 @@ public:
 
     Status close() override {
         const std::string& path = file_.target();
-        if (old_ && size_ == existing_.size) {
-            CompareWithOld({});
-            if (old_) {
+        if (existing_.kind == PathKind::Regular) {
+            if (HoldsTheSameBytes()) {
                 // The same bytes are there already; the file is left as it is.
                 file_.discard();
                 return {};
             }
-        }
-        if (existing_.kind == PathKind::Regular && existing_.modified > flashModified_) {
-            switch (askEdited_ ? askEdited_(path) : EditedFileChoice::Replace) {
+            switch (askEdited_ ? askEdited_(path) : EditedFileChoice::Refuse) {
             case EditedFileChoice::Replace: break;
             case EditedFileChoice::Keep:
                 file_.discard();
@@ -55,8 +54,9 @@ public:
                 return {};
             case EditedFileChoice::Refuse:
                 file_.discard();
-                return MakeError(ErrorKind::Refused,
-                                 FileError("replace", path, "it was changed after it was extracted"));
+                return MakeError(
+                    ErrorKind::Refused,
+                    FileError("replace", path, "it differs from the copy in the flash file: it may hold edits"));
             }
         }
         // What the name holds may have changed while the file was written
@@ -82,6 +82,12 @@ public:
     }
 
 private:
+    bool HoldsTheSameBytes() {
+        if (!old_ || size_ != existing_.size) return false;
+        CompareWithOld({});
+        return old_.has_value();
+    }
+
     // Drops the old file from the comparison at the first difference; with
     // `bytes` empty, when the old file goes on past what was written.
     void CompareWithOld(std::span<const uint8_t> bytes) {
@@ -99,7 +105,6 @@ private:
 
     PendingFile file_;
     PathInfo existing_;
-    int64_t flashModified_;
     const EditedFileQuestion& askEdited_;
     std::optional<ReadHandle> old_;  // the file there, while it matches what was written
     std::vector<uint8_t> compare_;
@@ -121,8 +126,6 @@ Result<std::unique_ptr<FileInput>> FileInput::open(const std::string& path) {
 DiskFolder::DiskFolder(std::string flashPath, EditedFileQuestion askEdited)
     : flashPath_(std::move(flashPath)), askEdited_(std::move(askEdited)) {
     if (flashPath_.empty()) return;
-    const Result<PathInfo> flash = InspectPath(flashPath_);
-    if (flash) flashModified_ = flash->modified;
     // An extraction killed while it wrote here left its partial files.
     const std::string folder = Utf8FromPath(PathFromUtf8(flashPath_).parent_path());
     RemoveStalePendingFiles(folder.empty() ? "." : folder);
@@ -140,8 +143,7 @@ Result<std::unique_ptr<OutputFile>> DiskFolder::create(const std::string& path) 
         return DiskFile::RefusedName(path, existing->kind);
     Result<PendingFile> file = PendingFile::Create(path);
     if (!file) return file.error();
-    return std::unique_ptr<OutputFile>(
-        std::make_unique<DiskFile>(std::move(*file), *existing, flashModified_, askEdited_));
+    return std::unique_ptr<OutputFile>(std::make_unique<DiskFile>(std::move(*file), *existing, askEdited_));
 }
 
 // ---- MemoryInput ----

@@ -54,8 +54,8 @@ public:
     virtual Result<std::unique_ptr<OutputFile>> create(const std::string& path) = 0;
 };
 
-// What becomes of an extracted file that was changed since it was extracted:
-// it differs from what the flash file holds and is newer than the flash file.
+// What becomes of a file at an output name that differs from what this
+// extraction writes there: the user may have edited it since it was extracted.
 enum class EditedFileChoice { Replace, Keep, Refuse };
 using EditedFileQuestion = std::function<EditedFileChoice(const std::string& path)>;
 
@@ -76,10 +76,9 @@ private:
 // Writes real files, each under a temporary name beside its own until it is
 // complete. It never writes over the flash file it is reading, nor at a name
 // that is a link or anything but a regular file. An existing file that holds
-// the same bytes is left alone; one that differs and is newer than the flash
-// file (the user edited it) is replaced only when askEdited answers so (no
-// question: replaced, as any other file of that name; the editor and the
-// tool always ask).
+// the same bytes is left alone; one that differs in any byte or in length is
+// replaced only when askEdited answers so (no question: refused; the editor
+// asks the user, the tool refuses unless told to overwrite).
 class DiskFolder final : public OutputFolder {
 public:
     explicit DiskFolder(std::string flashPath = {}, EditedFileQuestion askEdited = {});
@@ -87,7 +86,6 @@ public:
 
 private:
     std::string flashPath_;
-    int64_t flashModified_ = 0;
     EditedFileQuestion askEdited_;
 };
 

@@ -41,7 +41,8 @@ RecordLineReader::LineResult RecordLineReader::ReadRecordLineAcrossBlocks(std::s
         if (failed_) return LineResult::ReadError;
     }
 
-    std::size_t gathered = 0;  // characters already moved to straddle_
+    std::size_t gathered = 0;   // characters already moved to straddle_
+    bool lineFeedSeen = false;  // among them
     for (;;) {
         if (ExhaustedAfterRefill()) {
             if (failed_) return LineResult::ReadError;
@@ -73,9 +74,10 @@ RecordLineReader::LineResult RecordLineReader::ReadRecordLineAcrossBlocks(std::s
             ++lineNumber_;
             return LineResult::Line;
         }
+        lineFeedSeen = lineFeedSeen || std::memchr(begin, '\n', scan) != nullptr;
         if (gathered + scan > kMaxRecordLineLength) {
             ++lineNumber_;
-            return LineResult::TooLong;
+            return lineFeedSeen ? LineResult::LineFeedEnds : LineResult::TooLong;
         }
         std::memcpy(straddle_.data() + gathered, begin, scan);
         gathered += scan;

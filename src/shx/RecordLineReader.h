@@ -25,10 +25,11 @@ inline constexpr std::size_t kMaxRecordLineLength = 255;
 class RecordLineReader {
 public:
     enum class LineResult {
-        Line,       // `line` holds the text before the CR (the last line may lack its CR)
-        End,        // the input has ended; no characters were left
-        TooLong,    // no CR within 255 characters
-        ReadError,  // error() names the file and the reason
+        Line,          // `line` holds the text before the CR (the last line may lack its CR)
+        End,           // the input has ended; no characters were left
+        TooLong,       // no CR within 255 characters
+        LineFeedEnds,  // no CR within 255 characters, but an LF: the lines end in LF alone
+        ReadError,     // error() names the file and the reason
     };
 
     // onBlockRead is told the size of every block read, for the progress gauge.

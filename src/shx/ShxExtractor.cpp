@@ -25,6 +25,7 @@ private:
     enum class S3Outcome { Ok, WrongChecksum, CountBelowFive, ShorterThanCount, WriteFailed };
 
     bool ReadHeader(SuperfileHeader& header);
+    bool WriteHeaderFile();
     void ReadCodeGroups(const SuperfileHeader& header);
     void ReadGroupRecords(RecordLineReader& reader);
     void HandleRecord(std::string_view line, uint64_t lineNumber);
@@ -35,7 +36,10 @@ private:
     // `text` goes to the status panel; the Error's message is `detail`.
     void ReportExtractError(ExtractFault fault, ErrorKind kind, const std::string& text, const std::string& detail,
                             uint64_t line = 0);
-    void ReportLineError(ExtractFault fault, ErrorKind kind, const std::string& text, uint64_t line);
+    // `record` is the line's text: one holding an LF shows that the lines end in LF alone.
+    void ReportLineError(ExtractFault fault, ErrorKind kind, const std::string& text, uint64_t line,
+                         std::string_view record = {});
+    void ReportLineFeedEnds(uint64_t line);
     // A file could not be opened, read, created or written: its own message shows.
     void ReportFileError(ExtractFault fault, const Error& error);
     // An output file could not be created or put in place.
@@ -58,6 +62,10 @@ private:
     ExtractResult result_;
 
     std::string basePath_;
+    // The header file is written once the text behind it reads as S-records,
+    // so a file that is no SHX text past its header leaves nothing behind.
+    std::array<uint8_t, kSuperfileHeaderSize> headerBlock_{};
+    bool headerWritten_ = false;
     uint64_t position_ = 0;  // bytes of the flash file read so far
 
     // Current slot.
@@ -81,13 +89,15 @@ ExtractResult Extraction::Run() {
     if (!ReadHeader(header)) return std::move(result_);
 
     ReadCodeGroups(header);
+    // A header whose slots hold no records at all is still the header.
+    if (!abort_ && !headerWritten_) WriteHeaderFile();
     // An error keeps its text in the status panel: "done" would read as success.
     if (!abort_) ShowStatus("Extracting done.");
     return std::move(result_);
 }
 
 bool Extraction::ReadHeader(SuperfileHeader& header) {
-    std::array<uint8_t, kSuperfileHeaderSize> block{};
+    std::array<uint8_t, kSuperfileHeaderSize>& block = headerBlock_;
     const Result<std::size_t> read = input_.read(block);
     if (!read) {
         ReportFileError(ExtractFault::ReadFailed, read.error());
@@ -109,6 +119,11 @@ bool Extraction::ReadHeader(SuperfileHeader& header) {
     if (callbacks_.headerAccepted) callbacks_.headerAccepted();
 
     basePath_ = ExtractBasePath(input_.path());
+    return true;
+}
+
+bool Extraction::WriteHeaderFile() {
+    headerWritten_ = true;
     const std::string headerPath = HeaderFilePath(basePath_);
     Result<std::unique_ptr<OutputFile>> file = output_.create(headerPath);
     if (!file) {
@@ -116,7 +131,7 @@ bool Extraction::ReadHeader(SuperfileHeader& header) {
         return false;
     }
     result_.filesCreated.push_back(headerPath);
-    Status written = (*file)->write(block);
+    Status written = (*file)->write(headerBlock_);
     if (!written) (*file)->discard();
     if (written) written = (*file)->close();
     if (!written) {
@@ -181,6 +196,7 @@ void Extraction::ReadGroupRecords(RecordLineReader& reader) {
             ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S-Record line longer than 255 characters!",
                             reader.lineNumber());
             break;
+        case RecordLineReader::LineResult::LineFeedEnds: ReportLineFeedEnds(reader.lineNumber()); break;
         case RecordLineReader::LineResult::ReadError: ReportFileError(ExtractFault::ReadFailed, reader.error()); break;
         }
     }
@@ -188,7 +204,13 @@ void Extraction::ReadGroupRecords(RecordLineReader& reader) {
 
 void Extraction::HandleRecord(std::string_view line, uint64_t lineNumber) {
     if (line.size() < 2 || line[0] != 'S') {
-        ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "Invalid SHX file!", lineNumber);
+        ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "Invalid SHX file!", lineNumber, line);
+        return;
+    }
+    // S0 and S7 are known by their type alone, so a short text whose lines end
+    // in LF would otherwise read as one S0 line.
+    if ((line[1] == '0' || line[1] == '7') && line.find('\n') != std::string_view::npos) {
+        ReportLineFeedEnds(lineNumber);
         return;
     }
     switch (line[1]) {
@@ -198,24 +220,26 @@ void Extraction::HandleRecord(std::string_view line, uint64_t lineNumber) {
                             lineNumber);
             return;
         }
+        if (!headerWritten_ && !WriteHeaderFile()) return;
         OpenCodeGroupFile();
         return;
     case '3':
         if (!groupFile_) {
-            ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S3 record outside a code group!", lineNumber);
+            ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S3 record outside a code group!", lineNumber,
+                            line);
             return;
         }
         switch (ParseS3Record(line)) {
         case S3Outcome::Ok: return;
         case S3Outcome::WrongChecksum:
-            ReportLineError(ExtractFault::Checksum, ErrorKind::Malformed, "S-Reord wrong checksum!", lineNumber);
+            ReportLineError(ExtractFault::Checksum, ErrorKind::Malformed, "S-Reord wrong checksum!", lineNumber, line);
             return;
         case S3Outcome::CountBelowFive:
-            ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S-Record count below 5!", lineNumber);
+            ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S-Record count below 5!", lineNumber, line);
             return;
         case S3Outcome::ShorterThanCount:
-            ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S-Record shorter than its count!",
-                            lineNumber);
+            ReportLineError(ExtractFault::Damaged, ErrorKind::Malformed, "S-Record shorter than its count!", lineNumber,
+                            line);
             return;
         case S3Outcome::WriteFailed: return;  // already reported
         }
@@ -229,7 +253,7 @@ void Extraction::HandleRecord(std::string_view line, uint64_t lineNumber) {
         return;
     default:
         ReportLineError(ExtractFault::Unsupported, ErrorKind::Unsupported,
-                        std::string("S-Record of type #") + line[1] + " " + "is not supported.", lineNumber);
+                        std::string("S-Record of type #") + line[1] + " " + "is not supported.", lineNumber, line);
         return;
     }
 }
@@ -303,7 +327,18 @@ void Extraction::CloseCodeGroupFile() {
     ++processed_;
 }
 
-void Extraction::ReportLineError(ExtractFault fault, ErrorKind kind, const std::string& text, uint64_t line) {
+void Extraction::ReportLineFeedEnds(uint64_t line) {
+    ReportExtractError(
+        ExtractFault::Damaged, ErrorKind::Malformed, "S-Record lines end in LF, not CR LF!",
+        input_.path() + ", line " + std::to_string(line) + " after the header: the lines end in LF, not CR LF", line);
+}
+
+void Extraction::ReportLineError(ExtractFault fault, ErrorKind kind, const std::string& text, uint64_t line,
+                                 std::string_view record) {
+    if (record.find('\n') != std::string_view::npos) {
+        ReportLineFeedEnds(line);
+        return;
+    }
     // A broken last line that has no line end is where the file was cut off.
     if (lineCut_) {
         ReportExtractError(ExtractFault::Cut, ErrorKind::Malformed, "Unexpected end of SHX file!",

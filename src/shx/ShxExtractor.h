@@ -1,6 +1,7 @@
 // Extraction of a Motorola SHX flash file: the 8172-byte superfile header is
 // written to base + ".hdr", and every S0 ... S3 ... S7 group of records to its
 // own code-group file beside the flash file. The flash file is only read.
+// A text that breaks on its first record writes nothing.
 //
 // The text is streamed through two fixed 512 KiB buffers (input and output),
 // allocated once per run; records are decoded in place from the line text.
@@ -35,9 +36,9 @@ struct ExtractCallbacks {
     std::function<void()> processPendingMessages;
     // Code group 4 has been written to this file.
     std::function<void(const std::string& path)> langpackFound;
-    // An extracted file on disk was changed since it was extracted: replace
-    // it, keep it (and go on), or refuse (the extraction ends). Left empty,
-    // it is replaced like any file of that name.
+    // A file at an output name holds other bytes than this extraction writes
+    // there (an edit, perhaps): replace it, keep it (and go on), or refuse
+    // (the extraction ends). Left empty, it is refused.
     EditedFileQuestion askEdited;
 };
 
@@ -57,7 +58,9 @@ enum class ExtractFault {
 
 struct ExtractResult {
     bool headerAccepted = false;
-    std::string headerPath;                 // set once the header file is written
+    // Set once the header file is written: when the first record has been
+    // read as one (or at the end, when no slot holds records).
+    std::string headerPath;
     std::vector<CodeGroupRow> rows;         // the listed code groups, in order
     std::vector<std::string> filesCreated;  // every file created, listed or not
     bool LangpackFound = false;
@@ -65,9 +68,10 @@ struct ExtractResult {
 
     // What broke the extraction off: Malformed for a fault of the flash file
     // ("Corrupt file header!", "Invalid SHX file!", "S-Reord wrong checksum!",
-    // a line longer than 255 characters, a count below 5 or past the line, an
-    // S0 inside a group, an S3 or S7 outside one, the text ending before the
-    // header's count of groups, more groups than slots), Unsupported for a
+    // a line longer than 255 characters, lines that end in LF alone, a count
+    // below 5 or past the line, an S0 inside a group, an S3 or S7 outside one,
+    // the text ending before the header's count of groups, more groups than
+    // slots), Unsupported for a
     // record type it does not take, Io (or Missing) when a file could not be
     // opened, read, created or written. The message names the flash file (and
     // its line) or the output file, and what is wrong.

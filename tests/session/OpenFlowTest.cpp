@@ -226,16 +226,18 @@ TEST_F(SessionTest, ReopeningAFlashFileAsksBeforeReplacingAnEditedLangpack) {
         TempFolder folder;
         const std::string flash = folder.write("phone.shx", shx.bytes());
         const std::string extracted = folder.path("phone{@0x10400000}CG4.smg");
-        std::filesystem::last_write_time(flash, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
         folder.write("phone{@0x10400000}CG4.smg", edited);
+        // The flash file touched (or copied again) after the edit: only the bytes tell.
+        std::filesystem::last_write_time(flash, std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
         session_.reset();
         Recent recent;
         session().setObserver(&recent);
         prompts.clear();
         prompts.answers.push_back(answer);
         open(flash);
-        ASSERT_EQ(prompts.texts(), std::vector<std::string>{extracted + " was changed after it was extracted. Replace "
-                                                                        "it with the copy from the flash file?"});
+        ASSERT_EQ(prompts.texts(),
+                  std::vector<std::string>{extracted + " differs from the copy in the flash file: it may hold edits. "
+                                                       "Replace it with the copy from the flash file?"});
         EXPECT_EQ(folder.read(extracted), answer == Answer::Yes ? langpack : edited);
         EXPECT_EQ(session().CurrentFileName(), extracted);
         EXPECT_EQ(glyph(1, 0).Width, (answer == Answer::Yes ? TypicalLangpack() : editedSpec).Sets[1].Glyphs[0].Width);

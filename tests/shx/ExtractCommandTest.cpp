@@ -59,24 +59,33 @@ TEST(ExtractCommand, PrintsTheListAndTheFinalStatus) {
 }
 
 // A langpack extracted before and edited since is refused by name, and
-// replaced only when asked to.
+// replaced only when asked to, also when the flash file was touched after the
+// edit: set-glyph, then touch, then extract again.
 TEST(ExtractCommand, AnEditedExtractionIsReplacedOnlyWithOverwrite) {
     ShxBuilder shx;
     shx.codeGroup(4, 0x11000000, PatternBytes(256, 2));
-    for (const bool overwrite : {false, true}) {
-        TempFolder dir;
-        const std::string flash = dir.path("phone.shx"), cg4 = dir.path("phone{@0x11000000}CG4.smg");
-        WriteBytes(flash, shx.bytes());
-        std::filesystem::last_write_time(flash, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
-        WriteBytes(cg4, PatternBytes(300, 7));
-        const ToolRun run = RunExtract(flash, overwrite ? " --overwrite" : "");
-        EXPECT_EQ(run.status, overwrite ? 0 : 1) << run.out;
-        EXPECT_EQ(fixtures::ReadBytes(cg4), overwrite ? PatternBytes(256, 2) : PatternBytes(300, 7));
-        if (!overwrite) {
-            EXPECT_NE(run.out.find("glyphora-tool: cannot replace '" + cg4 +
-                                   "': it was changed after it was extracted (--overwrite replaces it)"),
-                      std::string::npos)
-                << run.out;
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (const bool touched : {false, true}) {
+        for (const bool overwrite : {false, true}) {
+            SCOPED_TRACE(std::string(touched ? "touched" : "older") + (overwrite ? ", --overwrite" : ""));
+            TempFolder dir;
+            const std::string flash = dir.path("phone.shx"), cg4 = dir.path("phone{@0x11000000}CG4.smg");
+            WriteBytes(flash, shx.bytes());
+            ASSERT_EQ(RunExtract(flash).status, 0);
+            auto edited = PatternBytes(256, 2);
+            edited[0] ^= 0xF8;
+            WriteBytes(cg4, edited);
+            std::filesystem::last_write_time(flash, now + (touched ? std::chrono::hours(1) : -std::chrono::hours(1)));
+            const ToolRun run = RunExtract(flash, overwrite ? " --overwrite" : "");
+            EXPECT_EQ(run.status, overwrite ? 0 : 1) << run.out;
+            EXPECT_EQ(fixtures::ReadBytes(cg4), overwrite ? PatternBytes(256, 2) : edited);
+            if (!overwrite) {
+                EXPECT_NE(run.out.find("glyphora-tool: cannot replace '" + cg4 +
+                                       "': it differs from the copy in the flash file: it may hold edits "
+                                       "(--overwrite replaces it)"),
+                          std::string::npos)
+                    << run.out;
+            }
         }
     }
 }

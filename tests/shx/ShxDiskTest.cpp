@@ -30,11 +30,13 @@ TEST(SplitSHXOnDisk, WritesBesideTheFlashFileAndLeavesItUnchanged) {
     const auto file = TwoGroups();
     WriteBytes(flash, file);
     const auto stamp = fs::last_write_time(flash);
-    // A stale file of the same name is replaced, not appended to.
+    // A longer file of the same name, once the answer allows it, is replaced, not appended to.
     WriteBytes(dir.path("phone{@0x10000000}CG4.smg"), PatternBytes(200000, 9));
 
     ExtractRecorder recorder;
-    const auto result = ShxExtractor(recorder.callbacks()).SplitSHX(flash);
+    ExtractCallbacks callbacks = recorder.callbacks();
+    callbacks.askEdited = [](const std::string&) { return EditedFileChoice::Replace; };
+    const auto result = ShxExtractor(callbacks).SplitSHX(flash);
     ASSERT_FALSE(result.errorReported()) << (result.error ? result.error->message : std::string());
 
     EXPECT_EQ(ReadBytes(dir.path("phone.hdr")), std::vector<uint8_t>(file.begin(), file.begin() + 8172));
@@ -98,10 +100,12 @@ TEST(SplitSHXOnDisk, NeverWritesOverTheFlashFileItself) {
 }
 
 // A second extraction over the files of a first: what it may replace, what it
-// must ask about, and what it must never touch.
+// must ask about, and what it must never touch. Only the bytes decide: a flash
+// file touched or copied again after the edit is newer, and the edit is still
+// an edit.
 TEST(SplitSHXOnDisk, ReExtractionKeepsEditsAndNeverCutsAFile) {
-    enum class There { Stale, Edited, Identical, Link, Fifo };
-    enum class Flash { Whole, Cut, BadChecksum };
+    enum class There { Older, Edited, Identical, Link, Fifo };
+    enum class Flash { Whole, Touched, Cut, BadChecksum };
     struct Case {
         const char* name;
         There there;  // what holds the LangPack group's name before the run
@@ -112,13 +116,34 @@ TEST(SplitSHXOnDisk, ReExtractionKeepsEditsAndNeverCutsAFile) {
         bool replaced;  // the name holds the group from the flash file afterwards
     };
     const Case cases[] = {
-        {"an older extraction is replaced", There::Stale, Flash::Whole, {}, 0, {}, true},
-        {"a cut flash file cuts no file", There::Stale, Flash::Cut, {}, 0, ErrorKind::Malformed, false},
-        {"a bad record empties no file", There::Stale, Flash::BadChecksum, {}, 0, ErrorKind::Malformed, false},
+        {"an older file that differs is asked about",
+         There::Older,
+         Flash::Whole,
+         EditedFileChoice::Replace,
+         1,
+         {},
+         true},
+        {"a cut flash file cuts no file", There::Older, Flash::Cut, {}, 0, ErrorKind::Malformed, false},
+        {"a bad record empties no file", There::Older, Flash::BadChecksum, {}, 0, ErrorKind::Malformed, false},
         {"an edit, kept", There::Edited, Flash::Whole, EditedFileChoice::Keep, 1, {}, false},
         {"an edit, replaced", There::Edited, Flash::Whole, EditedFileChoice::Replace, 1, {}, true},
         {"an edit, refused", There::Edited, Flash::Whole, {}, 1, ErrorKind::Refused, false},
+        {"an edit, the flash file touched since, refused",
+         There::Edited,
+         Flash::Touched,
+         {},
+         1,
+         ErrorKind::Refused,
+         false},
+        {"an edit, the flash file touched since, kept",
+         There::Edited,
+         Flash::Touched,
+         EditedFileChoice::Keep,
+         1,
+         {},
+         false},
         {"the same bytes ask nothing", There::Identical, Flash::Whole, {}, 0, {}, true},
+        {"the same bytes, the flash file touched, ask nothing", There::Identical, Flash::Touched, {}, 0, {}, true},
         {"a link is not followed", There::Link, Flash::Whole, {}, 0, ErrorKind::Refused, false},
         {"a FIFO is not opened", There::Fifo, Flash::Whole, {}, 0, ErrorKind::Refused, false},
     };
@@ -138,7 +163,7 @@ TEST(SplitSHXOnDisk, ReExtractionKeepsEditsAndNeverCutsAFile) {
         // What a killed extraction left (no process has that id) goes too.
         WriteBytes(dir.path(".glyphora-part-999999999-0"), oldBytes);
         switch (c.there) {
-        case There::Stale:
+        case There::Older:
             WriteBytes(cg4, oldBytes);
             fs::last_write_time(cg4, hourAgo - std::chrono::hours(1));
             break;
@@ -147,7 +172,7 @@ TEST(SplitSHXOnDisk, ReExtractionKeepsEditsAndNeverCutsAFile) {
         case There::Link: fs::create_symlink(victim, cg4); break;
         case There::Fifo: ASSERT_EQ(::mkfifo(cg4.c_str(), 0600), 0); break;
         }
-        fs::last_write_time(flash, hourAgo);
+        fs::last_write_time(flash, c.flash == Flash::Touched ? hourAgo + std::chrono::hours(2) : hourAgo);
         const auto stamp =
             fs::symlink_status(cg4).type() == fs::file_type::regular ? fs::last_write_time(cg4) : fs::file_time_type{};
 
@@ -172,6 +197,10 @@ TEST(SplitSHXOnDisk, ReExtractionKeepsEditsAndNeverCutsAFile) {
             EXPECT_EQ(result.error->kind, *c.error);
             if (*c.error == ErrorKind::Refused) {
                 EXPECT_NE(result.error->message.find(cg4), std::string::npos);
+            }
+            if (c.there == There::Edited) {
+                EXPECT_NE(result.error->message.find("differs from the copy in the flash file"), std::string::npos)
+                    << result.error->message;
             }
         }
         EXPECT_EQ(ReadBytes(victim), oldBytes);

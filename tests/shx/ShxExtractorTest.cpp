@@ -306,6 +306,52 @@ TEST(SplitSHX, FaultsStopTheExtractionWithAClearStatus) {
     }
 }
 
+// Lines that end in LF alone are named as such, wherever they start; and a
+// text that breaks on its first record writes no file at all, not even the
+// header file.
+TEST(SplitSHX, LineFeedEndsAndFirstRecordFaults) {
+    const auto data = PatternBytes(32, 3);
+    const std::string lf = "S-Record lines end in LF, not CR LF!";
+    struct Case {
+        const char* name;
+        bool goodGroupFirst;  // a CR LF group (CG1) before the LangPack group
+        std::string lineEnd;
+        std::vector<std::string> lines;  // of the LangPack group
+        std::string text;
+        uint64_t line;  // 0: not about a line
+    };
+    const Case cases[] = {
+        {"LF lines", false, "\n", GroupLines(0, PatternBytes(1000, 1)), lf, 1},
+        {"LF lines shorter than one line may be", false, "\n", {"S0", S3Line(0, data), "S7"}, lf, 1},
+        {"LF CR lines", false, "\n\r", GroupLines(0, PatternBytes(1000, 1)), lf, 1},
+        {"LF lines after a good group", true, "\n", GroupLines(0, PatternBytes(1000, 1)), lf, 5},
+        {"a first line without S", false, "\r\n", {"X0", "S7"}, "Invalid SHX file!", 1},
+        {"a first record of type 1", false, "\r\n", {"S1130000", "S7"}, "S-Record of type #1 is not supported.", 1},
+        {"a first record that is an S3", false, "\r\n", {S3Line(0, data)}, "S3 record outside a code group!", 1},
+        {"no record at all", false, "\r\n", {}, "Unexpected end of SHX file!", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ShxBuilder shx;
+        if (c.goodGroupFirst) shx.codeGroup(1, 0x10000000, PatternBytes(64, 1));
+        shx.slot(4, 0x11000000, 0x110000FF).lineEnd(c.lineEnd).lines(c.lines);
+        MemoryRun run(shx.bytes());
+        const auto& r = run.result;
+        ASSERT_TRUE(r.error);
+        EXPECT_EQ(r.errorText, c.text);
+        EXPECT_EQ(r.errorLine, c.line);
+        EXPECT_EQ(r.error->kind,
+                  c.text.starts_with("S-Record of type") ? ErrorKind::Unsupported : ErrorKind::Malformed);
+        if (c.text == lf) {
+            EXPECT_NE(r.error->message.find("the lines end in LF, not CR LF"), std::string::npos) << r.error->message;
+        }
+        EXPECT_EQ(run.has(kBase + ".hdr"), c.goodGroupFirst);
+        EXPECT_EQ(r.headerPath.empty(), !c.goodGroupFirst);
+        EXPECT_EQ(run.folder.files().size(), c.goodGroupFirst ? 2u : 0u);
+        EXPECT_EQ(r.rows.size(), c.goodGroupFirst ? 1u : 0u);
+    }
+}
+
 TEST(SplitSHX, CountBeyondTheTableEndsWithAnErrorAfterTheGroups) {
     ShxBuilder shx;
     shx.codeGroup(4, 0x10000000, PatternBytes(10, 1)).groupCount(5);

@@ -27,7 +27,8 @@ std::string FlashFaultHeadline(const FlashOutcome& outcome, const std::string& f
 class FlashExtraction {
 public:
     virtual ~FlashExtraction() = default;
-    // askEdited decides about an extracted file the user changed since.
+    // askEdited decides about a file at an output name that holds other bytes
+    // than the extraction writes there (the user may have edited it).
     virtual FlashOutcome SplitSHX(const std::string& flashFile, const shx::EditedFileQuestion& askEdited) = 0;
 };
 
