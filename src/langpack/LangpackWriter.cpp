@@ -233,8 +233,8 @@ Result<SavePlan> PlanSave(const TLangpack& lp, std::span<const uint8_t> current)
     if (const int64_t excess = MiddleExcess(lp, planned->layout); excess > 0)
         return MakeError(ErrorKind::Refused,
                          FontInMiddleMessage(static_cast<int32_t>(std::min<int64_t>(excess, INT32_MAX))));
-    return SavePlan(planned->relaid ? std::move(*planned->relaid) : lp, std::move(planned->layout), fonts,
-                    current.size());
+    TLangpack model = planned->relaid ? std::move(*planned->relaid) : TLangpack(lp);
+    return SavePlan(std::move(model), std::move(planned->layout), fonts, current.size());
 }
 
 // The one way into a plan's parts.

@@ -27,7 +27,7 @@ SetSpec CodeRun(uint16_t count, uint16_t height) {
 void Widen(TLangpack& lp, std::size_t k) {
     for (Symbols& g : lp.SymbolTable[k]) {
         g.Width = 9;
-        g.Data.assign(2u * lp.FontSetTable[k].Height, 0x5A);
+        g.Data.assign(std::size_t{2} * lp.FontSetTable[k].Height, 0x5A);
     }
 }
 

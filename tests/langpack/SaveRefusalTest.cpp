@@ -40,7 +40,7 @@ SetSpec OutgrownIntervalsSet() {
 void WidenAll(TLangpack& lp) {
     for (Symbols& g : lp.SymbolTable[0]) {
         g.Width = 9;
-        g.Data.assign(2u * lp.FontSetTable[0].Height, 0xFF);
+        g.Data.assign(std::size_t{2} * lp.FontSetTable[0].Height, 0xFF);
     }
 }
 
