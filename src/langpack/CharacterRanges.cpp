@@ -3,6 +3,7 @@
 #include "GlyphCoding.h"
 #include "LangpackEdit.h"
 #include "LangpackFormat.h"
+#include "LangpackLayout.h"
 #include "LangpackWriter.h"
 #include "SetSharing.h"
 
@@ -67,44 +68,12 @@ int IntervalsInUse(const TLangpack& lp, int setIndex) {
     return lp.FontSetTable[k].IntervalCount + (first ? 1 : 0);
 }
 
-void LayOutIntervals(TLangpack& lp, int setIndex) {
-    if (!HasSet(lp, setIndex)) return;
+Status LayOutIntervals(TLangpack& lp, int setIndex) {
+    if (!HasSet(lp, setIndex)) return Refuse("the langpack has no " + SetName(setIndex));
     const auto k = static_cast<std::size_t>(setIndex);
     std::vector<Symbols>& glyphs = lp.SymbolTable[k];
     std::stable_sort(glyphs.begin(), glyphs.end(), [](const Symbols& a, const Symbols& b) { return a.Code < b.Code; });
-
-    std::vector<TCharInterval> runs;
-    uint64_t setOffset = 0;
-    uint64_t runOffset = 0;
-    for (std::size_t s = 0; s < glyphs.size(); ++s) {
-        Symbols& g = glyphs[s];
-        const bool follows = s > 0 && g.Code == glyphs[s - 1].Code + 1;
-        if (!follows || runOffset > kMaxGlyphOffset) {
-            runs.push_back({g.Code, g.Code, static_cast<uint16_t>(s), static_cast<uint16_t>(setOffset & 0xFFFF)});
-            runOffset = 0;
-        } else {
-            runs.back().LastCode = g.Code;
-        }
-        g.Offset = static_cast<uint16_t>(runOffset);
-        g.Interval = static_cast<uint32_t>(runs.size() - 1);
-        const std::size_t size = GlyphDataSize(g.Width, lp.FontSetTable[k].Height);
-        setOffset += size;
-        runOffset += size;
-    }
-
-    std::vector<TCharInterval>& intervals = lp.IntervalTable[k];
-    intervals.assign(1, TCharInterval{});
-    const bool firstIsInterval0 = !runs.empty() && runs.front().inUse();
-    if (!firstIsInterval0) {
-        // Slot 0 stays unused, so every run moves one slot on.
-        for (Symbols& g : glyphs) ++g.Interval;
-        intervals.insert(intervals.end(), runs.begin(), runs.end());
-    } else {
-        intervals.front() = runs.front();
-        intervals.insert(intervals.end(), runs.begin() + 1, runs.end());
-    }
-    lp.FontSetTable[k].IntervalCount = static_cast<uint16_t>(intervals.size() - 1);
-    lp.FontSetTable[k].SymbolCount = static_cast<uint16_t>(glyphs.size());
+    return LayOutRuns(lp, k);
 }
 
 Status CheckCodeSpan(CodeSpan span) {
@@ -141,11 +110,7 @@ Result<RangeEdit> EditSetGlyphs(TLangpack& lp, int setIndex,
     if (count > static_cast<std::size_t>(kMaxSymbols))
         return Refuse(SetName(setIndex) + " would have " + std::to_string(count) + " glyphs; a set holds at most " +
                       std::to_string(kMaxSymbols));
-    LayOutIntervals(copy, setIndex);
-    const std::size_t intervals = copy.FontSetTable[static_cast<std::size_t>(setIndex)].IntervalCount;
-    if (intervals > static_cast<std::size_t>(kMaxIntervals))
-        return Refuse(SetName(setIndex) + " would need " + std::to_string(intervals) +
-                      " intervals in its table; a set has room for " + std::to_string(kMaxIntervals));
+    if (Status laidOut = LayOutIntervals(copy, setIndex); !laidOut) return laidOut.error();
     FollowSet2(copy, setIndex);
     if (Status savable = CheckSavable(copy); !savable) return savable.error();
 

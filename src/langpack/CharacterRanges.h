@@ -1,13 +1,11 @@
 // The characters of a font set: adding codes to a set and removing them, with
 // the set's intervals laid out anew as the phones' own files have them.
 //
-// Layout: the glyphs in ascending code order, one interval per run of
-// consecutive codes, glyph indices following the codes; the first run is
-// interval 0 (in the set record), the others fill the interval table in
-// order. A run is split where a glyph would start 4096 bytes or more after
-// the first glyph of its interval, since a descriptor holds that offset in 12
-// bits. A lone code 0 cannot be interval 0 (an interval 0 of codes 0 to 0
-// reads as unused), so it then goes into the table and interval 0 stays empty.
+// Layout: the glyphs in ascending code order, glyph indices following the
+// codes, one interval per run of consecutive codes, a run split where a glyph
+// would start more than 4095 bytes after the first glyph of its interval
+// (LayOutRuns in LangpackLayout.h, which a save uses for a set that outgrew
+// its intervals too).
 //
 // Every edit is made on a copy of the langpack and kept only when the copy
 // passes every check a save makes (CheckSavable): at most 1001 glyphs and 100
@@ -64,8 +62,10 @@ std::vector<CodeSpan> CodeRuns(const TLangpack& lp, int setIndex);
 int IntervalsInUse(const TLangpack& lp, int setIndex);
 
 // Sorts the set's glyphs by code and lays out its intervals, DataBase and the
-// glyphs' Interval and Offset as described above. Codes must be unique.
-void LayOutIntervals(TLangpack& lp, int setIndex);
+// glyphs' Interval and Offset as described above (LayOutRuns, the rule a save
+// uses too). Codes must be unique. Refused when the set would need more than
+// 100 intervals in its table.
+Status LayOutIntervals(TLangpack& lp, int setIndex);
 
 // "U+0410".
 std::string CodeName(uint32_t code);

@@ -3,6 +3,9 @@
 #include "LangpackFormat.h"
 #include "SetSharing.h"
 
+#include <algorithm>
+#include <string>
+
 namespace glyphora {
 
 namespace {
@@ -33,6 +36,48 @@ uint64_t PlaceGlyphs(const TLangpack& lp, std::size_t k, LangpackLayout& layout)
 }
 
 }  // namespace
+
+Status LayOutRuns(TLangpack& lp, std::size_t k) {
+    std::vector<Symbols>& glyphs = lp.SymbolTable[k];
+    std::vector<TCharInterval> runs;
+    uint64_t setOffset = 0;
+    uint64_t runOffset = 0;
+    for (std::size_t s = 0; s < glyphs.size(); ++s) {
+        Symbols& g = glyphs[s];
+        const bool follows = s > 0 && g.Code == glyphs[s - 1].Code + 1;
+        if (!follows || runOffset > kMaxGlyphOffset) {
+            runs.push_back({g.Code, g.Code, static_cast<uint16_t>(s), static_cast<uint16_t>(setOffset & 0xFFFF)});
+            runOffset = 0;
+        } else {
+            runs.back().LastCode = g.Code;
+        }
+        g.Offset = static_cast<uint16_t>(runOffset);
+        g.Interval = static_cast<uint32_t>(runs.size() - 1);
+        const std::size_t size = GlyphDataSize(g.Width, lp.FontSetTable[k].Height);
+        setOffset += size;
+        runOffset += size;
+    }
+
+    std::vector<TCharInterval>& intervals = lp.IntervalTable[k];
+    intervals.assign(1, TCharInterval{});
+    const bool firstIsInterval0 = !runs.empty() && runs.front().inUse();
+    if (!firstIsInterval0) {
+        // Slot 0 stays unused, so every run moves one slot on.
+        for (Symbols& g : glyphs) ++g.Interval;
+        intervals.insert(intervals.end(), runs.begin(), runs.end());
+    } else {
+        intervals.front() = runs.front();
+        intervals.insert(intervals.end(), runs.begin() + 1, runs.end());
+    }
+    const std::size_t inTable = intervals.size() - 1;
+    lp.FontSetTable[k].IntervalCount = static_cast<uint16_t>(std::min<std::size_t>(inTable, UINT16_MAX));
+    lp.FontSetTable[k].SymbolCount = static_cast<uint16_t>(std::min<std::size_t>(glyphs.size(), UINT16_MAX));
+    if (inTable > static_cast<std::size_t>(kMaxIntervals))
+        return MakeError(ErrorKind::Refused, "set " + std::to_string(k + 1) + " would need " + std::to_string(inTable) +
+                                                 " intervals in its table; a set has room for " +
+                                                 std::to_string(kMaxIntervals));
+    return {};
+}
 
 std::size_t WrittenIntervalCount(const TLangpack& lp, std::size_t k) {
     const std::size_t held = lp.IntervalTable[k].empty() ? 0 : lp.IntervalTable[k].size() - 1;

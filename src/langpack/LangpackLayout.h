@@ -5,6 +5,8 @@
 
 #include "Langpack.h"
 
+#include <Error.h>
+
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -34,6 +36,19 @@ struct LangpackLayout {
 // Intervals of a set that the layout writes: IntervalCount, but never more
 // than the model holds.
 std::size_t WrittenIntervalCount(const TLangpack& lp, std::size_t k);
+
+// Lays the glyphs of set k, in their index order, into intervals as the
+// phones' own files have them: a new interval where a glyph's code does not
+// follow the previous glyph's, and where a glyph would start more than 4095
+// bytes after the first glyph of its interval, since a descriptor holds that
+// offset in 12 bits. The first run is interval 0 (in the set record), the
+// others fill the interval table in order; a lone code 0 cannot be interval 0
+// (an interval 0 of codes 0 to 0 reads as unused), so it then goes into the
+// table and interval 0 stays empty. Sets the glyphs' Interval and Offset, the
+// intervals with their DataBase, IntervalCount and SymbolCount. Refused when
+// the table would need more intervals than it has room for; the set is laid
+// out all the same, so the caller drops it.
+Status LayOutRuns(TLangpack& lp, std::size_t k);
 
 // fontsOffset is the file offset of the fonts area (the padding before the
 // set table depends on the file position).

@@ -9,10 +9,12 @@
 // glyph offsets, 4-bit widths), a model that disagrees with itself, a copy of
 // set No. 2 whose intervals are not set No. 2's, a fonts area that would
 // overwrite the header or the language records or start past the end of the
-// file, a set table at the
-// end of the file that would cut it below 600 bytes, or a fonts area in the
-// middle of the langpack whose new set table would start later than the old
-// one (counting the padding too, so the data after it are never overwritten).
+// file, a set table at the end of the file that would cut it below 600 bytes,
+// or a fonts area in the middle of the langpack whose new set table would
+// start later than the old one (counting the padding too, so the data after
+// it are never overwritten). A set whose glyphs have outgrown their intervals
+// is not refused but laid out anew (LayOutForSave); only one that would then
+// need more than 100 intervals is.
 #include "LangpackWriter.h"
 
 #include "ByteOrder.h"
@@ -154,17 +156,61 @@ int64_t MiddleExcess(const TLangpack& lp, const LangpackLayout& layout) {
     return required > room ? required - room : table - room;
 }
 
+bool OutgrowsIntervals(const LangpackLayout& layout, std::size_t k) {
+    const std::vector<uint64_t>& offsets = layout.GlyphOffset[k];
+    return std::any_of(offsets.begin(), offsets.end(), [](uint64_t offset) { return offset > kMaxGlyphOffset; });
+}
+
+// The model a save writes, and its layout. Widening glyphs or raising a set's
+// height can push a glyph more than 4095 bytes past the first glyph of its
+// interval, which no descriptor can say; such a set gets its intervals laid
+// out anew, by the rule adding characters follows. Every other set, and so a
+// langpack whose layout fits, is written exactly as it is.
+struct SaveLayout {
+    std::optional<TLangpack> relaid;  // the model with those sets laid out anew; empty when none was
+    LangpackLayout layout;
+    const TLangpack& model(const TLangpack& lp) const { return relaid ? *relaid : lp; }
+};
+
+Result<SaveLayout> LayOutForSave(const TLangpack& lp, uint64_t fonts) {
+    SaveLayout out{std::nullopt, ComputeLayout(lp, fonts)};
+    for (std::size_t k = 0; k < lp.FontSetTable.size(); ++k) {
+        if (!out.layout.Written[k] || !OutgrowsIntervals(out.layout, k)) continue;
+        if (!out.relaid) out.relaid = lp;
+        if (Status laidOut = LayOutRuns(*out.relaid, k); !laidOut)
+            return MakeError(ErrorKind::Refused, laidOut.error().message +
+                                                     " (its glyphs have outgrown their intervals: a glyph may start "
+                                                     "at most " +
+                                                     std::to_string(kMaxGlyphOffset) +
+                                                     " bytes after the first glyph of its interval)");
+    }
+    if (!out.relaid) return out;
+    for (std::size_t k = 0; k < lp.FontSetTable.size(); ++k)
+        if (!out.layout.Written[k]) CopySet2Into(*out.relaid, k);
+    out.layout = ComputeLayout(*out.relaid, fonts);
+    return out;
+}
+
+// For the figures a langpack shows before it is saved: the layout a save
+// would make, or the plain one when the save would be refused anyway.
+LangpackLayout ExpectedLayout(const TLangpack& lp) {
+    Result<SaveLayout> planned = LayOutForSave(lp, FontsOffsetOf(lp));
+    return planned ? std::move(planned->layout) : ComputeLayout(lp, FontsOffsetOf(lp));
+}
+
 }  // namespace
 
 std::optional<int64_t> FontAreaRoomLeft(const TLangpack& lp) {
     if (!lp.Header.FontInMiddle) return std::nullopt;
-    return -MiddleExcess(lp, ComputeLayout(lp, FontsOffsetOf(lp)));
+    return -MiddleExcess(lp, ExpectedLayout(lp));
 }
 
 Status CheckSavable(const TLangpack& lp) {
     if (Status ok = CheckModel(lp); !ok) return ok;
-    const LangpackLayout layout = ComputeLayout(lp, FontsOffsetOf(lp));
-    if (Status ok = CheckLayoutLimits(lp, layout, FontsOffsetOf(lp)); !ok) return ok;
+    Result<SaveLayout> planned = LayOutForSave(lp, FontsOffsetOf(lp));
+    if (!planned) return planned.error();
+    const LangpackLayout& layout = planned->layout;
+    if (Status ok = CheckLayoutLimits(planned->model(lp), layout, FontsOffsetOf(lp)); !ok) return ok;
     if (const int64_t excess = MiddleExcess(lp, layout); excess > 0)
         return MakeError(ErrorKind::Refused, "the fonts area lies in the middle of the langpack: it would need " +
                                                  std::to_string(int64_t{lp.Header.FontAreaSize} + excess) +
@@ -173,22 +219,22 @@ Status CheckSavable(const TLangpack& lp) {
     return {};
 }
 
-int32_t RequiredFontSize(const TLangpack& lp) {
-    return Clamped32(ComputeLayout(lp, FontsOffsetOf(lp)).RequiredFontSize);
-}
+int32_t RequiredFontSize(const TLangpack& lp) { return Clamped32(ExpectedLayout(lp).RequiredFontSize); }
 
 Result<SavePlan> PlanSave(const TLangpack& lp, std::span<const uint8_t> current) {
     if (Status ok = CheckModel(lp); !ok) return ok.error();
     if (Status ok = CheckFontsArea(lp, current.size()); !ok) return ok.error();
 
     const uint64_t fonts = FontsOffsetOf(lp);
-    LangpackLayout layout = ComputeLayout(lp, fonts);
-    if (Status ok = CheckLayoutLimits(lp, layout, fonts); !ok) return ok.error();
+    Result<SaveLayout> planned = LayOutForSave(lp, fonts);
+    if (!planned) return planned.error();
+    if (Status ok = CheckLayoutLimits(planned->model(lp), planned->layout, fonts); !ok) return ok.error();
 
-    if (const int64_t excess = MiddleExcess(lp, layout); excess > 0)
+    if (const int64_t excess = MiddleExcess(lp, planned->layout); excess > 0)
         return MakeError(ErrorKind::Refused,
                          FontInMiddleMessage(static_cast<int32_t>(std::min<int64_t>(excess, INT32_MAX))));
-    return SavePlan(lp, std::move(layout), fonts, current.size());
+    TLangpack model = planned->relaid ? std::move(*planned->relaid) : TLangpack(lp);
+    return SavePlan(std::move(model), std::move(planned->layout), fonts, current.size());
 }
 
 // The one way into a plan's parts.

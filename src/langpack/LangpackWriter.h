@@ -39,7 +39,10 @@ struct SavedImage {
 // The model against the limits of the file form and itself, the fonts area
 // against the file, and the FontInMiddle room check (counting the padding
 // before the set table too, so the data after it are never overwritten).
-// Refused: the message says why, naming the set or glyph.
+// A set with a glyph more than 4095 bytes after the first glyph of its
+// interval is planned with its intervals laid out anew (LayOutRuns): the
+// saved model then has them. Refused: the message says why, naming the set
+// or glyph.
 Result<SavePlan> PlanSave(const TLangpack& lp, std::span<const uint8_t> current);
 
 // ReculcShift, then WriteIntervals over `current`, which must be the bytes the

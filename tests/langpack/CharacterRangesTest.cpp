@@ -3,6 +3,7 @@
 #include "LangpackBuilder.h"
 #include "LangpackReader.h"
 #include "LangpackWriter.h"
+#include "ModelExpectations.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ namespace glyphora {
 namespace {
 
 using namespace fixtures;
+using testing_support::IntervalText;
 
 struct Built {
     std::vector<uint8_t> bytes;
@@ -32,21 +34,6 @@ Built OneSet(uint16_t height, std::vector<CodeRange> ranges, uint8_t width = 6) 
     spec.Languages = {{0x01, 0, 0}};
     spec.Sets = {PatternSet(height, ranges, {width}, 3)};
     return Make(spec);
-}
-
-// The intervals in use as "first-last@index", interval 0 first.
-std::string Intervals(const TLangpack& lp, int k) {
-    std::string text;
-    const auto& iv = lp.IntervalTable[static_cast<std::size_t>(k)];
-    for (std::size_t j = 0; j < iv.size(); ++j) {
-        if (j == 0 && !iv[j].inUse()) {
-            text += "-";
-            continue;
-        }
-        text += (j ? " " : "") + CodeName(iv[j].FirstCode) + "-" + CodeName(iv[j].LastCode) + "@" +
-                std::to_string(iv[j].FirstIndex);
-    }
-    return text;
 }
 
 std::map<uint16_t, std::pair<int, std::vector<uint8_t>>> ByCode(const TLangpack& lp, int k) {
@@ -96,7 +83,7 @@ TEST(CharacterRanges, LayoutAndSaveReadBack) {
         ASSERT_TRUE(done) << done.error().message;
         EXPECT_EQ(done->changed, c.changed);
         EXPECT_EQ(done->skipped, c.skipped);
-        EXPECT_EQ(Intervals(b.lp, 0), c.intervals);
+        EXPECT_EQ(IntervalText(b.lp, 0), c.intervals);
 
         auto expected = before;
         for (uint32_t code = c.span.first; code <= c.span.last; ++code) {
@@ -110,7 +97,7 @@ TEST(CharacterRanges, LayoutAndSaveReadBack) {
         ReadOutcome reread = Outcome(ReadLangpack(*image));
         ASSERT_EQ(reread.status, ReadStatus::Ok) << reread.message;
         EXPECT_EQ(ByCode(reread.langpack, 0), expected);
-        EXPECT_EQ(Intervals(reread.langpack, 0), c.intervals);
+        EXPECT_EQ(IntervalText(reread.langpack, 0), c.intervals);
     }
 }
 
@@ -187,7 +174,7 @@ TEST(CharacterRanges, RefusalsLeaveTheLangpackAsItWas) {
         EXPECT_EQ(done.error().kind, ErrorKind::Refused);
         EXPECT_NE(done.error().message.find(c.message), std::string::npos) << done.error().message;
         EXPECT_EQ(ByCode(b.lp, c.set), ByCode(original.lp, c.set));
-        EXPECT_EQ(Intervals(b.lp, c.set), Intervals(original.lp, c.set));
+        EXPECT_EQ(IntervalText(b.lp, c.set), IntervalText(original.lp, c.set));
     }
 }
 

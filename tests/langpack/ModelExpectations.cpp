@@ -1,5 +1,7 @@
 #include "ModelExpectations.h"
 
+#include "CharacterRanges.h"
+
 #include <gtest/gtest.h>
 
 namespace glyphora::testing_support {
@@ -8,6 +10,20 @@ std::vector<uint8_t> FileForm(std::span<const uint8_t> memoryRows) {
     std::vector<uint8_t> rows;
     for (uint8_t b : memoryRows) rows.push_back(static_cast<uint8_t>(~b));
     return rows;
+}
+
+std::string IntervalText(const TLangpack& lp, int k) {
+    std::string text;
+    const auto& iv = lp.IntervalTable[static_cast<std::size_t>(k)];
+    for (std::size_t j = 0; j < iv.size(); ++j) {
+        if (j == 0 && !iv[j].inUse()) {
+            text += "-";
+            continue;
+        }
+        text += (j ? " " : "") + CodeName(iv[j].FirstCode) + "-" + CodeName(iv[j].LastCode) + "@" +
+                std::to_string(iv[j].FirstIndex);
+    }
+    return text;
 }
 
 void ExpectModelMatchesSpec(const TLangpack& lp, const fixtures::LangpackSpec& spec) {

@@ -26,6 +26,24 @@ SetSpec BigSet(uint16_t count, uint16_t perInterval, uint8_t width, uint16_t hei
     return PatternSet(height, ranges, {width}, count);
 }
 
+// Interval 0 and a full table: 100 lone codes and a run of 300 glyphs 8 wide
+// and 8 high. Widened to 9, the run needs two intervals, one more than the
+// table holds.
+SetSpec OutgrownIntervalsSet() {
+    std::vector<CodeRange> ranges;
+    for (uint16_t i = 0; i < 100; ++i)
+        ranges.push_back({static_cast<uint16_t>(0x1000 + 2 * i), static_cast<uint16_t>(0x1000 + 2 * i)});
+    ranges.push_back({0x2000, 0x212B});
+    return PatternSet(8, ranges, {8}, 5);
+}
+
+void WidenAll(TLangpack& lp) {
+    for (Symbols& g : lp.SymbolTable[0]) {
+        g.Width = 9;
+        g.Data.assign(std::size_t{2} * lp.FontSetTable[0].Height, 0xFF);
+    }
+}
+
 LangpackSpec WithSets(std::vector<SetSpec> sets) {
     LangpackSpec spec;
     spec.Languages = {{0x01, 0, 0}};
@@ -58,8 +76,8 @@ TEST(BuildSavedImage, RefusesWhatTheFileFormCannotHold) {
          "glyph 4 of set 2 is 16 pixels wide; at most 15 are allowed"},
         {"rows that do not match the width", TypicalLangpack(), [](TLangpack& lp) { lp.SymbolTable[3][2].Width = 9; },
          "glyph 2 of set 4 holds 10 bytes, but a glyph 9 pixels wide and 10 high has 20"},
-        {"glyph offset past 4095", WithSets({BigSet(400, 400, 8, 12)}), nullptr,
-         "glyph 342 of set 1 would start 4104 bytes after the first glyph of its interval; at most 4095 are allowed"},
+        {"widened past what 100 intervals hold", WithSets({OutgrownIntervalsSet()}), WidenAll,
+         "set 1 would need 101 intervals in its table; a set has room for 100"},
         {"DataBase past 65535", WithSets({BigSet(1001, 50, 15, 40)}), nullptr,
          "the glyphs of interval 17 of set 1 would start 68000 bytes after the set's first glyph"},
         {"data offset past 65535",

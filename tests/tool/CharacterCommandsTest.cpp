@@ -69,5 +69,40 @@ TEST(CharacterCommands, ExportedSetComesBackIntoASetEmptiedOfItsCodes) {
                        original["sets"].toArray()[k].toObject()["glyphs"], "sets[" + std::to_string(k) + "]");
 }
 
+// Characters added as their intervals allow, then widened by a BDF import
+// past 4095 bytes of one interval and made taller: each save lays the set's
+// intervals out anew and keeps every glyph.
+TEST(CharacterCommands, AddedCharactersStillSaveWhenWidenedOrMadeTaller) {
+    TempFolder dir;
+    const std::string path = dir.path("lang.smg");
+    WriteBytes(path, fixtures::BuildLangpack(TypicalLangpack()).Bytes);
+    RunResult r = Tool({"add-chars", path, "--set", "2", "--from", "0x3000", "--to", "0x30C7", "--width", "6"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::string bdf = "STARTFONT 2.1\nFONT wide\nSIZE 12 75 75\nFONTBOUNDINGBOX 10 12 0 0\nCHARS 200\n";
+    for (int code = 0x3000; code <= 0x30C7; ++code) {
+        bdf += "STARTCHAR c\nENCODING " + std::to_string(code) + "\nSWIDTH 600 0\nDWIDTH 10 0\nBBX 10 12 0 0\nBITMAP\n";
+        for (int row = 0; row < 12; ++row) bdf += row % 2 ? "FFC0\n" : "8040\n";
+        bdf += "ENDCHAR\n";
+    }
+    bdf += "ENDFONT\n";
+    const std::string font = dir.path("wide.bdf");
+    WriteBytes(font, std::vector<uint8_t>(bdf.begin(), bdf.end()));
+
+    r = Tool({"import-bdf", path, "--set", "2", "--in", font});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    r = Tool({"set-height", path, "--set", "2", "--height", "16"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::string rows;
+    for (int row = 0; row < 16; ++row) rows += row >= 12 ? "0000" : row % 2 ? "ffc0" : "8040";
+    const QJsonArray glyphs = DumpOf(path)["sets"].toArray()[1].toObject()["glyphs"].toArray();
+    ASSERT_EQ(glyphs.size(), 359);
+    for (int s = 159; s < 359; ++s) {
+        const QJsonObject g = glyphs[s].toObject();
+        EXPECT_EQ(g["code"].toInt(), 0x3000 + s - 159);
+        EXPECT_EQ(g["width"].toInt(), 10) << "glyph " << s;
+        EXPECT_EQ(g["data"].toString().toStdString(), rows) << "glyph " << s;
+    }
+}
+
 }  // namespace
 }  // namespace glyphora::testing
