@@ -205,7 +205,14 @@ void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, cons
             glyph->ascent = static_cast<int>(answer->values[3]);
             glyph->pixelSize = static_cast<int>(answer->values[4]);
         }
+        // An unreadable bitmap ends the job: no later answer, even one read
+        // already, may be handed over after it.
+        const bool ends = !glyph && glyph.error().kind != ErrorKind::Failed;
         take(i, std::move(glyph));
+        if (ends) {
+            child->stop();
+            return;
+        }
     }
     (void)child->finish();
 }
