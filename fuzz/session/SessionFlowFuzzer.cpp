@@ -10,7 +10,8 @@
 //  - a saved file reads back as the model, and a refused save leaves the
 //    file's bytes as they were;
 //  - a working glyph that counts as unchanged shows what the model holds.
-// Letters name the steps, so that a seed reads as what the user did.
+// Letters name the steps (any other byte but a blank stands for one of them),
+// so that a seed reads as what the user did.
 #include "CharacterRangesFeature.h"
 #include "FlashExtraction.h"
 #include "GlyphGeneration.h"
@@ -27,6 +28,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <unistd.h>
@@ -203,7 +205,12 @@ public:
     }
 
     void step() {
-        const uint8_t op = bytes_.next();
+        // Blanks and semicolons keep a seed readable; any other byte is a step.
+        static constexpr std::string_view kSteps = "plfReb<n+-WigcyatdxhosurO";
+        uint8_t op = bytes_.next();
+        if (op == ' ' || op == ';') return;
+        if (kSteps.find(static_cast<char>(op)) == std::string_view::npos)
+            op = static_cast<uint8_t>(kSteps[op % kSteps.size()]);
         switch (op) {
         case 'p': return draw(Tool::Pencil, 2);
         case 'l': return draw(Tool::Line, 4);
