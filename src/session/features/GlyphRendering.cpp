@@ -205,7 +205,14 @@ void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, cons
             glyph->ascent = static_cast<int>(answer->values[3]);
             glyph->pixelSize = static_cast<int>(answer->values[4]);
         }
+        // An unreadable bitmap ends the job: no later answer, even one read
+        // already, may be handed over after it.
+        const bool ends = !glyph && glyph.error().kind != ErrorKind::Failed;
         take(i, std::move(glyph));
+        if (ends) {
+            child->stop();
+            return;
+        }
     }
     (void)child->finish();
 }
@@ -241,14 +248,17 @@ Result<RendererRun> RendererRun::Start(const std::string& rendererPath, std::chr
 PlacedGlyph PlaceGlyph(const RenderedGlyph& drawn, const GlyphPlacement& placement) {
     const MonoImage& source = drawn.image;
     const int height = placement.height;
-    const int shift = placement.baseline && drawn.ascent ? *placement.baseline - *drawn.ascent : 0;
+    // In 64 bits: the ascent is whatever the renderer told, and a row far
+    // off the set is only ink cut.
+    const int64_t shift =
+        placement.baseline && drawn.ascent ? int64_t{*placement.baseline} - int64_t{*drawn.ascent} : 0;
     PlacedGlyph placed;
     const int sourceWidth = std::max(1, source.width());
     const bool squeeze = placement.wide == WideGlyphs::Shrink && sourceWidth > kRenderedMaxWidth;
     int width = std::clamp(sourceWidth, 1, kRenderedMaxWidth);
     MonoImage image(GlyphImageWidth(width), height);
     for (int y = 0; y < source.height(); ++y) {
-        const int row = y + shift;
+        const int64_t row = y + shift;
         for (int x = 0; x < source.width(); ++x) {
             if (source.pixel(x, y) != Pixel::Ink) continue;
             // Squeezed: source columns fall onto 15 in proportion, their ink joined.
@@ -257,7 +267,7 @@ PlacedGlyph PlaceGlyph(const RenderedGlyph& drawn, const GlyphPlacement& placeme
                 placed.cut = true;
                 continue;
             }
-            image.setPixel(column, row, Pixel::Ink);
+            image.setPixel(column, static_cast<int>(row), Pixel::Ink);
         }
     }
     if (placement.trim && HasInk(image, width, height)) {
