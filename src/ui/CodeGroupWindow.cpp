@@ -1,9 +1,9 @@
 #include "CodeGroupWindow.h"
 
+#include "LocalPath.h"
 #include "ShxExtractor.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -150,7 +150,7 @@ shx::ExtractResult CodeGroupWindow::extract(const QString& shxPath, shx::EditedF
 
     // The caller keeps input out and shows the wait cursor meanwhile.
     shx::ExtractResult result =
-        shx::ShxExtractor(std::move(callbacks)).SplitSHX(QFile::encodeName(shxPath).toStdString());
+        shx::ShxExtractor(std::move(callbacks)).SplitSHX(ToLocalPath(shxPath));
     hide();
     return result;
 }
