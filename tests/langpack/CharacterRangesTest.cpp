@@ -4,6 +4,8 @@
 #include "LangpackReader.h"
 #include "LangpackWriter.h"
 
+#include <HexText.h>
+
 #include <gtest/gtest.h>
 
 #include <map>

@@ -8,6 +8,7 @@
 #include "ToolSupport.h"
 
 #include <GlyphRendering.h>
+#include <HexText.h>
 #include <LangpackEdit.h>
 #include <ProgramFiles.h>
 #include <ProgramPlace.h>
@@ -42,12 +43,6 @@ bool IsProgram(const std::string& path) {
 #else
     return fs::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;
 #endif
-}
-
-std::string CodeName(uint16_t code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
-    return text;
 }
 
 }  // namespace
