@@ -80,6 +80,7 @@ int runRender(const Words& args) {
     GenerateOptions options;
     RenderFont& font = options.font;
     if (!RequiredOption(*parsed, "font", font.name)) return kExitUsage;
+    if (Status named = CheckFontName(font); !named) return Report(named.error());
     font.height = height != 0 ? height : -1;
     font.italic = style == 1 || style == 3;
     font.bold = style == 2 || style == 3;

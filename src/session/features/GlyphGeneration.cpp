@@ -119,12 +119,19 @@ bool GlyphGeneration::mayStartBatch() {
 
 BatchResult GlyphGeneration::renderBatch(const std::string& title, const GenerateOptions& options,
                                          const std::vector<int>& which) {
+    // Stopped before the first glyph, which the report names.
+    const auto stoppedAtFirst = [&](const std::string& reason) {
+        BatchResult stopped;
+        const int first = which.empty() ? 0 : which.front();
+        const auto& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())];
+        const uint16_t code =
+            first < static_cast<int>(glyphs.size()) ? glyphs[static_cast<std::size_t>(first)].Code : 0;
+        stopped.stopped = GlyphFailure{first, code, reason};
+        return stopped;
+    };
+    if (Status named = CheckFontName(options.font); !named) return stoppedAtFirst(named.error().message);
     Result<RendererRun> run = RendererRun::Start(rendererPath(), timeout_);
-    if (!run) {
-        BatchResult failed;
-        failed.stopped = GlyphFailure{which.empty() ? 0 : which.front(), 0, run.error().message};
-        return failed;
-    }
+    if (!run) return stoppedAtFirst(run.error().message);
     // Once the batch starts, the langpack counts as changed even when no glyph gets replaced.
     session_.EditingLang();
     return runBatch(title, which,

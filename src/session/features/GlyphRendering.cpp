@@ -79,7 +79,9 @@ Result<RenderedGlyph> OneGlyphRenderer::draw(const RenderFont& font, uint16_t co
 void OneGlyphRenderer::drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing& keepGoing) {
     RenderFont font = job.font;
     if (job.fitRows > 0) font.height = job.fitRows;
-    if (Status fits = CheckCommandLine(programPath_, font); !fits) {
+    Status fits = CheckFontName(font);
+    if (fits) fits = CheckCommandLine(programPath_, font);
+    if (!fits) {
         if (!job.codes.empty()) take(0, fits.error());
         return;
     }
@@ -167,11 +169,10 @@ constexpr std::size_t kAhead = 16;
 void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing& keepGoing) {
     if (job.codes.empty()) return;
     const std::string name = NameOf(programPath_);
-    for (char c : job.font.name)
-        if (c == '\n' || c == '\r') {
-            take(0, MakeError(ErrorKind::Refused, "The font name '" + job.font.name + "' holds a line break."));
-            return;
-        }
+    if (Status fits = CheckFontName(job.font); !fits) {
+        take(0, fits.error());
+        return;
+    }
     ProcessRequest request;
     request.program = programPath_;
     request.arguments = {"--batch"};
