@@ -1,6 +1,7 @@
 #include "CharacterRangesDialog.h"
 
 #include <CodeRangeText.h>
+#include <HexText.h>
 #include <TextEncoding.h>
 
 #include <QComboBox>

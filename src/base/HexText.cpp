@@ -44,6 +44,15 @@ std::string UpperHex(uint64_t value, int digits) {
     return text;
 }
 
+std::string CodeName(uint32_t code) { return "U+" + UpperHex(code, 4); }
+
+std::string CodeNames(std::span<const uint16_t> codes, std::size_t named) {
+    std::string list;
+    for (std::size_t i = 0; i < codes.size() && i < named; ++i) list += (i ? ", " : "") + CodeName(codes[i]);
+    if (codes.size() > named) list += " and " + std::to_string(codes.size() - named) + " more";
+    return list;
+}
+
 std::string HexOffset(uint64_t offset) { return "0x" + UpperHex(offset, 1); }
 
 }  // namespace glyphora

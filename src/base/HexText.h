@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,11 @@ namespace glyphora {
 
 // At least `digits` upper-case digits: UpperHex(0xB1, 4) is "00B1".
 std::string UpperHex(uint64_t value, int digits);
+
+// A character code as every message and list names it: "U+0416", "U+1F600".
+std::string CodeName(uint32_t code);
+// "U+0041, U+0042 and 3 more": at most `named` codes, so that a message stays short.
+std::string CodeNames(std::span<const uint16_t> codes, std::size_t named = 40);
 
 // An offset in a message: "0x1A2B".
 std::string HexOffset(uint64_t offset);

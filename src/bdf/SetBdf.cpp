@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <set>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace glyphora {
 
@@ -98,8 +99,10 @@ BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& fo
     plan.Shift = shift.value_or(DefaultBdfShift(font, height));
 
     std::unordered_map<int32_t, const BdfGlyph*> byCode;
+    std::unordered_set<int32_t> duplicated;
     for (const BdfGlyph& g : font.Glyphs)
-        if (g.Encoding >= 0 && g.Encoding <= 0xFFFF) byCode.emplace(g.Encoding, &g);
+        if (g.Encoding >= 0 && g.Encoding <= 0xFFFF && !byCode.emplace(g.Encoding, &g).second)
+            duplicated.insert(g.Encoding);
 
     const int64_t ascent = BdfAscent(font);
     const std::vector<Symbols>& glyphs = lp.SymbolTable[static_cast<std::size_t>(setIndex)];
@@ -110,8 +113,12 @@ BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& fo
             continue;
         }
         const BdfGlyph& g = *found->second;
+        const uint16_t code = glyphs[index].Code;
         const int advance = BdfAdvance(font, g);
         const int width = advance <= 0 && !g.HasInk() ? 0 : std::clamp(advance, 1, kMaxGlyphWidth);
+        if (advance > kMaxGlyphWidth) plan.CutTo15.push_back(code);
+        if (advance <= 0 && width == 1) plan.MadeOneColumn.push_back(code);
+        if (duplicated.count(code)) plan.Duplicated.push_back(code);
         MonoImage image(GlyphImageWidth(width), height);
         // Cell row y shows the font's pixel row whose top edge lies ascent - y - K
         // rows above the baseline; the bitmap's top row lies Box.Y + Box.Height
@@ -127,6 +134,23 @@ BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& fo
     }
     plan.Replaced = static_cast<int>(plan.Glyphs.size());
     return plan;
+}
+
+std::vector<std::string> BdfImportNotes(const BdfImportPlan& plan) {
+    const auto glyphs = [](std::size_t n) { return std::to_string(n) + (n == 1 ? " glyph" : " glyphs"); };
+    std::vector<std::string> notes;
+    if (!plan.CutTo15.empty())
+        notes.push_back(glyphs(plan.CutTo15.size()) + " wider than 15 columns " +
+                        (plan.CutTo15.size() == 1 ? "was" : "were") + " cut to 15: " + CodeNames(plan.CutTo15));
+    if (!plan.MadeOneColumn.empty())
+        notes.push_back(glyphs(plan.MadeOneColumn.size()) + " with ink but DWIDTH 0 " +
+                        (plan.MadeOneColumn.size() == 1 ? "was" : "were") +
+                        " made 1 column wide: " + CodeNames(plan.MadeOneColumn));
+    if (!plan.Duplicated.empty())
+        notes.push_back(
+            std::to_string(plan.Duplicated.size()) + (plan.Duplicated.size() == 1 ? " code has" : " codes have") +
+            " more than one glyph in the font (ENCODING repeated); the first was taken: " + CodeNames(plan.Duplicated));
+    return notes;
 }
 
 std::vector<int> ApplyBdfImport(TLangpack& lp, int setIndex, const BdfImportPlan& plan) {

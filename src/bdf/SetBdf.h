@@ -56,12 +56,23 @@ struct BdfImportPlan {
     int Replaced = 0;                    // Glyphs.size()
     int Lacked = 0;                      // glyphs of the set whose code the font lacks; they keep their pixels
     int Shift = 0;                       // the K used
+    // What the import changed beyond the font's own glyphs, by code, in the
+    // order of the set's glyphs:
+    std::vector<uint16_t> CutTo15;        // advances over 15 columns, cut to 15
+    std::vector<uint16_t> MadeOneColumn;  // ink but an advance of 0 (or less), made 1 column wide
+    std::vector<uint16_t> Duplicated;     // codes more than one glyph of the font has; the first was taken
 };
+
+// One line for each of those lists that is not empty, with the count and the
+// codes ("2 glyphs wider than 15 columns were cut to 15: U+0041, U+0042"),
+// for the tool's and the editor's report alike.
+std::vector<std::string> BdfImportNotes(const BdfImportPlan& plan);
 
 // What importing `font` into set `setIndex` gives, without changing the
 // model. The width is the glyph's DWIDTH (the font's when it has none)
-// within 1..15. Glyphs with ENCODING -1 match no code; of glyphs with the
-// same code the first counts. No shift: DefaultBdfShift.
+// within 1..15 (the plan lists what it cut or widened). Glyphs with ENCODING
+// -1 match no code; of glyphs with the same code the first counts, and the
+// plan lists the code. No shift: DefaultBdfShift.
 BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& font, std::optional<int> shift);
 
 // Stores every glyph of the plan with StoreGlyph, so that the copies of set

@@ -43,8 +43,6 @@ void FollowSet2(TLangpack& lp, int k) {
 
 }  // namespace
 
-std::string CodeName(uint32_t code) { return "U+" + UpperHex(code, 4); }
-
 std::vector<CodeSpan> CodeRuns(const TLangpack& lp, int setIndex) {
     std::vector<CodeSpan> runs;
     if (!HasSet(lp, setIndex)) return runs;

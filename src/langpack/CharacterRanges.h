@@ -67,9 +67,6 @@ int IntervalsInUse(const TLangpack& lp, int setIndex);
 // 100 intervals in its table.
 Status LayOutIntervals(TLangpack& lp, int setIndex);
 
-// "U+0410".
-std::string CodeName(uint32_t code);
-
 // The checks of the arguments alone: a span within U+0000..U+FFFF that is not
 // reversed, a width of 1 to 15.
 Status CheckCodeSpan(CodeSpan span);

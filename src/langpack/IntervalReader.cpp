@@ -45,7 +45,7 @@ Result<std::vector<IntervalUse>> IntervalsInUse(const std::vector<TCharInterval>
         if (j == 0 && !iv.inUse()) continue;
         if (iv.LastCode < iv.FirstCode)
             return Malformed("interval " + std::to_string(j) + " of " + SetName(k) + " ends at code " +
-                             UpperHex(iv.LastCode, 4) + ", below its first code " + UpperHex(iv.FirstCode, 4));
+                             CodeName(iv.LastCode) + ", below its first code " + CodeName(iv.FirstCode));
         const uint32_t length = uint32_t{iv.LastCode} - iv.FirstCode + 1;
         total += length;
         if (total > static_cast<uint32_t>(kMaxSymbols))

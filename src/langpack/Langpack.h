@@ -44,6 +44,8 @@ struct TFontSetEntry {
     uint16_t Extra2 = 0;
     uint16_t Extra3 = 0;
     uint16_t SymbolCount = 0;  // not in the file: glyphs counted from the intervals
+
+    bool operator==(const TFontSetEntry&) const = default;
 };
 
 struct TCharInterval {
@@ -53,6 +55,7 @@ struct TCharInterval {
     uint16_t DataBase = 0;
     // Interval 0 (held in the set record) counts only when it has a code.
     bool inUse() const { return FirstCode != 0 || LastCode != 0; }
+    bool operator==(const TCharInterval&) const = default;
 };
 
 struct Symbols {
@@ -61,6 +64,8 @@ struct Symbols {
     uint16_t Offset = 0;
     uint32_t Interval = 0;      // 0 = interval 0 of the set record, else 1..100
     std::vector<uint8_t> Data;  // memory form: 0 = ink, 1 = paper
+
+    bool operator==(const Symbols&) const = default;
 };
 
 enum class TSetTableForm { Framed, Packed };

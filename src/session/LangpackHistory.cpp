@@ -2,6 +2,8 @@
 
 #include <SetSharing.h>
 
+#include <algorithm>
+
 namespace glyphora {
 
 namespace {
@@ -12,6 +14,14 @@ constexpr std::size_t kGlyphCost = sizeof(Symbols);
 bool HasSet(const TLangpack& lp, int k) {
     return k >= 0 && static_cast<std::size_t>(k) < lp.FontSetTable.size() &&
            static_cast<std::size_t>(k) < lp.IntervalTable.size() && static_cast<std::size_t>(k) < lp.SymbolTable.size();
+}
+
+// Whether the set is still as the snapshot keeps it.
+bool Unchanged(const TLangpack& lp, const SetSnapshot& snap) {
+    const auto i = static_cast<std::size_t>(snap.set);
+    if (!HasSet(lp, snap.set)) return false;
+    return lp.FontSetTable[i] == snap.entry && SharesSet2(lp, snap.set) == snap.sharesSet2 &&
+           lp.IntervalTable[i] == snap.intervals && lp.SymbolTable[i] == snap.glyphs;
 }
 
 SetSnapshot Snapshot(const TLangpack& lp, int k) {
@@ -49,18 +59,24 @@ std::size_t LangpackHistory::Cost(const Step& step) {
 }
 
 void LangpackHistory::Begin(std::string label, const TLangpack& lp, const std::vector<int>& sets) {
-    for (const Step& s : forward_) bytes_ -= s.cost;
-    forward_.clear();
-    back_.push_back(Take(std::move(label), lp, sets));
-    bytes_ += back_.back().cost;
-    trim();
+    open_ = Take(std::move(label), lp, sets);
 }
 
-void LangpackHistory::Abandon() {
-    if (back_.empty()) return;
-    bytes_ -= back_.back().cost;
-    back_.pop_back();
+bool LangpackHistory::End(const TLangpack& lp) {
+    if (!open_) return false;
+    Step step = std::move(*open_);
+    open_.reset();
+    if (std::all_of(step.sets.begin(), step.sets.end(), [&](const SetSnapshot& s) { return Unchanged(lp, s); }))
+        return false;
+    for (const Step& s : forward_) bytes_ -= s.cost;
+    forward_.clear();
+    bytes_ += step.cost;
+    back_.push_back(std::move(step));
+    trim();
+    return true;
 }
+
+void LangpackHistory::Abandon() { open_.reset(); }
 
 std::vector<int> LangpackHistory::Swap(TLangpack& lp, std::deque<Step>& from, std::deque<Step>& to) {
     if (from.empty()) return {};
@@ -82,6 +98,7 @@ std::vector<int> LangpackHistory::Undo(TLangpack& lp) { return Swap(lp, back_, f
 std::vector<int> LangpackHistory::Redo(TLangpack& lp) { return Swap(lp, forward_, back_); }
 
 void LangpackHistory::clear() {
+    open_.reset();
     back_.clear();
     forward_.clear();
     bytes_ = 0;

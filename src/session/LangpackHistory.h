@@ -14,11 +14,14 @@
 //
 //   history.Begin("Replace the chosen symbols", lp, {1, 2});  // before the change
 //   ... change sets 2 and 3 of lp ...
+//   history.End(lp);    // a step only when the sets differ from what Begin saw
 //   history.Undo(lp);   // the sets as they were; the changed ones kept for Redo
 //   history.Redo(lp);
 //
-// Begin drops the steps that were undone (a new branch begins). A command that
-// ends up changing nothing calls Abandon, so that no empty step is left. The
+// A step that changed something drops the steps that were undone (a new
+// branch begins). One that left its sets as they were is no step at all: an
+// Undo that does nothing would only cost the user a keystroke and the Redo
+// steps. A command refused half-way calls Abandon instead of End. The
 // steps are capped by bytes (their glyph rows plus a fixed cost each); the
 // oldest go first. The history is cleared whenever another langpack is opened
 // or the open one is closed: its steps belong to the langpack they were taken
@@ -29,6 +32,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,9 +53,13 @@ public:
 
     explicit LangpackHistory(std::size_t byteCap = kDefaultByteCap) : cap_(byteCap) {}
 
-    // The sets (0-based; those the langpack lacks are left out) are about to change.
+    // The sets (0-based; those the langpack lacks are left out) are about to
+    // change. Nothing may be undone or redone before the End or Abandon.
     void Begin(std::string label, const TLangpack& lp, const std::vector<int>& sets);
-    // The change begun last came to nothing: its step goes.
+    // The change begun last is over: it becomes a step when its sets now
+    // differ from what Begin saw. Returns whether it did.
+    bool End(const TLangpack& lp);
+    // The change begun last is not made: it is forgotten.
     void Abandon();
 
     bool CanUndo() const { return !back_.empty(); }
@@ -81,6 +89,7 @@ private:
     std::vector<int> Swap(TLangpack& lp, std::deque<Step>& from, std::deque<Step>& to);
     void trim();
 
+    std::optional<Step> open_;  // begun, not yet ended
     std::deque<Step> back_;     // oldest first
     std::deque<Step> forward_;  // the next step to redo last
     std::size_t cap_;

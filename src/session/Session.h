@@ -141,8 +141,9 @@ public:
     // A command that changes many glyphs or whole sets is one step of its own.
     // It begins the step before it changes set `set` (the sets saved as one
     // with it are kept too) and ends it with the number of glyphs it changed:
-    // a step that changed nothing goes, and more than one glyph changed is
-    // reported as "N glyphs changed" in the status bar.
+    // a step that left its sets as they were goes (glyphs stored as they
+    // were change nothing), and more than one glyph changed is reported as
+    // "N glyphs changed" in the status bar.
     //
     // Undo and Redo of langpack changes are commands of their own ("Undo
     // langpack change" Ctrl+Alt+Shift+Z, "Redo langpack change"

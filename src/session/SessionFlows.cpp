@@ -287,7 +287,7 @@ void Session::StoreGlyph(int set, int glyph, uint8_t width, const std::vector<ui
         langpackHistory_.Begin("Store the glyph", document_->langpack(), ShareGroup(document_->langpack(), set));
     // The copies of set 2 are saved from set 2, so they all get the glyph.
     const std::vector<int> sets = glyphora::StoreGlyph(document_->langpack(), set, glyph, width, rows);
-    if (ownStep && sets.empty()) langpackHistory_.Abandon();
+    if (ownStep) langpackHistory_.End(document_->langpack());
     if (sets.empty()) return;
     for (int k : sets) changedGlyphs_.mark(k, glyph);
     EditingLang();
@@ -309,7 +309,8 @@ void Session::SetHeightCommand() {
     if (!QuestionSaveImage()) return;
     const std::optional<int> height =
         prompts_.askSize(Prompts::SizeMode::Height, editor_.GlyphWidth(), editor_.GlyphHeight());
-    if (!height) return;
+    // The height the set has already changes nothing: no step, no change to save.
+    if (!height || *height == setHeight(currentSet_)) return;
     // A new height is a step of the working glyph as a width is.
     editor_.FalseGoBegin();
     recordStep();

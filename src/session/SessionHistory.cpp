@@ -94,8 +94,8 @@ void Session::BeginLangpackStep(const std::string& label, int set) {
 void Session::EndLangpackStep(int glyphsChanged) {
     if (!langpackStepOpen_) return;
     langpackStepOpen_ = false;
-    if (glyphsChanged <= 0) langpackHistory_.Abandon();
-    if (glyphsChanged > 1) report().statusMessage(std::to_string(glyphsChanged) + " glyphs changed");
+    const bool anyChange = langpackHistory_.End(document_->langpack());
+    if (anyChange && glyphsChanged > 1) report().statusMessage(std::to_string(glyphsChanged) + " glyphs changed");
     changed();
 }
 
@@ -154,6 +154,7 @@ Result<RangeEdit> Session::ChangeSetCharacters(const std::string& label, int set
         langpackHistory_.Abandon();
         return done;
     }
+    langpackHistory_.End(lp);
     if (!group.empty()) history_.forgetSet(group.front());
     setsReplaced(done->sets, code);
     if (done->changed > 1) report().statusMessage(std::to_string(done->changed) + " glyphs changed");

@@ -150,6 +150,43 @@ TEST(PlanBdfImport, ShiftMovesTheFontUpOrDown) {
     }
 }
 
+// What the import changes beyond the font's glyphs is listed by code, and
+// only for the glyphs it takes: the second 'C' and the 'F' the set lacks
+// change nothing.
+TEST(PlanBdfImport, ListsTheGlyphsItCutWidenedOrChoseAmongDuplicates) {
+    const std::string font =
+        "STARTFONT 2.1\nFONT t\nSIZE 6 72 72\nFONTBOUNDINGBOX 18 6 0 -1\n"
+        "STARTPROPERTIES 2\nFONT_ASCENT 5\nFONT_DESCENT 1\nENDPROPERTIES\nCHARS 8\n"
+        "STARTCHAR A\nENCODING 65\nDWIDTH 16 0\nBBX 16 1 0 0\nBITMAP\nFFFF\nENDCHAR\n"
+        "STARTCHAR B\nENCODING 66\nDWIDTH 0 0\nBBX 3 1 0 0\nBITMAP\nE0\nENDCHAR\n"
+        "STARTCHAR C\nENCODING 67\nDWIDTH 3 0\nBBX 3 1 0 0\nBITMAP\nA0\nENDCHAR\n"
+        "STARTCHAR C2\nENCODING 67\nDWIDTH 5 0\nBBX 5 1 0 0\nBITMAP\nF8\nENDCHAR\n"
+        "STARTCHAR D\nENCODING 68\nDWIDTH 0 0\nBBX 0 0 0 0\nBITMAP\nENDCHAR\n"
+        "STARTCHAR E\nENCODING 69\nDWIDTH 15 0\nBBX 15 1 0 0\nBITMAP\nFFFE\nENDCHAR\n"
+        "STARTCHAR F\nENCODING 70\nDWIDTH 20 0\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\n"
+        "STARTCHAR F2\nENCODING 70\nDWIDTH 2 0\nBBX 1 1 0 0\nBITMAP\n80\nENDCHAR\n"
+        "ENDFONT\n";
+    LangpackSpec spec;
+    spec.Languages = {{0x01, 0, 0}};
+    spec.Sets = {PatternSet(6, {{0x41, 0x45}}, {4}, 3)};
+    const TLangpack lp = bdftest::ReadBuilt(spec);
+    Result<BdfFont> read = ReadBdf(font);
+    ASSERT_TRUE(read.has_value()) << read.error().message;
+    const BdfImportPlan plan = PlanBdfImport(lp, 0, *read, std::nullopt);
+    EXPECT_EQ(plan.CutTo15, std::vector<uint16_t>{'A'});
+    EXPECT_EQ(plan.MadeOneColumn, std::vector<uint16_t>{'B'});
+    EXPECT_EQ(plan.Duplicated, std::vector<uint16_t>{'C'});
+    std::map<int, int> widths;
+    for (const BdfGlyphImport& g : plan.Glyphs) widths[g.GlyphIndex] = g.Width;
+    EXPECT_EQ(widths, (std::map<int, int>{{0, 15}, {1, 1}, {2, 3}, {3, 0}, {4, 15}}));
+    EXPECT_EQ(BdfImportNotes(plan),
+              (std::vector<std::string>{
+                  "1 glyph wider than 15 columns was cut to 15: U+0041",
+                  "1 glyph with ink but DWIDTH 0 was made 1 column wide: U+0042",
+                  "1 code has more than one glyph in the font (ENCODING repeated); the first was taken: U+0043"}));
+    EXPECT_TRUE(BdfImportNotes(BdfImportPlan{}).empty());
+}
+
 TEST(SetBdf, ExportThenImportGivesTheSameSetAndFile) {
     const SetSpec general = PatternSet(12, {{0x20, 0x7E}, {0x410, 0x44F}}, {0, 1, 4, 8, 9, 15}, 7);
     std::vector<uint8_t> bytes;

@@ -5,6 +5,8 @@
 #include "LangpackWriter.h"
 #include "ModelExpectations.h"
 
+#include <HexText.h>
+
 #include <gtest/gtest.h>
 
 #include <map>

@@ -63,7 +63,7 @@ TEST(ReadLangpack, RefusesDamagedFilesWithAMessage) {
          },
          nullptr, "set 4 has 101 intervals; at most 100 are allowed"},
         {"interval ending below its first code", [](LangpackSpec& s) { s.Sets[1].Intervals[0].LastCode = 0x40F; },
-         nullptr, "interval 1 of set 2 ends at code 040F, below its first code 0410"},
+         nullptr, "interval 1 of set 2 ends at code U+040F, below its first code U+0410"},
         {"1002 glyphs",
          [](LangpackSpec& s) {
              s.Sets[3] = PatternSet(2, {{0x100, 0x4E9}}, {4}, 1);

@@ -18,6 +18,18 @@ TEST(ParseCharacterCode, TakesACharacterOrItsCode) {
         {"12a", -1},        {"abc", -1},       {"U+10000", -1},  {"😀", -1},        {"99999999999999999999", -1},
         {"\xFF", -1},
     };
+    // A number too large is named as typed, never as the number it would be cut to.
+    const std::pair<const char*, const char*> tooLarge[] = {
+        {"U+FFFFFFFF", "The number \"U+FFFFFFFF\" is too large: the font sets hold 16-bit character codes only"},
+        {"99999999999999999999", "The number \"99999999999999999999\" is too large"},
+        {"U+10000", "The number \"U+10000\" is too large"},
+        {"😀", "U+1F600 lies beyond U+FFFF"},
+    };
+    for (const auto& [typed, said] : tooLarge) {
+        const Result<uint16_t> code = ParseCharacterCode(typed);
+        ASSERT_FALSE(code) << typed;
+        EXPECT_NE(code.error().message.find(said), std::string::npos) << code.error().message;
+    }
     for (const Case& c : cases) {
         const Result<uint16_t> code = ParseCharacterCode(c.typed);
         if (c.code < 0) {

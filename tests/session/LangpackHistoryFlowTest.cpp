@@ -5,6 +5,7 @@
 #include <CharacterRangesFeature.h>
 #include <GlyphGeneration.h>
 
+#include <filesystem>
 #include <tuple>
 
 namespace glyphora::testing {
@@ -92,6 +93,51 @@ TEST_F(SessionTest, EachMultiGlyphCommandIsOneStepOfTheLangpackHistory) {
     EXPECT_EQ(lp().SymbolTable[1].size(), now.SymbolTable[1].size());
     EXPECT_NE(prompts.texts().back().find("reversed"), std::string::npos) << prompts.texts().back();
     s.setObserver(nullptr);
+}
+
+// A command that leaves its sets as they were is no step: no Undo that does
+// nothing, and the step undone before it can still be redone.
+TEST_F(SessionTest, ACommandThatChangesNothingIsNoStepOfTheLangpackHistory) {
+    std::filesystem::create_directory(dir.root() / "files");
+    std::filesystem::create_symlink(RUNECAST, dir.root() / "files" / "Runecast");
+    open(writeLangpack("lang.smg", TypicalLangpack()));
+    Session& s = session();
+    s.ChooseSet(1);
+    GlyphGeneration generation(s);
+    generation.ReplaceChosenSymbols(33, 40);
+    generation.OptimizeChosenSymbols(0, 94);
+    s.UndoLangpackCommand();
+    ASSERT_TRUE(s.CanRedoLangpack());
+    const TLangpack before = lp();
+    const std::string undoLabel = s.langpackHistory().UndoLabel();
+    const std::size_t steps = s.langpackHistory().steps();
+
+    struct Case {
+        const char* name;
+        std::function<void()> run;
+    };
+    const Case cases[] = {
+        {"the height the set has",
+         [&] {
+             prompts.sizes = {lp().FontSetTable[1].Height};
+             s.SetHeightCommand();
+         }},
+        {"a glyph stored as it is",
+         [&] {
+             const Symbols same = glyph(1, 5);
+             s.StoreGlyph(1, 5, same.Width, same.Data);
+         }},
+        {"the same glyphs drawn again", [&] { generation.ReplaceChosenSymbols(33, 40); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.run();
+        EXPECT_EQ(s.langpackHistory().steps(), steps);
+        EXPECT_EQ(s.langpackHistory().UndoLabel(), undoLabel);
+        EXPECT_TRUE(s.CanRedoLangpack());
+        EXPECT_EQ(Glyphs(lp(), 1), Glyphs(before, 1));
+        EXPECT_EQ(lp().FontSetTable[1], before.FontSetTable[1]);
+    }
 }
 
 }  // namespace

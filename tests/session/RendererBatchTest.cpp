@@ -124,6 +124,47 @@ TEST(RendererBatch, ARendererThatStopsMidBatchCostsOnlyTheGlyphsNotDrawn) {
             EXPECT_NE(f.reason.find(c.reason), std::string::npos) << f.reason;
     }
 }
+
+// An answer whose numbers no picture can have is refused, naming the
+// renderer and the number, before anything is read or placed by it.
+TEST(RendererBatch, AnAnswerOutOfRangeIsRefusedAndStoresNothing) {
+    struct Case {
+        const char* answer;  // to the request for 'A', with a bitmap of 62 bytes following
+        const char* reason;
+    } cases[] = {
+        {"ok 65 5 12 -2147483648 12 62", "its ascent -2147483648 lies outside 0 to 12"},
+        {"ok 65 5 12 13 12 62", "its ascent 13 lies outside 0 to 12"},
+        {"ok 65 0 12 10 12 62", "its width 0 lies outside 1 to 4096"},
+        {"ok 65 5 4097 10 12 62", "its height 4097 lies outside 1 to 4096"},
+        {"ok 65 5 12 10 -1 62", "its pixel size -1 lies outside 0 to 4096"},
+        {"ok 65 5 12 10 12 0", "its bitmap's size 0 lies outside 1 to 4194304"},
+    };
+    TempFolder dir;
+    GenerateOptions options;
+    options.font.name = "DejaVu Sans";
+    options.placement.height = 12;
+    options.placement.baseline = 5;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        std::string script =
+            "#!/bin/sh\n[ \"$1\" = --capabilities ] && { echo 'batch fit'; exit 0; }\nread line\necho '";
+        script += c.answer;
+        script += "'\nhead -c 62 /dev/zero\nexec cat >/dev/null\n";
+        const std::string program = dir.writeText("fake", script);
+        fs::permissions(program, fs::perms::owner_all);
+        Result<RendererRun> run = RendererRun::Start(program, std::chrono::milliseconds(2000));
+        ASSERT_TRUE(run);
+        const Drawn drawn = Draw(run->renderer(), Glyphs({'A', 'B'}), options, 2);
+        EXPECT_TRUE(drawn.stored.empty());
+        ASSERT_EQ(drawn.result.failed.size(), 2u);
+        std::string expected = "fake answered '";
+        expected += c.answer;
+        expected += "' for U+0041: ";
+        expected += c.reason;
+        const std::string& reason = drawn.result.failed.front().reason;
+        EXPECT_NE(reason.find(expected), std::string::npos) << reason;
+    }
+}
 #endif
 
 }  // namespace

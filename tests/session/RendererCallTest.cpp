@@ -63,5 +63,35 @@ TEST(RendererCall, ArgumentsStayWithin255CharactersOfCommandLine) {
     EXPECT_TRUE(CutToCommandLine("/" + std::string(300, 'd'), shortArgs).empty());
 }
 
+// A name the renderer would cut or could not look up is refused with the limit it breaks.
+TEST(RendererCall, AFontNameTooLongForTheRendererIsRefusedNamingTheLimit) {
+    struct Case {
+        std::string name;
+        const char* refusal;  // nullptr: taken
+    } cases[] = {
+        {"DejaVu Sans", nullptr},
+        {"DejaVu\nSans", "holds a line break"},
+        {std::string(kFontNameBytesMax, 'x'), nullptr},
+        {std::string(kFontNameBytesMax + 1, 'x'),
+         "is 65505 bytes long; the renderer takes a name of at most 65504 bytes"},
+#ifdef _WIN32
+        {std::string(31, 'x'), nullptr},
+        {std::string(32, 'x'), "is 32 UTF-16 units long; Windows names a font family in at most 31"},
+        {"C:\\Fonts\\" + std::string(40, 'x') + ".ttf", nullptr},
+#endif
+    };
+    for (const Case& c : cases) {
+        RenderFont font;
+        font.name = c.name;
+        const Status checked = CheckFontName(font);
+        if (!c.refusal) {
+            EXPECT_TRUE(checked) << c.name.size();
+            continue;
+        }
+        ASSERT_FALSE(checked) << c.refusal;
+        EXPECT_NE(checked.error().message.find(c.refusal), std::string::npos) << checked.error().message;
+    }
+}
+
 }  // namespace
 }  // namespace glyphora::testing

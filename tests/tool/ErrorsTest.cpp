@@ -87,6 +87,8 @@ TEST(Errors, WrongArgumentsGiveStatus1AndUsage) {
         {{"dump", path, path}, "expected one FILE, got 2"},
         {{"info", "--verbose", path}, "Unknown option 'verbose'"},
         {{"set-height", path, "--set", "1"}, "--height is missing"},
+        {{"set-height", path, "--set", "1", "--set=2", "--height", "9"}, "The option '--set' is given twice."},
+        {{"extract", "f.shx", "--overwrite", "--overwrite"}, "The option '--overwrite' is given twice."},
         {{"set-height", path, "--set", "1", "--height", "0"}, "--height must be a whole number from 1 to 255, not '0'"},
         {{"set-height", path, "--set", "x", "--height", "9"}, "--set must be a whole number from 1 to 21, not 'x'"},
         {{"set-glyph", path, "--set", "2", "--index", "0", "--width", "16", "--data", ""}, "--width must be"},

@@ -98,6 +98,11 @@ TEST(GenerateCommands, RefusalsAndFailuresLeaveTheFile) {
         {{"trim", path, "--set", "3", "--from", "0", "--to", "1"}, "set 3 shows the glyphs of set 2"},
         {{"trim", path, "--set", "2", "--from", "5", "--to", "200"}, "set 2 has no glyph 200; its glyphs are 0 to 158"},
         {{"render", path, "--set", "2", "--from", "0", "--to", "1", "--font", "X", "--height", "0"}, "--height"},
+        // Refused before the renderer starts, naming the limit.
+        {{"render", path, "--set", "2", "--from", "33", "--to", "33", "--font", std::string(70000, 'x'), "--height",
+          "12", "--renderer", script},
+         "The font name 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u2026' is 70000 bytes long; the "
+         "renderer takes a name of at most 65504 bytes.\n"},
         {{"render", path, "--set", "2", "--from", "0", "--to", "9", "--font", "X", "--height", "12", "--renderer",
           dir.root().string()},
          "is not a program that can be run"},

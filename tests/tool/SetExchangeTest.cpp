@@ -36,8 +36,19 @@ TEST(SetExchange, ExportedSetImportedIntoARepaintedCopyGivesTheFileBack) {
     r = Tool({"import-bdf", copy, "--set", "2", "--in", bdf});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "replaced 159, lacked 0, shift 0\n");
+    EXPECT_EQ(r.err, "");
     ExpectSameJson(DumpOf(copy), DumpOf(original));
     EXPECT_EQ(ReadBytes(copy), ReadBytes(original));
+
+    // What an import cuts is named on stderr, and the import is done.
+    const std::string wide = dir.path("wide.bdf");
+    const std::string font =
+        "STARTFONT 2.1\nFONT w\nSIZE 12 72 72\nFONTBOUNDINGBOX 16 1 0 0\nCHARS 1\n"
+        "STARTCHAR space\nENCODING 32\nDWIDTH 16 0\nBBX 16 1 0 0\nBITMAP\nFFFF\nENDCHAR\nENDFONT\n";
+    WriteBytes(wide, std::vector<uint8_t>(font.begin(), font.end()));
+    r = Tool({"import-bdf", copy, "--set", "2", "--in", wide});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, copy + ": 1 glyph wider than 15 columns was cut to 15: U+0020\n");
 }
 
 TEST(SetExchange, RefusalsLeaveTheLangpackAsItWas) {

@@ -28,6 +28,8 @@ Result<ParsedArguments> ParseArguments(const std::vector<std::string>& words, co
         const auto spec =
             std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) { return o.name == name; });
         if (spec == options.end()) return MakeError(ErrorKind::Usage, "Unknown option '" + name + "'.");
+        // Which of two values was meant is a guess; a script that repeats one has a fault worth seeing.
+        if (parsed.isSet(name)) return MakeError(ErrorKind::Usage, "The option '--" + name + "' is given twice.");
         if (spec->valueName.empty()) {
             if (eq != std::string::npos) return MakeError(ErrorKind::Usage, "Unexpected value after '--" + name + "'.");
             parsed.values_[name];

@@ -18,7 +18,7 @@ struct OptionSpec {
 class ParsedArguments {
 public:
     bool isSet(const std::string& name) const { return values_.count(name) != 0; }
-    // The option's value (the last one given), or empty.
+    // The option's value, or empty.
     std::string value(const std::string& name) const;
     const std::vector<std::string>& positional() const { return positional_; }
 
@@ -29,7 +29,7 @@ private:
 };
 
 // Usage errors name the word at fault ("Unknown option 'x'.", "Missing value
-// after '--set'."). "--" ends the options.
+// after '--set'.", "The option '--set' is given twice."). "--" ends the options.
 Result<ParsedArguments> ParseArguments(const std::vector<std::string>& words, const std::vector<OptionSpec>& options);
 
 }  // namespace glyphora::tool

@@ -3,7 +3,9 @@
 // font moved up by K rows (default: the rows it is taller than the set), then
 // saves. --add-missing first adds every character of the font the set lacks;
 // when they do not fit (glyphs, intervals, the room of the fonts area) nothing
-// is changed and the count is said.
+// is changed and the count is said. Glyphs cut to 15 columns, widened from
+// DWIDTH 0 to 1 column, or taken as the first of several with one ENCODING
+// are listed on stderr.
 #include "Commands.h"
 #include "ToolSupport.h"
 
@@ -14,6 +16,15 @@
 #include <cstdio>
 
 namespace glyphora::tool {
+
+namespace {
+
+// What the import cut or chose, on stderr, as render names the ink it lost.
+void PrintNotes(const std::string& file, const BdfImportPlan& plan) {
+    for (const std::string& note : BdfImportNotes(plan)) PrintFileError(file, note);
+}
+
+}  // namespace
 
 int runImportBdf(const Words& args) {
     std::string file;
@@ -49,6 +60,7 @@ int runImportBdf(const Words& args) {
         }
         if (plan.Replaced > 0)
             if (const int status = SaveLangpack(*doc); status != kExitOk) return status;
+        PrintNotes(file, plan);
         std::printf("replaced %d, added %d, lacked %d, shift %d\n", plan.Replaced - done->changed, done->changed,
                     plan.Lacked, plan.Shift);
         return kExitOk;
@@ -58,6 +70,7 @@ int runImportBdf(const Words& args) {
         ApplyBdfImport(doc->langpack(), setIndex, plan);
         if (const int status = SaveLangpack(*doc); status != kExitOk) return status;
     }
+    PrintNotes(file, plan);
     std::printf("replaced %d, lacked %d, shift %d\n", plan.Replaced, plan.Lacked, plan.Shift);
     return kExitOk;
 }

@@ -8,6 +8,7 @@
 #include "ToolSupport.h"
 
 #include <GlyphRendering.h>
+#include <HexText.h>
 #include <LangpackEdit.h>
 #include <ProgramFiles.h>
 #include <ProgramPlace.h>
@@ -42,12 +43,6 @@ bool IsProgram(const std::string& path) {
 #else
     return fs::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;
 #endif
-}
-
-std::string CodeName(uint16_t code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
-    return text;
 }
 
 }  // namespace
@@ -85,6 +80,7 @@ int runRender(const Words& args) {
     GenerateOptions options;
     RenderFont& font = options.font;
     if (!RequiredOption(*parsed, "font", font.name)) return kExitUsage;
+    if (Status named = CheckFontName(font); !named) return Report(named.error());
     font.height = height != 0 ? height : -1;
     font.italic = style == 1 || style == 3;
     font.bold = style == 2 || style == 3;

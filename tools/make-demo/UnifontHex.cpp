@@ -1,6 +1,7 @@
 #include "UnifontHex.h"
 
-#include <cstdio>
+#include <HexText.h>
+
 #include <fstream>
 
 namespace glyphora::demo {
@@ -68,9 +69,7 @@ UnifontLoad LoadUnifontHex(const std::string& path, const std::set<uint32_t>& wa
     }
     for (uint32_t code : wanted) {
         if (!load.glyphs.contains(code)) {
-            char name[16];
-            std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
-            load.error = path + ": no glyph for " + name;
+            load.error = path + ": no glyph for " + CodeName(code);
             return load;
         }
     }

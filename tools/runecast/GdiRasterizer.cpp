@@ -6,13 +6,14 @@
 #include "GdiRasterizer.h"
 
 #include <FileLayer.h>
+#include <HexText.h>
+#include <RendererLimits.h>
 #include <WideText.h>
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cwctype>
 #include <limits>
 #include <optional>
@@ -26,13 +27,14 @@ namespace {
 constexpr int kMaxSide = 4096;
 // The longest face name a LOGFONT holds, without its terminating zero.
 constexpr std::size_t kMaxFaceName = LF_FACESIZE - 1;
+static_assert(kMaxFaceName == kGdiFamilyNameMax, "the editor checks family names against the LOGFONT's room");
 // A font file is read to learn its family; none is larger in practice.
 constexpr uint64_t kMaxFontFile = uint64_t{64} * 1024 * 1024;
 
-std::string CodeName(uint16_t code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "U+%04X", code);
-    return text;
+// A longer family could only be asked for cut, which names another or none.
+Error FamilyTooLong(ErrorKind kind, const std::string& what, std::size_t units) {
+    return MakeError(kind, what + " is " + std::to_string(units) +
+                               " UTF-16 units long; GDI names a family in at most " + std::to_string(kMaxFaceName));
 }
 
 std::wstring Folded(std::wstring text) {
@@ -148,9 +150,16 @@ Result<std::wstring> AddFontFile(const std::string& path) {
     const std::set<std::wstring> before = Families({});
     if (::AddFontResourceExW(Wide(path).c_str(), FR_PRIVATE, nullptr) == 0)
         return MakeError(ErrorKind::Failed, "cannot use the font file '" + path + "': Windows does not take it");
-    if (std::wstring family = SfntFamily(*bytes); !family.empty()) return family;
+    const auto named = [&path](std::wstring family) -> Result<std::wstring> {
+        if (family.size() > kMaxFaceName)
+            return FamilyTooLong(ErrorKind::Failed,
+                                 "the family name '" + Utf8(family) + "' of the font file '" + path + "'",
+                                 family.size());
+        return family;
+    };
+    if (std::wstring family = SfntFamily(*bytes); !family.empty()) return named(std::move(family));
     for (const std::wstring& family : Families({}))
-        if (!before.count(family)) return family;
+        if (!before.count(family)) return named(family);
     return MakeError(ErrorKind::Failed,
                      "cannot tell the family of the font file '" + path + "' (is it installed already?)");
 }
@@ -210,14 +219,15 @@ Result<DrawnGlyph> GdiRasterizer::draw(const RenderRequest& request) {
         }
     } else {
         family = Wide(request.fontName);
+        if (family.size() > kMaxFaceName)
+            return FamilyTooLong(ErrorKind::Usage, "the font family name '" + request.fontName + "'", family.size());
         // GDI draws with some other font rather than none: a family the
         // system does not have is refused, as a batch in a font the user
         // did not ask for is worse than a message.
         const std::set<std::wstring> known = Families(family);
         const bool found =
             std::any_of(known.begin(), known.end(), [&](const std::wstring& f) { return Folded(f) == Folded(family); });
-        if (family.size() > kMaxFaceName || !found)
-            return MakeError(ErrorKind::Missing, "no font family '" + request.fontName + "' is installed");
+        if (!found) return MakeError(ErrorKind::Missing, "no font family '" + request.fontName + "' is installed");
     }
 
     MemoryDc dc;

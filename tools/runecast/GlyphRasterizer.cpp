@@ -2,6 +2,8 @@
 
 #include "RenderRequest.h"
 
+#include <HexText.h>
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_BITMAP_H
@@ -11,7 +13,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -71,12 +72,6 @@ const char* FreeTypeErrorText(FT_Error error) {
 std::string FreeTypeMessage(FT_Error error) {
     if (const char* text = FreeTypeErrorText(error)) return text;
     return "FreeType error " + std::to_string(error);
-}
-
-std::string CodeName(uint16_t code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "U+%04X", code);
-    return text;
 }
 
 int RoundPixels(FT_Pos value26_6) { return static_cast<int>((value26_6 + 32) >> 6); }  // FT_Pos is 26.6

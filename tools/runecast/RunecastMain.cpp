@@ -5,6 +5,7 @@
 
 #include <BmpWriter.h>
 #include <FileLayer.h>
+#include <RendererLimits.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -16,8 +17,9 @@ namespace glyphora::runecast {
 namespace {
 
 constexpr const char* kOutputFile = "temp.bmp";
-// A request line longer than this is no request (a font path is far shorter).
-constexpr std::size_t kMaxLine = std::size_t{64} * 1024;
+// A request line longer than this is no request (a font path is far shorter);
+// the editor refuses a font name that would make one.
+constexpr std::size_t kMaxLine = kRendererRequestMax;
 
 int StatusOf(const Error& error) {
     switch (error.kind) {

@@ -3,7 +3,7 @@
 #include "Session.h"
 #include "TextEncoding.h"
 
-#include <cstdio>
+#include <HexText.h>
 
 namespace glyphora {
 
@@ -27,14 +27,9 @@ std::vector<char32_t> CodePoints(std::string_view text) {
     return out;
 }
 
-std::string Hex(char32_t c) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
-    return buffer;
-}
-
 Result<uint16_t> InRange(char32_t c) {
-    if (c > 0xFFFF) return Refusal(Hex(c) + " lies beyond U+FFFF: the font sets hold 16-bit character codes only.");
+    if (c > 0xFFFF)
+        return Refusal(CodeName(c) + " lies beyond U+FFFF: the font sets hold 16-bit character codes only.");
     return static_cast<uint16_t>(c);
 }
 
@@ -75,22 +70,25 @@ Result<uint16_t> ParseCharacterCode(std::string_view typed) {
         base = 16;
         digits.remove_prefix(2);
     }
-    char32_t value = 0;
+    uint32_t value = 0;
     for (char c : digits) {
         const int digit = DigitValue(c, base);
         if (digit < 0)
             return Refusal("\"" + std::string(typed) + "\" is neither one character nor a code: type " + kCodeForms +
                            ".");
-        // Past U+10FFFF the value only has to stay too large.
-        if (value <= 0x10FFFF) value = value * static_cast<char32_t>(base) + static_cast<char32_t>(digit);
+        // Past U+FFFF the value only has to stay too large; it is named as typed, never as a cut number.
+        if (value <= 0xFFFF) value = value * static_cast<uint32_t>(base) + static_cast<uint32_t>(digit);
     }
-    return InRange(value);
+    if (value > 0xFFFF)
+        return Refusal("The number \"" + std::string(typed) +
+                       "\" is too large: the font sets hold 16-bit character codes only, up to U+FFFF.");
+    return static_cast<uint16_t>(value);
 }
 
 std::string CharacterName(uint16_t code) {
     const bool invisible = code < 0x20 || (code >= 0x7F && code < 0xA0) || (code >= 0xD800 && code < 0xE000);
-    if (invisible) return Hex(code);
-    std::string name = Hex(code) + " (";
+    if (invisible) return CodeName(code);
+    std::string name = CodeName(code) + " (";
     AppendUtf8(name, static_cast<char16_t>(code));
     return name + ")";
 }

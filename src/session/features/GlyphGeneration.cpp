@@ -5,10 +5,10 @@
 
 #include <GlyphAlgorithms.h>
 #include <GlyphRows.h>
+#include <HexText.h>
 #include <Utf8Path.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -16,22 +16,10 @@ namespace glyphora {
 
 namespace {
 
-// As the glyph grid's "Unicod" column shows it.
-std::string CodeText(uint16_t code) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(code));
-    return text;
-}
-
-// A long list is cut: a message box is no place for a thousand codes.
-constexpr std::size_t kCodesNamed = 40;
-
 std::string CodeList(const std::vector<GlyphFailure>& failed) {
-    std::string list;
-    for (std::size_t i = 0; i < failed.size() && i < kCodesNamed; ++i)
-        list += (i ? ", " : "") + CodeText(failed[i].code);
-    if (failed.size() > kCodesNamed) list += " and " + std::to_string(failed.size() - kCodesNamed) + " more";
-    return list;
+    std::vector<uint16_t> codes;
+    for (const GlyphFailure& f : failed) codes.push_back(f.code);
+    return CodeNames(codes);
 }
 
 std::string Glyphs(int count) { return std::to_string(count) + (count == 1 ? " glyph" : " glyphs"); }
@@ -49,13 +37,13 @@ std::string ReplaceReport(const BatchResult& result) {
     if (result.failed.empty() && !result.stopped) return {};
     std::string text;
     if (result.stopped) {
-        text = "Replacing stopped at " + CodeText(result.stopped->code) + ":\n" + result.stopped->reason + "\n\n";
+        text = "Replacing stopped at " + CodeName(result.stopped->code) + ":\n" + result.stopped->reason + "\n\n";
         text += std::to_string(result.changed) + " of " + Glyphs(result.total) + " were replaced before it.";
     } else {
         text = std::to_string(result.changed) + " of " + Glyphs(result.total) + " were replaced.";
     }
     if (!result.failed.empty()) {
-        text += "\n\nNot replaced: " + CodeList(result.failed) + ".\n" + CodeText(result.failed.front().code) + ": " +
+        text += "\n\nNot replaced: " + CodeList(result.failed) + ".\n" + CodeName(result.failed.front().code) + ": " +
                 result.failed.front().reason;
     }
     return text;
@@ -131,12 +119,19 @@ bool GlyphGeneration::mayStartBatch() {
 
 BatchResult GlyphGeneration::renderBatch(const std::string& title, const GenerateOptions& options,
                                          const std::vector<int>& which) {
+    // Stopped before the first glyph, which the report names.
+    const auto stoppedAtFirst = [&](const std::string& reason) {
+        BatchResult stopped;
+        const int first = which.empty() ? 0 : which.front();
+        const auto& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())];
+        const uint16_t code =
+            first < static_cast<int>(glyphs.size()) ? glyphs[static_cast<std::size_t>(first)].Code : 0;
+        stopped.stopped = GlyphFailure{first, code, reason};
+        return stopped;
+    };
+    if (Status named = CheckFontName(options.font); !named) return stoppedAtFirst(named.error().message);
     Result<RendererRun> run = RendererRun::Start(rendererPath(), timeout_);
-    if (!run) {
-        BatchResult failed;
-        failed.stopped = GlyphFailure{which.empty() ? 0 : which.front(), 0, run.error().message};
-        return failed;
-    }
+    if (!run) return stoppedAtFirst(run.error().message);
     // Once the batch starts, the langpack counts as changed even when no glyph gets replaced.
     session_.EditingLang();
     return runBatch(title, which,

@@ -5,6 +5,7 @@
 #include <FileLayer.h>
 #include <GlyphAlgorithms.h>
 #include <GlyphRows.h>
+#include <HexText.h>
 #include <Utf8Path.h>
 
 #include <algorithm>
@@ -78,7 +79,9 @@ Result<RenderedGlyph> OneGlyphRenderer::draw(const RenderFont& font, uint16_t co
 void OneGlyphRenderer::drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing& keepGoing) {
     RenderFont font = job.font;
     if (job.fitRows > 0) font.height = job.fitRows;
-    if (Status fits = CheckCommandLine(programPath_, font); !fits) {
+    Status fits = CheckFontName(font);
+    if (fits) fits = CheckCommandLine(programPath_, font);
+    if (!fits) {
         if (!job.codes.empty()) take(0, fits.error());
         return;
     }
@@ -121,6 +124,35 @@ std::optional<Answer> ParseAnswer(const std::string& line) {
     return answer;
 }
 
+// Neither side of a picture the renderer draws exceeds this many pixels.
+constexpr long kAnswerSideMax = 4096;
+
+std::string OutsideRange(const char* what, long value, long low, long high) {
+    return what + std::string(" ") + std::to_string(value) + " lies outside " + std::to_string(low) + " to " +
+           std::to_string(high);
+}
+
+// What is wrong with the numbers of an "ok" answer, or nothing: they decide
+// how much is read and where the picture lands, so a number no picture can
+// have (a fault, or a stranger writing on the renderer's output) must stop
+// there rather than wrap around in the placement and store blank glyphs.
+std::optional<std::string> AnswerOutOfRange(const Answer& answer) {
+    if (!answer.ok) return std::nullopt;
+    const long width = answer.values[1];
+    const long height = answer.values[2];
+    const long ascent = answer.values[3];
+    const long pixelSize = answer.values[4];
+    const long bytes = answer.values[5];
+    if (width < 1 || width > kAnswerSideMax) return OutsideRange("its width", width, 1, kAnswerSideMax);
+    if (height < 1 || height > kAnswerSideMax) return OutsideRange("its height", height, 1, kAnswerSideMax);
+    if (ascent < 0 || ascent > height) return OutsideRange("its ascent", ascent, 0, height);
+    if (pixelSize < 0 || pixelSize > kAnswerSideMax)
+        return OutsideRange("its pixel size", pixelSize, 0, kAnswerSideMax);
+    if (bytes < 1 || static_cast<uint64_t>(bytes) > kMaxBitmapBytes)
+        return OutsideRange("its bitmap's size", bytes, 1, static_cast<long>(kMaxBitmapBytes));
+    return std::nullopt;
+}
+
 std::string RequestLine(const RenderJob& job, uint16_t code) {
     std::string line = job.fitRows > 0 ? "fit=" + std::to_string(job.fitRows) + " " : std::string();
     for (const std::string& word : RendererParameters(job.font, code)) line += word + " ";
@@ -137,11 +169,10 @@ constexpr std::size_t kAhead = 16;
 void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing& keepGoing) {
     if (job.codes.empty()) return;
     const std::string name = NameOf(programPath_);
-    for (char c : job.font.name)
-        if (c == '\n' || c == '\r') {
-            take(0, MakeError(ErrorKind::Refused, "The font name '" + job.font.name + "' holds a line break."));
-            return;
-        }
+    if (Status fits = CheckFontName(job.font); !fits) {
+        take(0, fits.error());
+        return;
+    }
     ProcessRequest request;
     request.program = programPath_;
     request.arguments = {"--batch"};
@@ -178,22 +209,19 @@ void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, cons
             return;
         }
         const std::optional<Answer> answer = ParseAnswer(*line);
-        if (!answer || answer->values[0] != job.codes[i]) {
+        const std::optional<std::string> outOfRange = answer ? AnswerOutOfRange(*answer) : std::nullopt;
+        if (!answer || answer->values[0] != job.codes[i] || outOfRange) {
             child->stop();
-            lost(i, name + " answered '" + line->substr(0, 80) + "' for U+" + std::to_string(job.codes[i]));
+            std::string reason = name + " answered '" + line->substr(0, 80) + "' for " + CodeName(job.codes[i]);
+            if (outOfRange) reason += ": " + *outOfRange;
+            lost(i, reason);
             return;
         }
         if (!answer->ok) {
             take(i, GlyphFailed(name + ": " + answer->message));
             continue;
         }
-        const long bytes = answer->values[5];
-        if (bytes <= 0 || static_cast<uint64_t>(bytes) > kMaxBitmapBytes) {
-            child->stop();
-            lost(i, name + " announced a bitmap of " + std::to_string(bytes) + " bytes");
-            return;
-        }
-        Result<std::string> bmp = child->read(static_cast<std::size_t>(bytes));
+        Result<std::string> bmp = child->read(static_cast<std::size_t>(answer->values[5]));
         if (!bmp) {
             if (child->cancelled()) return;
             lost(i, name + " ended in the middle of a bitmap: " + bmp.error().message);

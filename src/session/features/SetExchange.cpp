@@ -86,6 +86,13 @@ void WriteTarget(Session& s, const std::string& path, std::span<const uint8_t> b
     if (!written) s.prompts().error("The set could not be exported to " + path + ":\n" + written.error().message);
 }
 
+// What the import cut or chose, a paragraph of its own below the counts.
+std::string Notes(const BdfImportPlan& plan) {
+    std::string text;
+    for (const std::string& note : BdfImportNotes(plan)) text += (text.empty() ? "\n\n" : "\n") + note + ".";
+    return text;
+}
+
 }  // namespace
 
 void ExportSetBdfCommand(Session& s) { ExportSetBdfWithBaseline(s, std::nullopt); }
@@ -176,7 +183,7 @@ void ImportSetBdfCommand(Session& s) {
     s.prompts().information("Imported " + FileNameOf(*path) + " into set " + std::to_string(set + 1) +
                             ".\nGlyphs replaced: " + std::to_string(plan.Replaced - added) +
                             "\nGlyphs the font lacked (kept as they were): " + std::to_string(plan.Lacked) +
-                            (addMissing ? "\nGlyphs added: " + std::to_string(added) : std::string()));
+                            (addMissing ? "\nGlyphs added: " + std::to_string(added) : std::string()) + Notes(plan));
 }
 
 void ExportSetPngCommand(Session& s) {

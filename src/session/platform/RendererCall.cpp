@@ -25,6 +25,24 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
     return text;
 }
 
+#ifdef _WIN32
+// UTF-16 units of a UTF-8 text: one per character, two above U+FFFF.
+std::size_t Utf16Units(const std::string& text) {
+    std::size_t units = Characters(text);
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0xF0) ++units;
+    return units;
+}
+#endif
+
+// The font name in a message: whole when short, else its beginning.
+std::string Shown(const std::string& name) {
+    const std::size_t shown = 60;
+    return Characters(name) <= shown ? name : FirstCharacters(name, shown) + "…";
+}
+
+Error TooLong(std::string message) { return MakeError(ErrorKind::Refused, std::move(message)); }
+
 }  // namespace
 
 RenderFont DefaultRenderFont() {
@@ -87,11 +105,26 @@ std::size_t CommandLineLength(const std::string& programPath, const std::vector<
 Status CheckCommandLine(const std::string& programPath, const RenderFont& font) {
     const std::size_t length = CommandLineLength(programPath, RendererParameters(font, 0xFFFF));
     if (length <= kCommandLineMax) return {};
-    return MakeError(ErrorKind::Refused, "The font name '" + FirstCharacters(font.name, 60) + "…' (" +
-                                             std::to_string(Characters(font.name)) +
-                                             " characters) makes the renderer's command line " +
-                                             std::to_string(length) + " characters long, over the limit of " +
-                                             std::to_string(kCommandLineMax) + ".");
+    return TooLong("The font name '" + Shown(font.name) + "' (" + std::to_string(Characters(font.name)) +
+                   " characters) makes the renderer's command line " + std::to_string(length) +
+                   " characters long, over the limit of " + std::to_string(kCommandLineMax) + ".");
+}
+
+Status CheckFontName(const RenderFont& font) {
+    if (font.name.find_first_of("\r\n") != std::string::npos)
+        return TooLong("The font name '" + Shown(font.name) + "' holds a line break.");
+    if (font.name.size() > kFontNameBytesMax)
+        return TooLong("The font name '" + Shown(font.name) + "' is " + std::to_string(font.name.size()) +
+                       " bytes long; the renderer takes a name of at most " + std::to_string(kFontNameBytesMax) +
+                       " bytes.");
+#ifdef _WIN32
+    const bool family = font.name.find_first_of("/\\") == std::string::npos;
+    if (family && Utf16Units(font.name) > kGdiFamilyNameMax)
+        return TooLong("The font family name '" + Shown(font.name) + "' is " + std::to_string(Utf16Units(font.name)) +
+                       " UTF-16 units long; Windows names a font family in at most " +
+                       std::to_string(kGdiFamilyNameMax) + ".");
+#endif
+    return {};
 }
 
 Result<int> RunAndWait(const std::string& programPath, const std::vector<std::string>& parameters,

@@ -8,6 +8,7 @@
 
 #include <Error.h>
 #include <Process.h>
+#include <RendererLimits.h>
 
 #include <chrono>
 #include <cstdint>
@@ -52,6 +53,16 @@ inline constexpr std::size_t kCommandLineMax = 32767;
 // Refuses a font whose name would make the renderer's command line longer
 // than kCommandLineMax, with a message that names the font.
 Status CheckCommandLine(const std::string& programPath, const RenderFont& font);
+
+// The room a font name has in a request line of a batch: the words before it
+// ("fit=ROWS HEIGHT STYLE CODE ") never take more than the rest.
+inline constexpr std::size_t kFontNameBytesMax = kRendererRequestMax - 32;
+// Refuses, naming the limit, a font name the renderer would cut or could not
+// look up however it is called: one with a line break, one longer than
+// kFontNameBytesMax, and on Windows a family name longer than GDI's
+// kGdiFamilyNameMax. Asked before the renderer starts; a renderer started
+// once per glyph also needs CheckCommandLine.
+Status CheckFontName(const RenderFont& font);
 
 // The renderer beside the editor: programDir (ending in '/') + "files/Runecast".
 std::string RunecastPath(const std::string& programDir);

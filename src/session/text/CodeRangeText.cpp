@@ -2,6 +2,8 @@
 
 #include "CharacterSearch.h"
 
+#include <HexText.h>
+
 #include <algorithm>
 #include <array>
 #include <cctype>
