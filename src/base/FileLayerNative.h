@@ -58,9 +58,6 @@ std::string OldCopyPrefix(const std::string& name);
 // old content that ended saves left are no one's last copy any more.
 void RemoveOldCopiesOfEndedSaves(const std::string& folder, const std::string& name);
 
-// This process's id, as the names above carry it.
-unsigned long CurrentProcessId();
-
 // The names of the entries of `folder` that `ownerOf` names a process id for
 // (0: not ours) whose process no longer runs; never this process's own. The
 // one walk over what killed runs left behind.

@@ -407,7 +407,7 @@ Status file_native::Replace(const std::string& path, const ReplaceBuilder* build
 
 int file_native::Close(intptr_t native) { return native == kClosed ? 0 : ::close(static_cast<int>(native)); }
 
-unsigned long file_native::CurrentProcessId() { return static_cast<unsigned long>(::getpid()); }
+unsigned long CurrentProcessId() { return static_cast<unsigned long>(::getpid()); }
 
 std::vector<std::string> file_native::EntriesOfEndedProcesses(const std::string& folder,
                                                               const std::function<long(std::string_view)>& ownerOf) {

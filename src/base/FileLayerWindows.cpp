@@ -330,7 +330,7 @@ Status file_native::Replace(const std::string& path, const ReplaceBuilder* build
     return {};
 }
 
-unsigned long file_native::CurrentProcessId() { return ::GetCurrentProcessId(); }
+unsigned long CurrentProcessId() { return ::GetCurrentProcessId(); }
 
 std::vector<std::string> file_native::EntriesOfEndedProcesses(const std::string& folder,
                                                               const std::function<long(std::string_view)>& ownerOf) {

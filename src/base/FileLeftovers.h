@@ -13,6 +13,9 @@
 
 namespace glyphora {
 
+// This process's id, as the names of what it leaves carry it.
+unsigned long CurrentProcessId();
+
 // The process id in a name "PREFIX PID-...": digits right after the prefix,
 // then a dash. 0 for any other name.
 long ProcessIdAfter(std::string_view name, std::string_view prefix);
