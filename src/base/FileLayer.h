@@ -46,8 +46,9 @@ enum class Durability { Flushed, Quick };
 // Temporary files carry the process id; those of processes that are gone
 // are removed by the next save in that folder, and a copy of old content
 // that a killed save left by the next successful save of its file
-// (FileLeftovers.h). (On Windows the extended attributes are not looked at,
-// and a file is written in place only when it has other names.)
+// (FileLeftovers.h). (On Windows, which renames nothing over a file that is
+// open, every existing file is written in place under the lock, and readers
+// wait for a save under way.)
 Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
                            Durability durability = Durability::Flushed);
 

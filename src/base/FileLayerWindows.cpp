@@ -1,7 +1,8 @@
 // The file layer on Windows. Paths are UTF-8 and become wide paths for the
-// system. A save locks the file it replaces (LockFileEx) from the read of its
-// content to its replacement, which is ReplaceFileW, or a write in place for
-// a file with other names (hard links); a link is followed to its file.
+// system. A save locks the file (LockFileEx) from the read of its content to
+// the end of its write, and writes it in place after a checked copy of its
+// old bytes was put beside it; readers share the lock, so they wait for a
+// save under way. A link is followed to its file.
 #include "FileLayer.h"
 #include "FileLayerNative.h"
 #include "FileLeftovers.h"
@@ -82,14 +83,14 @@ private:
 };
 
 struct FileIdentity {
-    DWORD volume = 0, high = 0, low = 0, links = 0;
+    DWORD volume = 0, high = 0, low = 0;
     bool operator==(const FileIdentity& o) const { return volume == o.volume && high == o.high && low == o.low; }
 };
 
 std::optional<FileIdentity> IdentityOf(HANDLE file) {
     BY_HANDLE_FILE_INFORMATION info{};
     if (!::GetFileInformationByHandle(file, &info)) return std::nullopt;
-    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow, info.nNumberOfLinks};
+    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
 }
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
@@ -161,30 +162,66 @@ constexpr auto kLockWait = std::chrono::seconds(10);
 // file must stay readable to others while it is saved.
 constexpr uint64_t kLockOffset = uint64_t{1} << 62;
 
+// A file where there was none: written under a temporary name and then
+// given the file's, which fails rather than replace a file another program
+// made there meanwhile.
+Status CreateWhole(const std::string& path, const std::string& folder, std::span<const uint8_t> bytes,
+                   Durability durability) {
+    std::string temp;
+    const Result<HANDLE> made = CreateTemporary(path, path, folder, temp);
+    if (!made) return made.error();
+    Handle file(*made);
+    auto fail = [&](std::string_view what, DWORD code) -> Error {
+        file.reset();
+        ::DeleteFileW(Wide(temp).c_str());
+        return MakeError(ErrorKind::Io, FileError(what, path, SystemMessage(code)));
+    };
+    if (!WriteAll(file.get(), bytes)) return fail("write", ::GetLastError());
+    if (durability == Durability::Flushed && !::FlushFileBuffers(file.get())) return fail("flush", ::GetLastError());
+    if (!::CloseHandle(file.release())) return fail("write", ::GetLastError());
+    if (!::MoveFileExW(Wide(temp).c_str(), Wide(path).c_str(), MOVEFILE_WRITE_THROUGH))
+        return fail("replace", ::GetLastError());
+    return {};
+}
+
+// Waits for the lock byte, shared by readers or held by one save.
+bool TakeLock(HANDLE file, bool exclusive, std::chrono::steady_clock::time_point until) {
+    for (;;) {
+        OVERLAPPED where{};
+        where.Offset = static_cast<DWORD>(kLockOffset);
+        where.OffsetHigh = static_cast<DWORD>(kLockOffset >> 32);
+        const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
+        if (::LockFileEx(file, flags, 0, 1, 0, &where)) return true;
+        const DWORD code = ::GetLastError();
+        if (code != ERROR_LOCK_VIOLATION && code != ERROR_IO_PENDING) return true;  // no locks here: go on without
+        if (std::chrono::steady_clock::now() > until) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
 // The existing file at `path`, open for reading and writing and locked
 // against other saves, or Missing when there is none. Others may go on
 // reading it. A save that replaced it meanwhile made a new file: the lock
 // counts only on the file the path still names once it is held.
 Result<HANDLE> OpenLocked(const std::string& path) {
+    const auto until = std::chrono::steady_clock::now() + kLockWait;
+    const auto busy = [&] { return MakeError(ErrorKind::Io, FileError("save", path, "another program is saving it")); };
     for (int round = 0; round < 100; ++round) {
         Handle file(::CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.open()) return IoError("open", path, ::GetLastError());
+        if (!file.open()) {
+            const DWORD code = ::GetLastError();
+            // Open by a program that keeps others from writing it: for a while, that is a save's wait too.
+            if (code != ERROR_SHARING_VIOLATION) return IoError("open", path, code);
+            if (std::chrono::steady_clock::now() > until) return IoError("open", path, code);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            --round;
+            continue;
+        }
         if (::GetFileType(file.get()) != FILE_TYPE_DISK)
             return MakeError(ErrorKind::Io, FileError("write", path, "it is not a regular file"));
-        const auto until = std::chrono::steady_clock::now() + kLockWait;
-        for (;;) {
-            OVERLAPPED where{};
-            where.Offset = static_cast<DWORD>(kLockOffset);
-            where.OffsetHigh = static_cast<DWORD>(kLockOffset >> 32);
-            if (::LockFileEx(file.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &where)) break;
-            const DWORD code = ::GetLastError();
-            if (code != ERROR_LOCK_VIOLATION && code != ERROR_IO_PENDING) break;  // no locks here: go on without
-            if (std::chrono::steady_clock::now() > until)
-                return MakeError(ErrorKind::Io, FileError("save", path, "another program is saving it"));
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
+        if (!TakeLock(file.get(), true, until)) return busy();
         const std::optional<FileIdentity> held = IdentityOf(file.get());
         if (held && IdentityOf(path) == held) return file.release();
     }
@@ -248,36 +285,6 @@ Status WriteInPlace(const std::string& path, const std::string& target, const st
                      FileError("write", path, SystemMessage(code) + "; its old content is kept in '" + oldName + "'"));
 }
 
-// A new file beside the old one takes its name while the lock is still held
-// (ReplaceFileW keeps the old one's attributes and permissions): a failure
-// at any step leaves the old file as it was. False, with nothing changed,
-// where the system will not replace a file that is open.
-Result<bool> ReplaceWhole(const std::string& path, const std::string& target, const std::string& folder, bool exists,
-                          std::span<const uint8_t> bytes, Durability durability) {
-    std::string temp;
-    const Result<HANDLE> made = CreateTemporary(path, target, folder, temp);
-    if (!made) return made.error();
-    Handle file(*made);
-    auto fail = [&](std::string_view what, DWORD code) -> Error {
-        file.reset();
-        ::DeleteFileW(Wide(temp).c_str());
-        return MakeError(ErrorKind::Io, FileError(what, path, SystemMessage(code)));
-    };
-    if (!WriteAll(file.get(), bytes)) return fail("write", ::GetLastError());
-    if (durability == Durability::Flushed && !::FlushFileBuffers(file.get())) return fail("flush", ::GetLastError());
-    if (!::CloseHandle(file.release())) return fail("write", ::GetLastError());
-    const bool moved = exists ? ::ReplaceFileW(Wide(target).c_str(), Wide(temp).c_str(), nullptr,
-                                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                              : ::MoveFileExW(Wide(temp).c_str(), Wide(target).c_str(), MOVEFILE_WRITE_THROUGH);
-    if (moved) return true;
-    const DWORD code = ::GetLastError();
-    ::DeleteFileW(Wide(temp).c_str());
-    if (exists &&
-        (code == ERROR_UNABLE_TO_REMOVE_REPLACED || code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION))
-        return false;
-    return MakeError(ErrorKind::Io, FileError("replace", path, SystemMessage(code)));
-}
-
 }  // namespace
 
 Status file_native::Replace(const std::string& path, const ReplaceBuilder* build, uint64_t maxCurrentBytes,
@@ -314,20 +321,13 @@ Status file_native::Replace(const std::string& path, const ReplaceBuilder* build
         bytes = *built;
     }
 
-    // A file with other names is written in place, so that they see the new bytes.
-    const std::optional<FileIdentity> identity = exists ? IdentityOf(held.get()) : std::nullopt;
-    bool replaced = false;
-    if (!identity || identity->links <= 1) {
-        const Result<bool> whole = ReplaceWhole(path, target, folder, exists, bytes, durability);
-        if (!whole) return whole.error();
-        replaced = *whole;
-    }
-    if (!replaced) {
-        Status written = WriteInPlace(path, target, folder, held.get(), bytes, durability);
-        if (!written) return written;
-    }
-    RemoveOldCopiesOfEndedSaves(folder, NameOf(target));
-    return {};
+    // Windows renames nothing over a file that is open, and the lock must
+    // stay until the new bytes are in: the file is written in place, which
+    // keeps its other names, its attributes and its permissions too.
+    Status written = exists ? WriteInPlace(path, target, folder, held.get(), bytes, durability)
+                            : CreateWhole(path, folder, bytes, durability);
+    if (written) RemoveOldCopiesOfEndedSaves(folder, NameOf(target));
+    return written;
 }
 
 unsigned long CurrentProcessId() { return ::GetCurrentProcessId(); }
@@ -379,13 +379,20 @@ Status RemoveFile(const std::string& path) {
 }
 
 Result<ReadHandle> ReadHandle::Open(const std::string& path) {
-    HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    // Others may go on writing and replacing it (a save holds it open for writing while others read it).
+    HANDLE file =
+        ::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return IoError("open", path, ::GetLastError());
     // A pipe or a device (CON, NUL) may never end: only files on a disk are read.
     if (::GetFileType(file) != FILE_TYPE_DISK) {
         ::CloseHandle(file);
         return MakeError(ErrorKind::Io, FileError("read", path, "it is not a regular file"));
+    }
+    // A save writes the file in place: what is read is the file before or after it, never half of each.
+    if (!TakeLock(file, false, std::chrono::steady_clock::now() + kLockWait)) {
+        ::CloseHandle(file);
+        return MakeError(ErrorKind::Io, FileError("read", path, "another program is saving it"));
     }
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(file, &size)) {
