@@ -44,8 +44,11 @@ enum class Durability { Flushed, Quick };
 // file is written, and a failure that leaves it names it. Two saves of one
 // file never interleave (an advisory lock is held while it is written).
 // Temporary files carry the process id; those of processes that are gone
-// are removed by the next save in that folder. (On Windows the link, the
-// hard links and the attributes are not kept, and nothing is locked.)
+// are removed by the next save in that folder, and a copy of old content
+// that a killed save left by the next successful save of its file
+// (FileLeftovers.h). (On Windows, which renames nothing over a file that is
+// open, every existing file is written in place under the lock, and readers
+// wait for a save under way.)
 Status WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes,
                            Durability durability = Durability::Flushed);
 

@@ -1,6 +1,7 @@
 // The file layer on POSIX systems.
 #include "FileLayer.h"
 #include "FileLayerNative.h"
+#include "FileLeftovers.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -12,7 +13,6 @@
 #endif
 #include <unistd.h>
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -70,24 +70,9 @@ void SyncFolder(const std::string& folder) {
     ::close(dir);
 }
 
-// A link to the file stays a link: the file it points at is written.
-std::string ResolvedTarget(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (real == nullptr) return path;
-    std::string target(real);
-    std::free(real);
-    return target;
-}
-
 std::string NameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string InFolder(const std::string& folder, const std::string& name) {
-    return (folder == "/" ? "" : folder) + "/" + name;
 }
 
 Error NotRegular(std::string_view verb, const std::string& path, mode_t mode) {
@@ -136,25 +121,16 @@ private:
 
 // --- temporary files ---------------------------------------------------------------------
 
-// ".NAME.glyphora-save-PID-N": a file being written; removable once its
-// process is gone. ".NAME.glyphora-old-PID-N": the checked copy of a file
-// being written in place, the only old content should that write break off,
-// so it is never removed by anyone but its own save.
-constexpr std::string_view kSaveMarker = ".glyphora-save-";
-constexpr std::string_view kOldMarker = ".glyphora-old-";
-
-std::string TemporaryName(const std::string& target, std::string_view marker) {
-    static std::atomic<unsigned> counter{0};
-    // A long name is shortened so the temporary name stays within what a folder entry holds.
-    return "." + NameOf(target).substr(0, 120) + std::string(marker) + std::to_string(::getpid()) + "-" +
-           std::to_string(counter.fetch_add(1));
-}
+using file_native::InFolder;
+using file_native::kOldMarker;
+using file_native::kSaveMarker;
+using file_native::TemporaryName;
 
 // Made with O_EXCL and mode 0666, so the kernel applies the umask itself: no
 // process-wide umask change. A copy of old content is private (0600).
 int CreateTemporary(const std::string& folder, const std::string& target, std::string& name, mode_t mode = 0666) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = InFolder(folder, TemporaryName(target, kSaveMarker));
+        name = InFolder(folder, TemporaryName(NameOf(target), kSaveMarker));
         const int fd = OpenRetrying(name.c_str(), O_RDWR | O_CREAT | O_EXCL, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -162,24 +138,14 @@ int CreateTemporary(const std::string& folder, const std::string& target, std::s
     return -1;
 }
 
-// The process id in ".NAME.glyphora-save-PID-N", or 0.
-long SaverOf(std::string_view name) {
-    const auto at = name.rfind(kSaveMarker);
-    if (name.empty() || name[0] != '.' || at == std::string_view::npos) return 0;
-    std::string_view rest = name.substr(at + kSaveMarker.size());
-    const auto dash = rest.find('-');
-    if (dash == 0 || dash == std::string_view::npos || dash + 1 == rest.size()) return 0;
-    const auto digits = [](std::string_view text) {
-        return text.find_first_not_of("0123456789") == std::string_view::npos;
-    };
-    if (dash > 9 || !digits(rest.substr(0, dash)) || !digits(rest.substr(dash + 1))) return 0;
-    return std::stol(std::string(rest.substr(0, dash)));
-}
-
 // Saves that were killed leave their temporary files: those whose process
 // no longer runs are removed. (A process of another machine sharing the
 // folder looks gone; its save then fails at its rename, its old file intact.)
-void RemoveStaleTemporaries(const std::string& folder) { file_native::RemoveFilesOfEndedProcesses(folder, SaverOf); }
+void RemoveStaleTemporaries(const std::string& folder) {
+    RemoveLeftoversOfEndedProcesses(folder, [](std::string_view name) -> long {
+        return name.find(kSaveMarker) != std::string_view::npos ? file_native::SaverOf(name) : 0;
+    });
+}
 
 // --- the file being replaced ---------------------------------------------------------------
 
@@ -309,7 +275,7 @@ Status WriteInPlace(const std::string& path, const std::string& target, const st
         return MakeError(ErrorKind::Io, FileError("save", path,
                                                   "no copy of its old content can be made in '" + folder +
                                                       "': " + std::strerror(errno)));
-    const std::string old = InFolder(folder, TemporaryName(target, kOldMarker));
+    const std::string old = InFolder(folder, TemporaryName(NameOf(target), kOldMarker));
     if (!CopyChecked(locked, copy.get()) || ::rename(temp.c_str(), old.c_str()) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
@@ -398,7 +364,7 @@ Result<Renamed> ReplaceByRename(const std::string& path, const std::string& targ
 
 Status file_native::Replace(const std::string& path, const ReplaceBuilder* build, uint64_t maxCurrentBytes,
                             std::span<const uint8_t> bytes, Durability durability) {
-    const std::string target = ResolvedTarget(path);
+    const std::string target = SaveTarget(path);
     const std::string folder = FolderOf(target);
     struct stat st {};
     const Result<int> opened = OpenLocked(path, target, st);
@@ -429,23 +395,48 @@ Status file_native::Replace(const std::string& path, const ReplaceBuilder* build
         const Result<Renamed> renamed =
             ReplaceByRename(path, target, folder, exists ? &st : nullptr, bytes, durability);
         if (!renamed) return renamed.error();
-        if (*renamed == Renamed::Done) return {};
+        if (*renamed == Renamed::Done) {
+            file_native::RemoveOldCopiesOfEndedSaves(folder, NameOf(target));
+            return {};
+        }
     }
-    return WriteInPlace(path, target, folder, locked.get(), bytes, durability);
+    Status written = WriteInPlace(path, target, folder, locked.get(), bytes, durability);
+    if (written) file_native::RemoveOldCopiesOfEndedSaves(folder, NameOf(target));
+    return written;
 }
 
 int file_native::Close(intptr_t native) { return native == kClosed ? 0 : ::close(static_cast<int>(native)); }
 
-void file_native::RemoveFilesOfEndedProcesses(const std::string& folder, long (*ownerOf)(std::string_view name)) {
+unsigned long CurrentProcessId() { return static_cast<unsigned long>(::getpid()); }
+
+std::vector<std::string> file_native::EntriesOfEndedProcesses(const std::string& folder,
+                                                              const std::function<long(std::string_view)>& ownerOf) {
+    std::vector<std::string> ended;
     DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) return;
+    if (dir == nullptr) return ended;
     while (const dirent* entry = ::readdir(dir)) {
         const long owner = ownerOf(entry->d_name);
         if (owner <= 0 || owner == ::getpid()) continue;
         if (::kill(static_cast<pid_t>(owner), 0) == 0 || errno != ESRCH) continue;
-        (void)::unlinkat(::dirfd(dir), entry->d_name, 0);
+        ended.emplace_back(entry->d_name);
     }
     ::closedir(dir);
+    return ended;
+}
+
+// A link to the file stays a link: the file it points at is written.
+std::string file_native::SaveTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) return path;
+    std::string target(real);
+    std::free(real);
+    return target;
+}
+
+std::string file_native::InFolder(const std::string& folder, const std::string& name) {
+    return (folder == "/" ? "" : folder) + "/" + name;
 }
 
 // --- whole files ---------------------------------------------------------------------

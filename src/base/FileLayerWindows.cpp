@@ -1,8 +1,11 @@
 // The file layer on Windows. Paths are UTF-8 and become wide paths for the
-// system; the atomic replacement is MoveFileEx with write-through. The file
-// being replaced is held open so no one else writes it meanwhile.
+// system. A save locks the file (LockFileEx) from the read of its content to
+// the end of its write, and writes it in place after a checked copy of its
+// old bytes was put beside it; readers share the lock, so they wait for a
+// save under way. A link is followed to its file.
 #include "FileLayer.h"
 #include "FileLayerNative.h"
+#include "FileLeftovers.h"
 #include "WideText.h"
 
 #define WIN32_LEAN_AND_MEAN
@@ -13,8 +16,9 @@
 #undef ReplaceFile
 
 #include <algorithm>
-#include <atomic>
-#include <cwchar>
+#include <chrono>
+#include <optional>
+#include <thread>
 
 namespace glyphora {
 
@@ -58,83 +62,257 @@ std::string NameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-constexpr const char* kSaveMarker = ".glyphora-save-";
+// An open handle, closed when it goes.
+class Handle {
+public:
+    explicit Handle(HANDLE h = INVALID_HANDLE_VALUE) : h_(h) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle() { reset(); }
+    HANDLE get() const { return h_; }
+    bool open() const { return h_ != INVALID_HANDLE_VALUE; }
+    // The handle, no longer closed by this object.
+    HANDLE release() { return std::exchange(h_, INVALID_HANDLE_VALUE); }
+    void reset(HANDLE h = INVALID_HANDLE_VALUE) {
+        if (h_ != INVALID_HANDLE_VALUE) ::CloseHandle(h_);
+        h_ = h;
+    }
 
-// Temporary files of saves that were killed: those whose process is gone.
-void RemoveStaleTemporaries(const std::string& folder) {
-    WIN32_FIND_DATAW found{};
-    HANDLE search = ::FindFirstFileW(Wide(folder + "\\.*" + kSaveMarker + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        const std::wstring name = found.cFileName;
-        const std::wstring marker = Wide(kSaveMarker);
-        const auto at = name.rfind(marker);
-        if (at == std::wstring::npos) continue;
-        const DWORD pid = static_cast<DWORD>(std::wcstoul(name.c_str() + at + marker.size(), nullptr, 10));
-        if (pid == 0 || pid == ::GetCurrentProcessId()) continue;
-        HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-        if (process != nullptr) {
-            ::CloseHandle(process);
-            continue;
-        }
-        if (::GetLastError() == ERROR_INVALID_PARAMETER) ::DeleteFileW((Wide(folder + "\\") + name).c_str());
-    } while (::FindNextFileW(search, &found));
-    ::FindClose(search);
+private:
+    HANDLE h_;
+};
+
+struct FileIdentity {
+    DWORD volume = 0, high = 0, low = 0;
+    bool operator==(const FileIdentity& o) const { return volume == o.volume && high == o.high && low == o.low; }
+};
+
+std::optional<FileIdentity> IdentityOf(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(file, &info)) return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
 }
 
-Result<std::vector<uint8_t>> ReadOpen(HANDLE file, const std::string& path, uint64_t size) {
-    std::vector<uint8_t> bytes(static_cast<std::size_t>(size));
-    std::size_t total = 0;
-    while (total < bytes.size()) {
-        DWORD got = 0;
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - total, 1u << 30));
-        if (!::ReadFile(file, bytes.data() + total, chunk, &got, nullptr))
-            return IoError("read", path, ::GetLastError());
-        if (got == 0) break;
-        total += got;
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+    const Handle h(::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return h.open() ? IdentityOf(h.get()) : std::nullopt;
+}
+
+bool ReadAt(HANDLE file, uint64_t at, std::span<uint8_t> into, std::size_t& got) {
+    got = 0;
+    while (got < into.size()) {
+        OVERLAPPED where{};
+        const uint64_t from = at + got;
+        where.Offset = static_cast<DWORD>(from);
+        where.OffsetHigh = static_cast<DWORD>(from >> 32);
+        DWORD n = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(into.size() - got, 1u << 30));
+        if (!::ReadFile(file, into.data() + got, chunk, &n, &where)) return ::GetLastError() == ERROR_HANDLE_EOF;
+        if (n == 0) break;
+        got += n;
     }
-    bytes.resize(total);
+    return true;
+}
+
+Result<std::vector<uint8_t>> ReadOpen(HANDLE file, const std::string& path) {
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file, &size)) return IoError("read", path, ::GetLastError());
+    std::vector<uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+    std::size_t got = 0;
+    if (!ReadAt(file, 0, bytes, got)) return IoError("read", path, ::GetLastError());
+    bytes.resize(got);
     return bytes;
 }
 
-// The file is held open while it is read and replaced: others may read it,
-// and the replacement may take its name, but no one else writes it meanwhile.
+// Puts `bytes` at the start of the file and cuts it after them.
+bool Rewrite(HANDLE file, std::span<const uint8_t> bytes, Durability durability) {
+    const LARGE_INTEGER start{};
+    return ::SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && WriteAll(file, bytes) && ::SetEndOfFile(file) &&
+           (durability == Durability::Quick || ::FlushFileBuffers(file));
+}
+
+// A new file in `folder` for a save of `target`, ".NAME.glyphora-save-PID-N".
+Result<HANDLE> CreateTemporary(const std::string& path, const std::string& target, const std::string& folder,
+                               std::string& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = file_native::InFolder(folder, file_native::TemporaryName(NameOf(target), file_native::kSaveMarker));
+        HANDLE file = ::CreateFileW(Wide(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) return file;
+        if (::GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+    return MakeError(ErrorKind::Io, FileError("save", path,
+                                              "no temporary file can be made in '" + folder +
+                                                  "': " + SystemMessage(::GetLastError())));
+}
+
+// Saves that were killed leave their temporary files: those whose process is gone are removed.
+void RemoveStaleTemporaries(const std::string& folder) {
+    RemoveLeftoversOfEndedProcesses(folder, [](std::string_view name) -> long {
+        return name.find(file_native::kSaveMarker) != std::string_view::npos ? file_native::SaverOf(name) : 0;
+    });
+}
+
+// How long a save waits for another save of the same file to end.
+constexpr auto kLockWait = std::chrono::seconds(10);
+
+// Saves lock one byte far past the end of any langpack: Windows keeps
+// everyone else from reading and writing a locked range, and the bytes of the
+// file must stay readable to others while it is saved.
+constexpr uint64_t kLockOffset = uint64_t{1} << 62;
+
+// A file where there was none: written under a temporary name and then
+// given the file's, which fails rather than replace a file another program
+// made there meanwhile.
+Status CreateWhole(const std::string& path, const std::string& folder, std::span<const uint8_t> bytes,
+                   Durability durability) {
+    std::string temp;
+    const Result<HANDLE> made = CreateTemporary(path, path, folder, temp);
+    if (!made) return made.error();
+    Handle file(*made);
+    auto fail = [&](std::string_view what, DWORD code) -> Error {
+        file.reset();
+        ::DeleteFileW(Wide(temp).c_str());
+        return MakeError(ErrorKind::Io, FileError(what, path, SystemMessage(code)));
+    };
+    if (!WriteAll(file.get(), bytes)) return fail("write", ::GetLastError());
+    if (durability == Durability::Flushed && !::FlushFileBuffers(file.get())) return fail("flush", ::GetLastError());
+    if (!::CloseHandle(file.release())) return fail("write", ::GetLastError());
+    if (!::MoveFileExW(Wide(temp).c_str(), Wide(path).c_str(), MOVEFILE_WRITE_THROUGH))
+        return fail("replace", ::GetLastError());
+    return {};
+}
+
+// Waits for the lock byte, shared by readers or held by one save.
+bool TakeLock(HANDLE file, bool exclusive, std::chrono::steady_clock::time_point until) {
+    for (;;) {
+        OVERLAPPED where{};
+        where.Offset = static_cast<DWORD>(kLockOffset);
+        where.OffsetHigh = static_cast<DWORD>(kLockOffset >> 32);
+        const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
+        if (::LockFileEx(file, flags, 0, 1, 0, &where)) return true;
+        const DWORD code = ::GetLastError();
+        if (code != ERROR_LOCK_VIOLATION && code != ERROR_IO_PENDING) return true;  // no locks here: go on without
+        if (std::chrono::steady_clock::now() > until) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+// The existing file at `path`, open for reading and writing and locked
+// against other saves, or Missing when there is none. Others may go on
+// reading it. A save that replaced it meanwhile made a new file: the lock
+// counts only on the file the path still names once it is held.
+Result<HANDLE> OpenLocked(const std::string& path) {
+    const auto until = std::chrono::steady_clock::now() + kLockWait;
+    const auto busy = [&] { return MakeError(ErrorKind::Io, FileError("save", path, "another program is saving it")); };
+    for (int round = 0; round < 100; ++round) {
+        Handle file(::CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.open()) {
+            const DWORD code = ::GetLastError();
+            // Open by a program that keeps others from writing it: for a while, that is a save's wait too.
+            if (code != ERROR_SHARING_VIOLATION) return IoError("open", path, code);
+            if (std::chrono::steady_clock::now() > until) return IoError("open", path, code);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            --round;
+            continue;
+        }
+        if (::GetFileType(file.get()) != FILE_TYPE_DISK)
+            return MakeError(ErrorKind::Io, FileError("write", path, "it is not a regular file"));
+        if (!TakeLock(file.get(), true, until)) return busy();
+        const std::optional<FileIdentity> held = IdentityOf(file.get());
+        if (held && IdentityOf(path) == held) return file.release();
+    }
+    return MakeError(ErrorKind::Io, FileError("save", path, "it is replaced again and again by another program"));
+}
+
+// The name the system knows the open file by: through a link, the file the
+// link points at.
+std::string FinalPath(HANDLE held, const std::string& path) {
+    std::wstring name(1024, L'\0');
+    DWORD n = ::GetFinalPathNameByHandleW(held, name.data(), static_cast<DWORD>(name.size()), FILE_NAME_NORMALIZED);
+    if (n >= name.size()) {
+        name.resize(n + 1);
+        n = ::GetFinalPathNameByHandleW(held, name.data(), static_cast<DWORD>(name.size()), FILE_NAME_NORMALIZED);
+    }
+    if (n == 0 || n >= name.size()) return path;
+    name.resize(n);
+    // "\\?\C:\..." names what "C:\..." does, and reads better in a message.
+    if (name.starts_with(L"\\\\?\\") && name.size() > 6 && name[5] == L':') name.erase(0, 4);
+    return Utf8(name);
+}
+
+// Writes the file's own bytes, so its other names stay: a checked copy of the
+// old bytes is put beside it first, the file is rewritten, and the copy goes.
+// Should the rewrite fail, the old bytes are written back; only when that
+// fails too does the copy stay, and the message names it.
+Status WriteInPlace(const std::string& path, const std::string& target, const std::string& folder, HANDLE held,
+                    std::span<const uint8_t> bytes, Durability durability) {
+    const Result<std::vector<uint8_t>> old = ReadOpen(held, path);
+    if (!old) return old.error();
+    std::string temp;
+    const Result<HANDLE> made = CreateTemporary(path, target, folder, temp);
+    if (!made) return made.error();
+    Handle copy(*made);
+    std::vector<uint8_t> back(old->size());
+    std::size_t got = 0;
+    const bool copied = WriteAll(copy.get(), *old) && ::FlushFileBuffers(copy.get()) &&
+                        ReadAt(copy.get(), 0, back, got) && got == back.size() && back == *old;
+    const DWORD copyError = copied ? 0 : ::GetLastError();
+    copy.reset();
+    const std::string oldName =
+        file_native::InFolder(folder, file_native::TemporaryName(NameOf(target), file_native::kOldMarker));
+    if (!copied || !::MoveFileExW(Wide(temp).c_str(), Wide(oldName).c_str(), MOVEFILE_WRITE_THROUGH)) {
+        const DWORD code = copied ? ::GetLastError() : copyError;
+        ::DeleteFileW(Wide(temp).c_str());
+        return MakeError(ErrorKind::Io,
+                         FileError("save", path,
+                                   "no copy of its old content can be made: " +
+                                       (code == 0 ? std::string("it reads back otherwise") : SystemMessage(code))));
+    }
+    if (Rewrite(held, bytes, durability)) {
+        ::DeleteFileW(Wide(oldName).c_str());
+        return {};
+    }
+    const DWORD code = ::GetLastError();
+    if (Rewrite(held, *old, durability)) {
+        ::DeleteFileW(Wide(oldName).c_str());
+        return MakeError(ErrorKind::Io, FileError("write", path, SystemMessage(code)));
+    }
+    return MakeError(ErrorKind::Io,
+                     FileError("write", path, SystemMessage(code) + "; its old content is kept in '" + oldName + "'"));
+}
+
 }  // namespace
 
 Status file_native::Replace(const std::string& path, const ReplaceBuilder* build, uint64_t maxCurrentBytes,
                             std::span<const uint8_t> bytes, Durability durability) {
     const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
-    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return IoError("write", path, ERROR_DIRECTORY);
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) return MakeError(ErrorKind::Io, path + " is read-only");
-    HANDLE held = INVALID_HANDLE_VALUE;
-    if (exists) {
-        held = ::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (held == INVALID_HANDLE_VALUE) return IoError("open", path, ::GetLastError());
-        if (::GetFileType(held) != FILE_TYPE_DISK) {
-            ::CloseHandle(held);
-            return MakeError(ErrorKind::Io, FileError("write", path, "it is not a regular file"));
-        }
-    }
-    struct Closer {
-        HANDLE h;
-        ~Closer() {
-            if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
-        }
-    } closer{held};
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return IoError("write", path, ERROR_DIRECTORY);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return MakeError(ErrorKind::Io, path + " is read-only");
+    const Result<HANDLE> opened = OpenLocked(path);
+    if (!opened && opened.error().kind != ErrorKind::Missing) return opened.error();
+    const bool exists = opened.has_value();
+    const Handle held(exists ? *opened : INVALID_HANDLE_VALUE);
+    const std::string target = exists ? FinalPath(held.get(), path) : path;
+    const std::string folder = FolderOf(target);
+    RemoveStaleTemporaries(folder);
 
     if (build != nullptr) {
         std::optional<std::vector<uint8_t>> current;
         if (exists) {
             LARGE_INTEGER size{};
-            if (!::GetFileSizeEx(held, &size)) return IoError("read", path, ::GetLastError());
+            if (!::GetFileSizeEx(held.get(), &size)) return IoError("read", path, ::GetLastError());
             if (static_cast<uint64_t>(size.QuadPart) > maxCurrentBytes)
                 return MakeError(ErrorKind::Unsupported,
                                  FileError("save", path,
                                            "it is larger than the " + std::to_string(maxCurrentBytes) +
                                                " bytes this program reads of such a file"));
-            Result<std::vector<uint8_t>> read = ReadOpen(held, path, static_cast<uint64_t>(size.QuadPart));
+            Result<std::vector<uint8_t>> read = ReadOpen(held.get(), path);
             if (!read) return read.error();
             current = std::move(*read);
         }
@@ -143,57 +321,54 @@ Status file_native::Replace(const std::string& path, const ReplaceBuilder* build
         bytes = *built;
     }
 
-    const std::string folder = FolderOf(path);
-    RemoveStaleTemporaries(folder);
-    static std::atomic<unsigned> counter{0};
-    std::string temp;
-    HANDLE file = INVALID_HANDLE_VALUE;
-    for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        temp = folder + "\\." + NameOf(path).substr(0, 120) + kSaveMarker + std::to_string(::GetCurrentProcessId()) +
-               "-" + std::to_string(counter++);
-        file = ::CreateFileW(Wide(temp).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
-    }
-    if (file == INVALID_HANDLE_VALUE)
-        return MakeError(ErrorKind::Io, FileError("save", path,
-                                                  "no temporary file can be made in '" + folder +
-                                                      "': " + SystemMessage(::GetLastError())));
-    auto fail = [&](std::string_view what) -> Status {
-        const DWORD code = ::GetLastError();
-        ::CloseHandle(file);
-        ::DeleteFileW(Wide(temp).c_str());
-        return MakeError(ErrorKind::Io, FileError(what, path, SystemMessage(code)));
-    };
-    if (!WriteAll(file, bytes)) return fail("write");
-    if (durability == Durability::Flushed && !::FlushFileBuffers(file)) return fail("flush");
-    if (!::CloseHandle(file)) {
-        const DWORD code = ::GetLastError();
-        ::DeleteFileW(Wide(temp).c_str());
-        return MakeError(ErrorKind::Io, FileError("write", path, SystemMessage(code)));
-    }
-    // Wine (and some file systems) refuse to rename over a file that is open,
-    // whatever its sharing: the hold ends here, just before the rename.
-    if (closer.h != INVALID_HANDLE_VALUE) ::CloseHandle(std::exchange(closer.h, INVALID_HANDLE_VALUE));
-    if (!::MoveFileExW(Wide(temp).c_str(), Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD code = ::GetLastError();
-        ::DeleteFileW(Wide(temp).c_str());
-        return MakeError(ErrorKind::Io, FileError("replace", path, SystemMessage(code)));
-    }
-    return {};
+    // Windows renames nothing over a file that is open, and the lock must
+    // stay until the new bytes are in: the file is written in place, which
+    // keeps its other names, its attributes and its permissions too.
+    Status written = exists ? WriteInPlace(path, target, folder, held.get(), bytes, durability)
+                            : CreateWhole(path, folder, bytes, durability);
+    if (written) RemoveOldCopiesOfEndedSaves(folder, NameOf(target));
+    return written;
+}
+
+unsigned long CurrentProcessId() { return ::GetCurrentProcessId(); }
+
+std::vector<std::string> file_native::EntriesOfEndedProcesses(const std::string& folder,
+                                                              const std::function<long(std::string_view)>& ownerOf) {
+    std::vector<std::string> ended;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW(Wide(InFolder(folder, "*")).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return ended;
+    do {
+        std::string name = Utf8(found.cFileName);
+        const long owner = ownerOf(name);
+        if (owner <= 0 || static_cast<DWORD>(owner) == ::GetCurrentProcessId()) continue;
+        // A process that ended lives on as long as someone holds a handle of
+        // it; any refusal but "no such process" is one alive, not ours to look at.
+        const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(owner));
+        DWORD status = STILL_ACTIVE;
+        const bool gone = process == nullptr ? ::GetLastError() == ERROR_INVALID_PARAMETER
+                                             : ::GetExitCodeProcess(process, &status) && status != STILL_ACTIVE;
+        if (process != nullptr) ::CloseHandle(process);
+        if (gone) ended.push_back(std::move(name));
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return ended;
+}
+
+// Opening follows a link, and the open file knows its own name.
+std::string file_native::SaveTarget(const std::string& path) {
+    const Handle file(::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return file.open() ? FinalPath(file.get(), path) : path;
+}
+
+std::string file_native::InFolder(const std::string& folder, const std::string& name) {
+    return folder.ends_with('\\') || folder.ends_with('/') ? folder + name : folder + "\\" + name;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
-    const auto identity = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
-        HANDLE h = ::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return false;
-        const BOOL ok = ::GetFileInformationByHandle(h, &info);
-        ::CloseHandle(h);
-        return ok != 0;
-    };
-    BY_HANDLE_FILE_INFORMATION ia{}, ib{};
-    return identity(a, ia) && identity(b, ib) && ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
-           ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+    const std::optional<FileIdentity> ia = IdentityOf(a);
+    return ia && IdentityOf(b) == ia;
 }
 
 Status RemoveFile(const std::string& path) {
@@ -204,13 +379,20 @@ Status RemoveFile(const std::string& path) {
 }
 
 Result<ReadHandle> ReadHandle::Open(const std::string& path) {
-    HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    // Others may go on writing and replacing it (a save holds it open for writing while others read it).
+    HANDLE file =
+        ::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return IoError("open", path, ::GetLastError());
     // A pipe or a device (CON, NUL) may never end: only files on a disk are read.
     if (::GetFileType(file) != FILE_TYPE_DISK) {
         ::CloseHandle(file);
         return MakeError(ErrorKind::Io, FileError("read", path, "it is not a regular file"));
+    }
+    // A save writes the file in place: what is read is the file before or after it, never half of each.
+    if (!TakeLock(file, false, std::chrono::steady_clock::now() + kLockWait)) {
+        ::CloseHandle(file);
+        return MakeError(ErrorKind::Io, FileError("read", path, "another program is saving it"));
     }
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(file, &size)) {

@@ -3,13 +3,10 @@
 #include "FileLayerNative.h"
 #include "FilePlacement.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -48,18 +45,6 @@ Result<PathInfo> InspectPath(const std::string& path) {
     info.size = st.st_size > 0 ? static_cast<uint64_t>(st.st_size) : 0;
     info.modified = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     return info;
-}
-
-void RemoveStalePendingFiles(const std::string& folder) {
-    // ".glyphora-part-PID-N"
-    file_native::RemoveFilesOfEndedProcesses(folder, [](std::string_view name) -> long {
-        static constexpr std::string_view kPrefix = ".glyphora-part-";
-        if (!name.starts_with(kPrefix)) return 0;
-        const std::string rest(name.substr(kPrefix.size()));
-        char* end = nullptr;
-        const long pid = std::strtol(rest.c_str(), &end, 10);
-        return pid > 0 && *end == '-' ? pid : 0;
-    });
 }
 
 Result<PendingFile> PendingFile::Create(const std::string& target) {

@@ -50,28 +50,6 @@ Result<PathInfo> InspectPath(const std::string& path) {
     return info;
 }
 
-void RemoveStalePendingFiles(const std::string& folder) {
-    static const std::string kPrefix = ".glyphora-part-";
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = ::FindFirstFileW(Wide(folder + "\\" + kPrefix + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        const std::wstring name(found.cFileName);
-        const std::size_t digits = kPrefix.size();
-        wchar_t* end = nullptr;
-        const unsigned long pid = name.size() > digits ? std::wcstoul(name.c_str() + digits, &end, 10) : 0;
-        if (pid == 0 || end == nullptr || *end != L'-') continue;
-        const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
-        if (process != nullptr) {
-            ::CloseHandle(process);
-            continue;
-        }
-        if (::GetLastError() != ERROR_INVALID_PARAMETER) continue;  // alive, but not ours to look at
-        ::DeleteFileW((Wide(folder) + L"\\" + name).c_str());
-    } while (::FindNextFileW(search, &found));
-    ::FindClose(search);
-}
-
 Result<PendingFile> PendingFile::Create(const std::string& target) {
     const std::string stem = FolderOf(target) + "\\.glyphora-part-" + std::to_string(::GetCurrentProcessId()) + "-";
     for (unsigned attempt = 0; attempt < 1000; ++attempt) {

@@ -6,10 +6,14 @@
 #include "Process.h"
 
 #include "ProcessNative.h"
+#include "Utf8Path.h"
 
+#include <array>
+#include <atomic>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 
 namespace glyphora {
 
@@ -29,13 +33,37 @@ std::string Seconds(std::chrono::milliseconds span) {
     return text;
 }
 
+// The paths of each live RemovedOnSignal, made before the handler may need
+// them: it only reads them.
+std::array<std::atomic<std::vector<std::filesystem::path>*>, 16> gRemovedOnSignal{};
+
 extern "C" void StopOnSignal(int signal) {
     StopRunningProcesses();
+    for (auto& slot : gRemovedOnSignal)
+        if (const std::vector<std::filesystem::path>* paths = slot.load())
+            for (const std::filesystem::path& path : *paths) process_native::RemoveQuietly(path.c_str());
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
 
 }  // namespace
+
+RemovedOnSignal::RemovedOnSignal(const std::vector<std::string>& paths) {
+    auto owned = std::make_unique<std::vector<std::filesystem::path>>();
+    for (const std::string& path : paths) owned->push_back(PathFromUtf8(path));
+    for (std::size_t i = 0; i < gRemovedOnSignal.size(); ++i) {
+        std::vector<std::filesystem::path>* empty = nullptr;
+        if (gRemovedOnSignal[i].compare_exchange_strong(empty, owned.get())) {
+            owned.release();
+            slot_ = static_cast<int>(i);
+            return;
+        }
+    }
+}
+
+RemovedOnSignal::~RemovedOnSignal() {
+    if (slot_ >= 0) delete gRemovedOnSignal[static_cast<std::size_t>(slot_)].exchange(nullptr);
+}
 
 void StopRunningProcessesOnSignals() {
     std::signal(SIGINT, StopOnSignal);

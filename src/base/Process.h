@@ -137,7 +137,24 @@ private:
 void StopRunningProcesses() noexcept;
 
 // Makes SIGINT and SIGTERM (Ctrl-C, a kill) end the running programs' groups
-// first, then this process as the signal would have ended it.
+// first, remove what RemovedOnSignal names, then end this process as the
+// signal would have ended it.
 void StopRunningProcessesOnSignals();
+
+// While it lives, an interrupted run removes these paths once its programs
+// are ended, in the order given: the files a program leaves in a scratch
+// folder of this run, then the folders, each only when empty by then. What
+// is left (a kill that no handler sees, a file of another name) goes with
+// the next run's sweep of what ended processes left.
+class RemovedOnSignal {
+public:
+    explicit RemovedOnSignal(const std::vector<std::string>& paths);
+    ~RemovedOnSignal();
+    RemovedOnSignal(const RemovedOnSignal&) = delete;
+    RemovedOnSignal& operator=(const RemovedOnSignal&) = delete;
+
+private:
+    int slot_ = -1;  // none: more scratch folders at once than there are places for
+};
 
 }  // namespace glyphora

@@ -172,6 +172,10 @@ void StopRunningProcesses() noexcept {
     }
 }
 
+void process_native::RemoveQuietly(const char* path) noexcept {
+    if (::unlink(path) != 0) (void)::rmdir(path);
+}
+
 Result<ChildProcess> ChildProcess::Spawn(const ProcessRequest& request, bool withInput, bool keepOutput) {
     const std::string& program = request.program;
     if (!request.currentFolder.empty()) {

@@ -193,6 +193,10 @@ void StopRunningProcesses() noexcept {
         if (HANDLE job = slot.load()) ::TerminateJobObject(job, 1);
 }
 
+void process_native::RemoveQuietly(const wchar_t* path) noexcept {
+    if (!::DeleteFileW(path)) (void)::RemoveDirectoryW(path);
+}
+
 Result<ChildProcess> ChildProcess::Spawn(const ProcessRequest& request, bool withInput, bool keepOutput) {
     const std::string& program = request.program;
     std::wstring folder;

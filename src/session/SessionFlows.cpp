@@ -2,6 +2,7 @@
 // saving, the questions asked on the way, choosing a set and a glyph,
 // storing glyphs and the size commands.
 #include "FileNames.h"
+#include "InterruptedSave.h"
 #include "Session.h"
 
 #include <LangpackEdit.h>
@@ -106,7 +107,7 @@ void Session::OpenFromCodeGroupList(const std::string& path) {
 }
 
 bool Session::OpenBinFile() {
-    Result<LangpackDocument> loaded = LangpackDocument::Load(currentFileName_);
+    Result<LangpackDocument> loaded = LoadAfterInterruptedSave(currentFileName_, prompts_);
     if (!loaded) {
         const Error& why = loaded.error();
         // A missing file opens nothing, and its name stays (it is written back

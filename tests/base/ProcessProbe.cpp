@@ -2,7 +2,7 @@
 // a line of its own, `folder` its current folder, `exit N` ends with N,
 // `hang` waits for ever, on Windows `parent` starts a `hang` of its own,
 // prints its process id and waits for ever, `echo` answers each line of its input with the line
-// in brackets as soon as it comes.
+// in brackets as soon as it comes, `pid` prints its own process id and waits for ever.
 #include <ProgramPlace.h>
 #include <Utf8Path.h>
 
@@ -15,6 +15,8 @@
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 int main(int argc, char** argv) {
@@ -54,6 +56,15 @@ int main(int argc, char** argv) {
         for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
     }
 #endif
+    if (args[0] == "pid") {
+#ifdef _WIN32
+        std::printf("%lu\n", static_cast<unsigned long>(::GetCurrentProcessId()));
+#else
+        std::printf("%ld\n", static_cast<long>(::getpid()));
+#endif
+        std::fflush(stdout);
+        for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
+    }
     if (args[0] == "hang") {
         for (;;) std::this_thread::sleep_for(std::chrono::seconds(1));
     }

@@ -4,7 +4,10 @@
 
 #include <ShxBuilder.h>
 
+#include <FileLeftovers.h>
+
 #include <chrono>
+#include <deque>
 #include <filesystem>
 #include <functional>
 
@@ -97,6 +100,48 @@ TEST_F(SessionTest, RefusedFilesKeepTheLangpackLoadedBefore) {
         } else {
             EXPECT_TRUE(prompts.shown.empty());
         }
+    }
+}
+
+// A save killed while writing the file in place left a copy of its old
+// content: the open says so, and offers the copy back when the file does not
+// read as a langpack.
+TEST_F(SessionTest, AnInterruptedSaveIsToldAndItsOldContentOfferedBack) {
+    struct Case {
+        const char* name;
+        bool cut;         // the file was cut short by the save that broke off
+        std::string pid;  // of the save that left the copy
+        std::deque<Answer> answers;
+        bool told, restored;
+    };
+    // No system gives a process this id; the test's own is a save under way.
+    const std::string ended = "999999996", running = std::to_string(CurrentProcessId());
+    const Case cases[] = {
+        {"the file reads", false, ended, {}, true, false},
+        {"cut short, put back", true, ended, {Answer::Yes}, true, true},
+        {"cut short, kept", true, ended, {Answer::No}, true, false},
+        {"a save under way", false, running, {}, false, false},
+    };
+    const std::vector<uint8_t> old = fixtures::BuildLangpack(TypicalLangpack()).Bytes;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts.clear();
+        const std::string name = std::string(c.name) + ".smg";
+        const std::vector<uint8_t> inFile(old.begin(), c.cut ? old.begin() + 700 : old.end());
+        const std::string file = dir.write(name, inFile);
+        const std::string copy = dir.write("." + name + ".glyphora-old-" + c.pid + "-0", old);
+        prompts.answers = c.answers;
+        open(file);
+        EXPECT_EQ(!prompts.shown.empty() &&
+                      prompts.shown[0].text.find("An earlier save of " + file + " was interrupted") == 0,
+                  c.told);
+        if (c.told) {
+            EXPECT_NE(prompts.shown[0].text.find(copy), std::string::npos) << prompts.shown[0].text;
+            EXPECT_EQ(prompts.shown[0].question, c.cut);
+        }
+        EXPECT_EQ(session().CurrentFileName() == file, !c.cut || c.restored);
+        EXPECT_EQ(dir.read(file), c.restored ? old : inFile);
+        EXPECT_EQ(std::filesystem::exists(copy), !c.restored);
     }
 }
 

@@ -48,7 +48,7 @@ Result<RenderedGlyph> DecodeBitmap(std::span<const uint8_t> bytes, const std::st
 
 OneGlyphRenderer::OneGlyphRenderer(std::string programPath, std::string folder, std::chrono::milliseconds timeout)
     : programPath_(std::move(programPath)),
-      bitmapPath_(Utf8FromPath(PathFromUtf8(folder) / "temp.bmp")),
+      bitmapPath_(Utf8FromPath(PathFromUtf8(folder) / kRendererBitmap)),
       folder_(std::move(folder)),
       timeout_(timeout) {}
 

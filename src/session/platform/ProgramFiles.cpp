@@ -3,6 +3,7 @@
 #include "RendererCall.h"
 
 #include <FileLayer.h>
+#include <FileLeftovers.h>
 #include <Utf8Path.h>
 
 #ifndef _WIN32
@@ -27,18 +28,21 @@ bool Exists(const std::string& path) {
     return fs::exists(PathFromUtf8(path), ec);
 }
 
+constexpr std::string_view kRenderFolderPrefix = "glyphora-render-";
+
 // A new folder of this run's under base; the name's last part is random.
 Result<std::string> MakePrivateFolder(const fs::path& base) {
+    const std::string stem = std::string(kRenderFolderPrefix) + std::to_string(CurrentProcessId()) + "-";
 #ifdef _WIN32
     static thread_local std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path folder = base / ("glyphora-render." + std::to_string(random() % 1000000000000ull));
+        const fs::path folder = base / (stem + std::to_string(random() % 1000000000000ull));
         std::error_code ec;
         if (fs::create_directory(folder, ec)) return Utf8FromPath(folder);
     }
     return MakeError(ErrorKind::Io, "cannot make a folder for the renderer in " + Utf8FromPath(base));
 #else
-    std::string pattern = (base / "glyphora-render.XXXXXX").string();
+    std::string pattern = (base / (stem + "XXXXXX")).string();
     if (::mkdtemp(pattern.data())) return pattern;
     return MakeError(ErrorKind::Io,
                      "cannot make a folder for the renderer in " + Utf8FromPath(base) + ": " + std::strerror(errno));
@@ -80,6 +84,7 @@ Result<RendererFolder> RendererFolder::For(const std::string& renderer) {
     const char* tmp = std::getenv("TMPDIR");
     std::error_code ec;
     const fs::path base = tmp && *tmp ? PathFromUtf8(tmp) : fs::temp_directory_path(ec);
+    RemoveLeftoversOfEndedProcesses(Utf8FromPath(base), RendererFolderOwner);
     Result<std::string> made = MakePrivateFolder(base);
     if (!made) return made.error();
     const std::string pattern = *made;
@@ -91,10 +96,20 @@ Result<RendererFolder> RendererFolder::For(const std::string& renderer) {
     return folder;
 }
 
+long RendererFolderOwner(std::string_view name) { return ProcessIdAfter(name, kRenderFolderPrefix); }
+
+RendererFolder::RendererFolder(std::string program, std::string privateFolder)
+    : program_(std::move(program)),
+      privateFolder_(std::move(privateFolder)),
+      folder_(privateFolder_ + "/files"),
+      removedOnSignal_(std::make_unique<RemovedOnSignal>(
+          std::vector<std::string>{folder_ + "/" + kRendererBitmap, folder_, privateFolder_})) {}
+
 RendererFolder::RendererFolder(RendererFolder&& other) noexcept
     : program_(std::move(other.program_)),
       privateFolder_(std::move(other.privateFolder_)),
-      folder_(std::move(other.folder_)) {
+      folder_(std::move(other.folder_)),
+      removedOnSignal_(std::move(other.removedOnSignal_)) {
     other.privateFolder_.clear();
 }
 RendererFolder::~RendererFolder() {

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <Error.h>
+#include <Process.h>
 
+#include <memory>
 #include <string>
 
 namespace glyphora {
@@ -22,11 +24,16 @@ std::string FindLanguagesFolder(const std::string& programDir);
 // <prefix>/share/glyphora): its folder is no place for a settings file.
 bool IsInstalledLayout(const std::string& programDir);
 
+// What a renderer leaves in its current folder.
+inline constexpr const char* kRendererBitmap = "temp.bmp";
+
 // The private scratch folder of one batch, in which the renderer is started
-// and leaves its temp.bmp: <tmp>/glyphora-render.XXXXXX/files (made with
-// mkdtemp, so only this run can write there), removed with this object. Two
-// batches, of one editor or of two, never see each other's bitmap, and the
-// folder the renderer lies in is never written.
+// and leaves its temp.bmp: <tmp>/glyphora-render-PID-XXXXXX/files (made with
+// mkdtemp, so only this run can write there), removed with this object, and
+// by the handlers of StopRunningProcessesOnSignals when the run is
+// interrupted. Those of runs that ended otherwise (killed) go when the next
+// one is made. Two batches, of one editor or of two, never see each other's
+// bitmap, and the folder the renderer lies in is never written.
 class RendererFolder {
 public:
     static Result<RendererFolder> For(const std::string& renderer);
@@ -40,11 +47,14 @@ public:
     const std::string& folder() const { return folder_; }
 
 private:
-    RendererFolder(std::string program, std::string privateFolder)
-        : program_(std::move(program)), privateFolder_(std::move(privateFolder)), folder_(privateFolder_ + "/files") {}
+    RendererFolder(std::string program, std::string privateFolder);
     std::string program_;
     std::string privateFolder_;
     std::string folder_;
+    std::unique_ptr<RemovedOnSignal> removedOnSignal_;
 };
+
+// The process id in the name of a renderer's scratch folder, or 0.
+long RendererFolderOwner(std::string_view name);
 
 }  // namespace glyphora
