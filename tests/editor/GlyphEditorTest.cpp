@@ -294,6 +294,21 @@ TEST_F(EditorTest, UndoTogglesAndIsDroppedWithTheGlyph) {
     EXPECT_EQ(committed(), show({"####", "####"}));
 }
 
+// Save Image clears the mark; an Undo then shows a glyph other than the stored one.
+TEST_F(EditorTest, UndoAfterTheGlyphWasStoredIsAnEditAgain) {
+    load({"...."});
+    drag(Tool::Pencil, {0, 0}, {0, 0});
+    for (const char* shown : {"....", "#..."}) {  // the undo, then the redo
+        SCOPED_TRACE(shown);
+        ed.NoEditingImage();  // as Save Image leaves it
+        host.calls.clear();
+        ed.UndoCommand();
+        EXPECT_EQ(committed(), show({shown}));
+        EXPECT_TRUE(ed.ImageModified());
+        EXPECT_EQ(host.calls, (std::vector<std::string>{"editingLang", "modified"}));
+    }
+}
+
 // --- glyph size -------------------------------------------------------------------
 
 TEST_F(EditorTest, NarrowingWithinAByteKeepsThePixelsBeyond) {
