@@ -86,7 +86,8 @@ public:
     void mouseUp(MouseButton b, int X, int Y);
     // The pointer left the canvas: removes the eraser's hover preview.
     void mouseLeave();
-    // Screen pixel -> glyph pixel (the ceiling rule).
+    // Screen pixel -> the glyph pixel drawn there, for every tool and for the
+    // "Cursor:" read-out alike.
     PixelPoint MapPointer(int X, int Y) const;
 
     // --- commands -----------------------------------------------------------------

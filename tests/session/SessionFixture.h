@@ -45,8 +45,8 @@ protected:
     void drawPixel() {
         GlyphEditor& e = session().editor();
         const MouseButton b = e.CanvasImage().isInk(0, 0) ? MouseButton::Right : MouseButton::Left;
-        e.mouseDown(b, 1, 1);
-        e.mouseUp(b, 1, 1);
+        e.mouseDown(b, 0, 0);
+        e.mouseUp(b, 0, 0);
     }
     bool enabled(Command c) { return Enabled(EnabledCommands(session().commandInputs()), c); }
 
