@@ -1,8 +1,7 @@
 #include "Settings.h"
 
+#include "ConfigFile.h"
 #include "ProgramFiles.h"
-
-#include <FileLayer.h>
 
 #include <Utf8Path.h>
 
@@ -77,7 +76,7 @@ SettingsRead ReadSettingsFile(const std::string& path) {
     std::error_code ec;
     result.exists = std::filesystem::is_regular_file(PathFromUtf8(path), ec);
     if (!result.exists) return result;
-    const Result<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxSettingsFileSize);
+    const Result<std::vector<uint8_t>> file = ReadConfigFile(path, kMaxSettingsFileSize);
     if (!file) return result;
     result.entries = ParseSettings(std::string(file->begin(), file->end()));
     return result;
@@ -101,11 +100,8 @@ SettingsPlaces LocateSettings(const std::string& programDir, const std::string& 
 
 bool WriteSettingsFile(const std::string& path, const std::string& language, const std::string& binFile) {
     const std::string text = FormatSettings(language, binFile);
-    std::error_code ec;
-    const auto folder = PathFromUtf8(path).parent_path();
-    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
     const auto* data = reinterpret_cast<const uint8_t*>(text.data());
-    return WriteFileAtomically(path, std::span<const uint8_t>(data, text.size())).has_value();
+    return WriteConfigFile(path, std::span<const uint8_t>(data, text.size()));
 }
 
 }  // namespace glyphora
