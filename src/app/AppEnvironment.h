@@ -12,7 +12,9 @@ namespace glyphora {
 
 struct AppEnvironment {
     QString programDir;    // the executable's folder, ending in '/'
-    QString settingsPath;  // Glyphora.ini
+    QString settingsPath;  // Glyphora.ini, where it is written
+    // Where it is read at start; empty: settingsPath.
+    QString settingsReadPath;
     // The view preferences and recent files; empty: kept for this run only.
     QString preferencesPath;
     // Null: message boxes and dialogs owned by the main window.
@@ -20,10 +22,6 @@ struct AppEnvironment {
     // Null: the code-group window runs the extraction.
     std::shared_ptr<FlashExtraction> extraction;
 };
-
-// Glyphora.ini beside the executable when that folder can be written,
-// otherwise in the user's configuration folder (…/Glyphora/Glyphora.ini).
-QString SettingsLocation(const QString& programDir);
 
 // The environment of the running executable.
 AppEnvironment DefaultEnvironment();

@@ -77,8 +77,9 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     extraction_ = environment_.extraction ? environment_.extraction
                                           : std::make_shared<CodeGroupExtraction>(this, codeGroupWindow_);
     session_ = std::make_unique<Session>(
-        SessionPaths{ToLocalPath(environment_.programDir), ToLocalPath(environment_.settingsPath)}, *prompts_,
-        *extraction_);
+        SessionPaths{ToLocalPath(environment_.programDir), ToLocalPath(environment_.settingsPath),
+                     ToLocalPath(environment_.settingsReadPath)},
+        *prompts_, *extraction_);
 
     buildLayout();
     binding_ = std::make_unique<EditorBinding>(fontPage_->canvas(), status_.get());

@@ -1,9 +1,17 @@
 #include "ViewPreferences.h"
 
+#include "LocalPath.h"
+
+#include <ConfigFile.h>
+
 #include <QDir>
+#include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <span>
 
 namespace glyphora {
 
@@ -18,23 +26,81 @@ QString DefaultSampleText() {
         "Съешь же ещё этих мягких французских булок, да выпей чаю.");
 }
 
-ViewPreferences::ViewPreferences(const QString& path) {
-    if (!path.isEmpty()) file_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+namespace {
+
+// Window layouts, guides of many langpacks, a few folders: far less than this.
+constexpr uint64_t kMaxPreferencesFileSize = uint64_t{16} << 20;
+
+// The file's bytes, read only through the bounded reader: Qt's own reading
+// would wait for good on a FIFO. No file yet reads as an empty one; another
+// kind of file or an unreadable one gives nothing.
+std::optional<QByteArray> ReadPreferences(const QString& path) {
+    const Result<std::vector<uint8_t>> read = ReadConfigFile(ToLocalPath(path), kMaxPreferencesFileSize);
+    if (!read) return read.error().kind == ErrorKind::Missing ? std::optional(QByteArray()) : std::nullopt;
+    return QByteArray(reinterpret_cast<const char*>(read->data()), static_cast<qsizetype>(read->size()));
 }
 
-ViewPreferences::~ViewPreferences() = default;
+// QSettings reads and writes Qt's INI form on a private copy of the bytes.
+bool PutInto(QTemporaryFile& copy, const QByteArray& bytes) {
+    const bool written = copy.open() && copy.write(bytes) == bytes.size() && copy.flush();
+    copy.close();
+    return written;
+}
+
+std::optional<QVariantMap> ParseIni(const QByteArray& bytes) {
+    QTemporaryFile copy;
+    if (!PutInto(copy, bytes)) return std::nullopt;
+    // What a malformed file holds up to its fault is still taken.
+    const QSettings ini(copy.fileName(), QSettings::IniFormat);
+    QVariantMap values;
+    for (const QString& key : ini.allKeys()) values.insert(key, ini.value(key));
+    return values;
+}
+
+std::optional<QByteArray> WithChange(const QByteArray& bytes, const QString& key, const QVariant& value) {
+    QTemporaryFile copy;
+    if (!PutInto(copy, bytes)) return std::nullopt;
+    {
+        QSettings ini(copy.fileName(), QSettings::IniFormat);
+        ini.setValue(key, value);
+        ini.sync();
+        if (ini.status() != QSettings::NoError) return std::nullopt;
+    }
+    QFile back(copy.fileName());
+    if (!back.open(QIODevice::ReadOnly)) return std::nullopt;
+    return back.readAll();
+}
+
+}  // namespace
+
+ViewPreferences::ViewPreferences(const QString& path) {
+    if (path.isEmpty()) return;
+    const std::optional<QByteArray> bytes = ReadPreferences(path);
+    if (!bytes) return;
+    std::optional<QVariantMap> values = ParseIni(*bytes);
+    if (!values) return;
+    values_ = std::move(*values);
+    path_ = path;
+}
 
 QVariant ViewPreferences::value(const QString& key, const QVariant& fallback) const {
-    if (file_) return file_->value(key, fallback);
-    return memory_.value(key, fallback);
+    return values_.value(key, fallback);
 }
 
+// The value goes into the file as it is now, at once, so that another
+// window's changes to other values stay and a crash loses nothing. Failures
+// are silent, as they are for the settings file.
 void ViewPreferences::setValue(const QString& key, const QVariant& value) {
-    // Failures to write are silent, as they are for the settings file.
-    if (file_)
-        file_->setValue(key, value);
-    else
-        memory_.insert(key, value);
+    values_.insert(key, value);
+    if (path_.isEmpty()) return;
+    const std::optional<QByteArray> now = ReadPreferences(path_);
+    if (!now) return;
+    const std::optional<QByteArray> edited = WithChange(*now, key, value);
+    if (!edited) return;
+    (void)WriteConfigFile(
+        ToLocalPath(path_),
+        std::span(reinterpret_cast<const uint8_t*>(edited->constData()), static_cast<std::size_t>(edited->size())),
+        Durability::Quick);
 }
 
 bool ViewPreferences::pixelGrid() const { return value(QStringLiteral("View/PixelGrid"), false).toBool(); }

@@ -1,15 +1,14 @@
 // What the window remembers of how the user likes to see the font: the pixel
 // grid, the sample-text panel and its text and scale, and the recent files.
-// A file of its own in the user's configuration folder; Glyphora.ini keeps
-// its four lines.
+// A file of its own in the user's configuration folder, in Qt's INI form;
+// Glyphora.ini keeps its four lines. It is read once at start; a changed
+// value is written into it at once.
 #pragma once
 
-#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
 
-#include <memory>
 #include <optional>
 
 namespace glyphora {
@@ -32,9 +31,10 @@ struct SetGuides {
 
 class ViewPreferences {
 public:
-    // An empty path keeps the preferences for this run only.
+    // An empty path keeps the preferences for this run only, and so does a
+    // path at which no regular file can be read (a FIFO, a device, a file
+    // without read permission): that one is left as it is.
     explicit ViewPreferences(const QString& path);
-    ~ViewPreferences();
 
     bool pixelGrid() const;
     void setPixelGrid(bool on);
@@ -69,8 +69,8 @@ private:
     QVariant value(const QString& key, const QVariant& fallback) const;
     void setValue(const QString& key, const QVariant& value);
 
-    std::unique_ptr<QSettings> file_;
-    QVariantMap memory_;
+    QString path_;        // where the changes go; empty: nowhere
+    QVariantMap values_;  // what was read, with this run's changes
 };
 
 }  // namespace glyphora

@@ -101,6 +101,9 @@ void GlyphEditor::UndoCommand() {
     FalseGoBegin();
     canvas_.draw(undo_.exchange(edit_));
     edit_.draw(canvas_);
+    // The glyph shown is no longer the one stored (Save Image may have stored
+    // the state undone), so it is an edit to be stored or dropped.
+    EditingImage();
     reportCanvas();
 }
 

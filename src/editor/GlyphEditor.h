@@ -86,13 +86,15 @@ public:
     void mouseUp(MouseButton b, int X, int Y);
     // The pointer left the canvas: removes the eraser's hover preview.
     void mouseLeave();
-    // Screen pixel -> glyph pixel (the ceiling rule).
+    // Screen pixel -> the glyph pixel drawn there, for every tool and for the
+    // "Cursor:" read-out alike.
     PixelPoint MapPointer(int X, int Y) const;
 
     // --- commands -----------------------------------------------------------------
-    void UndoCommand();  // toggles between the glyph and its snapshot
-    bool ZoomIn();       // false when already at the top (16, or higher in a large pane)
-    bool ZoomOut();      // false when already at 1
+    // Toggles between the glyph and its snapshot; either way the glyph counts as modified.
+    void UndoCommand();
+    bool ZoomIn();   // false when already at the top (16, or higher in a large pane)
+    bool ZoomOut();  // false when already at 1
     // The pane the canvas is shown in. Zoom + climbs past 16:1 only to steps
     // at which the glyph fits it. True when fitting changed the factor.
     bool SetPane(PaneSize pane);

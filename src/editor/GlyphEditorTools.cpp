@@ -13,12 +13,11 @@ using namespace editor_detail;
 
 namespace {
 
-// Screen coordinate -> glyph coordinate: screen pixels kZ+1 ... (k+1)Z give k,
-// the first and the last screen pixel give the first and the last glyph pixel.
-int mapAxis(int X, int screenSize, int glyphSize, int zoom) {
-    if (X <= 0) return 0;
-    if (X >= screenSize - 1) return glyphSize - 1;
-    return (X + zoom - 1) / zoom - 1;
+// Screen coordinate -> glyph coordinate: the canvas draws glyph pixel k on
+// screen pixels kZ ... kZ+Z-1, so those are the ones that give k.
+int mapAxis(int X, int glyphSize, int zoom) {
+    if (X <= 0 || zoom <= 0) return 0;
+    return std::min(X / zoom, std::max(glyphSize - 1, 0));
 }
 
 }  // namespace
@@ -26,7 +25,7 @@ int mapAxis(int X, int screenSize, int glyphSize, int zoom) {
 // --- pointer ----------------------------------------------------------------------
 
 PixelPoint GlyphEditor::MapPointer(int X, int Y) const {
-    return {mapAxis(X, canvasWidth(), glyphWidth_, zoom_), mapAxis(Y, canvasHeight(), glyphHeight_, zoom_)};
+    return {mapAxis(X, glyphWidth_, zoom_), mapAxis(Y, glyphHeight_, zoom_)};
 }
 
 void GlyphEditor::mouseDown(MouseButton b, int X, int Y) {

@@ -116,7 +116,8 @@ CommandInputs Session::commandInputs() const {
 // --- settings --------------------------------------------------------------------------
 
 void Session::LoadSettings() {
-    const SettingsRead read = ReadSettingsFile(paths_.settingsPath);
+    const SettingsRead read =
+        ReadSettingsFile(paths_.settingsReadPath.empty() ? paths_.settingsPath : paths_.settingsReadPath);
     if (!read.exists) {
         SaveDefaultSetup();
         return;

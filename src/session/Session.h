@@ -29,7 +29,9 @@ namespace glyphora {
 
 struct SessionPaths {
     std::string programDir;    // the executable's folder, ending in '/'
-    std::string settingsPath;  // Glyphora.ini
+    std::string settingsPath;  // Glyphora.ini, where it is written
+    // Where it is read at start; empty: settingsPath.
+    std::string settingsReadPath;
 };
 
 class Session {

@@ -62,22 +62,34 @@ TEST(GlyphTransfer, ShortOrEmptyGlyphsLoadAsPaper) {
 
 // --- pointer mapping and zoom -------------------------------------------------------
 
-TEST(GlyphEditorPointer, CeilingRuleAtZoomOneAndEight) {
-    GlyphEditor ed;
-    ed.SetGlyphHeight(10);
-    Symbols glyph;
-    glyph.Width = 8;
-    glyph.Data.assign(10, 0xFF);
-    ed.LoadSymb(glyph.Width, glyph.Data);
-    struct Case {
-        int zoom, X, x;
-    };
-    const Case cases[] = {{1, 0, 0}, {1, 1, 0}, {1, 2, 1},  {1, 6, 5},  {1, 7, 7}, {8, 0, 0},
-                          {8, 8, 0}, {8, 9, 1}, {8, 16, 1}, {8, 17, 2}, {8, 63, 7}};
-    for (const Case& c : cases) {
-        while (ed.ZoomFactor() < c.zoom) ed.ZoomIn();
-        while (ed.ZoomFactor() > c.zoom) ed.ZoomOut();
-        EXPECT_EQ(ed.MapPointer(c.X, c.X).x, c.x) << "zoom " << c.zoom << " X " << c.X;
+// Glyph pixel k is drawn on screen pixels kZ ... kZ+Z-1: a click on any of
+// them sets k, and the read-out names k while the pointer is there.
+TEST(GlyphEditorPointer, TheClickSetsAndTheReadOutNamesThePixelDrawnUnderThePointer) {
+    test::RecordingHost host;
+    GlyphEditor ed(&host);
+    constexpr int kWidth = 15, kHeight = 10;
+    ed.SetGlyphHeight(kHeight);
+    ed.SetPane({kWidth * 64, kHeight * 64});
+    const std::vector<uint8_t> blank(2 * kHeight, 0xFF);
+    const PixelPoint squares[] = {{0, 0}, {7, 4}, {kWidth - 1, kHeight - 1}};
+    for (int zoom : {1, 2, 3, 16, 64}) {
+        for (const PixelPoint square : squares) {
+            for (int offset : {0, (zoom - 1) / 2, zoom - 1}) {  // the first, a middle and the last screen pixel
+                SCOPED_TRACE("zoom " + std::to_string(zoom) + ", pixel " + std::to_string(square.x) + "x" +
+                             std::to_string(square.y) + ", offset " + std::to_string(offset));
+                ed.LoadSymb(kWidth, blank);
+                while (ed.ZoomFactor() < zoom) ASSERT_TRUE(ed.ZoomIn());
+                while (ed.ZoomFactor() > zoom) ASSERT_TRUE(ed.ZoomOut());
+                const int X = square.x * zoom + offset, Y = square.y * zoom + offset;
+                ed.mouseMove(X, Y);
+                EXPECT_EQ(host.status[1], "Cursor: " + std::to_string(square.x) + "x" + std::to_string(square.y));
+                ed.mouseDown(MouseButton::Left, X, Y);
+                ed.mouseUp(MouseButton::Left, X, Y);
+                MonoImage expected(kWidth, kHeight);
+                expected.setPixel(square.x, square.y, Pixel::Ink);
+                EXPECT_EQ(show(ed.CanvasImage()), show(expected));
+            }
+        }
     }
 }
 
@@ -292,6 +304,21 @@ TEST_F(EditorTest, UndoTogglesAndIsDroppedWithTheGlyph) {
     EXPECT_FALSE(host.undoEnabled);
     ed.UndoCommand();
     EXPECT_EQ(committed(), show({"####", "####"}));
+}
+
+// Save Image clears the mark; an Undo then shows a glyph other than the stored one.
+TEST_F(EditorTest, UndoAfterTheGlyphWasStoredIsAnEditAgain) {
+    load({"...."});
+    drag(Tool::Pencil, {0, 0}, {0, 0});
+    for (const char* shown : {"....", "#..."}) {  // the undo, then the redo
+        SCOPED_TRACE(shown);
+        ed.NoEditingImage();  // as Save Image leaves it
+        host.calls.clear();
+        ed.UndoCommand();
+        EXPECT_EQ(committed(), show({shown}));
+        EXPECT_TRUE(ed.ImageModified());
+        EXPECT_EQ(host.calls, (std::vector<std::string>{"editingLang", "modified"}));
+    }
 }
 
 // --- glyph size -------------------------------------------------------------------

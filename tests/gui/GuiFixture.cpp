@@ -2,6 +2,8 @@
 
 #include <CanvasWidget.h>
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTableWidget>
 #include <QTest>
 
@@ -15,9 +17,13 @@ void GuiFixture::chooseSet(int row) {
 void GuiFixture::drawPixel() {
     CanvasWidget* canvas = window().fontPage()->canvas();
     const Qt::MouseButton button = window().editor().CanvasImage().isInk(0, 0) ? Qt::RightButton : Qt::LeftButton;
-    // Screen pixel (1, 1) is glyph pixel (0, 0); QTest takes (0, 0) for the centre.
-    QTest::mousePress(canvas, button, Qt::NoModifier, QPoint(1, 1));
-    QTest::mouseRelease(canvas, button, Qt::NoModifier, QPoint(1, 1));
+    // Sent as they are: QTest takes the point (0, 0) for the widget's centre.
+    const QPointF corner(0, 0);
+    QMouseEvent press(QEvent::MouseButtonPress, corner, canvas->mapToGlobal(corner), button, button, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, corner, canvas->mapToGlobal(corner), button, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(canvas, &release);
 }
 
 }  // namespace glyphora::testing

@@ -6,11 +6,17 @@
 #include <ViewPreferences.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdlib>
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#include <csignal>
+#endif
 
 namespace glyphora::testing {
 namespace {
@@ -72,6 +78,28 @@ TEST(ViewPreferencesFile, WhatIsStoredComesBackAndANewFileHoldsTheDefaults) {
     EXPECT_EQ(back.lastFolder("bdf"), "/fonts");
     EXPECT_EQ(back.lastFolder("png"), "");
 }
+
+#ifndef _WIN32
+// A FIFO where the file would be is neither waited for at start nor replaced
+// at the end: the preferences are kept for the run only.
+TEST(ViewPreferencesFile, AFifoInItsPlaceIsNotWaitedForNorReplaced) {
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath("Preferences.ini"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    std::signal(SIGALRM, SIG_DFL);
+    ::alarm(20);  // a read that waits ends the test program instead of hanging it
+    {
+        ViewPreferences prefs(QFile::decodeName(fifo));
+        EXPECT_FALSE(prefs.fitGlyph());
+        prefs.setFitGlyph(true);
+        EXPECT_TRUE(prefs.fitGlyph());
+    }
+    ::alarm(0);
+    struct stat st {};
+    ASSERT_EQ(::lstat(fifo.constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+#endif
 
 }  // namespace
 }  // namespace glyphora::testing

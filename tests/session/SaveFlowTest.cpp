@@ -90,6 +90,18 @@ TEST_F(SaveFlowTest, SaveWritesTheFileAndAsksAboutTheWorkingGlyph) {
     EXPECT_EQ(back.SymbolTable[0][1].Data, glyph(0, 1).Data);
 }
 
+// What is saved is what the canvas shows, also when an Undo followed Save Image.
+TEST_F(SaveFlowTest, AnUndoAfterSaveImageIsAskedAboutAndSaved) {
+    drawPixel();
+    session().SaveImageCommand();
+    session().UndoCommand();
+    EXPECT_TRUE(enabled(Command::SaveImage));
+    prompts.answers = {Answer::Yes};
+    EXPECT_TRUE(session().SaveLang());
+    EXPECT_EQ(prompts.texts(), std::vector<std::string>{"Save the current symbol?"});
+    EXPECT_EQ(onDisk(file_).SymbolTable[0][0].Data, original_);
+}
+
 // "No" drops the change from the canvas too, so the next edit cannot store it after all.
 TEST_F(SaveFlowTest, ADroppedEditLeavesTheCanvas) {
     drawPixel();

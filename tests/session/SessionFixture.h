@@ -26,8 +26,9 @@ protected:
     // The session as the window makes it at start: the settings are read.
     Session& session() {
         if (!session_) {
-            session_ = std::make_unique<Session>(SessionPaths{dir.root().string() + "/", settingsPath()}, prompts,
-                                                 extraction ? *extraction : core);
+            session_ =
+                std::make_unique<Session>(SessionPaths{dir.root().string() + "/", settingsPath(), settingsReadPath},
+                                          prompts, extraction ? *extraction : core);
             session_->LoadSettings();
         }
         return *session_;
@@ -45,12 +46,14 @@ protected:
     void drawPixel() {
         GlyphEditor& e = session().editor();
         const MouseButton b = e.CanvasImage().isInk(0, 0) ? MouseButton::Right : MouseButton::Left;
-        e.mouseDown(b, 1, 1);
-        e.mouseUp(b, 1, 1);
+        e.mouseDown(b, 0, 0);
+        e.mouseUp(b, 0, 0);
     }
     bool enabled(Command c) { return Enabled(EnabledCommands(session().commandInputs()), c); }
 
     TempFolder dir;
+    // Where the settings are read, when not at settingsPath().
+    std::string settingsReadPath;
     ScriptedPrompts prompts;
     CoreFlashExtraction core;
     FlashExtraction* extraction = nullptr;

@@ -4,6 +4,8 @@
 
 #include <Settings.h>
 
+#include <optional>
+
 namespace glyphora::testing {
 namespace {
 
@@ -28,6 +30,67 @@ TEST(SettingsText, KeysCountOnlyVerbatimAtTheStartOfALine) {
 TEST(SettingsText, WritesTheFourLinesWithCrLf) {
     EXPECT_EQ(FormatSettings("English", "/home/u/lang.smg"),
               kBanner + "Language=English\r\nBINFile=/home/u/lang.smg\r\n");
+}
+
+// Program folders with and without a Glyphora.ini, read-only or not, and a
+// configuration folder with and without one.
+TEST(SettingsPlaces, ReadWhereAFileIsAndWrittenWhereWritingWorks) {
+    namespace fs = std::filesystem;
+    enum Where { Beside, Config };
+    struct Case {
+        const char* name;
+        const char* programFolder;            // under the case's folder
+        std::optional<fs::perms> besideFile;  // Glyphora.ini beside the program, of these permissions
+        bool configFile;
+        bool programReadOnly;  // the program's folder
+        Where read, write;
+    };
+    constexpr auto kReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    constexpr auto kWritable = kReadOnly | fs::perms::owner_write;
+    const Case cases[] = {
+        {"no file anywhere", "prog", std::nullopt, false, false, Beside, Beside},
+        {"a read-only file beside", "prog", kReadOnly, false, false, Beside, Config},
+        {"a read-only file beside, one written before", "prog", kReadOnly, true, false, Config, Config},
+        {"a writable file beside", "prog", kWritable, true, false, Beside, Beside},
+        {"only the configuration's file", "prog", std::nullopt, true, false, Config, Beside},
+        {"a read-only program folder", "prog", std::nullopt, false, true, Config, Config},
+        {"an installed program", "usr/bin", kWritable, false, false, Config, Config},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder dir;
+        const std::string program = dir.path(c.programFolder) + "/";
+        fs::create_directories(program);
+        fs::create_directories(dir.path("usr/share/glyphora"));
+        const std::string beside = program + "Glyphora.ini";
+        const std::string config = dir.path("config/Glyphora/Glyphora.ini");
+        if (c.besideFile) {
+            dir.writeText(std::string(c.programFolder) + "/Glyphora.ini", "[Setup]\r\n");
+            fs::permissions(beside, *c.besideFile);
+        }
+        if (c.configFile) {
+            fs::create_directories(fs::path(config).parent_path());
+            dir.writeText("config/Glyphora/Glyphora.ini", "[Setup]\r\n");
+        }
+        if (c.programReadOnly) fs::permissions(program, kReadOnly | fs::perms::owner_exec);
+        const SettingsPlaces places = LocateSettings(program, config);
+        fs::permissions(program, kWritable | fs::perms::owner_exec);
+        EXPECT_EQ(places.read, c.read == Beside ? beside : config);
+        EXPECT_EQ(places.write, c.write == Beside ? beside : config);
+    }
+}
+
+// A read-only file beside the program gives the langpack to reopen; what is
+// written goes to the configuration folder, and the file stays as it was.
+TEST_F(SessionTest, AReadOnlySettingsFileIsReadAndTheNewOneWrittenElsewhere) {
+    const std::string file = writeLangpack("lang.smg", TypicalLangpack());
+    const std::string text = "[Setup]\r\nBINFile=" + file + "\r\n";
+    settingsReadPath = dir.writeText("beside.ini", text);
+    std::filesystem::permissions(settingsReadPath, std::filesystem::perms::owner_read);
+    ASSERT_NE(session().document(), nullptr);
+    EXPECT_EQ(session().document()->path(), file);
+    EXPECT_EQ(dir.readText(settingsPath()), kBanner + "Language=English\r\nBINFile=" + file + "\r\n");
+    EXPECT_EQ(dir.readText(settingsReadPath), text);
 }
 
 TEST_F(SessionTest, NoSettingsFileGivesTheDefaultAtStart) {

@@ -26,7 +26,7 @@ protected:
     // The screen point in the middle of glyph pixel (x, y).
     QPoint centre(int x, int y) const {
         const int z = ed.ZoomFactor();
-        return z == 1 ? QPoint(x + 1, y + 1) : QPoint(x * z + z / 2, y * z + z / 2);
+        return {x * z + z / 2, y * z + z / 2};
     }
     std::string canvas() const { return show(ed.CanvasImage()); }
 };
@@ -59,14 +59,13 @@ TEST_F(CanvasWidgetTest, PencilStrokeAtZoomEightIsPaintedMagnified) {
         }
 }
 
-TEST_F(CanvasWidgetTest, ZoomOneFollowsTheCeilingRule) {
+TEST_F(CanvasWidgetTest, AtZoomOneAClickSetsThePixelUnderThePointer) {
     open({"......", "......", "......"}, 1);
     ed.setTool(Tool::Pencil);
-    // Screen pixels 0 and 1 both give glyph pixel 0, the last screen pixel the
-    // last glyph pixel. (QTest takes the point (0, 0) for the widget's centre.)
+    // (QTest takes the point (0, 0) for the widget's centre.)
     for (const QPoint p : {QPoint(1, 1), QPoint(0, 2), QPoint(3, 2), QPoint(5, 2), QPoint(4, 1)})
         QTest::mouseClick(widget.get(), Qt::LeftButton, {}, p);
-    EXPECT_EQ(canvas(), show({"#..#..", "......", "#.#..#"}));
+    EXPECT_EQ(canvas(), show({"......", ".#..#.", "#..#.#"}));
 }
 
 TEST_F(CanvasWidgetTest, DragsAreConfinedToTheCanvas) {

@@ -1,9 +1,14 @@
 #include "Settings.h"
 
-#include <FileLayer.h>
+#include "ConfigFile.h"
+#include "ProgramFiles.h"
 
 #include <Utf8Path.h>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 #include <filesystem>
 #include <sstream>
 
@@ -20,6 +25,26 @@ constexpr uint64_t kMaxSettingsFileSize = uint64_t{1} << 20;
 // may) would write lines of its own, another key among them, so it is not
 // remembered at all.
 std::string OneLine(const std::string& value) { return value.find('\n') == std::string::npos ? value : std::string(); }
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(PathFromUtf8(path), ec);
+}
+
+// The user's own say counts as it does for a save: a file or folder without
+// any write bit is not written, also by root; otherwise the system decides.
+bool MayWrite(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::perms perms = fs::status(PathFromUtf8(path), ec).permissions();
+    if (ec || (perms & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) == fs::perms::none)
+        return false;
+#ifdef _WIN32
+    return true;
+#else
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+#endif
+}
 }  // namespace
 
 std::vector<SettingsEntry> ParseSettings(const std::string& text) {
@@ -51,19 +76,32 @@ SettingsRead ReadSettingsFile(const std::string& path) {
     std::error_code ec;
     result.exists = std::filesystem::is_regular_file(PathFromUtf8(path), ec);
     if (!result.exists) return result;
-    const Result<std::vector<uint8_t>> file = ReadWholeFile(path, kMaxSettingsFileSize);
+    const Result<std::vector<uint8_t>> file = ReadConfigFile(path, kMaxSettingsFileSize);
     if (!file) return result;
     result.entries = ParseSettings(std::string(file->begin(), file->end()));
     return result;
 }
 
+SettingsPlaces LocateSettings(const std::string& programDir, const std::string& configFile) {
+    // An installed program's folder (/usr/bin) is never the place, even for root.
+    const std::string beside = IsInstalledLayout(programDir) ? std::string() : programDir + kSettingsFileName;
+    SettingsPlaces places;
+    const bool besideWritable = !beside.empty() && (Exists(beside) ? MayWrite(beside) : MayWrite(programDir));
+    places.write = besideWritable ? beside : configFile;
+    places.read = places.write;
+    for (const std::string& candidate : {places.write, beside, configFile}) {
+        if (!candidate.empty() && Exists(candidate)) {
+            places.read = candidate;
+            break;
+        }
+    }
+    return places;
+}
+
 bool WriteSettingsFile(const std::string& path, const std::string& language, const std::string& binFile) {
     const std::string text = FormatSettings(language, binFile);
-    std::error_code ec;
-    const auto folder = PathFromUtf8(path).parent_path();
-    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
     const auto* data = reinterpret_cast<const uint8_t*>(text.data());
-    return WriteFileAtomically(path, std::span<const uint8_t>(data, text.size())).has_value();
+    return WriteConfigFile(path, std::span<const uint8_t>(data, text.size()));
 }
 
 }  // namespace glyphora

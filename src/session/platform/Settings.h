@@ -34,6 +34,20 @@ std::string FormatSettings(const std::string& language, const std::string& binFi
 
 SettingsRead ReadSettingsFile(const std::string& path);
 
+// Where Glyphora.ini is read and where it is written.
+struct SettingsPlaces {
+    std::string read;
+    std::string write;
+};
+
+// It is written beside the executable when that folder is the place for it
+// (not an installed layout) and the file there, or with none the folder, may
+// be written; otherwise to `configFile` in the user's configuration folder.
+// It is read from the first of the written place, the one beside the
+// executable and the configuration folder that holds a file, so that a
+// read-only file beside the executable still gives its values.
+SettingsPlaces LocateSettings(const std::string& programDir, const std::string& configFile);
+
 // Best effort: true when the file now holds the new content.
 bool WriteSettingsFile(const std::string& path, const std::string& language, const std::string& binFile);
 
