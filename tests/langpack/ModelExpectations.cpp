@@ -1,6 +1,7 @@
 #include "ModelExpectations.h"
 
 #include "CharacterRanges.h"
+#include "HexText.h"
 
 #include <gtest/gtest.h>
 
