@@ -182,9 +182,7 @@ TEST(LoadLanguage, TheFallBackRecursesOnceAtMost) {
 }
 
 TEST(ExampleLanguageFile, LoadsWithoutMessageAndSetsEveryShownSlot) {
-    // Appended, not added: GCC 12 warns falsely (array-bounds) on operator+ here.
-    std::string path = GLYPHORA_LANGUAGES_DIR;
-    path += "/Deutsch.flp";
+    const std::string path = std::string(GLYPHORA_LANGUAGES_DIR) + "/Deutsch.flp";
     FakeHost host;
     host.language = path;
     LoadLanguage(host, host.language, true);

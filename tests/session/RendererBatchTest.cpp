@@ -104,15 +104,9 @@ TEST(RendererBatch, ARendererThatStopsMidBatchCostsOnlyTheGlyphsNotDrawn) {
     options.placement.height = 12;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        // Appended piece by piece: GCC 12 warns falsely (array-bounds) on a chain of
-        // operator+ that starts from a string literal's copy.
-        std::string script = "#!/bin/sh\n[ \"$1\" = --capabilities ] && { echo 'batch fit'; exit 0; }\n";
-        script += "head -n 2 | '";
-        script += RUNECAST;
-        script += "' --batch\n";
-        script += c.afterTwo;
-        script += "\n";
-        const std::string program = dir.writeText("fake", script);
+        const std::string program = dir.writeText(
+            "fake", std::string("#!/bin/sh\n[ \"$1\" = --capabilities ] && { echo 'batch fit'; exit 0; }\n") +
+                        "head -n 2 | '" + RUNECAST + "' --batch\n" + c.afterTwo + "\n");
         fs::permissions(program, fs::perms::owner_all);
         Result<RendererRun> run = RendererRun::Start(program, std::chrono::milliseconds(500));
         ASSERT_TRUE(run);
