@@ -5,6 +5,7 @@
 // tool takes is named as itself. The tool's refusal quotes the argument as
 // typed, so its message is UTF-8 only when the argument is.
 #include "CodeRangeText.h"
+#include "HexText.h"
 #include "TextEncoding.h"
 
 #include <cstdio>

@@ -197,7 +197,7 @@ public:
     Run(Bytes& bytes, const ScratchFolder& scratch, const std::string& path)
         : bytes_(bytes),
           prompts_(bytes),
-          session_(SessionPaths{scratch.folder(), scratch.path("Glyphora.ini")}, prompts_, extraction_),
+          session_(SessionPaths{scratch.folder(), scratch.path("Glyphora.ini"), {}}, prompts_, extraction_),
           path_(path) {
         session_.OpenFile(path_);
         if (!session_.langpack()) Fail("the langpack did not open: " + prompts_.told);
