@@ -149,8 +149,7 @@ shx::ExtractResult CodeGroupWindow::extract(const QString& shxPath, shx::EditedF
     callbacks.askEdited = std::move(askEdited);
 
     // The caller keeps input out and shows the wait cursor meanwhile.
-    shx::ExtractResult result =
-        shx::ShxExtractor(std::move(callbacks)).SplitSHX(ToLocalPath(shxPath));
+    shx::ExtractResult result = shx::ShxExtractor(std::move(callbacks)).SplitSHX(ToLocalPath(shxPath));
     hide();
     return result;
 }
