@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <span>
@@ -40,33 +40,38 @@ std::optional<QByteArray> ReadPreferences(const QString& path) {
     return QByteArray(reinterpret_cast<const char*>(read->data()), static_cast<qsizetype>(read->size()));
 }
 
-// QSettings reads and writes Qt's INI form on a private copy of the bytes.
-bool PutInto(QTemporaryFile& copy, const QByteArray& bytes) {
-    const bool written = copy.open() && copy.write(bytes) == bytes.size() && copy.flush();
-    copy.close();
-    return written;
+// QSettings reads and writes Qt's INI form on a private copy of the bytes, a
+// plain file in a private folder: QSettings replaces the file it writes by
+// renaming, which Windows refuses over an open temporary file's name.
+std::optional<QString> PrivateCopy(const QTemporaryDir& dir, const QByteArray& bytes) {
+    if (!dir.isValid()) return std::nullopt;
+    QFile copy(dir.filePath(QStringLiteral("Preferences.ini")));
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.flush()) return std::nullopt;
+    return copy.fileName();
 }
 
 std::optional<QVariantMap> ParseIni(const QByteArray& bytes) {
-    QTemporaryFile copy;
-    if (!PutInto(copy, bytes)) return std::nullopt;
+    const QTemporaryDir dir;
+    const std::optional<QString> copy = PrivateCopy(dir, bytes);
+    if (!copy) return std::nullopt;
     // What a malformed file holds up to its fault is still taken.
-    const QSettings ini(copy.fileName(), QSettings::IniFormat);
+    const QSettings ini(*copy, QSettings::IniFormat);
     QVariantMap values;
     for (const QString& key : ini.allKeys()) values.insert(key, ini.value(key));
     return values;
 }
 
 std::optional<QByteArray> WithChange(const QByteArray& bytes, const QString& key, const QVariant& value) {
-    QTemporaryFile copy;
-    if (!PutInto(copy, bytes)) return std::nullopt;
+    const QTemporaryDir dir;
+    const std::optional<QString> copy = PrivateCopy(dir, bytes);
+    if (!copy) return std::nullopt;
     {
-        QSettings ini(copy.fileName(), QSettings::IniFormat);
+        QSettings ini(*copy, QSettings::IniFormat);
         ini.setValue(key, value);
         ini.sync();
         if (ini.status() != QSettings::NoError) return std::nullopt;
     }
-    QFile back(copy.fileName());
+    QFile back(*copy);
     if (!back.open(QIODevice::ReadOnly)) return std::nullopt;
     return back.readAll();
 }
