@@ -31,8 +31,8 @@ const ToolCommand kCommands[] = {
     {"set-height", "set-height FILE --set N --height H", "change the height of every glyph of a set and save",
      glyphora::tool::runSetHeight},
     {"extract", "extract FILE.shx [--overwrite]",
-     "write every code group of a flash file beside it and list them; a file there that was changed\n"
-     "      after it was extracted is left as it is (the extraction stops) unless --overwrite is given",
+     "write every code group of a flash file beside it and list them; a file there that differs\n"
+     "      from its copy in the flash file is left as it is (the extraction stops) unless --overwrite is given",
      glyphora::tool::runExtract},
     {"export-bmp", "export-bmp FILE --set N --index I --out FILE.bmp",
      "write one glyph as stored as a BMP of 1 bit per pixel (the width raised to whole bytes)",
