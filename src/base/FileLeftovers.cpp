@@ -90,6 +90,7 @@ std::vector<std::string> CopiesLeftByKilledSaves(const std::string& path) {
     }
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     std::vector<std::string> copies;
+    copies.reserve(found.size());
     for (auto& [written, copy] : found) copies.push_back(std::move(copy));
     return copies;
 }

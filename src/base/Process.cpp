@@ -54,7 +54,7 @@ RemovedOnSignal::RemovedOnSignal(const std::vector<std::string>& paths) {
     for (std::size_t i = 0; i < gRemovedOnSignal.size(); ++i) {
         std::vector<std::filesystem::path>* empty = nullptr;
         if (gRemovedOnSignal[i].compare_exchange_strong(empty, owned.get())) {
-            owned.release();
+            (void)owned.release();  // the slot holds the list now
             slot_ = static_cast<int>(i);
             return;
         }

@@ -18,6 +18,7 @@ namespace {
 
 std::string CodeList(const std::vector<GlyphFailure>& failed) {
     std::vector<uint16_t> codes;
+    codes.reserve(failed.size());
     for (const GlyphFailure& f : failed) codes.push_back(f.code);
     return CodeNames(codes);
 }
