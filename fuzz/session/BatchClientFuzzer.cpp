@@ -10,6 +10,7 @@
 // One start of /bin/sh and cat per input: slower than a parser in memory, but
 // the answers come through the pipe and the reads the editor does, and the
 // stand-in ends by itself, so every run is the same.
+#include "FuzzScratchFolder.h"
 #include "GlyphRendering.h"
 
 #include <GlyphRows.h>
@@ -38,28 +39,17 @@ constexpr const char* kRendererName = "stand-in-renderer";
 // the file `answers` beside it and reads no request.
 class StandIn {
 public:
-    StandIn() {
-        std::error_code ec;
-        const std::filesystem::path base =
-            std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
-        folder_ = (base / "fuzz-batch-XXXXXX").string();
-        if (!mkdtemp(folder_.data())) Fail("no scratch folder");
-        program_ = folder_ + "/" + kRendererName;
+    StandIn() : program_(scratch_.path(kRendererName)) {
         write(program_, "#!/bin/sh\nexec cat answers\n");
+        std::error_code ec;
         std::filesystem::permissions(program_, std::filesystem::perms::owner_all, ec);
         if (ec) Fail("the stand-in renderer cannot be made executable");
     }
-    ~StandIn() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    StandIn(const StandIn&) = delete;
-    StandIn& operator=(const StandIn&) = delete;
 
     void answer(const uint8_t* data, std::size_t size) const {
-        write(folder_ + "/answers", std::string(reinterpret_cast<const char*>(data), size));
+        write(scratch_.path("answers"), std::string(reinterpret_cast<const char*>(data), size));
     }
-    const std::string& folder() const { return folder_; }
+    std::string folder() const { return scratch_.folder(); }
     const std::string& program() const { return program_; }
 
 private:
@@ -68,7 +58,7 @@ private:
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         if (!out) Fail("the scratch folder cannot be written");
     }
-    std::string folder_;
+    fuzzing::FuzzScratchFolder scratch_{"fuzz-batch"};
     std::string program_;
 };
 

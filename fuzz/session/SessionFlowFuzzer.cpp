@@ -14,6 +14,7 @@
 // so that a seed reads as what the user did.
 #include "CharacterRangesFeature.h"
 #include "FlashExtraction.h"
+#include "FuzzScratchFolder.h"
 #include "GlyphGeneration.h"
 #include "Session.h"
 
@@ -162,27 +163,7 @@ std::vector<uint8_t> SmallLangpack(bool middle) {
     return BuildLangpack(spec).Bytes;
 }
 
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::error_code ec;
-        const std::filesystem::path base =
-            std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
-        folder_ = (base / "fuzz-session-XXXXXX").string();
-        if (!mkdtemp(folder_.data())) Fail("no scratch folder");
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    std::string path(const std::string& name) const { return folder_ + "/" + name; }
-    std::string folder() const { return folder_ + "/"; }
-
-private:
-    std::string folder_;
-};
+using ScratchFolder = fuzzing::FuzzScratchFolder;
 
 std::vector<uint8_t> FileBytes(const std::string& path) {
     Result<std::vector<uint8_t>> bytes = ReadWholeFile(path, uint64_t{1} << 26);
@@ -443,7 +424,7 @@ private:
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    static const ScratchFolder scratch;
+    static const ScratchFolder scratch("fuzz-session");
     static const std::vector<uint8_t> atEnd = SmallLangpack(false);
     static const std::vector<uint8_t> inMiddle = SmallLangpack(true);
     if (size == 0) return 0;

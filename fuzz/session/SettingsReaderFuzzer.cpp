@@ -3,6 +3,7 @@
 // bytes from a file gives the same entries; and the values kept write back
 // into a file that reads again unchanged, while no value writes a line of
 // its own.
+#include "FuzzScratchFolder.h"
 #include "Settings.h"
 
 #include <cstdio>
@@ -47,31 +48,6 @@ bool Same(const std::vector<SettingsEntry>& a, const std::vector<SettingsEntry>&
     return true;
 }
 
-// A folder of its own for one input, removed when the input is done. Writing
-// the settings flushes them to the disk; a memory file system keeps that from
-// ruling the speed of the run.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::error_code ec;
-        const std::filesystem::path base =
-            std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
-        folder_ = (base / "fuzz-settings-XXXXXX").string();
-        if (!mkdtemp(folder_.data())) Fail("no scratch folder");
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string file() const { return folder_ + "/Glyphora.ini"; }
-
-private:
-    std::string folder_;
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -79,8 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::vector<SettingsEntry> entries = ParseSettings(text);
     if (!Same(entries, ExpectedEntries(text))) Fail("the entries are not the keyed lines of the text");
 
-    const ScratchFolder scratch;
-    const std::string path = scratch.file();
+    // One folder per input: the settings are written and flushed.
+    const fuzzing::FuzzScratchFolder scratch("fuzz-settings");
+    const std::string path = scratch.path("Glyphora.ini");
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
