@@ -23,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace glyphora {
@@ -154,8 +155,33 @@ public:
     // the glyph on the canvas: a key never takes back more than the user
     // expects, and the langpack's steps are one key away. A changed working glyph is
     // asked about ("Save the current symbol?") before a set is swapped back.
-    void BeginLangpackStep(const std::string& label, int set);
-    void EndLangpackStep(int glyphsChanged);
+    // A command's changes as one step of the langpack-wide history:
+    //   LangpackStep step = session.beginStep("Set height", set);
+    //   ... changes ...
+    //   step.commit(glyphsChanged);
+    // A command that leaves early, or throws, still ends its step: what it
+    // changed by then stays one step that Undo takes back, and a step that
+    // changed nothing is none, so no step is ever left open.
+    class LangpackStep {
+    public:
+        LangpackStep(LangpackStep&& other) noexcept : session_(std::exchange(other.session_, nullptr)) {}
+        LangpackStep(const LangpackStep&) = delete;
+        LangpackStep& operator=(const LangpackStep&) = delete;
+        LangpackStep& operator=(LangpackStep&&) = delete;
+        ~LangpackStep() {
+            if (session_) session_->EndLangpackStep(std::nullopt);
+        }
+        // "N glyphs changed" is told when more than one changed.
+        void commit(int glyphsChanged) {
+            if (session_) std::exchange(session_, nullptr)->EndLangpackStep(glyphsChanged);
+        }
+
+    private:
+        friend class Session;
+        explicit LangpackStep(Session* session) : session_(session) {}
+        Session* session_;
+    };
+    [[nodiscard]] LangpackStep beginStep(const std::string& label, int set);
     void UndoLangpackCommand();
     void RedoLangpackCommand();
     bool CanUndoLangpack() const { return langFileOpen_ && langpackHistory_.CanUndo(); }
@@ -202,6 +228,8 @@ private:
     SessionObserver& report() const;
     // The editor is about to change the working glyph: its state is a step.
     void recordStep();
+    // Ends the open step; a glyph count tells how many changed.
+    void EndLangpackStep(std::optional<int> glyphsChanged);
     // The working glyph is about to be left: its last snapshot is a step only if it changed.
     void settleStep();
     std::optional<GlyphKey> workingKey() const;

@@ -316,14 +316,14 @@ void Session::SetHeightCommand() {
     editor_.FalseGoBegin();
     recordStep();
     // The copies of set 2 are saved with set 2's height, so they all change.
-    BeginLangpackStep("Set height", currentSet_);
+    LangpackStep step = beginStep("Set height", currentSet_);
     const std::vector<int> sets = SetSetHeight(document_->langpack(), currentSet_, static_cast<uint16_t>(*height));
     for (int k : sets) changedGlyphs_.markSet(k);
     editor_.SetGlyphHeight(*height);
     EditingLang();
     editor_.ResizeImage();
     report().setHeightsChanged(sets);
-    EndLangpackStep(static_cast<int>(document_->langpack().SymbolTable[static_cast<std::size_t>(currentSet_)].size()));
+    step.commit(static_cast<int>(document_->langpack().SymbolTable[static_cast<std::size_t>(currentSet_)].size()));
 }
 
 void Session::ZoomIn() {

@@ -85,17 +85,20 @@ bool SameCodes(const TLangpack& a, const TLangpack& b, int set) {
 
 }  // namespace
 
-void Session::BeginLangpackStep(const std::string& label, int set) {
-    if (!document_) return;
+Session::LangpackStep Session::beginStep(const std::string& label, int set) {
+    // Within a step already open a command's changes belong to that step.
+    if (!document_ || langpackStepOpen_) return LangpackStep(nullptr);
     langpackHistory_.Begin(label, document_->langpack(), ShareGroup(document_->langpack(), set));
     langpackStepOpen_ = true;
+    return LangpackStep(this);
 }
 
-void Session::EndLangpackStep(int glyphsChanged) {
+void Session::EndLangpackStep(std::optional<int> glyphsChanged) {
     if (!langpackStepOpen_) return;
     langpackStepOpen_ = false;
     const bool anyChange = langpackHistory_.End(document_->langpack());
-    if (anyChange && glyphsChanged > 1) report().statusMessage(std::to_string(glyphsChanged) + " glyphs changed");
+    if (anyChange && glyphsChanged.value_or(0) > 1)
+        report().statusMessage(std::to_string(*glyphsChanged) + " glyphs changed");
     changed();
 }
 

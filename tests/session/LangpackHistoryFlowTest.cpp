@@ -6,6 +6,7 @@
 #include <GlyphGeneration.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <tuple>
 
 namespace glyphora::testing {
@@ -139,6 +140,27 @@ TEST_F(SessionTest, ACommandThatChangesNothingIsNoStepOfTheLangpackHistory) {
         EXPECT_EQ(Glyphs(lp(), 1), Glyphs(before, 1));
         EXPECT_EQ(lp().FontSetTable[1], before.FontSetTable[1]);
     }
+}
+
+// A command that leaves before it commits its step (an early return, an
+// exception) still ends it: its change is one step that Undo takes back, and
+// the next command gets a step of its own.
+TEST_F(SessionTest, AStepLeftWithoutCommitIsEndedAndUndone) {
+    open(writeLangpack("lang.smg", TypicalLangpack()));
+    Session& s = session();
+    const TLangpack before = lp();
+    const std::size_t steps = s.langpackHistory().steps();
+    try {
+        const Session::LangpackStep step = s.beginStep("Left early", 1);
+        s.StoreGlyph(1, 5, 3, std::vector<uint8_t>(lp().SymbolTable[1][5].Data.size(), 0x00));
+        throw std::runtime_error("left early");
+    } catch (const std::runtime_error&) {}
+    EXPECT_EQ(s.langpackHistory().steps(), steps + 1);
+    EXPECT_EQ(s.langpackHistory().UndoLabel(), "Left early");
+    { const Session::LangpackStep nothing = s.beginStep("Changes nothing", 1); }
+    EXPECT_EQ(s.langpackHistory().steps(), steps + 1);
+    s.UndoLangpackCommand();
+    EXPECT_EQ(Glyphs(lp(), 1), Glyphs(before, 1));
 }
 
 }  // namespace

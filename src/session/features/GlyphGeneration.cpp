@@ -58,7 +58,7 @@ BatchResult GlyphGeneration::runBatch(const std::string& title, const std::vecto
     const GlyphStore store = [this, set](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
         session_.StoreGlyph(set, glyph, width, rows);
     };
-    session_.BeginLangpackStep(title, set);
+    Session::LangpackStep step = session_.beginStep(title, set);
     BatchResult result;
     {
         // Ends before any message: nothing may be asked while it lives.
@@ -77,7 +77,7 @@ BatchResult GlyphGeneration::runBatch(const std::string& title, const std::vecto
     }
     // The canvas shows the working glyph as it is stored now, never another one.
     if (std::find(which.begin(), which.end(), session_.CurrentSymbol()) != which.end()) session_.ReloadWorkingGlyph();
-    session_.EndLangpackStep(result.changed);
+    step.commit(result.changed);
     return result;
 }
 

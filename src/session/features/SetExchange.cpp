@@ -175,10 +175,10 @@ void ImportSetBdfCommand(Session& s) {
         added = done->changed;
     } else {
         plan = PlanBdfImport(*s.langpack(), set, *font, *shift);
-        s.BeginLangpackStep(kImportBdfTitle, set);
+        Session::LangpackStep step = s.beginStep(kImportBdfTitle, set);
         for (const BdfGlyphImport& g : plan.Glyphs) s.StoreGlyph(set, g.GlyphIndex, g.Width, g.Data);
         s.ReloadWorkingGlyph();
-        s.EndLangpackStep(plan.Replaced);
+        step.commit(plan.Replaced);
     }
     s.prompts().information("Imported " + FileNameOf(*path) + " into set " + std::to_string(set + 1) +
                             ".\nGlyphs replaced: " + std::to_string(plan.Replaced - added) +
