@@ -251,7 +251,7 @@ GenerateOptions GenerateDialog::options() const {
 std::vector<int> GenerateDialog::glyphs() const {
     if (!session_.langpack() || session_.CurrentSet() < 0) return {};
     const int set = session_.CurrentSet();
-    const std::vector<Symbols>& all = session_.langpack()->SymbolTable[static_cast<std::size_t>(set)];
+    const std::vector<Symbols>& all = session_.langpack()->glyphs(set);
     const int count = static_cast<int>(all.size());
     switch (range_->currentIndex()) {
     case kChosenRows: {
@@ -286,7 +286,7 @@ void GenerateDialog::updatePreview() {
     if (!session_.langpack() || session_.CurrentSet() < 0) return;
     const int set = session_.CurrentSet();
     const int height = session_.setHeight(set);
-    const std::vector<Symbols>& all = session_.langpack()->SymbolTable[static_cast<std::size_t>(set)];
+    const std::vector<Symbols>& all = session_.langpack()->glyphs(set);
     const std::vector<int> which = glyphs();
     Result<RendererRun> run = RendererRun::Start(generation_.rendererPath());
     if (!run) {

@@ -24,7 +24,7 @@ void GlyphTableModel::glyphChanged(int glyphIndex) {
 
 const Symbols* GlyphTableModel::glyph(int row) const {
     if (!langpack_ || set_ < 0 || set_ >= static_cast<int>(langpack_->SymbolTable.size())) return nullptr;
-    const auto& glyphs = langpack_->SymbolTable[static_cast<std::size_t>(set_)];
+    const auto& glyphs = langpack_->glyphs(set_);
     if (row < 0 || row >= static_cast<int>(glyphs.size())) return nullptr;
     return &glyphs[static_cast<std::size_t>(row)];
 }
@@ -36,7 +36,7 @@ int GlyphTableModel::setHeight() const {
 
 int GlyphTableModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() || !langpack_ || set_ < 0 || set_ >= static_cast<int>(langpack_->SymbolTable.size())) return 0;
-    return static_cast<int>(langpack_->SymbolTable[static_cast<std::size_t>(set_)].size());
+    return static_cast<int>(langpack_->glyphs(set_).size());
 }
 
 int GlyphTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }

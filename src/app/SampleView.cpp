@@ -49,8 +49,7 @@ void SampleView::relayOut() {
             const GlyphEditor& editor = session_.editor();
             working = {session_.CurrentSymbol(), &editor.EditImage(), editor.GlyphWidth()};
         }
-        line_ =
-            LayOutSampleLine(text_, lp->SymbolTable[static_cast<std::size_t>(set)], session_.setHeight(set), working);
+        line_ = LayOutSampleLine(text_, lp->glyphs(set), session_.setHeight(set), working);
     }
     // Painted scaled at every repaint: the format the painter draws fastest.
     picture_ = toQImage(line_.image, QImage::Format_RGB32);

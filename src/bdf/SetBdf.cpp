@@ -55,7 +55,7 @@ BdfFont SetToBdf(const TLangpack& lp, int setIndex, const std::string& fontName,
     int widest = 0;
     if (HasSet(lp, setIndex)) {
         std::set<uint16_t> written;
-        for (const Symbols& s : lp.SymbolTable[static_cast<std::size_t>(setIndex)]) {
+        for (const Symbols& s : lp.glyphs(setIndex)) {
             if (!written.insert(s.Code).second) continue;
             const int width = std::min<int>(s.Width, kMaxGlyphWidth);
             BdfGlyph g;
@@ -105,7 +105,7 @@ BdfImportPlan PlanBdfImport(const TLangpack& lp, int setIndex, const BdfFont& fo
             duplicated.insert(g.Encoding);
 
     const int64_t ascent = BdfAscent(font);
-    const std::vector<Symbols>& glyphs = lp.SymbolTable[static_cast<std::size_t>(setIndex)];
+    const std::vector<Symbols>& glyphs = lp.glyphs(setIndex);
     for (std::size_t index = 0; index < glyphs.size(); ++index) {
         const auto found = byCode.find(glyphs[index].Code);
         if (found == byCode.end()) {
@@ -165,7 +165,7 @@ std::vector<uint16_t> BdfCodesLacking(const TLangpack& lp, int setIndex, const B
     if (!HasSet(lp, setIndex)) return {};
     for (const BdfGlyph& g : font.Glyphs)
         if (g.Encoding >= 0 && g.Encoding <= 0xFFFF) lacking.insert(static_cast<uint16_t>(g.Encoding));
-    for (const Symbols& g : lp.SymbolTable[static_cast<std::size_t>(setIndex)]) lacking.erase(g.Code);
+    for (const Symbols& g : lp.glyphs(setIndex)) lacking.erase(g.Code);
     return {lacking.begin(), lacking.end()};
 }
 
@@ -173,7 +173,7 @@ Result<RangeEdit> ImportBdfAddingMissing(TLangpack& lp, int setIndex, const BdfF
                                          BdfImportPlan& plan) {
     const std::vector<uint16_t> lacking = BdfCodesLacking(lp, setIndex, font);
     Result<RangeEdit> done = EditSetGlyphs(lp, setIndex, [&](TLangpack& copy) -> Result<RangeEdit> {
-        std::vector<Symbols>& glyphs = copy.SymbolTable[static_cast<std::size_t>(setIndex)];
+        std::vector<Symbols>& glyphs = copy.glyphs(setIndex);
         const int height = copy.FontSetTable[static_cast<std::size_t>(setIndex)].Height;
         // Placeholders of width 1 that the import below gives their own width and pixels.
         for (uint16_t code : lacking) {

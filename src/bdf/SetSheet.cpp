@@ -14,7 +14,7 @@ Result<SheetImage> MakeSetSheet(const TLangpack& lp, int setIndex, int scale) {
     if (setIndex < 0 || static_cast<std::size_t>(setIndex) >= lp.FontSetTable.size() ||
         static_cast<std::size_t>(setIndex) >= lp.SymbolTable.size())
         return MakeError(ErrorKind::Usage, "there is no set " + std::to_string(setIndex + 1));
-    const std::vector<Symbols>& glyphs = lp.SymbolTable[static_cast<std::size_t>(setIndex)];
+    const std::vector<Symbols>& glyphs = lp.glyphs(setIndex);
     if (glyphs.empty()) return MakeError(ErrorKind::Refused, "set " + std::to_string(setIndex + 1) + " has no glyphs");
 
     const int setHeight = lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height;

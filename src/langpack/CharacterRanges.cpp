@@ -25,7 +25,7 @@ bool HasSet(const TLangpack& lp, int k) {
            static_cast<std::size_t>(k) < lp.SymbolTable.size() && static_cast<std::size_t>(k) < lp.IntervalTable.size();
 }
 
-std::vector<Symbols>& GlyphsOf(TLangpack& lp, int k) { return lp.SymbolTable[static_cast<std::size_t>(k)]; }
+std::vector<Symbols>& GlyphsOf(TLangpack& lp, int k) { return lp.glyphs(k); }
 
 // The copies of set No. 2 are saved from set No. 2's tables, so they take its
 // new characters as they are.
@@ -47,7 +47,7 @@ std::vector<CodeSpan> CodeRuns(const TLangpack& lp, int setIndex) {
     std::vector<CodeSpan> runs;
     if (!HasSet(lp, setIndex)) return runs;
     std::vector<uint16_t> codes;
-    for (const Symbols& g : lp.SymbolTable[static_cast<std::size_t>(setIndex)]) codes.push_back(g.Code);
+    for (const Symbols& g : lp.glyphs(setIndex)) codes.push_back(g.Code);
     std::sort(codes.begin(), codes.end());
     codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
     for (uint16_t code : codes) {

@@ -34,6 +34,9 @@ struct TLanguageEntry {
     int32_t PackedStringsAddress = 0;
 };
 
+// The tallest set height a user may ask for, in the window and in the tool.
+inline constexpr int kMaxHeight = 255;
+
 struct TFontSetEntry {
     int32_t DataOffset = 0;
     uint16_t Height = 0;
@@ -85,6 +88,9 @@ struct TLangpack {
     bool Set7SharesSet2 = false;
 
     uint16_t SetCount() const { return static_cast<uint16_t>(FontSetTable.size()); }
+    // The glyphs of set `set` (0-based, as SymbolTable is indexed).
+    std::vector<Symbols>& glyphs(int set) { return SymbolTable[static_cast<std::size_t>(set)]; }
+    const std::vector<Symbols>& glyphs(int set) const { return SymbolTable[static_cast<std::size_t>(set)]; }
 };
 
 }  // namespace glyphora

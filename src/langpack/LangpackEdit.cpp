@@ -12,7 +12,7 @@ void ResizeSets(TLangpack& lp, int setIndex, int oldHeight) {
         return;
     const std::size_t newHeight = lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height;
     const std::size_t keptRows = static_cast<std::size_t>(std::max(oldHeight, 0));
-    for (Symbols& g : lp.SymbolTable[static_cast<std::size_t>(setIndex)]) {
+    for (Symbols& g : lp.glyphs(setIndex)) {
         const std::size_t bytesPerRow = static_cast<std::size_t>(BytesPerRow(g.Width));
         const std::size_t size = newHeight * bytesPerRow;
         // Rows below the old height are empty (0xFF in memory form), also where
@@ -38,7 +38,7 @@ std::vector<int> StoreGlyph(TLangpack& lp, int setIndex, int glyphIndex, uint8_t
     std::vector<int> changed;
     if (glyphIndex < 0) return changed;
     for (int k : ShareGroup(lp, setIndex)) {
-        std::vector<Symbols>& glyphs = lp.SymbolTable[static_cast<std::size_t>(k)];
+        std::vector<Symbols>& glyphs = lp.glyphs(k);
         if (static_cast<std::size_t>(glyphIndex) >= glyphs.size()) continue;
         Symbols& glyph = glyphs[static_cast<std::size_t>(glyphIndex)];
         glyph.Width = width;

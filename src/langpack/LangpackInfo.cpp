@@ -43,7 +43,7 @@ std::vector<SetInfoRow> SetRows(const TLangpack& lp) {
             ranges += CodeName(run.first);
             if (run.last != run.first) ranges += "-" + CodeName(run.last);
         }
-        rows.push_back({std::to_string(k + 1), std::to_string(lp.SymbolTable[static_cast<std::size_t>(k)].size()),
+        rows.push_back({std::to_string(k + 1), std::to_string(lp.glyphs(k).size()),
                         std::to_string(IntervalsInUse(lp, k)), ranges});
     }
     return rows;

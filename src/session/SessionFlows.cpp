@@ -232,7 +232,7 @@ bool Session::ChooseSet(int set) {
 
 bool Session::ChooseSymbol(int glyph) {
     if (!langFileOpen_ || !document_ || currentSet_ < 0 || glyph == currentSymbol_) return true;
-    const auto& glyphs = document_->langpack().SymbolTable[static_cast<std::size_t>(currentSet_)];
+    const auto& glyphs = document_->langpack().glyphs(currentSet_);
     if (glyph < 0 || glyph >= static_cast<int>(glyphs.size())) return false;
     if (!QuestionSaveImage()) {
         report().selectionChanged();
@@ -250,7 +250,7 @@ void Session::showSet(int set) {
     currentSymbol_ = -1;
     editor_.SetGlyphHeight(setHeight(set));
     report().setShown();
-    if (!document_->langpack().SymbolTable[static_cast<std::size_t>(set)].empty()) {
+    if (!document_->langpack().glyphs(set).empty()) {
         selectGlyph(0);
     } else {
         // A set without glyphs leaves nothing to edit.
@@ -323,7 +323,7 @@ void Session::SetHeightCommand() {
     EditingLang();
     editor_.ResizeImage();
     report().setHeightsChanged(sets);
-    step.commit(static_cast<int>(document_->langpack().SymbolTable[static_cast<std::size_t>(currentSet_)].size()));
+    step.commit(static_cast<int>(document_->langpack().glyphs(currentSet_).size()));
 }
 
 void Session::ZoomIn() {

@@ -77,8 +77,8 @@ namespace glyphora {
 namespace {
 
 bool SameCodes(const TLangpack& a, const TLangpack& b, int set) {
-    const auto& x = a.SymbolTable[static_cast<std::size_t>(set)];
-    const auto& y = b.SymbolTable[static_cast<std::size_t>(set)];
+    const auto& x = a.glyphs(set);
+    const auto& y = b.glyphs(set);
     return std::equal(x.begin(), x.end(), y.begin(), y.end(),
                       [](const Symbols& g, const Symbols& h) { return g.Code == h.Code; });
 }
@@ -106,7 +106,7 @@ void Session::setsReplaced(const std::vector<int>& sets, std::optional<uint16_t>
     for (int k : sets) changedGlyphs_.markSet(k);
     report().setsReplaced(sets);
     if (std::find(sets.begin(), sets.end(), currentSet_) != sets.end()) {
-        const auto& glyphs = document_->langpack().SymbolTable[static_cast<std::size_t>(currentSet_)];
+        const auto& glyphs = document_->langpack().glyphs(currentSet_);
         int glyph = code ? FindGlyph(glyphs, *code) : -1;
         if (glyph < 0) glyph = std::min(currentSymbol_, static_cast<int>(glyphs.size()) - 1);
         editor_.SetGlyphHeight(setHeight(currentSet_));

@@ -14,7 +14,6 @@ namespace glyphora {
 
 namespace {
 
-constexpr int kMaxHeight = 255;
 const QString kIncorrect = QStringLiteral("Incorrect number");
 
 // The typed text as a number limited to lo..hi, or nothing when it is no integer.

@@ -48,7 +48,7 @@ TEST(RealTools, BdftopcfCompilesExportedSetsSilently) {
 std::string ExpectedGlyphs(const TLangpack& lp, int set, int descent) {
     const int height = lp.FontSetTable[static_cast<std::size_t>(set)].Height;
     std::map<int, std::string> lines;
-    for (const Symbols& g : lp.SymbolTable[static_cast<std::size_t>(set)]) {
+    for (const Symbols& g : lp.glyphs(set)) {
         if (lines.count(g.Code)) continue;
         std::string line = std::to_string(g.Code) + " " + std::to_string(g.Width);
         for (int y = 0; y < height; ++y)
@@ -159,7 +159,7 @@ TEST(RealTools, FontsOfOtherToolsImportAsAnIndependentReadingPlacesThem) {
         EXPECT_EQ(plan.Shift, scriptShift);
         int replaced = 0;
         for (int k : {1, 2}) {
-            const std::vector<Symbols>& glyphs = reread.langpack.SymbolTable[static_cast<std::size_t>(k)];
+            const std::vector<Symbols>& glyphs = reread.langpack.glyphs(k);
             ASSERT_EQ(glyphs.size(), 163u);
             for (std::size_t s = 0; s < glyphs.size(); ++s) {
                 const Symbols& g = glyphs[s];

@@ -212,7 +212,7 @@ TEST(SetBdf, ExportThenImportGivesTheSameSetAndFile) {
         for (int k : {1, 2})
             for (std::size_t s = 0; s < original.SymbolTable[1].size(); ++s) {
                 const Symbols& a = original.SymbolTable[1][s];
-                const Symbols& b = copy.SymbolTable[static_cast<std::size_t>(k)][s];
+                const Symbols& b = copy.glyphs(k)[s];
                 ASSERT_EQ(b.Width, a.Width) << "set " << k + 1 << " glyph " << s;
                 ASSERT_EQ(b.Data, a.Data) << "set " << k + 1 << " glyph " << s;
             }

@@ -40,7 +40,7 @@ Built OneSet(uint16_t height, std::vector<CodeRange> ranges, uint8_t width = 6) 
 
 std::map<uint16_t, std::pair<int, std::vector<uint8_t>>> ByCode(const TLangpack& lp, int k) {
     std::map<uint16_t, std::pair<int, std::vector<uint8_t>>> glyphs;
-    for (const Symbols& g : lp.SymbolTable[static_cast<std::size_t>(k)]) glyphs[g.Code] = {g.Width, g.Data};
+    for (const Symbols& g : lp.glyphs(k)) glyphs[g.Code] = {g.Width, g.Data};
     return glyphs;
 }
 

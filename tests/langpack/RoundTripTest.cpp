@@ -84,7 +84,7 @@ void RandomEdits(Random& rnd, TLangpack& lp) {
     if (lp.SetCount() == 0) return;
     for (int e = rnd.between(1, 6); e > 0; --e) {
         const int k = rnd.between(0, lp.SetCount() - 1);
-        std::vector<Symbols>& glyphs = lp.SymbolTable[static_cast<std::size_t>(k)];
+        std::vector<Symbols>& glyphs = lp.glyphs(k);
         const uint16_t height = lp.FontSetTable[static_cast<std::size_t>(k)].Height;
         if (rnd.chance(20)) {
             lp.FontSetTable[static_cast<std::size_t>(k)].Height = static_cast<uint16_t>(rnd.between(0, 20));

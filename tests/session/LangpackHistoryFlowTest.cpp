@@ -17,7 +17,7 @@ using fixtures::TypicalLangpack;
 // Code, width and rows of every glyph of a set.
 std::vector<std::tuple<uint16_t, int, std::vector<uint8_t>>> Glyphs(const TLangpack& lp, int set) {
     std::vector<std::tuple<uint16_t, int, std::vector<uint8_t>>> out;
-    for (const Symbols& g : lp.SymbolTable[static_cast<std::size_t>(set)]) out.emplace_back(g.Code, g.Width, g.Data);
+    for (const Symbols& g : lp.glyphs(set)) out.emplace_back(g.Code, g.Width, g.Data);
     return out;
 }
 

@@ -18,7 +18,7 @@ TLangpack ReadBack(const std::string& path) {
 
 // File-form rows of a glyph as read.
 std::vector<uint8_t> Rows(const TLangpack& lp, int set, int index) {
-    return InvertRows(lp.SymbolTable[static_cast<std::size_t>(set)][static_cast<std::size_t>(index)].Data);
+    return InvertRows(lp.glyphs(set)[static_cast<std::size_t>(index)].Data);
 }
 
 // Every glyph of `after` equals `before`'s, except those `changed` says to skip.
@@ -26,8 +26,8 @@ template <typename Skip>
 void ExpectOtherGlyphsKept(const TLangpack& before, const TLangpack& after, Skip changed) {
     ASSERT_EQ(after.SetCount(), before.SetCount());
     for (int k = 0; k < before.SetCount(); ++k) {
-        const auto& a = after.SymbolTable[static_cast<std::size_t>(k)];
-        const auto& b = before.SymbolTable[static_cast<std::size_t>(k)];
+        const auto& a = after.glyphs(k);
+        const auto& b = before.glyphs(k);
         ASSERT_EQ(a.size(), b.size()) << "set " << k + 1;
         for (std::size_t s = 0; s < a.size(); ++s) {
             if (changed(k, static_cast<int>(s))) continue;
@@ -65,8 +65,7 @@ TEST_P(SetGlyph, ReplacesOneGlyphAndItsDouble) {
     auto edited = [&](int k, int s) { return s == edit.index && (k == edit.set - 1 || (edit.set == 2 && k == 2)); };
     for (int k = 0; k < after.SetCount(); ++k) {
         if (!edited(k, edit.index)) continue;
-        EXPECT_EQ(after.SymbolTable[static_cast<std::size_t>(k)][static_cast<std::size_t>(edit.index)].Width,
-                  edit.width);
+        EXPECT_EQ(after.glyphs(k)[static_cast<std::size_t>(edit.index)].Width, edit.width);
         EXPECT_EQ(Hex(Rows(after, k, edit.index)), Hex(rows)) << "set " << k + 1;
     }
     ExpectOtherGlyphsKept(before, after, edited);
@@ -142,7 +141,7 @@ TEST(SetHeight, SetsShowingSet2FollowItsHeight) {
     const TLangpack after = ReadBack(path);
     for (int k : {1, 2, 6}) {
         EXPECT_EQ(after.FontSetTable[static_cast<std::size_t>(k)].Height, 13) << "set " << k + 1;
-        const auto& glyphs = after.SymbolTable[static_cast<std::size_t>(k)];
+        const auto& glyphs = after.glyphs(k);
         for (std::size_t s = 0; s < glyphs.size(); ++s) {
             EXPECT_EQ(glyphs[s].Data, after.SymbolTable[1][s].Data) << "set " << k + 1 << " glyph " << s;
         }

@@ -106,7 +106,7 @@ int runRender(const Words& args) {
 
     const int setIndex = range.setNumber - 1;
     TLangpack& lp = doc->langpack();
-    const std::vector<Symbols>& glyphs = lp.SymbolTable[static_cast<std::size_t>(setIndex)];
+    const std::vector<Symbols>& glyphs = lp.glyphs(setIndex);
     options.placement.height = lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height;
     const BatchResult result =
         RenderGlyphs(glyphs, RangeIndices(range.glyphs, static_cast<int>(glyphs.size())), options, run->renderer(),

@@ -6,12 +6,6 @@
 
 namespace glyphora::tool {
 
-namespace {
-
-constexpr int kMaxHeight = 255;
-
-}  // namespace
-
 int runSetHeight(const Words& args) {
     std::string file;
     int setNumber = 0;

@@ -83,7 +83,7 @@ bool RequiredOption(const ParsedArguments& parsed, const std::string& name, std:
 }
 
 const Symbols* GlyphOfSet(const LangpackDocument& doc, int setNumber, int index) {
-    const std::vector<Symbols>& glyphs = doc.langpack().SymbolTable[static_cast<std::size_t>(setNumber - 1)];
+    const std::vector<Symbols>& glyphs = doc.langpack().glyphs(setNumber - 1);
     if (index >= 0 && static_cast<std::size_t>(index) < glyphs.size()) return &glyphs[static_cast<std::size_t>(index)];
     PrintFileError(doc.path(), "set " + std::to_string(setNumber) + " has no glyph " + std::to_string(index) +
                                    (glyphs.empty() ? "; it has no glyphs"

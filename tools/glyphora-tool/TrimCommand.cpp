@@ -22,11 +22,11 @@ int runTrim(const Words& args) {
     if (const int status = OpenRangeForEdit(file, range, doc); status != kExitOk) return status;
     const int setIndex = range.setNumber - 1;
     TLangpack& lp = doc->langpack();
-    const BatchResult result = OptimizeWidths(lp.SymbolTable[static_cast<std::size_t>(setIndex)], range.glyphs,
-                                              lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height,
-                                              [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
-                                                  StoreGlyph(lp, setIndex, glyph, width, rows);
-                                              });
+    const BatchResult result =
+        OptimizeWidths(lp.glyphs(setIndex), range.glyphs, lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height,
+                       [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
+                           StoreGlyph(lp, setIndex, glyph, width, rows);
+                       });
     // Nothing changed: the file is not touched.
     if (result.changed > 0)
         if (const int status = SaveLangpack(*doc); status != kExitOk) return status;

@@ -18,7 +18,7 @@ QString Describe(const Session& s, const QString& typed) {
     const TLangpack* lp = s.langpack();
     const int set = s.CurrentSet();
     if (!lp || set < 0 || set >= lp->SetCount()) return name;
-    const int glyph = FindGlyph(lp->SymbolTable[static_cast<std::size_t>(set)], *code);
+    const int glyph = FindGlyph(lp->glyphs(set), *code);
     return glyph < 0 ? QStringLiteral("%1 is not in the set %2").arg(name).arg(set + 1)
                      : QStringLiteral("%1: glyph %2 of the set %3").arg(name).arg(glyph).arg(set + 1);
 }

@@ -115,7 +115,7 @@ bool GoToCharacter(Session& session, std::string_view typed) {
         session.prompts().warning(code.error().message);
         return false;
     }
-    const int glyph = FindGlyph(langpack->SymbolTable[static_cast<std::size_t>(set)], *code);
+    const int glyph = FindGlyph(langpack->glyphs(set), *code);
     if (glyph >= 0) return session.ChooseSymbol(glyph) && session.CurrentSymbol() == glyph;
 
     const std::vector<int> sets = SetsWithCharacter(*langpack, *code);

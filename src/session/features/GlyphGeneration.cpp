@@ -54,7 +54,7 @@ template <class Batch>
 BatchResult GlyphGeneration::runBatch(const std::string& title, const std::vector<int>& which, Batch&& batch) {
     const int set = session_.CurrentSet();
     const int height = session_.setHeight(set);
-    const std::vector<Symbols>& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(set)];
+    const std::vector<Symbols>& glyphs = session_.langpack()->glyphs(set);
     const GlyphStore store = [this, set](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
         session_.StoreGlyph(set, glyph, width, rows);
     };
@@ -111,7 +111,7 @@ void GlyphGeneration::SelectFontFile() {
 // leaves the langpack unchanged.
 bool GlyphGeneration::mayStartBatch() {
     if (!session_.langpack() || session_.CurrentSet() < 0) return false;
-    if (session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())].empty()) {
+    if (session_.langpack()->glyphs(session_.CurrentSet()).empty()) {
         session_.prompts().warning("The set " + std::to_string(session_.CurrentSet() + 1) + " has no glyphs.");
         return false;
     }
@@ -124,7 +124,7 @@ BatchResult GlyphGeneration::renderBatch(const std::string& title, const Generat
     const auto stoppedAtFirst = [&](const std::string& reason) {
         BatchResult stopped;
         const int first = which.empty() ? 0 : which.front();
-        const auto& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())];
+        const auto& glyphs = session_.langpack()->glyphs(session_.CurrentSet());
         const uint16_t code =
             first < static_cast<int>(glyphs.size()) ? glyphs[static_cast<std::size_t>(first)].Code : 0;
         stopped.stopped = GlyphFailure{first, code, reason};
@@ -148,7 +148,7 @@ void GlyphGeneration::ReplaceChosenSymbols(int from, int to) {
     if (!mayStartBatch()) return;
     GenerateOptions options;
     options.font = font_;
-    const auto& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())];
+    const auto& glyphs = session_.langpack()->glyphs(session_.CurrentSet());
     const BatchResult result =
         renderBatch("Replace the chosen symbols", options, RangeIndices({from, to}, static_cast<int>(glyphs.size())));
     const std::string report = ReplaceReport(result);
@@ -166,7 +166,7 @@ BatchResult GlyphGeneration::Generate(const GenerateOptions& options, const std:
     std::string report = ReplaceReport(result);
     if (!result.cut.empty()) {
         std::vector<GlyphFailure> cut;
-        const auto& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())];
+        const auto& glyphs = session_.langpack()->glyphs(session_.CurrentSet());
         for (int g : result.cut) cut.push_back({g, glyphs[static_cast<std::size_t>(g)].Code, {}});
         report += (report.empty() ? "" : "\n\n") +
                   std::string("Ink cut off (wider than 15 pixels or outside the set's rows): ") + CodeList(cut) + ".";
@@ -209,7 +209,7 @@ std::string GlyphGeneration::renderFontText() const {
 
 void GlyphGeneration::OptimizeChosenSymbols(int from, int to) {
     if (!mayStartBatch()) return;
-    const auto& glyphs = session_.langpack()->SymbolTable[static_cast<std::size_t>(session_.CurrentSet())];
+    const auto& glyphs = session_.langpack()->glyphs(session_.CurrentSet());
     const std::vector<int> which = RangeIndices({from, to}, static_cast<int>(glyphs.size()));
     runBatch("Optimize the chosen symbols on width", which,
              [from, to](const std::vector<Symbols>& all, int height, const GlyphStore& store,
