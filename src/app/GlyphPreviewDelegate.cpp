@@ -27,13 +27,16 @@ void GlyphPreviewDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
         return;
     }
     painter->fillRect(option.rect, option.palette.base());
-    const Symbols* g = model_->glyph(index.row());
-    if (!g) return;
-    const QImage image = PreviewImage(*g, model_->setHeight());
+    const QImage& image = model_->picture(index.row());
     if (image.isNull()) return;
+    // 1:1 when it fits; a glyph wider or taller than the cell is shown whole,
+    // scaled down.
+    QSize shown = image.size();
+    if (shown.width() > option.rect.width() || shown.height() > option.rect.height())
+        shown.scale(option.rect.size(), Qt::KeepAspectRatio);
     painter->save();
-    painter->setClipRect(option.rect);
-    painter->drawImage(option.rect.topLeft(), image);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, shown != image.size());
+    painter->drawImage(QRect(option.rect.topLeft(), shown), image);
     painter->restore();
 }
 

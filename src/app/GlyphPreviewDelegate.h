@@ -1,6 +1,6 @@
-// Draws a glyph 1:1 at the top-left corner of the glyph grid's first column,
-// from its rows as they are now, so a stored change shows at once; the other
-// columns are drawn as usual.
+// Draws a glyph at the top-left corner of the glyph grid's first column, 1:1
+// or scaled down to fit, from the model's picture of it (renewed when the glyph
+// is stored, so a stored change shows at once); the other columns are drawn as usual.
 #pragma once
 
 #include <Langpack.h>

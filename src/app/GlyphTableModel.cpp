@@ -1,5 +1,9 @@
 #include "GlyphTableModel.h"
 
+#include "GlyphPreviewDelegate.h"
+
+#include <algorithm>
+
 namespace glyphora {
 
 QString SymbolText(uint16_t code) {
@@ -14,11 +18,18 @@ void GlyphTableModel::showSet(const TLangpack* langpack, int setIndex) {
     beginResetModel();
     langpack_ = langpack;
     set_ = setIndex;
+    const auto rows = static_cast<std::size_t>(rowCount());
+    pictures_.assign(rows, QImage());
+    decoded_.assign(rows, false);
+    widest_ = 0;
+    for (std::size_t i = 0; i < rows; ++i) widest_ = std::max(widest_, int{langpack_->glyphs(set_)[i].Width});
     endResetModel();
 }
 
 void GlyphTableModel::glyphChanged(int glyphIndex) {
     if (glyphIndex < 0 || glyphIndex >= rowCount()) return;
+    decoded_[static_cast<std::size_t>(glyphIndex)] = false;
+    widest_ = std::max(widest_, int{glyph(glyphIndex)->Width});
     emit dataChanged(index(glyphIndex, 0), index(glyphIndex, ColumnCount - 1));
 }
 
@@ -27,6 +38,18 @@ const Symbols* GlyphTableModel::glyph(int row) const {
     const auto& glyphs = langpack_->glyphs(set_);
     if (row < 0 || row >= static_cast<int>(glyphs.size())) return nullptr;
     return &glyphs[static_cast<std::size_t>(row)];
+}
+
+const QImage& GlyphTableModel::picture(int row) const {
+    static const QImage none;
+    const Symbols* g = glyph(row);
+    if (!g) return none;
+    const auto at = static_cast<std::size_t>(row);
+    if (!decoded_[at]) {
+        pictures_[at] = PreviewImage(*g, setHeight());
+        decoded_[at] = true;
+    }
+    return pictures_[at];
 }
 
 int GlyphTableModel::setHeight() const {

@@ -6,6 +6,9 @@
 #include <Langpack.h>
 
 #include <QAbstractTableModel>
+#include <QImage>
+
+#include <vector>
 
 namespace glyphora {
 
@@ -28,6 +31,11 @@ public:
     void setChangedGlyphs(const ChangedGlyphs* changed) { changed_ = changed; }
     const Symbols* glyph(int row) const;
     int setHeight() const;
+    // The glyph as a picture of its width and the set's height, decoded once
+    // and kept until the glyph or the set changes (null for a glyph of width 0).
+    const QImage& picture(int row) const;
+    // The widest glyph of the set, for views that give every glyph one cell.
+    int widestGlyph() const { return widest_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -38,6 +46,9 @@ private:
     const TLangpack* langpack_ = nullptr;
     const ChangedGlyphs* changed_ = nullptr;
     int set_ = -1;
+    int widest_ = 0;
+    mutable std::vector<QImage> pictures_;
+    mutable std::vector<bool> decoded_;
 };
 
 // What the "Symbol" column shows: the character itself (surrogate halves,

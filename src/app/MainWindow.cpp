@@ -5,6 +5,7 @@
 #include "CodeGroupExtraction.h"
 #include "ErrorGuard.h"
 #include "FontPage.h"
+#include "GlyphMapView.h"
 #include "GlyphTableModel.h"
 #include "GuidesDialog.h"
 #include "Icons.h"
@@ -49,10 +50,12 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimer>
 
 namespace glyphora {
@@ -60,6 +63,7 @@ namespace glyphora {
 namespace {
 constexpr int kStatusPanelWidths[3] = {100, 100, 130};
 constexpr int kStatusMessageMilliseconds = 5000;
+constexpr int kWidthWithGlyphMap = 900;
 }  // namespace
 
 MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
@@ -95,13 +99,21 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     refresh();
 }
 
-// The size, place and layout the window was closed with; the first start
-// keeps the 600 x 600 window.
+// The size, place and layout the window was closed with. The first start
+// opens 600 x 600, wider with the glyph map beside the canvas when the
+// screen has room for both.
 void MainWindow::restoreLayout() {
     const QByteArray geometry = preferences_->windowGeometry();
     if (!geometry.isEmpty()) restoreGeometry(geometry);
     const QByteArray state = preferences_->windowState();
-    if (!state.isEmpty()) restoreState(state);
+    if (!state.isEmpty()) {
+        restoreState(state);
+    } else {
+        const QScreen* place = screen();
+        const bool room = place && place->availableGeometry().width() >= kWidthWithGlyphMap + 100;
+        glyphMap_->setVisible(room);
+        if (room) resize(kWidthWithGlyphMap, height());
+    }
     const QByteArray splitter = preferences_->splitterState();
     if (!splitter.isEmpty()) fontPage_->splitter()->restoreState(splitter);
 }
@@ -157,6 +169,8 @@ void MainWindow::buildViewParts() {
     if (auto* qtPrompts = dynamic_cast<QtPrompts*>(prompts_.get())) qtPrompts->setFolderMemory(preferences_.get());
     samplePanel_ = new SamplePanel(*session_, *preferences_, this);
     addDockWidget(Qt::BottomDockWidgetArea, samplePanel_);
+    glyphMap_ = new GlyphMapDock(glyphModel_, fontPage_->glyphGrid()->selectionModel(), this);
+    addDockWidget(Qt::RightDockWidgetArea, glyphMap_);
     recentFiles_ = new RecentFilesMenu(actions_.menu(Menu::File), action(Command::OpenFile), *preferences_, this);
     changedMarks_ = std::make_unique<ChangedMarks>(*session_, fontPage_);
     guidesDialog_ = new GuidesDialog(this);

@@ -26,6 +26,7 @@ class CodeGroupWindow;
 class EditorBinding;
 class FontPage;
 class GlyphTableModel;
+class GlyphMapDock;
 class GoToDialog;
 class GuidesDialog;
 class SetGuidesView;
@@ -63,6 +64,7 @@ public:
     GoToDialog* goToDialog() const { return goToDialog_; }
     RecentFilesMenu* recentFiles() const { return recentFiles_; }
     GuidesDialog* guidesDialog() const { return guidesDialog_; }
+    GlyphMapDock* glyphMap() const { return glyphMap_; }
     QString statusText(int panel) const;
 
 protected:
@@ -122,6 +124,7 @@ private:
     CharacterRangesDialog* characterRangesDialog_ = nullptr;
     RecentFilesMenu* recentFiles_ = nullptr;
     GuidesDialog* guidesDialog_ = nullptr;
+    GlyphMapDock* glyphMap_ = nullptr;
 };
 
 }  // namespace glyphora

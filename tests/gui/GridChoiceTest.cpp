@@ -2,9 +2,12 @@
 // refused choice, and after a stored change (the preview is drawn anew).
 #include "GuiFixture.h"
 
+#include <GlyphMapView.h>
+
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace glyphora::testing {
 namespace {
@@ -74,6 +77,41 @@ TEST_F(GridChoiceTest, ARangeExtendsFromTheGlyphChosenFromCode) {
     const QRect cell = grid->visualRect(grid->model()->index(32, 1));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell.center());
     EXPECT_EQ(selectedRows(grid), (std::vector<int>{30, 31, 32}));
+}
+
+// The glyph map and the glyph grid are two views of one choice: a click in the
+// map opens the glyph, Shift+click chooses a range that the grid shows, and
+// Ctrl + wheel changes the map's scale only.
+TEST_F(GridChoiceTest, TheGlyphMapAndTheGridShareOneChoice) {
+    GlyphMapView* map = window().glyphMap()->view();
+    window().glyphMap()->show();
+    QTableView* grid = window().fontPage()->glyphGrid();
+    auto click = [&](int row, Qt::KeyboardModifiers keys) {
+        const QRect cell = map->visualRect(map->model()->index(row, 0));
+        ASSERT_TRUE(cell.isValid());
+        QTest::mouseClick(map->viewport(), Qt::LeftButton, keys, cell.center());
+        QCoreApplication::processEvents();
+    };
+    click(4, Qt::NoModifier);
+    EXPECT_EQ(session().CurrentSymbol(), 4);
+    EXPECT_EQ(window().fontPage()->glyphRow(), 4);
+    click(7, Qt::ShiftModifier);
+    EXPECT_EQ(selectedRows(grid), (std::vector<int>{4, 5, 6, 7}));
+    EXPECT_EQ(window().fontPage()->chosenGlyphRows().top, 4);
+    EXPECT_EQ(window().fontPage()->chosenGlyphRows().bottom, 7);
+
+    clickRow(grid, 2);
+    QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_TRUE(map->selectionModel()->isSelected(map->model()->index(3, 0)));
+    EXPECT_FALSE(map->selectionModel()->isSelected(map->model()->index(4, 0)));
+
+    const QSize before = map->cellSize();
+    QWheelEvent wheel(QPointF(5, 5), map->viewport()->mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(map->viewport(), &wheel);
+    EXPECT_EQ(map->scale(), 3);
+    EXPECT_GT(map->cellSize().height(), before.height());
+    EXPECT_EQ(session().CurrentSymbol(), 3);
 }
 
 }  // namespace
