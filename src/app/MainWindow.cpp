@@ -58,6 +58,8 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace glyphora {
 
 namespace {
@@ -96,7 +98,25 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
 
     restoreLayout();
     RunGuarded(*prompts_, [this] { session_->LoadSettings(); });
+    returnToLastPlace();
     refresh();
+}
+
+// The langpack the settings opened is the one the window closed on: its set
+// and glyph are shown again (the glyph found by its code, which stays when
+// characters were added before it).
+void MainWindow::returnToLastPlace() {
+    const LastPlace place = preferences_->lastPlace();
+    if (!session_->LangFileOpen() || place.file.isEmpty() || place.file != FromLocalPath(session_->CurrentFileName()) ||
+        place.set < 0)
+        return;
+    RunGuarded(*prompts_, [&] {
+        if (!session_->ChooseSet(place.set) || session_->CurrentSet() != place.set) return;
+        const std::vector<Symbols>& glyphs = session_->langpack()->glyphs(place.set);
+        const auto at =
+            std::find_if(glyphs.begin(), glyphs.end(), [&](const Symbols& g) { return g.Code == place.code; });
+        if (at != glyphs.end()) session_->ChooseSymbol(static_cast<int>(at - glyphs.begin()));
+    });
 }
 
 // The size, place and layout the window was closed with. The first start
@@ -250,6 +270,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (const Symbols* shown = session_->workingGlyph())
+        preferences_->setLastPlace({FromLocalPath(session_->CurrentFileName()), session_->CurrentSet(), shown->Code});
     RunGuarded(*prompts_, [&] { session_->Close(); });
     preferences_->setWindowLayout(saveGeometry(), saveState(), fontPage_->splitter()->saveState());
     event->accept();

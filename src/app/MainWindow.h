@@ -80,6 +80,7 @@ private:
     void buildViewParts();
     void bindCommands();
     void restoreLayout();
+    void returnToLastPlace();
     // Title, enabled commands and the chosen language item, from the session.
     void refresh();
     void syncGrids();

@@ -18,7 +18,7 @@ namespace glyphora {
 namespace {
 // Enough for any line a phone shows, small enough to lay out at every edit.
 constexpr int kMaxSampleLength = 1000;
-// The picture pane grows with its rows up to this height, then scrolls.
+// The picture pane is at least one row high, within these bounds.
 constexpr int kMinPictureHeight = 40;
 constexpr int kMaxPictureHeight = 112;
 }  // namespace
@@ -81,9 +81,12 @@ SamplePanel::SamplePanel(Session& session, ViewPreferences& preferences, QWidget
 }
 
 bool SamplePanel::eventFilter(QObject* watched, QEvent* event) {
+    // At least one row of text at the set's height and the scale, whatever the
+    // text: the panel keeps the height the user gave it while one types, and
+    // further rows scroll.
     if (watched == view_ && event->type() == QEvent::Resize)
         scroll_->setMinimumHeight(
-            std::clamp(view_->height() + 2 * scroll_->frameWidth(), kMinPictureHeight, kMaxPictureHeight));
+            std::clamp(view_->oneRowHeight() + 2 * scroll_->frameWidth(), kMinPictureHeight, kMaxPictureHeight));
     return QDockWidget::eventFilter(watched, event);
 }
 

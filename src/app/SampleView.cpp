@@ -15,6 +15,9 @@ namespace glyphora {
 
 namespace {
 constexpr int kMargin = 4;
+// The canvas's guide colours, fainter over the text.
+const QColor kBaselineColour(220, 40, 40, 70);
+const QColor kCapHeightColour(20, 150, 70, 70);
 }  // namespace
 
 SampleView::SampleView(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
@@ -33,8 +36,9 @@ void SampleView::setScale(int scale) {
     relayOut();
 }
 
-void SampleView::setBaseline(std::optional<int> row) {
-    baseline_ = row;
+void SampleView::setGuides(std::optional<int> baseline, std::optional<int> capHeight) {
+    baseline_ = baseline;
+    capHeight_ = capHeight;
     update();
 }
 
@@ -66,7 +70,8 @@ void SampleView::breakRows() {
     setFixedHeight(2 * kMargin + rows * rowHeight());
 }
 
-QSize SampleView::sizeHint() const { return {400, 2 * kMargin + rowHeight()}; }
+QSize SampleView::sizeHint() const { return {400, oneRowHeight()}; }
+int SampleView::oneRowHeight() const { return 2 * kMargin + rowHeight(); }
 
 void SampleView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
@@ -91,7 +96,10 @@ void SampleView::paintEvent(QPaintEvent*) {
         painter.drawImage(target, picture_, QRect(left, 0, right - left, height));
         if (baseline_ && *baseline_ < height)
             painter.fillRect(QRect(target.left(), target.top() + (*baseline_ + 1) * scale_ - 1, target.width(), 1),
-                             QColor(220, 40, 40, 70));
+                             kBaselineColour);
+        if (capHeight_ && *capHeight_ < height)
+            painter.fillRect(QRect(target.left(), target.top() + *capHeight_ * scale_, target.width(), 1),
+                             kCapHeightColour);
     }
 }
 

@@ -23,8 +23,9 @@ public:
 
     void setText(const QString& text);
     void setScale(int scale);
-    // The set's baseline row (0-based), drawn faintly under every row of text.
-    void setBaseline(std::optional<int> row);
+    // The set's baseline and cap-height rows (0-based), drawn faintly in
+    // every row of text: the baseline under its row, the cap height over its own.
+    void setGuides(std::optional<int> baseline, std::optional<int> capHeight);
     int scale() const { return scale_; }
     // The langpack, the set or a glyph changed: lay the line out again.
     void relayOut();
@@ -38,6 +39,8 @@ public:
     QPoint characterCentre(std::size_t index) const;
 
     QSize sizeHint() const override;
+    // The height of one row of text with its margins: the least the panel shows.
+    int oneRowHeight() const;
 
 signals:
     void glyphClicked(int glyph);
@@ -57,6 +60,7 @@ private:
     std::u16string text_;
     int scale_ = 2;
     std::optional<int> baseline_;
+    std::optional<int> capHeight_;
     SampleLine line_;
     QImage picture_;
     std::vector<std::size_t> rows_{0};

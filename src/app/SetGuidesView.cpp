@@ -31,7 +31,7 @@ void SetGuidesView::store(const SetGuides& guides) {
 void SetGuidesView::show() const {
     const SetGuides guides = current();
     canvas_->setGuides(guides.baseline, guides.capHeight);
-    sample_->setBaseline(guides.baseline);
+    sample_->setGuides(guides.baseline, guides.capHeight);
 }
 
 }  // namespace glyphora

@@ -183,4 +183,15 @@ void ViewPreferences::setLastFolder(const QString& kind, const QString& folder) 
     setValue(QStringLiteral("Folders/") + kind, folder);
 }
 
+LastPlace ViewPreferences::lastPlace() const {
+    return {value(QStringLiteral("Place/file"), QString()).toString(), value(QStringLiteral("Place/set"), -1).toInt(),
+            value(QStringLiteral("Place/code"), -1).toInt()};
+}
+void ViewPreferences::setLastPlace(const LastPlace& place) {
+    if (place == lastPlace()) return;
+    setValue(QStringLiteral("Place/file"), place.file);
+    setValue(QStringLiteral("Place/set"), place.set);
+    setValue(QStringLiteral("Place/code"), place.code);
+}
+
 }  // namespace glyphora

@@ -29,6 +29,15 @@ struct SetGuides {
     bool operator==(const SetGuides&) const = default;
 };
 
+// Where the user was when the window closed: the langpack, its set (0-based)
+// and the code of the glyph shown.
+struct LastPlace {
+    QString file;
+    int set = -1;
+    int code = -1;
+    bool operator==(const LastPlace&) const = default;
+};
+
 class ViewPreferences {
 public:
     // An empty path keeps the preferences for this run only, and so does a
@@ -63,6 +72,8 @@ public:
     // The folder a kind of file dialog ("pictures", "bdf", "png") was last
     // accepted in; empty before.
     QString lastFolder(const QString& kind) const;
+    LastPlace lastPlace() const;
+    void setLastPlace(const LastPlace& place);
     void setLastFolder(const QString& kind, const QString& folder);
 
 private:

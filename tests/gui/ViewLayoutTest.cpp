@@ -52,6 +52,31 @@ TEST_F(ViewLayoutTest, FitKeepsTheGlyphInsideThePaneWhenTheWindowShrinks) {
     EXPECT_LE(std::abs(pane->viewport()->width() - canvas->width() - 2 * left), 1);
 }
 
+// A restart lands on the set and glyph the window closed on, the glyph found
+// by its code; a langpack that lost that code opens where it always did.
+TEST_F(ViewLayoutTest, ARestartReopensTheSetAndGlyphThatWereShown) {
+    const QString file = writeLangpack("lang.smg", TypicalLangpack());
+    open(file);
+    chooseSet(1);
+    chooseGlyph(100);
+    const uint16_t code = lp().glyphs(1)[100].Code;
+    ASSERT_TRUE(window().close());
+    window_.reset();
+    EXPECT_EQ(session().CurrentSet(), 1);
+    EXPECT_EQ(session().CurrentSymbol(), 100);
+    EXPECT_EQ(window().fontPage()->glyphRow(), 100);
+    EXPECT_EQ(lp().glyphs(1)[100].Code, code);
+
+    ASSERT_TRUE(window().close());
+    window_.reset();
+    fixtures::LangpackSpec fewer = TypicalLangpack();
+    fewer.Sets[1] = fixtures::PatternSet(12, {{0x20, 0x7E}}, {4, 5}, 200);  // no Cyrillic
+    fewer.Sets[2] = fixtures::MirrorOf(fewer.Sets[1], 1);
+    writeLangpack("lang.smg", fewer);
+    EXPECT_EQ(session().CurrentSet(), 1);
+    EXPECT_EQ(session().CurrentSymbol(), 0);
+}
+
 // A new installation has nothing stored: the 1:1 start, the window's own size.
 TEST(ViewPreferencesFile, WhatIsStoredComesBackAndANewFileHoldsTheDefaults) {
     QTemporaryDir dir;
