@@ -78,6 +78,16 @@ std::optional<QByteArray> WithChange(const QByteArray& bytes, const QString& key
 
 }  // namespace
 
+namespace {
+// What was read from the file is text: "2" is the scale 2 set now.
+bool SameValue(const QVariant& stored, const QVariant& value) {
+    if (stored == value) return true;
+    if (value.typeId() == QMetaType::QStringList) return stored.toStringList() == value.toStringList();
+    if (value.typeId() == QMetaType::QByteArray) return stored.toByteArray() == value.toByteArray();
+    return stored.toString() == value.toString();
+}
+}  // namespace
+
 ViewPreferences::ViewPreferences(const QString& path) {
     if (path.isEmpty()) return;
     const std::optional<QByteArray> bytes = ReadPreferences(path);
@@ -94,8 +104,11 @@ QVariant ViewPreferences::value(const QString& key, const QVariant& fallback) co
 
 // The value goes into the file as it is now, at once, so that another
 // window's changes to other values stay and a crash loses nothing. Failures
-// are silent, as they are for the settings file.
+// are silent, as they are for the settings file. A value that is already
+// stored writes nothing (the start sets several so).
 void ViewPreferences::setValue(const QString& key, const QVariant& value) {
+    const auto known = values_.constFind(key);
+    if (known != values_.constEnd() && SameValue(*known, value)) return;
     values_.insert(key, value);
     if (path_.isEmpty()) return;
     const std::optional<QByteArray> now = ReadPreferences(path_);
