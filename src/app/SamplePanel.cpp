@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -21,6 +22,7 @@ constexpr int kMaxSampleLength = 1000;
 // The picture pane is at least one row high, within these bounds.
 constexpr int kMinPictureHeight = 40;
 constexpr int kMaxPictureHeight = 112;
+constexpr int kKeepTextAfterMs = 500;
 }  // namespace
 
 SamplePanel::SamplePanel(Session& session, ViewPreferences& preferences, QWidget* parent)
@@ -70,14 +72,22 @@ SamplePanel::SamplePanel(Session& session, ViewPreferences& preferences, QWidget
     column->addWidget(scroll_, 1);
     setWidget(body);
 
+    keepText_ = new QTimer(this);
+    keepText_->setSingleShot(true);
+    keepText_->setInterval(kKeepTextAfterMs);
+    connect(keepText_, &QTimer::timeout, this, [this] { preferences_.setSampleText(text_->text()); });
     connect(text_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        preferences_.setSampleText(text);
+        keepText_->start();
         view_->setText(text);
     });
     connect(scales_, &QButtonGroup::idClicked, this, [this](int scale) { setScale(scale); });
     connect(view_, &SampleView::glyphClicked, this, &SamplePanel::glyphClicked);
     view_->setText(text_->text());
     setScale(preferences_.sampleScale());
+}
+
+SamplePanel::~SamplePanel() {
+    if (keepText_->isActive()) preferences_.setSampleText(text_->text());
 }
 
 bool SamplePanel::eventFilter(QObject* watched, QEvent* event) {

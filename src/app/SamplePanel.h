@@ -11,6 +11,7 @@
 class QButtonGroup;
 class QLineEdit;
 class QScrollArea;
+class QTimer;
 
 namespace glyphora {
 
@@ -22,6 +23,8 @@ class SamplePanel : public QDockWidget, public SessionObserver {
     Q_OBJECT
 public:
     SamplePanel(Session& session, ViewPreferences& preferences, QWidget* parent = nullptr);
+    // A text typed in the last moment is kept too.
+    ~SamplePanel() override;
 
     QLineEdit* textEdit() const { return text_; }
     SampleView* view() const { return view_; }
@@ -54,6 +57,8 @@ private:
     QScrollArea* scroll_;
     SampleView* view_;
     bool stale_ = false;
+    // The typed text is kept once typing pauses, not at every key.
+    QTimer* keepText_;
 };
 
 }  // namespace glyphora
