@@ -50,6 +50,14 @@ TEST_F(ViewLayoutTest, FitKeepsTheGlyphInsideThePaneWhenTheWindowShrinks) {
     // Centred: the room left and right of the glyph differ by a pixel at most.
     const int left = canvas->mapTo(pane->viewport(), QPoint(0, 0)).x();
     EXPECT_LE(std::abs(pane->viewport()->width() - canvas->width() - 2 * left), 1);
+
+    // A zoom by hand ends the fit and is kept when the window changes size.
+    w.action(Command::ZoomOut)->trigger();
+    const int chosen = w.editor().ZoomFactor();
+    EXPECT_FALSE(w.action(Command::FitGlyph)->isChecked());
+    w.resize(1400, 1000);
+    QApplication::processEvents();
+    EXPECT_EQ(w.editor().ZoomFactor(), chosen);
 }
 
 // A restart lands on the set and glyph the window closed on, the glyph found

@@ -44,6 +44,15 @@ void BindFitCommand(const CommandContext& c, QAbstractScrollArea* canvasPane, Vi
         preferences.setFitGlyph(fit->isChecked());
         s.SetFitGlyph(fit->isChecked());
     });
+    // A zoom by hand ends the fit (its button comes up), so the factor chosen
+    // is kept as any hand zoom is. The zoom itself has run by then.
+    for (const Command zoom : {Command::ZoomIn, Command::ZoomOut})
+        QObject::connect(c.actions.action(zoom), &QAction::triggered, fit, [fit, &s, &preferences] {
+            if (!fit->isChecked()) return;
+            fit->setChecked(false);
+            preferences.setFitGlyph(false);
+            s.SetFitGlyph(false);
+        });
     auto* watcher = new PaneWatcher(c, canvasPane);
     canvasPane->installEventFilter(watcher);
 }
