@@ -48,6 +48,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
@@ -128,6 +130,13 @@ void MainWindow::restoreLayout() {
     const QByteArray state = preferences_->windowState();
     if (!state.isEmpty()) {
         restoreState(state);
+        // A floating panel that would come back where no screen shows it
+        // (a monitor since unplugged) is docked again.
+        for (QDockWidget* dock : findChildren<QDockWidget*>()) {
+            if (!dock->isFloating()) continue;
+            const QScreen* on = QGuiApplication::screenAt(dock->geometry().center());
+            if (!on || !on->availableGeometry().intersects(dock->frameGeometry())) dock->setFloating(false);
+        }
     } else {
         const QScreen* place = screen();
         const bool room = place && place->availableGeometry().width() >= kWidthWithGlyphMap + 100;
