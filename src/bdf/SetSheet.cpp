@@ -7,6 +7,24 @@
 
 namespace glyphora {
 
+SheetLayout SetSheetLayout(const TLangpack& lp, int setIndex, int scale) {
+    const std::vector<Symbols>& glyphs = lp.glyphs(setIndex);
+    SheetLayout l;
+    l.scale = scale;
+    l.count = static_cast<int64_t>(glyphs.size());
+    for (const Symbols& g : glyphs)
+        l.glyphColumns = std::max<int>(l.glyphColumns, std::min<int>(g.Width, kMaxGlyphWidth));
+    // A cell keeps at least one pixel each way, so a set of empty glyphs still shows its cells.
+    l.glyphRows = std::max<int>(lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height, 1);
+    l.cellWidth = int64_t{l.glyphColumns} * scale;
+    l.cellHeight = int64_t{l.glyphRows} * scale;
+    l.columns = std::min<int64_t>(l.count, kSheetColumns);
+    l.rows = (l.count + kSheetColumns - 1) / kSheetColumns;
+    l.width = l.columns * (l.cellWidth + 1) + 1;
+    l.height = l.rows * (l.cellHeight + 1) + 1;
+    return l;
+}
+
 Result<SheetImage> MakeSetSheet(const TLangpack& lp, int setIndex, int scale) {
     if (scale < 1 || scale > kMaxSheetScale)
         return MakeError(ErrorKind::Usage,
@@ -17,17 +35,9 @@ Result<SheetImage> MakeSetSheet(const TLangpack& lp, int setIndex, int scale) {
     const std::vector<Symbols>& glyphs = lp.glyphs(setIndex);
     if (glyphs.empty()) return MakeError(ErrorKind::Refused, "set " + std::to_string(setIndex + 1) + " has no glyphs");
 
+    const SheetLayout layout = SetSheetLayout(lp, setIndex, scale);
     const int setHeight = lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height;
-    int widest = 0;
-    for (const Symbols& g : glyphs) widest = std::max<int>(widest, std::min<int>(g.Width, kMaxGlyphWidth));
-    // A cell keeps at least one pixel each way, so a set of empty glyphs still shows its cells.
-    const int64_t cellWidth = int64_t{std::max(widest, 1)} * scale;
-    const int64_t cellHeight = int64_t{std::max(setHeight, 1)} * scale;
-    const int64_t count = static_cast<int64_t>(glyphs.size());
-    const int64_t columns = std::min<int64_t>(count, kSheetColumns);
-    const int64_t rows = (count + kSheetColumns - 1) / kSheetColumns;
-    const int64_t width = columns * (cellWidth + 1) + 1;
-    const int64_t height = rows * (cellHeight + 1) + 1;
+    const int64_t width = layout.width, height = layout.height, count = layout.count;
     if (width > kMaxSheetSide || height > kMaxSheetSide || width * height > kMaxSheetPixels)
         return MakeError(ErrorKind::Refused, "a sheet of set " + std::to_string(setIndex + 1) + " at scale " +
                                                  std::to_string(scale) + " would be " + std::to_string(width) + " x " +
@@ -42,9 +52,8 @@ Result<SheetImage> MakeSetSheet(const TLangpack& lp, int setIndex, int scale) {
     };
     for (int64_t i = 0; i < count; ++i) {
         const Symbols& g = glyphs[static_cast<std::size_t>(i)];
-        const int64_t left = (i % kSheetColumns) * (cellWidth + 1) + 1;
-        const int64_t top = (i / kSheetColumns) * (cellHeight + 1) + 1;
-        fill(left, top, cellWidth, cellHeight, kSheetPaper);
+        const int64_t left = layout.cellLeft(i), top = layout.cellTop(i);
+        fill(left, top, layout.cellWidth, layout.cellHeight, kSheetPaper);
         const int glyphWidth = std::min<int>(g.Width, kMaxGlyphWidth);
         const MonoImage image = GlyphRowsToImage(g.Data, g.Width, setHeight);
         for (int y = 0; y < setHeight; ++y)

@@ -28,6 +28,24 @@ struct SheetImage {
     std::vector<uint8_t> gray;
 };
 
+// Where a set's sheet puts its cells: the columns and rows of cells, each
+// cell `glyphColumns` x `glyphRows` glyph pixels (the widest glyph and the
+// set's height, at least 1 each) drawn `scale` times as large, with a grid
+// line before each and after the last.
+struct SheetLayout {
+    int scale = 1;
+    int64_t count = 0;  // glyphs
+    int64_t columns = 0, rows = 0;
+    int glyphColumns = 1, glyphRows = 1;
+    int64_t cellWidth = 0, cellHeight = 0;
+    int64_t width = 0, height = 0;
+    int64_t cellLeft(int64_t glyph) const { return (glyph % kSheetColumns) * (cellWidth + 1) + 1; }
+    int64_t cellTop(int64_t glyph) const { return (glyph / kSheetColumns) * (cellHeight + 1) + 1; }
+};
+
+// For a set the langpack has; no limit is checked.
+SheetLayout SetSheetLayout(const TLangpack& lp, int setIndex, int scale);
+
 // Usage for a scale outside 1..kMaxSheetScale or a set the langpack does not
 // have; Refused for a set without glyphs or a picture beyond the limits above.
 Result<SheetImage> MakeSetSheet(const TLangpack& lp, int setIndex, int scale = kDefaultSheetScale);
