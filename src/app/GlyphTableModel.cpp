@@ -1,5 +1,7 @@
 #include "GlyphTableModel.h"
 
+#include <HexText.h>
+
 namespace glyphora {
 
 QString SymbolText(uint16_t code) {
@@ -53,7 +55,7 @@ QVariant GlyphTableModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
-    case CodeColumn: return QStringLiteral("%1").arg(g->Code, 4, 16, QLatin1Char('0')).toUpper();
+    case CodeColumn: return QString::fromStdString(UpperHex(g->Code, 4));
     case SymbolColumn: return SymbolText(g->Code);
     case WidthColumn: return QString::number(g->Width);
     default: return {};
