@@ -1,8 +1,8 @@
-// Any bytes as what the user typed into "Characters of the set…" for a range:
-// a span the set can take (first code not after the last, none above U+FFFF)
-// or a refusal with a message in UTF-8, never a crash; the name the window
-// shows for a span taken reads back as the same span; and a code number the
-// tool takes is named as itself. The tool's refusal quotes the argument as
+// Any bytes as what the user typed into "Characters of the set…": codes
+// ascending and each once, or a refusal with a message in UTF-8, never a
+// crash; as one range, a span the set can take (first code not after the
+// last, none above U+FFFF) whose name reads back as the same span; and a code
+// number the tool takes is named as itself. The tool's refusal quotes the argument as
 // typed, so its message is UTF-8 only when the argument is.
 #include "CodeRangeText.h"
 #include "HexText.h"
@@ -29,6 +29,16 @@ void CheckRefusal(const glyphora::Error& error, bool typedInUtf8) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     using namespace glyphora;
     const std::string_view typed(reinterpret_cast<const char*>(data), size);
+
+    const Result<std::vector<uint16_t>> codes = ParseCodeList(typed);
+    if (!codes) {
+        CheckRefusal(codes.error(), true);
+    } else {
+        if (!IsValidUtf8(typed)) Fail("characters were taken from text that is not UTF-8");
+        if (codes->empty()) Fail("an empty list was taken");
+        for (std::size_t i = 1; i < codes->size(); ++i)
+            if ((*codes)[i - 1] >= (*codes)[i]) Fail("the codes of a list are not ascending and each once");
+    }
 
     const Result<CodeSpan> span = ParseCodeRange(typed);
     if (!span) {

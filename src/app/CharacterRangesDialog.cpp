@@ -57,14 +57,15 @@ CharacterRangesDialog::CharacterRangesDialog(CharacterRangesFeature& feature,
     auto* rangeRow = new QHBoxLayout;
     range_ = new QLineEdit(this);
     range_->setObjectName(QStringLiteral("RangeField"));
-    range_->setPlaceholderText(QStringLiteral("U+0410\u2013U+044F, \u0410\u2013\u044F or a block"));
+    range_->setPlaceholderText(QStringLiteral("\u0410\u2013\u044F, \u0401, \u0451 or U+0410\u2013U+044F or a block"));
+    range_->setToolTip(range_->placeholderText());
     blocks_ = new QComboBox(this);
     blocks_->setObjectName(QStringLiteral("BlockList"));
     blocks_->addItem(QStringLiteral("Blocks\u2026"));
     for (const NamedBlock& block : CommonBlocks())
-        blocks_->addItem(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(block.name),
-                                                       QString::fromStdString(CodeSpanName(block.span))),
-                         QString::fromUtf8(block.name));
+        blocks_->addItem(
+            QStringLiteral("%1 (%2)").arg(QString::fromUtf8(block.name), QString::fromStdString(BlockSummary(block))),
+            QString::fromUtf8(block.name));
     rangeRow->addWidget(range_, 1);
     rangeRow->addWidget(blocks_);
     form->addRow(QStringLiteral("Characters:"), rangeRow);
@@ -116,6 +117,9 @@ CharacterRangesDialog::CharacterRangesDialog(CharacterRangesFeature& feature,
 }
 
 void CharacterRangesDialog::showRanges() {
+    const int set = feature_.SetNumber();
+    const QString title = QString::fromUtf8(CharacterRangesFeature::kTitle);
+    setWindowTitle(set > 0 ? QStringLiteral("%1 %2").arg(title).arg(set) : title);
     ranges_ = feature_.Ranges();
     list_->setRowCount(static_cast<int>(ranges_.size()));
     int row = 0;

@@ -1,6 +1,6 @@
 // Edit -> "Characters of the set…": the ranges of the current set (first code,
-// last code, count, the characters) and the commands that add a range of blank
-// glyphs or remove a range or the glyphs chosen in the glyph grid. The work is
+// last code, count, the characters) and the commands that add blank glyphs for
+// typed characters or a block, or remove a range or the glyphs chosen in the grid. The work is
 // CharacterRangesFeature's; each change is one step of the langpack-wide history.
 #pragma once
 
@@ -27,15 +27,8 @@ public:
     CharacterRangesDialog(CharacterRangesFeature& feature, std::function<void(std::function<void()>)> run,
                           std::function<std::vector<int>()> chosenGlyphs, QWidget* parent = nullptr);
 
-    // Lists the ranges of the current set anew.
+    // Lists the ranges of the current set anew, and names the set in the title.
     void showRanges();
-
-    QTableWidget* rangeList() const { return list_; }
-    QLineEdit* rangeField() const { return range_; }
-    QSpinBox* widthField() const { return width_; }
-    QPushButton* addButton() const { return add_; }
-    QPushButton* removeRangeButton() const { return removeRange_; }
-    QPushButton* removeChosenButton() const { return removeChosen_; }
 
 private:
     CharacterRangesFeature& feature_;

@@ -2,6 +2,8 @@
 
 #include "GlyphPreviewDelegate.h"
 
+#include <HexText.h>
+
 #include <algorithm>
 
 namespace glyphora {
@@ -76,7 +78,7 @@ QVariant GlyphTableModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
-    case CodeColumn: return QStringLiteral("%1").arg(g->Code, 4, 16, QLatin1Char('0')).toUpper();
+    case CodeColumn: return QString::fromStdString(UpperHex(g->Code, 4));
     case SymbolColumn: return SymbolText(g->Code);
     case WidthColumn: return QString::number(g->Width);
     default: return {};

@@ -21,9 +21,6 @@ public:
     // The rows chosen for set `setNumber`, `height` rows high; nothing when cancelled.
     std::optional<SetGuides> ask(int setNumber, int height, const SetGuides& current);
 
-    QSpinBox* baselineBox() const { return baseline_; }
-    QSpinBox* capHeightBox() const { return capHeight_; }
-
 private:
     QLabel* title_;
     QSpinBox* baseline_;

@@ -72,17 +72,17 @@ MainActions::MainActions(QMainWindow* window) {
         if (spec.toolbar.group != 0) buttons.push_back(&spec);
     }
 
-    toolBar_ = window->addToolBar(QStringLiteral("Toolbar"));
-    toolBar_->setObjectName(QStringLiteral("ToolBar1"));
-    toolBar_->setMovable(false);
-    toolBar_->setFloatable(false);
-    toolBar_->setIconSize(QSize(20, 20));
-    toolBar_->setFixedHeight(30);
-    toolBar_->setContextMenuPolicy(Qt::PreventContextMenu);
+    QToolBar* toolBar = window->addToolBar(QStringLiteral("Toolbar"));
+    toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setIconSize(QSize(20, 20));
+    toolBar->setFixedHeight(30);
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
     std::stable_sort(buttons.begin(), buttons.end(), [](const CommandSpec* a, const CommandSpec* b) {
         return std::pair(a->toolbar.group, a->toolbar.order) < std::pair(b->toolbar.group, b->toolbar.order);
     });
-    addButtons(toolBar_, buttons, *this);
+    addButtons(toolBar, buttons, *this);
     apply(EnabledCommands(CommandInputs{}));
 }
 

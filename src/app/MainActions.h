@@ -11,7 +11,6 @@
 class QAction;
 class QMainWindow;
 class QMenu;
-class QToolBar;
 
 namespace glyphora {
 
@@ -26,7 +25,6 @@ public:
     // whole menu).
     QAction* action(Command command) const { return actions_[static_cast<std::size_t>(command)]; }
     QMenu* menu(Menu which) const { return menus_[static_cast<std::size_t>(which)]; }
-    QToolBar* toolBar() const { return toolBar_; }
 
     // Switches every action, and every menu that is a command, on or off as
     // the set says.
@@ -35,7 +33,6 @@ public:
 private:
     std::array<QAction*, kCommandCount> actions_ = {};
     std::array<QMenu*, kMenuCount> menus_ = {};
-    QToolBar* toolBar_ = nullptr;
 };
 
 }  // namespace glyphora

@@ -39,7 +39,6 @@ public:
     ~PendingFile();
 
     const std::string& target() const { return target_; }
-    const std::string& temporaryPath() const { return temporary_; }
     // Everything or an Io error naming the target.
     Status write(std::span<const uint8_t> bytes);
     // Flushed to the disk, closed, and renamed over the target's name (a link

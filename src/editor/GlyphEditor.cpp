@@ -90,6 +90,20 @@ void GlyphEditor::TakeUndoSnapshot() {
     host().undoAvailable();
 }
 
+void GlyphEditor::beginEdit() {
+    EditingImage();
+    TakeUndoSnapshot();
+}
+
+void GlyphEditor::ApplyGlyphChange(const GlyphChange& change) {
+    settle();
+    FalseGoBegin();
+    beginEdit();
+    canvas_ = change(edit_, glyphWidth_, glyphHeight_);
+    ImageToPictures();
+    reportCanvas();
+}
+
 void GlyphEditor::clearUndo() {
     undo_.clear();
     host().undoCleared();

@@ -13,6 +13,7 @@
 #include "ZoomFit.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <variant>
@@ -35,14 +36,11 @@ public:
     bool ImageModified() const { return imageModified_; }
     bool UndoAvailable() const { return undo_.available(); }
     Tool tool() const { return tool_; }
-    PixelPoint CursorPixel() const { return cursor_; }
     // The selection, or the box of a shape being dragged.
     PixelRect SelectionRect() const;
     bool SelectionActive() const { return selection_.active; }
-    // The selection's lifted pixels, the area of them it shows, and what lies beneath it.
-    const MonoImage& SelectionContent() const { return selection_.content; }
+    // The area of the lifted pixels that the selection shows.
     PixelRect SelectionSource() const { return selection_.source; }
-    const MonoImage& SelectionBackground() const { return selection_.background; }
     bool SelectionMoving() const { return std::holds_alternative<gesture::MovingSelection>(gesture_); }
     bool SelectionFresh() const { return selection_.fresh; }
     // A selection or a rectangle being dragged out.
@@ -102,9 +100,17 @@ public:
     // pane, now and whenever the pane or the glyph's size changes; a factor
     // chosen with Zoom + or - stays until then. True when the factor changed.
     bool SetFitToPane(bool on);
-    bool FitToPane() const { return fit_; }
     int ZoomTop() const { return glyphora::ZoomTop(glyphWidth_, glyphHeight_, pane_); }
     void FalseGoBegin();  // drop the selection, committing what the canvas shows
+
+    // A change of the whole glyph: its new picture, width x height, drawn from
+    // its committed image (EditImage, spare columns included).
+    using GlyphChange = std::function<MonoImage(const MonoImage& glyph, int width, int height)>;
+    // The one way a command changes the whole glyph: a gesture in progress is
+    // cancelled, a floating selection dropped where it floats, the glyph marked
+    // modified and its snapshot taken, then the change is drawn, committed and
+    // shown. Undo thus takes back exactly this command.
+    void ApplyGlyphChange(const GlyphChange& change);
 
     // Selection and clipboard (the Qt layer exchanges images with the clipboard).
     void SelectAll();
@@ -167,6 +173,10 @@ private:
     void glyphResized();
     bool refit(bool always);
     void TakeUndoSnapshot();  // the one-level snapshot taken before an edit (it does not undo)
+    // Every edit starts here: the glyph counts as modified and its snapshot is taken.
+    void beginEdit();
+    // Cancels a gesture in progress, then names the selection, or the whole glyph when there is none.
+    PixelRect settledArea();
     void clearUndo();
     void setSelectionReadout();
     void showFrame();

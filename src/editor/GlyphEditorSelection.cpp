@@ -11,6 +11,20 @@ namespace glyphora {
 
 using namespace editor_detail;
 
+namespace {
+
+// The glyph with `area` turned to paper.
+GlyphEditor::GlyphChange PaperOver(PixelRect area) {
+    return [area](const MonoImage& glyph, int width, int height) {
+        MonoImage out(width, height);
+        out.draw(glyph);
+        FillRect(out, area, SecondaryColor);
+        return out;
+    };
+}
+
+}  // namespace
+
 // --- the selection tool ------------------------------------------------------------
 
 void GlyphEditor::pressSelection() {
@@ -23,8 +37,7 @@ void GlyphEditor::pressSelection() {
         sel.clearUnder = true;
     } else if (sel.active && sel.rect.contains(cursor_)) {
         hideFrame();
-        EditingImage();
-        TakeUndoSnapshot();
+        beginEdit();
         if (sel.fresh) {
             sel.source = sel.rect;
             sel.content = canvas_;
@@ -91,19 +104,12 @@ void GlyphEditor::SelectAll() {
     reportCanvas();
 }
 
-void GlyphEditor::Clear() {
+PixelRect GlyphEditor::settledArea() {
     settle();
-    EditingImage();
-    TakeUndoSnapshot();
-    PixelRect area{0, 0, glyphWidth_, glyphHeight_};
-    if (selection_.active) {
-        area = selection_.rect;
-        FalseGoBegin();
-    }
-    FillRect(canvas_, area, SecondaryColor);
-    ImageToPictures();
-    reportCanvas();
+    return selection_.active ? selection_.rect : PixelRect{0, 0, glyphWidth_, glyphHeight_};
 }
+
+void GlyphEditor::Clear() { ApplyGlyphChange(PaperOver(settledArea())); }
 
 void GlyphEditor::Copy() {
     settle();
@@ -119,22 +125,14 @@ void GlyphEditor::Copy() {
 }
 
 void GlyphEditor::Cut() {
-    settle();
-    EditingImage();
-    TakeUndoSnapshot();
+    const PixelRect area = settledArea();
     MonoImage clip;
-    if (selection_.active) {
-        const PixelRect area = selection_.rect;
-        FalseGoBegin();
-        clip = canvas_.copy(area.Left, area.Top, area.width(), area.height());
-        FillRect(canvas_, area, SecondaryColor);
-    } else {
-        clip = canvas_;
-        canvas_.fill(SecondaryColor);
-    }
+    ApplyGlyphChange([&clip, area](const MonoImage& glyph, int width, int height) {
+        MonoImage cut = PaperOver(area)(glyph, width, height);
+        clip = glyph.copy(0, 0, width, height).copy(area.Left, area.Top, area.width(), area.height());
+        return cut;
+    });
     host().putClipboardImage(clip);
-    ImageToPictures();
-    reportCanvas();
 }
 
 void GlyphEditor::Paste(const MonoImage& image) { PlaceFloatingImage(image); }
@@ -143,8 +141,7 @@ void GlyphEditor::PlaceFloatingImage(const MonoImage& image) {
     settle();
     FalseGoBegin();
     pressSelectionTool();
-    EditingImage();
-    TakeUndoSnapshot();
+    beginEdit();
     selection_.content = image;
     selection_.fresh = true;
     selection_.active = true;
@@ -157,13 +154,8 @@ void GlyphEditor::PlaceFloatingImage(const MonoImage& image) {
 }
 
 void GlyphEditor::ShiftImageGor(int dx) {
-    settle();
-    FalseGoBegin();
-    EditingImage();
-    TakeUndoSnapshot();
-    canvas_ = ShiftImage(edit_, glyphWidth_, glyphHeight_, dx);
-    ImageToPictures();
-    reportCanvas();
+    ApplyGlyphChange(
+        [dx](const MonoImage& glyph, int width, int height) { return ShiftImage(glyph, width, height, dx); });
 }
 
 }  // namespace glyphora

@@ -102,8 +102,7 @@ void GlyphEditor::pressTool(MouseButton b) {
         host().openTextDialog();
         break;
     case ToolAction::Erase:
-        EditingImage();
-        TakeUndoSnapshot();
+        beginEdit();
         // The hover square under the pointer is now part of the erasure.
         eraserPreview_.reset();
         gesture_ = gesture::Erasure{};
@@ -162,8 +161,7 @@ void GlyphEditor::releaseTool() {
     if (std::holds_alternative<gesture::Stroke>(gesture_) || std::holds_alternative<gesture::Flood>(gesture_)) {
         gesture_ = gesture::Idle{};
         if (!leftDown_ && !rightDown_) return;
-        EditingImage();
-        TakeUndoSnapshot();
+        beginEdit();
         ImageToPictures();
     } else if (std::holds_alternative<gesture::Erasure>(gesture_)) {
         gesture_ = gesture::Idle{};
@@ -172,15 +170,13 @@ void GlyphEditor::releaseTool() {
         const gesture::LineDrag done = *line;
         gesture_ = gesture::Idle{};
         DrawLine(canvas_, done.anchor, done.end, Pen{done.colour, PenMode::NotXor});
-        EditingImage();
-        TakeUndoSnapshot();
+        beginEdit();
         DrawLine(canvas_, done.anchor, cursor_, Pen{done.colour});
         ImageToPictures();
     } else if (const auto* drag = std::get_if<gesture::ShapeDrag>(&gesture_)) {
         const gesture::ShapeDrag done = *drag;
         drawShape(done, true);
-        EditingImage();
-        TakeUndoSnapshot();
+        beginEdit();
         gesture_ = gesture::Idle{};
         // The last box stays where a selection tool would find it.
         selection_.rect = done.box;

@@ -8,11 +8,6 @@
 
 namespace glyphora {
 
-// The 16- and 32-bit byte swap that turns a big-endian field read as a
-// little-endian number into its value, and back.
-constexpr uint16_t TurnStr(uint16_t v) { return static_cast<uint16_t>((v >> 8) | (v << 8)); }
-constexpr uint32_t TurnStr(uint32_t v) { return (v >> 24) | ((v >> 8) & 0xFF00u) | ((v << 8) & 0xFF0000u) | (v << 24); }
-
 // Unchecked loads and stores: callers check the bounds first.
 inline uint16_t LoadBE16(const uint8_t* p) { return static_cast<uint16_t>((p[0] << 8) | p[1]); }
 inline uint32_t LoadBE32(const uint8_t* p) {

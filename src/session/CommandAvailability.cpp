@@ -6,6 +6,16 @@
 
 namespace glyphora {
 
+const char* CommandName(Command c) {
+    static constexpr const char* kNames[] = {
+#define GLYPHORA_COMMAND_NAME(name) #name,
+        GLYPHORA_COMMANDS(GLYPHORA_COMMAND_NAME)
+#undef GLYPHORA_COMMAND_NAME
+    };
+    const auto i = static_cast<std::size_t>(c);
+    return i < std::size(kNames) ? kNames[i] : "Count";
+}
+
 CommandSet EnabledCommands(const CommandInputs& in) {
     CommandSet on;
     auto set = [&on](Command c, bool value) { on.set(static_cast<std::size_t>(c), value); };

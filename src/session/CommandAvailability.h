@@ -7,54 +7,67 @@
 
 namespace glyphora {
 
+// Every command of the main window, in id order. Each entry gives the id
+// `Command::Name` and the name CommandName() prints ("Name"), so the two
+// cannot drift apart; a new command is one more entry here.
+#define GLYPHORA_COMMANDS(X)                \
+    X(OpenFile)                             \
+    X(SaveImage)                            \
+    X(SaveLangpack)                         \
+    X(Shx)                                  \
+    X(Exit)                                 \
+    X(Undo)                                 \
+    X(Clear)                                \
+    X(SelectAll)                            \
+    X(Copy)                                 \
+    X(Cut)                                  \
+    X(Paste)                                \
+    X(ExportBitmap)                         \
+    X(ImportBitmap)                         \
+    X(ShiftLeft)                            \
+    X(ShiftRight)                           \
+    X(ZoomIn)                               \
+    X(ZoomOut)                              \
+    X(SetWidth)                             \
+    X(IncreaseWidth)                        \
+    X(DecreaseWidth)                        \
+    X(SelectFont)                           \
+    X(SelectFontFile)                       \
+    X(ReplaceSymbols)                       \
+    X(OptimizeWidths)                       \
+    X(SetHeight)                            \
+    X(LanguageMenu)                         \
+    X(English)                              \
+    X(Russian)                              \
+    X(LoadLanguage)                         \
+    X(About)                                \
+    X(ExportSetBdf)                         \
+    X(ImportSetBdf)                         \
+    X(ExportSetPng)                         \
+    X(StepBackward)                         \
+    X(StepForward)                          \
+    X(GoToCharacter)                        \
+    X(FitGlyph)                             \
+    X(Guides)                               \
+    X(UndoLangpack)                         \
+    X(RedoLangpack)                         \
+    X(CharacterRanges)                      \
+    X(GenerateGlyphs)                       \
+    /* The view toggles last: always on. */ \
+    X(PixelGrid)                            \
+    X(SampleText)
+
+// clang-format off
 enum class Command : std::size_t {
-    OpenFile,
-    SaveImage,
-    SaveLangpack,
-    Shx,
-    Exit,
-    Undo,
-    Clear,
-    SelectAll,
-    Copy,
-    Cut,
-    Paste,
-    ExportBitmap,
-    ImportBitmap,
-    ShiftLeft,
-    ShiftRight,
-    ZoomIn,
-    ZoomOut,
-    SetWidth,
-    IncreaseWidth,
-    DecreaseWidth,
-    SelectFont,
-    SelectFontFile,
-    ReplaceSymbols,
-    OptimizeWidths,
-    SetHeight,
-    LanguageMenu,
-    English,
-    Russian,
-    LoadLanguage,
-    About,
-    ExportSetBdf,
-    ImportSetBdf,
-    ExportSetPng,
-    StepBackward,
-    StepForward,
-    GoToCharacter,
-    FitGlyph,
-    Guides,
-    UndoLangpack,
-    RedoLangpack,
-    CharacterRanges,
-    GenerateGlyphs,
-    // The view toggles last: always on.
-    PixelGrid,
-    SampleText,
+#define GLYPHORA_COMMAND_ID(name) name,
+    GLYPHORA_COMMANDS(GLYPHORA_COMMAND_ID)
+#undef GLYPHORA_COMMAND_ID
     Count
 };
+// clang-format on
+
+// The id's own name ("OpenFile"), for tests and messages.
+const char* CommandName(Command c);
 
 using CommandSet = std::bitset<static_cast<std::size_t>(Command::Count)>;
 

@@ -1,6 +1,7 @@
 #include "CodeGroupNames.h"
 
 #include <HexText.h>
+#include <SystemPaths.h>
 
 namespace glyphora::shx {
 
@@ -31,13 +32,8 @@ std::string CodeGroupTypeName(int codeGroupNumber) {
 }
 
 std::string ExtractBasePath(const std::string& flashPath) {
-#ifdef _WIN32
-    const std::size_t nameStart = flashPath.find_last_of("/\\:");
-#else
-    const std::size_t nameStart = flashPath.find_last_of('/');
-#endif
     const std::size_t dot = flashPath.find_last_of('.');
-    if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart)) return flashPath;
+    if (dot == std::string::npos || dot < FileNameStart(flashPath)) return flashPath;
     return flashPath.substr(0, dot);
 }
 

@@ -4,6 +4,8 @@
 // ANSI code page, which has no room for most names).
 #pragma once
 
+#include <SystemPaths.h>
+
 #include <QFile>
 #include <QString>
 
@@ -11,12 +13,11 @@
 
 namespace glyphora {
 
-#ifdef _WIN32
-inline std::string ToLocalPath(const QString& path) { return path.toUtf8().toStdString(); }
-inline QString FromLocalPath(const std::string& path) { return QString::fromStdString(path); }
-#else
-inline std::string ToLocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-inline QString FromLocalPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-#endif
+inline std::string ToLocalPath(const QString& path) {
+    return (PathsAreUtf8() ? path.toUtf8() : QFile::encodeName(path)).toStdString();
+}
+inline QString FromLocalPath(const std::string& path) {
+    return PathsAreUtf8() ? QString::fromStdString(path) : QFile::decodeName(QByteArray::fromStdString(path));
+}
 
 }  // namespace glyphora

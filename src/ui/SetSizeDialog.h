@@ -34,9 +34,6 @@ public:
     void setTexts(const QString& caption, const QString& applyButton, const QString& cancelButton,
                   const QString& widthLabel, const QString& heightLabel);
 
-    Mode mode() const { return mode_; }
-    int NewWidth() const { return newWidth_; }
-    int NewHeight() const { return newHeight_; }
     // The value "Set size" applies in the current mode.
     Choice choice() const { return {mode_, mode_ == Mode::Width ? newWidth_ : newHeight_}; }
 

@@ -219,5 +219,35 @@ TEST_F(SelectionTest, ShiftsMoveColumnsAndFillWithPaper) {
     EXPECT_EQ(canvas(), show({"....#"}));
 }
 
+// Every whole-glyph command drops a floating selection where it floats before
+// its snapshot, so Undo takes back that command and keeps the pasted pixels.
+TEST_F(SelectionTest, WholeGlyphCommandsDropTheSelectionBeforeTheirSnapshot) {
+    struct Case {
+        const char* name;
+        std::function<void(GlyphEditor&)> command;
+        MonoImage after;
+    };
+    const MonoImage cleared = picture({"....", ".##.", "...."});  // the selection only
+    const auto ink = [](const MonoImage&, int w, int h) { return MonoImage(w, h, Pixel::Ink); };
+    const std::vector<Case> cases = {
+        {"clear", [](GlyphEditor& e) { e.Clear(); }, cleared},
+        {"cut", [](GlyphEditor& e) { e.Cut(); }, cleared},
+        {"shift left", [](GlyphEditor& e) { e.ShiftImageGor(-1); }, picture({"#...", "##..", "...."})},
+        {"shift right", [](GlyphEditor& e) { e.ShiftImageGor(1); }, picture({".##.", "..##", "...."})},
+        {"any change", [&ink](GlyphEditor& e) { e.ApplyGlyphChange(ink); }, picture({"####", "####", "####"})},
+    };
+    for (const Case& c : cases) {
+        load({"....", ".##.", "...."});
+        ed.Paste(picture({"##"}));
+        c.command(ed);
+        EXPECT_FALSE(ed.SelectionActive()) << c.name;
+        EXPECT_EQ(committed(), show(c.after)) << c.name;
+        EXPECT_EQ(canvas(), committed()) << c.name;
+        EXPECT_TRUE(ed.ImageModified()) << c.name;
+        ed.UndoCommand();
+        EXPECT_EQ(committed(), show({"##..", ".##.", "...."})) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace glyphora::test

@@ -3,6 +3,8 @@
 #include "CodeRangeText.h"
 #include "Session.h"
 
+#include <algorithm>
+
 namespace glyphora {
 
 std::vector<CodeSpan> CharacterRangesFeature::Ranges() const {
@@ -27,13 +29,23 @@ bool CharacterRangesFeature::apply(const std::function<Result<RangeEdit>(TLangpa
 }
 
 bool CharacterRangesFeature::AddRange(const std::string& typed, int width) {
-    const Result<CodeSpan> span = ParseCodeRange(typed);
-    if (!span) {
-        session_.prompts().warning(span.error().message + ".");
+    const Result<std::vector<uint16_t>> codes = ParseCodeList(typed);
+    if (!codes) {
+        session_.prompts().warning(codes.error().message);
         return false;
     }
-    return AddSpan(*span, width);
+    std::vector<NewGlyph> glyphs;
+    for (uint16_t code : *codes) glyphs.push_back({code, static_cast<uint8_t>(std::clamp(width, 0, 255)), {}});
+    const int set = session_.CurrentSet();
+    return apply(
+        [&](TLangpack& lp) -> Result<RangeEdit> {
+            if (Status ok = CheckNewGlyphWidth(width); !ok) return ok.error();
+            return AddGlyphs(lp, set, glyphs);
+        },
+        "The set " + std::to_string(set + 1) + " has every character of " + typed + " already.");
 }
+
+int CharacterRangesFeature::SetNumber() const { return session_.langpack() ? session_.CurrentSet() + 1 : 0; }
 
 bool CharacterRangesFeature::AddSpan(CodeSpan span, int width) {
     const int set = session_.CurrentSet();

@@ -22,8 +22,11 @@ public:
     // The runs of codes of the current set, ascending (nothing without a set).
     std::vector<CodeSpan> Ranges() const;
 
-    // The typed range ("U+0410–U+044F", "А–я", "Cyrillic") as blank glyphs of
-    // this width; codes the set has are skipped. True when the set changed.
+    // The 1-based number of the set the feature edits; 0 without a langpack.
+    int SetNumber() const;
+
+    // The typed characters ("U+0410–U+044F", "А–я, Ё, ё", "Russian") as blank
+    // glyphs of this width; codes the set has are skipped. True when the set changed.
     bool AddRange(const std::string& typed, int width);
     bool AddSpan(CodeSpan span, int width);
     bool RemoveSpan(CodeSpan span);

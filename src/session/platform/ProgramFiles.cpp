@@ -4,16 +4,11 @@
 
 #include <FileLayer.h>
 #include <FileLeftovers.h>
+#include <SystemPaths.h>
 #include <Utf8Path.h>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <random>
 
 namespace glyphora {
 
@@ -29,25 +24,6 @@ bool Exists(const std::string& path) {
 }
 
 constexpr std::string_view kRenderFolderPrefix = "glyphora-render-";
-
-// A new folder of this run's under base; the name's last part is random.
-Result<std::string> MakePrivateFolder(const fs::path& base) {
-    const std::string stem = std::string(kRenderFolderPrefix) + std::to_string(CurrentProcessId()) + "-";
-#ifdef _WIN32
-    static thread_local std::mt19937_64 random{std::random_device{}()};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path folder = base / (stem + std::to_string(random() % 1000000000000ull));
-        std::error_code ec;
-        if (fs::create_directory(folder, ec)) return Utf8FromPath(folder);
-    }
-    return MakeError(ErrorKind::Io, "cannot make a folder for the renderer in " + Utf8FromPath(base));
-#else
-    std::string pattern = (base / (stem + "XXXXXX")).string();
-    if (::mkdtemp(pattern.data())) return pattern;
-    return MakeError(ErrorKind::Io,
-                     "cannot make a folder for the renderer in " + Utf8FromPath(base) + ": " + std::strerror(errno));
-#endif
-}
 
 }  // namespace
 
@@ -85,7 +61,8 @@ Result<RendererFolder> RendererFolder::For(const std::string& renderer) {
     std::error_code ec;
     const fs::path base = tmp && *tmp ? PathFromUtf8(tmp) : fs::temp_directory_path(ec);
     RemoveLeftoversOfEndedProcesses(Utf8FromPath(base), RendererFolderOwner);
-    Result<std::string> made = MakePrivateFolder(base);
+    const std::string stem = std::string(kRenderFolderPrefix) + std::to_string(CurrentProcessId()) + "-";
+    Result<std::string> made = MakePrivateFolder(Utf8FromPath(base), stem, "the renderer");
     if (!made) return made.error();
     const std::string pattern = *made;
     const fs::path program = fs::absolute(PathFromUtf8(renderer), ec);

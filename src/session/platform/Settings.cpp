@@ -3,12 +3,9 @@
 #include "ConfigFile.h"
 #include "ProgramFiles.h"
 
+#include <SystemPaths.h>
 #include <Utf8Path.h>
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 #include <filesystem>
 #include <sstream>
 
@@ -39,11 +36,7 @@ bool MayWrite(const std::string& path) {
     const fs::perms perms = fs::status(PathFromUtf8(path), ec).permissions();
     if (ec || (perms & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) == fs::perms::none)
         return false;
-#ifdef _WIN32
-    return true;
-#else
-    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
-#endif
+    return SystemAllowsWriting(path);
 }
 }  // namespace
 
