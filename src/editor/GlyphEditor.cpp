@@ -95,10 +95,11 @@ void GlyphEditor::beginEdit() {
     TakeUndoSnapshot();
 }
 
-void GlyphEditor::ApplyGlyphChange(const GlyphChange& change) {
+void GlyphEditor::ApplyGlyphChange(const GlyphChange& change, SnapshotAt at) {
     settle();
+    if (at == SnapshotAt::BeforeDrop) beginEdit();
     FalseGoBegin();
-    beginEdit();
+    if (at == SnapshotAt::AfterDrop) beginEdit();
     canvas_ = change(edit_, glyphWidth_, glyphHeight_);
     ImageToPictures();
     reportCanvas();

@@ -106,11 +106,15 @@ public:
     // A change of the whole glyph: its new picture, width x height, drawn from
     // its committed image (EditImage, spare columns included).
     using GlyphChange = std::function<MonoImage(const MonoImage& glyph, int width, int height)>;
+    // When the snapshot is taken against the drop of a floating selection:
+    // Clear and Cut take it first, so their Undo also takes back a paste that
+    // still floated; every other command takes it after the drop.
+    enum class SnapshotAt { AfterDrop, BeforeDrop };
     // The one way a command changes the whole glyph: a gesture in progress is
     // cancelled, a floating selection dropped where it floats, the glyph marked
     // modified and its snapshot taken, then the change is drawn, committed and
-    // shown. Undo thus takes back exactly this command.
-    void ApplyGlyphChange(const GlyphChange& change);
+    // shown.
+    void ApplyGlyphChange(const GlyphChange& change, SnapshotAt at = SnapshotAt::AfterDrop);
 
     // Selection and clipboard (the Qt layer exchanges images with the clipboard).
     void SelectAll();

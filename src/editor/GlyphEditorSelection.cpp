@@ -109,7 +109,7 @@ PixelRect GlyphEditor::settledArea() {
     return selection_.active ? selection_.rect : PixelRect{0, 0, glyphWidth_, glyphHeight_};
 }
 
-void GlyphEditor::Clear() { ApplyGlyphChange(PaperOver(settledArea())); }
+void GlyphEditor::Clear() { ApplyGlyphChange(PaperOver(settledArea()), SnapshotAt::BeforeDrop); }
 
 void GlyphEditor::Copy() {
     settle();
@@ -127,11 +127,13 @@ void GlyphEditor::Copy() {
 void GlyphEditor::Cut() {
     const PixelRect area = settledArea();
     MonoImage clip;
-    ApplyGlyphChange([&clip, area](const MonoImage& glyph, int width, int height) {
-        MonoImage cut = PaperOver(area)(glyph, width, height);
-        clip = glyph.copy(0, 0, width, height).copy(area.Left, area.Top, area.width(), area.height());
-        return cut;
-    });
+    ApplyGlyphChange(
+        [&clip, area](const MonoImage& glyph, int width, int height) {
+            MonoImage cut = PaperOver(area)(glyph, width, height);
+            clip = glyph.copy(0, 0, width, height).copy(area.Left, area.Top, area.width(), area.height());
+            return cut;
+        },
+        SnapshotAt::BeforeDrop);
     host().putClipboardImage(clip);
 }
 

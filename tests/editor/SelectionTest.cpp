@@ -221,20 +221,25 @@ TEST_F(SelectionTest, ShiftsMoveColumnsAndFillWithPaper) {
 
 // Every whole-glyph command drops a floating selection where it floats before
 // its snapshot, so Undo takes back that command and keeps the pasted pixels.
-TEST_F(SelectionTest, WholeGlyphCommandsDropTheSelectionBeforeTheirSnapshot) {
+// Clear and Cut take their snapshot before the floating paste is dropped (Undo
+// takes the paste back too); the shifts and any other change after it.
+TEST_F(SelectionTest, WholeGlyphCommandsDropTheSelectionAndTakeTheirSnapshot) {
     struct Case {
         const char* name;
         std::function<void(GlyphEditor&)> command;
         MonoImage after;
+        MonoImage undone;
     };
     const MonoImage cleared = picture({"....", ".##.", "...."});  // the selection only
+    const MonoImage beforePaste = cleared;
+    const MonoImage pasted = picture({"##..", ".##.", "...."});
     const auto ink = [](const MonoImage&, int w, int h) { return MonoImage(w, h, Pixel::Ink); };
     const std::vector<Case> cases = {
-        {"clear", [](GlyphEditor& e) { e.Clear(); }, cleared},
-        {"cut", [](GlyphEditor& e) { e.Cut(); }, cleared},
-        {"shift left", [](GlyphEditor& e) { e.ShiftImageGor(-1); }, picture({"#...", "##..", "...."})},
-        {"shift right", [](GlyphEditor& e) { e.ShiftImageGor(1); }, picture({".##.", "..##", "...."})},
-        {"any change", [&ink](GlyphEditor& e) { e.ApplyGlyphChange(ink); }, picture({"####", "####", "####"})},
+        {"clear", [](GlyphEditor& e) { e.Clear(); }, cleared, beforePaste},
+        {"cut", [](GlyphEditor& e) { e.Cut(); }, cleared, beforePaste},
+        {"shift left", [](GlyphEditor& e) { e.ShiftImageGor(-1); }, picture({"#...", "##..", "...."}), pasted},
+        {"shift right", [](GlyphEditor& e) { e.ShiftImageGor(1); }, picture({".##.", "..##", "...."}), pasted},
+        {"any change", [&ink](GlyphEditor& e) { e.ApplyGlyphChange(ink); }, picture({"####", "####", "####"}), pasted},
     };
     for (const Case& c : cases) {
         load({"....", ".##.", "...."});
@@ -245,7 +250,7 @@ TEST_F(SelectionTest, WholeGlyphCommandsDropTheSelectionBeforeTheirSnapshot) {
         EXPECT_EQ(canvas(), committed()) << c.name;
         EXPECT_TRUE(ed.ImageModified()) << c.name;
         ed.UndoCommand();
-        EXPECT_EQ(committed(), show({"##..", ".##.", "...."})) << c.name;
+        EXPECT_EQ(committed(), show(c.undone)) << c.name;
     }
 }
 
