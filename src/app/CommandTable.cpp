@@ -98,6 +98,8 @@ constexpr CommandSpec kCommandRows[] = {
      .keys = {kCtrl | Qt::Key_Apostrophe}, .separatorBefore = true, .check = Check::Toggle},
     {.id = Command::SampleText, .menu = Menu::View, .caption = "&Sample text", .objectName = "SampleText",
      .check = Check::Toggle},
+    {.id = Command::GlyphMap, .menu = Menu::View, .caption = "Glyph &map", .objectName = "GlyphMap",
+     .check = Check::Toggle},
     {.id = Command::Guides, .menu = Menu::View, .caption = "&Guides…", .objectName = "Guides"},
 
     // Size image

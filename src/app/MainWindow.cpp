@@ -143,6 +143,7 @@ void MainWindow::restoreLayout() {
         glyphMap_->setVisible(room);
         if (room) resize(kWidthWithGlyphMap, height());
     }
+    action(Command::GlyphMap)->setChecked(!glyphMap_->isHidden());
     const QByteArray splitter = preferences_->splitterState();
     if (!splitter.isEmpty()) fontPage_->splitter()->restoreState(splitter);
 }
@@ -227,8 +228,8 @@ void MainWindow::bindCommands() {
     BindHistoryCommands(context);
     goToDialog_ = BindGoToCommands(context);
     characterRangesDialog_ = BindCharacterRangesCommands(context, fontPage_);
-    BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, binding_.get(),
-                               *preferences_});
+    BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, glyphMap_,
+                               binding_.get(), *preferences_});
     BindRecentCommands(context, recentFiles_);
     BindFitCommand(context, fontPage_->scrollBox(), *preferences_);
     BindGuideCommands(context, guidesDialog_, *guidesView_);

@@ -19,9 +19,9 @@ const char* CommandName(Command c) {
 CommandSet EnabledCommands(const CommandInputs& in) {
     CommandSet on;
     auto set = [&on](Command c, bool value) { on.set(static_cast<std::size_t>(c), value); };
-    for (Command c :
-         {Command::OpenFile, Command::Exit, Command::About, Command::SelectFont, Command::SelectFontFile,
-          Command::English, Command::Russian, Command::LoadLanguage, Command::PixelGrid, Command::SampleText})
+    for (Command c : {Command::OpenFile, Command::Exit, Command::About, Command::SelectFont, Command::SelectFontFile,
+                      Command::English, Command::Russian, Command::LoadLanguage, Command::PixelGrid,
+                      Command::SampleText, Command::GlyphMap})
         set(c, true);
     // "SHX" and the "Language" menu stay off for the whole run.
     set(Command::Shx, false);

@@ -55,7 +55,8 @@ namespace glyphora {
     X(GenerateGlyphs)                       \
     /* The view toggles last: always on. */ \
     X(PixelGrid)                            \
-    X(SampleText)
+    X(SampleText)                           \
+    X(GlyphMap)
 
 // clang-format off
 enum class Command : std::size_t {

@@ -44,9 +44,9 @@ TEST_F(OpenLangpackTest, StartsWithOnlyTheAlwaysAvailableCommands) {
     MainWindow& w = window();
     EXPECT_EQ(w.windowTitle(), "Glyphora");
     EXPECT_EQ(w.objectName(), "TForm1");
-    // The two view options beside the menus' own items are always on.
-    EXPECT_EQ(enabledActions(), QStringList({"N2", "N24", "N26", "N33", "N34", "N6", "PixelGrid", "SampleText",
-                                             "Selectfontfile1", "Selectwindowsfont1"}));
+    // The three view options beside the menus' own items are always on.
+    EXPECT_EQ(enabledActions(), QStringList({"GlyphMap", "N2", "N24", "N26", "N33", "N34", "N6", "PixelGrid",
+                                             "SampleText", "Selectfontfile1", "Selectwindowsfont1"}));
     EXPECT_FALSE(w.findChild<QMenu*>("N23")->isEnabled());
     EXPECT_FALSE(w.fontPage()->canvas()->isVisibleTo(&w));
     EXPECT_EQ(w.toolPalette()->currentTool(), Tool::Pencil);

@@ -8,6 +8,7 @@
 #include <EditorBinding.h>
 
 #include <QAction>
+#include <QDockWidget>
 
 namespace glyphora {
 
@@ -30,6 +31,12 @@ void BindViewCommands(const CommandContext& c, const ViewParts& parts) {
         panel->setVisible(shown->isChecked());
         preferences.setSampleTextShown(shown->isChecked());
     });
+    // The map's visibility is kept with the window's layout; its own close
+    // button and the menu item agree through the dock's view action.
+    QAction* glyphMap = c.actions.action(Command::GlyphMap);
+    Bind(c, Command::GlyphMap, [glyphMap, dock = parts.glyphMap] { dock->setVisible(glyphMap->isChecked()); });
+    QObject::connect(parts.glyphMap->toggleViewAction(), &QAction::toggled, glyphMap,
+                     [glyphMap](bool shown) { glyphMap->setChecked(shown); });
     QObject::connect(parts.samplePanel, &SamplePanel::glyphClicked, parts.samplePanel,
                      [c, &s](int glyph) { RunCommand(c, [&s, glyph] { s.ChooseSymbol(glyph); }); });
     parts.binding->onCanvasChanged = [panel = parts.samplePanel] { panel->canvasChanged(); };

@@ -5,6 +5,8 @@
 
 #include "CommandContext.h"
 
+class QDockWidget;
+
 namespace glyphora {
 
 class CanvasWidget;
@@ -16,6 +18,7 @@ struct ViewParts {
     CanvasWidget* canvas;
     QWidget* canvasArea;  // the scrolling pane around the canvas
     SamplePanel* samplePanel;
+    QDockWidget* glyphMap;
     EditorBinding* binding;
     ViewPreferences& preferences;
 };
