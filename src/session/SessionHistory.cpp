@@ -4,7 +4,7 @@
 // back through the editor as an edit.
 #include "Session.h"
 
-#include "CharacterSearch.h"
+#include "CharacterCode.h"
 
 #include <LangpackEdit.h>
 

@@ -1,14 +1,12 @@
 // "Replace the chosen symbols" and "Optimize the chosen symbols on width"
 // through the session: the real renderer on DejaVu Sans, renderers that
-// fail in every way a program can (scripts written here), and the trim's
-// cases that concern the batch rather than the trim itself.
+// fail in every way a program can (scripts written here).
 #include "SessionFixture.h"
 
 #include <BmpWriter.h>
 #include <GlyphAlgorithms.h>
 #include <GlyphGeneration.h>
 #include <GlyphRows.h>
-#include <WidthOptimizing.h>
 
 #include <chrono>
 #include <filesystem>
@@ -208,42 +206,6 @@ TEST_F(GenerateFlowTest, CancelAtTheGlyphQuestionStartsNothing) {
     generation().OptimizeChosenSymbols(kA, kA + 2);
     EXPECT_EQ(prompts.texts(), (std::vector<std::string>(2, "Save the current symbol?")));
     EXPECT_TRUE(prompts.longWorks.empty());
-}
-
-// The trim's own cases are pictures in the editor's tests; these are the
-// batch's: what it leaves alone and what it stores.
-TEST(WidthOptimizing, LeavesGlyphsWithoutInkAndStoresOnlyWhatChanged) {
-    // Memory form, one byte a row, 0 = ink; two rows.
-    struct Case {
-        const char* name;
-        uint8_t width;
-        std::vector<uint8_t> rows;
-        int newWidth;  // 0: not stored
-    } cases[] = {
-        {"ink only in the spare bits", 3, {0xF7, 0xFF}, 0},
-        {"blank", 4, {0xFF, 0xFF}, 0},
-        {"width 0", 0, {0xFF, 0xFF}, 0},
-        {"one column of ink, never narrower", 1, {0x7F, 0x7F}, 2},
-        {"already trimmed, spare bits kept", 2, {0x7E, 0x7F}, 0},
-        {"ink in column 2 of 5", 5, {0xDF, 0xDF}, 2},
-    };
-    std::vector<Symbols> glyphs;
-    for (const Case& c : cases) {
-        Symbols& g = glyphs.emplace_back();
-        g.Code = 0x41;
-        g.Width = c.width;
-        g.Data = c.rows;
-    }
-    std::vector<std::pair<int, int>> stored;
-    const BatchResult result =
-        OptimizeWidths(glyphs, {0, static_cast<int>(glyphs.size()) - 1}, 2,
-                       [&](int g, uint8_t width, std::vector<uint8_t>) { stored.emplace_back(g, width); });
-    std::vector<std::pair<int, int>> expected;
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        if (cases[i].newWidth) expected.emplace_back(static_cast<int>(i), cases[i].newWidth);
-    EXPECT_EQ(stored, expected);
-    EXPECT_EQ(result.changed, static_cast<int>(expected.size()));
-    EXPECT_EQ(result.done, static_cast<int>(glyphs.size()));
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 #include "GlyphGeneration.h"
 
 #include "GlyphRendering.h"
-#include "WidthOptimizing.h"
 
 #include <GlyphAlgorithms.h>
 #include <GlyphRows.h>
 #include <HexText.h>
 #include <Utf8Path.h>
+#include <WidthOptimizing.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -216,6 +216,26 @@ void GlyphGeneration::OptimizeChosenSymbols(int from, int to) {
                         const BatchProgress& progress, const KeepGoing&) {
                  return OptimizeWidths(all, GlyphRange{from, to}, height, store, progress);
              });
+}
+
+BatchResult OptimizeWidths(const std::vector<Symbols>& glyphs, GlyphRange range, int height, const GlyphStore& store,
+                           const BatchProgress& progress) {
+    BatchResult result;
+    range = ClampRange(range, static_cast<int>(glyphs.size()));
+    const int total = result.total = std::max(0, range.to - range.from + 1);
+    for (int g = range.from; g <= range.to; ++g) {
+        const Symbols& glyph = glyphs[static_cast<std::size_t>(g)];
+        if (const std::optional<GlyphRowsOfWidth> trimmed = OptimizedGlyph(glyph.Data, glyph.Width, height)) {
+            store(g, static_cast<uint8_t>(trimmed->width), trimmed->rows);
+            ++result.changed;
+        }
+        ++result.done;
+        if (progress && !progress(result.done, total)) {
+            result.cancelled = result.done < total;
+            break;
+        }
+    }
+    return result;
 }
 
 std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange range, int height) {

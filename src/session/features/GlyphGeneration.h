@@ -69,6 +69,11 @@ private:
 // glyph was replaced (or the user cancelled before a glyph failed).
 std::string ReplaceReport(const BatchResult& result);
 
+// "Optimize the chosen symbols on width" over a range: each glyph that the
+// trim changes (OptimizedGlyph) is stored, the others are left alone.
+BatchResult OptimizeWidths(const std::vector<Symbols>& glyphs, GlyphRange range, int height, const GlyphStore& store,
+                           const BatchProgress& progress = {});
+
 // The glyphs of a range that hold no ink within their width.
 std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange range, int height);
 
