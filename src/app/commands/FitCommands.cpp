@@ -1,6 +1,7 @@
 #include "FitCommands.h"
 
 #include <ViewPreferences.h>
+#include <Zoom.h>
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -19,7 +20,7 @@ public:
     void report() const {
         const QSize room = pane_->maximumViewportSize();
         Session& s = context_.session;
-        RunCommand(context_, [&s, room] { s.SetCanvasPane({room.width(), room.height()}); });
+        RunCommand(context_, [&s, room] { Zoom(s).SetCanvasPane({room.width(), room.height()}); });
     }
 
 protected:
@@ -39,10 +40,10 @@ void BindFitCommand(const CommandContext& c, QAbstractScrollArea* canvasPane, Vi
     Session& s = c.session;
     QAction* fit = c.actions.action(Command::FitGlyph);
     fit->setChecked(preferences.fitGlyph());
-    s.SetFitGlyph(preferences.fitGlyph());
+    Zoom(s).SetFitGlyph(preferences.fitGlyph());
     Bind(c, Command::FitGlyph, [fit, &s, &preferences] {
         preferences.setFitGlyph(fit->isChecked());
-        s.SetFitGlyph(fit->isChecked());
+        Zoom(s).SetFitGlyph(fit->isChecked());
     });
     auto* watcher = new PaneWatcher(c, canvasPane);
     canvasPane->installEventFilter(watcher);

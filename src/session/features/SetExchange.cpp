@@ -95,9 +95,10 @@ std::string Notes(const BdfImportPlan& plan) {
 
 }  // namespace
 
-void ExportSetBdfCommand(Session& s) { ExportSetBdfWithBaseline(s, std::nullopt); }
+void SetExchange::ExportBdfCommand() { ExportBdfWithBaseline(std::nullopt); }
 
-void ExportSetBdfWithBaseline(Session& s, std::optional<int> baselineRow) {
+void SetExchange::ExportBdfWithBaseline(std::optional<int> baselineRow) {
+    Session& s = session_;
     if (!SetShown(s)) return;
     // The file holds what the canvas shows, so a changed working glyph is stored first.
     if (!s.QuestionSaveImage()) return;
@@ -114,7 +115,8 @@ void ExportSetBdfWithBaseline(Session& s, std::optional<int> baselineRow) {
     WriteTarget(s, *path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-void ImportSetBdfCommand(Session& s) {
+void SetExchange::ImportBdfCommand() {
+    Session& s = session_;
     if (!SetShown(s)) return;
     if (!s.QuestionSaveImage()) return;
     Prompts::FileDialog dialog;
@@ -186,7 +188,8 @@ void ImportSetBdfCommand(Session& s) {
                             (addMissing ? "\nGlyphs added: " + std::to_string(added) : std::string()) + Notes(plan));
 }
 
-void ExportSetPngCommand(Session& s) {
+void SetExchange::ExportPngCommand() {
+    Session& s = session_;
     if (!SetShown(s)) return;
     if (!s.QuestionSaveImage()) return;
     const std::optional<int> scale =
