@@ -208,5 +208,30 @@ TEST_F(GenerateFlowTest, CancelAtTheGlyphQuestionStartsNothing) {
     EXPECT_TRUE(prompts.longWorks.empty());
 }
 
+// The Generate window's preview: the range drawn in a renderer run of its
+// own, what would be cut or not drawn marked, and nothing stored.
+TEST_F(GenerateFlowTest, APreviewDrawsTheRangeAndStoresNothing) {
+    goodBitmap();
+    scriptRenderer("[ \"$3\" = 66 ] && exit 3; cp \"$GOOD\" temp.bmp");
+    session().NoEditingLang();
+    const std::vector<int> which = generation().glyphsOf({GenerateRange::Kind::Codes, 0x41, 0x43});
+    ASSERT_EQ(which, (std::vector<int>{kA, kA + 1, kA + 2}));
+    GenerateOptions options = generation().generateOptions();
+    options.fit = false;
+    const GenerationPreview preview = generation().Preview(options, which);
+    EXPECT_EQ(preview.glyphs, which);
+    EXPECT_EQ(preview.summary, "3 glyphs, 0 cut, 1 not drawn");
+    EXPECT_FALSE(preview.failed(kA));
+    EXPECT_TRUE(preview.failed(kA + 1));
+    EXPECT_FALSE(preview.cut(kA));
+    const Symbols& drawn = preview.shown[static_cast<std::size_t>(kA)];
+    EXPECT_EQ(drawn.Width, 3);
+    EXPECT_TRUE(HasInk(GlyphRowsToImage(drawn.Data, 3, 12).copy(1, 0, 1, 12), 1, 12));
+    for (int g = kA; g <= kA + 2; ++g) EXPECT_TRUE(kept(g)) << g;
+    EXPECT_FALSE(session().LangModified());
+    EXPECT_FALSE(session().commandInputs().canUndoLangpack);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
 }  // namespace
 }  // namespace glyphora::testing
