@@ -80,6 +80,26 @@ TEST(GenerateCommands, RenderThenTrimARangeOfSet2) {
     EXPECT_EQ(r.out, "0 of 4 glyphs changed\n");
 }
 
+// The Generate window's placement options: --trim leaves each glyph its ink
+// plus one blank column as trim would.
+TEST(GenerateCommands, RenderTrimsAsTheGenerateWindowDoes) {
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
+    WriteBytes(path, fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes);
+    const RunResult r =
+        Tool({"render", path, "--set", "2", "--from", std::to_string(kA), "--to", std::to_string(kA + 3), "--font",
+              "DejaVu Sans", "--height", "12", "--wide", "shrink", "--trim"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "4 of 4 glyphs replaced\n");
+    const QJsonObject rendered = DumpOf(path);
+    for (int g = kA; g <= kA + 3; ++g) {
+        const std::vector<std::string> rows = Picture(GlyphOf(rendered, 2, g), 12);
+        const int width = static_cast<int>(rows[0].size());
+        EXPECT_TRUE(ColumnHasInk(rows, 0)) << "glyph " << g;
+        EXPECT_FALSE(ColumnHasInk(rows, width - 1)) << "glyph " << g;
+    }
+}
+
 TEST(GenerateCommands, RefusalsAndFailuresLeaveTheFile) {
     TempFolder dir;
     const std::string path = dir.path("lp.smg");
@@ -98,6 +118,9 @@ TEST(GenerateCommands, RefusalsAndFailuresLeaveTheFile) {
         {{"trim", path, "--set", "3", "--from", "0", "--to", "1"}, "set 3 shows the glyphs of set 2"},
         {{"trim", path, "--set", "2", "--from", "5", "--to", "200"}, "set 2 has no glyph 200; its glyphs are 0 to 158"},
         {{"render", path, "--set", "2", "--from", "0", "--to", "1", "--font", "X", "--height", "0"}, "--height"},
+        {{"render", path, "--set", "2", "--from", "0", "--to", "1", "--font", "X", "--height", "12", "--wide",
+          "squeeze"},
+         "--wide must be cut or shrink, not 'squeeze'"},
         // Refused before the renderer starts, naming the limit.
         {{"render", path, "--set", "2", "--from", "33", "--to", "33", "--font", std::string(70000, 'x'), "--height",
           "12", "--renderer", script},
