@@ -41,6 +41,18 @@ bool ColumnHasInk(const std::vector<std::string>& rows, int x) {
     return false;
 }
 
+// Glyphs kA..kA+3 of set 2 hold ink in column 0, and their last column is
+// blank with ink before it.
+void ExpectTrimmed(const QJsonObject& dump) {
+    for (int g = kA; g <= kA + 3; ++g) {
+        const std::vector<std::string> rows = Picture(GlyphOf(dump, 2, g), 12);
+        const int width = static_cast<int>(rows[0].size());
+        EXPECT_TRUE(ColumnHasInk(rows, 0)) << "glyph " << g;
+        EXPECT_FALSE(ColumnHasInk(rows, width - 1)) << "glyph " << g;
+        EXPECT_TRUE(ColumnHasInk(rows, width - 2)) << "glyph " << g;
+    }
+}
+
 TEST(GenerateCommands, RenderThenTrimARangeOfSet2) {
     TempFolder dir;
     const std::string path = dir.path("lp.smg");
@@ -67,14 +79,7 @@ TEST(GenerateCommands, RenderThenTrimARangeOfSet2) {
     r = Tool(with({"trim"}));
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find(" of 4 glyphs changed\n"), std::string::npos) << r.out;
-    const QJsonObject trimmed = DumpOf(path);
-    for (int g = kA; g <= kA + 3; ++g) {
-        const std::vector<std::string> rows = Picture(GlyphOf(trimmed, 2, g), 12);
-        const int width = static_cast<int>(rows[0].size());
-        EXPECT_TRUE(ColumnHasInk(rows, 0)) << "glyph " << g;
-        EXPECT_FALSE(ColumnHasInk(rows, width - 1)) << "glyph " << g;
-        EXPECT_TRUE(ColumnHasInk(rows, width - 2)) << "glyph " << g;
-    }
+    ExpectTrimmed(DumpOf(path));
     // Trimmed once, nothing is left to change, and the file is not written.
     r = Tool(with({"trim"}));
     EXPECT_EQ(r.out, "0 of 4 glyphs changed\n");
@@ -91,13 +96,7 @@ TEST(GenerateCommands, RenderTrimsAsTheGenerateWindowDoes) {
               "DejaVu Sans", "--height", "12", "--wide", "shrink", "--trim"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "4 of 4 glyphs replaced\n");
-    const QJsonObject rendered = DumpOf(path);
-    for (int g = kA; g <= kA + 3; ++g) {
-        const std::vector<std::string> rows = Picture(GlyphOf(rendered, 2, g), 12);
-        const int width = static_cast<int>(rows[0].size());
-        EXPECT_TRUE(ColumnHasInk(rows, 0)) << "glyph " << g;
-        EXPECT_FALSE(ColumnHasInk(rows, width - 1)) << "glyph " << g;
-    }
+    ExpectTrimmed(DumpOf(path));
 }
 
 TEST(GenerateCommands, RefusalsAndFailuresLeaveTheFile) {
