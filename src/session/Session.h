@@ -77,7 +77,6 @@ public:
     // --- start and close ----------------------------------------------------------
     // Reads the settings file; every BINFile= line opens its langpack at once.
     void LoadSettings();
-    void SaveSetup();
     // Asked before the window closes: false keeps it open.
     bool QustionSave();
     // The window closes: the settings are written.
@@ -146,7 +145,6 @@ public:
     };
     [[nodiscard]] LangpackStep beginStep(const std::string& label, int set);
     LangpackHistory& langpackHistory() { return langpackHistory_; }
-    const LangpackHistory& langpackHistory() const { return langpackHistory_; }
 
     // Glyphs stored or resized since the langpack was opened or last saved.
     const ChangedGlyphs& changedGlyphs() const { return changedGlyphs_; }
@@ -166,11 +164,6 @@ public:
     // same code, when the set still has it), and the steps of glyphs whose
     // characters moved go. Returns the sets changed.
     std::vector<int> ReplaceSets(const std::function<std::vector<int>(TLangpack&)>& change);
-    // The characters of set `set` changed as one step: `edit` gets the model
-    // (use EditSetGlyphs or the functions built on it, which leave the model
-    // as it was when they refuse). A refusal is returned, not shown.
-    Result<RangeEdit> ChangeSetCharacters(const std::string& label, int set,
-                                          const std::function<Result<RangeEdit>(TLangpack&)>& edit);
     void EditingLang();
     void NoEditingLang();
     // The editor shows the working glyph as the model holds it (after a
@@ -189,6 +182,7 @@ private:
     void showSet(int set);
     void selectGlyph(int glyph);
     void writeSettings(const std::string& language, const std::string& binFile);
+    void SaveSetup();
     void SaveDefaultSetup();
     void SaveDefaultSetupLang();
     void changed();

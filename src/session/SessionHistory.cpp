@@ -110,17 +110,4 @@ std::vector<int> Session::ReplaceSets(const std::function<std::vector<int>(TLang
     return sets;
 }
 
-Result<RangeEdit> Session::ChangeSetCharacters(const std::string& label, int set,
-                                               const std::function<Result<RangeEdit>(TLangpack&)>& edit) {
-    if (!document_ || !langFileOpen_) return MakeError(ErrorKind::Refused, "no langpack is open");
-    LangpackStep step = beginStep(label, set);
-    std::optional<Result<RangeEdit>> done;
-    ReplaceSets([&](TLangpack& lp) {
-        done = edit(lp);
-        return *done && (*done)->changed > 0 ? (*done)->sets : std::vector<int>{};
-    });
-    step.commit(*done ? (*done)->changed : 0);
-    return std::move(*done);
-}
-
 }  // namespace glyphora

@@ -1,5 +1,6 @@
 #include "SetExchange.h"
 
+#include "CharacterRangesFeature.h"
 #include "FileNames.h"
 #include "Session.h"
 
@@ -168,7 +169,7 @@ void SetExchange::ImportBdfCommand() {
     BdfImportPlan plan;
     int added = 0;
     if (addMissing) {
-        const Result<RangeEdit> done = s.ChangeSetCharacters(
+        const Result<RangeEdit> done = CharacterRangesFeature(s).Change(
             kImportBdfTitle, set, [&](TLangpack& lp) { return ImportBdfAddingMissing(lp, set, *font, *shift, plan); });
         if (!done) {
             s.prompts().warning("The font cannot be imported:\n" + done.error().message);
