@@ -1,9 +1,10 @@
-// The shell of the editor without its windows: which langpack is current,
-// whether it is open and changed, which set and glyph are chosen, and the
-// flows that change them (open, save, close, "Save the current symbol?",
-// storing a glyph, a set's height, the settings file). The main window owns
-// one Session; it asks the user through Prompts and reports through
-// SessionObserver, so every flow runs in tests without a display.
+// The kernel of the editor without its windows: which langpack is current,
+// whether it is open and changed, which set and glyph are chosen, the
+// histories, and the flows that guard them (open, save, close, "Save the
+// current symbol?", storing a glyph, a set's height or whole sets, the
+// settings file). Every command is a class in features/ built on it. The main
+// window owns one Session; it asks the user through Prompts and reports
+// through SessionObserver, so every flow runs in tests without a display.
 #pragma once
 
 #include "ChangedGlyphs.h"
