@@ -10,6 +10,7 @@
 #include <RecordingReporter.h>
 #include <SamplePanel.h>
 #include <SampleView.h>
+#include <Zoom.h>
 
 #include <benchmark/benchmark.h>
 
@@ -33,7 +34,7 @@ struct Scene : bench::LargeLangpackWindow {
     Scene() : LargeLangpackWindow(1000, 700) {
         window->openFile(file);
         window->session().ChooseSet(1);  // "General font", 1000 glyphs
-        while (window->session().editor().ZoomFactor() < 16) window->session().ZoomIn();
+        while (window->session().editor().ZoomFactor() < 16) Zoom(window->session()).ZoomIn();
 
         // 80 characters the set has, a space after every seventh.
         const auto& glyphs = window->session().langpack()->SymbolTable[1];

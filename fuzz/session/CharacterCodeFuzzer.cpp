@@ -1,7 +1,7 @@
 // Any bytes as what the user typed into "Go to character": a code up to
 // U+FFFF or a refusal with a message, never a crash; one character typed is
 // that character; the name shown for a code is UTF-8.
-#include "CharacterSearch.h"
+#include "CharacterCode.h"
 #include "TextEncoding.h"
 
 #include <cstdio>

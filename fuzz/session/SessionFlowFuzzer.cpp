@@ -33,6 +33,9 @@
 #include <vector>
 
 #include <unistd.h>
+#include "GlyphSize.h"
+#include "GlyphSteps.h"
+#include "LangpackUndo.h"
 
 namespace {
 
@@ -197,15 +200,15 @@ public:
         case 'l': return draw(Tool::Line, 4);
         case 'f': return draw(Tool::Fill, 2);
         case 'R': return draw(Tool::FilledRectangle, 4);
-        case 'e': return plain([&] { session_.UndoCommand(); });
-        case 'b': return plain([&] { session_.StepBackward(); });
-        case 'n': return plain([&] { session_.StepForward(); });
+        case 'e': return plain([&] { GlyphSteps(session_).UndoCommand(); });
+        case 'b': return plain([&] { GlyphSteps(session_).StepBackward(); });
+        case 'n': return plain([&] { GlyphSteps(session_).StepForward(); });
         case '<': return plain([&] { session_.editor().ShiftImageGor(-1); });
         case '+': return plain([&] { session_.editor().IncreaseWidth(); });
         case '-': return plain([&] { session_.editor().DecreaseWidth(); });
         case 'W': {
             prompts_.size = 1 + bytes_.below(kMaxGlyphWidth);
-            return plain([&] { session_.SetWidthCommand(); });
+            return plain([&] { GlyphSize(session_).SetWidthCommand(); });
         }
         case 'i': return plain([&] { session_.SaveImageCommand(); });
         case 'g': return storeFromBatch();
@@ -237,7 +240,7 @@ public:
         }
         case 'h': {
             prompts_.size = 1 + bytes_.below(24);
-            return asked([&] { session_.SetHeightCommand(); });
+            return asked([&] { GlyphSize(session_).SetHeightCommand(); });
         }
         case 'o': {
             const int from = bytes_.below(kGlyphChoice);
@@ -342,10 +345,10 @@ private:
         if (session_.editor().ImageModified()) return;
         std::vector<TLangpack>& from = back ? undo_ : redo_;
         std::vector<TLangpack>& to = back ? redo_ : undo_;
-        const bool can = back ? session_.CanUndoLangpack() : session_.CanRedoLangpack();
+        const bool can = back ? session_.commandInputs().canUndoLangpack : session_.commandInputs().canRedoLangpack;
         if (can != !from.empty()) Fail(back ? "Undo langpack change is offered wrongly" : "Redo is offered wrongly");
         const TLangpack before = *session_.langpack();
-        back ? session_.UndoLangpackCommand() : session_.RedoLangpackCommand();
+        back ? LangpackUndo(session_).Undo() : LangpackUndo(session_).Redo();
         if (!can) return;
         std::string where;
         if (!SameContent(*session_.langpack(), from.back(), where))

@@ -1,7 +1,6 @@
 #include "CodeGroupExtraction.h"
 
 #include "BusyGuard.h"
-#include "LocalPath.h"
 
 #include <CodeGroupWindow.h>
 
@@ -10,6 +9,12 @@
 #include <optional>
 
 namespace glyphora {
+
+CodeGroupExtraction::CodeGroupExtraction(QWidget* mainWindow, CodeGroupWindow* list)
+    : mainWindow_(mainWindow),
+      list_(list),
+      shown_(ExtractionDisplay{[list] { list->extractionBegan(); }, list->extractionReports(),
+                               [list] { list->extractionEnded(); }}) {}
 
 FlashOutcome CodeGroupExtraction::SplitSHX(const std::string& flashFile, const shx::EditedFileQuestion& askEdited) {
     const auto keepInputOut = [this](std::optional<BusyGuard>& busy) {
@@ -27,7 +32,7 @@ FlashOutcome CodeGroupExtraction::SplitSHX(const std::string& flashFile, const s
             keepInputOut(busy);
             return choice;
         };
-    return OutcomeOf(list_->extract(FromLocalPath(flashFile), std::move(ask)));
+    return shown_.SplitSHX(flashFile, ask);
 }
 
 }  // namespace glyphora

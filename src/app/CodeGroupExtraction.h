@@ -1,5 +1,5 @@
-// The Open-file flow's extraction of a flash file as the editor runs it: in
-// the code-group window ("TForm8"), with the main window and the list's
+// The Open-file flow's extraction of a flash file as the editor runs it: shown
+// in the code-group window ("TForm8"), with the main window and the list's
 // "Open BIN file" button disabled until it ends, since the extraction lets
 // pending events through after each code group.
 #pragma once
@@ -14,12 +14,13 @@ class CodeGroupWindow;
 
 class CodeGroupExtraction : public FlashExtraction {
 public:
-    CodeGroupExtraction(QWidget* mainWindow, CodeGroupWindow* list) : mainWindow_(mainWindow), list_(list) {}
+    CodeGroupExtraction(QWidget* mainWindow, CodeGroupWindow* list);
     FlashOutcome SplitSHX(const std::string& flashFile, const shx::EditedFileQuestion& askEdited) override;
 
 private:
     QWidget* mainWindow_;
     CodeGroupWindow* list_;
+    CoreFlashExtraction shown_;
 };
 
 }  // namespace glyphora

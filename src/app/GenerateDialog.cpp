@@ -249,27 +249,23 @@ GenerateOptions GenerateDialog::options() const {
 }
 
 std::vector<int> GenerateDialog::glyphs() const {
-    if (!session_.langpack() || session_.CurrentSet() < 0) return {};
-    const int set = session_.CurrentSet();
-    const std::vector<Symbols>& all = session_.langpack()->glyphs(set);
-    const int count = static_cast<int>(all.size());
+    GenerateRange range;
     switch (range_->currentIndex()) {
     case kChosenRows: {
         const std::pair<int, int> rows = chosenRows_();
-        return RangeIndices({rows.first, rows.second}, count);
+        range = {GenerateRange::Kind::Glyphs, rows.first, rows.second};
+        break;
     }
     case kCodeRange: {
         const std::optional<int> from = HexCode(codeFrom_->text()), to = HexCode(codeTo_->text());
-        std::vector<int> which;
-        if (!from || !to) return which;
-        for (int g = 0; g < count; ++g)
-            if (all[static_cast<std::size_t>(g)].Code >= *from && all[static_cast<std::size_t>(g)].Code <= *to)
-                which.push_back(g);
-        return which;
+        if (!from || !to) return {};
+        range = {GenerateRange::Kind::Codes, *from, *to};
+        break;
     }
-    case kBlankOnly: return BlankGlyphs(all, {0, count - 1}, session_.setHeight(set));
-    default: return RangeIndices({0, count - 1}, count);
+    case kBlankOnly: range.kind = GenerateRange::Kind::BlankOnly; break;
+    default: break;
     }
+    return generation_.glyphsOf(range);
 }
 
 void GenerateDialog::scheduleView() {
@@ -282,44 +278,31 @@ void GenerateDialog::scheduleView() {
 
 void GenerateDialog::updatePreview() {
     debounce_.stop();
-    preview_ = {};
-    if (!session_.langpack() || session_.CurrentSet() < 0) return;
-    const int set = session_.CurrentSet();
-    const int height = session_.setHeight(set);
-    const std::vector<Symbols>& all = session_.langpack()->glyphs(set);
-    const std::vector<int> which = glyphs();
-    Result<RendererRun> run = RendererRun::Start(generation_.rendererPath());
-    if (!run) {
-        summary_->setText(QString::fromStdString(run.error().message));
-        return;
-    }
-    preview_ = PreviewGlyphs(all, which, options(), run->renderer());
+    preview_ = generation_.Preview(options(), glyphs());
+    summary_->setText(QString::fromStdString(preview_.summary));
+    if (preview_.shown.empty()) return;
+    const int height = session_.setHeight(session_.CurrentSet());
 
     // The range as it would be: each glyph in a cell, a red frame where ink
     // would be cut, a red cross where nothing could be drawn.
     const int cell = (kRenderedMaxWidth + 2) * kScale;
     const int rowHeight = (height + 2) * kScale;
+    const std::vector<int>& which = preview_.glyphs;
     const int rows = std::max(1, (static_cast<int>(which.size()) + kPerRow - 1) / kPerRow);
     QImage sheet(kPerRow * cell, rows * rowHeight, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
-    std::vector<Symbols> shown = all;
-    for (std::size_t i = 0; i < preview_.glyphs.size(); ++i)
-        shown[static_cast<std::size_t>(preview_.glyphs[i])] = preview_.drawn[i];
     auto cellOf = [&](std::size_t i) {
         return QPoint(static_cast<int>(i % kPerRow) * cell, static_cast<int>(i / kPerRow) * rowHeight);
     };
     for (std::size_t i = 0; i < which.size(); ++i) {
         const int g = which[i];
-        const Symbols& glyph = shown[static_cast<std::size_t>(g)];
+        const Symbols& glyph = preview_.shown[static_cast<std::size_t>(g)];
         const QPoint at = cellOf(i) + QPoint(kScale, kScale);
         painter.drawImage(at,
                           Scaled(GlyphRowsToImage(glyph.Data, glyph.Width, height).copy(0, 0, glyph.Width, height)));
-        const bool cut =
-            std::find(preview_.result.cut.begin(), preview_.result.cut.end(), g) != preview_.result.cut.end();
-        const bool failed = std::any_of(preview_.result.failed.begin(), preview_.result.failed.end(),
-                                        [g](const GlyphFailure& f) { return f.glyph == g; });
-        if (cut || failed) {
+        const bool failed = preview_.failed(g);
+        if (preview_.cut(g) || failed) {
             painter.setPen(QPen(Qt::red, 1));
             const QRect box(at - QPoint(1, 1), QSize(glyph.Width * kScale + 1, height * kScale + 1));
             painter.drawRect(box);
@@ -331,15 +314,8 @@ void GenerateDialog::updatePreview() {
     glyphsView_->resize(sheet.size());
 
     const std::u16string text = sample_->text().toStdU16String();
-    const SampleLine line = LayOutSampleLine(text, shown, height);
+    const SampleLine line = LayOutSampleLine(text, preview_.shown, height);
     sampleView_->setPixmap(QPixmap::fromImage(Scaled(line.image)));
-
-    const BatchResult& r = preview_.result;
-    QString said = QStringLiteral("%1 glyphs").arg(which.size());
-    if (r.pixelSize > 0) said += QStringLiteral(", %1 px").arg(r.pixelSize) + (fit_->isChecked() ? " (fitted)" : "");
-    said += QStringLiteral(", %1 cut, %2 not drawn").arg(r.cut.size()).arg(r.failed.size());
-    if (r.stopped) said += QStringLiteral(": ") + QString::fromStdString(r.stopped->reason);
-    summary_->setText(said);
 }
 
 void GenerateDialog::apply() {

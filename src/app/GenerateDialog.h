@@ -35,7 +35,6 @@ public:
     std::vector<int> glyphs() const;
     // Draws the preview now (the debounce timer calls it too).
     void updatePreview();
-    const GlyphPreview& preview() const { return preview_; }
     // Apply runs through this (the window's error report and refresh).
     void setRunner(std::function<void(const std::function<void()>&)> runner) { runner_ = std::move(runner); }
 
@@ -51,7 +50,7 @@ private:
     std::function<std::pair<int, int>()> chosenRows_;
     std::function<void(const std::function<void()>&)> runner_;
     std::string fontFile_;  // empty: the family of the combo box
-    GlyphPreview preview_;
+    GenerationPreview preview_;
     QTimer debounce_;
 
     QFontComboBox* family_;

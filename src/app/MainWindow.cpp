@@ -46,6 +46,8 @@
 #include <SetSizeDialog.h>
 #include <StatusPresenter.h>
 
+#include <FileOpening.h>
+#include <InterfaceLanguage.h>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -247,7 +249,7 @@ void MainWindow::bindCommands() {
 }
 
 void MainWindow::openFile(const QString& path) {
-    RunGuarded(*prompts_, [&] { session_->OpenNamedFile(ToLocalPath(path)); });
+    RunGuarded(*prompts_, [&] { FileOpening(*session_).OpenNamedFile(ToLocalPath(path)); });
     refresh();
 }
 
@@ -291,7 +293,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (languageApplied_) return;
     languageApplied_ = true;
-    RunGuarded(*prompts_, [this] { session_->ApplyUILanguage(); });
+    RunGuarded(*prompts_, [this] { InterfaceLanguage(*session_).Apply(); });
     refresh();
 }
 

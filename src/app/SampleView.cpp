@@ -1,6 +1,6 @@
 #include "SampleView.h"
 
-#include <CharacterSearch.h>
+#include <CharacterCode.h>
 #include <ImageConvert.h>
 #include <Session.h>
 

@@ -1,5 +1,6 @@
 #include "Session.h"
 
+#include "LanguageLoader.h"
 #include "Settings.h"
 
 #include <LangpackEdit.h>
@@ -56,11 +57,28 @@ private:
     Session& s_;
 };
 
+// The session is the host that LoadLanguage fills and asks.
+class Session::LanguageRelay : public LanguageHost {
+public:
+    explicit LanguageRelay(Session& session) : s_(session) {}
+
+    UiStrings& uiStrings() override { return s_.uiStrings_; }
+    std::string& UILanguage() override { return s_.uiLanguage_; }
+    void warn(const std::string& text) override { s_.prompts_.warning(text); }
+    void SaveDefaultSetupLang() override { s_.SaveDefaultSetupLang(); }
+    void SaveSetup() override { s_.SaveSetup(); }
+    void applyTexts(const UiStrings&) override { s_.report().interfaceTextsChanged(); }
+
+private:
+    Session& s_;
+};
+
 Session::Session(SessionPaths paths, Prompts& prompts, FlashExtraction& extraction)
     : paths_(std::move(paths)),
       prompts_(prompts),
       extraction_(extraction),
       relay_(std::make_unique<EditorRelay>(*this)),
+      languageRelay_(std::make_unique<LanguageRelay>(*this)),
       editor_(relay_.get()) {}
 
 Session::~Session() { editor_.setHost(nullptr); }
@@ -71,6 +89,8 @@ SessionObserver& Session::report() const {
 }
 
 void Session::changed() { report().stateChanged(); }
+
+LanguageHost& Session::languageHost() { return *languageRelay_; }
 
 // --- state -----------------------------------------------------------------------------
 
@@ -108,8 +128,8 @@ CommandInputs Session::commandInputs() const {
     in.zoomTop = editor_.ZoomTop();
     in.canStepBackward = CanStepBackward();
     in.canStepForward = CanStepForward();
-    in.canUndoLangpack = CanUndoLangpack();
-    in.canRedoLangpack = CanRedoLangpack();
+    in.canUndoLangpack = langFileOpen_ && langpackHistory_.CanUndo();
+    in.canRedoLangpack = langFileOpen_ && langpackHistory_.CanRedo();
     return in;
 }
 

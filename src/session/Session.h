@@ -1,9 +1,10 @@
-// The shell of the editor without its windows: which langpack is current,
-// whether it is open and changed, which set and glyph are chosen, and the
-// flows that change them (open, save, close, "Save the current symbol?",
-// storing a glyph, a set's height, the settings file). The main window owns
-// one Session; it asks the user through Prompts and reports through
-// SessionObserver, so every flow runs in tests without a display.
+// The kernel of the editor without its windows: which langpack is current,
+// whether it is open and changed, which set and glyph are chosen, the
+// histories, and the flows that guard them (open, save, close, "Save the
+// current symbol?", storing a glyph, a set's height or whole sets, the
+// settings file). Every command is a class in features/ built on it. The main
+// window owns one Session; it asks the user through Prompts and reports
+// through SessionObserver, so every flow runs in tests without a display.
 #pragma once
 
 #include "ChangedGlyphs.h"
@@ -28,6 +29,8 @@
 
 namespace glyphora {
 
+class LanguageHost;
+
 struct SessionPaths {
     std::string programDir;    // the executable's folder, ending in '/'
     std::string settingsPath;  // Glyphora.ini, where it is written
@@ -46,15 +49,15 @@ public:
     // Where the editor's pictures go: the canvas, the status panels, the
     // clipboard, the tool palette. The session keeps the state-changing calls.
     void setEditorView(EditorHost* view) { view_ = view; }
+    // The observer, or one that ignores everything before the window sets one.
+    SessionObserver& report() const;
 
     // --- shell state --------------------------------------------------------------
     const SessionPaths& paths() const { return paths_; }
     Prompts& prompts() { return prompts_; }
     const std::string& CurrentFileName() const { return currentFileName_; }
     const std::string& PreviousFileName() const { return previousFileName_; }
-    bool LangpackFound() const { return langpackFound_; }
     bool LangFileOpen() const { return langFileOpen_; }
-    const std::string& UILanguage() const { return uiLanguage_; }
     bool LangModified() const { return langModified_; }
     int CurrentSet() const { return currentSet_; }
     int CurrentSymbol() const { return currentSymbol_; }
@@ -75,9 +78,6 @@ public:
     // --- start and close ----------------------------------------------------------
     // Reads the settings file; every BINFile= line opens its langpack at once.
     void LoadSettings();
-    void SaveSetup();
-    void SaveDefaultSetup();
-    void SaveDefaultSetupLang();
     // Asked before the window closes: false keeps it open.
     bool QustionSave();
     // The window closes: the settings are written.
@@ -86,25 +86,13 @@ public:
     // --- interface language -------------------------------------------------------
     // The texts of the secondary windows and the status-bar prefixes.
     const UiStrings& uiStrings() const { return uiStrings_; }
-    // The main window is shown for the first time: the language named in the
-    // settings is loaded and shown.
-    void ApplyUILanguage();
-    // "Russian", "English" or the path of a language file; a refused file
-    // falls back to English (with a message) and rewrites the settings.
-    void LoadLanguage(const std::string& name, bool apply);
-    // The "Language" menu: "English (default)", "Русский", and "Load" with
-    // its open dialog. Each saves the settings.
-    void ChooseEnglishCommand();
-    void ChooseRussianCommand();
-    void LoadLanguageCommand();
+    const std::string& UILanguage() const { return uiLanguage_; }
+    // What the language commands fill and ask.
+    LanguageHost& languageHost();
 
     // --- document flows -----------------------------------------------------------
-    // "Open file": the dialog, then OpenFile.
-    void OpenFileCommand();
     // The Open-file flow for a chosen path: a flash file is extracted first.
     void OpenFile(const std::string& path);
-    // A path named on the command line: a missing file is reported.
-    void OpenNamedFile(const std::string& path);
     // A row chosen in the code-group list.
     void OpenFromCodeGroupList(const std::string& path);
     // SaveLang: true when the file was written (or there was nothing to write).
@@ -119,43 +107,18 @@ public:
     bool ChooseSet(int set);
     bool ChooseSymbol(int glyph);
 
-    // --- size and zoom ------------------------------------------------------------
-    void SetWidthCommand();
-    void SetHeightCommand();
-    void ZoomIn();
-    void ZoomOut();
-    // The view reports the canvas pane's size and the "Fit glyph" option; the
-    // factor follows them as GlyphEditor::SetPane and SetFitToPane say.
-    void SetCanvasPane(PaneSize pane);
-    void SetFitGlyph(bool on);
+    // --- the histories ------------------------------------------------------------
+    // Each glyph keeps its own steps while the langpack stays open, under the
+    // key of its set's share group.
+    GlyphHistory& history() { return history_; }
+    std::optional<GlyphKey> workingKey() const;
 
-    // --- undo and the step history ------------------------------------------------
-    // The one-level Undo (it toggles); the glyph before it is kept as a step too.
-    void UndoCommand();
-    // Walk the working glyph's steps: each glyph keeps its own while the
-    // langpack stays open. A step put back counts as an edit of the glyph.
-    void StepBackward();
-    void StepForward();
-    bool CanStepBackward() const;
-    bool CanStepForward() const;
-    const GlyphHistory& history() const { return history_; }
-
-    // --- the langpack-wide history ---------------------------------------------------
-    // A command that changes many glyphs or whole sets is one step of its own.
-    // It begins the step before it changes set `set` (the sets saved as one
-    // with it are kept too) and ends it with the number of glyphs it changed:
-    // a step that left its sets as they were goes (glyphs stored as they
-    // were change nothing), and more than one glyph changed is reported as
-    // "N glyphs changed" in the status bar.
-    //
-    // Undo and Redo of langpack changes are commands of their own ("Undo
-    // langpack change" Ctrl+Alt+Shift+Z, "Redo langpack change"
-    // Ctrl+Alt+Shift+Y), so the one-level Undo (Ctrl+Z) and the steps of the
-    // working glyph (Ctrl+Alt+Z, Ctrl+Shift+Z) keep exactly their meaning for
-    // the glyph on the canvas: a key never takes back more than the user
-    // expects, and the langpack's steps are one key away. A changed working glyph is
-    // asked about ("Save the current symbol?") before a set is swapped back.
-    // A command's changes as one step of the langpack-wide history:
+    // The langpack-wide history: a command that changes many glyphs or whole
+    // sets is one step of its own. It begins the step before it changes set
+    // `set` (the sets saved as one with it are kept too) and ends it with the
+    // number of glyphs it changed: a step that left its sets as they were goes
+    // (glyphs stored as they were change nothing), and more than one glyph
+    // changed is reported as "N glyphs changed" in the status bar.
     //   LangpackStep step = session.beginStep("Set height", set);
     //   ... changes ...
     //   step.commit(glyphsChanged);
@@ -182,19 +145,7 @@ public:
         Session* session_;
     };
     [[nodiscard]] LangpackStep beginStep(const std::string& label, int set);
-    void UndoLangpackCommand();
-    void RedoLangpackCommand();
-    bool CanUndoLangpack() const { return langFileOpen_ && langpackHistory_.CanUndo(); }
-    bool CanRedoLangpack() const { return langFileOpen_ && langpackHistory_.CanRedo(); }
-    const LangpackHistory& langpackHistory() const { return langpackHistory_; }
-
-    // Changes the characters of set `set` as one step: `edit` gets the model
-    // (use EditSetGlyphs or the functions built on it, which leave the model
-    // as it was when they refuse). On success the sets are shown anew, the
-    // langpack counts as changed and the working glyph is the one with the
-    // same code, when the set still has it. A refusal is returned, not shown.
-    Result<RangeEdit> ChangeSetCharacters(const std::string& label, int set,
-                                          const std::function<Result<RangeEdit>(TLangpack&)>& edit);
+    LangpackHistory& langpackHistory() { return langpackHistory_; }
 
     // Glyphs stored or resized since the langpack was opened or last saved.
     const ChangedGlyphs& changedGlyphs() const { return changedGlyphs_; }
@@ -205,6 +156,15 @@ public:
     // the rows. The editor is not touched: a caller that replaces the working
     // glyph loads it again when it is done.
     void StoreGlyph(int set, int glyph, uint8_t width, const std::vector<uint8_t>& rows);
+    // The height of set `set` and of every set saved with it; the working
+    // glyph, kept as a step first, is resized when its set is among them.
+    void StoreSetHeight(int set, uint16_t height);
+    // Whole sets change (their characters, glyph count or height): the working
+    // glyph is left first, `change` changes the model and names the sets it
+    // changed; grids, marks and the working glyph follow (the glyph of the
+    // same code, when the set still has it), and the steps of glyphs whose
+    // characters moved go. Returns the sets changed.
+    std::vector<int> ReplaceSets(const std::function<std::vector<int>(TLangpack&)>& change);
     void EditingLang();
     void NoEditingLang();
     // The editor shows the working glyph as the model holds it (after a
@@ -223,20 +183,21 @@ private:
     void showSet(int set);
     void selectGlyph(int glyph);
     void writeSettings(const std::string& language, const std::string& binFile);
+    void SaveSetup();
+    void SaveDefaultSetup();
+    void SaveDefaultSetupLang();
     void changed();
-    // The observer, or one that ignores everything before the window sets one.
-    SessionObserver& report() const;
+    bool CanStepBackward() const;
+    bool CanStepForward() const;
     // The editor is about to change the working glyph: its state is a step.
     void recordStep();
     // Ends the open step; a glyph count tells how many changed.
     void EndLangpackStep(std::optional<int> glyphsChanged);
     // The working glyph is about to be left: its last snapshot is a step only if it changed.
     void settleStep();
-    std::optional<GlyphKey> workingKey() const;
     // Whole sets changed (characters, glyph count or height): grids, marks
     // and the working glyph follow; `code` picks the glyph shown when it is still there.
     void setsReplaced(const std::vector<int>& sets, std::optional<uint16_t> code);
-    void walkLangpackHistory(bool back);
     GlyphState workingState() const;
 
     SessionPaths paths_;
@@ -245,6 +206,7 @@ private:
     SessionObserver* observer_ = nullptr;
     EditorHost* view_ = nullptr;
     std::unique_ptr<EditorRelay> relay_;
+    std::unique_ptr<LanguageRelay> languageRelay_;
     GlyphEditor editor_;
     std::optional<LangpackDocument> document_;
     GlyphHistory history_;

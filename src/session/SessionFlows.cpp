@@ -1,6 +1,6 @@
 // The document flows of the session: opening a langpack or a flash file,
 // saving, the questions asked on the way, choosing a set and a glyph,
-// storing glyphs and the size commands.
+// storing glyphs and set heights.
 #include "FileNames.h"
 #include "InterruptedSave.h"
 #include "Session.h"
@@ -10,7 +10,6 @@
 #include <Utf8Path.h>
 #include <algorithm>
 #include <cctype>
-#include <exception>
 
 #include <filesystem>
 
@@ -30,27 +29,6 @@ bool IsFlashFile(const std::string& path) {
 
 // --- opening ----------------------------------------------------------------------------
 
-void Session::OpenFileCommand() {
-    Prompts::FileDialog dialog;
-    dialog.title = "Open";
-    dialog.filters = {"Binary langpack (*.smg;*.bin) (*.smg *.bin *.SMG *.BIN)",
-                      "Motorola SHX files (*.shx) (*.shx *.SHX)", "All files (*)"};
-    dialog.folder = FolderOf(currentFileName_);
-    const std::optional<std::string> path = prompts_.chooseOpenFile(dialog);
-    if (!path || path->empty()) return;
-    OpenFile(*path);
-}
-
-void Session::OpenNamedFile(const std::string& path) {
-    // A path typed on the command line may name nothing; the open dialog never does.
-    std::error_code ec;
-    if (!std::filesystem::exists(PathFromUtf8(path), ec)) {
-        prompts_.error("The file " + path + " does not exist.");
-        return;
-    }
-    OpenFile(path);
-}
-
 void Session::OpenFile(const std::string& path) {
     previousFileName_ = currentFileName_;
     currentFileName_ = path;
@@ -58,21 +36,14 @@ void Session::OpenFile(const std::string& path) {
     FlashOutcome outcome;
     if (IsFlashFile(path)) {
         langpackFound_ = false;
-        try {
-            outcome = extraction_.SplitSHX(path, [this](const std::string& edited) {
-                const Prompts::Answer answer =
-                    prompts_.ask(edited +
-                                     " differs from the copy in the flash file: it may hold edits. Replace it "
-                                     "with the copy from the flash file?",
-                                 Prompts::Icon::Question, Prompts::Buttons::YesNo);
-                return answer == Prompts::Answer::Yes ? shx::EditedFileChoice::Replace : shx::EditedFileChoice::Keep;
-            });
-        } catch (const std::exception& e) {
-            // An extraction that breaks off has written no langpack to open; the
-            // message says why instead of the general error report, so the name
-            // of the langpack loaded before is put back below.
-            outcome.reason = e.what();
-        }
+        outcome = extraction_.SplitSHX(path, [this](const std::string& edited) {
+            const Prompts::Answer answer =
+                prompts_.ask(edited +
+                                 " differs from the copy in the flash file: it may hold edits. Replace it "
+                                 "with the copy from the flash file?",
+                             Prompts::Icon::Question, Prompts::Buttons::YesNo);
+            return answer == Prompts::Answer::Yes ? shx::EditedFileChoice::Replace : shx::EditedFileChoice::Keep;
+        });
         if (outcome.LangpackFound) {
             currentFileName_ = outcome.langpackPath;
             langpackFound_ = true;
@@ -295,53 +266,23 @@ void Session::StoreGlyph(int set, int glyph, uint8_t width, const std::vector<ui
     for (int k : sets) report().glyphsChanged(k, {glyph});
 }
 
-// --- size and zoom ----------------------------------------------------------------------------
-
-void Session::SetWidthCommand() {
-    if (!glyphShown()) return;
-    const std::optional<int> width =
-        prompts_.askSize(Prompts::SizeMode::Width, editor_.GlyphWidth(), editor_.GlyphHeight());
-    if (width) editor_.SetWidth(*width);
-    changed();
-}
-
-void Session::SetHeightCommand() {
-    if (!glyphShown()) return;
-    if (!QuestionSaveImage()) return;
-    const std::optional<int> height =
-        prompts_.askSize(Prompts::SizeMode::Height, editor_.GlyphWidth(), editor_.GlyphHeight());
-    // The height the set has already changes nothing: no step, no change to save.
-    if (!height || *height == setHeight(currentSet_)) return;
+void Session::StoreSetHeight(int set, uint16_t height) {
+    if (!document_) return;
+    TLangpack& lp = document_->langpack();
+    const std::vector<int> group = ShareGroup(lp, set);
+    const bool working = glyphShown() && std::find(group.begin(), group.end(), currentSet_) != group.end();
     // A new height is a step of the working glyph as a width is.
-    editor_.FalseGoBegin();
-    recordStep();
+    if (working) {
+        editor_.FalseGoBegin();
+        recordStep();
+    }
     // The copies of set 2 are saved with set 2's height, so they all change.
-    LangpackStep step = beginStep("Set height", currentSet_);
-    const std::vector<int> sets = SetSetHeight(document_->langpack(), currentSet_, static_cast<uint16_t>(*height));
+    const std::vector<int> sets = SetSetHeight(lp, set, height);
     for (int k : sets) changedGlyphs_.markSet(k);
-    editor_.SetGlyphHeight(*height);
+    if (working) editor_.SetGlyphHeight(height);
     EditingLang();
-    editor_.ResizeImage();
+    if (working) editor_.ResizeImage();
     report().setHeightsChanged(sets);
-    step.commit(static_cast<int>(document_->langpack().glyphs(currentSet_).size()));
-}
-
-void Session::ZoomIn() {
-    if (langFileOpen_ && editor_.ZoomIn()) changed();
-}
-
-void Session::ZoomOut() {
-    if (langFileOpen_ && editor_.ZoomOut()) changed();
-}
-
-// Both may change the factor (the title) and the top of the ladder (Zoom +).
-void Session::SetCanvasPane(PaneSize pane) {
-    if (editor_.SetPane(pane) || langFileOpen_) changed();
-}
-
-void Session::SetFitGlyph(bool on) {
-    editor_.SetFitToPane(on);
-    changed();
 }
 
 }  // namespace glyphora

@@ -1,10 +1,10 @@
-// The step history of the working glyph beside the one-level Undo. The editor
-// reports every point where it takes its undo snapshot (and every width
-// change); the glyph's state then is one step. Stepping puts a kept state
-// back through the editor as an edit.
+// The histories the session keeps: the steps of the working glyph beside the
+// one-level Undo (the editor reports every point where it takes its undo
+// snapshot, and every width change; the glyph's state then is one step), and
+// the langpack-wide history of multi-glyph changes.
 #include "Session.h"
 
-#include "CharacterSearch.h"
+#include "CharacterCode.h"
 
 #include <LangpackEdit.h>
 
@@ -37,35 +37,6 @@ bool Session::CanStepBackward() const {
 bool Session::CanStepForward() const {
     const auto key = workingKey();
     return key && history_.canStepForward(*key, workingState());
-}
-
-void Session::UndoCommand() {
-    if (!glyphShown()) return;
-    // Undo toggles; the glyph it leaves is kept as a step, so that the steps
-    // never skip a state the glyph was in. A floating selection is dropped
-    // first, as the Undo itself does.
-    if (editor_.UndoAvailable()) {
-        editor_.FalseGoBegin();
-        recordStep();
-    }
-    editor_.UndoCommand();
-    changed();
-}
-
-void Session::StepBackward() {
-    const auto key = workingKey();
-    if (!key) return;
-    editor_.FalseGoBegin();
-    if (auto state = history_.stepBackward(*key, workingState())) editor_.RestoreGlyph(state->image, state->width);
-    changed();
-}
-
-void Session::StepForward() {
-    const auto key = workingKey();
-    if (!key) return;
-    editor_.FalseGoBegin();
-    if (auto state = history_.stepForward(*key, workingState())) editor_.RestoreGlyph(state->image, state->width);
-    changed();
 }
 
 }  // namespace glyphora
@@ -123,45 +94,20 @@ void Session::setsReplaced(const std::vector<int>& sets, std::optional<uint16_t>
     EditingLang();
 }
 
-void Session::walkLangpackHistory(bool back) {
-    if (!(back ? CanUndoLangpack() : CanRedoLangpack())) return;
-    if (!QuestionSaveImage()) return;
+std::vector<int> Session::ReplaceSets(const std::function<std::vector<int>(TLangpack&)>& change) {
+    if (!document_ || !langFileOpen_) return {};
     editor_.FalseGoBegin();
     settleStep();
-    const std::string label = back ? langpackHistory_.UndoLabel() : langpackHistory_.RedoLabel();
     const std::optional<uint16_t> code = workingGlyph() ? std::optional<uint16_t>(workingGlyph()->Code) : std::nullopt;
     TLangpack& lp = document_->langpack();
     const TLangpack before = lp;
-    const std::vector<int> sets = back ? langpackHistory_.Undo(lp) : langpackHistory_.Redo(lp);
+    const std::vector<int> sets = change(lp);
+    if (sets.empty()) return sets;
     // Glyph indices name other glyphs once the characters moved: their steps go.
     for (int k : sets)
         if (!SameCodes(before, lp, k)) history_.forgetSet(ShareGroup(lp, k).front());
     setsReplaced(sets, code);
-    report().statusMessage((back ? "Undone: " : "Redone: ") + label);
-}
-
-void Session::UndoLangpackCommand() { walkLangpackHistory(true); }
-void Session::RedoLangpackCommand() { walkLangpackHistory(false); }
-
-Result<RangeEdit> Session::ChangeSetCharacters(const std::string& label, int set,
-                                               const std::function<Result<RangeEdit>(TLangpack&)>& edit) {
-    if (!document_ || !langFileOpen_) return MakeError(ErrorKind::Refused, "no langpack is open");
-    editor_.FalseGoBegin();
-    settleStep();
-    TLangpack& lp = document_->langpack();
-    const std::optional<uint16_t> code = workingGlyph() ? std::optional<uint16_t>(workingGlyph()->Code) : std::nullopt;
-    const std::vector<int> group = ShareGroup(lp, set);
-    langpackHistory_.Begin(label, lp, group);
-    Result<RangeEdit> done = edit(lp);
-    if (!done || done->changed == 0) {
-        langpackHistory_.Abandon();
-        return done;
-    }
-    langpackHistory_.End(lp);
-    if (!group.empty()) history_.forgetSet(group.front());
-    setsReplaced(done->sets, code);
-    if (done->changed > 1) report().statusMessage(std::to_string(done->changed) + " glyphs changed");
-    return done;
+    return sets;
 }
 
 }  // namespace glyphora

@@ -1,6 +1,5 @@
 #include "CodeGroupWindow.h"
 
-#include "LocalPath.h"
 #include "ShxExtractor.h"
 
 #include <QCoreApplication>
@@ -21,17 +20,6 @@ namespace glyphora {
 namespace {
 
 constexpr std::array<int, shx::kCodeGroupColumns> kColumnWidths{20, 390, 95, 95, 95, 95};
-
-class RunningFlag {
-public:
-    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~RunningFlag() { flag_ = false; }
-    RunningFlag(const RunningFlag&) = delete;
-    RunningFlag& operator=(const RunningFlag&) = delete;
-
-private:
-    bool& flag_;
-};
 
 }  // namespace
 
@@ -127,17 +115,12 @@ void CodeGroupWindow::setProgress(uint64_t minimum, uint64_t maximum, uint64_t p
     gauge_->setValue(static_cast<int>(std::min(position, maximum) >> gaugeShift_));
 }
 
-shx::ExtractResult CodeGroupWindow::extract(const QString& shxPath, shx::EditedFileQuestion askEdited) {
-    if (extracting_) {
-        shx::ExtractResult refused;
-        refused.error = MakeError(ErrorKind::Refused, "An extraction is already running.");
-        refused.errorText = refused.error->message;
-        return refused;
-    }
-    RunningFlag running(extracting_);
+void CodeGroupWindow::extractionBegan() {
     resetList();
     gauge_->setValue(gauge_->minimum());
+}
 
+shx::ExtractCallbacks CodeGroupWindow::extractionReports() {
     shx::ExtractCallbacks callbacks;
     callbacks.status = [this](const std::string& text) { setStatusText(QString::fromStdString(text)); };
     callbacks.progress = [this](uint64_t minimum, uint64_t maximum, uint64_t position) {
@@ -146,12 +129,7 @@ shx::ExtractResult CodeGroupWindow::extract(const QString& shxPath, shx::EditedF
     callbacks.headerAccepted = [this] { show(); };
     callbacks.codeGroupWritten = [this](const shx::CodeGroupRow& row) { AddFileToMCDS(row); };
     callbacks.processPendingMessages = [] { QCoreApplication::processEvents(); };
-    callbacks.askEdited = std::move(askEdited);
-
-    // The caller keeps input out and shows the wait cursor meanwhile.
-    shx::ExtractResult result = shx::ShxExtractor(std::move(callbacks)).SplitSHX(ToLocalPath(shxPath));
-    hide();
-    return result;
+    return callbacks;
 }
 
 void CodeGroupWindow::openSelected() {

@@ -1,5 +1,6 @@
 // The code-group window: progress of a flash-file extraction and the list of
-// the code-group files it wrote, from which the user may open one.
+// the code-group files it wrote, from which the user may open one. It shows
+// what the extraction reports and runs nothing itself.
 #pragma once
 
 #include "CodeGroupNames.h"
@@ -22,12 +23,13 @@ class CodeGroupWindow : public QDialog {
 public:
     explicit CodeGroupWindow(QWidget* parent = nullptr);
 
-    // Extracts every code group of the flash file beside it, showing progress
-    // and rows here. The list is reset first; the window is shown once the
-    // header is accepted and hidden again when the extraction ends, however it
-    // ended. Refused while another extraction is running. askEdited decides
-    // about an extracted file changed since (none: it is replaced).
-    shx::ExtractResult extract(const QString& shxPath, shx::EditedFileQuestion askEdited = {});
+    // What the window shows of an extraction that the session runs: the
+    // list reset and the gauge at its start when it begins, the status text,
+    // the gauge and a row per code group while it runs (the window shown once
+    // the header is accepted, events let through), hidden again at its end.
+    void extractionBegan();
+    shx::ExtractCallbacks extractionReports();
+    void extractionEnded() { hide(); }
 
     // The list back to its header row and one empty data row (row count 2),
     // which the first code group fills.
@@ -59,7 +61,6 @@ private:
     int NextCodeGroupRow = 1;
     // Gauge values are ints: byte counts are scaled down by this many bits.
     int gaugeShift_ = 0;
-    bool extracting_ = false;
 };
 
 }  // namespace glyphora

@@ -2,6 +2,7 @@
 // selects its glyph or says which sets have it.
 #include "SessionFixture.h"
 
+#include <CharacterCode.h>
 #include <CharacterSearch.h>
 
 namespace glyphora::testing {
@@ -52,15 +53,15 @@ protected:
 TEST_F(GoToFlowTest, SelectsTheGlyphOrNamesTheSetsThatHaveIt) {
     Session& s = session();
     // Set 1 holds 0x20..0x7E: 'A' is its glyph 33.
-    EXPECT_TRUE(GoToCharacter(s, "A"));
+    EXPECT_TRUE(CharacterSearch(s).GoTo("A"));
     EXPECT_EQ(s.CurrentSymbol(), 0x41 - 0x20);
 
-    EXPECT_FALSE(GoToCharacter(s, "U+0416"));
+    EXPECT_FALSE(CharacterSearch(s).GoTo("U+0416"));
     EXPECT_EQ(s.CurrentSymbol(), 0x41 - 0x20);
     s.ChooseSet(3);  // clock digits
-    EXPECT_FALSE(GoToCharacter(s, "x"));
-    EXPECT_FALSE(GoToCharacter(s, "0x2603"));
-    EXPECT_FALSE(GoToCharacter(s, "U+"));
+    EXPECT_FALSE(CharacterSearch(s).GoTo("x"));
+    EXPECT_FALSE(CharacterSearch(s).GoTo("0x2603"));
+    EXPECT_FALSE(CharacterSearch(s).GoTo("U+"));
     const std::vector<std::string> told = prompts.texts();
     ASSERT_EQ(told.size(), 4u);
     EXPECT_EQ(told[0], "The set 1 has no character U+0416 (Ж).\nIt is in the sets 2 and 3.");
@@ -72,11 +73,11 @@ TEST_F(GoToFlowTest, SelectsTheGlyphOrNamesTheSetsThatHaveIt) {
     drawPixel();
     prompts.clear();
     prompts.answers = {Answer::Cancel};
-    EXPECT_FALSE(GoToCharacter(s, "7"));
+    EXPECT_FALSE(CharacterSearch(s).GoTo("7"));
     EXPECT_EQ(prompts.texts(), std::vector<std::string>{"Save the current symbol?"});
     EXPECT_EQ(s.CurrentSymbol(), 0);
     prompts.answers = {Answer::No};
-    EXPECT_TRUE(GoToCharacter(s, "7"));
+    EXPECT_TRUE(CharacterSearch(s).GoTo("7"));
     EXPECT_EQ(s.CurrentSymbol(), 7);
 }
 

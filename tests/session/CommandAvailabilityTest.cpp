@@ -11,7 +11,7 @@ std::string On(const CommandSet& set) {
     for (std::size_t i = 0; i < set.size(); ++i) {
         const auto c = static_cast<Command>(i);
         // The view toggles are always on; the window test sees them.
-        if (c == Command::PixelGrid || c == Command::SampleText || !set.test(i)) continue;
+        if (c == Command::PixelGrid || c == Command::SampleText || c == Command::GlyphMap || !set.test(i)) continue;
         out += std::string(out.empty() ? "" : " ") + CommandName(c);
     }
     return out;

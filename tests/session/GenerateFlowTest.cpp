@@ -1,14 +1,12 @@
 // "Replace the chosen symbols" and "Optimize the chosen symbols on width"
 // through the session: the real renderer on DejaVu Sans, renderers that
-// fail in every way a program can (scripts written here), and the trim's
-// cases that concern the batch rather than the trim itself.
+// fail in every way a program can (scripts written here).
 #include "SessionFixture.h"
 
 #include <BmpWriter.h>
 #include <GlyphAlgorithms.h>
 #include <GlyphGeneration.h>
 #include <GlyphRows.h>
-#include <WidthOptimizing.h>
 
 #include <chrono>
 #include <filesystem>
@@ -210,40 +208,29 @@ TEST_F(GenerateFlowTest, CancelAtTheGlyphQuestionStartsNothing) {
     EXPECT_TRUE(prompts.longWorks.empty());
 }
 
-// The trim's own cases are pictures in the editor's tests; these are the
-// batch's: what it leaves alone and what it stores.
-TEST(WidthOptimizing, LeavesGlyphsWithoutInkAndStoresOnlyWhatChanged) {
-    // Memory form, one byte a row, 0 = ink; two rows.
-    struct Case {
-        const char* name;
-        uint8_t width;
-        std::vector<uint8_t> rows;
-        int newWidth;  // 0: not stored
-    } cases[] = {
-        {"ink only in the spare bits", 3, {0xF7, 0xFF}, 0},
-        {"blank", 4, {0xFF, 0xFF}, 0},
-        {"width 0", 0, {0xFF, 0xFF}, 0},
-        {"one column of ink, never narrower", 1, {0x7F, 0x7F}, 2},
-        {"already trimmed, spare bits kept", 2, {0x7E, 0x7F}, 0},
-        {"ink in column 2 of 5", 5, {0xDF, 0xDF}, 2},
-    };
-    std::vector<Symbols> glyphs;
-    for (const Case& c : cases) {
-        Symbols& g = glyphs.emplace_back();
-        g.Code = 0x41;
-        g.Width = c.width;
-        g.Data = c.rows;
-    }
-    std::vector<std::pair<int, int>> stored;
-    const BatchResult result =
-        OptimizeWidths(glyphs, {0, static_cast<int>(glyphs.size()) - 1}, 2,
-                       [&](int g, uint8_t width, std::vector<uint8_t>) { stored.emplace_back(g, width); });
-    std::vector<std::pair<int, int>> expected;
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        if (cases[i].newWidth) expected.emplace_back(static_cast<int>(i), cases[i].newWidth);
-    EXPECT_EQ(stored, expected);
-    EXPECT_EQ(result.changed, static_cast<int>(expected.size()));
-    EXPECT_EQ(result.done, static_cast<int>(glyphs.size()));
+// The Generate window's preview: the range drawn in a renderer run of its
+// own, what would be cut or not drawn marked, and nothing stored.
+TEST_F(GenerateFlowTest, APreviewDrawsTheRangeAndStoresNothing) {
+    goodBitmap();
+    scriptRenderer("[ \"$3\" = 66 ] && exit 3; cp \"$GOOD\" temp.bmp");
+    session().NoEditingLang();
+    const std::vector<int> which = generation().glyphsOf({GenerateRange::Kind::Codes, 0x41, 0x43});
+    ASSERT_EQ(which, (std::vector<int>{kA, kA + 1, kA + 2}));
+    GenerateOptions options = generation().generateOptions();
+    options.fit = false;
+    const GenerationPreview preview = generation().Preview(options, which);
+    EXPECT_EQ(preview.glyphs, which);
+    EXPECT_EQ(preview.summary, "3 glyphs, 0 cut, 1 not drawn");
+    EXPECT_FALSE(preview.failed(kA));
+    EXPECT_TRUE(preview.failed(kA + 1));
+    EXPECT_FALSE(preview.cut(kA));
+    const Symbols& drawn = preview.shown[static_cast<std::size_t>(kA)];
+    EXPECT_EQ(drawn.Width, 3);
+    EXPECT_TRUE(HasInk(GlyphRowsToImage(drawn.Data, 3, 12).copy(1, 0, 1, 12), 1, 12));
+    for (int g = kA; g <= kA + 2; ++g) EXPECT_TRUE(kept(g)) << g;
+    EXPECT_FALSE(session().LangModified());
+    EXPECT_FALSE(session().commandInputs().canUndoLangpack);
+    EXPECT_TRUE(prompts.shown.empty());
 }
 
 }  // namespace

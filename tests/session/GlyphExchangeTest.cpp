@@ -91,7 +91,7 @@ TEST_F(ZeroWidthGlyphTest, NothingIsPlacedOrExportedAndTheUserIsTold) {
     ASSERT_EQ(e.GlyphWidth(), 0);
     exchange().ImportFromBitmap();  // no dialog is asked for
     exchange().ExportInBitmap();
-    EXPECT_FALSE(PlacePicture(session(), Diagonal(4, 4)));
+    EXPECT_FALSE(PicturePlacement(session()).Place(Diagonal(4, 4)));
     ASSERT_EQ(prompts.shown.size(), 3u);
     EXPECT_EQ(prompts.shown[0].text,
               "The current symbol is 0x8 pixels: there is no room for a picture. Give it a width first.");

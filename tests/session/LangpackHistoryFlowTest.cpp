@@ -5,6 +5,8 @@
 #include <CharacterRangesFeature.h>
 #include <GlyphGeneration.h>
 
+#include <GlyphSize.h>
+#include <LangpackUndo.h>
 #include <filesystem>
 #include <stdexcept>
 #include <tuple>
@@ -63,7 +65,7 @@ TEST_F(SessionTest, EachMultiGlyphCommandIsOneStepOfTheLangpackHistory) {
 
     // One keystroke each: every step back restores every glyph and interval of the sets.
     for (std::size_t i = after.size(); i-- > 0;) {
-        s.UndoLangpackCommand();
+        LangpackUndo(s).Undo();
         const TLangpack& expected = i == 0 ? original : after[i - 1];
         for (int k : {1, 2}) {
             EXPECT_EQ(lp().SymbolTable[k].size(), expected.SymbolTable[k].size()) << i;
@@ -71,9 +73,9 @@ TEST_F(SessionTest, EachMultiGlyphCommandIsOneStepOfTheLangpackHistory) {
         }
         EXPECT_EQ(Glyphs(lp(), 1), Glyphs(expected, 1)) << i;
     }
-    EXPECT_FALSE(s.CanUndoLangpack());
-    s.RedoLangpackCommand();
-    s.RedoLangpackCommand();
+    EXPECT_FALSE(s.commandInputs().canUndoLangpack);
+    LangpackUndo(s).Redo();
+    LangpackUndo(s).Redo();
     EXPECT_EQ(lp().SymbolTable[1].size(), after[1].SymbolTable[1].size());
     EXPECT_TRUE(s.LangModified());
 
@@ -81,9 +83,9 @@ TEST_F(SessionTest, EachMultiGlyphCommandIsOneStepOfTheLangpackHistory) {
     const auto beforeStore = Glyphs(lp(), 1);
     s.StoreGlyph(1, 0, 9, std::vector<uint8_t>(lp().FontSetTable[1].Height * 2u, 0x00));
     const auto stored = Glyphs(lp(), 1);
-    s.UndoLangpackCommand();
+    LangpackUndo(s).Undo();
     EXPECT_EQ(Glyphs(lp(), 1), beforeStore);
-    s.RedoLangpackCommand();
+    LangpackUndo(s).Redo();
     EXPECT_EQ(Glyphs(lp(), 1), stored);
 
     // A refused change is no step and changes nothing.
@@ -108,8 +110,8 @@ TEST_F(SessionTest, ACommandThatChangesNothingIsNoStepOfTheLangpackHistory) {
     GlyphGeneration generation(s);
     generation.ReplaceChosenSymbols(33, 40);
     generation.OptimizeChosenSymbols(0, 94);
-    s.UndoLangpackCommand();
-    ASSERT_TRUE(s.CanRedoLangpack());
+    LangpackUndo(s).Undo();
+    ASSERT_TRUE(s.commandInputs().canRedoLangpack);
     const TLangpack before = lp();
     const std::string undoLabel = s.langpackHistory().UndoLabel();
     const std::size_t steps = s.langpackHistory().steps();
@@ -122,7 +124,7 @@ TEST_F(SessionTest, ACommandThatChangesNothingIsNoStepOfTheLangpackHistory) {
         {"the height the set has",
          [&] {
              prompts.sizes = {lp().FontSetTable[1].Height};
-             s.SetHeightCommand();
+             GlyphSize(s).SetHeightCommand();
          }},
         {"a glyph stored as it is",
          [&] {
@@ -136,7 +138,7 @@ TEST_F(SessionTest, ACommandThatChangesNothingIsNoStepOfTheLangpackHistory) {
         c.run();
         EXPECT_EQ(s.langpackHistory().steps(), steps);
         EXPECT_EQ(s.langpackHistory().UndoLabel(), undoLabel);
-        EXPECT_TRUE(s.CanRedoLangpack());
+        EXPECT_TRUE(s.commandInputs().canRedoLangpack);
         EXPECT_EQ(Glyphs(lp(), 1), Glyphs(before, 1));
         EXPECT_EQ(lp().FontSetTable[1], before.FontSetTable[1]);
     }
@@ -159,7 +161,7 @@ TEST_F(SessionTest, AStepLeftWithoutCommitIsEndedAndUndone) {
     EXPECT_EQ(s.langpackHistory().UndoLabel(), "Left early");
     { const Session::LangpackStep nothing = s.beginStep("Changes nothing", 1); }
     EXPECT_EQ(s.langpackHistory().steps(), steps + 1);
-    s.UndoLangpackCommand();
+    LangpackUndo(s).Undo();
     EXPECT_EQ(Glyphs(lp(), 1), Glyphs(before, 1));
 }
 

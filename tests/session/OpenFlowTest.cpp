@@ -6,6 +6,8 @@
 
 #include <FileLeftovers.h>
 
+#include <FileOpening.h>
+#include <Zoom.h>
 #include <chrono>
 #include <deque>
 #include <filesystem>
@@ -203,20 +205,6 @@ TEST_F(SessionTest, BrokenRecordsWithoutLangPackKeepTheOpenLangpack) {
     EXPECT_EQ(session().CurrentFileName(), good);
 }
 
-TEST_F(SessionTest, AnExtractionThatThrowsIsReportedAndKeepsTheName) {
-    struct Throwing : FlashExtraction {
-        FlashOutcome SplitSHX(const std::string&, const shx::EditedFileQuestion&) override {
-            throw std::runtime_error("disk on fire");
-        }
-    } throwing;
-    extraction = &throwing;
-    const std::string good = writeLangpack("good.smg", TypicalLangpack());
-    open(good);
-    open(dir.write("x.shx", std::vector<uint8_t>(10, 0)));
-    EXPECT_EQ(prompts.texts(), std::vector<std::string>{"This file is not langpack.\ndisk on fire"});
-    EXPECT_EQ(session().CurrentFileName(), good);
-}
-
 // A flash file that yields no langpack says what is to blame in its first line.
 TEST_F(SessionTest, AFlashFileFaultIsNamedInTheHeadline) {
     const std::vector<uint8_t> langpack = fixtures::BuildLangpack(TypicalLangpack()).Bytes;
@@ -304,7 +292,7 @@ TEST_F(SessionTest, ARowOfTheCodeGroupListOpensThatFile) {
 TEST_F(SessionTest, ANamedFileThatIsNotThereIsReported) {
     const std::string good = writeLangpack("good.smg", TypicalLangpack());
     open(good);
-    session().OpenNamedFile(dir.path("typo.smg"));
+    FileOpening(session()).OpenNamedFile(dir.path("typo.smg"));
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].icon, Icon::Error);
     EXPECT_NE(prompts.shown[0].text.find(dir.path("typo.smg")), std::string::npos);
@@ -313,7 +301,7 @@ TEST_F(SessionTest, ANamedFileThatIsNotThereIsReported) {
 
 TEST_F(SessionTest, ACancelledDialogChangesNothing) {
     prompts.openFiles.push_back(std::nullopt);
-    session().OpenFileCommand();
+    FileOpening(session()).OpenFileCommand();
     EXPECT_EQ(session().document(), nullptr);
     EXPECT_EQ(session().Title(), "Glyphora");
 }
@@ -321,7 +309,7 @@ TEST_F(SessionTest, ACancelledDialogChangesNothing) {
 TEST_F(SessionTest, OpeningResetsTheZoom) {
     const std::string file = writeLangpack("lang.smg", TypicalLangpack());
     open(file);
-    for (int i = 0; i < 6; ++i) session().ZoomIn();
+    for (int i = 0; i < 6; ++i) Zoom(session()).ZoomIn();
     EXPECT_EQ(session().Title(), "Glyphora - lang.smg [16:1]");
     EXPECT_FALSE(enabled(Command::ZoomIn));
     open(file);

@@ -4,6 +4,7 @@
 #include "SessionFixture.h"
 
 #include <GlyphRows.h>
+#include <GlyphSteps.h>
 #include <LangpackReader.h>
 
 namespace glyphora::testing {
@@ -94,7 +95,7 @@ TEST_F(SaveFlowTest, SaveWritesTheFileAndAsksAboutTheWorkingGlyph) {
 TEST_F(SaveFlowTest, AnUndoAfterSaveImageIsAskedAboutAndSaved) {
     drawPixel();
     session().SaveImageCommand();
-    session().UndoCommand();
+    GlyphSteps(session()).UndoCommand();
     EXPECT_TRUE(enabled(Command::SaveImage));
     prompts.answers = {Answer::Yes};
     EXPECT_TRUE(session().SaveLang());

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <FileOpening.h>
 #include <memory>
 
 namespace glyphora::testing {
@@ -39,7 +40,7 @@ protected:
     // "Open file" with the dialog answering `path`.
     void open(const std::string& path) {
         prompts.openFiles.push_back(path);
-        session().OpenFileCommand();
+        FileOpening(session()).OpenFileCommand();
     }
     // A pencil click that turns glyph pixel (0, 0) over (ink with the left
     // button, paper with the right), at zoom 1.

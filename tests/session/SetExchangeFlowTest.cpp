@@ -14,13 +14,13 @@ protected:
     // "Export set as BDF…" of the set shown, the dialog answering `path`.
     void exportBdf(const std::string& path) {
         prompts.saveFiles.push_back(path);
-        ExportSetBdfCommand(session());
+        SetExchange(session()).ExportBdfCommand();
     }
     // "Import BDF into set…", the dialogs answering `path` and `shift`.
     void importBdf(const std::string& path, const std::string& shift) {
         prompts.openFiles.push_back(path);
         prompts.textAnswers.push_back(shift);
-        ImportSetBdfCommand(session());
+        SetExchange(session()).ImportBdfCommand();
     }
 };
 
@@ -91,7 +91,7 @@ TEST_F(SetExchangeTest, AnUnreadableFontOrAShiftOutOfRangeChangesNothing) {
     const TLangpack before = lp();
 
     prompts.openFiles.push_back(cut);
-    ImportSetBdfCommand(session());  // refused before any shift is asked
+    SetExchange(session()).ImportBdfCommand();  // refused before any shift is asked
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].icon, Icon::Warning);
     EXPECT_EQ(prompts.shown[0].text.rfind("The font cannot be imported:\n" + cut + ":", 0), 0u)
@@ -102,7 +102,7 @@ TEST_F(SetExchangeTest, AnUnreadableFontOrAShiftOutOfRangeChangesNothing) {
     prompts.clear();
     prompts.openFiles.push_back(dir.path("set.bdf"));
     prompts.textAnswers = {"13", std::nullopt};
-    ImportSetBdfCommand(session());
+    SetExchange(session()).ImportBdfCommand();
     EXPECT_EQ(prompts.texts(), std::vector<std::string>{"The shift must be a whole number from -12 to 12."});
     EXPECT_EQ(prompts.textDialogs.back().initial, "13");
 
@@ -118,9 +118,11 @@ TEST_F(SetExchangeTest, CancelAtSaveTheCurrentSymbolAsksNothingMore) {
     open(writeLangpack("lang.smg", TypicalLangpack()));
     drawPixel();
     const MonoImage drawn = session().editor().CanvasImage();
-    for (void (*command)(Session&) : {ImportSetBdfCommand, ExportSetBdfCommand, ExportSetPngCommand}) {
+    for (void (SetExchange::*command)() :
+         {&SetExchange::ImportBdfCommand, &SetExchange::ExportBdfCommand, &SetExchange::ExportPngCommand}) {
         prompts.answers.push_back(Answer::Cancel);
-        command(session());
+        SetExchange exchange(session());
+        (exchange.*command)();
     }
     EXPECT_EQ(prompts.texts(), std::vector<std::string>(3, "Save the current symbol?"));
     EXPECT_EQ(prompts.fileDialogs.size(), 1u);  // the open of the fixture
@@ -134,7 +136,7 @@ TEST_F(SetExchangeTest, PngSheetAsksTheScaleAndNamesTheFileItCannotWrite) {
     ASSERT_TRUE(session().ChooseSet(3));
     prompts.textAnswers = {"zero", "3"};
     prompts.saveFiles.push_back(dir.path("no/such/folder/sheet"));
-    ExportSetPngCommand(session());
+    SetExchange(session()).ExportPngCommand();
     ASSERT_EQ(prompts.textDialogs.size(), 2u);
     EXPECT_EQ(prompts.textDialogs[0].initial, "4");
     ASSERT_EQ(prompts.shown.size(), 2u);
@@ -148,7 +150,7 @@ TEST_F(SetExchangeTest, PngSheetAsksTheScaleAndNamesTheFileItCannotWrite) {
     prompts.clear();
     prompts.textAnswers = {" 3 "};
     prompts.saveFiles.push_back(dir.path("sheet.png"));
-    ExportSetPngCommand(session());
+    SetExchange(session()).ExportPngCommand();
     EXPECT_TRUE(prompts.shown.empty());
     // Ten digits of width 6 and height 10 at scale 3: one row of ten cells 18 x 30 and the grid lines.
     const std::vector<uint8_t> png = dir.read(dir.path("sheet.png"));
@@ -165,10 +167,10 @@ TEST_F(SetExchangeTest, TheBaselineGuideGivesTheDescentAndWithoutOneTheSaveDialo
     open(writeLangpack("lang.smg", TypicalLangpack()));
     ASSERT_TRUE(session().ChooseSet(1));
     prompts.saveFiles = {dir.path("guided.bdf"), dir.path("asked.bdf")};
-    ExportSetBdfWithBaseline(session(), 9);
+    SetExchange(session()).ExportBdfWithBaseline(9);
     EXPECT_TRUE(prompts.numberFields.empty());
     prompts.numbers.push_back(3);
-    ExportSetBdfWithBaseline(session(), 12);  // a row the set no longer has
+    SetExchange(session()).ExportBdfWithBaseline(12);  // a row the set no longer has
     ASSERT_EQ(prompts.numberFields.size(), 1u);
     EXPECT_EQ(prompts.numberFields[0].value, 0);
     EXPECT_EQ(prompts.numberFields[0].max, 12);

@@ -1,5 +1,6 @@
 // The size commands through the session: the working glyph's width, a set's
 // height, and sets 2 and 3 that the file saves as one.
+#include <GlyphSize.h>
 #include "SessionFixture.h"
 
 namespace glyphora::testing {
@@ -27,7 +28,7 @@ TEST_F(SizeFlowTest, WidthCommandsResizeTheWorkingGlyph) {
     EXPECT_EQ(s.editor().GlyphWidth(), width - 1);
 
     prompts.sizes = {20};
-    s.SetWidthCommand();
+    GlyphSize(s).SetWidthCommand();
     EXPECT_EQ(s.editor().GlyphWidth(), 15);
     s.SaveImageCommand();
     EXPECT_EQ(glyph(0, 0).Width, 15);
@@ -37,7 +38,7 @@ TEST_F(SizeFlowTest, SetHeightResizesEveryGlyphOfTheSet) {
     Session& s = session();
     s.ChooseSet(1);
     prompts.sizes = {14};
-    s.SetHeightCommand();
+    GlyphSize(s).SetHeightCommand();
     EXPECT_EQ(lp().FontSetTable[1].Height, 14);
     EXPECT_EQ(s.editor().GlyphHeight(), 14);
     for (const Symbols& g : lp().SymbolTable[1])
@@ -51,7 +52,7 @@ TEST_F(SizeFlowTest, EditsOfSet3SurviveTheSaveInSets2And3) {
     Session& s = session();
     s.ChooseSet(2);
     prompts.sizes = {13};
-    s.SetHeightCommand();
+    GlyphSize(s).SetHeightCommand();
     EXPECT_EQ(lp().FontSetTable[1].Height, 13);
     EXPECT_EQ(lp().FontSetTable[2].Height, 13);
     EXPECT_EQ(lp().FontSetTable[3].Height, 10);
@@ -73,7 +74,7 @@ TEST_F(SizeFlowTest, EditsOfSet3SurviveTheSaveInSets2And3) {
 TEST_F(SizeFlowTest, SetHeightCancelledAtTheGlyphQuestionAsksNoSize) {
     drawPixel();
     prompts.answers = {Answer::Cancel};
-    session().SetHeightCommand();  // a size question would fail the test
+    GlyphSize(session()).SetHeightCommand();  // a size question would fail the test
     EXPECT_EQ(prompts.texts(), std::vector<std::string>{"Save the current symbol?"});
     EXPECT_EQ(lp().FontSetTable[0].Height, 8);
 }

@@ -1,5 +1,7 @@
 // The step history through the session (the editor's snapshots, the size
 // commands, the toggling Undo) and the marks of changed glyphs.
+#include <GlyphSize.h>
+#include <GlyphSteps.h>
 #include "SessionFixture.h"
 
 namespace glyphora::testing {
@@ -25,26 +27,26 @@ TEST_F(StepHistoryFlowTest, StepsWalkEveryChangeOfEachGlyphBesideTheTogglingUndo
     drawPixel();        // step 1: the pixel
     e.IncreaseWidth();  // step 2: the width
     EXPECT_TRUE(enabled(Command::StepBackward));
-    s.StepBackward();
+    GlyphSteps(s).StepBackward();
     EXPECT_EQ(e.GlyphWidth(), width);
     EXPECT_NE(inkAtOrigin(), original);
-    s.StepBackward();
+    GlyphSteps(s).StepBackward();
     EXPECT_EQ(inkAtOrigin(), original);
     EXPECT_TRUE(e.ImageModified());  // a step put back is an edit
     EXPECT_FALSE(enabled(Command::StepBackward));
-    s.StepForward();
-    s.StepForward();
+    GlyphSteps(s).StepForward();
+    GlyphSteps(s).StepForward();
     EXPECT_EQ(e.GlyphWidth(), width + 1);
     EXPECT_FALSE(enabled(Command::StepForward));
 
     // Undo still toggles (twice is a redo); the state it left is a step.
-    s.UndoCommand();
+    GlyphSteps(s).UndoCommand();
     EXPECT_EQ(e.GlyphWidth(), width + 1);  // the one-level Undo restores pixels only
     EXPECT_EQ(inkAtOrigin(), original);
-    s.UndoCommand();
+    GlyphSteps(s).UndoCommand();
     EXPECT_NE(inkAtOrigin(), original);
-    s.UndoCommand();
-    s.StepBackward();  // back to the glyph before that last Undo
+    GlyphSteps(s).UndoCommand();
+    GlyphSteps(s).StepBackward();  // back to the glyph before that last Undo
     EXPECT_NE(inkAtOrigin(), original);
 
     // Another glyph has its own steps; coming back finds the first one's.
@@ -58,8 +60,8 @@ TEST_F(StepHistoryFlowTest, StepsWalkEveryChangeOfEachGlyphBesideTheTogglingUndo
 
     // A set's height is a step too; another langpack drops every step.
     prompts.sizes = {10};
-    s.SetHeightCommand();
-    s.StepBackward();
+    GlyphSize(s).SetHeightCommand();
+    GlyphSteps(s).StepBackward();
     EXPECT_TRUE(enabled(Command::StepForward));
     prompts.answers = {Answer::No, Answer::No};  // the glyph, then the langpack
     open(file_);
@@ -88,7 +90,7 @@ TEST_F(StepHistoryFlowTest, GlyphsStoredOrResizedAreMarkedUntilTheSave) {
     EXPECT_TRUE(marks.empty());
 
     prompts.sizes = {11};
-    s.SetHeightCommand();  // every glyph of sets 2 and 3
+    GlyphSize(s).SetHeightCommand();  // every glyph of sets 2 and 3
     EXPECT_TRUE(marks.glyphChanged(1, 100) && marks.glyphChanged(2, 0));
     prompts.answers = {Answer::No};
     open(file_);

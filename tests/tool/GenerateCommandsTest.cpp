@@ -41,6 +41,18 @@ bool ColumnHasInk(const std::vector<std::string>& rows, int x) {
     return false;
 }
 
+// Glyphs kA..kA+3 of set 2 hold ink in column 0, and their last column is
+// blank with ink before it.
+void ExpectTrimmed(const QJsonObject& dump) {
+    for (int g = kA; g <= kA + 3; ++g) {
+        const std::vector<std::string> rows = Picture(GlyphOf(dump, 2, g), 12);
+        const int width = static_cast<int>(rows[0].size());
+        EXPECT_TRUE(ColumnHasInk(rows, 0)) << "glyph " << g;
+        EXPECT_FALSE(ColumnHasInk(rows, width - 1)) << "glyph " << g;
+        EXPECT_TRUE(ColumnHasInk(rows, width - 2)) << "glyph " << g;
+    }
+}
+
 TEST(GenerateCommands, RenderThenTrimARangeOfSet2) {
     TempFolder dir;
     const std::string path = dir.path("lp.smg");
@@ -67,17 +79,24 @@ TEST(GenerateCommands, RenderThenTrimARangeOfSet2) {
     r = Tool(with({"trim"}));
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find(" of 4 glyphs changed\n"), std::string::npos) << r.out;
-    const QJsonObject trimmed = DumpOf(path);
-    for (int g = kA; g <= kA + 3; ++g) {
-        const std::vector<std::string> rows = Picture(GlyphOf(trimmed, 2, g), 12);
-        const int width = static_cast<int>(rows[0].size());
-        EXPECT_TRUE(ColumnHasInk(rows, 0)) << "glyph " << g;
-        EXPECT_FALSE(ColumnHasInk(rows, width - 1)) << "glyph " << g;
-        EXPECT_TRUE(ColumnHasInk(rows, width - 2)) << "glyph " << g;
-    }
+    ExpectTrimmed(DumpOf(path));
     // Trimmed once, nothing is left to change, and the file is not written.
     r = Tool(with({"trim"}));
     EXPECT_EQ(r.out, "0 of 4 glyphs changed\n");
+}
+
+// The Generate window's placement options: --trim leaves each glyph its ink
+// plus one blank column as trim would.
+TEST(GenerateCommands, RenderTrimsAsTheGenerateWindowDoes) {
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
+    WriteBytes(path, fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes);
+    const RunResult r =
+        Tool({"render", path, "--set", "2", "--from", std::to_string(kA), "--to", std::to_string(kA + 3), "--font",
+              "DejaVu Sans", "--height", "12", "--wide", "shrink", "--trim"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "4 of 4 glyphs replaced\n");
+    ExpectTrimmed(DumpOf(path));
 }
 
 TEST(GenerateCommands, RefusalsAndFailuresLeaveTheFile) {
@@ -98,6 +117,9 @@ TEST(GenerateCommands, RefusalsAndFailuresLeaveTheFile) {
         {{"trim", path, "--set", "3", "--from", "0", "--to", "1"}, "set 3 shows the glyphs of set 2"},
         {{"trim", path, "--set", "2", "--from", "5", "--to", "200"}, "set 2 has no glyph 200; its glyphs are 0 to 158"},
         {{"render", path, "--set", "2", "--from", "0", "--to", "1", "--font", "X", "--height", "0"}, "--height"},
+        {{"render", path, "--set", "2", "--from", "0", "--to", "1", "--font", "X", "--height", "12", "--wide",
+          "squeeze"},
+         "--wide must be cut or shrink, not 'squeeze'"},
         // Refused before the renderer starts, naming the limit.
         {{"render", path, "--set", "2", "--from", "33", "--to", "33", "--font", std::string(70000, 'x'), "--height",
           "12", "--renderer", script},

@@ -1,5 +1,6 @@
 #include "CodeGroupWindow.h"
 #include "ShxBuilder.h"
+#include "ShxExtractor.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +44,14 @@ QString Cell(const QTableWidget* grid, int row, int column) {
     return item ? item->text() : QString();
 }
 
+// The window shows an extraction as the session runs it.
+shx::ExtractResult Extract(CodeGroupWindow& window, const std::string& path) {
+    window.extractionBegan();
+    shx::ExtractResult result = shx::ShxExtractor(window.extractionReports()).SplitSHX(path);
+    window.extractionEnded();
+    return result;
+}
+
 std::string ThreeGroups(const TempFolder& dir) {
     ShxBuilder shx;
     shx.codeGroup(-2, 0x03FC0000, PatternBytes(100, 1))
@@ -61,7 +70,7 @@ TEST(CodeGroupWindow, ExtractionFillsOneRowPerCodeGroup) {
     ShowCounter counter;
     window.installEventFilter(&counter);
 
-    const shx::ExtractResult outcome = window.extract(QString::fromStdString(flash));
+    const shx::ExtractResult outcome = Extract(window, flash);
     EXPECT_FALSE(outcome.errorReported()) << outcome.error->message;
     EXPECT_TRUE(outcome.LangpackFound);
     EXPECT_EQ(outcome.langpackPath, dir.path("phone{@0x11000000}CG4.smg"));
@@ -86,7 +95,7 @@ TEST(CodeGroupWindow, ExtractionFillsOneRowPerCodeGroup) {
     EXPECT_EQ(gauge->value(), gauge->maximum());
 
     // A second extraction starts from the one empty row again.
-    window.extract(QString::fromStdString(flash));
+    Extract(window, flash);
     EXPECT_EQ(grid->rowCount(), 3);
 }
 
@@ -99,7 +108,7 @@ TEST(CodeGroupWindow, NotAFlashFileLeavesTheWindowHidden) {
     ShowCounter counter;
     window.installEventFilter(&counter);
 
-    const shx::ExtractResult outcome = window.extract(QString::fromStdString(path));
+    const shx::ExtractResult outcome = Extract(window, path);
     EXPECT_FALSE(outcome.headerAccepted);
     EXPECT_TRUE(outcome.errorReported());
     EXPECT_EQ(outcome.errorText, "Corrupt file header!");
@@ -114,7 +123,7 @@ TEST(CodeGroupWindow, DoubleClickAndButtonOpenTheSelectedFile) {
     TempFolder dir;
     const std::string flash = ThreeGroups(dir);
     CodeGroupWindow window;
-    window.extract(QString::fromStdString(flash));
+    Extract(window, flash);
     QSignalSpy spy(&window, &CodeGroupWindow::openRequested);
     QTableWidget* grid = window.grid();
 

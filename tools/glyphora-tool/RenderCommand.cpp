@@ -1,8 +1,9 @@
 // render FILE --set N --from I --to J --font NAME (--height H | --fit)
-// [--baseline ROW] [--style CODE] [--renderer PATH]: the glyphs I to J of set
-// N drawn anew by the renderer program, as "Replace the chosen symbols" and
-// the Generate window do (one start for the range when the renderer can),
-// then saved.
+// [--baseline ROW] [--style CODE] [--wide cut|shrink] [--trim] [--renderer PATH]:
+// the glyphs I to J of set N drawn anew by the renderer program, as "Replace
+// the chosen symbols" and the Generate window do (one start for the range
+// when the renderer can; the Generate window's placement of wide glyphs and
+// its trimmed widths), then saved.
 #include "Commands.h"
 #include "GlyphRangeArguments.h"
 #include "ToolSupport.h"
@@ -62,6 +63,8 @@ int runRender(const Words& args) {
                                             {"fit", ""},
                                             {"baseline", "ROW"},
                                             {"style", "CODE"},
+                                            {"wide", "cut|shrink"},
+                                            {"trim", ""},
                                             {"renderer", "PATH"}},
                                            file);
     if (!parsed || !ReadSetRange(*parsed, range)) return kExitUsage;
@@ -77,6 +80,11 @@ int runRender(const Words& args) {
     }
     if (parsed->isSet("baseline") && !IntegerOption(*parsed, "baseline", 0, 255, baseline)) return kExitUsage;
     if (parsed->isSet("style") && !IntegerOption(*parsed, "style", 0, 3, style)) return kExitUsage;
+    const std::string wide = parsed->isSet("wide") ? parsed->value("wide") : "cut";
+    if (wide != "cut" && wide != "shrink") {
+        std::fprintf(stderr, "glyphora-tool: --wide must be cut or shrink, not '%s'\n", wide.c_str());
+        return kExitUsage;
+    }
     GenerateOptions options;
     RenderFont& font = options.font;
     if (!RequiredOption(*parsed, "font", font.name)) return kExitUsage;
@@ -86,6 +94,8 @@ int runRender(const Words& args) {
     font.bold = style == 2 || style == 3;
     options.fit = fit;
     if (parsed->isSet("baseline")) options.placement.baseline = baseline;
+    options.placement.wide = wide == "shrink" ? WideGlyphs::Shrink : WideGlyphs::Cut;
+    options.placement.trim = parsed->isSet("trim");
 
     Result<std::string> renderer =
         parsed->isSet("renderer") ? Result<std::string>(parsed->value("renderer")) : DefaultRendererPath();

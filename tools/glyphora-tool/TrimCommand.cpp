@@ -5,8 +5,8 @@
 #include "GlyphRangeArguments.h"
 #include "ToolSupport.h"
 
+#include <GlyphGeneration.h>
 #include <LangpackEdit.h>
-#include <WidthOptimizing.h>
 
 #include <cstdio>
 

@@ -51,11 +51,13 @@ const ToolCommand kCommands[] = {
      "a picture of a set's glyphs in rows of 16, S pixels per glyph pixel (default 4)", glyphora::tool::runExportPng},
     {"render",
      "render FILE --set N --from I --to J --font NAME (--height H | --fit) [--baseline ROW] [--style CODE]\n"
-     "         [--renderer PATH]",
+     "         [--wide cut|shrink] [--trim] [--renderer PATH]",
      "draw glyphs I to J anew from a desktop font (NAME, or a font file's path) and save; H < 0 the\n"
      "      characters' height, H > 0 the cell's; --fit the largest size whose ascent plus descent fits\n"
      "      the set's height; --baseline the row the baseline lands on; CODE 0 regular, 1 italic, 2 bold,\n"
-     "      3 bold italic; exit status 1 when a glyph could not be drawn (the others are saved)",
+     "      3 bold italic; --wide a glyph drawn wider than 15 pixels cut (default) or squeezed to 15;\n"
+     "      --trim each width trimmed to the ink plus one blank column; exit status 1 when a glyph could\n"
+     "      not be drawn (the others are saved)",
      glyphora::tool::runRender},
     {"trim", "trim FILE --set N --from I --to J", "trim glyphs I to J to their ink plus one blank column and save",
      glyphora::tool::runTrim},

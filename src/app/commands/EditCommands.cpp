@@ -1,7 +1,9 @@
 #include "EditCommands.h"
 
 #include <GlyphExchange.h>
+#include <GlyphSteps.h>
 #include <ImageConvert.h>
+#include <Zoom.h>
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -27,19 +29,19 @@ void Paste(Session& s, Prompts& prompts) {
         prompts.error("In the buffer there is an image in a wrong format");
         return;
     }
-    if (!GlyphTakesPicture(s)) return;
+    if (!PicturePlacement(s).GlyphTakesPicture()) return;
     const GlyphEditor& e = s.editor();
     // Only the part that can lie on the glyph becomes ink and paper.
     const QImage onGlyph =
         image.copy(0, 0, std::min(image.width(), e.GlyphWidth()), std::min(image.height(), e.GlyphHeight()));
-    PlacePicture(s, fromQImage(onGlyph));
+    PicturePlacement(s).Place(fromQImage(onGlyph));
 }
 
 }  // namespace
 
 void BindEditCommands(const CommandContext& c) {
     Session& s = c.session;
-    Bind(c, Command::Undo, [&s] { s.UndoCommand(); });
+    Bind(c, Command::Undo, [&s] { GlyphSteps(s).UndoCommand(); });
     Bind(c, Command::Clear, OnGlyph(s, [](GlyphEditor& e) { e.Clear(); }));
     Bind(c, Command::SelectAll, OnGlyph(s, [](GlyphEditor& e) { e.SelectAll(); }));
     Bind(c, Command::Copy, OnGlyph(s, [](GlyphEditor& e) { e.Copy(); }));
@@ -47,8 +49,8 @@ void BindEditCommands(const CommandContext& c) {
     Bind(c, Command::Paste, OnGlyph(s, [&s, &p = c.prompts](GlyphEditor&) { Paste(s, p); }));
     Bind(c, Command::ShiftLeft, OnGlyph(s, [](GlyphEditor& e) { e.ShiftImageGor(-1); }));
     Bind(c, Command::ShiftRight, OnGlyph(s, [](GlyphEditor& e) { e.ShiftImageGor(1); }));
-    Bind(c, Command::ZoomIn, [&s] { s.ZoomIn(); });
-    Bind(c, Command::ZoomOut, [&s] { s.ZoomOut(); });
+    Bind(c, Command::ZoomIn, [&s] { Zoom(s).ZoomIn(); });
+    Bind(c, Command::ZoomOut, [&s] { Zoom(s).ZoomOut(); });
 }
 
 }  // namespace glyphora

@@ -1,6 +1,7 @@
 #include "FitCommands.h"
 
 #include <ViewPreferences.h>
+#include <Zoom.h>
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -19,7 +20,7 @@ public:
     void report() const {
         const QSize room = pane_->maximumViewportSize();
         Session& s = context_.session;
-        RunCommand(context_, [&s, room] { s.SetCanvasPane({room.width(), room.height()}); });
+        RunCommand(context_, [&s, room] { Zoom(s).SetCanvasPane({room.width(), room.height()}); });
     }
 
 protected:
@@ -39,10 +40,10 @@ void BindFitCommand(const CommandContext& c, QAbstractScrollArea* canvasPane, Vi
     Session& s = c.session;
     QAction* fit = c.actions.action(Command::FitGlyph);
     fit->setChecked(preferences.fitGlyph());
-    s.SetFitGlyph(preferences.fitGlyph());
+    Zoom(s).SetFitGlyph(preferences.fitGlyph());
     Bind(c, Command::FitGlyph, [fit, &s, &preferences] {
         preferences.setFitGlyph(fit->isChecked());
-        s.SetFitGlyph(fit->isChecked());
+        Zoom(s).SetFitGlyph(fit->isChecked());
     });
     // A zoom by hand ends the fit (its button comes up), so the factor chosen
     // is kept as any hand zoom is. The zoom itself has run by then.
@@ -51,7 +52,7 @@ void BindFitCommand(const CommandContext& c, QAbstractScrollArea* canvasPane, Vi
             if (!fit->isChecked()) return;
             fit->setChecked(false);
             preferences.setFitGlyph(false);
-            s.SetFitGlyph(false);
+            Zoom(s).SetFitGlyph(false);
         });
     auto* watcher = new PaneWatcher(c, canvasPane);
     canvasPane->installEventFilter(watcher);

@@ -2,6 +2,7 @@
 
 #include <GoToDialog.h>
 
+#include <CharacterCode.h>
 #include <CharacterSearch.h>
 
 namespace glyphora {
@@ -30,7 +31,7 @@ GoToDialog* BindGoToCommands(const CommandContext& c) {
     Session& s = c.session;
     dialog->setDescriber([&s](const QString& typed) { return Describe(s, typed); });
     Bind(c, Command::GoToCharacter, [&s, dialog] {
-        if (const std::optional<QString> typed = dialog->ask()) GoToCharacter(s, typed->toStdString());
+        if (const std::optional<QString> typed = dialog->ask()) CharacterSearch(s).GoTo(typed->toStdString());
     });
     return dialog;
 }

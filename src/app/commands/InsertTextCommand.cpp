@@ -14,9 +14,9 @@
 namespace glyphora {
 
 void InsertText(Session& session, const QString& text, const QFont& font) {
-    if (!GlyphTakesPicture(session)) return;
+    if (!PicturePlacement(session).GlyphTakesPicture()) return;
     const GlyphEditor& editor = session.editor();
-    PlacePicture(session, RenderTextImage(text, font, editor.GlyphWidth(), editor.GlyphHeight()));
+    PicturePlacement(session).Place(RenderTextImage(text, font, editor.GlyphWidth(), editor.GlyphHeight()));
 }
 
 InsertTextDialog* BindInsertTextCommand(const CommandContext& c, ToolPalette* palette, EditorBinding& binding) {

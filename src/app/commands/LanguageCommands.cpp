@@ -1,4 +1,5 @@
 #include "LanguageCommands.h"
+#include <InterfaceLanguage.h>
 
 namespace glyphora {
 
@@ -6,9 +7,9 @@ namespace glyphora {
 // cancelled "Load" must not leave its radio item checked.
 void BindLanguageCommands(const CommandContext& c) {
     Session& s = c.session;
-    Bind(c, Command::English, [&s] { s.ChooseEnglishCommand(); });
-    Bind(c, Command::Russian, [&s] { s.ChooseRussianCommand(); });
-    Bind(c, Command::LoadLanguage, [&s] { s.LoadLanguageCommand(); });
+    Bind(c, Command::English, [&s] { InterfaceLanguage(s).ChooseEnglish(); });
+    Bind(c, Command::Russian, [&s] { InterfaceLanguage(s).ChooseRussian(); });
+    Bind(c, Command::LoadLanguage, [&s] { InterfaceLanguage(s).LoadFileCommand(); });
 }
 
 }  // namespace glyphora

@@ -5,8 +5,8 @@
 #include <QtPictureReader.h>
 #include <RecentFilesMenu.h>
 
+#include <FileOpening.h>
 #include <GlyphExchange.h>
-#include <RecentFiles.h>
 
 #include <QMainWindow>
 
@@ -16,7 +16,7 @@ void BindRecentCommands(const CommandContext& c, RecentFilesMenu* recent) {
     Session& s = c.session;
     QObject::connect(recent, &RecentFilesMenu::fileChosen, recent, [c, &s, recent](const QString& path) {
         RunCommand(c, [&s, recent, path] {
-            if (!OpenRecentFile(s, ToLocalPath(path))) recent->remove(path);
+            if (!FileOpening(s).OpenRecentFile(ToLocalPath(path))) recent->remove(path);
         });
     });
     if (auto* window = qobject_cast<QMainWindow*>(c.window))

@@ -10,9 +10,9 @@ namespace glyphora {
 // commands run without a busy guard or a progress dialog.
 void BindSetExchangeCommands(const CommandContext& c, const SetGuidesView& guides) {
     Session& s = c.session;
-    Bind(c, Command::ExportSetBdf, [&s, &guides] { ExportSetBdfWithBaseline(s, guides.current().baseline); });
-    Bind(c, Command::ImportSetBdf, [&s] { ImportSetBdfCommand(s); });
-    Bind(c, Command::ExportSetPng, [&s] { ExportSetPngCommand(s); });
+    Bind(c, Command::ExportSetBdf, [&s, &guides] { SetExchange(s).ExportBdfWithBaseline(guides.current().baseline); });
+    Bind(c, Command::ImportSetBdf, [&s] { SetExchange(s).ImportBdfCommand(); });
+    Bind(c, Command::ExportSetPng, [&s] { SetExchange(s).ExportPngCommand(); });
 }
 
 }  // namespace glyphora

@@ -16,7 +16,7 @@ bool CharacterRangesFeature::apply(const std::function<Result<RangeEdit>(TLangpa
                                    const std::string& nothing) {
     if (!session_.langpack() || session_.CurrentSet() < 0) return false;
     if (!session_.QuestionSaveImage()) return false;
-    const Result<RangeEdit> done = session_.ChangeSetCharacters(kTitle, session_.CurrentSet(), edit);
+    const Result<RangeEdit> done = Change(kTitle, session_.CurrentSet(), edit);
     if (!done) {
         session_.prompts().warning("The characters of the set cannot be changed:\n" + done.error().message + ".");
         return false;
@@ -26,6 +26,20 @@ bool CharacterRangesFeature::apply(const std::function<Result<RangeEdit>(TLangpa
         return false;
     }
     return true;
+}
+
+Result<RangeEdit> CharacterRangesFeature::Change(const std::string& label, int set,
+                                                 const std::function<Result<RangeEdit>(TLangpack&)>& edit) {
+    Session::LangpackStep step = session_.beginStep(label, set);
+    std::optional<Result<RangeEdit>> done;
+    session_.ReplaceSets([&](TLangpack& lp) {
+        done = edit(lp);
+        return *done && (*done)->changed > 0 ? (*done)->sets : std::vector<int>{};
+    });
+    // Without an open langpack the edit never ran.
+    if (!done) return MakeError(ErrorKind::Refused, "no langpack is open");
+    step.commit(*done ? (*done)->changed : 0);
+    return std::move(*done);
 }
 
 bool CharacterRangesFeature::AddRange(const std::string& typed, int width) {

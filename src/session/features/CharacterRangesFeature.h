@@ -33,6 +33,15 @@ public:
     // Glyph indices of the current set, as chosen in the glyph grid.
     bool RemoveGlyphs(const std::vector<int>& glyphs);
 
+    // The characters of set `set` changed as one step of the langpack-wide
+    // history: `edit` gets the model (use EditSetGlyphs or the functions built
+    // on it, which leave the model as it was when they refuse). On success the
+    // sets are shown anew, the langpack counts as changed and the working glyph
+    // is the one with the same code, when the set still has it. A refusal is
+    // returned, not shown.
+    Result<RangeEdit> Change(const std::string& label, int set,
+                             const std::function<Result<RangeEdit>(TLangpack&)>& edit);
+
 private:
     bool apply(const std::function<Result<RangeEdit>(TLangpack&)>& edit, const std::string& nothing);
     Session& session_;

@@ -1,6 +1,7 @@
 #include "GlyphExchange.h"
 
 #include "FileNames.h"
+#include "FileOpening.h"
 #include "Session.h"
 
 #include <BmpReader.h>
@@ -63,18 +64,18 @@ Result<MonoImage> ReadBmpPicture(const std::string& path, int maxWidth, int maxH
     return DecodeBmpPicture(*file, path, maxWidth, maxHeight);
 }
 
-bool GlyphTakesPicture(Session& session) {
-    if (!session.glyphShown()) return false;
-    const GlyphEditor& editor = session.editor();
+bool PicturePlacement::GlyphTakesPicture() {
+    if (!session_.glyphShown()) return false;
+    const GlyphEditor& editor = session_.editor();
     if (editor.GlyphWidth() > 0 && editor.GlyphHeight() > 0) return true;
-    session.prompts().warning("The current symbol is " + SizeText(editor.GlyphWidth(), editor.GlyphHeight()) +
-                              " pixels: there is no room for a picture. Give it a width first.");
+    session_.prompts().warning("The current symbol is " + SizeText(editor.GlyphWidth(), editor.GlyphHeight()) +
+                               " pixels: there is no room for a picture. Give it a width first.");
     return false;
 }
 
-bool PlacePicture(Session& session, const MonoImage& picture) {
-    if (!GlyphTakesPicture(session) || picture.isEmpty()) return false;
-    session.editor().PlaceFloatingImage(picture);
+bool PicturePlacement::Place(const MonoImage& picture) {
+    if (!GlyphTakesPicture() || picture.isEmpty()) return false;
+    session_.editor().PlaceFloatingImage(picture);
     return true;
 }
 
@@ -102,7 +103,7 @@ void GlyphExchange::ExportInBitmap() {
 }
 
 void GlyphExchange::ImportFromBitmap() {
-    if (!GlyphTakesPicture(session_)) return;
+    if (!PicturePlacement(session_).GlyphTakesPicture()) return;
     Prompts::FileDialog dialog = BitmapDialog(session_, "Import from bitmap");
     dialog.filters.push_back("Images (*.bmp *.png)");
     const std::optional<std::string> path = session_.prompts().chooseOpenFile(dialog);
@@ -112,7 +113,7 @@ void GlyphExchange::ImportFromBitmap() {
 
 void GlyphExchange::OpenDroppedFile(const std::string& path) {
     if (!IsPictureFile(path)) {
-        session_.OpenNamedFile(path);
+        FileOpening(session_).OpenNamedFile(path);
         return;
     }
     // Import from bitmap is not offered then; a drop has to say why nothing happens.
@@ -121,7 +122,7 @@ void GlyphExchange::OpenDroppedFile(const std::string& path) {
                                    " was not imported: open a langpack and choose a glyph to put it on first.");
         return;
     }
-    if (GlyphTakesPicture(session_)) ImportPicture(path);
+    if (PicturePlacement(session_).GlyphTakesPicture()) ImportPicture(path);
 }
 
 void GlyphExchange::ImportPicture(const std::string& path) {
@@ -137,7 +138,7 @@ void GlyphExchange::ImportPicture(const std::string& path) {
                                  FileError("read", path, "the picture has no pixels"));
         return;
     }
-    PlacePicture(session_, *picture);
+    PicturePlacement(session_).Place(*picture);
 }
 
 }  // namespace glyphora

@@ -49,15 +49,23 @@ public:
     }
 };
 
-// True when a glyph is shown and it has pixels to put a picture on;
-// otherwise a glyph without width or height is told so.
-bool GlyphTakesPicture(Session& session);
+// The placing that Import, Paste and Insert text share.
+class PicturePlacement {
+public:
+    explicit PicturePlacement(Session& session) : session_(session) {}
 
-// Floats a picture at the top-left corner of the working glyph, clipped to
-// it (the selection tool pressed, the glyph modified, the snapshot taken).
-// False, with nothing changed, when the glyph takes no picture (the user is
-// told) or the picture has no pixels.
-bool PlacePicture(Session& session, const MonoImage& picture);
+    // True when a glyph is shown and it has pixels to put a picture on;
+    // otherwise a glyph without width or height is told so.
+    bool GlyphTakesPicture();
+    // Floats a picture at the top-left corner of the working glyph, clipped to
+    // it (the selection tool pressed, the glyph modified, the snapshot taken).
+    // False, with nothing changed, when the glyph takes no picture (the user is
+    // told) or the picture has no pixels.
+    bool Place(const MonoImage& picture);
+
+private:
+    Session& session_;
+};
 
 // Whether a file is a picture Import from bitmap takes: .bmp or .png, in any case.
 bool IsPictureFile(const std::string& path);

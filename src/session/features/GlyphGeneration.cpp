@@ -1,12 +1,12 @@
 #include "GlyphGeneration.h"
 
 #include "GlyphRendering.h"
-#include "WidthOptimizing.h"
 
 #include <GlyphAlgorithms.h>
 #include <GlyphRows.h>
 #include <HexText.h>
 #include <Utf8Path.h>
+#include <WidthOptimizing.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -218,6 +218,84 @@ void GlyphGeneration::OptimizeChosenSymbols(int from, int to) {
              });
 }
 
+BatchResult OptimizeWidths(const std::vector<Symbols>& glyphs, GlyphRange range, int height, const GlyphStore& store,
+                           const BatchProgress& progress) {
+    BatchResult result;
+    range = ClampRange(range, static_cast<int>(glyphs.size()));
+    const int total = result.total = std::max(0, range.to - range.from + 1);
+    for (int g = range.from; g <= range.to; ++g) {
+        const Symbols& glyph = glyphs[static_cast<std::size_t>(g)];
+        if (const std::optional<GlyphRowsOfWidth> trimmed = OptimizedGlyph(glyph.Data, glyph.Width, height)) {
+            store(g, static_cast<uint8_t>(trimmed->width), trimmed->rows);
+            ++result.changed;
+        }
+        ++result.done;
+        if (progress && !progress(result.done, total)) {
+            result.cancelled = result.done < total;
+            break;
+        }
+    }
+    return result;
+}
+
+bool GenerationPreview::cut(int glyph) const {
+    return std::find(result.cut.begin(), result.cut.end(), glyph) != result.cut.end();
+}
+
+bool GenerationPreview::failed(int glyph) const {
+    return std::any_of(result.failed.begin(), result.failed.end(),
+                       [glyph](const GlyphFailure& f) { return f.glyph == glyph; });
+}
+
+std::vector<int> GlyphGeneration::glyphsOf(const GenerateRange& range) const {
+    if (!session_.langpack() || session_.CurrentSet() < 0) return {};
+    const int set = session_.CurrentSet();
+    const std::vector<Symbols>& all = session_.langpack()->glyphs(set);
+    const int count = static_cast<int>(all.size());
+    switch (range.kind) {
+    case GenerateRange::Kind::Glyphs: return RangeIndices({range.from, range.to}, count);
+    case GenerateRange::Kind::Codes: {
+        std::vector<int> which;
+        for (int g = 0; g < count; ++g)
+            if (all[static_cast<std::size_t>(g)].Code >= range.from &&
+                all[static_cast<std::size_t>(g)].Code <= range.to)
+                which.push_back(g);
+        return which;
+    }
+    case GenerateRange::Kind::BlankOnly: return BlankGlyphs(all, {0, count - 1}, session_.setHeight(set));
+    case GenerateRange::Kind::All: break;
+    }
+    return RangeIndices({0, count - 1}, count);
+}
+
+GenerationPreview GlyphGeneration::Preview(const GenerateOptions& options, const std::vector<int>& which) const {
+    GenerationPreview preview;
+    if (!session_.langpack() || session_.CurrentSet() < 0) return preview;
+    const std::vector<Symbols>& all = session_.langpack()->glyphs(session_.CurrentSet());
+    preview.shown = all;
+    Result<RendererRun> run = RendererRun::Start(rendererPath(), timeout_);
+    if (!run) {
+        preview.summary = run.error().message;
+        return preview;
+    }
+    preview.glyphs = which;
+    GenerateOptions placed = options;
+    placed.placement.height = session_.setHeight(session_.CurrentSet());
+    preview.result = RenderGlyphs(all, which, placed, run->renderer(),
+                                  [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
+                                      Symbols& drawn = preview.shown[static_cast<std::size_t>(glyph)];
+                                      drawn.Width = width;
+                                      drawn.Data = rows;
+                                  });
+    const BatchResult& r = preview.result;
+    preview.summary = std::to_string(which.size()) + " glyphs";
+    if (r.pixelSize > 0)
+        preview.summary += ", " + std::to_string(r.pixelSize) + " px" + (options.fit ? " (fitted)" : "");
+    preview.summary += ", " + std::to_string(r.cut.size()) + " cut, " + std::to_string(r.failed.size()) + " not drawn";
+    if (r.stopped) preview.summary += ": " + r.stopped->reason;
+    return preview;
+}
+
 std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange range, int height) {
     std::vector<int> blank;
     for (int g : RangeIndices(range, static_cast<int>(glyphs.size()))) {
@@ -225,22 +303,6 @@ std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange rang
         if (!HasInk(GlyphRowsToImage(glyph.Data, glyph.Width, height), glyph.Width, height)) blank.push_back(g);
     }
     return blank;
-}
-
-GlyphPreview PreviewGlyphs(const std::vector<Symbols>& glyphs, const std::vector<int>& which,
-                           const GenerateOptions& options, GlyphRenderer& renderer, const KeepGoing& keepGoing) {
-    GlyphPreview preview;
-    preview.result = RenderGlyphs(
-        glyphs, which, options, renderer,
-        [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
-            preview.glyphs.push_back(glyph);
-            Symbols drawn = glyphs[static_cast<std::size_t>(glyph)];
-            drawn.Width = width;
-            drawn.Data = rows;
-            preview.drawn.push_back(std::move(drawn));
-        },
-        {}, keepGoing);
-    return preview;
 }
 
 }  // namespace glyphora

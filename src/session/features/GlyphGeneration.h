@@ -16,17 +16,31 @@
 
 namespace glyphora {
 
+// Which glyphs of the current set the Generate window draws.
+struct GenerateRange {
+    enum class Kind { All, Glyphs, Codes, BlankOnly };
+    Kind kind = Kind::All;
+    int from = 0;  // glyph indices (Glyphs) or character codes (Codes), both included
+    int to = -1;
+};
+
+// What Generate would make of a range, without storing anything.
+struct GenerationPreview {
+    std::vector<int> glyphs;     // the range, in order
+    std::vector<Symbols> shown;  // the current set's glyphs, those drawn as they would be stored
+    BatchResult result;          // the glyphs whose ink would be cut, those not drawn
+    // "12 glyphs, 16 px (fitted), 1 cut, 0 not drawn", or why nothing could be drawn.
+    std::string summary;
+    bool cut(int glyph) const;
+    bool failed(int glyph) const;
+};
+
 class GlyphGeneration {
 public:
     explicit GlyphGeneration(Session& session) : session_(session) {}
 
-    // The font the renderer is given; it lasts for the run and is not saved.
-    const RenderFont& renderFont() const { return font_; }
     // How long one renderer run may take before it is stopped (tests shorten it).
     void setRendererTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
-    // files/Runecast beside the editor, or the installed renderer.
-    std::string rendererPath() const { return FindRenderer(session_.paths().programDir); }
-
     // The font dialog; the chosen font becomes the RenderFont and its height
     // is told ("Height of the chosen font 16 pixels.").
     void SelectWindowsFont();
@@ -44,11 +58,18 @@ public:
     // these options (font, fit, baseline, wide glyphs, widths), as one batch.
     // The report names the glyphs that failed and those whose ink was cut.
     BatchResult Generate(const GenerateOptions& options, const std::vector<int>& which);
+    // The glyphs of the current set that a range names.
+    std::vector<int> glyphsOf(const GenerateRange& range) const;
+    // The glyphs `which` of the current set drawn with these options, in a
+    // renderer run of their own; the langpack is not touched.
+    GenerationPreview Preview(const GenerateOptions& options, const std::vector<int>& which) const;
     // The options the Generate window opens with: the RenderFont, fitted to
     // the current set, the baseline left to the font.
     GenerateOptions generateOptions() const;
     // The RenderFont as the status bar shows it: "DejaVu Sans, Book, 12 px".
     std::string renderFontText() const;
+    // files/Runecast beside the editor, or the installed renderer.
+    std::string rendererPath() const { return FindRenderer(session_.paths().programDir); }
 
 private:
     // The current set has glyphs (or the user is told it has none) and the working glyph's question was answered.
@@ -69,16 +90,12 @@ private:
 // glyph was replaced (or the user cancelled before a glyph failed).
 std::string ReplaceReport(const BatchResult& result);
 
+// "Optimize the chosen symbols on width" over a range: each glyph that the
+// trim changes (OptimizedGlyph) is stored, the others are left alone.
+BatchResult OptimizeWidths(const std::vector<Symbols>& glyphs, GlyphRange range, int height, const GlyphStore& store,
+                           const BatchProgress& progress = {});
+
 // The glyphs of a range that hold no ink within their width.
 std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange range, int height);
-
-// A batch drawn without storing: what Generate would make of each glyph.
-struct GlyphPreview {
-    std::vector<int> glyphs;     // the glyphs drawn, in order
-    std::vector<Symbols> drawn;  // each as it would be stored (code kept)
-    BatchResult result;
-};
-GlyphPreview PreviewGlyphs(const std::vector<Symbols>& glyphs, const std::vector<int>& which,
-                           const GenerateOptions& options, GlyphRenderer& renderer, const KeepGoing& keepGoing = {});
 
 }  // namespace glyphora

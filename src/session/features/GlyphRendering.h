@@ -2,141 +2,15 @@
 // draws the characters of a range ("Replace the chosen symbols", the Generate
 // window, glyphora-tool render), PlaceGlyph fits each picture into the set
 // (baseline row, glyphs wider than 15, trimmed widths) and RenderGlyphs stores
-// them. The real renderer is the program Runecast, driven in one start per
-// batch when it says it can, else in one start per glyph; tests give their
-// own programs.
+// them.
 #pragma once
 
 #include "GlyphBatch.h"
-#include "ProgramFiles.h"
-#include "RendererCall.h"
+#include "GlyphRenderers.h"
 
-#include <MonoImage.h>
-
-#include <chrono>
-#include <memory>
-#include <optional>
-#include <string>
+#include <GlyphPlacement.h>
 
 namespace glyphora {
-
-inline constexpr int kRenderedMaxWidth = 15;
-
-// A drawn glyph: `width` 1 to 15, the image GlyphImageWidth(width) x height
-// with paper beyond the width and below the drawing.
-struct GlyphPicture {
-    MonoImage image;
-    int width = 1;
-};
-
-// A character as the renderer drew it, whole: ink on paper, the glyph's
-// top-left pixel at (0, 0), and the baseline's row when the renderer tells it.
-struct RenderedGlyph {
-    MonoImage image;
-    std::optional<int> ascent;
-    int pixelSize = 0;  // the em size drawn (what a fit chose); 0 when not told
-};
-
-// What one batch asks the renderer for.
-struct RenderJob {
-    RenderFont font;
-    // Above 0: the largest size whose line (ascent plus descent) is at most
-    // this many rows, the font's height aside.
-    int fitRows = 0;
-    std::vector<uint16_t> codes;
-};
-
-// Called for each code of a job, in order, as soon as it is drawn.
-using RenderedSink = std::function<void(std::size_t index, Result<RenderedGlyph> glyph)>;
-
-class GlyphRenderer {
-public:
-    virtual ~GlyphRenderer() = default;
-    // Draws the job's codes in order. An error of kind Failed concerns that
-    // glyph alone; an error of any other kind is handed over and ends the
-    // job. Returns when every code was handed over, after such an error, or
-    // at once when keepGoing says so (also in the middle of a glyph). A code
-    // not handed over was not drawn.
-    virtual void drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing& keepGoing) = 0;
-    // Whether the pictures come with their baseline.
-    virtual bool tellsBaseline() const = 0;
-};
-
-// The renderer program started once per glyph, as any renderer that knows
-// only `Runecast HEIGHT STYLE CODE NAME` expects: temp.bmp in its current
-// folder is removed, the program run there (RunAndWait, at most `timeout`)
-// and temp.bmp read back (a regular file of at most a few megabytes). A
-// glyph fails when the program could not be started, ran too long, ended
-// with a status other than 0 or left no temp.bmp; a temp.bmp that cannot be
-// removed or read ends the batch, with a message that names it. A fit asks
-// for the cell height (a positive height), the one way the contract has.
-class OneGlyphRenderer : public GlyphRenderer {
-public:
-    OneGlyphRenderer(std::string programPath, std::string folder, std::chrono::milliseconds timeout = kRendererTimeout);
-    void drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing& keepGoing) override;
-    bool tellsBaseline() const override { return false; }
-
-private:
-    Result<RenderedGlyph> draw(const RenderFont& font, uint16_t code, const KeepGoing& keepGoing);
-    std::string programPath_;
-    std::string bitmapPath_;
-    std::string folder_;
-    std::chrono::milliseconds timeout_;
-};
-
-// Glyphora's own renderer in one start for the whole job (`Runecast
-// --batch`: one request a line on its stdin, each answer a line and a BMP on
-// its stdout). Each answer must come within `timeout` of its request. A
-// renderer that ends mid-batch costs only the glyphs it had not drawn yet:
-// each is handed over as failed, with how the program ended.
-class BatchRenderer : public GlyphRenderer {
-public:
-    BatchRenderer(std::string programPath, std::string folder, std::chrono::milliseconds timeout = kRendererTimeout);
-    void drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing& keepGoing) override;
-    bool tellsBaseline() const override { return true; }
-
-private:
-    std::string programPath_;
-    std::string folder_;
-    std::chrono::milliseconds timeout_;
-};
-
-// Whether the renderer announces the batch mode (`--capabilities` prints a
-// line holding "batch"); a renderer that does anything else does not.
-bool HasBatchMode(const std::string& programPath, const std::string& folder);
-
-// The renderer of a batch in its scratch folder: one start for all when it
-// can, else one per glyph.
-class RendererRun {
-public:
-    static Result<RendererRun> Start(const std::string& rendererPath,
-                                     std::chrono::milliseconds timeout = kRendererTimeout);
-    GlyphRenderer& renderer() { return *renderer_; }
-
-private:
-    explicit RendererRun(RendererFolder folder) : folder_(std::move(folder)) {}
-    RendererFolder folder_;
-    std::unique_ptr<GlyphRenderer> renderer_;
-};
-
-// How a drawn picture becomes a glyph of a set `height` rows high.
-enum class WideGlyphs { Cut, Shrink };
-struct GlyphPlacement {
-    int height = 1;
-    // The row the baseline lands on; nothing: the picture's top row is the
-    // glyph's (the one-glyph contract's own rule).
-    std::optional<int> baseline;
-    WideGlyphs wide = WideGlyphs::Cut;  // a picture wider than 15: its right columns cut, or squeezed to 15
-    bool trim = false;                  // widths trimmed afterwards as "Optimize" does
-};
-
-struct PlacedGlyph {
-    GlyphPicture picture;
-    bool cut = false;  // ink was lost: right of column 15, above row 0 or below the set
-};
-
-// Needs the picture's ascent only when a baseline is asked for.
-PlacedGlyph PlaceGlyph(const RenderedGlyph& drawn, const GlyphPlacement& placement);
 
 // What Generate asks: a font, fit or not, and the placement; plain
 // "Replace the chosen symbols" is the default placement.

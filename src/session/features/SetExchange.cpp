@@ -1,5 +1,6 @@
 #include "SetExchange.h"
 
+#include "CharacterRangesFeature.h"
 #include "FileNames.h"
 #include "Session.h"
 
@@ -95,9 +96,10 @@ std::string Notes(const BdfImportPlan& plan) {
 
 }  // namespace
 
-void ExportSetBdfCommand(Session& s) { ExportSetBdfWithBaseline(s, std::nullopt); }
+void SetExchange::ExportBdfCommand() { ExportBdfWithBaseline(std::nullopt); }
 
-void ExportSetBdfWithBaseline(Session& s, std::optional<int> baselineRow) {
+void SetExchange::ExportBdfWithBaseline(std::optional<int> baselineRow) {
+    Session& s = session_;
     if (!SetShown(s)) return;
     // The file holds what the canvas shows, so a changed working glyph is stored first.
     if (!s.QuestionSaveImage()) return;
@@ -114,7 +116,8 @@ void ExportSetBdfWithBaseline(Session& s, std::optional<int> baselineRow) {
     WriteTarget(s, *path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
-void ImportSetBdfCommand(Session& s) {
+void SetExchange::ImportBdfCommand() {
+    Session& s = session_;
     if (!SetShown(s)) return;
     if (!s.QuestionSaveImage()) return;
     Prompts::FileDialog dialog;
@@ -166,7 +169,7 @@ void ImportSetBdfCommand(Session& s) {
     BdfImportPlan plan;
     int added = 0;
     if (addMissing) {
-        const Result<RangeEdit> done = s.ChangeSetCharacters(
+        const Result<RangeEdit> done = CharacterRangesFeature(s).Change(
             kImportBdfTitle, set, [&](TLangpack& lp) { return ImportBdfAddingMissing(lp, set, *font, *shift, plan); });
         if (!done) {
             s.prompts().warning("The font cannot be imported:\n" + done.error().message);
@@ -186,7 +189,8 @@ void ImportSetBdfCommand(Session& s) {
                             (addMissing ? "\nGlyphs added: " + std::to_string(added) : std::string()) + Notes(plan));
 }
 
-void ExportSetPngCommand(Session& s) {
+void SetExchange::ExportPngCommand() {
+    Session& s = session_;
     if (!SetShown(s)) return;
     if (!s.QuestionSaveImage()) return;
     const std::optional<int> scale =

@@ -5,28 +5,33 @@
 // change with it, the langpack counts as changed and the grid rows follow.
 #pragma once
 
+#include "Session.h"
+
 #include <optional>
 
 namespace glyphora {
 
-class Session;
+class SetExchange {
+public:
+    explicit SetExchange(Session& session) : session_(session) {}
 
-// "Export set as BDF…": the save dialog, then the set as a BDF font whose
-// FONT name comes from the langpack's file name and the set number.
-void ExportSetBdfCommand(Session& session);
+    // "Export set as BDF…": the save dialog, then the set as a BDF font whose
+    // FONT name comes from the langpack's file name and the set number.
+    void ExportBdfCommand();
+    // The same with the set's baseline guide (a 0-based row), which gives the
+    // font's ascent and descent (BaselineDescent); without a usable guide the
+    // save dialog asks the descent in its window, 0 unless the user changes it.
+    void ExportBdfWithBaseline(std::optional<int> baselineRow);
+    // "Import BDF into set…": "Save the current symbol?", the open dialog, the
+    // font read (a refusal changes nothing), the shift asked beside the font's
+    // size, the glyphs stored, and a message with how many were replaced and how
+    // many the font lacked.
+    void ImportBdfCommand();
+    // "Export set as PNG sheet…": the scale asked (default 4), then the save dialog.
+    void ExportPngCommand();
 
-// The same with the set's baseline guide (a 0-based row), which gives the
-// font's ascent and descent (BaselineDescent); without a usable guide the
-// save dialog asks the descent in its window, 0 unless the user changes it.
-void ExportSetBdfWithBaseline(Session& session, std::optional<int> baselineRow);
-
-// "Import BDF into set…": "Save the current symbol?", the open dialog, the
-// font read (a refusal changes nothing), the shift asked beside the font's
-// size, the glyphs stored, and a message with how many were replaced and how
-// many the font lacked.
-void ImportSetBdfCommand(Session& session);
-
-// "Export set as PNG sheet…": the scale asked (default 4), then the save dialog.
-void ExportSetPngCommand(Session& session);
+private:
+    Session& session_;
+};
 
 }  // namespace glyphora

@@ -1,5 +1,5 @@
 // File -> "Recent files": the langpack and flash files last opened, newest
-// first, and the open of one of them through the ordinary Open-file flow.
+// first.
 #pragma once
 
 #include <cstddef>
@@ -8,8 +8,6 @@
 
 namespace glyphora {
 
-class Session;
-
 inline constexpr std::size_t kRecentFileCount = 8;
 
 // `path` goes to the front; an older entry of it goes, and the list keeps
@@ -17,10 +15,5 @@ inline constexpr std::size_t kRecentFileCount = 8;
 std::vector<std::string> WithRecentFile(std::vector<std::string> list, const std::string& path,
                                         std::size_t limit = kRecentFileCount);
 std::vector<std::string> WithoutRecentFile(std::vector<std::string> list, const std::string& path);
-
-// Opens a recent file as "Open file" would (its questions, a flash file
-// extracted). A file that is gone is reported and false is returned: the
-// caller drops it from the list.
-bool OpenRecentFile(Session& session, const std::string& path);
 
 }  // namespace glyphora

@@ -1,6 +1,6 @@
 #include "CodeRangeText.h"
 
-#include "CharacterSearch.h"
+#include "CharacterCode.h"
 #include "TextEncoding.h"
 
 #include <HexText.h>

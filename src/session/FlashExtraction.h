@@ -1,11 +1,12 @@
 // Extracting the code groups of a flash file, as the Open-file flow needs it.
-// The editor runs it through the code-group window (progress, the list of
-// files); tests and the command line use the core alone.
+// The editor shows it in the code-group window (progress, the list of
+// files); tests and the command line run it without a display.
 #pragma once
 
 #include <Error.h>
 #include <ShxExtractor.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -35,10 +36,27 @@ public:
 // What the Open-file flow takes from a finished extraction.
 FlashOutcome OutcomeOf(const shx::ExtractResult& result);
 
-// The extraction without a window.
+// What a window shows of an extraction while it runs: `began` before the
+// first record, the extractor's reports (its askEdited aside), and `ended`
+// however it ended.
+struct ExtractionDisplay {
+    std::function<void()> began;
+    shx::ExtractCallbacks reports;
+    std::function<void()> ended;
+};
+
+// The extraction, shown on a display when it is given one. A display that
+// lets events through may let another open start meanwhile: that one is
+// refused.
 class CoreFlashExtraction : public FlashExtraction {
 public:
+    CoreFlashExtraction() = default;
+    explicit CoreFlashExtraction(ExtractionDisplay display) : display_(std::move(display)) {}
     FlashOutcome SplitSHX(const std::string& flashFile, const shx::EditedFileQuestion& askEdited) override;
+
+private:
+    ExtractionDisplay display_;
+    bool running_ = false;
 };
 
 }  // namespace glyphora

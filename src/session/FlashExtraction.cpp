@@ -40,7 +40,23 @@ FlashOutcome OutcomeOf(const shx::ExtractResult& result) {
 }
 
 FlashOutcome CoreFlashExtraction::SplitSHX(const std::string& flashFile, const shx::EditedFileQuestion& askEdited) {
-    shx::ExtractCallbacks callbacks;
+    if (running_) {
+        FlashOutcome refused;
+        refused.reason = "An extraction is already running.";
+        refused.kind = ErrorKind::Refused;
+        return refused;
+    }
+    running_ = true;
+    struct Running {
+        bool& flag;
+        const std::function<void()>& ended;
+        ~Running() {
+            flag = false;
+            if (ended) ended();
+        }
+    } running{running_, display_.ended};
+    if (display_.began) display_.began();
+    shx::ExtractCallbacks callbacks = display_.reports;
     callbacks.askEdited = askEdited;
     return OutcomeOf(shx::ShxExtractor(std::move(callbacks)).SplitSHX(flashFile));
 }
