@@ -1,5 +1,7 @@
 #include "RendererCall.h"
 
+#include <SystemPaths.h>
+
 namespace glyphora {
 
 namespace {
@@ -89,11 +91,7 @@ std::vector<std::string> CutToCommandLine(const std::string& programPath, std::v
 }
 
 std::string RunecastPath(const std::string& programDir) {
-#ifdef _WIN32
-    return programDir + "files/Runecast.exe";
-#else
-    return programDir + "files/Runecast";
-#endif
+    return programDir + "files/Runecast" + std::string(ExecutableSuffix());
 }
 
 std::size_t CommandLineLength(const std::string& programPath, const std::vector<std::string>& arguments) {
