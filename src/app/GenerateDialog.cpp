@@ -174,9 +174,16 @@ void GenerateDialog::open() {
         selectStyle(font.bold, font.italic);
     size_->setValue(std::abs(font.height));
     fit_->setChecked(start.fit);
-    baseline_->setValue(std::max(0, start.placement.height - start.placement.height / 5 - 1));
+    // On the set's own baseline guide when it has one.
+    const std::optional<int> guide = baselineGuide_ ? baselineGuide_() : std::nullopt;
+    baselineOn_->setChecked(guide.has_value());
+    baseline_->setValue(guide ? *guide : std::max(0, start.placement.height - start.placement.height / 5 - 1));
     const std::pair<int, int> rows = chosenRows_();
-    range_->setCurrentIndex(rows.second > rows.first ? kChosenRows : kWholeSet);
+    switch (generation_.OpeningRange(rows.first, rows.second)) {
+    case GenerateRange::Kind::Glyphs: range_->setCurrentIndex(kChosenRows); break;
+    case GenerateRange::Kind::BlankOnly: range_->setCurrentIndex(kBlankOnly); break;
+    default: range_->setCurrentIndex(kWholeSet); break;
+    }
     show();
     raise();
     updatePreview();

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -37,6 +38,8 @@ public:
     void updatePreview();
     // Apply runs through this (the window's error report and refresh).
     void setRunner(std::function<void(const std::function<void()>&)> runner) { runner_ = std::move(runner); }
+    // The current set's baseline guide (0-based row), when it has one.
+    void setBaselineGuide(std::function<std::optional<int>()> guide) { baselineGuide_ = std::move(guide); }
 
 private:
     void scheduleView();
@@ -49,6 +52,7 @@ private:
     GlyphGeneration& generation_;
     std::function<std::pair<int, int>()> chosenRows_;
     std::function<void(const std::function<void()>&)> runner_;
+    std::function<std::optional<int>()> baselineGuide_;
     std::string fontFile_;  // empty: the family of the combo box
     GenerationPreview preview_;
     QTimer debounce_;

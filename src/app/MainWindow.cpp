@@ -222,7 +222,7 @@ void MainWindow::bindCommands() {
     BindEditCommands(context);
     BindBitmapCommands(context);
     BindSizeCommands(context);
-    BindGenerateCommands(context, fontPage_);
+    BindGenerateCommands(context, fontPage_, *guidesView_);
     aboutDialog_ = BindHelpCommands(context);
     insertTextDialog_ = BindInsertTextCommand(context, toolPalette_, *binding_);
     BindLanguageCommands(context);

@@ -233,5 +233,20 @@ TEST_F(GenerateFlowTest, APreviewDrawsTheRangeAndStoresNothing) {
     EXPECT_TRUE(prompts.shown.empty());
 }
 
+// The window opens on the glyphs chosen in the grid, else on the blank ones
+// (a blank space is no blank glyph to draw), else on the whole set.
+TEST_F(GenerateFlowTest, TheOpeningRangeNeverRedrawsHandMadeGlyphsUnasked) {
+    using Kind = GenerateRange::Kind;
+    const std::vector<uint8_t> paper(12, 0xFF);  // 12 rows of one byte, no ink
+    EXPECT_EQ(generation().OpeningRange(kA, kA + 2), Kind::Glyphs);
+    ASSERT_TRUE(generation().glyphsOf({Kind::BlankOnly}).empty());
+    EXPECT_EQ(generation().OpeningRange(kA, kA), Kind::All);
+    session().StoreGlyph(kSet2, 0, 4, paper);  // U+0020
+    EXPECT_EQ(generation().OpeningRange(kA, kA), Kind::All);
+    session().StoreGlyph(kSet2, kA, 4, paper);
+    EXPECT_EQ(generation().OpeningRange(kA, kA), Kind::BlankOnly);
+    EXPECT_EQ(generation().glyphsOf({Kind::BlankOnly}), std::vector<int>{kA});
+}
+
 }  // namespace
 }  // namespace glyphora::testing

@@ -3,6 +3,7 @@
 #include <FontPage.h>
 #include <GenerateDialog.h>
 #include <GlyphGeneration.h>
+#include <SetGuidesView.h>
 
 #include <QAction>
 #include <QLabel>
@@ -13,7 +14,7 @@
 
 namespace glyphora {
 
-void BindGenerateCommands(const CommandContext& c, FontPage* fontPage) {
+void BindGenerateCommands(const CommandContext& c, FontPage* fontPage, const SetGuidesView& guides) {
     // The RenderFont lives as long as the commands do: for the run.
     auto generation = std::make_shared<GlyphGeneration>(c.session);
     // The status bar always tells what Ctrl+F draws with.
@@ -43,6 +44,7 @@ void BindGenerateCommands(const CommandContext& c, FontPage* fontPage) {
             return std::make_pair(rows.top, rows.bottom);
         },
         c.window);
+    dialog->setBaselineGuide([&guides] { return guides.current().baseline; });
     dialog->setRunner([c, showFont](const std::function<void()>& work) {
         RunCommand(c, work);
         showFont();

@@ -9,7 +9,8 @@
 namespace glyphora {
 
 class FontPage;
+class SetGuidesView;
 
-void BindGenerateCommands(const CommandContext& context, FontPage* fontPage);
+void BindGenerateCommands(const CommandContext& context, FontPage* fontPage, const SetGuidesView& guides);
 
 }  // namespace glyphora

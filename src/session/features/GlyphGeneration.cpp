@@ -1,5 +1,7 @@
 #include "GlyphGeneration.h"
 
+#include <CharacterCode.h>
+
 #include "GlyphRendering.h"
 
 #include <GlyphAlgorithms.h>
@@ -268,6 +270,12 @@ std::vector<int> GlyphGeneration::glyphsOf(const GenerateRange& range) const {
     return RangeIndices({0, count - 1}, count);
 }
 
+GenerateRange::Kind GlyphGeneration::OpeningRange(int chosenFrom, int chosenTo) const {
+    if (chosenTo > chosenFrom) return GenerateRange::Kind::Glyphs;
+    if (!glyphsOf({GenerateRange::Kind::BlankOnly}).empty()) return GenerateRange::Kind::BlankOnly;
+    return GenerateRange::Kind::All;
+}
+
 GenerationPreview GlyphGeneration::Preview(const GenerateOptions& options, const std::vector<int>& which) const {
     GenerationPreview preview;
     if (!session_.langpack() || session_.CurrentSet() < 0) return preview;
@@ -300,6 +308,7 @@ std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange rang
     std::vector<int> blank;
     for (int g : RangeIndices(range, static_cast<int>(glyphs.size()))) {
         const Symbols& glyph = glyphs[static_cast<std::size_t>(g)];
+        if (BlankByNature(glyph.Code)) continue;
         if (!HasInk(GlyphRowsToImage(glyph.Data, glyph.Width, height), glyph.Width, height)) blank.push_back(g);
     }
     return blank;

@@ -58,8 +58,13 @@ public:
     // these options (font, fit, baseline, wide glyphs, widths), as one batch.
     // The report names the glyphs that failed and those whose ink was cut.
     BatchResult Generate(const GenerateOptions& options, const std::vector<int>& which);
-    // The glyphs of the current set that a range names.
+    // The glyphs of the current set that a range names. "Only blank glyphs"
+    // leaves the characters that are blank by nature (the spaces) alone.
     std::vector<int> glyphsOf(const GenerateRange& range) const;
+    // The range the Generate window opens on, so that one Apply never redraws
+    // hand-made glyphs unasked: the glyphs chosen in the grid when more than
+    // one is, else the blank glyphs when the set has any, else the whole set.
+    GenerateRange::Kind OpeningRange(int chosenFrom, int chosenTo) const;
     // The glyphs `which` of the current set drawn with these options, in a
     // renderer run of their own; the langpack is not touched.
     GenerationPreview Preview(const GenerateOptions& options, const std::vector<int>& which) const;

@@ -88,4 +88,8 @@ int FindGlyph(std::span<const Symbols> glyphs, uint16_t code) {
     return -1;
 }
 
+bool BlankByNature(uint16_t code) {
+    return code == 0x20 || code == 0xA0 || (code >= 0x2000 && code <= 0x200B) || code == 0x3000;
+}
+
 }  // namespace glyphora

@@ -20,6 +20,9 @@ Result<uint16_t> ParseCharacterCode(std::string_view typed);
 
 // "U+0416 (Ж)"; the character is left out where it would not show.
 std::string CharacterName(uint16_t code);
+// A character drawn without ink on every phone: the spaces (U+0020, U+00A0,
+// U+2000 to U+200A, U+3000) and the zero-width space U+200B.
+bool BlankByNature(uint16_t code);
 
 // The first glyph of the set with this code, or -1.
 int FindGlyph(std::span<const Symbols> glyphs, uint16_t code);
