@@ -228,7 +228,7 @@ void MainWindow::bindCommands() {
     BindLanguageCommands(context);
     BindSetExchangeCommands(context, *guidesView_);
     BindHistoryCommands(context);
-    goToDialog_ = BindGoToCommands(context);
+    goToDialog_ = BindGoToCommands(context, fontPage_->glyphGrid());
     characterRangesDialog_ = BindCharacterRangesCommands(context, fontPage_);
     BindViewCommands(context, {fontPage_->canvas(), fontPage_->scrollBox()->viewport(), samplePanel_, glyphMap_,
                                binding_.get(), *preferences_});

@@ -2,6 +2,8 @@
 
 #include <GoToDialog.h>
 
+#include <QWidget>
+
 #include <CharacterCode.h>
 #include <CharacterSearch.h>
 
@@ -26,12 +28,16 @@ QString Describe(const Session& s, const QString& typed) {
 
 }  // namespace
 
-GoToDialog* BindGoToCommands(const CommandContext& c) {
+GoToDialog* BindGoToCommands(const CommandContext& c, QWidget* glyphGrid) {
     auto* dialog = new GoToDialog(c.window);
     Session& s = c.session;
     dialog->setDescriber([&s](const QString& typed) { return Describe(s, typed); });
-    Bind(c, Command::GoToCharacter, [&s, dialog] {
-        if (const std::optional<QString> typed = dialog->ask()) CharacterSearch(s).GoTo(typed->toStdString());
+    Bind(c, Command::GoToCharacter, [&s, dialog, glyphGrid] {
+        const std::optional<QString> typed = dialog->ask();
+        if (!typed) return;
+        CharacterSearch(s).GoTo(typed->toStdString());
+        // The keys go on from the glyph found: Shift+Down chooses a range at once.
+        glyphGrid->setFocus();
     });
     return dialog;
 }

@@ -9,6 +9,6 @@ namespace glyphora {
 
 class GoToDialog;
 
-GoToDialog* BindGoToCommands(const CommandContext& context);
+GoToDialog* BindGoToCommands(const CommandContext& context, QWidget* glyphGrid);
 
 }  // namespace glyphora

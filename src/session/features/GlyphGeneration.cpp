@@ -296,7 +296,7 @@ GenerationPreview GlyphGeneration::Preview(const GenerateOptions& options, const
                                       drawn.Data = rows;
                                   });
     const BatchResult& r = preview.result;
-    preview.summary = std::to_string(which.size()) + " glyphs";
+    preview.summary = Glyphs(static_cast<int>(which.size()));
     if (r.pixelSize > 0)
         preview.summary += ", " + std::to_string(r.pixelSize) + " px" + (options.fit ? " (fitted)" : "");
     preview.summary += ", " + std::to_string(r.cut.size()) + " cut, " + std::to_string(r.failed.size()) + " not drawn";
