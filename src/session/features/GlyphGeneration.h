@@ -52,8 +52,9 @@ public:
     // anew by the renderer. Glyphs that could not be drawn keep their pixels
     // and are named in one message at the end.
     void ReplaceChosenSymbols(int from, int to);
-    // The glyphs from..to trimmed to their ink plus one blank column.
-    void OptimizeChosenSymbols(int from, int to);
+    // The glyphs from..to trimmed to their ink plus one blank column; nothing
+    // gone through when the batch could not start.
+    BatchResult OptimizeChosenSymbols(int from, int to);
     // "Generate glyphs…": the glyphs `which` of the current set drawn with
     // these options (font, fit, baseline, wide glyphs, widths), as one batch.
     // The report names the glyphs that failed and those whose ink was cut.
