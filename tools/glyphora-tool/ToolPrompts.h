@@ -32,6 +32,7 @@ public:
     // errors name the file themselves; its other messages (the writer's
     // refusals among them) say what is wrong but not where, so `file` comes first.
     void printKept(const std::string& file);
+    void forget() { messages_.clear(); }
 
 private:
     std::vector<Message> messages_;

@@ -16,6 +16,8 @@ int ToolSession::open(const std::string& file, int setNumber) {
 }
 
 int ToolSession::save() {
+    // What the feature told before, the command has said in its own words.
+    prompts_.forget();
     if (session_.SaveLang()) return kExitOk;
     prompts_.printKept(file_);
     return kExitError;

@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <string>
+#include <utility>
 
 namespace glyphora {
 
@@ -69,8 +70,12 @@ public:
     GenerateOptions generateOptions() const;
     // The RenderFont as the status bar shows it: "DejaVu Sans, Book, 12 px".
     std::string renderFontText() const;
-    // files/Runecast beside the editor, or the installed renderer.
-    std::string rendererPath() const { return FindRenderer(session_.paths().programDir); }
+    // The renderer program the batches start; empty: the one rendererPath() finds.
+    void setRendererPath(std::string path) { rendererPath_ = std::move(path); }
+    // The path set, or files/Runecast beside the editor, or the installed renderer.
+    std::string rendererPath() const {
+        return rendererPath_.empty() ? FindRenderer(session_.paths().programDir) : rendererPath_;
+    }
 
 private:
     // The current set has glyphs (or the user is told it has none) and the working glyph's question was answered.
@@ -85,6 +90,7 @@ private:
     Session& session_;
     RenderFont font_ = DefaultRenderFont();
     std::chrono::milliseconds timeout_ = kRendererTimeout;
+    std::string rendererPath_;
 };
 
 // The end message of "Replace the chosen symbols", or nothing when every
