@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 namespace glyphora::testing {
 namespace {
 
@@ -145,6 +148,26 @@ TEST(SetHeight, SetsShowingSet2FollowItsHeight) {
         for (std::size_t s = 0; s < glyphs.size(); ++s) {
             EXPECT_EQ(glyphs[s].Data, after.SymbolTable[1][s].Data) << "set " << k + 1 << " glyph " << s;
         }
+    }
+}
+
+// An edit that leaves the langpack as it was does not write it: its time
+// stays, so a program watching the file (or the editor) sees no change.
+TEST(EditCommands, EditsThatChangeNothingLeaveTheFileUnwritten) {
+    TempFolder dir;
+    const std::string path = dir.path("lp.smg");
+    WriteBytes(path, fixtures::BuildLangpack(fixtures::TypicalLangpack()).Bytes);
+    const auto written = std::filesystem::last_write_time(path) - std::chrono::hours(1);
+    std::filesystem::last_write_time(path, written);
+    const std::vector<std::vector<std::string>> cases = {
+        {"set-height", path, "--set", "2", "--height", "12"},
+        {"add-chars", path, "--set", "2", "--from", "0x41", "--to", "0x41", "--width", "6"},
+        {"remove-chars", path, "--set", "2", "--from", "0x3000", "--to", "0x3001"},
+    };
+    for (const auto& args : cases) {
+        const RunResult r = Tool(args);
+        EXPECT_EQ(r.exitCode, 0) << args[0] << ": " << r.err;
+        EXPECT_EQ(std::filesystem::last_write_time(path), written) << args[0];
     }
 }
 

@@ -4,9 +4,11 @@
 // codes go, then saves. CODE is decimal, 0x... or U+.... A refused change
 // exits non-zero with the reason and leaves the file as it was.
 #include "Commands.h"
+#include "ToolSession.h"
 #include "ToolSupport.h"
 
 #include <CharacterRanges.h>
+#include <CharacterRangesFeature.h>
 #include <CodeRangeText.h>
 
 #include <cstdio>
@@ -28,21 +30,26 @@ bool CodeOption(const ParsedArguments& parsed, const std::string& name, uint32_t
     return true;
 }
 
-// Opens the set, makes the change and saves it when anything changed.
+// Opens the set, makes the change as "Characters of the set" does and saves
+// it when anything changed.
 int ChangeCharacters(const std::string& file, int setNumber, const char* verb,
                      const std::function<Result<RangeEdit>(TLangpack&)>& edit) {
     std::optional<LangpackDocument> doc;
     if (const int status = OpenSet(file, setNumber, doc); status != kExitOk) return status;
-    const Result<RangeEdit> done = edit(doc->langpack());
+    ToolSession tool;
+    if (const int status = tool.open(file, setNumber); status != kExitOk) return status;
+    const Result<RangeEdit> done =
+        CharacterRangesFeature(tool.session()).Change(CharacterRangesFeature::kTitle, setNumber - 1, edit);
     if (!done) {
         PrintFileError(file, done.error().message);
         return kExitError;
     }
     if (done->changed > 0)
-        if (const int status = SaveLangpack(*doc); status != kExitOk) return status;
-    const TFontSetEntry& set = doc->langpack().FontSetTable[static_cast<std::size_t>(setNumber - 1)];
+        if (const int status = tool.save(); status != kExitOk) return status;
+    const TLangpack& lp = *tool.session().langpack();
+    const TFontSetEntry& set = lp.FontSetTable[static_cast<std::size_t>(setNumber - 1)];
     std::printf("%s %d, skipped %d; set %d has %d glyphs in %d intervals\n", verb, done->changed, done->skipped,
-                setNumber, set.SymbolCount, IntervalsInUse(doc->langpack(), setNumber - 1));
+                setNumber, set.SymbolCount, IntervalsInUse(lp, setNumber - 1));
     return kExitOk;
 }
 

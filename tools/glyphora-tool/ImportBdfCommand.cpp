@@ -7,10 +7,12 @@
 // DWIDTH 0 to 1 column, or taken as the first of several with one ENCODING
 // are listed on stderr.
 #include "Commands.h"
+#include "ToolSession.h"
 #include "ToolSupport.h"
 
 #include <BdfReader.h>
 #include <SetBdf.h>
+#include <SetExchange.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -51,27 +53,23 @@ int runImportBdf(const Words& args) {
         shift = k;
     }
 
-    if (parsed->isSet("add-missing")) {
-        BdfImportPlan plan;
-        const Result<RangeEdit> done = ImportBdfAddingMissing(doc->langpack(), setIndex, *font, shift, plan);
-        if (!done) {
-            PrintFileError(file, done.error().message);
-            return kExitError;
-        }
-        if (plan.Replaced > 0)
-            if (const int status = SaveLangpack(*doc); status != kExitOk) return status;
-        PrintNotes(file, plan);
-        std::printf("replaced %d, added %d, lacked %d, shift %d\n", plan.Replaced - done->changed, done->changed,
-                    plan.Lacked, plan.Shift);
-        return kExitOk;
+    const bool addMissing = parsed->isSet("add-missing");
+    ToolSession tool;
+    if (const int status = tool.open(file, setNumber); status != kExitOk) return status;
+    const Result<SetExchange::BdfImported> done = SetExchange(tool.session()).ImportBdf(*font, shift, addMissing);
+    if (!done) {
+        PrintFileError(file, done.error().message);
+        return kExitError;
     }
-    const BdfImportPlan plan = PlanBdfImport(doc->langpack(), setIndex, *font, shift);
-    if (plan.Replaced > 0) {
-        ApplyBdfImport(doc->langpack(), setIndex, plan);
-        if (const int status = SaveLangpack(*doc); status != kExitOk) return status;
-    }
+    const BdfImportPlan& plan = done->plan;
+    if (plan.Replaced > 0)
+        if (const int status = tool.save(); status != kExitOk) return status;
     PrintNotes(file, plan);
-    std::printf("replaced %d, lacked %d, shift %d\n", plan.Replaced, plan.Lacked, plan.Shift);
+    if (addMissing)
+        std::printf("replaced %d, added %d, lacked %d, shift %d\n", plan.Replaced - done->added, done->added,
+                    plan.Lacked, plan.Shift);
+    else
+        std::printf("replaced %d, lacked %d, shift %d\n", plan.Replaced, plan.Lacked, plan.Shift);
     return kExitOk;
 }
 

@@ -3,13 +3,11 @@
 // corner and clipped to the glyph, which keeps its width; then stores the
 // glyph and saves, as "Save Image" and "Save langpack" would.
 #include "Commands.h"
-#include "LangpackEdit.h"
+#include "ToolSession.h"
 #include "ToolSupport.h"
 
-#include <GlyphEditor.h>
 #include <GlyphExchange.h>
 
-#include <algorithm>
 #include <optional>
 
 namespace glyphora::tool {
@@ -40,15 +38,16 @@ int runImportBmp(const Words& args) {
         return kExitError;
     }
 
-    // The editor's own steps, so the tool and the window give the same glyph.
-    GlyphEditor editor;
-    editor.SetGlyphHeight(height);
-    editor.LoadSymb(glyph->Width, glyph->Data);
-    editor.PlaceFloatingImage(*picture);
-    editor.FalseGoBegin();
-    StoreGlyph(doc->langpack(), setIndex, index, static_cast<uint8_t>(std::clamp(editor.GlyphWidth(), 0, 255)),
-               editor.SaveImage(height));
-    return SaveLangpack(*doc);
+    // The window's own steps, so the tool and the window give the same glyph.
+    ToolSession tool;
+    if (const int status = tool.open(file, setNumber); status != kExitOk) return status;
+    Session& session = tool.session();
+    if (!session.ChooseSymbol(index) || !PicturePlacement(session).Place(*picture)) {
+        tool.prompts().printKept(file);
+        return kExitError;
+    }
+    session.SaveImageCommand();
+    return tool.save();
 }
 
 }  // namespace glyphora::tool

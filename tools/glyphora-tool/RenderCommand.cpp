@@ -6,11 +6,12 @@
 // its trimmed widths), then saved.
 #include "Commands.h"
 #include "GlyphRangeArguments.h"
+#include "ToolSession.h"
 #include "ToolSupport.h"
 
+#include <GlyphGeneration.h>
 #include <GlyphRendering.h>
 #include <HexText.h>
-#include <LangpackEdit.h>
 #include <ProgramFiles.h>
 #include <ProgramPlace.h>
 #include <Utf8Path.h>
@@ -109,32 +110,25 @@ int runRender(const Words& args) {
 
     std::optional<LangpackDocument> doc;
     if (const int status = OpenRangeForEdit(file, range, doc); status != kExitOk) return status;
-    // A scratch folder of this run's, so that two runs (or a run and the
-    // editor) never take each other's bitmap.
-    Result<RendererRun> run = RendererRun::Start(*renderer);
-    if (!run) return Report(run.error());
-
-    const int setIndex = range.setNumber - 1;
-    TLangpack& lp = doc->langpack();
-    const std::vector<Symbols>& glyphs = lp.glyphs(setIndex);
-    options.placement.height = lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height;
+    ToolSession tool;
+    if (const int status = tool.open(file, range.setNumber); status != kExitOk) return status;
+    GlyphGeneration generation(tool.session());
+    generation.setRendererPath(*renderer);
+    const std::vector<Symbols>& glyphs = tool.session().langpack()->glyphs(range.setNumber - 1);
     const BatchResult result =
-        RenderGlyphs(glyphs, RangeIndices(range.glyphs, static_cast<int>(glyphs.size())), options, run->renderer(),
-                     [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
-                         StoreGlyph(lp, setIndex, glyph, width, rows);
-                     });
+        generation.Generate(options, RangeIndices(range.glyphs, static_cast<int>(glyphs.size())));
     for (const GlyphFailure& f : result.failed)
-        PrintFileError(doc->path(),
+        PrintFileError(file,
                        "glyph " + std::to_string(f.glyph) + " (" + CodeName(f.code) + ") not replaced: " + f.reason);
     for (int g : result.cut)
-        PrintFileError(doc->path(), "glyph " + std::to_string(g) + " (" +
-                                        CodeName(glyphs[static_cast<std::size_t>(g)].Code) +
-                                        ") lost ink past column 15 or outside the set's rows");
+        PrintFileError(file, "glyph " + std::to_string(g) + " (" + CodeName(glyphs[static_cast<std::size_t>(g)].Code) +
+                                 ") lost ink past column 15 or outside the set's rows");
     if (result.stopped)
-        PrintFileError(doc->path(), "stopped at glyph " + std::to_string(result.stopped->glyph) + " (" +
-                                        CodeName(result.stopped->code) + "): " + result.stopped->reason);
+        PrintFileError(file, "stopped at glyph " + std::to_string(result.stopped->glyph) + " (" +
+                                 CodeName(result.stopped->code) + "): " + result.stopped->reason);
+    // A batch that replaced nothing leaves the file as it was.
     if (result.changed > 0)
-        if (const int status = SaveLangpack(*doc); status != kExitOk) return status;
+        if (const int status = tool.save(); status != kExitOk) return status;
     std::printf("%d of %d glyphs replaced", result.changed, result.total);
     if (fit && result.pixelSize > 0) std::printf(" (fitted: %d pixels)", result.pixelSize);
     std::printf("\n");

@@ -3,7 +3,7 @@
 #include "Commands.h"
 #include "GlyphCoding.h"
 #include "HexText.h"
-#include "LangpackEdit.h"
+#include "ToolSession.h"
 #include "ToolSupport.h"
 
 #include <cstdio>
@@ -46,8 +46,11 @@ int runSetGlyph(const Words& args) {
                                         " (height " + std::to_string(height) + ") needs " + std::to_string(needed));
         return kExitError;
     }
-    StoreGlyph(doc->langpack(), setIndex, index, static_cast<uint8_t>(width), InvertRows(*rows));
-    return SaveLangpack(*doc);
+    ToolSession tool;
+    if (const int status = tool.open(file, setNumber); status != kExitOk) return status;
+    // Stored as every edit is: the sets saved with this one change with it.
+    tool.session().StoreGlyph(setIndex, index, static_cast<uint8_t>(width), InvertRows(*rows));
+    return tool.save();
 }
 
 }  // namespace glyphora::tool

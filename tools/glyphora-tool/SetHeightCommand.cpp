@@ -1,8 +1,10 @@
-// set-height FILE --set N --height H: changes a set's height for all its
-// glyphs (rows added at the bottom are empty, rows beyond H are dropped), then saves.
+// set-height FILE --set N --height H: "Set height" of set N (rows added at the
+// bottom are empty, rows beyond H are dropped), then saved.
 #include "Commands.h"
-#include "LangpackEdit.h"
+#include "ToolSession.h"
 #include "ToolSupport.h"
+
+#include <GlyphSize.h>
 
 namespace glyphora::tool {
 
@@ -16,12 +18,11 @@ int runSetHeight(const Words& args) {
         return kExitUsage;
     }
     std::optional<LangpackDocument> doc;
-    if (const int status = OpenSetForEdit(file, setNumber, doc); status != kExitOk) {
-        return status;
-    }
-    const int setIndex = setNumber - 1;
-    SetSetHeight(doc->langpack(), setIndex, static_cast<uint16_t>(height));
-    return SaveLangpack(*doc);
+    if (const int status = OpenSetForEdit(file, setNumber, doc); status != kExitOk) return status;
+    ToolSession tool;
+    if (const int status = tool.open(file, setNumber); status != kExitOk) return status;
+    GlyphSize(tool.session()).SetHeight(height);
+    return tool.save();
 }
 
 }  // namespace glyphora::tool

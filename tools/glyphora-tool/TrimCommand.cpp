@@ -1,12 +1,12 @@
 // trim FILE --set N --from I --to J: the glyphs I to J of set N trimmed to
-// their ink plus one blank column, as "Optimize the chosen symbols on width"
-// does, then saved.
+// their ink plus one blank column by "Optimize the chosen symbols on width",
+// then saved.
 #include "Commands.h"
 #include "GlyphRangeArguments.h"
+#include "ToolSession.h"
 #include "ToolSupport.h"
 
 #include <GlyphGeneration.h>
-#include <LangpackEdit.h>
 
 #include <cstdio>
 
@@ -20,16 +20,11 @@ int runTrim(const Words& args) {
 
     std::optional<LangpackDocument> doc;
     if (const int status = OpenRangeForEdit(file, range, doc); status != kExitOk) return status;
-    const int setIndex = range.setNumber - 1;
-    TLangpack& lp = doc->langpack();
+    ToolSession tool;
+    if (const int status = tool.open(file, range.setNumber); status != kExitOk) return status;
     const BatchResult result =
-        OptimizeWidths(lp.glyphs(setIndex), range.glyphs, lp.FontSetTable[static_cast<std::size_t>(setIndex)].Height,
-                       [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
-                           StoreGlyph(lp, setIndex, glyph, width, rows);
-                       });
-    // Nothing changed: the file is not touched.
-    if (result.changed > 0)
-        if (const int status = SaveLangpack(*doc); status != kExitOk) return status;
+        GlyphGeneration(tool.session()).OptimizeChosenSymbols(range.glyphs.from, range.glyphs.to);
+    if (const int status = tool.save(); status != kExitOk) return status;
     std::printf("%d of %d glyphs changed\n", result.changed, result.total);
     return kExitOk;
 }

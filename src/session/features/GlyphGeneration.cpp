@@ -209,15 +209,15 @@ std::string GlyphGeneration::renderFontText() const {
            (font_.height < 0 ? " px" : " px cell");
 }
 
-void GlyphGeneration::OptimizeChosenSymbols(int from, int to) {
-    if (!mayStartBatch()) return;
+BatchResult GlyphGeneration::OptimizeChosenSymbols(int from, int to) {
+    if (!mayStartBatch()) return {};
     const auto& glyphs = session_.langpack()->glyphs(session_.CurrentSet());
     const std::vector<int> which = RangeIndices({from, to}, static_cast<int>(glyphs.size()));
-    runBatch("Optimize the chosen symbols on width", which,
-             [from, to](const std::vector<Symbols>& all, int height, const GlyphStore& store,
-                        const BatchProgress& progress, const KeepGoing&) {
-                 return OptimizeWidths(all, GlyphRange{from, to}, height, store, progress);
-             });
+    return runBatch("Optimize the chosen symbols on width", which,
+                    [from, to](const std::vector<Symbols>& all, int height, const GlyphStore& store,
+                               const BatchProgress& progress, const KeepGoing&) {
+                        return OptimizeWidths(all, GlyphRange{from, to}, height, store, progress);
+                    });
 }
 
 BatchResult OptimizeWidths(const std::vector<Symbols>& glyphs, GlyphRange range, int height, const GlyphStore& store,

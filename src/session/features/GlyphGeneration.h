@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <string>
+#include <utility>
 
 namespace glyphora {
 
@@ -52,8 +53,9 @@ public:
     // anew by the renderer. Glyphs that could not be drawn keep their pixels
     // and are named in one message at the end.
     void ReplaceChosenSymbols(int from, int to);
-    // The glyphs from..to trimmed to their ink plus one blank column.
-    void OptimizeChosenSymbols(int from, int to);
+    // The glyphs from..to trimmed to their ink plus one blank column; nothing
+    // gone through when the batch could not start.
+    BatchResult OptimizeChosenSymbols(int from, int to);
     // "Generate glyphs…": the glyphs `which` of the current set drawn with
     // these options (font, fit, baseline, wide glyphs, widths), as one batch.
     // The report names the glyphs that failed and those whose ink was cut.
@@ -73,8 +75,12 @@ public:
     GenerateOptions generateOptions() const;
     // The RenderFont as the status bar shows it: "DejaVu Sans, Book, 12 px".
     std::string renderFontText() const;
-    // files/Runecast beside the editor, or the installed renderer.
-    std::string rendererPath() const { return FindRenderer(session_.paths().programDir); }
+    // The renderer program the batches start; empty: the one rendererPath() finds.
+    void setRendererPath(std::string path) { rendererPath_ = std::move(path); }
+    // The path set, or files/Runecast beside the editor, or the installed renderer.
+    std::string rendererPath() const {
+        return rendererPath_.empty() ? FindRenderer(session_.paths().programDir) : rendererPath_;
+    }
 
 private:
     // The current set has glyphs (or the user is told it has none) and the working glyph's question was answered.
@@ -89,6 +95,7 @@ private:
     Session& session_;
     RenderFont font_ = DefaultRenderFont();
     std::chrono::milliseconds timeout_ = kRendererTimeout;
+    std::string rendererPath_;
 };
 
 // The end message of "Replace the chosen symbols", or nothing when every

@@ -14,13 +14,17 @@ void GlyphSize::SetWidthCommand() {
 void GlyphSize::SetHeightCommand() {
     if (!session_.glyphShown()) return;
     if (!session_.QuestionSaveImage()) return;
-    const int set = session_.CurrentSet();
     const std::optional<int> height = session_.prompts().askSize(
         Prompts::SizeMode::Height, session_.editor().GlyphWidth(), session_.editor().GlyphHeight());
+    if (height) SetHeight(*height);
+}
+
+void GlyphSize::SetHeight(int height) {
+    const int set = session_.CurrentSet();
     // The height the set has already changes nothing: no step, no change to save.
-    if (!height || *height == session_.setHeight(set)) return;
+    if (!session_.langpack() || set < 0 || height == session_.setHeight(set)) return;
     Session::LangpackStep step = session_.beginStep("Set height", set);
-    session_.StoreSetHeight(set, static_cast<uint16_t>(*height));
+    session_.StoreSetHeight(set, static_cast<uint16_t>(height));
     step.commit(static_cast<int>(session_.langpack()->glyphs(set).size()));
 }
 

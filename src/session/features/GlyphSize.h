@@ -14,6 +14,9 @@ public:
     // "Save the current symbol?" first; a new height is one step of the
     // langpack-wide history and a step of the working glyph.
     void SetHeightCommand();
+    // The current set (and the sets saved with it) made `height` rows high,
+    // as one step; the height it has already changes nothing.
+    void SetHeight(int height);
 
 private:
     Session& session_;

@@ -166,27 +166,38 @@ void SetExchange::ImportBdfCommand() {
         AskWholeNumber(s.prompts(), kImportBdfTitle, label, "shift", DefaultBdfShift(*font, height), lowest, highest);
     if (!shift) return;
 
-    BdfImportPlan plan;
-    int added = 0;
-    if (addMissing) {
-        const Result<RangeEdit> done = CharacterRangesFeature(s).Change(
-            kImportBdfTitle, set, [&](TLangpack& lp) { return ImportBdfAddingMissing(lp, set, *font, *shift, plan); });
-        if (!done) {
-            s.prompts().warning("The font cannot be imported:\n" + done.error().message);
-            return;
-        }
-        added = done->changed;
-    } else {
-        plan = PlanBdfImport(*s.langpack(), set, *font, *shift);
-        Session::LangpackStep step = s.beginStep(kImportBdfTitle, set);
-        for (const BdfGlyphImport& g : plan.Glyphs) s.StoreGlyph(set, g.GlyphIndex, g.Width, g.Data);
-        s.ReloadWorkingGlyph();
-        step.commit(plan.Replaced);
+    const Result<BdfImported> done = ImportBdf(*font, *shift, addMissing);
+    if (!done) {
+        s.prompts().warning("The font cannot be imported:\n" + done.error().message);
+        return;
     }
+    const BdfImportPlan& plan = done->plan;
+    const int added = done->added;
     s.prompts().information("Imported " + FileNameOf(*path) + " into set " + std::to_string(set + 1) +
                             ".\nGlyphs replaced: " + std::to_string(plan.Replaced - added) +
                             "\nGlyphs the font lacked (kept as they were): " + std::to_string(plan.Lacked) +
                             (addMissing ? "\nGlyphs added: " + std::to_string(added) : std::string()) + Notes(plan));
+}
+
+Result<SetExchange::BdfImported> SetExchange::ImportBdf(const BdfFont& font, std::optional<int> shift,
+                                                        bool addMissing) {
+    Session& s = session_;
+    const int set = s.CurrentSet();
+    BdfImported imported;
+    if (addMissing) {
+        const Result<RangeEdit> done = CharacterRangesFeature(s).Change(kImportBdfTitle, set, [&](TLangpack& lp) {
+            return ImportBdfAddingMissing(lp, set, font, shift, imported.plan);
+        });
+        if (!done) return done.error();
+        imported.added = done->changed;
+        return imported;
+    }
+    imported.plan = PlanBdfImport(*s.langpack(), set, font, shift);
+    Session::LangpackStep step = s.beginStep(kImportBdfTitle, set);
+    for (const BdfGlyphImport& g : imported.plan.Glyphs) s.StoreGlyph(set, g.GlyphIndex, g.Width, g.Data);
+    s.ReloadWorkingGlyph();
+    step.commit(imported.plan.Replaced);
+    return imported;
 }
 
 void SetExchange::ExportPngCommand() {

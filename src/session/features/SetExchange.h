@@ -7,6 +7,9 @@
 
 #include "Session.h"
 
+#include <BdfReader.h>
+#include <SetBdf.h>
+
 #include <optional>
 
 namespace glyphora {
@@ -27,6 +30,16 @@ public:
     // size, the glyphs stored, and a message with how many were replaced and how
     // many the font lacked.
     void ImportBdfCommand();
+    // What "Import BDF into set…" does once its questions are answered: the
+    // font's glyphs into the current set moved up by `shift` rows (nothing:
+    // the rows it is taller than the set), as one step, and with
+    // `addMissing` the characters the set lacks added first. A refusal
+    // changes nothing and is returned, not shown.
+    struct BdfImported {
+        BdfImportPlan plan;
+        int added = 0;
+    };
+    Result<BdfImported> ImportBdf(const BdfFont& font, std::optional<int> shift, bool addMissing);
     // "Export set as PNG sheet…": the scale asked (default 4), then the save dialog.
     void ExportPngCommand();
 
