@@ -14,18 +14,15 @@
 #include <HexText.h>
 #include <ProgramFiles.h>
 #include <ProgramPlace.h>
+#include <SystemPaths.h>
 #include <Utf8Path.h>
 
-#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 namespace glyphora::tool {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Where the renderer lies when --renderer is not given: where the editor
 // beside this executable (or the installed one, or the build tree's) finds it.
@@ -34,17 +31,6 @@ Result<std::string> DefaultRendererPath() {
     if (!folder)
         return MakeError(ErrorKind::Missing, folder.error().message + "; name the renderer with --renderer PATH");
     return FindRenderer(*folder);
-}
-
-// A folder passes access(X_OK) too, and would fail once per glyph. (Windows
-// has no execute bit: a file is a program by its name.)
-bool IsProgram(const std::string& path) {
-    std::error_code ec;
-#ifdef _WIN32
-    return fs::is_regular_file(PathFromUtf8(path), ec);
-#else
-    return fs::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;
-#endif
 }
 
 }  // namespace
@@ -101,7 +87,7 @@ int runRender(const Words& args) {
     Result<std::string> renderer =
         parsed->isSet("renderer") ? Result<std::string>(parsed->value("renderer")) : DefaultRendererPath();
     if (!renderer) return Report(renderer.error());
-    if (!IsProgram(*renderer)) {
+    if (!IsProgramFile(*renderer)) {
         std::fprintf(stderr,
                      "glyphora-tool: the renderer %s is not a program that can be run; name it with --renderer PATH\n",
                      renderer->c_str());
