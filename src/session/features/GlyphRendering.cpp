@@ -2,6 +2,7 @@
 
 #include <BmpReader.h>
 #include <ColorReduce.h>
+#include <FileAnswerMemo.h>
 #include <FileLayer.h>
 #include <GlyphAlgorithms.h>
 #include <GlyphRows.h>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 
 namespace glyphora {
@@ -246,15 +248,19 @@ void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, cons
 }
 
 bool HasBatchMode(const std::string& programPath, const std::string& folder) {
-    ProcessOutput output;
-    ProcessRequest request;
-    request.program = programPath;
-    request.arguments = {"--capabilities"};
-    request.currentFolder = folder;
-    request.timeout = std::chrono::milliseconds(2000);
-    const Result<int> status = RunProcess(request, &output);
-    if (!status || *status != 0) return false;
-    std::istringstream words(output.out.substr(0, output.out.find('\n')));
+    static FileAnswerMemo answers;
+    const std::string capabilities = answers.answer(programPath, [&]() -> std::optional<std::string> {
+        ProcessOutput output;
+        ProcessRequest request;
+        request.program = programPath;
+        request.arguments = {"--capabilities"};
+        request.currentFolder = folder;
+        request.timeout = std::chrono::milliseconds(2000);
+        const Result<int> status = RunProcess(request, &output);
+        if (!status) return std::nullopt;
+        return *status == 0 ? output.out.substr(0, output.out.find('\n')) : std::string();
+    });
+    std::istringstream words(capabilities);
     std::string word;
     while (words >> word)
         if (word == "batch") return true;
