@@ -193,9 +193,12 @@ void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, cons
         for (std::size_t i = from; i < job.codes.size(); ++i) take(i, GlyphFailed(reason));
     };
     for (std::size_t i = 0; i < job.codes.size(); ++i) {
-        while (written < job.codes.size() && written < i + kAhead) {
-            if (Status sent = child->write(RequestLine(job, job.codes[written])); !sent) break;
-            ++written;
+        // Topped up in blocks, half the window at a time: one write for several requests.
+        if (written < job.codes.size() && written <= i + kAhead / 2) {
+            std::string block;
+            std::size_t upTo = written;
+            for (; upTo < job.codes.size() && upTo < i + kAhead; ++upTo) block += RequestLine(job, job.codes[upTo]);
+            if (child->write(block)) written = upTo;
         }
         child->restartClock();
         Result<std::string> line = child->readLine(4096);
