@@ -85,6 +85,9 @@ int main(int argc, char** argv) {
         std::perror("bench_runecast: temporary folder");
         return 2;
     }
+    // The renderer keeps its cache in the user's cache folder: this run's own.
+    setenv("XDG_CACHE_HOME", folder, 1);
+    const std::string cacheFile = std::string(folder) + "/glyphora/runecast.cache";
     const std::vector<int> codes = Codes(starts);
     auto argsFor = [](int code) {
         return std::vector<std::string>{"-16", "0", std::to_string(code), "DejaVu", "Sans"};
@@ -104,11 +107,12 @@ int main(int argc, char** argv) {
         for (int i = first; i < last; ++i) Spawn("/bin/true", argsFor(codes[std::size_t(i)]), trueCost);
         for (int i = first; i < last; ++i) Spawn(renderer, argsFor(codes[std::size_t(i)]), warm);
         for (int i = first; i < last; ++i) {
-            unlink("runecast.cache");
+            unlink(cacheFile.c_str());
             Spawn(renderer, argsFor(codes[std::size_t(i)]), cold);
         }
     }
-    unlink("runecast.cache");
+    unlink(cacheFile.c_str());
+    rmdir((std::string(folder) + "/glyphora").c_str());
     unlink("temp.bmp");
     rmdir(folder);
 

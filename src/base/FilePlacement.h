@@ -29,6 +29,10 @@ Result<PathInfo> InspectPath(const std::string& path);
 // (killed while writing); those of live processes stay.
 void RemoveStalePendingFiles(const std::string& folder);
 
+// Puts the names given in the folder of `path` on the disk (see place()).
+// Some file systems refuse to flush a folder, which fails nothing.
+void SyncFolderOf(const std::string& path);
+
 // A file being written for `target`. Dropped before place() it is removed,
 // and whatever the target's name held stays as it was.
 class PendingFile {
@@ -43,8 +47,11 @@ public:
     Status write(std::span<const uint8_t> bytes);
     // Flushed to the disk, closed, and renamed over the target's name (a link
     // at that name is replaced, never written through). On failure the
-    // temporary file is gone and the target is as it was.
-    Status place();
+    // temporary file is gone and the target is as it was. The new name is on
+    // the disk when the folder is flushed too: at once, or, for a run that
+    // places many files in one folder, once by SyncFolderOf after the last.
+    enum class FolderFlush { Now, Later };
+    Status place(FolderFlush folder = FolderFlush::Now);
     // Closed and removed; the target is untouched.
     void discard();
 

@@ -77,7 +77,7 @@ Status PendingFile::write(std::span<const uint8_t> bytes) {
     return {};
 }
 
-Status PendingFile::place() {
+Status PendingFile::place(FolderFlush folder) {
     if (native_ == file_native::kClosed)
         return MakeError(ErrorKind::Io, FileError("write", target_, "the file is closed"));
     const int fd = static_cast<int>(native_);
@@ -93,14 +93,16 @@ Status PendingFile::place() {
         ::unlink(temporary_.c_str());
         return IoError("write", target_, err);
     }
-    // The new name is only durable once the folder's entry is on disk; some
-    // file systems refuse fsync on a folder, which fails nothing.
-    const int dir = ::open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder == FolderFlush::Now) SyncFolderOf(target_);
+    return {};
+}
+
+void SyncFolderOf(const std::string& path) {
+    const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         (void)::fsync(dir);
         ::close(dir);
     }
-    return {};
 }
 
 void PendingFile::discard() {

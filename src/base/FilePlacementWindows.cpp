@@ -78,7 +78,8 @@ Status PendingFile::write(std::span<const uint8_t> bytes) {
     return {};
 }
 
-Status PendingFile::place() {
+// MOVEFILE_WRITE_THROUGH puts the new name on the disk with the move itself.
+Status PendingFile::place(FolderFlush) {
     if (native_ == file_native::kClosed)
         return MakeError(ErrorKind::Io, FileError("write", target_, "the file is closed"));
     const HANDLE file = AsHandle(native_);
@@ -94,6 +95,8 @@ Status PendingFile::place() {
     }
     return {};
 }
+
+void SyncFolderOf(const std::string&) {}
 
 void PendingFile::discard() {
     if (native_ == file_native::kClosed) return;

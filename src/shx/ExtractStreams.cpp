@@ -21,8 +21,9 @@ namespace {
 // it is replaced only when the question says so.
 class DiskFile final : public OutputFile {
 public:
-    DiskFile(PendingFile file, const PathInfo& existing, const EditedFileQuestion& askEdited)
-        : file_(std::move(file)), existing_(existing), askEdited_(askEdited) {
+    DiskFile(PendingFile file, const PathInfo& existing, const EditedFileQuestion& askEdited,
+             std::function<void(const std::string&)> placed)
+        : file_(std::move(file)), existing_(existing), askEdited_(askEdited), placed_(std::move(placed)) {
         if (existing_.kind != PathKind::Regular) return;
         Result<ReadHandle> old = ReadHandle::Open(file_.target());
         if (old) old_.emplace(std::move(*old));
@@ -70,7 +71,9 @@ public:
             file_.discard();
             return RefusedName(path, now->kind);
         }
-        return file_.place();
+        Status put = file_.place(PendingFile::FolderFlush::Later);
+        if (put) placed_(path);
+        return put;
     }
 
     void discard() override { file_.discard(); }
@@ -106,6 +109,7 @@ private:
     PendingFile file_;
     PathInfo existing_;
     const EditedFileQuestion& askEdited_;
+    std::function<void(const std::string&)> placed_;
     std::optional<ReadHandle> old_;  // the file there, while it matches what was written
     std::vector<uint8_t> compare_;
     uint64_t size_ = 0;
@@ -143,7 +147,19 @@ Result<std::unique_ptr<OutputFile>> DiskFolder::create(const std::string& path) 
         return DiskFile::RefusedName(path, existing->kind);
     Result<PendingFile> file = PendingFile::Create(path);
     if (!file) return file.error();
-    return std::unique_ptr<OutputFile>(std::make_unique<DiskFile>(std::move(*file), *existing, askEdited_));
+    auto placed = [this](const std::string& name) {
+        const std::filesystem::path folder = PathFromUtf8(name).parent_path();
+        const bool known = std::any_of(unflushed_.begin(), unflushed_.end(), [&](const std::string& other) {
+            return PathFromUtf8(other).parent_path() == folder;
+        });
+        if (!known) unflushed_.push_back(name);
+    };
+    return std::unique_ptr<OutputFile>(std::make_unique<DiskFile>(std::move(*file), *existing, askEdited_, placed));
+}
+
+void DiskFolder::finish() {
+    for (const std::string& name : unflushed_) SyncFolderOf(name);
+    unflushed_.clear();
 }
 
 // ---- MemoryInput ----

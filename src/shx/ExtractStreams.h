@@ -79,14 +79,23 @@ private:
 // the same bytes is left alone; one that differs in any byte or in length is
 // replaced only when askEdited answers so (no question: refused; the editor
 // asks the user, the tool refuses unless told to overwrite).
+//
+// Each file is flushed before it takes its name; the folder's entries, which
+// make the names last through a power cut, are flushed once for all its files
+// when the DiskFolder goes (or by finish()), not once per file.
 class DiskFolder final : public OutputFolder {
 public:
     explicit DiskFolder(std::string flashPath = {}, EditedFileQuestion askEdited = {});
+    DiskFolder(const DiskFolder&) = delete;
+    DiskFolder& operator=(const DiskFolder&) = delete;
+    ~DiskFolder() override { finish(); }
     Result<std::unique_ptr<OutputFile>> create(const std::string& path) override;
+    void finish();
 
 private:
     std::string flashPath_;
     EditedFileQuestion askEdited_;
+    std::vector<std::string> unflushed_;  // a file placed since the last finish() for each folder
 };
 
 class MemoryInput final : public ExtractInput {

@@ -32,7 +32,8 @@ bool RecordLineReader::ExhaustedAfterRefill() {
     return fill_ == 0;
 }
 
-RecordLineReader::LineResult RecordLineReader::ReadRecordLineAcrossBlocks(std::string_view& line) {
+RecordLineReader::LineResult RecordLineReader::ReadRecordLineAcrossBlocks() {
+    std::string_view& line = slowLine_;
     if (failed_) return LineResult::ReadError;
 
     if (skipLineFeed_) {

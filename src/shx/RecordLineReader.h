@@ -51,7 +51,12 @@ public:
                 return LineResult::Line;
             }
         }
-        return ReadRecordLineAcrossBlocks(line);
+        // The slow path hands its line over in a member, so that `line` never
+        // has its address taken: it stays in registers, and the caller does
+        // not load it back whole from two separate stores (a stall per line).
+        const LineResult result = ReadRecordLineAcrossBlocks();
+        line = slowLine_;
+        return result;
     }
 
     // 1-based number of the line last handed out, counted from the first line after the header.
@@ -85,7 +90,7 @@ private:
         return cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - text) : kMaxRecordLineLength + 1;
 #endif
     }
-    LineResult ReadRecordLineAcrossBlocks(std::string_view& line);
+    LineResult ReadRecordLineAcrossBlocks();  // the line in slowLine_
     bool RefillInput();
     // True when no byte is left in the buffer and the input has ended (or failed).
     bool ExhaustedAfterRefill();
@@ -104,6 +109,7 @@ private:
     uint64_t lineNumber_ = 0;
     Error error_;
     std::array<char, kMaxRecordLineLength + 1> straddle_{};
+    std::string_view slowLine_;
 };
 
 }  // namespace glyphora::shx

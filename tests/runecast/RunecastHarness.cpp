@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <algorithm>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -27,12 +28,17 @@ uint32_t Le(const std::string& b, std::size_t at, int bytes) {
 }  // namespace
 
 RenderRun RunRenderer(const std::filesystem::path& folder, const std::vector<std::string>& args,
-                      const std::vector<std::string>& env) {
+                      const std::vector<std::string>& env, const std::string& input) {
     // The child's output goes to files beside its folder, not into it.
     const std::filesystem::path outFile = folder.string() + ".out";
     const std::filesystem::path errFile = folder.string() + ".err";
+    int pipeFds[2] = {-1, -1};
+    if (pipe(pipeFds) != 0) return {};
     const pid_t pid = fork();
     if (pid == 0) {
+        dup2(pipeFds[0], STDIN_FILENO);
+        close(pipeFds[0]);
+        close(pipeFds[1]);
         const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (out < 0 || err < 0 || chdir(folder.c_str()) != 0) _exit(126);
@@ -45,6 +51,14 @@ RenderRun RunRenderer(const std::filesystem::path& folder, const std::vector<std
         execv(RUNECAST, argv.data());
         _exit(127);
     }
+    close(pipeFds[0]);
+    std::signal(SIGPIPE, SIG_IGN);  // a renderer that stops reading early
+    for (std::size_t at = 0; at < input.size();) {
+        const ssize_t n = write(pipeFds[1], input.data() + at, input.size() - at);
+        if (n <= 0) break;
+        at += static_cast<std::size_t>(n);
+    }
+    close(pipeFds[1]);
     RenderRun run;
     int status = 0;
     if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) run.status = WEXITSTATUS(status);

@@ -15,9 +15,10 @@ struct RenderRun {
 };
 
 // The renderer with args, its current folder `folder`, and `env` entries
-// (NAME=VALUE) added to the environment.
+// (NAME=VALUE) added to the environment; `input` is its stdin (a pipe
+// written whole while it runs).
 RenderRun RunRenderer(const std::filesystem::path& folder, const std::vector<std::string>& args,
-                      const std::vector<std::string>& env = {});
+                      const std::vector<std::string>& env = {}, const std::string& input = {});
 
 // A 1-bit BMP as the renderer writes it, checked field by field: rows top
 // first, '#' ink (colour index 0, black) and '.' paper (index 1, white).

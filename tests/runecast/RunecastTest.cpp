@@ -187,18 +187,24 @@ TEST_F(RunecastTest, HelpAndAnUnwritableBitmap) {
 
 TEST_F(RunecastTest, CacheSkipsFontconfigUntilItsConfigurationChanges) {
     // FC_DEBUG=1 makes fontconfig print every match it makes; the cache is
-    // used when nothing is printed. The user's configuration lives in the
-    // test's folder so that the test can change it.
+    // used when nothing is printed. The user's configuration and cache folder
+    // live in the test's folder so that the test can change them. The cache
+    // outlives the run's folder: the editor gives every batch a fresh one.
     const fs::path config = root_ / "config";
-    const std::vector<std::string> env = {"FC_DEBUG=1", "XDG_CONFIG_HOME=" + config.string()};
+    const fs::path cache = root_ / "cache" / "glyphora" / "runecast.cache";
+    const std::vector<std::string> env = {"FC_DEBUG=1", "XDG_CONFIG_HOME=" + config.string(),
+                                          "XDG_CACHE_HOME=" + (root_ / "cache").string()};
     const std::vector<std::string> args = {"-16", "2", "65", "DejaVu Sans"};
 
     const RenderRun first = RunRenderer(folder_, args, env);
     ASSERT_EQ(first.status, 0) << first.err;
     EXPECT_TRUE(fontconfigAsked(first));
-    ASSERT_TRUE(fs::exists(folder_ / "runecast.cache"));
+    ASSERT_TRUE(fs::exists(cache));
+    EXPECT_FALSE(fs::exists(folder_ / "runecast.cache"));
     const std::string picture = ReadMonoBmp(folder_ / "temp.bmp").picture.value_or(Picture{}).text();
 
+    fs::remove_all(folder_);
+    fs::create_directory(folder_);
     const RenderRun second = RunRenderer(folder_, args, env);
     EXPECT_EQ(second.status, 0);
     EXPECT_FALSE(fontconfigAsked(second)) << second.out;
@@ -218,7 +224,7 @@ TEST_F(RunecastTest, CacheSkipsFontconfigUntilItsConfigurationChanges) {
     // A damaged cache is rebuilt, and the picture stays the same.
     for (const std::string& damage : {std::string("garbage\n"), std::string("runecast-cache 1\nenv 99999:"),
                                       std::string(4096, '\xff'), std::string()}) {
-        writeFile("runecast.cache", damage);
+        std::ofstream(cache, std::ios::binary) << damage;
         const RenderRun r = RunRenderer(folder_, args, env);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_TRUE(fontconfigAsked(r));
@@ -227,18 +233,63 @@ TEST_F(RunecastTest, CacheSkipsFontconfigUntilItsConfigurationChanges) {
     }
 
     // A cache that cannot be written costs speed, not the glyph.
-    fs::remove(folder_ / "runecast.cache");
-    fs::create_directory(folder_ / "runecast.cache");
+    fs::remove(cache);
+    fs::create_directory(cache);
     const RenderRun unwritable = RunRenderer(folder_, args, env);
     EXPECT_EQ(unwritable.status, 0) << unwritable.err;
     EXPECT_EQ(ReadMonoBmp(folder_ / "temp.bmp").picture.value_or(Picture{}).text(), picture);
 }
 
+// The words before each bitmap of a batch's answers.
+std::vector<std::string> AnswerLines(const std::string& out) {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < out.size();) {
+        const std::size_t end = out.find('\n', at);
+        if (end == std::string::npos) break;
+        lines.push_back(out.substr(at, end - at));
+        at = end + 1;
+        if (lines.back().rfind("ok ", 0) == 0) at += std::stoul(lines.back().substr(lines.back().rfind(' ') + 1));
+    }
+    return lines;
+}
+
+TEST_F(RunecastTest, BatchAnswersEachLineAsOneStartPerGlyphWould) {
+    const std::string font = " 0 65 " + kDejaVuFile;
+    const std::string longName(200 * 1024, 'x');  // over the longest request, over several reads
+    struct Case {
+        const char* what;
+        std::string input;
+        std::vector<std::string> firstWords;  // "ok CODE" or "fail CODE STATUS"
+    };
+    const std::vector<Case> cases = {
+        {"CR LF ends and no final end", "-16" + font + "\r\n-12" + font, {"ok 65", "ok 65"}},
+        {"an empty line ends the batch", "-16" + font + "\n\n-12" + font + "\n", {"ok 65"}},
+        {"an overlong line fails alone", "-16 0 66 " + longName + "\n-16" + font + "\n", {"fail 66 1", "ok 65"}},
+        {"sizes change back and forth",
+         "-16" + font + "\nfit=9 -16" + font + "\n-16" + font + "\n",
+         {"ok 65", "ok 65", "ok 65"}},
+    };
+    for (const Case& c : cases) {
+        const RenderRun r = RunRenderer(folder_, {"--batch"}, {}, c.input);
+        EXPECT_EQ(r.status, 0) << c.what << ": " << r.err;
+        const std::vector<std::string> lines = AnswerLines(r.out);
+        ASSERT_EQ(lines.size(), c.firstWords.size()) << c.what;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            EXPECT_EQ(lines[i].rfind(c.firstWords[i], 0), 0u) << c.what << ": " << lines[i];
+    }
+    // A size set again after another gives the same picture as at first.
+    const std::vector<std::string> sizes = AnswerLines(RunRenderer(folder_, {"--batch"}, {}, cases[3].input).out);
+    ASSERT_EQ(sizes.size(), 3u);
+    EXPECT_EQ(sizes[0], sizes[2]);
+    EXPECT_NE(sizes[0], sizes[1]);
+}
+
 TEST_F(RunecastTest, FontFilePathNeedsNoLookup) {
-    const RenderRun r = RunRenderer(folder_, {"-16", "0", "65", kDejaVuFile}, {"FC_DEBUG=1"});
+    const RenderRun r =
+        RunRenderer(folder_, {"-16", "0", "65", kDejaVuFile}, {"FC_DEBUG=1", "XDG_CACHE_HOME=" + root_.string()});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_FALSE(fontconfigAsked(r));
-    EXPECT_FALSE(fs::exists(folder_ / "runecast.cache"));
+    EXPECT_FALSE(fs::exists(root_ / "glyphora"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "FreeTypeRasterizer.h"
 
+#include "FontCachePlace.h"
 #include "FontLookup.h"
 
 namespace glyphora::runecast {
@@ -21,7 +22,10 @@ Result<OpenFace*> FreeTypeRasterizer::face(const std::string& fontName, FontStyl
         if (!opened) return opened.error();
         return keep(std::move(*opened));
     }
-    if (!cache_) cache_ = FontCache::Load(kCacheFileName);
+    if (!cache_) {
+        cachePath_ = FontCachePath();
+        cache_ = FontCache::Load(cachePath_);
+    }
     if (std::optional<FontChoice> cached = cache_->find(fontName, style)) {
         // A font file that went away since: ask again.
         if (Result<OpenFace> opened = OpenFace::Open(*cached)) return keep(std::move(*opened));
@@ -31,7 +35,7 @@ Result<OpenFace*> FreeTypeRasterizer::face(const std::string& fontName, FontStyl
     Result<OpenFace> opened = OpenFace::Open(found->choice);
     if (!opened) return opened.error();
     cache_->remember(fontName, style, found->choice, found->watchedPaths);
-    (void)cache_->save(kCacheFileName);  // a read-only folder only costs speed
+    (void)cache_->save(cachePath_);  // a read-only folder only costs speed
     return keep(std::move(*opened));
 }
 

@@ -21,6 +21,7 @@ private:
     Result<OpenFace*> face(const std::string& fontName, FontStyle style);
 
     std::optional<FontCache> cache_;
+    std::string cachePath_;
     std::map<std::pair<std::string, FontStyle>, OpenFace> faces_;
 };
 

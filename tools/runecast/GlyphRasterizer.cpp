@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace glyphora::runecast {
 
@@ -193,6 +195,11 @@ Status Blit(const FT_Bitmap& bitmap, int left, int top, int ascent, bool lean, M
 struct OpenFace::Library {
     FreeTypeLibrary library;
     FT_Face face = nullptr;
+    // Setting a size runs the font's own size program (TrueType's prep)
+    // again, most of the cost of a small glyph: a batch in one size sets it
+    // once. Nothing while the face's size is unknown (before the first, after
+    // a failed one).
+    std::optional<std::pair<int, LineMetrics>> sized;
 };
 
 OpenFace::OpenFace(FontChoice font, std::unique_ptr<Library> library)
@@ -267,19 +274,26 @@ Result<DrawnGlyph> OpenFace::draw(int height, int fitRows, uint16_t code) {
     }
 
     const bool scalable = FT_IS_SCALABLE(face);
+    auto size = [&](int wanted) -> Result<LineMetrics> {
+        if (library_->sized && library_->sized->first == wanted) return library_->sized->second;
+        library_->sized.reset();
+        Result<LineMetrics> set =
+            scalable ? SizeScalable(face, wanted, path)
+            : face->num_fixed_sizes > 0
+                ? SelectStrike(face, wanted, path)
+                : Result<LineMetrics>(MakeError(ErrorKind::Malformed, "font file '" + path + "' has no sizes"));
+        if (set) library_->sized.emplace(wanted, *set);
+        return set;
+    };
     if (fitRows > 0) {
         height = scalable ? -FitScalable(face, fitRows) : face->num_fixed_sizes > 0 ? FitStrike(face, fitRows) : height;
     }
-    Result<LineMetrics> line =
-        scalable ? SizeScalable(face, height, path)
-        : face->num_fixed_sizes > 0
-            ? SelectStrike(face, height, path)
-            : Result<LineMetrics>(MakeError(ErrorKind::Malformed, "font file '" + path + "' has no sizes"));
+    Result<LineMetrics> line = size(height);
     if (!line) return line.error();
     // Rounding may still give a line a pixel too tall: one size less then.
     while (fitRows > 0 && scalable && height < -1 && line->ascent + line->descent > fitRows) {
         ++height;
-        line = SizeScalable(face, height, path);
+        line = size(height);
         if (!line) return line.error();
     }
     const int ascent = std::clamp(line->ascent, 0, kMaxSide);

@@ -122,8 +122,8 @@ const char* UsageText() {
            "the end of its input or at an empty line. Runecast --capabilities prints\n"
            "\"batch fit\": what a caller may use besides the one-character command line.\n"
            "\n"
-           "Font lookups are remembered in runecast.cache in the current folder while\n"
-           "fontconfig's configuration and caches stay unchanged.\n";
+           "Font lookups are remembered in glyphora/runecast.cache in $XDG_CACHE_HOME\n"
+           "(else ~/.cache) while fontconfig's configuration and caches stay unchanged.\n";
 }
 
 }  // namespace glyphora::runecast

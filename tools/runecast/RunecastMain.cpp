@@ -3,6 +3,8 @@
 // glyph behind to be taken for this one.
 #include "RunecastMain.h"
 
+#include "RequestInput.h"
+
 #include <BmpWriter.h>
 #include <FileLayer.h>
 #include <RendererLimits.h>
@@ -20,6 +22,8 @@ constexpr const char* kOutputFile = "temp.bmp";
 // A request line longer than this is no request (a font path is far shorter);
 // the editor refuses a font name that would make one.
 constexpr std::size_t kMaxLine = kRendererRequestMax;
+// Answers held back while requests wait; the pipe to the caller holds as much.
+constexpr std::size_t kOutputBlock = 1 << 16;
 
 int StatusOf(const Error& error) {
     switch (error.kind) {
@@ -51,27 +55,19 @@ int RunOne(std::span<const std::string> args, Rasterizer& rasterizer) {
     return kExitWritten;
 }
 
-// One line of `in` without its end, or nothing at the end of the input.
-// A line too long is read to its end and given as it began.
-bool ReadLine(std::FILE* in, std::string& line) {
-    line.clear();
-    int c = 0;
-    while ((c = std::fgetc(in)) != EOF && c != '\n')
-        if (line.size() < kMaxLine) line.push_back(static_cast<char>(c));
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return c != EOF || !line.empty();
-}
-
 std::string OneLine(std::string text) {
     for (char& c : text)
         if (c == '\n' || c == '\r') c = ' ';
     return text;
 }
 
-// Every answer is flushed at once: the caller waits for it before it asks on.
+// An answer goes out once no further request is waiting: a caller that asks
+// ahead gets its answers in blocks, one that waits for each gets each at once.
 int RunBatch(Rasterizer& rasterizer, std::FILE* in, std::FILE* out) {
+    std::setvbuf(out, nullptr, _IOFBF, kOutputBlock);
+    RequestInput requests(in, kMaxLine);
     std::string line;
-    while (ReadLine(in, line) && !line.empty()) {
+    while (requests.readLine(line) && !line.empty()) {
         Result<RenderRequest> request = ParseBatchLine(line);
         Result<DrawnGlyph> drawn = request ? rasterizer.draw(*request) : Result<DrawnGlyph>(request.error());
         const unsigned code = request ? request->code : 0u;
@@ -83,9 +79,9 @@ int RunBatch(Rasterizer& rasterizer, std::FILE* in, std::FILE* out) {
                          drawn->ascent, drawn->pixelSize, bmp.size());
             std::fwrite(bmp.data(), 1, bmp.size(), out);
         }
-        if (std::fflush(out) != 0) return kExitFailed;  // the caller went away
+        if (!requests.waiting() && std::fflush(out) != 0) return kExitFailed;  // the caller went away
     }
-    return kExitWritten;
+    return std::fflush(out) == 0 ? kExitWritten : kExitFailed;
 }
 
 }  // namespace

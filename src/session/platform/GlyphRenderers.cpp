@@ -2,6 +2,7 @@
 
 #include <BmpReader.h>
 #include <ColorReduce.h>
+#include <FileAnswerMemo.h>
 #include <FileLayer.h>
 #include <HexText.h>
 #include <Utf8Path.h>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 
 namespace glyphora {
@@ -189,9 +191,12 @@ void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, cons
         for (std::size_t i = from; i < job.codes.size(); ++i) take(i, GlyphFailed(reason));
     };
     for (std::size_t i = 0; i < job.codes.size(); ++i) {
-        while (written < job.codes.size() && written < i + kAhead) {
-            if (Status sent = child->write(RequestLine(job, job.codes[written])); !sent) break;
-            ++written;
+        // Topped up in blocks, half the window at a time: one write for several requests.
+        if (written < job.codes.size() && written <= i + kAhead / 2) {
+            std::string block;
+            std::size_t upTo = written;
+            for (; upTo < job.codes.size() && upTo < i + kAhead; ++upTo) block += RequestLine(job, job.codes[upTo]);
+            if (child->write(block)) written = upTo;
         }
         child->restartClock();
         Result<std::string> line = child->readLine(4096);
@@ -244,15 +249,19 @@ void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, cons
 }
 
 bool HasBatchMode(const std::string& programPath, const std::string& folder) {
-    ProcessOutput output;
-    ProcessRequest request;
-    request.program = programPath;
-    request.arguments = {"--capabilities"};
-    request.currentFolder = folder;
-    request.timeout = std::chrono::milliseconds(2000);
-    const Result<int> status = RunProcess(request, &output);
-    if (!status || *status != 0) return false;
-    std::istringstream words(output.out.substr(0, output.out.find('\n')));
+    static FileAnswerMemo answers;
+    const std::string capabilities = answers.answer(programPath, [&]() -> std::optional<std::string> {
+        ProcessOutput output;
+        ProcessRequest request;
+        request.program = programPath;
+        request.arguments = {"--capabilities"};
+        request.currentFolder = folder;
+        request.timeout = std::chrono::milliseconds(2000);
+        const Result<int> status = RunProcess(request, &output);
+        if (!status) return std::nullopt;
+        return *status == 0 ? output.out.substr(0, output.out.find('\n')) : std::string();
+    });
+    std::istringstream words(capabilities);
     std::string word;
     while (words >> word)
         if (word == "batch") return true;
