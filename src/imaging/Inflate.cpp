@@ -139,7 +139,7 @@ private:
             std::array<uint8_t, 288 + 30> lengths{};
             for (int s = 0; s < 288; ++s)
                 lengths[static_cast<std::size_t>(s)] = s < 144 ? 8 : s < 256 ? 9 : s < 280 ? 7 : 8;
-            for (int s = 0; s < 30; ++s) lengths[static_cast<std::size_t>(288 + s)] = 5;
+            for (int s = 0; s < 30; ++s) lengths[288 + static_cast<std::size_t>(s)] = 5;
             return std::pair<Huffman, Huffman>{Huffman(lengths.data(), 288), Huffman(lengths.data() + 288, 30, true)};
         }();
         codes(kCodes.first, kCodes.second);

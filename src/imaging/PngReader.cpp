@@ -134,7 +134,7 @@ Result<RgbaImage> ToRgba(const std::vector<uint8_t>& rows, const Header& h, cons
                 if (s[0] * 3 + 2 >= x.palette.size())
                     return Bad("pixel (" + std::to_string(px) + ", " + std::to_string(y) + ") names colour " +
                                std::to_string(s[0]) + " of a palette of " + std::to_string(x.palette.size() / 3));
-                std::copy_n(x.palette.begin() + static_cast<std::ptrdiff_t>(s[0] * 3), 3, o);
+                std::copy_n(x.palette.begin() + static_cast<std::ptrdiff_t>(s[0]) * 3, 3, o);
                 o[3] = s[0] < x.alpha.size() ? x.alpha[s[0]] : 255;
                 continue;
             }

@@ -55,7 +55,8 @@ TransformedGlyph Bold(const MonoImage& box, int maxWidth) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             if (box.isInk(x, y)) out.setPixel(x + 1, y, Pixel::Ink);
-    return {std::move(out), out.width(), 0};
+    const int width = out.width();
+    return {std::move(out), width, 0};
 }
 
 // Rows above the baseline lean right: the k rows just above it by one pixel,

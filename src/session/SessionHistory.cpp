@@ -101,7 +101,7 @@ std::vector<int> Session::ReplaceSets(const std::function<std::vector<int>(TLang
     const std::optional<uint16_t> code = workingGlyph() ? std::optional<uint16_t>(workingGlyph()->Code) : std::nullopt;
     TLangpack& lp = document_->langpack();
     const TLangpack before = lp;
-    const std::vector<int> sets = change(lp);
+    std::vector<int> sets = change(lp);
     if (sets.empty()) return sets;
     // Glyph indices name other glyphs once the characters moved: their steps go.
     for (int k : sets)
