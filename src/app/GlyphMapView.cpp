@@ -23,8 +23,8 @@ QString CodeLabel(uint16_t code) { return QStringLiteral("%1").arg(code, 4, 16, 
 // picture (never decoded per paint), and the code under it.
 class GlyphMapDelegate : public QStyledItemDelegate {
 public:
-    GlyphMapDelegate(const GlyphTableModel* model, const GlyphMapView* view)
-        : QStyledItemDelegate(const_cast<GlyphMapView*>(view)), model_(model), view_(view) {}
+    GlyphMapDelegate(const GlyphTableModel* model, GlyphMapView* view)
+        : QStyledItemDelegate(view), model_(model), view_(view) {}
 
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return view_->cellSize(); }
 
