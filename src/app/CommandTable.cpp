@@ -15,6 +15,7 @@ constexpr MenuSpec kMenuRows[] = {
     // Disabled for the whole run; its items work when triggered.
     {Menu::Language, "&Language", "N23", Command::LanguageMenu},
     {Menu::Help, "&?", "HelpMenu"},
+    {Menu::Transform, "Transfor&m", "TransformMenu", Command::Count, Menu::Edit},
 };
 
 constexpr auto kCtrl = Qt::CTRL;
@@ -39,6 +40,8 @@ constexpr CommandSpec kCommandRows[] = {
      .objectName = "ImportSetBdf"},
     {.id = Command::ExportSetPng, .menu = Menu::File, .caption = "Export set as &PNG sheet…",
      .objectName = "ExportSetPng"},
+    {.id = Command::ImportSetPng, .menu = Menu::File, .caption = "Impor&t set from PNG sheet…",
+     .objectName = "ImportSetPng"},
     {.id = Command::Shx, .menu = Menu::File, .caption = "S&HX", .objectName = "N5", .keys = {Qt::Key_F4},
      .separatorBefore = true},
     {.id = Command::Exit, .menu = Menu::File, .caption = "E&xit", .objectName = "N6", .keys = {kAlt | Qt::Key_X},
@@ -80,6 +83,22 @@ constexpr CommandSpec kCommandRows[] = {
     {.id = Command::ShiftRight, .menu = Menu::Edit, .caption = "Shift to the &right", .objectName = "N31",
      .keys = {Qt::Key_Right}, .button = "SpeedButton14", .tip = "Shift right", .icon = "shift-right",
      .toolbar = {2, 8}},
+    // Edit -> Transform
+    {.id = Command::FlipHorizontal, .menu = Menu::Transform, .caption = "Flip &horizontally",
+     .objectName = "FlipHorizontally", .button = "FlipHorizontallyButton", .tip = "Flip horizontally",
+     .icon = "flip-h", .toolbar = {2, 9}},
+    {.id = Command::FlipVertical, .menu = Menu::Transform, .caption = "Flip &vertically",
+     .objectName = "FlipVertically", .button = "FlipVerticallyButton", .tip = "Flip vertically", .icon = "flip-v",
+     .toolbar = {2, 10}},
+    {.id = Command::Rotate180, .menu = Menu::Transform, .caption = "&Rotate 180°", .objectName = "Rotate180",
+     .button = "Rotate180Button", .tip = "Rotate 180°", .icon = "rotate-180", .toolbar = {2, 11}},
+    {.id = Command::Invert, .menu = Menu::Transform, .caption = "&Invert", .objectName = "Invert",
+     .button = "InvertButton", .tip = "Invert", .icon = "invert", .toolbar = {2, 12}},
+    {.id = Command::ShiftUp, .menu = Menu::Transform, .caption = "Shift &up", .objectName = "ShiftUp",
+     .separatorBefore = true},
+    {.id = Command::ShiftDown, .menu = Menu::Transform, .caption = "Shift &down", .objectName = "ShiftDown"},
+    {.id = Command::Bold, .menu = Menu::Transform, .caption = "&Bold", .objectName = "Bold", .separatorBefore = true},
+    {.id = Command::Oblique, .menu = Menu::Transform, .caption = "&Oblique", .objectName = "Oblique"},
     {.id = Command::CharacterRanges, .menu = Menu::Edit, .caption = "C&haracters of the set…",
      .objectName = "CharactersOfTheSet", .separatorBefore = true},
     {.id = Command::GoToCharacter, .menu = Menu::Edit, .caption = "&Go to character...",
@@ -152,6 +171,19 @@ constexpr bool EveryCommandOnce() {
     return true;
 }
 static_assert(EveryCommandOnce(), "every command needs exactly one row in kCommandRows (or one menu)");
+
+// A menu's row is found by its id; a submenu stands in a menu of the menu bar.
+constexpr bool MenusInOrder() {
+    std::size_t i = 0;
+    for (const MenuSpec& menu : kMenuRows) {
+        if (static_cast<std::size_t>(menu.menu) != i++) return false;
+        if (menu.parent != Menu::Count && kMenuRows[static_cast<std::size_t>(menu.parent)].parent != Menu::Count)
+            return false;
+    }
+    return i == kMenuCount;
+}
+static_assert(MenusInOrder(),
+              "kMenuRows lists every menu once, in the order of Menu, each submenu's parent on the bar");
 
 }  // namespace
 

@@ -9,7 +9,8 @@
 //   2. its row in kCommandRows (CommandTable.cpp), placed among the rows of
 //      its menu in menu order: caption with a mnemonic that is free in that
 //      menu, object name, keys, a separator before it, and when it is on the
-//      toolbar its button's object name, tip, icon file and place;
+//      toolbar its button's object name, tip, icon file and place (a command
+//      of a submenu is a row of that submenu's Menu, which has its parent);
 //   3. its handler in a module of commands/: Bind(context, Command::Id, ...).
 // The build checks that every command has exactly one row or menu.
 #pragma once
@@ -26,8 +27,8 @@ namespace glyphora {
 
 inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::Count);
 
-// The menus of the menu bar, left to right.
-enum class Menu : std::size_t { File, Edit, View, SizeImage, Processing, Language, Help, Count };
+// The menus of the menu bar, left to right, then the submenus.
+enum class Menu : std::size_t { File, Edit, View, SizeImage, Processing, Language, Help, Transform, Count };
 
 inline constexpr std::size_t kMenuCount = static_cast<std::size_t>(Menu::Count);
 
@@ -37,6 +38,9 @@ struct MenuSpec {
     const char* objectName;
     // The command whose availability switches the whole menu; Count for none.
     Command command = Command::Count;
+    // The menu a submenu stands in, where its first row comes in the table
+    // (that row's separator goes before the submenu); Count: the menu bar.
+    Menu parent = Menu::Count;
 };
 
 enum class Check {

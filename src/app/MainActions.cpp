@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace glyphora {
@@ -51,18 +52,27 @@ void addButtons(QToolBar* bar, const std::vector<const CommandSpec*>& buttons, c
 
 MainActions::MainActions(QMainWindow* window) {
     for (const MenuSpec& spec : MenuTable()) {
-        QMenu* menu = window->menuBar()->addMenu(QString::fromUtf8(spec.caption));
+        const QString caption = QString::fromUtf8(spec.caption);
+        QMenu* menu = spec.parent == Menu::Count ? window->menuBar()->addMenu(caption) : new QMenu(caption, window);
         menu->setObjectName(QString::fromLatin1(spec.objectName));
         menus_[static_cast<std::size_t>(spec.menu)] = menu;
         if (spec.command != Command::Count) actions_[static_cast<std::size_t>(spec.command)] = menu->menuAction();
     }
     std::map<Menu, QActionGroup*> radioGroups;
     std::vector<const CommandSpec*> buttons;
+    std::set<Menu> placed;
     for (const CommandSpec& spec : CommandTable()) {
         QAction* action = makeAction(window, spec);
         actions_[static_cast<std::size_t>(spec.id)] = action;
         QMenu* into = menu(spec.menu);
-        if (spec.separatorBefore) into->addSeparator();
+        const Menu parent = MenuTable()[static_cast<std::size_t>(spec.menu)].parent;
+        if (parent != Menu::Count && placed.insert(spec.menu).second) {
+            // A submenu's first row places it in its parent, the row's separator before it.
+            if (spec.separatorBefore) menu(parent)->addSeparator();
+            menu(parent)->addMenu(into);
+        } else if (spec.separatorBefore) {
+            into->addSeparator();
+        }
         into->addAction(action);
         if (spec.check == Check::Radio) {
             QActionGroup*& group = radioGroups[spec.menu];

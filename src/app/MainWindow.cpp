@@ -36,6 +36,7 @@
 #include "commands/RecentCommands.h"
 #include "commands/SetExchangeCommands.h"
 #include "commands/SizeCommands.h"
+#include "commands/TransformCommands.h"
 #include "commands/ViewCommands.h"
 
 #include <CanvasWidget.h>
@@ -222,6 +223,7 @@ void MainWindow::bindCommands() {
     BindEditCommands(context);
     BindBitmapCommands(context);
     BindSizeCommands(context);
+    BindTransformCommands(context, fontPage_, *guidesView_);
     BindGenerateCommands(context, fontPage_, *guidesView_);
     aboutDialog_ = BindHelpCommands(context);
     insertTextDialog_ = BindInsertTextCommand(context, toolPalette_, *binding_);

@@ -8,6 +8,7 @@
 #include "EditorTool.h"
 #include "FloatingSelection.h"
 #include "Geometry.h"
+#include "GlyphTransforms.h"
 #include "MonoImage.h"
 #include "UndoSnapshot.h"
 #include "ZoomFit.h"
@@ -129,6 +130,13 @@ public:
     // takes the snapshot, then floats the image at the top-left corner.
     void PlaceFloatingImage(const MonoImage& image);
     void ShiftImageGor(int dx);
+    // One of Edit -> "Transform" as one edit (as the shifts are): on the
+    // whole glyph, or, while a selection is shown, within its rectangle,
+    // which stays chosen over the result. Bold widens the glyph first (a
+    // width change, as "Increase width" makes) when ink touches its right
+    // edge. `baselineRow` is the set's baseline guide. Returns the ink
+    // pixels that left the glyph (or the rectangle) and were dropped.
+    int TransformImage(GlyphTransform transform, std::optional<int> baselineRow = std::nullopt);
 
     // Glyph size.
     void ResizeImage();

@@ -34,7 +34,7 @@ CommandSet EnabledCommands(const CommandInputs& in) {
     set(Command::ZoomOut, in.langFileOpen && in.zoom > kZoomLadder[0]);
     for (Command c : kGlyphCommands) set(c, in.glyphSelected);
     // The whole-set commands work on the set shown, with or without glyphs.
-    for (Command c : {Command::ExportSetBdf, Command::ImportSetBdf, Command::ExportSetPng})
+    for (Command c : {Command::ExportSetBdf, Command::ImportSetBdf, Command::ExportSetPng, Command::ImportSetPng})
         set(c, in.langFileOpen && in.setShown);
     set(Command::StepBackward, in.glyphShown && in.canStepBackward);
     set(Command::StepForward, in.glyphShown && in.canStepForward);

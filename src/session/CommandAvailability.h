@@ -53,6 +53,15 @@ namespace glyphora {
     X(RedoLangpack)                         \
     X(CharacterRanges)                      \
     X(GenerateGlyphs)                       \
+    X(ImportSetPng)                         \
+    X(FlipHorizontal)                       \
+    X(FlipVertical)                         \
+    X(Rotate180)                            \
+    X(Invert)                               \
+    X(ShiftUp)                              \
+    X(ShiftDown)                            \
+    X(Bold)                                 \
+    X(Oblique)                              \
     /* The view toggles last: always on. */ \
     X(PixelGrid)                            \
     X(SampleText)                           \
@@ -77,7 +86,9 @@ inline constexpr Command kGlyphCommands[] = {
     Command::Clear,          Command::SelectAll,      Command::Copy,          Command::Cut,
     Command::Paste,          Command::ExportBitmap,   Command::ImportBitmap,  Command::ShiftLeft,
     Command::ShiftRight,     Command::SetWidth,       Command::IncreaseWidth, Command::DecreaseWidth,
-    Command::ReplaceSymbols, Command::OptimizeWidths, Command::SetHeight,     Command::GenerateGlyphs};
+    Command::ReplaceSymbols, Command::OptimizeWidths, Command::SetHeight,     Command::GenerateGlyphs,
+    Command::FlipHorizontal, Command::FlipVertical,   Command::Rotate180,     Command::Invert,
+    Command::ShiftUp,        Command::ShiftDown,      Command::Bold,          Command::Oblique};
 
 struct CommandInputs {
     bool langFileOpen = false;   // a langpack has been read

@@ -254,5 +254,32 @@ TEST_F(SelectionTest, WholeGlyphCommandsDropTheSelectionAndTakeTheirSnapshot) {
     }
 }
 
+// A transform is one edit, as the shifts are. Bold makes room first when ink
+// touches the right edge; with a selection shown, the transform stays within
+// its rectangle, which stays chosen.
+TEST_F(SelectionTest, TransformsChangeTheGlyphOrTheSelectionAsOneEdit) {
+    load({"#..#", ".#..", "...."});
+    ed.TransformImage(GlyphTransform::FlipHorizontal);
+    EXPECT_EQ(committed(), show({"#..#", "..#.", "...."}));
+    ed.UndoCommand();
+    EXPECT_EQ(committed(), show({"#..#", ".#..", "...."}));
+
+    EXPECT_EQ(ed.TransformImage(GlyphTransform::Bold), 0);
+    EXPECT_EQ(ed.GlyphWidth(), 5);
+    EXPECT_EQ(committed(), show({"##.##", ".##..", "....."}));
+    ed.UndoCommand();
+    EXPECT_EQ(committed(), show({"#..#.", ".#...", "....."}));
+
+    ed.Paste(picture({"#.", ".."}));
+    ed.TransformImage(GlyphTransform::FlipVertical);
+    EXPECT_TRUE(ed.SelectionActive());
+    EXPECT_EQ(ed.SelectionRect(), (PixelRect{0, 0, 2, 2}));
+    EXPECT_EQ(host.status[2], "Select: 2x2");
+    ed.FalseGoBegin();
+    EXPECT_EQ(committed(), show({"...#.", "#....", "....."}));
+    ed.UndoCommand();  // back to the paste dropped, not before it
+    EXPECT_EQ(committed(), show({"#..#.", ".....", "....."}));
+}
+
 }  // namespace
 }  // namespace glyphora::test

@@ -21,8 +21,9 @@ TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
     const std::string tail = "SelectFont SelectFontFile";
     const std::string languages = "English Russian LoadLanguage About";
     const std::string clipboard = "Clear SelectAll Copy Cut Paste ExportBitmap ImportBitmap ShiftLeft ShiftRight";
-    // Generate glyphs… works where Replace does; its id comes after the view commands.
-    const std::string generate = " GenerateGlyphs";
+    // Generate glyphs… works where Replace does, the transforms where the shifts do; their ids come later.
+    const std::string generate =
+        " GenerateGlyphs FlipHorizontal FlipVertical Rotate180 Invert ShiftUp ShiftDown Bold Oblique";
     const std::string sizes =
         "SetWidth IncreaseWidth DecreaseWidth SelectFont SelectFontFile ReplaceSymbols "
         "OptimizeWidths SetHeight";
@@ -58,7 +59,7 @@ TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
          {.langFileOpen = true, .setShown = true},
          "OpenFile Exit ZoomIn " + tail + " " + languages +
              " ExportSetBdf ImportSetBdf ExportSetPng GoToCharacter FitGlyph Guides"
-             " CharacterRanges"},
+             " CharacterRanges ImportSetPng"},
     };
     for (const Case& c : cases) EXPECT_EQ(On(EnabledCommands(c.in)), c.expected) << c.name;
 }

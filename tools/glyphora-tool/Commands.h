@@ -21,6 +21,8 @@ int runImportBdf(const Words& args);
 int runExportPng(const Words& args);
 int runRender(const Words& args);
 int runTrim(const Words& args);
+int runTransform(const Words& args);
+int runImportPng(const Words& args);
 int runAddChars(const Words& args);  // CharacterCommands.cpp
 int runRemoveChars(const Words& args);
 

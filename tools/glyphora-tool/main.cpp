@@ -49,6 +49,11 @@ const ToolCommand kCommands[] = {
      glyphora::tool::runImportBdf},
     {"export-png", "export-png FILE --set N --out F.png [--scale S]",
      "a picture of a set's glyphs in rows of 16, S pixels per glyph pixel (default 4)", glyphora::tool::runExportPng},
+    {"import-png", "import-png FILE --set N --in F.png [--scale S]",
+     "give a set's glyphs the rows of its sheet from export-png, edited or not (widths stay), and save;\n"
+     "      the grid is found from the picture (S: its scale); a picture that is not the set's sheet is\n"
+     "      refused, and a sheet that changes nothing leaves the file untouched",
+     glyphora::tool::runImportPng},
     {"render",
      "render FILE --set N --from I --to J --font NAME (--height H | --fit) [--baseline ROW] [--style CODE]\n"
      "         [--wide cut|shrink] [--trim] [--renderer PATH]",
@@ -61,6 +66,11 @@ const ToolCommand kCommands[] = {
      glyphora::tool::runRender},
     {"trim", "trim FILE --set N --from I --to J", "trim glyphs I to J to their ink plus one blank column and save",
      glyphora::tool::runTrim},
+    {"transform", "transform FILE --set N --from I --to J --op OP",
+     "transform glyphs I to J as one step and save; OP flip-h, flip-v, rotate-180, invert, shift-up,\n"
+     "      shift-down, bold (widening by one column when ink touches the right edge) or oblique (about\n"
+     "      the last row); the glyphs whose ink left them are named on stderr",
+     glyphora::tool::runTransform},
     {"add-chars", "add-chars FILE --set N --from CODE --to CODE --width W",
      "add blank glyphs W pixels wide for the codes of the range the set lacks and save (CODE decimal,\n"
      "      0x... or U+...)",

@@ -2,6 +2,7 @@
 
 #include <SetExchange.h>
 #include <SetGuidesView.h>
+#include <SetSheetImporting.h>
 
 namespace glyphora {
 
@@ -13,6 +14,7 @@ void BindSetExchangeCommands(const CommandContext& c, const SetGuidesView& guide
     Bind(c, Command::ExportSetBdf, [&s, &guides] { SetExchange(s).ExportBdfWithBaseline(guides.current().baseline); });
     Bind(c, Command::ImportSetBdf, [&s] { SetExchange(s).ImportBdfCommand(); });
     Bind(c, Command::ExportSetPng, [&s] { SetExchange(s).ExportPngCommand(); });
+    Bind(c, Command::ImportSetPng, [&s] { SetSheetImporting(s).ImportPngCommand(); });
 }
 
 }  // namespace glyphora

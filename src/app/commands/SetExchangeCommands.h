@@ -1,4 +1,5 @@
-// "File": Export set as BDF…, Import BDF into set…, Export set as PNG sheet….
+// "File": Export set as BDF…, Import BDF into set…, Export set as PNG sheet…,
+// Import set from PNG sheet….
 // The BDF export takes the set's baseline guide.
 #pragma once
 
