@@ -2,6 +2,7 @@
 
 #include <GlyphRows.h>
 #include <HexText.h>
+#include <Langpack.h>
 
 #include <algorithm>
 
