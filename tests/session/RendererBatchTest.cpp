@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace glyphora::testing {
@@ -122,6 +123,37 @@ TEST(RendererBatch, ARendererThatStopsMidBatchCostsOnlyTheGlyphsNotDrawn) {
         ASSERT_EQ(drawn.result.failed.size(), 3u);
         for (const GlyphFailure& f : drawn.result.failed)
             EXPECT_NE(f.reason.find(c.reason), std::string::npos) << f.reason;
+    }
+}
+
+// The program stays for the next job, and one that went away between jobs
+// is started again without a glyph lost.
+TEST(RendererBatch, TheProgramIsKeptForTheNextJobAndStartedAgainWhenGone) {
+    struct Case {
+        const char* name;
+        const char* serve;  // how the fake renderer answers
+        int starts;         // for three jobs of two glyphs
+    } cases[] = {{"stays", "exec '" RUNECAST "' --batch", 1},
+                 {"leaves after each job", "head -n 2 | '" RUNECAST "' --batch", 3}};
+    TempFolder dir;
+    const std::vector<Symbols> glyphs = Glyphs({'A', 'B'});
+    GenerateOptions options;
+    options.font.name = "DejaVu Sans";
+    options.placement.height = 12;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string log = dir.path(std::string("starts of ") + c.name);
+        const std::string program = dir.writeText(
+            "fake", std::string("#!/bin/sh\n[ \"$1\" = --capabilities ] && { echo 'batch fit'; exit 0; }\necho >> '") +
+                        log + "'\n" + c.serve + "\n");
+        fs::permissions(program, fs::perms::owner_all);
+        BatchRenderer renderer(program, dir.root().string());
+        for (int job = 0; job < 3; ++job) {
+            const Drawn drawn = Draw(renderer, glyphs, options, glyphs.size());
+            EXPECT_EQ(drawn.stored, (std::vector<int>{0, 1})) << job;
+        }
+        const std::string starts = dir.readText(log);
+        EXPECT_EQ(std::count(starts.begin(), starts.end(), '\n'), c.starts);
     }
 }
 
