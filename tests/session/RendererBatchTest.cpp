@@ -2,6 +2,7 @@
 // fonts, and renderers that end or hang in the middle of a batch (the glyphs
 // drawn before stay, the others are named, a cancel stops at once).
 #include <GlyphRendering.h>
+#include <RememberedDrawings.h>
 #include <TempFolder.h>
 
 #include <gtest/gtest.h>
@@ -53,6 +54,64 @@ TEST(RendererBatch, FitPicksTheLargestSizeWhoseLineFitsTheSet) {
                            EXPECT_GT(g->image.height(), c.rows) << "size " << size + 1 << " fits too";
                        },
                        {});
+    }
+}
+
+// A renderer that remembers: each job asks the program only for the codes
+// it has not drawn in this font, hands everything over in the job's order,
+// and asks again for what failed.
+TEST(RendererBatch, RememberedDrawingsAskOnlyForWhatWasNotDrawnInThisFont) {
+    struct Counting : GlyphRenderer {
+        std::vector<uint16_t> asked;
+        void drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing&) override {
+            for (std::size_t i = 0; i < job.codes.size(); ++i) {
+                asked.push_back(job.codes[i]);
+                if (job.codes[i] == 'X') {
+                    take(i, MakeError(ErrorKind::Failed, "no X"));
+                    continue;
+                }
+                RenderedGlyph glyph;
+                glyph.pixelSize = job.codes[i];
+                take(i, glyph);
+            }
+        }
+        bool tellsBaseline() const override { return true; }
+    } program;
+    RememberedDrawings drawings(program);
+    struct Case {
+        const char* name;
+        int height;
+        std::vector<uint16_t> codes;
+        std::vector<uint16_t> asked;  // of the program
+    } cases[] = {
+        {"first", -12, {'A', 'B'}, {'A', 'B'}},
+        {"more of the same font", -12, {'C', 'A', 'X', 'B', 'C'}, {'C', 'X', 'C'}},
+        {"the same again", -12, {'B', 'A', 'C'}, {}},
+        {"a failure is asked again", -12, {'X', 'A'}, {'X'}},
+        {"another size", -13, {'A'}, {'A'}},
+        {"the first size is forgotten", -12, {'A'}, {'A'}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        program.asked.clear();
+        RenderJob job;
+        job.font.name = "DejaVu Sans";
+        job.font.height = c.height;
+        job.codes = c.codes;
+        std::vector<std::size_t> order;
+        drawings.drawAll(job,
+                         [&](std::size_t i, Result<RenderedGlyph> g) {
+                             order.push_back(i);
+                             EXPECT_EQ(static_cast<bool>(g), c.codes[i] != 'X') << i;
+                             if (g) {
+                                 EXPECT_EQ(g->pixelSize, c.codes[i]) << i;
+                             }
+                         },
+                         {});
+        EXPECT_EQ(program.asked, c.asked);
+        std::vector<std::size_t> all(c.codes.size());
+        for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+        EXPECT_EQ(order, all);
     }
 }
 
