@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -36,10 +35,11 @@ namespace {
 constexpr double kApplyTargetMs = 150;
 constexpr double kPreviewTargetMs = 60;
 
-// Every question answered, every message counted: nothing waits for a click.
+// Every question answered No (a langpack opened again drops its changes),
+// every message counted: nothing waits for a click.
 class QuietPrompts : public Prompts {
 public:
-    Answer ask(const std::string&, Icon, Buttons) override { return Answer::Yes; }
+    Answer ask(const std::string&, Icon, Buttons) override { return Answer::No; }
     void tell(const std::string&, Icon) override { ++told; }
     std::optional<std::string> chooseOpenFile(const FileDialog&) override { return std::nullopt; }
     std::optional<std::string> chooseSaveFile(const FileDialog&) override { return std::nullopt; }
@@ -151,9 +151,15 @@ int Run(int runs) {
         std::vector<double> alone, later;
         for (int i = 0; i < runs; ++i) alone.push_back(Ms(renderAlone));
         const double baseline = Median(alone);
-        const double first = Ms(clickApply);
-        if (std::getenv("BENCH_SUMMARY"))
-            std::printf("%s\n", Find<QLabel>(dialog, "GenerateSummary")->text().toStdString().c_str());
+        // The first Apply on the glyphs as the file holds them, after the preview.
+        std::vector<double> first;
+        for (int i = 0; i < runs; ++i) {
+            window.openFile(files.file);
+            session.ChooseSet(1);
+            chooseRange(glyphs);
+            QCoreApplication::processEvents();
+            first.push_back(Ms(clickApply));
+        }
         for (int i = 0; i < runs; ++i) later.push_back(Ms(clickApply));
         std::vector<double> unseen;
         for (int i = 0; i < runs; ++i) {
@@ -162,8 +168,8 @@ int Run(int runs) {
             unseen.push_back(Ms(clickApply));
         }
         std::printf(" %d glyphs: drawn by a renderer run of their own, nothing stored: %.1f ms\n", glyphs, baseline);
-        Line("Apply, first (after its preview)", first, baseline, kApplyTargetMs);
-        Line("Apply, later", Median(later), baseline, kApplyTargetMs);
+        Line("Apply, first (after its preview)", Median(first), baseline, kApplyTargetMs);
+        Line("Apply again, the same options", Median(later), baseline, kApplyTargetMs);
         Line("Apply, a size not previewed", Median(unseen), baseline, kApplyTargetMs);
         if (glyphs != 1000) continue;
 
