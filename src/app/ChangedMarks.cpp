@@ -52,7 +52,7 @@ void ChangedMarks::repaintIfMoved() {
     page_->setGrid()->viewport()->update();
 }
 
-void ChangedMarks::glyphsChanged(int, const std::vector<int>&) { repaintIfMoved(); }
+void ChangedMarks::glyphsChanged(const std::vector<int>&, const std::vector<int>&) { repaintIfMoved(); }
 void ChangedMarks::setHeightsChanged(const std::vector<int>&) { repaintIfMoved(); }
 void ChangedMarks::documentReplaced() { repaintIfMoved(); }
 void ChangedMarks::stateChanged() { repaintIfMoved(); }

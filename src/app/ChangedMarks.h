@@ -39,7 +39,7 @@ public:
     ChangedMarks(Session& session, FontPage* page);
 
 private:
-    void glyphsChanged(int set, const std::vector<int>& glyphs) override;
+    void glyphsChanged(const std::vector<int>& sets, const std::vector<int>& glyphs) override;
     void setHeightsChanged(const std::vector<int>& sets) override;
     void documentReplaced() override;
     void stateChanged() override;

@@ -7,18 +7,20 @@
 #include <QPushButton>
 
 #include <optional>
+#include <utility>
 
 namespace glyphora {
 
-CodeGroupExtraction::CodeGroupExtraction(QWidget* mainWindow, CodeGroupWindow* list)
-    : mainWindow_(mainWindow),
-      list_(list),
-      shown_(ExtractionDisplay{[list] { list->extractionBegan(); }, list->extractionReports(),
-                               [list] { list->extractionEnded(); }}) {}
+CodeGroupExtraction::CodeGroupExtraction(QWidget* mainWindow, std::function<CodeGroupWindow*()> list)
+    : mainWindow_(mainWindow), list_(std::move(list)) {}
 
 FlashOutcome CodeGroupExtraction::SplitSHX(const std::string& flashFile, const shx::EditedFileQuestion& askEdited) {
-    const auto keepInputOut = [this](std::optional<BusyGuard>& busy) {
-        busy.emplace(std::initializer_list<QWidget*>{mainWindow_, list_->openButton()});
+    CodeGroupWindow* list = list_();
+    if (!shown_)
+        shown_.emplace(ExtractionDisplay{[list] { list->extractionBegan(); }, list->extractionReports(),
+                                         [list] { list->extractionEnded(); }});
+    const auto keepInputOut = [list, this](std::optional<BusyGuard>& busy) {
+        busy.emplace(std::initializer_list<QWidget*>{mainWindow_, list->openButton()});
     };
     std::optional<BusyGuard> busy;
     keepInputOut(busy);
@@ -32,7 +34,7 @@ FlashOutcome CodeGroupExtraction::SplitSHX(const std::string& flashFile, const s
             keepInputOut(busy);
             return choice;
         };
-    return shown_.SplitSHX(flashFile, ask);
+    return shown_->SplitSHX(flashFile, ask);
 }
 
 }  // namespace glyphora

@@ -6,6 +6,9 @@
 
 #include <FlashExtraction.h>
 
+#include <functional>
+#include <optional>
+
 class QWidget;
 
 namespace glyphora {
@@ -14,13 +17,14 @@ class CodeGroupWindow;
 
 class CodeGroupExtraction : public FlashExtraction {
 public:
-    CodeGroupExtraction(QWidget* mainWindow, CodeGroupWindow* list);
+    // The list is asked for when a flash file is opened (it is built then).
+    CodeGroupExtraction(QWidget* mainWindow, std::function<CodeGroupWindow*()> list);
     FlashOutcome SplitSHX(const std::string& flashFile, const shx::EditedFileQuestion& askEdited) override;
 
 private:
     QWidget* mainWindow_;
-    CodeGroupWindow* list_;
-    CoreFlashExtraction shown_;
+    std::function<CodeGroupWindow*()> list_;
+    std::optional<CoreFlashExtraction> shown_;
 };
 
 }  // namespace glyphora

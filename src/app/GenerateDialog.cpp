@@ -54,7 +54,11 @@ QImage Scaled(const MonoImage& image) {
 
 GenerateDialog::GenerateDialog(Session& session, GlyphGeneration& generation,
                                std::function<std::pair<int, int>()> chosenRows, QWidget* parent)
-    : QDialog(parent), session_(session), generation_(generation), chosenRows_(std::move(chosenRows)) {
+    : QDialog(parent),
+      session_(session),
+      generation_(generation),
+      chosenRows_(std::move(chosenRows)),
+      sheet_(kScale, kPerRow) {
     setObjectName(QStringLiteral("GenerateDialog"));
     setWindowTitle(QStringLiteral("Generate glyphs"));
     auto named = [](QWidget* w, const char* name) {
@@ -290,35 +294,11 @@ void GenerateDialog::updatePreview() {
     if (preview_.shown.empty()) return;
     const int height = session_.setHeight(session_.CurrentSet());
 
-    // The range as it would be: each glyph in a cell, a red frame where ink
-    // would be cut, a red cross where nothing could be drawn.
-    const int cell = (kRenderedMaxWidth + 2) * kScale;
-    const int rowHeight = (height + 2) * kScale;
-    const std::vector<int>& which = preview_.glyphs;
-    const int rows = std::max(1, (static_cast<int>(which.size()) + kPerRow - 1) / kPerRow);
-    QImage sheet(kPerRow * cell, rows * rowHeight, QImage::Format_RGB32);
-    sheet.fill(Qt::white);
-    QPainter painter(&sheet);
-    auto cellOf = [&](std::size_t i) {
-        return QPoint(static_cast<int>(i % kPerRow) * cell, static_cast<int>(i / kPerRow) * rowHeight);
-    };
-    for (std::size_t i = 0; i < which.size(); ++i) {
-        const int g = which[i];
-        const Symbols& glyph = preview_.shown[static_cast<std::size_t>(g)];
-        const QPoint at = cellOf(i) + QPoint(kScale, kScale);
-        painter.drawImage(at,
-                          Scaled(GlyphRowsToImage(glyph.Data, glyph.Width, height).copy(0, 0, glyph.Width, height)));
-        const bool failed = preview_.failed(g);
-        if (preview_.cut(g) || failed) {
-            painter.setPen(QPen(Qt::red, 1));
-            const QRect box(at - QPoint(1, 1), QSize(glyph.Width * kScale + 1, height * kScale + 1));
-            painter.drawRect(box);
-            if (failed) painter.drawLine(box.topLeft(), box.bottomRight());
-        }
+    // The range as it would be; only the cells that changed are drawn again.
+    if (sheet_.show(preview_, height)) {
+        glyphsView_->setPixmap(QPixmap::fromImage(sheet_.image()));
+        glyphsView_->resize(sheet_.image().size());
     }
-    painter.end();
-    glyphsView_->setPixmap(QPixmap::fromImage(sheet));
-    glyphsView_->resize(sheet.size());
 
     const std::u16string text = sample_->text().toStdU16String();
     const SampleLine line = LayOutSampleLine(text, preview_.shown, height);
@@ -326,6 +306,8 @@ void GenerateDialog::updatePreview() {
 }
 
 void GenerateDialog::apply() {
+    // The preview comes after the batch, not in the middle of it.
+    debounce_.stop();
     const std::vector<int> which = glyphs();
     const GenerateOptions chosen = options();
     QElapsedTimer clock;

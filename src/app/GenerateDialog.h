@@ -6,6 +6,8 @@
 // one batch (GlyphGeneration::Generate).
 #pragma once
 
+#include "PreviewSheet.h"
+
 #include <GlyphGeneration.h>
 
 #include <QDialog>
@@ -74,6 +76,7 @@ private:
     QLabel* glyphsView_;
     QLabel* sampleView_;
     QLabel* summary_;
+    PreviewSheet sheet_;
 };
 
 }  // namespace glyphora

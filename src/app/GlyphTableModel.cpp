@@ -28,11 +28,17 @@ void GlyphTableModel::showSet(const TLangpack* langpack, int setIndex) {
     endResetModel();
 }
 
-void GlyphTableModel::glyphChanged(int glyphIndex) {
-    if (glyphIndex < 0 || glyphIndex >= rowCount()) return;
-    decoded_[static_cast<std::size_t>(glyphIndex)] = false;
-    widest_ = std::max(widest_, int{glyph(glyphIndex)->Width});
-    emit dataChanged(index(glyphIndex, 0), index(glyphIndex, ColumnCount - 1));
+void GlyphTableModel::glyphsChanged(const std::vector<int>& glyphIndices) {
+    int first = rowCount(), last = -1;
+    for (int g : glyphIndices) {
+        if (g < 0 || g >= rowCount()) continue;
+        decoded_[static_cast<std::size_t>(g)] = false;
+        widest_ = std::max(widest_, int{glyph(g)->Width});
+        first = std::min(first, g);
+        last = std::max(last, g);
+    }
+    // One signal for a batch: the views repaint the rows once.
+    if (last >= first) emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
 }
 
 const Symbols* GlyphTableModel::glyph(int row) const {

@@ -25,8 +25,8 @@ public:
 
     // Shows the glyphs of set `setIndex` of `langpack` (or nothing when null).
     void showSet(const TLangpack* langpack, int setIndex);
-    // The glyph's width was stored anew.
-    void glyphChanged(int glyphIndex);
+    // These glyphs were stored anew (their width, their rows).
+    void glyphsChanged(const std::vector<int>& glyphIndices);
     // Where the marks of changed glyphs come from (none: no marks).
     void setChangedGlyphs(const ChangedGlyphs* changed) { changed_ = changed; }
     const Symbols* glyph(int row) const;

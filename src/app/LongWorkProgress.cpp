@@ -17,7 +17,10 @@ LongWorkProgress::~LongWorkProgress() {
 }
 
 bool LongWorkProgress::step(int done, int total) {
-    if (!dialog_ && done < total && clock_.elapsed() >= kDialogDelayMs) {
+    const qint64 now = clock_.elapsed();
+    if (cancelled_ || (lastTick_ >= 0 && now - lastTick_ < kTickMs)) return !cancelled_;
+    lastTick_ = now;
+    if (!dialog_ && done < total && now >= kDialogDelayMs) {
         dialog_ = std::make_unique<QProgressDialog>(title_, QStringLiteral("Cancel"), 0, total, window_);
         dialog_->setObjectName(QStringLiteral("BatchProgress"));
         dialog_->setWindowTitle(QStringLiteral("Glyphora"));
@@ -32,7 +35,8 @@ bool LongWorkProgress::step(int done, int total) {
     }
     if (dialog_) dialog_->setValue(done);
     QCoreApplication::processEvents();
-    return !(dialog_ && dialog_->wasCanceled());
+    cancelled_ = dialog_ && dialog_->wasCanceled();
+    return !cancelled_;
 }
 
 }  // namespace glyphora

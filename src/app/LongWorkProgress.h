@@ -1,6 +1,7 @@
 // A batch over glyphs as the window shows it: the main window disabled with
-// the wait cursor (BusyGuard), pending events let through once a step so it
-// repaints, and within half a second a progress dialog with a Cancel button.
+// the wait cursor (BusyGuard), pending events let through every few dozen
+// milliseconds so it repaints, and within half a second a progress dialog
+// with a Cancel button.
 #pragma once
 
 #include "BusyGuard.h"
@@ -27,12 +28,19 @@ public:
 
     // Polls come every few milliseconds: the dialog is up within half a second.
     static constexpr int kDialogDelayMs = 400;
+    // Pending events, the progress value and the Cancel button are looked at
+    // no more often than this: a batch of a thousand quick glyphs does not
+    // pay a thousand rounds of repaints, and a cancel still takes effect
+    // within this time.
+    static constexpr int kTickMs = 50;
 
 private:
     BusyGuard busy_;
     QWidget* window_;
     QString title_;
     QElapsedTimer clock_;
+    qint64 lastTick_ = -1;
+    bool cancelled_ = false;
     std::unique_ptr<QProgressDialog> dialog_;
 };
 

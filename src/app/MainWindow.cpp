@@ -81,12 +81,27 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
     resize(600, 600);
     setMinimumSize(600, 500);
 
-    setSizeDialog_ = new SetSizeDialog(this);
-    setSizeDialog_->setObjectName(QStringLiteral("TForm5"));
-    codeGroupWindow_ = new CodeGroupWindow(this);
-    prompts_ = environment_.prompts ? environment_.prompts : std::make_shared<QtPrompts>(this, setSizeDialog_);
-    extraction_ = environment_.extraction ? environment_.extraction
-                                          : std::make_shared<CodeGroupExtraction>(this, codeGroupWindow_);
+    setSizeDialog_ = MakeLazyWindow<SetSizeDialog>([this] {
+        auto* dialog = new SetSizeDialog(this);
+        dialog->setObjectName(QStringLiteral("TForm5"));
+        showTextsIn({.setSize = dialog});
+        return dialog;
+    });
+    codeGroupWindow_ = MakeLazyWindow<CodeGroupWindow>([this] {
+        auto* list = new CodeGroupWindow(this);
+        showTextsIn({.codeGroups = list});
+        connect(list, &CodeGroupWindow::openRequested, this, [this](const QString& path) {
+            Session& s = *session_;
+            RunCommand({s, *prompts_, actions_, this, [this] { refresh(); }},
+                       [&s, path] { s.OpenFromCodeGroupList(ToLocalPath(path)); });
+        });
+        return list;
+    });
+    prompts_ = environment_.prompts ? environment_.prompts
+                                    : std::make_shared<QtPrompts>(this, [this] { return setSizeDialog(); });
+    extraction_ = environment_.extraction
+                      ? environment_.extraction
+                      : std::make_shared<CodeGroupExtraction>(this, [this] { return codeGroupWindow(); });
     session_ = std::make_unique<Session>(
         SessionPaths{ToLocalPath(environment_.programDir), ToLocalPath(environment_.settingsPath),
                      ToLocalPath(environment_.settingsReadPath)},
@@ -206,7 +221,7 @@ void MainWindow::buildViewParts() {
     addDockWidget(Qt::RightDockWidgetArea, glyphMap_);
     recentFiles_ = new RecentFilesMenu(actions_.menu(Menu::File), action(Command::OpenFile), *preferences_, this);
     changedMarks_ = std::make_unique<ChangedMarks>(*session_, fontPage_);
-    guidesDialog_ = new GuidesDialog(this);
+    guidesDialog_ = MakeLazyWindow<GuidesDialog>([this] { return new GuidesDialog(this); });
     guidesView_ = std::make_unique<SetGuidesView>(*session_, *preferences_, fontPage_->canvas(), samplePanel_->view());
     // The window first: the grids are up to date when the panels look.
     observers_.add(this);
@@ -225,8 +240,9 @@ void MainWindow::bindCommands() {
     BindSizeCommands(context);
     BindTransformCommands(context, fontPage_, *guidesView_);
     BindGenerateCommands(context, fontPage_, *guidesView_);
-    aboutDialog_ = BindHelpCommands(context);
-    insertTextDialog_ = BindInsertTextCommand(context, toolPalette_, *binding_);
+    aboutDialog_ = BindHelpCommands(context, [this](AboutDialog* about) { showTextsIn({.about = about}); });
+    insertTextDialog_ = BindInsertTextCommand(
+        context, toolPalette_, *binding_, [this](InsertTextDialog* insert) { showTextsIn({.insertText = insert}); });
     BindLanguageCommands(context);
     BindSetExchangeCommands(context, *guidesView_);
     BindHistoryCommands(context);
@@ -245,9 +261,6 @@ void MainWindow::bindCommands() {
             [context, &s](int row, int) { RunCommand(context, [&s, row] { s.ChooseSet(row); }); });
     connect(fontPage_, &FontPage::glyphRowChosen, this,
             [context, &s](int row, int) { RunCommand(context, [&s, row] { s.ChooseSymbol(row); }); });
-    connect(codeGroupWindow_, &CodeGroupWindow::openRequested, this, [context, &s](const QString& path) {
-        RunCommand(context, [&s, path] { s.OpenFromCodeGroupList(ToLocalPath(path)); });
-    });
 }
 
 void MainWindow::openFile(const QString& path) {
@@ -331,9 +344,9 @@ void MainWindow::selectionChanged() {
     QTimer::singleShot(0, this, [this] { syncGrids(); });
 }
 
-void MainWindow::glyphsChanged(int set, const std::vector<int>& glyphs) {
-    if (set != session_->CurrentSet()) return;
-    for (int g : glyphs) glyphModel_->glyphChanged(g);
+void MainWindow::glyphsChanged(const std::vector<int>& sets, const std::vector<int>& glyphs) {
+    if (std::find(sets.begin(), sets.end(), session_->CurrentSet()) == sets.end()) return;
+    glyphModel_->glyphsChanged(glyphs);
 }
 
 void MainWindow::setHeightsChanged(const std::vector<int>& sets) {
@@ -347,7 +360,8 @@ void MainWindow::setHeightsChanged(const std::vector<int>& sets) {
 void MainWindow::setsReplaced(const std::vector<int>& sets) {
     infoPage_->showLangpack(*session_->langpack());
     setHeightsChanged(sets);
-    if (characterRangesDialog_ && characterRangesDialog_->isVisible()) characterRangesDialog_->showRanges();
+    if (CharacterRangesDialog* ranges = characterRangesDialog_->built(); ranges && ranges->isVisible())
+        ranges->showRanges();
 }
 
 void MainWindow::statusMessage(const std::string& text) {
@@ -361,8 +375,13 @@ void MainWindow::canvasVisibility(bool visible) {
 }
 
 void MainWindow::interfaceTextsChanged() {
-    ApplyInterfaceTexts(session_->uiStrings(),
-                        {setSizeDialog_, insertTextDialog_, aboutDialog_, codeGroupWindow_, status_.get()});
+    textsApplied_ = true;
+    ApplyInterfaceTexts(session_->uiStrings(), {setSizeDialog_->built(), insertTextDialog_->built(),
+                                                aboutDialog_->built(), codeGroupWindow_->built(), status_.get()});
+}
+
+void MainWindow::showTextsIn(const TextWindows& built) {
+    if (textsApplied_) ApplyInterfaceTexts(session_->uiStrings(), built);
 }
 
 void MainWindow::stateChanged() { refresh(); }

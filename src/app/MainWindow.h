@@ -5,6 +5,8 @@
 #pragma once
 
 #include "AppEnvironment.h"
+#include "InterfaceTexts.h"
+#include "LazyWindow.h"
 #include "MainActions.h"
 
 #include <Session.h>
@@ -56,14 +58,15 @@ public:
     FontPage* fontPage() const { return fontPage_; }
     InfoPage* infoPage() const { return infoPage_; }
     ToolPalette* toolPalette() const { return toolPalette_; }
-    CodeGroupWindow* codeGroupWindow() const { return codeGroupWindow_; }
-    SetSizeDialog* setSizeDialog() const { return setSizeDialog_; }
-    InsertTextDialog* insertTextDialog() const { return insertTextDialog_; }
-    AboutDialog* aboutDialog() const { return aboutDialog_; }
+    // The secondary windows, each built when it is first needed (here too).
+    CodeGroupWindow* codeGroupWindow() const { return codeGroupWindow_->get(); }
+    SetSizeDialog* setSizeDialog() const { return setSizeDialog_->get(); }
+    InsertTextDialog* insertTextDialog() const { return insertTextDialog_->get(); }
+    AboutDialog* aboutDialog() const { return aboutDialog_->get(); }
     SamplePanel* samplePanel() const { return samplePanel_; }
-    GoToDialog* goToDialog() const { return goToDialog_; }
+    GoToDialog* goToDialog() const { return goToDialog_->get(); }
     RecentFilesMenu* recentFiles() const { return recentFiles_; }
-    GuidesDialog* guidesDialog() const { return guidesDialog_; }
+    GuidesDialog* guidesDialog() const { return guidesDialog_->get(); }
     GlyphMapDock* glyphMap() const { return glyphMap_; }
     QString statusText(int panel) const;
 
@@ -84,12 +87,14 @@ private:
     // Title, enabled commands and the chosen language item, from the session.
     void refresh();
     void syncGrids();
+    // A window built after the interface texts were first applied shows them at once.
+    void showTextsIn(const TextWindows& built);
 
     // --- SessionObserver ------------------------------------------------------------------
     void documentReplaced() override;
     void setShown() override;
     void selectionChanged() override;
-    void glyphsChanged(int set, const std::vector<int>& glyphs) override;
+    void glyphsChanged(const std::vector<int>& sets, const std::vector<int>& glyphs) override;
     void setHeightsChanged(const std::vector<int>& sets) override;
     void setsReplaced(const std::vector<int>& sets) override;
     void statusMessage(const std::string& text) override;
@@ -115,16 +120,17 @@ private:
     InfoPage* infoPage_ = nullptr;
     GlyphTableModel* glyphModel_ = nullptr;
     QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};
-    CodeGroupWindow* codeGroupWindow_ = nullptr;    // "TForm8"
-    AboutDialog* aboutDialog_ = nullptr;            // "TForm6"
-    InsertTextDialog* insertTextDialog_ = nullptr;  // "TForm2"
-    SetSizeDialog* setSizeDialog_ = nullptr;        // "TForm5"
+    SharedWindow<CodeGroupWindow> codeGroupWindow_;    // "TForm8"
+    SharedWindow<AboutDialog> aboutDialog_;            // "TForm6"
+    SharedWindow<InsertTextDialog> insertTextDialog_;  // "TForm2"
+    SharedWindow<SetSizeDialog> setSizeDialog_;        // "TForm5"
     bool languageApplied_ = false;
+    bool textsApplied_ = false;
     SamplePanel* samplePanel_ = nullptr;
-    GoToDialog* goToDialog_ = nullptr;
-    CharacterRangesDialog* characterRangesDialog_ = nullptr;
+    SharedWindow<GoToDialog> goToDialog_;
+    SharedWindow<CharacterRangesDialog> characterRangesDialog_;
     RecentFilesMenu* recentFiles_ = nullptr;
-    GuidesDialog* guidesDialog_ = nullptr;
+    SharedWindow<GuidesDialog> guidesDialog_;
     GlyphMapDock* glyphMap_ = nullptr;
 };
 

@@ -112,7 +112,7 @@ std::optional<Prompts::Font> QtPrompts::chooseFont(const Font& current) {
 }
 
 std::optional<int> QtPrompts::askSize(SizeMode mode, int width, int height) {
-    const auto choice = sizeDialog_->ask(
+    const auto choice = sizeDialog_()->ask(
         mode == SizeMode::Width ? SetSizeDialog::Mode::Width : SetSizeDialog::Mode::Height, width, height);
     if (!choice) return std::nullopt;
     return choice->value;

@@ -5,6 +5,9 @@
 
 #include <Prompts.h>
 
+#include <functional>
+#include <utility>
+
 class QWidget;
 
 namespace glyphora {
@@ -14,7 +17,9 @@ class ViewPreferences;
 
 class QtPrompts : public Prompts {
 public:
-    QtPrompts(QWidget* owner, SetSizeDialog* sizeDialog) : owner_(owner), sizeDialog_(sizeDialog) {}
+    // The set-size dialog is asked for when a size is asked (it is built then).
+    QtPrompts(QWidget* owner, std::function<SetSizeDialog*()> sizeDialog)
+        : owner_(owner), sizeDialog_(std::move(sizeDialog)) {}
 
     Answer ask(const std::string& text, Icon icon, Buttons buttons) override;
     void tell(const std::string& text, Icon icon) override;
@@ -35,7 +40,7 @@ private:
 
     ViewPreferences* folders_ = nullptr;
     QWidget* owner_;
-    SetSizeDialog* sizeDialog_;
+    std::function<SetSizeDialog*()> sizeDialog_;
 };
 
 }  // namespace glyphora

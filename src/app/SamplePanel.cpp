@@ -120,7 +120,7 @@ void SamplePanel::canvasChanged() { refresh(); }
 void SamplePanel::documentReplaced() { refresh(); }
 void SamplePanel::setShown() { refresh(); }
 void SamplePanel::selectionChanged() { refresh(); }
-void SamplePanel::glyphsChanged(int, const std::vector<int>&) { refresh(); }
+void SamplePanel::glyphsChanged(const std::vector<int>&, const std::vector<int>&) { refresh(); }
 void SamplePanel::setHeightsChanged(const std::vector<int>&) { refresh(); }
 
 }  // namespace glyphora

@@ -48,7 +48,7 @@ private:
     void documentReplaced() override;
     void setShown() override;
     void selectionChanged() override;
-    void glyphsChanged(int set, const std::vector<int>& glyphs) override;
+    void glyphsChanged(const std::vector<int>& sets, const std::vector<int>& glyphs) override;
     void setHeightsChanged(const std::vector<int>& sets) override;
 
     ViewPreferences& preferences_;

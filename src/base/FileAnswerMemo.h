@@ -12,6 +12,15 @@
 
 namespace glyphora {
 
+// A file as it is now: what tells that it was replaced or written since.
+struct FileStamp {
+    uintmax_t size = 0;
+    int64_t modified = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// Nothing when the file cannot be looked at.
+std::optional<FileStamp> StampOf(const std::string& path);
+
 class FileAnswerMemo {
 public:
     // The answer kept for the file as it is now, else ask()'s, which is kept
@@ -21,8 +30,7 @@ public:
 
 private:
     struct Kept {
-        uintmax_t size = 0;
-        int64_t modified = 0;
+        FileStamp stamp;
         std::string answer;
     };
     std::mutex mutex_;

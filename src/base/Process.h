@@ -27,6 +27,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace glyphora {
@@ -90,6 +91,9 @@ public:
     void stop();
     // The time limit counts again from now (for the next answer).
     void restartClock();
+    // Who is asked from now on whether to go on (a program kept for several
+    // jobs serves a caller of each).
+    void setKeepGoing(KeepGoing keepGoing) { request_.keepGoing = std::move(keepGoing); }
 
     bool cancelled() const { return cancelled_; }
     const std::string& errorOutput() const { return err_; }

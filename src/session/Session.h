@@ -153,8 +153,9 @@ public:
     // --- storing ----------------------------------------------------------------------
     // Stores a glyph's width and rows (memory form) as glyph `glyph` of the set
     // and of every set saved with it, marks the langpack changed and reports
-    // the rows. The editor is not touched: a caller that replaces the working
-    // glyph loads it again when it is done.
+    // the rows; within a LangpackStep the glyphs are reported together when
+    // the step ends, so a batch repaints once. The editor is not touched: a
+    // caller that replaces the working glyph loads it again when it is done.
     void StoreGlyph(int set, int glyph, uint8_t width, const std::vector<uint8_t>& rows);
     // The height of set `set` and of every set saved with it; the working
     // glyph, kept as a step first, is resized when its set is among them.
@@ -212,6 +213,12 @@ private:
     GlyphHistory history_;
     LangpackHistory langpackHistory_;
     bool langpackStepOpen_ = false;
+    // Stored while the step is open, reported when it ends.
+    struct StoredInStep {
+        std::vector<int> sets;
+        std::vector<int> glyphs;
+    };
+    StoredInStep storedInStep_;
     ChangedGlyphs changedGlyphs_;
 
     std::string currentFileName_;

@@ -262,8 +262,17 @@ void Session::StoreGlyph(int set, int glyph, uint8_t width, const std::vector<ui
     if (ownStep) langpackHistory_.End(document_->langpack());
     if (sets.empty()) return;
     for (int k : sets) changedGlyphs_.mark(k, glyph);
-    EditingLang();
-    for (int k : sets) report().glyphsChanged(k, {glyph});
+    if (ownStep) {
+        EditingLang();
+        report().glyphsChanged(sets, {glyph});
+        return;
+    }
+    // The step's end tells the views and the shell state, once for the whole batch.
+    langModified_ = true;
+    for (int k : sets)
+        if (std::find(storedInStep_.sets.begin(), storedInStep_.sets.end(), k) == storedInStep_.sets.end())
+            storedInStep_.sets.push_back(k);
+    storedInStep_.glyphs.push_back(glyph);
 }
 
 void Session::StoreSetHeight(int set, uint16_t height) {

@@ -9,6 +9,7 @@
 #include <LangpackEdit.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace glyphora {
 
@@ -68,6 +69,13 @@ void Session::EndLangpackStep(std::optional<int> glyphsChanged) {
     if (!langpackStepOpen_) return;
     langpackStepOpen_ = false;
     const bool anyChange = langpackHistory_.End(document_->langpack());
+    StoredInStep stored = std::exchange(storedInStep_, {});
+    if (!stored.glyphs.empty()) {
+        std::sort(stored.glyphs.begin(), stored.glyphs.end());
+        stored.glyphs.erase(std::unique(stored.glyphs.begin(), stored.glyphs.end()), stored.glyphs.end());
+        std::sort(stored.sets.begin(), stored.sets.end());
+        report().glyphsChanged(stored.sets, stored.glyphs);
+    }
     if (anyChange && glyphsChanged.value_or(0) > 1)
         report().statusMessage(std::to_string(*glyphsChanged) + " glyphs changed");
     changed();

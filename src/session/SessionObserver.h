@@ -17,8 +17,10 @@ public:
     // The grids select CurrentSet and CurrentSymbol; also after a refused
     // choice, so a grid never points at another set or glyph than the session.
     virtual void selectionChanged() {}
-    // The width or rows of these glyphs of the set changed in the model.
-    virtual void glyphsChanged(int /*set*/, const std::vector<int>& /*glyphs*/) {}
+    // The width or rows of these glyphs changed in the model, in each of
+    // these sets (a set and those saved with it). A batch is told once, when
+    // it ends.
+    virtual void glyphsChanged(const std::vector<int>& /*sets*/, const std::vector<int>& /*glyphs*/) {}
     // The height of these sets changed, and with it every glyph's rows.
     virtual void setHeightsChanged(const std::vector<int>& /*sets*/) {}
     // These sets changed as a whole: their characters, glyph count or height

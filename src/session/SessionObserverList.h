@@ -27,8 +27,8 @@ public:
     void selectionChanged() override {
         each([](SessionObserver& o) { o.selectionChanged(); });
     }
-    void glyphsChanged(int set, const std::vector<int>& glyphs) override {
-        each([&](SessionObserver& o) { o.glyphsChanged(set, glyphs); });
+    void glyphsChanged(const std::vector<int>& sets, const std::vector<int>& glyphs) override {
+        each([&](SessionObserver& o) { o.glyphsChanged(sets, glyphs); });
     }
     void setHeightsChanged(const std::vector<int>& sets) override {
         each([&](SessionObserver& o) { o.setHeightsChanged(sets); });

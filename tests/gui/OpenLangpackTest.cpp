@@ -9,6 +9,7 @@
 
 #include <CanvasWidget.h>
 
+#include <QDialog>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableWidget>
@@ -74,6 +75,20 @@ TEST_F(OpenLangpackTest, StartsWithOnlyTheAlwaysAvailableCommands) {
         ASSERT_NE(b, nullptr) << tool;
         EXPECT_TRUE(b->isEnabled()) << tool;
     }
+}
+
+// The start builds the main window alone; another window is built when it
+// is first opened (or looked at).
+TEST_F(OpenLangpackTest, SecondaryWindowsAreBuiltWhenFirstOpened) {
+    open(writeLangpack(QStringLiteral("lang.smg"), TypicalLangpack()));
+    window().show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window().findChildren<QDialog*>().isEmpty());
+    window().action(Command::CharacterRanges)->trigger();
+    ASSERT_EQ(window().findChildren<QDialog*>().size(), 1);
+    EXPECT_TRUE(window().findChildren<QDialog*>().front()->isVisible());
+    EXPECT_NE(window().setSizeDialog(), nullptr);
+    EXPECT_EQ(window().findChildren<QDialog*>().size(), 2);
 }
 
 TEST_F(OpenLangpackTest, OpeningFillsPagesTitleAndCommands) {

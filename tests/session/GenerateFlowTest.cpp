@@ -8,8 +8,10 @@
 #include <GlyphGeneration.h>
 #include <GlyphRows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 
 namespace glyphora::testing {
 namespace {
@@ -92,6 +94,54 @@ TEST_F(GenerateFlowTest, TheRealRendererReplacesTheRangeAndTheCanvasKeepsTheWork
     }
     EXPECT_EQ(s.editor().EditImage(), imageOf(kA + 1));
     EXPECT_TRUE(prompts.shown.empty());
+}
+
+// A batch tells the views once, at its end, what it stored in set 2 and
+// its double; a cancelled one tells only what it stored before.
+TEST_F(GenerateFlowTest, ABatchTellsTheViewsOnceAndACancelStopsIt) {
+    struct Told : SessionObserver {
+        std::vector<std::pair<std::vector<int>, std::vector<int>>> glyphs;
+        void glyphsChanged(const std::vector<int>& sets, const std::vector<int>& g) override {
+            glyphs.emplace_back(sets, g);
+        }
+    } told;
+    goodBitmap();
+    scriptRenderer("cp \"$GOOD\" temp.bmp");
+    session().setObserver(&told);
+    const std::vector<int> five = {kA, kA + 1, kA + 2, kA + 3, kA + 4};
+    for (const std::optional<int> cancelAfter : {std::optional<int>(), std::optional<int>(2)}) {
+        told.glyphs.clear();
+        prompts.cancelAfterSteps = cancelAfter;
+        generation().Generate(generation().generateOptions(), five);
+        const std::vector<int> stored(five.begin(), five.begin() + cancelAfter.value_or(5));
+        ASSERT_EQ(told.glyphs.size(), 1u);
+        EXPECT_EQ(told.glyphs[0].first, (std::vector<int>{kSet2, kSet2 + 1}));
+        EXPECT_EQ(told.glyphs[0].second, stored);
+    }
+    session().setObserver(nullptr);
+}
+
+// The Generate window's renderer draws a glyph once per font: later previews
+// with other placements, and the Apply, take what it drew.
+TEST_F(GenerateFlowTest, PreviewsAndApplyDrawOnlyWhatTheyHaveNotDrawn) {
+    goodBitmap();
+    scriptRenderer("[ \"$1\" = --capabilities ] && exit 0\necho \"$3\" >> '" + dir.path("runs") +
+                   "'; cp \"$GOOD\" temp.bmp");
+    const auto runs = [&] {
+        const std::string log = dir.readText(dir.path("runs"));
+        return std::count(log.begin(), log.end(), '\n');
+    };
+    GenerateOptions options = generation().generateOptions();
+    generation().Preview(options, {kA, kA + 1});
+    options.placement.trim = true;
+    generation().Preview(options, {kA, kA + 1, kA + 2});
+    EXPECT_EQ(runs(), 3);
+    generation().Generate(options, {kA, kA + 1, kA + 2});
+    EXPECT_EQ(runs(), 3);
+    EXPECT_FALSE(kept(kA + 2));
+    options.font.height -= 1;
+    generation().Preview(options, {kA});
+    EXPECT_EQ(runs(), 4);
 }
 
 // Each way a renderer run can go wrong: the glyph keeps its pixels, the batch

@@ -2,10 +2,12 @@
 // fonts, and renderers that end or hang in the middle of a batch (the glyphs
 // drawn before stay, the others are named, a cancel stops at once).
 #include <GlyphRendering.h>
+#include <RememberedDrawings.h>
 #include <TempFolder.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace glyphora::testing {
@@ -52,6 +54,64 @@ TEST(RendererBatch, FitPicksTheLargestSizeWhoseLineFitsTheSet) {
                            EXPECT_GT(g->image.height(), c.rows) << "size " << size + 1 << " fits too";
                        },
                        {});
+    }
+}
+
+// A renderer that remembers: each job asks the program only for the codes
+// it has not drawn in this font, hands everything over in the job's order,
+// and asks again for what failed.
+TEST(RendererBatch, RememberedDrawingsAskOnlyForWhatWasNotDrawnInThisFont) {
+    struct Counting : GlyphRenderer {
+        std::vector<uint16_t> asked;
+        void drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing&) override {
+            for (std::size_t i = 0; i < job.codes.size(); ++i) {
+                asked.push_back(job.codes[i]);
+                if (job.codes[i] == 'X') {
+                    take(i, MakeError(ErrorKind::Failed, "no X"));
+                    continue;
+                }
+                RenderedGlyph glyph;
+                glyph.pixelSize = job.codes[i];
+                take(i, glyph);
+            }
+        }
+        bool tellsBaseline() const override { return true; }
+    } program;
+    RememberedDrawings drawings(program);
+    struct Case {
+        const char* name;
+        int height;
+        std::vector<uint16_t> codes;
+        std::vector<uint16_t> asked;  // of the program
+    } cases[] = {
+        {"first", -12, {'A', 'B'}, {'A', 'B'}},
+        {"more of the same font", -12, {'C', 'A', 'X', 'B', 'C'}, {'C', 'X', 'C'}},
+        {"the same again", -12, {'B', 'A', 'C'}, {}},
+        {"a failure is asked again", -12, {'X', 'A'}, {'X'}},
+        {"another size", -13, {'A'}, {'A'}},
+        {"the first size is forgotten", -12, {'A'}, {'A'}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        program.asked.clear();
+        RenderJob job;
+        job.font.name = "DejaVu Sans";
+        job.font.height = c.height;
+        job.codes = c.codes;
+        std::vector<std::size_t> order;
+        drawings.drawAll(job,
+                         [&](std::size_t i, Result<RenderedGlyph> g) {
+                             order.push_back(i);
+                             EXPECT_EQ(static_cast<bool>(g), c.codes[i] != 'X') << i;
+                             if (g) {
+                                 EXPECT_EQ(g->pixelSize, c.codes[i]) << i;
+                             }
+                         },
+                         {});
+        EXPECT_EQ(program.asked, c.asked);
+        std::vector<std::size_t> all(c.codes.size());
+        for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+        EXPECT_EQ(order, all);
     }
 }
 
@@ -122,6 +182,37 @@ TEST(RendererBatch, ARendererThatStopsMidBatchCostsOnlyTheGlyphsNotDrawn) {
         ASSERT_EQ(drawn.result.failed.size(), 3u);
         for (const GlyphFailure& f : drawn.result.failed)
             EXPECT_NE(f.reason.find(c.reason), std::string::npos) << f.reason;
+    }
+}
+
+// The program stays for the next job, and one that went away between jobs
+// is started again without a glyph lost.
+TEST(RendererBatch, TheProgramIsKeptForTheNextJobAndStartedAgainWhenGone) {
+    struct Case {
+        const char* name;
+        const char* serve;  // how the fake renderer answers
+        int starts;         // for three jobs of two glyphs
+    } cases[] = {{"stays", "exec '" RUNECAST "' --batch", 1},
+                 {"leaves after each job", "head -n 2 | '" RUNECAST "' --batch", 3}};
+    TempFolder dir;
+    const std::vector<Symbols> glyphs = Glyphs({'A', 'B'});
+    GenerateOptions options;
+    options.font.name = "DejaVu Sans";
+    options.placement.height = 12;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string log = dir.path(std::string("starts of ") + c.name);
+        const std::string program = dir.writeText(
+            "fake", std::string("#!/bin/sh\n[ \"$1\" = --capabilities ] && { echo 'batch fit'; exit 0; }\necho >> '") +
+                        log + "'\n" + c.serve + "\n");
+        fs::permissions(program, fs::perms::owner_all);
+        BatchRenderer renderer(program, dir.root().string());
+        for (int job = 0; job < 3; ++job) {
+            const Drawn drawn = Draw(renderer, glyphs, options, glyphs.size());
+            EXPECT_EQ(drawn.stored, (std::vector<int>{0, 1})) << job;
+        }
+        const std::string starts = dir.readText(log);
+        EXPECT_EQ(std::count(starts.begin(), starts.end(), '\n'), c.starts);
     }
 }
 

@@ -3,12 +3,14 @@
 
 #include "CommandContext.h"
 
+#include <LazyWindow.h>
+
 namespace glyphora {
 
 class CharacterRangesDialog;
 class FontPage;
 
-// Creates the dialog (a child of the window) and binds the command to it.
-CharacterRangesDialog* BindCharacterRangesCommands(const CommandContext& context, FontPage* fontPage);
+// Binds the command to the dialog (a child of the window, built when first opened).
+SharedWindow<CharacterRangesDialog> BindCharacterRangesCommands(const CommandContext& context, FontPage* fontPage);
 
 }  // namespace glyphora

@@ -3,6 +3,7 @@
 #include <FontPage.h>
 #include <GenerateDialog.h>
 #include <GlyphGeneration.h>
+#include <LazyWindow.h>
 #include <SetGuidesView.h>
 
 #include <QAction>
@@ -37,21 +38,28 @@ void BindGenerateCommands(const CommandContext& c, FontPage* fontPage, const Set
         generation->SelectFontFile();
         showFont();
     });
-    auto* dialog = new GenerateDialog(
-        c.session, *generation,
-        [fontPage] {
-            const GridRowRange rows = fontPage->chosenGlyphRows();
-            return std::make_pair(rows.top, rows.bottom);
-        },
-        c.window);
-    dialog->setBaselineGuide([&guides] { return guides.current().baseline; });
-    dialog->setRunner([c, showFont](const std::function<void()>& work) {
-        RunCommand(c, work);
-        showFont();
+    // Built when first opened.
+    auto dialog = MakeLazyWindow<GenerateDialog>([c, generation, fontPage, &guides, showFont] {
+        auto* built = new GenerateDialog(
+            c.session, *generation,
+            [fontPage] {
+                const GridRowRange rows = fontPage->chosenGlyphRows();
+                return std::make_pair(rows.top, rows.bottom);
+            },
+            c.window);
+        built->setBaselineGuide([&guides] { return guides.current().baseline; });
+        built->setRunner([c, showFont](const std::function<void()>& work) {
+            RunCommand(c, work);
+            showFont();
+        });
+        QObject::connect(built, &QDialog::finished, c.window, [generation, showFont] {
+            generation->EndPreviews();
+            showFont();
+        });
+        return built;
     });
-    QObject::connect(dialog, &QDialog::finished, c.window, [showFont] { showFont(); });
     Bind(c, Command::GenerateGlyphs, [dialog, showFont] {
-        dialog->open();
+        dialog->get()->open();
         showFont();
     });
     Bind(c, Command::ReplaceSymbols, [generation, fontPage] {

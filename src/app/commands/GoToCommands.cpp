@@ -28,12 +28,15 @@ QString Describe(const Session& s, const QString& typed) {
 
 }  // namespace
 
-GoToDialog* BindGoToCommands(const CommandContext& c, QWidget* glyphGrid) {
-    auto* dialog = new GoToDialog(c.window);
+SharedWindow<GoToDialog> BindGoToCommands(const CommandContext& c, QWidget* glyphGrid) {
     Session& s = c.session;
-    dialog->setDescriber([&s](const QString& typed) { return Describe(s, typed); });
+    auto dialog = MakeLazyWindow<GoToDialog>([window = c.window, &s] {
+        auto* built = new GoToDialog(window);
+        built->setDescriber([&s](const QString& typed) { return Describe(s, typed); });
+        return built;
+    });
     Bind(c, Command::GoToCharacter, [&s, dialog, glyphGrid] {
-        const std::optional<QString> typed = dialog->ask();
+        const std::optional<QString> typed = dialog->get()->ask();
         if (!typed) return;
         CharacterSearch(s).GoTo(typed->toStdString());
         // The keys go on from the glyph found: Shift+Down chooses a range at once.

@@ -5,10 +5,13 @@
 
 #include "CommandContext.h"
 
+#include <LazyWindow.h>
+
 namespace glyphora {
 
 class GoToDialog;
 
-GoToDialog* BindGoToCommands(const CommandContext& context, QWidget* glyphGrid);
+// Built when first asked.
+SharedWindow<GoToDialog> BindGoToCommands(const CommandContext& context, QWidget* glyphGrid);
 
 }  // namespace glyphora

@@ -5,11 +5,13 @@
 
 #include "CommandContext.h"
 
+#include <LazyWindow.h>
+
 namespace glyphora {
 
 class GuidesDialog;
 class SetGuidesView;
 
-void BindGuideCommands(const CommandContext& context, GuidesDialog* dialog, SetGuidesView& guides);
+void BindGuideCommands(const CommandContext& context, SharedWindow<GuidesDialog> dialog, SetGuidesView& guides);
 
 }  // namespace glyphora

@@ -4,9 +4,13 @@
 
 namespace glyphora {
 
-AboutDialog* BindHelpCommands(const CommandContext& c) {
-    auto* about = new AboutDialog(c.window);
-    Bind(c, Command::About, [about] { about->exec(); });
+SharedWindow<AboutDialog> BindHelpCommands(const CommandContext& c, const WindowMade<AboutDialog>& made) {
+    auto about = MakeLazyWindow<AboutDialog>([window = c.window, made] {
+        auto* dialog = new AboutDialog(window);
+        if (made) made(dialog);
+        return dialog;
+    });
+    Bind(c, Command::About, [about] { about->get()->exec(); });
     return about;
 }
 

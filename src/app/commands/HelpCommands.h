@@ -3,10 +3,13 @@
 
 #include "CommandContext.h"
 
+#include <LazyWindow.h>
+
 namespace glyphora {
 
 class AboutDialog;
 
-AboutDialog* BindHelpCommands(const CommandContext& context);
+// The dialog is built when it is first shown; `made` is told then.
+SharedWindow<AboutDialog> BindHelpCommands(const CommandContext& context, const WindowMade<AboutDialog>& made = {});
 
 }  // namespace glyphora

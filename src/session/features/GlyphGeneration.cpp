@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 namespace glyphora {
 
@@ -24,6 +26,19 @@ std::string CodeList(const std::vector<GlyphFailure>& failed) {
     for (const GlyphFailure& f : failed) codes.push_back(f.code);
     return CodeNames(codes);
 }
+
+// The kept renderer is at work for as long as this lives.
+class Drawing {
+public:
+    explicit Drawing(bool& flag) : flag_(flag), was_(std::exchange(flag, true)) {}
+    ~Drawing() { flag_ = was_; }
+    Drawing(const Drawing&) = delete;
+    Drawing& operator=(const Drawing&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
 
 std::string Glyphs(int count) { return std::to_string(count) + (count == 1 ? " glyph" : " glyphs"); }
 
@@ -121,7 +136,7 @@ bool GlyphGeneration::mayStartBatch() {
 }
 
 BatchResult GlyphGeneration::renderBatch(const std::string& title, const GenerateOptions& options,
-                                         const std::vector<int>& which) {
+                                         const std::vector<int>& which, bool kept) {
     // Stopped before the first glyph, which the report names.
     const auto stoppedAtFirst = [&](const std::string& reason) {
         BatchResult stopped;
@@ -133,16 +148,28 @@ BatchResult GlyphGeneration::renderBatch(const std::string& title, const Generat
         return stopped;
     };
     if (Status named = CheckFontName(options.font); !named) return stoppedAtFirst(named.error().message);
-    Result<RendererRun> run = RendererRun::Start(rendererPath(), timeout_);
-    if (!run) return stoppedAtFirst(run.error().message);
+    std::optional<RendererRun> own;
+    GlyphRenderer* renderer = nullptr;
+    if (kept) {
+        if (keptDrawing_) return stoppedAtFirst("the glyphs of a preview are being drawn");
+        Result<GlyphRenderer*> keptRenderer = kept_.renderer(rendererPath(), timeout_);
+        if (!keptRenderer) return stoppedAtFirst(keptRenderer.error().message);
+        renderer = *keptRenderer;
+    } else {
+        Result<RendererRun> run = RendererRun::Start(rendererPath(), timeout_);
+        if (!run) return stoppedAtFirst(run.error().message);
+        renderer = &own.emplace(std::move(*run)).renderer();
+    }
     // Once the batch starts, the langpack counts as changed even when no glyph gets replaced.
     session_.EditingLang();
+    std::optional<Drawing> drawing;
+    if (kept) drawing.emplace(keptDrawing_);
     return runBatch(title, which,
                     [&](const std::vector<Symbols>& glyphs, int height, const GlyphStore& store,
                         const BatchProgress& progress, const KeepGoing& keepGoing) {
                         GenerateOptions placed = options;
                         placed.placement.height = height;
-                        return RenderGlyphs(glyphs, which, placed, run->renderer(), store, progress, keepGoing);
+                        return RenderGlyphs(glyphs, which, placed, *renderer, store, progress, keepGoing);
                     });
 }
 
@@ -151,8 +178,8 @@ void GlyphGeneration::ReplaceChosenSymbols(int from, int to) {
     GenerateOptions options;
     options.font = font_;
     const auto& glyphs = session_.langpack()->glyphs(session_.CurrentSet());
-    const BatchResult result =
-        renderBatch("Replace the chosen symbols", options, RangeIndices({from, to}, static_cast<int>(glyphs.size())));
+    const BatchResult result = renderBatch("Replace the chosen symbols", options,
+                                           RangeIndices({from, to}, static_cast<int>(glyphs.size())), false);
     const std::string report = ReplaceReport(result);
     if (report.empty()) return;
     if (result.stopped)
@@ -164,7 +191,7 @@ void GlyphGeneration::ReplaceChosenSymbols(int from, int to) {
 BatchResult GlyphGeneration::Generate(const GenerateOptions& options, const std::vector<int>& which) {
     if (which.empty() || !mayStartBatch()) return {};
     font_ = options.font;
-    BatchResult result = renderBatch("Generate glyphs", options, which);
+    BatchResult result = renderBatch("Generate glyphs", options, which, true);
     std::string report = ReplaceReport(result);
     if (!result.cut.empty()) {
         std::vector<GlyphFailure> cut;
@@ -276,25 +303,31 @@ GenerateRange::Kind GlyphGeneration::OpeningRange(int chosenFrom, int chosenTo) 
     return GenerateRange::Kind::All;
 }
 
-GenerationPreview GlyphGeneration::Preview(const GenerateOptions& options, const std::vector<int>& which) const {
+GenerationPreview GlyphGeneration::Preview(const GenerateOptions& options, const std::vector<int>& which) {
     GenerationPreview preview;
     if (!session_.langpack() || session_.CurrentSet() < 0) return preview;
+    // Asked while a batch lets events through: the picture stays as it is.
+    if (keptDrawing_) {
+        preview.summary = "The glyphs are being drawn.";
+        return preview;
+    }
+    const Drawing drawing(keptDrawing_);
     const std::vector<Symbols>& all = session_.langpack()->glyphs(session_.CurrentSet());
     preview.shown = all;
-    Result<RendererRun> run = RendererRun::Start(rendererPath(), timeout_);
-    if (!run) {
-        preview.summary = run.error().message;
+    Result<GlyphRenderer*> renderer = kept_.renderer(rendererPath(), timeout_);
+    if (!renderer) {
+        preview.summary = renderer.error().message;
         return preview;
     }
     preview.glyphs = which;
     GenerateOptions placed = options;
     placed.placement.height = session_.setHeight(session_.CurrentSet());
-    preview.result = RenderGlyphs(all, which, placed, run->renderer(),
-                                  [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
-                                      Symbols& drawn = preview.shown[static_cast<std::size_t>(glyph)];
-                                      drawn.Width = width;
-                                      drawn.Data = rows;
-                                  });
+    preview.result =
+        RenderGlyphs(all, which, placed, **renderer, [&](int glyph, uint8_t width, const std::vector<uint8_t>& rows) {
+            Symbols& drawn = preview.shown[static_cast<std::size_t>(glyph)];
+            drawn.Width = width;
+            drawn.Data = rows;
+        });
     const BatchResult& r = preview.result;
     preview.summary = Glyphs(static_cast<int>(which.size()));
     if (r.pixelSize > 0)

@@ -7,6 +7,7 @@
 
 #include "GlyphBatch.h"
 #include "GlyphRendering.h"
+#include "KeptRenderer.h"
 #include "ProgramFiles.h"
 #include "RendererCall.h"
 #include "Session.h"
@@ -57,8 +58,9 @@ public:
     // gone through when the batch could not start.
     BatchResult OptimizeChosenSymbols(int from, int to);
     // "Generate glyphs…": the glyphs `which` of the current set drawn with
-    // these options (font, fit, baseline, wide glyphs, widths), as one batch.
-    // The report names the glyphs that failed and those whose ink was cut.
+    // these options (font, fit, baseline, wide glyphs, widths), as one batch,
+    // by the renderer the preview keeps (what it drew already is not drawn
+    // again). The report names the glyphs that failed and those whose ink was cut.
     BatchResult Generate(const GenerateOptions& options, const std::vector<int>& which);
     // The glyphs of the current set that a range names. "Only blank glyphs"
     // leaves the characters that are blank by nature (the spaces) alone.
@@ -67,9 +69,12 @@ public:
     // hand-made glyphs unasked: the glyphs chosen in the grid when more than
     // one is, else the blank glyphs when the set has any, else the whole set.
     GenerateRange::Kind OpeningRange(int chosenFrom, int chosenTo) const;
-    // The glyphs `which` of the current set drawn with these options, in a
-    // renderer run of their own; the langpack is not touched.
-    GenerationPreview Preview(const GenerateOptions& options, const std::vector<int>& which) const;
+    // The glyphs `which` of the current set drawn with these options; the
+    // langpack is not touched. The renderer stays for the next preview and
+    // for Generate, and draws only the glyphs it has not drawn in this font.
+    GenerationPreview Preview(const GenerateOptions& options, const std::vector<int>& which);
+    // The Generate window closed: the renderer it kept ends.
+    void EndPreviews() { kept_.release(); }
     // The options the Generate window opens with: the RenderFont, fitted to
     // the current set, the baseline left to the font.
     GenerateOptions generateOptions() const;
@@ -90,12 +95,18 @@ private:
     // this is where a history of multi-glyph changes wraps one batch as one step.
     template <class Batch>
     BatchResult runBatch(const std::string& title, const std::vector<int>& which, Batch&& batch);
-    BatchResult renderBatch(const std::string& title, const GenerateOptions& options, const std::vector<int>& which);
+    // `kept`: by the renderer the previews keep, else by one of its own.
+    BatchResult renderBatch(const std::string& title, const GenerateOptions& options, const std::vector<int>& which,
+                            bool kept);
 
     Session& session_;
     RenderFont font_ = DefaultRenderFont();
     std::chrono::milliseconds timeout_ = kRendererTimeout;
     std::string rendererPath_;
+    KeptRenderer kept_;
+    // While the kept renderer draws, a batch lets events through: a preview
+    // asked then must not start a second job on the same program.
+    bool keptDrawing_ = false;
 };
 
 // The end message of "Replace the chosen symbols", or nothing when every

@@ -166,25 +166,46 @@ constexpr std::size_t kAhead = 16;
 
 }  // namespace
 
+BatchRenderer::~BatchRenderer() {
+    // Its end of input is the end of its work: it leaves as it always does.
+    if (child_) (void)child_->finish();
+}
+
 void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing& keepGoing) {
     if (job.codes.empty()) return;
-    const std::string name = NameOf(programPath_);
     if (Status fits = CheckFontName(job.font); !fits) {
         take(0, fits.error());
         return;
     }
-    ProcessRequest request;
-    request.program = programPath_;
-    request.arguments = {"--batch"};
-    request.currentFolder = folder_;
-    request.timeout = timeout_;
-    request.keepGoing = keepGoing;
-    Result<ChildProcess> child = ChildProcess::Start(request);
-    if (!child) {
-        for (std::size_t i = 0; i < job.codes.size(); ++i) take(i, GlyphFailed(child.error().message));
-        return;
+    for (bool reused = child_.has_value();; reused = false) {
+        if (!child_) {
+            ProcessRequest request;
+            request.program = programPath_;
+            request.arguments = {"--batch"};
+            request.currentFolder = folder_;
+            request.timeout = timeout_;
+            Result<ChildProcess> child = ChildProcess::Start(request);
+            if (!child) {
+                for (std::size_t i = 0; i < job.codes.size(); ++i) take(i, GlyphFailed(child.error().message));
+                return;
+            }
+            child_.emplace(std::move(*child));
+        }
+        child_->setKeepGoing(keepGoing);
+        child_->restartClock();
+        const Outcome outcome = drawWith(*child_, job, take, reused);
+        if (outcome == Outcome::Kept) {
+            child_->setKeepGoing({});
+            return;
+        }
+        child_.reset();
+        if (outcome == Outcome::Ended) return;
     }
+}
 
+BatchRenderer::Outcome BatchRenderer::drawWith(ChildProcess& child, const RenderJob& job, const RenderedSink& take,
+                                               bool reused) {
+    const std::string name = NameOf(programPath_);
     std::size_t written = 0;
     // The glyphs from `from` on were not drawn: each is named with the reason.
     auto lost = [&](std::size_t from, const std::string& reason) {
@@ -196,39 +217,42 @@ void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, cons
             std::string block;
             std::size_t upTo = written;
             for (; upTo < job.codes.size() && upTo < i + kAhead; ++upTo) block += RequestLine(job, job.codes[upTo]);
-            if (child->write(block)) written = upTo;
+            if (child.write(block)) written = upTo;
         }
-        child->restartClock();
-        Result<std::string> line = child->readLine(4096);
+        child.restartClock();
+        Result<std::string> line = child.readLine(4096);
         if (!line) {
-            if (child->cancelled()) return;
+            if (child.cancelled()) return Outcome::Ended;
+            // A program kept from an earlier job that went away meanwhile
+            // has drawn nothing of this one: a new one draws it all.
+            if (reused && i == 0 && line.error().kind == ErrorKind::Missing) return Outcome::GoneBeforeItBegan;
             // How it ended says more than the missing answer.
-            const Result<int> status = line.error().kind == ErrorKind::Missing ? child->finish() : line.error();
+            const Result<int> status = line.error().kind == ErrorKind::Missing ? child.finish() : line.error();
             std::string how = status ? "it ended with exit status " + std::to_string(*status) : status.error().message;
-            if (const std::string said = LastLine(child->errorOutput()); !said.empty()) how += ": " + said;
+            if (const std::string said = LastLine(child.errorOutput()); !said.empty()) how += ": " + said;
             std::string reason = name + " stopped before it drew this glyph: ";
             reason += how;
             lost(i, reason);
-            return;
+            return Outcome::Ended;
         }
         const std::optional<Answer> answer = ParseAnswer(*line);
         const std::optional<std::string> outOfRange = answer ? AnswerOutOfRange(*answer) : std::nullopt;
         if (!answer || answer->values[0] != job.codes[i] || outOfRange) {
-            child->stop();
+            child.stop();
             std::string reason = name + " answered '" + line->substr(0, 80) + "' for " + CodeName(job.codes[i]);
             if (outOfRange) reason += ": " + *outOfRange;
             lost(i, reason);
-            return;
+            return Outcome::Ended;
         }
         if (!answer->ok) {
             take(i, GlyphFailed(name + ": " + answer->message));
             continue;
         }
-        Result<std::string> bmp = child->read(static_cast<std::size_t>(answer->values[5]));
+        Result<std::string> bmp = child.read(static_cast<std::size_t>(answer->values[5]));
         if (!bmp) {
-            if (child->cancelled()) return;
+            if (child.cancelled()) return Outcome::Ended;
             lost(i, name + " ended in the middle of a bitmap: " + bmp.error().message);
-            return;
+            return Outcome::Ended;
         }
         Result<RenderedGlyph> glyph =
             DecodeBitmap(std::span(reinterpret_cast<const uint8_t*>(bmp->data()), bmp->size()), name + "'s bitmap");
@@ -241,11 +265,11 @@ void BatchRenderer::drawAll(const RenderJob& job, const RenderedSink& take, cons
         const bool ends = !glyph && glyph.error().kind != ErrorKind::Failed;
         take(i, std::move(glyph));
         if (ends) {
-            child->stop();
-            return;
+            child.stop();
+            return Outcome::Ended;
         }
     }
-    (void)child->finish();
+    return Outcome::Kept;
 }
 
 bool HasBatchMode(const std::string& programPath, const std::string& folder) {

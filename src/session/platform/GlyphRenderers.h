@@ -77,17 +77,26 @@ private:
 // --batch`: one request a line on its stdin, each answer a line and a BMP on
 // its stdout). Each answer must come within `timeout` of its request. A
 // renderer that ends mid-batch costs only the glyphs it had not drawn yet:
-// each is handed over as failed, with how the program ended.
+// each is handed over as failed, with how the program ended. The program
+// stays for the next job as long as it answered every request of this one;
+// one that went away meanwhile is started again.
 class BatchRenderer : public GlyphRenderer {
 public:
     BatchRenderer(std::string programPath, std::string folder, std::chrono::milliseconds timeout = kRendererTimeout);
+    ~BatchRenderer() override;
+    BatchRenderer(const BatchRenderer&) = delete;
+    BatchRenderer& operator=(const BatchRenderer&) = delete;
     void drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing& keepGoing) override;
     bool tellsBaseline() const override { return true; }
 
 private:
+    enum class Outcome { Kept, Ended, GoneBeforeItBegan };
+    Outcome drawWith(ChildProcess& child, const RenderJob& job, const RenderedSink& take, bool reused);
+
     std::string programPath_;
     std::string folder_;
     std::chrono::milliseconds timeout_;
+    std::optional<ChildProcess> child_;
 };
 
 // Whether the renderer announces the batch mode (`--capabilities` prints a
