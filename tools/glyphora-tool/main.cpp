@@ -61,9 +61,9 @@ const ToolCommand kCommands[] = {
      glyphora::tool::runRender},
     {"trim", "trim FILE --set N --from I --to J", "trim glyphs I to J to their ink plus one blank column and save",
      glyphora::tool::runTrim},
-    {"add-chars", "add-chars FILE --set N --from CODE --to CODE --width W",
-     "add blank glyphs W pixels wide for the codes of the range the set lacks and save (CODE decimal,\n"
-     "      0x... or U+...)",
+    {"add-chars", "add-chars FILE --set N (--from CODE --to CODE | --block NAME | --codes LIST) --width W",
+     "add blank glyphs W pixels wide for the codes of the range, the block (\"Russian\") or the list\n"
+     "      (\"U+0401 U+0451\", \"А–я, Ё, ё\") the set lacks and save (CODE decimal, 0x... or U+...)",
      glyphora::tool::runAddChars},
     {"remove-chars", "remove-chars FILE --set N --from CODE --to CODE",
      "remove the set's glyphs of the codes of the range and save", glyphora::tool::runRemoveChars},

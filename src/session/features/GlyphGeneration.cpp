@@ -90,7 +90,7 @@ void GlyphGeneration::SelectWindowsFont() {
     session_.prompts().information("Height of the chosen font " + std::to_string(chosen->measuredHeight) + " pixels.");
 }
 
-void GlyphGeneration::SelectFontFile() {
+Prompts::FileDialog GlyphGeneration::FontFileDialog() const {
     Prompts::FileDialog dialog;
     dialog.title = "Select font file";
     dialog.filters = {
@@ -98,7 +98,13 @@ void GlyphGeneration::SelectFontFile() {
         "*.pcf *.PCF *.pcf.gz *.PCF.GZ *.bdf *.BDF *.otb *.OTB)",
         "All files (*)"};
     dialog.folder = FontFolder(font_);
-    const std::optional<std::string> path = session_.prompts().chooseOpenFile(dialog);
+    // Fonts are seldom where the langpacks are: the folder used last is kept apart.
+    dialog.kind = "fonts";
+    return dialog;
+}
+
+void GlyphGeneration::SelectFontFile() {
+    const std::optional<std::string> path = session_.prompts().chooseOpenFile(FontFileDialog());
     if (!path || path->empty()) return;
     // The file is a face of its own: the style and size of the family chosen
     // before are not its. A bitmap font takes its strike nearest to the
@@ -297,11 +303,15 @@ GenerationPreview GlyphGeneration::Preview(const GenerateOptions& options, const
                                   });
     const BatchResult& r = preview.result;
     preview.summary = Glyphs(static_cast<int>(which.size()));
-    if (r.pixelSize > 0)
-        preview.summary += ", " + std::to_string(r.pixelSize) + " px" + (options.fit ? " (fitted)" : "");
+    if (r.pixelSizeMost > 0) preview.summary += ", " + PixelSizeText(r) + (options.fit ? " (fitted)" : "");
     preview.summary += ", " + std::to_string(r.cut.size()) + " cut, " + std::to_string(r.failed.size()) + " not drawn";
     if (r.stopped) preview.summary += ": " + r.stopped->reason;
     return preview;
+}
+
+std::string PixelSizeText(const BatchResult& result) {
+    if (result.pixelSizeLeast == result.pixelSizeMost) return std::to_string(result.pixelSizeMost) + " px";
+    return std::to_string(result.pixelSizeLeast) + "\u2013" + std::to_string(result.pixelSizeMost) + " px";
 }
 
 std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange range, int height) {

@@ -49,6 +49,9 @@ public:
     // RenderFont's name, for the bitmap fonts the font dialog does not list.
     // The style is the file's own; the height the current set's (cell height).
     void SelectFontFile();
+    // The file dialog both ways of choosing a font file show: it opens in the
+    // folder a font file was last chosen in.
+    Prompts::FileDialog FontFileDialog() const;
     // The glyphs from..to (0-based, both included) of the current set drawn
     // anew by the renderer. Glyphs that could not be drawn keep their pixels
     // and are named in one message at the end.
@@ -106,6 +109,9 @@ std::string ReplaceReport(const BatchResult& result);
 // trim changes (OptimizedGlyph) is stored, the others are left alone.
 BatchResult OptimizeWidths(const std::vector<Symbols>& glyphs, GlyphRange range, int height, const GlyphStore& store,
                            const BatchProgress& progress = {});
+
+// "11 px", or "10–12 px" when a fit drew some glyphs at another size.
+std::string PixelSizeText(const BatchResult& result);
 
 // The glyphs of a range that hold no ink within their width.
 std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange range, int height);
