@@ -121,10 +121,9 @@ GenerateDialog::GenerateDialog(Session& session, GlyphGeneration& generation,
     family_->setEditable(true);
     family_->setInsertPolicy(QComboBox::NoInsert);
     // A long sample or summary is cut, not a reason to widen the window.
-    for (QLabel* label : {sampleView_, summary_}) {
-        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        label->setMinimumHeight(label->fontMetrics().height());
-    }
+    sampleView_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    summary_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    summary_->setMinimumHeight(summary_->fontMetrics().height());
 
     auto* form = new QFormLayout;
     auto* fontRow = new QHBoxLayout;

@@ -87,6 +87,7 @@ void GlyphGeneration::SelectWindowsFont() {
     const std::optional<RenderFont> chosen = session_.prompts().chooseFont(font_);
     if (!chosen) return;
     font_ = *chosen;
+    fittedSize_.clear();
     session_.prompts().information("Height of the chosen font " + std::to_string(chosen->measuredHeight) + " pixels.");
 }
 
@@ -113,6 +114,7 @@ void GlyphGeneration::SelectFontFile() {
     file.name = *path;
     if (session_.langpack() && session_.CurrentSet() >= 0) file.height = session_.setHeight(session_.CurrentSet());
     font_ = file;
+    fittedSize_.clear();
 }
 
 // Both batches start here: a set without glyphs is said to have none, and
@@ -171,6 +173,7 @@ BatchResult GlyphGeneration::Generate(const GenerateOptions& options, const std:
     if (which.empty() || !mayStartBatch()) return {};
     font_ = options.font;
     BatchResult result = renderBatch("Generate glyphs", options, which);
+    fittedSize_ = options.fit && result.pixelSizeMost > 0 ? PixelSizeText(result) : "";
     std::string report = ReplaceReport(result);
     if (!result.cut.empty()) {
         std::vector<GlyphFailure> cut;
@@ -211,8 +214,9 @@ std::string GlyphGeneration::renderFontText() const {
     }
     const std::string name =
         font_.name.find('/') != std::string::npos ? Utf8FromPath(PathFromUtf8(font_.name).filename()) : font_.name;
+    // Ctrl+F draws at the font's own size; a fitted Generate may have drawn at others.
     return name + ", " + style + ", " + std::to_string(std::abs(font_.height)) +
-           (font_.height < 0 ? " px" : " px cell");
+           (font_.height < 0 ? " px" : " px cell") + (fittedSize_.empty() ? "" : "; fitted " + fittedSize_);
 }
 
 BatchResult GlyphGeneration::OptimizeChosenSymbols(int from, int to) {

@@ -76,7 +76,8 @@ public:
     // The options the Generate window opens with: the RenderFont, fitted to
     // the current set, the baseline left to the font.
     GenerateOptions generateOptions() const;
-    // The RenderFont as the status bar shows it: "DejaVu Sans, Book, 12 px".
+    // The RenderFont as the status bar shows it: "DejaVu Sans, Book, 12 px",
+    // and after a fitted Generate the sizes it drew with ("; fitted 10–12 px").
     std::string renderFontText() const;
     // The renderer program the batches start; empty: the one rendererPath() finds.
     void setRendererPath(std::string path) { rendererPath_ = std::move(path); }
@@ -97,6 +98,9 @@ private:
 
     Session& session_;
     RenderFont font_ = DefaultRenderFont();
+    // The sizes the last fitted Generate drew with ("10–12 px"); empty when
+    // it drew at the font's own size.
+    std::string fittedSize_;
     std::chrono::milliseconds timeout_ = kRendererTimeout;
     std::string rendererPath_;
 };
