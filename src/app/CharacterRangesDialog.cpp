@@ -66,6 +66,11 @@ CharacterRangesDialog::CharacterRangesDialog(CharacterRangesFeature& feature,
         blocks_->addItem(
             QStringLiteral("%1 (%2)").arg(QString::fromUtf8(block.name), QString::fromStdString(BlockSummary(block))),
             QString::fromUtf8(block.name));
+    // The list names each block with its summary; the field keeps the room
+    // its placeholder needs.
+    blocks_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    blocks_->setMinimumContentsLength(12);
+    range_->setMinimumWidth(range_->fontMetrics().horizontalAdvance(range_->placeholderText()) + 16);
     rangeRow->addWidget(range_, 1);
     rangeRow->addWidget(blocks_);
     form->addRow(QStringLiteral("Characters:"), rangeRow);

@@ -104,12 +104,13 @@ constexpr CommandSpec kCommandRows[] = {
     {.id = Command::GoToCharacter, .menu = Menu::Edit, .caption = "&Go to character...",
      .objectName = "GoToCharacter", .keys = {kCtrl | Qt::Key_G}},
 
-    // View: Ctrl++, Ctrl+= and Ctrl+- do what the keypad keys do.
+    // View: Ctrl++, Ctrl+= and Ctrl+- do what the keypad keys do. The menu
+    // shows the first key only, and Ctrl+= is the one every keyboard has.
     {.id = Command::ZoomIn, .menu = Menu::View, .caption = "Zoom &+", .objectName = "N17",
-     .keys = {kKeypad | Qt::Key_Plus, kCtrl | Qt::Key_Plus, kCtrl | Qt::Key_Equal}, .button = "SpeedButton6",
+     .keys = {kCtrl | Qt::Key_Equal, kKeypad | Qt::Key_Plus, kCtrl | Qt::Key_Plus}, .button = "SpeedButton6",
      .tip = "Zoom in", .icon = "zoom-in", .toolbar = {3, 1}},
     {.id = Command::ZoomOut, .menu = Menu::View, .caption = "Zoom &-", .objectName = "N18",
-     .keys = {kKeypad | Qt::Key_Minus, kCtrl | Qt::Key_Minus}, .button = "SpeedButton5", .tip = "Zoom out",
+     .keys = {kCtrl | Qt::Key_Minus, kKeypad | Qt::Key_Minus}, .button = "SpeedButton5", .tip = "Zoom out",
      .icon = "zoom-out", .toolbar = {3, 2}},
     {.id = Command::FitGlyph, .menu = Menu::View, .caption = "&Fit glyph", .objectName = "FitGlyph",
      .check = Check::Toggle, .button = "FitGlyphButton", .tip = "Fit glyph", .icon = "fit-glyph", .toolbar = {3, 3}},

@@ -1,14 +1,17 @@
 #include "GenerateDialog.h"
 
+#include "ViewPreferences.h"
+
 #include <GlyphRows.h>
 #include <ImageConvert.h>
+#include <LocalPath.h>
 #include <SampleLine.h>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontComboBox>
 #include <QFontDatabase>
@@ -18,18 +21,22 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRawFont>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <tuple>
 
 namespace glyphora {
 
 namespace {
 
 constexpr int kScale = 2;
-constexpr int kPerRow = 32;
+// As many cells as the window's narrowest preview holds, so it wraps into rows.
+constexpr int kPerRow = 16;
 constexpr int kPreviewDelayMs = 30;
 
 enum RangeChoice { kChosenRows, kCodeRange, kWholeSet, kBlankOnly };
@@ -43,6 +50,29 @@ std::optional<int> HexCode(const QString& text) {
     const int value = t.toInt(&ok, 16);
     if (!ok || value < 0 || value > 0xFFFF) return std::nullopt;
     return value;
+}
+
+// The style of the one face a font file holds, as the file names it (a bold
+// PCF says "Bold"); "Regular" when it cannot be read here.
+struct FileFace {
+    QString style = QStringLiteral("Regular");
+    bool bold = false;
+    bool italic = false;
+};
+
+FileFace ReadFileFace(const QString& path) {
+    FileFace face;
+    const QRawFont raw(path, 12);
+    if (!raw.isValid()) return face;
+    face.bold = raw.weight() >= QFont::DemiBold;
+    face.italic = raw.style() != QFont::StyleNormal;
+    if (!raw.styleName().isEmpty())
+        face.style = raw.styleName();
+    else if (face.bold || face.italic)
+        face.style = QStringLiteral("%1%2%3").arg(face.bold ? QStringLiteral("Bold") : QString(),
+                                                  face.bold && face.italic ? QStringLiteral(" ") : QString(),
+                                                  face.italic ? QStringLiteral("Italic") : QString());
+    return face;
 }
 
 QImage Scaled(const MonoImage& image) {
@@ -67,7 +97,6 @@ GenerateDialog::GenerateDialog(Session& session, GlyphGeneration& generation,
     };
     family_ = static_cast<QFontComboBox*>(named(new QFontComboBox(this), "GenerateFamily"));
     fileButton_ = static_cast<QPushButton*>(named(new QPushButton(QStringLiteral("Font file…"), this), "GenerateFile"));
-    fileLabel_ = new QLabel(this);
     style_ = static_cast<QComboBox*>(named(new QComboBox(this), "GenerateStyle"));
     size_ = static_cast<QSpinBox*>(named(new QSpinBox(this), "GenerateSize"));
     size_->setRange(1, 255);
@@ -92,13 +121,19 @@ GenerateDialog::GenerateDialog(Session& session, GlyphGeneration& generation,
     glyphsView_ = static_cast<QLabel*>(named(new QLabel(this), "GeneratePreview"));
     sampleView_ = static_cast<QLabel*>(named(new QLabel(this), "GenerateSamplePreview"));
     summary_ = static_cast<QLabel*>(named(new QLabel(this), "GenerateSummary"));
+    // The font box names a chosen file in its own field.
+    family_->setEditable(true);
+    family_->setInsertPolicy(QComboBox::NoInsert);
+    // A long sample or summary is cut, not a reason to widen the window.
+    sampleView_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    summary_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    summary_->setMinimumHeight(summary_->fontMetrics().height());
 
     auto* form = new QFormLayout;
     auto* fontRow = new QHBoxLayout;
     fontRow->addWidget(family_, 1);
     fontRow->addWidget(fileButton_);
     form->addRow(QStringLiteral("Font"), fontRow);
-    form->addRow(QString(), fileLabel_);
     form->addRow(QStringLiteral("Style"), style_);
     auto* sizeRow = new QHBoxLayout;
     sizeRow->addWidget(size_);
@@ -122,7 +157,10 @@ GenerateDialog::GenerateDialog(Session& session, GlyphGeneration& generation,
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(glyphsView_);
     scroll->setWidgetResizable(false);
-    scroll->setMinimumSize(kPerRow * 17 * kScale / 2, 220);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumSize(kPerRow * (kRenderedMaxWidth + 2) * kScale +
+                               scroll->verticalScrollBar()->sizeHint().width() + 2 * scroll->frameWidth(),
+                           220);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* applyButton = buttons->addButton(QStringLiteral("Apply"), QDialogButtonBox::ApplyRole);
     applyButton->setObjectName(QStringLiteral("GenerateApply"));
@@ -140,7 +178,7 @@ GenerateDialog::GenerateDialog(Session& session, GlyphGeneration& generation,
     connect(&debounce_, &QTimer::timeout, this, [this] { updatePreview(); });
     connect(family_, &QFontComboBox::currentFontChanged, this, [this] {
         fontFile_.clear();
-        fileLabel_->clear();
+        family_->setToolTip(QString());
         const bool bold = style_->currentText().contains(QStringLiteral("Bold"));
         fillStyles();
         selectStyle(bold, false);
@@ -153,31 +191,15 @@ GenerateDialog::GenerateDialog(Session& session, GlyphGeneration& generation,
     for (QCheckBox* box : {fit_, baselineOn_}) connect(box, &QCheckBox::toggled, this, [this] { scheduleView(); });
     for (QLineEdit* edit : {codeFrom_, codeTo_, sample_})
         connect(edit, &QLineEdit::textChanged, this, [this] { scheduleView(); });
+    connect(applyButton, &QPushButton::clicked, this, [this] { keepChoices(); });
+    connect(this, &QDialog::finished, this, [this] { keepChoices(); });
     connect(applyButton, &QPushButton::clicked, this, [this] { apply(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void GenerateDialog::open() {
     const GenerateOptions start = generation_.generateOptions();
-    const RenderFont& font = start.font;
-    {
-        const QSignalBlocker block(family_);
-        if (font.name.find('/') != std::string::npos) {
-            fontFile_ = font.name;
-            fileLabel_->setText(QFileInfo(QString::fromStdString(font.name)).fileName());
-        } else {
-            fontFile_.clear();
-            fileLabel_->clear();
-            family_->setCurrentFont(QFont(QString::fromStdString(font.name)));
-        }
-    }
-    fillStyles();
-    if (!font.styleName.empty())
-        style_->setCurrentText(QString::fromStdString(font.styleName));
-    else
-        selectStyle(font.bold, font.italic);
-    size_->setValue(std::abs(font.height));
-    fit_->setChecked(start.fit);
+    restoreChoices();
     // On the set's own baseline guide when it has one.
     const std::optional<int> guide = baselineGuide_ ? baselineGuide_() : std::nullopt;
     baselineOn_->setChecked(guide.has_value());
@@ -193,12 +215,78 @@ void GenerateDialog::open() {
     updatePreview();
 }
 
+// The window's choices as it was left, in this run or an earlier one; the
+// font Ctrl+F draws with before it was ever used.
+void GenerateDialog::restoreChoices() {
+    const GenerateOptions start = generation_.generateOptions();
+    GenerateChoices kept = preferences_ ? preferences_->generateChoices() : GenerateChoices{};
+    if (kept.font.isEmpty()) {
+        const RenderFont& font = start.font;
+        kept.font = QString::fromStdString(font.name);
+        kept.style = QString::fromStdString(font.styleName);
+        kept.size = std::abs(font.height);
+        kept.fit = start.fit;
+        kept.shrinkWide = start.placement.wide == WideGlyphs::Shrink;
+        kept.trimWidths = start.placement.trim;
+        if (kept.style.isEmpty() && font.bold) kept.style = QStringLiteral("Bold");
+        if (kept.style.isEmpty() && font.italic) kept.style = QStringLiteral("Italic");
+    }
+    {
+        const QSignalBlocker block(family_);
+        if (QDir::isAbsolutePath(kept.font)) {
+            fontFile_ = ToLocalPath(kept.font);
+            showFontFile();
+        } else {
+            fontFile_.clear();
+            family_->setToolTip(QString());
+            family_->setCurrentFont(QFont(kept.font));
+        }
+    }
+    fillStyles();
+    if (style_->findText(kept.style) >= 0)
+        style_->setCurrentText(kept.style);
+    else if (fontFile_.empty())
+        selectStyle(kept.style.contains(QStringLiteral("Bold")), kept.style.contains(QStringLiteral("Italic")));
+    if (kept.size > 0) size_->setValue(kept.size);
+    fit_->setChecked(kept.fit);
+    wide_->setCurrentIndex(kept.shrinkWide ? 1 : 0);
+    widths_->setCurrentIndex(kept.trimWidths ? 1 : 0);
+}
+
+void GenerateDialog::keepChoices() {
+    if (!preferences_) return;
+    GenerateChoices choices;
+    choices.font = fontFile_.empty() ? family_->currentText() : FromLocalPath(fontFile_);
+    choices.style = style_->currentText();
+    choices.size = size_->value();
+    choices.fit = fit_->isChecked();
+    choices.shrinkWide = wide_->currentIndex() == 1;
+    choices.trimWidths = widths_->currentIndex() == 1;
+    preferences_->setGenerateChoices(choices);
+}
+
+void GenerateDialog::showFontFile() {
+    const QSignalBlocker block(family_);
+    const QString path = FromLocalPath(fontFile_);
+    family_->setCurrentIndex(-1);
+    family_->setEditText(QFileInfo(path).fileName());
+    family_->setToolTip(path);
+}
+
 void GenerateDialog::fillStyles() {
     const QSignalBlocker block(style_);
     style_->clear();
     if (!fontFile_.empty()) {
-        style_->addItems({QStringLiteral("Regular"), QStringLiteral("Italic"), QStringLiteral("Bold"),
-                          QStringLiteral("Bold Italic")});
+        // The file's own face first, drawn as it is; then what the renderer
+        // may add to it (a slant, a bolder stroke), never less than it has.
+        const FileFace face = ReadFileFace(FromLocalPath(fontFile_));
+        fileBold_ = face.bold;
+        fileItalic_ = face.italic;
+        style_->addItem(face.style);
+        for (const auto& [name, bold, italic] : {std::tuple{"Italic", false, true}, std::tuple{"Bold", true, false},
+                                                 std::tuple{"Bold Italic", true, true}})
+            if ((bold || !face.bold) && (italic || !face.italic) && (bold != face.bold || italic != face.italic))
+                style_->addItem(QString::fromLatin1(name));
         return;
     }
     style_->addItems(QFontDatabase::styles(family_->currentText()));
@@ -224,12 +312,10 @@ void GenerateDialog::selectStyle(bool bold, bool italic) {
 }
 
 void GenerateDialog::chooseFile() {
-    const QString file = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Select font file"), QStringLiteral("/usr/share/fonts"),
-        QStringLiteral("Font files (*.ttf *.otf *.ttc *.pcf *.pcf.gz *.bdf *.otb);;All files (*)"));
-    if (file.isEmpty()) return;
-    fontFile_ = file.toStdString();
-    fileLabel_->setText(QFileInfo(file).fileName());
+    const std::optional<std::string> file = session_.prompts().chooseOpenFile(generation_.FontFileDialog());
+    if (!file || file->empty()) return;
+    fontFile_ = *file;
+    showFontFile();
     fillStyles();
     scheduleView();
 }
@@ -245,9 +331,12 @@ GenerateOptions GenerateDialog::options() const {
         font.bold = QFontDatabase::weight(family, style) >= QFont::DemiBold;
         font.italic = QFontDatabase::italic(family, style) || style.contains(QStringLiteral("Oblique"));
     } else {
+        // The file's own face (the first style) is drawn as it is.
+        const bool own = style_->currentIndex() <= 0;
         font.name = fontFile_;
-        font.bold = style.contains(QStringLiteral("Bold"));
-        font.italic = style.contains(QStringLiteral("Italic"));
+        font.styleName = style.toStdString();
+        font.bold = !own && !fileBold_ && style.contains(QStringLiteral("Bold"));
+        font.italic = !own && !fileItalic_ && style.contains(QStringLiteral("Italic"));
     }
     font.height = -size_->value();
     options.fit = fit_->isChecked();

@@ -26,6 +26,8 @@ class QSpinBox;
 
 namespace glyphora {
 
+class ViewPreferences;
+
 class GenerateDialog : public QDialog {
 public:
     // `chosenRows` gives the rows chosen in the glyph grid when asked.
@@ -42,12 +44,18 @@ public:
     void setRunner(std::function<void(const std::function<void()>&)> runner) { runner_ = std::move(runner); }
     // The current set's baseline guide (0-based row), when it has one.
     void setBaselineGuide(std::function<std::optional<int>()> guide) { baselineGuide_ = std::move(guide); }
+    // Where the window keeps its font, size, fit and options between openings
+    // and runs; without it each opening starts from the font Ctrl+F draws with.
+    void setPreferences(ViewPreferences* preferences) { preferences_ = preferences; }
 
 private:
     void scheduleView();
     void fillStyles();
     void selectStyle(bool bold, bool italic);
     void chooseFile();
+    void showFontFile();
+    void restoreChoices();
+    void keepChoices();
     void apply();
 
     Session& session_;
@@ -55,13 +63,17 @@ private:
     std::function<std::pair<int, int>()> chosenRows_;
     std::function<void(const std::function<void()>&)> runner_;
     std::function<std::optional<int>()> baselineGuide_;
+    ViewPreferences* preferences_ = nullptr;
     std::string fontFile_;  // empty: the family of the combo box
+    // The style of the face in fontFile_ as the file itself has it; the other
+    // styles offered for a file are drawn by the renderer on top of it.
+    bool fileBold_ = false;
+    bool fileItalic_ = false;
     GenerationPreview preview_;
     QTimer debounce_;
 
     QFontComboBox* family_;
     QPushButton* fileButton_;
-    QLabel* fileLabel_;
     QComboBox* style_;
     QSpinBox* size_;
     QCheckBox* fit_;

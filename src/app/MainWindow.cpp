@@ -3,6 +3,7 @@
 #include "ChangedMarks.h"
 #include "CharacterRangesDialog.h"
 #include "CodeGroupExtraction.h"
+#include "DockedSizes.h"
 #include "ErrorGuard.h"
 #include "FontPage.h"
 #include "GlyphMapView.h"
@@ -219,6 +220,7 @@ void MainWindow::buildViewParts() {
     addDockWidget(Qt::BottomDockWidgetArea, samplePanel_);
     glyphMap_ = new GlyphMapDock(glyphModel_, fontPage_->glyphGrid()->selectionModel(), this);
     addDockWidget(Qt::RightDockWidgetArea, glyphMap_);
+    keepDockedSizes(this, {samplePanel_, glyphMap_});
     recentFiles_ = new RecentFilesMenu(actions_.menu(Menu::File), action(Command::OpenFile), *preferences_, this);
     changedMarks_ = std::make_unique<ChangedMarks>(*session_, fontPage_);
     guidesDialog_ = MakeLazyWindow<GuidesDialog>([this] { return new GuidesDialog(this); });
@@ -239,7 +241,7 @@ void MainWindow::bindCommands() {
     BindBitmapCommands(context);
     BindSizeCommands(context);
     BindTransformCommands(context, fontPage_, *guidesView_);
-    BindGenerateCommands(context, fontPage_, *guidesView_);
+    BindGenerateCommands(context, fontPage_, *guidesView_, *preferences_);
     aboutDialog_ = BindHelpCommands(context, [this](AboutDialog* about) { showTextsIn({.about = about}); });
     insertTextDialog_ = BindInsertTextCommand(
         context, toolPalette_, *binding_, [this](InsertTextDialog* insert) { showTextsIn({.insertText = insert}); });

@@ -196,6 +196,26 @@ void ViewPreferences::setLastFolder(const QString& kind, const QString& folder) 
     setValue(QStringLiteral("Folders/") + kind, folder);
 }
 
+GenerateChoices ViewPreferences::generateChoices() const {
+    GenerateChoices choices;
+    choices.font = value(QStringLiteral("Generate/Font"), QString()).toString();
+    choices.style = value(QStringLiteral("Generate/Style"), QString()).toString();
+    choices.size = std::clamp(value(QStringLiteral("Generate/Size"), 0).toInt(), 0, 255);
+    choices.fit = value(QStringLiteral("Generate/Fit"), true).toBool();
+    choices.shrinkWide = value(QStringLiteral("Generate/ShrinkWide"), false).toBool();
+    choices.trimWidths = value(QStringLiteral("Generate/TrimWidths"), false).toBool();
+    return choices;
+}
+
+void ViewPreferences::setGenerateChoices(const GenerateChoices& choices) {
+    setValue(QStringLiteral("Generate/Font"), choices.font);
+    setValue(QStringLiteral("Generate/Style"), choices.style);
+    setValue(QStringLiteral("Generate/Size"), choices.size);
+    setValue(QStringLiteral("Generate/Fit"), choices.fit);
+    setValue(QStringLiteral("Generate/ShrinkWide"), choices.shrinkWide);
+    setValue(QStringLiteral("Generate/TrimWidths"), choices.trimWidths);
+}
+
 LastPlace ViewPreferences::lastPlace() const {
     return {value(QStringLiteral("Place/file"), QString()).toString(), value(QStringLiteral("Place/set"), -1).toInt(),
             value(QStringLiteral("Place/code"), -1).toInt()};

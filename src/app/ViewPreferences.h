@@ -38,6 +38,19 @@ struct LastPlace {
     bool operator==(const LastPlace&) const = default;
 };
 
+// What the Generate window was last set to. `font` is a family name or the
+// path of a font file; an empty font: never set, the window starts from the
+// font Ctrl+F draws with.
+struct GenerateChoices {
+    QString font;
+    QString style;
+    int size = 0;
+    bool fit = true;
+    bool shrinkWide = false;
+    bool trimWidths = false;
+    bool operator==(const GenerateChoices&) const = default;
+};
+
 class ViewPreferences {
 public:
     // An empty path keeps the preferences for this run only, and so does a
@@ -75,6 +88,8 @@ public:
     LastPlace lastPlace() const;
     void setLastPlace(const LastPlace& place);
     void setLastFolder(const QString& kind, const QString& folder);
+    GenerateChoices generateChoices() const;
+    void setGenerateChoices(const GenerateChoices& choices);
 
 private:
     QVariant value(const QString& key, const QVariant& fallback) const;

@@ -147,11 +147,17 @@ Result<RangeEdit> AddGlyphs(TLangpack& lp, int setIndex, const std::vector<NewGl
 
 Result<RangeEdit> AddBlankCodes(TLangpack& lp, int setIndex, CodeSpan span, int width) {
     if (Status ok = CheckCodeSpan(span); !ok) return ok.error();
+    std::vector<uint16_t> codes;
+    codes.reserve(span.count());
+    for (uint32_t code = span.first; code <= span.last; ++code) codes.push_back(static_cast<uint16_t>(code));
+    return AddBlankCodes(lp, setIndex, codes, width);
+}
+
+Result<RangeEdit> AddBlankCodes(TLangpack& lp, int setIndex, std::span<const uint16_t> codes, int width) {
     if (Status ok = CheckNewGlyphWidth(width); !ok) return ok.error();
     std::vector<NewGlyph> glyphs;
-    glyphs.reserve(span.count());
-    for (uint32_t code = span.first; code <= span.last; ++code)
-        glyphs.push_back({static_cast<uint16_t>(code), static_cast<uint8_t>(width), {}});
+    glyphs.reserve(codes.size());
+    for (uint16_t code : codes) glyphs.push_back({code, static_cast<uint8_t>(width), {}});
     return AddGlyphs(lp, setIndex, glyphs);
 }
 

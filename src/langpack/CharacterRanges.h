@@ -25,6 +25,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,8 @@ Result<RangeEdit> AddGlyphs(TLangpack& lp, int setIndex, const std::vector<NewGl
 
 // Adds blank glyphs of this width for every code of the span the set lacks.
 Result<RangeEdit> AddBlankCodes(TLangpack& lp, int setIndex, CodeSpan span, int width);
+// The same for codes that need not be one run ("А–я, Ё, ё").
+Result<RangeEdit> AddBlankCodes(TLangpack& lp, int setIndex, std::span<const uint16_t> codes, int width);
 
 // Removes the glyphs whose codes lie in the span.
 Result<RangeEdit> RemoveCodes(TLangpack& lp, int setIndex, CodeSpan span);

@@ -16,6 +16,26 @@ void ChangedGlyphs::markSet(int set) {
     ++revision_;
 }
 
+void ChangedGlyphs::follow(int set, const std::vector<Symbols>& before, const std::vector<Symbols>& after) {
+    SetMarks& marks = sets_[set];
+    ++revision_;
+    if (marks.whole) return;
+    std::map<uint16_t, int> beforeByCode;
+    for (int k = 0; k < static_cast<int>(before.size()); ++k)
+        beforeByCode.emplace(before[static_cast<std::size_t>(k)].Code, k);
+    std::set<int> glyphs;
+    for (int k = 0; k < static_cast<int>(after.size()); ++k) {
+        const Symbols& now = after[static_cast<std::size_t>(k)];
+        const auto was = beforeByCode.find(now.Code);
+        // Offsets move with every layout; only the picture counts.
+        const bool changed = was == beforeByCode.end() || marks.glyphs.count(was->second) > 0 ||
+                             before[static_cast<std::size_t>(was->second)].Width != now.Width ||
+                             before[static_cast<std::size_t>(was->second)].Data != now.Data;
+        if (changed) glyphs.insert(k);
+    }
+    marks.glyphs = std::move(glyphs);
+}
+
 void ChangedGlyphs::clear() {
     if (sets_.empty()) return;
     sets_.clear();

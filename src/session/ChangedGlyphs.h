@@ -2,9 +2,12 @@
 // saved, so the grids can mark them and the sets that hold them.
 #pragma once
 
+#include <Langpack.h>
+
 #include <cstdint>
 #include <map>
 #include <set>
+#include <vector>
 
 namespace glyphora {
 
@@ -13,6 +16,11 @@ public:
     void mark(int set, int glyph);
     // A new height changes every glyph of the set.
     void markSet(int set);
+    // The set's glyphs were replaced (characters added or removed, a step
+    // undone), so indices may name other glyphs now: the set is marked, and of
+    // its glyphs those that are new, differ from the glyph of their code
+    // before, or were marked before. A set marked whole stays so.
+    void follow(int set, const std::vector<Symbols>& before, const std::vector<Symbols>& after);
     void clear();
 
     bool glyphChanged(int set, int glyph) const;

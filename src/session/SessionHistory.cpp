@@ -82,7 +82,6 @@ void Session::EndLangpackStep(std::optional<int> glyphsChanged) {
 }
 
 void Session::setsReplaced(const std::vector<int>& sets, std::optional<uint16_t> code) {
-    for (int k : sets) changedGlyphs_.markSet(k);
     report().setsReplaced(sets);
     if (std::find(sets.begin(), sets.end(), currentSet_) != sets.end()) {
         const auto& glyphs = document_->langpack().glyphs(currentSet_);
@@ -114,6 +113,7 @@ std::vector<int> Session::ReplaceSets(const std::function<std::vector<int>(TLang
     // Glyph indices name other glyphs once the characters moved: their steps go.
     for (int k : sets)
         if (!SameCodes(before, lp, k)) history_.forgetSet(ShareGroup(lp, k).front());
+    for (int k : sets) changedGlyphs_.follow(k, before.glyphs(k), lp.glyphs(k));
     setsReplaced(sets, code);
     return sets;
 }

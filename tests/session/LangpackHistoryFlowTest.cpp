@@ -167,3 +167,38 @@ TEST_F(SessionTest, AStepLeftWithoutCommitIsEndedAndUndone) {
 
 }  // namespace
 }  // namespace glyphora::testing
+
+namespace glyphora::testing {
+namespace {
+
+// The codes of set `set` that carry the changed mark.
+std::vector<uint16_t> MarkedCodes(Session& s, int set) {
+    std::vector<uint16_t> codes;
+    const auto& glyphs = s.langpack()->glyphs(set);
+    for (int k = 0; k < static_cast<int>(glyphs.size()); ++k)
+        if (s.changedGlyphs().glyphChanged(set, k)) codes.push_back(glyphs[static_cast<std::size_t>(k)].Code);
+    return codes;
+}
+
+// Characters added before others move the glyphs after them to other
+// indices: the marks stay with the glyphs, and only the new ones join them.
+TEST_F(SessionTest, AddingCharactersMarksOnlyTheNewGlyphs) {
+    open(writeLangpack("lang.smg", TypicalLangpack()));
+    Session& s = session();
+    s.ChooseSet(1);
+    const Symbols stored = lp().glyphs(1)[100];  // U+0415, after the added run
+    s.StoreGlyph(1, 100, stored.Width, std::vector<uint8_t>(stored.Data.size(), 0));
+
+    CharacterRangesFeature(s).AddRange("U+0400\u2013U+0402, \u0451", 6);
+    const std::vector<uint16_t> expected = {0x400, 0x401, 0x402, 0x415, 0x451};
+    EXPECT_TRUE(s.changedGlyphs().setChanged(1));
+    EXPECT_EQ(MarkedCodes(s, 1), expected);
+    EXPECT_EQ(MarkedCodes(s, 2), expected);  // set 2's double
+    EXPECT_TRUE(MarkedCodes(s, 0).empty());
+
+    LangpackUndo(s).Undo();
+    EXPECT_EQ(MarkedCodes(s, 1), std::vector<uint16_t>{0x415});
+}
+
+}  // namespace
+}  // namespace glyphora::testing

@@ -1,6 +1,7 @@
 // The renderer driven in one start per batch: the size a fit picks on two
 // fonts, and renderers that end or hang in the middle of a batch (the glyphs
 // drawn before stay, the others are named, a cancel stops at once).
+#include <GlyphGeneration.h>
 #include <GlyphRendering.h>
 #include <RememberedDrawings.h>
 #include <TempFolder.h>
@@ -257,6 +258,34 @@ TEST(RendererBatch, AnAnswerOutOfRangeIsRefusedAndStoresNothing) {
     }
 }
 #endif
+
+// A fit may draw some glyphs at another size than the rest: the batch tells
+// every size it drew with, not the last one.
+TEST(RendererBatch, TellsTheRangeOfSizesAFitDrewWith) {
+    struct Sizes : GlyphRenderer {
+        std::vector<int> sizes;
+        void drawAll(const RenderJob& job, const RenderedSink& take, const KeepGoing&) override {
+            for (std::size_t i = 0; i < job.codes.size(); ++i) take(i, RenderedGlyph{MonoImage(3, 8), 6, sizes[i]});
+        }
+        bool tellsBaseline() const override { return true; }
+    };
+    const struct Case {
+        std::vector<int> sizes;
+        std::string text;
+    } cases[] = {{{11, 11}, "11 px"}, {{12, 10, 11}, "10\u201312 px"}, {{0, 9}, "9 px"}};
+    for (const Case& c : cases) {
+        Sizes renderer;
+        renderer.sizes = c.sizes;
+        std::vector<Symbols> glyphs(c.sizes.size());
+        GenerateOptions options;
+        options.fit = true;
+        options.placement.height = 8;
+        const int last = static_cast<int>(glyphs.size()) - 1;
+        const BatchResult result = RenderGlyphs(glyphs, RangeIndices({0, last}, last + 1), options, renderer,
+                                                [](int, uint8_t, const std::vector<uint8_t>&) {});
+        EXPECT_EQ(PixelSizeText(result), c.text);
+    }
+}
 
 }  // namespace
 }  // namespace glyphora::testing

@@ -46,6 +46,47 @@ TEST(CharacterCommands, RefusalsLeaveTheFileByteIdentical) {
     }
 }
 
+// --block and --codes name the characters as "Characters of the set…" does;
+// each run starts again from the fixture's set 1 (U+0020–U+007E).
+TEST(CharacterCommands, BlockAndCodeListAddTheirCharacters) {
+    TempFolder dir;
+    const std::string path = dir.path("lang.smg");
+    const std::vector<uint8_t> original = fixtures::BuildLangpack(TypicalLangpack()).Bytes;
+    struct Case {
+        std::vector<std::string> chars;
+        int exitCode;
+        std::string output;  // stdout on success, a part of stderr otherwise
+    } cases[] = {
+        {{"--block", "russian"}, 0, "added 66, skipped 0; set 1 has 161 glyphs in 4 intervals\n"},
+        {{"--codes", "U+0401 U+0451"}, 0, "added 2, skipped 0; set 1 has 97 glyphs in 3 intervals\n"},
+        {{"--codes", "\u0410\u2013\u044F, \u0401, A"}, 0, "added 65, skipped 1;"},
+        {{"--block", "Klingon"}, 1, "no block named 'Klingon'"},
+        {{"--codes", "U+0401, zz"}, 1, "\"zz\" is not"},
+        {{"--block", "Russian", "--from", "0x100", "--to", "0x101"}, 1, "Give the characters once"},
+        {{}, 1, "Give the characters once"},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(path, original);
+        std::vector<std::string> args = {"add-chars", path, "--set", "1", "--width", "6"};
+        args.insert(args.end(), c.chars.begin(), c.chars.end());
+        const RunResult r = Tool(args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.output << r.err;
+        if (c.exitCode == 0) {
+            EXPECT_EQ(r.out.substr(0, c.output.size()), c.output);
+        } else {
+            EXPECT_NE(r.err.find(c.output), std::string::npos) << r.err;
+            EXPECT_EQ(ReadBytes(path), original) << c.output;
+        }
+    }
+    WriteBytes(path, original);
+    ASSERT_EQ(Tool({"add-chars", path, "--set", "1", "--block", "Russian", "--width", "6"}).exitCode, 0);
+    const QJsonArray glyphs = DumpOf(path)["sets"].toArray()[0].toObject()["glyphs"].toArray();
+    std::vector<int> codes;
+    for (const auto& g : glyphs) codes.push_back(g.toObject()["code"].toInt());
+    for (int code : {0x401, 0x410, 0x44F, 0x451})
+        EXPECT_NE(std::find(codes.begin(), codes.end(), code), codes.end()) << code;
+}
+
 TEST(CharacterCommands, ExportedSetComesBackIntoASetEmptiedOfItsCodes) {
     TempFolder dir;
     const std::string path = dir.path("lang.smg");

@@ -116,7 +116,12 @@ int runRender(const Words& args) {
     if (result.changed > 0)
         if (const int status = tool.save(); status != kExitOk) return status;
     std::printf("%d of %d glyphs replaced", result.changed, result.total);
-    if (fit && result.pixelSize > 0) std::printf(" (fitted: %d pixels)", result.pixelSize);
+    if (fit && result.pixelSizeMost > 0) {
+        if (result.pixelSizeLeast == result.pixelSizeMost)
+            std::printf(" (fitted: %d pixels)", result.pixelSizeMost);
+        else
+            std::printf(" (fitted: %d\u2013%d pixels)", result.pixelSizeLeast, result.pixelSizeMost);
+    }
     std::printf("\n");
     return result.failed.empty() && !result.stopped ? kExitOk : kExitError;
 }

@@ -71,9 +71,9 @@ const ToolCommand kCommands[] = {
      "      shift-down, bold (widening by one column when ink touches the right edge) or oblique (about\n"
      "      the last row); the glyphs whose ink left them are named on stderr",
      glyphora::tool::runTransform},
-    {"add-chars", "add-chars FILE --set N --from CODE --to CODE --width W",
-     "add blank glyphs W pixels wide for the codes of the range the set lacks and save (CODE decimal,\n"
-     "      0x... or U+...)",
+    {"add-chars", "add-chars FILE --set N (--from CODE --to CODE | --block NAME | --codes LIST) --width W",
+     "add blank glyphs W pixels wide for the codes of the range, the block (\"Russian\") or the list\n"
+     "      (\"U+0401 U+0451\", \"А–я, Ё, ё\") the set lacks and save (CODE decimal, 0x... or U+...)",
      glyphora::tool::runAddChars},
     {"remove-chars", "remove-chars FILE --set N --from CODE --to CODE",
      "remove the set's glyphs of the codes of the range and save", glyphora::tool::runRemoveChars},

@@ -15,7 +15,8 @@
 
 namespace glyphora {
 
-void BindGenerateCommands(const CommandContext& c, FontPage* fontPage, const SetGuidesView& guides) {
+void BindGenerateCommands(const CommandContext& c, FontPage* fontPage, const SetGuidesView& guides,
+                          ViewPreferences& preferences) {
     // The RenderFont lives as long as the commands do: for the run.
     auto generation = std::make_shared<GlyphGeneration>(c.session);
     // The status bar always tells what Ctrl+F draws with.
@@ -24,10 +25,16 @@ void BindGenerateCommands(const CommandContext& c, FontPage* fontPage, const Set
         fontPanel = new QLabel(window->statusBar());
         fontPanel->setObjectName(QStringLiteral("RenderFontPanel"));
         fontPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        // A narrow window cuts the panel instead of growing for it; its tip
+        // keeps the whole text.
+        fontPanel->setMinimumWidth(fontPanel->fontMetrics().averageCharWidth() * 8);
         window->statusBar()->addPermanentWidget(fontPanel);
     }
     auto showFont = [generation, fontPanel] {
-        if (fontPanel) fontPanel->setText(QString::fromStdString(generation->renderFontText()));
+        if (!fontPanel) return;
+        const QString text = QString::fromStdString(generation->renderFontText());
+        fontPanel->setText(text);
+        fontPanel->setToolTip(text);
     };
     showFont();
     Bind(c, Command::SelectFont, [generation, showFont] {
@@ -39,7 +46,7 @@ void BindGenerateCommands(const CommandContext& c, FontPage* fontPage, const Set
         showFont();
     });
     // Built when first opened.
-    auto dialog = MakeLazyWindow<GenerateDialog>([c, generation, fontPage, &guides, showFont] {
+    auto dialog = MakeLazyWindow<GenerateDialog>([c, generation, fontPage, &guides, &preferences, showFont] {
         auto* built = new GenerateDialog(
             c.session, *generation,
             [fontPage] {
@@ -48,6 +55,7 @@ void BindGenerateCommands(const CommandContext& c, FontPage* fontPage, const Set
             },
             c.window);
         built->setBaselineGuide([&guides] { return guides.current().baseline; });
+        built->setPreferences(&preferences);
         built->setRunner([c, showFont](const std::function<void()>& work) {
             RunCommand(c, work);
             showFont();

@@ -10,7 +10,10 @@ namespace glyphora {
 
 class FontPage;
 class SetGuidesView;
+class ViewPreferences;
 
-void BindGenerateCommands(const CommandContext& context, FontPage* fontPage, const SetGuidesView& guides);
+// The Generate window keeps its choices in `preferences`.
+void BindGenerateCommands(const CommandContext& context, FontPage* fontPage, const SetGuidesView& guides,
+                          ViewPreferences& preferences);
 
 }  // namespace glyphora

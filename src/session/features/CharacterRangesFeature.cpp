@@ -48,15 +48,9 @@ bool CharacterRangesFeature::AddRange(const std::string& typed, int width) {
         session_.prompts().warning(codes.error().message);
         return false;
     }
-    std::vector<NewGlyph> glyphs;
-    for (uint16_t code : *codes) glyphs.push_back({code, static_cast<uint8_t>(std::clamp(width, 0, 255)), {}});
     const int set = session_.CurrentSet();
-    return apply(
-        [&](TLangpack& lp) -> Result<RangeEdit> {
-            if (Status ok = CheckNewGlyphWidth(width); !ok) return ok.error();
-            return AddGlyphs(lp, set, glyphs);
-        },
-        "The set " + std::to_string(set + 1) + " has every character of " + typed + " already.");
+    return apply([&](TLangpack& lp) { return AddBlankCodes(lp, set, *codes, width); },
+                 "The set " + std::to_string(set + 1) + " has every character of " + typed + " already.");
 }
 
 int CharacterRangesFeature::SetNumber() const { return session_.langpack() ? session_.CurrentSet() + 1 : 0; }

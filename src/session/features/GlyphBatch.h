@@ -6,6 +6,7 @@
 
 #include <Langpack.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -39,7 +40,15 @@ struct BatchResult {
     // Glyphs stored with part of their ink lost (past the widest glyph,
     // above or below the set).
     std::vector<int> cut;
-    int pixelSize = 0;  // the em size the renderer drew with, when it told
+    // The em sizes the renderer drew with, when it told (a fit may choose
+    // another for some glyphs); 0 when it did not.
+    int pixelSizeLeast = 0;
+    int pixelSizeMost = 0;
+    void notePixelSize(int size) {
+        if (size <= 0) return;
+        pixelSizeLeast = pixelSizeLeast > 0 ? std::min(pixelSizeLeast, size) : size;
+        pixelSizeMost = std::max(pixelSizeMost, size);
+    }
 };
 
 // Stores glyph `glyph` of the set with this width and rows (memory form); the

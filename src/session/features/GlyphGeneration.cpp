@@ -102,10 +102,11 @@ void GlyphGeneration::SelectWindowsFont() {
     const std::optional<RenderFont> chosen = session_.prompts().chooseFont(font_);
     if (!chosen) return;
     font_ = *chosen;
+    fittedSize_.clear();
     session_.prompts().information("Height of the chosen font " + std::to_string(chosen->measuredHeight) + " pixels.");
 }
 
-void GlyphGeneration::SelectFontFile() {
+Prompts::FileDialog GlyphGeneration::FontFileDialog() const {
     Prompts::FileDialog dialog;
     dialog.title = "Select font file";
     dialog.filters = {
@@ -113,7 +114,13 @@ void GlyphGeneration::SelectFontFile() {
         "*.pcf *.PCF *.pcf.gz *.PCF.GZ *.bdf *.BDF *.otb *.OTB)",
         "All files (*)"};
     dialog.folder = FontFolder(font_);
-    const std::optional<std::string> path = session_.prompts().chooseOpenFile(dialog);
+    // Fonts are seldom where the langpacks are: the folder used last is kept apart.
+    dialog.kind = "fonts";
+    return dialog;
+}
+
+void GlyphGeneration::SelectFontFile() {
+    const std::optional<std::string> path = session_.prompts().chooseOpenFile(FontFileDialog());
     if (!path || path->empty()) return;
     // The file is a face of its own: the style and size of the family chosen
     // before are not its. A bitmap font takes its strike nearest to the
@@ -122,6 +129,7 @@ void GlyphGeneration::SelectFontFile() {
     file.name = *path;
     if (session_.langpack() && session_.CurrentSet() >= 0) file.height = session_.setHeight(session_.CurrentSet());
     font_ = file;
+    fittedSize_.clear();
 }
 
 // Both batches start here: a set without glyphs is said to have none, and
@@ -192,6 +200,7 @@ BatchResult GlyphGeneration::Generate(const GenerateOptions& options, const std:
     if (which.empty() || !mayStartBatch()) return {};
     font_ = options.font;
     BatchResult result = renderBatch("Generate glyphs", options, which, true);
+    fittedSize_ = options.fit && result.pixelSizeMost > 0 ? PixelSizeText(result) : "";
     std::string report = ReplaceReport(result);
     if (!result.cut.empty()) {
         std::vector<GlyphFailure> cut;
@@ -232,8 +241,9 @@ std::string GlyphGeneration::renderFontText() const {
     }
     const std::string name =
         font_.name.find('/') != std::string::npos ? Utf8FromPath(PathFromUtf8(font_.name).filename()) : font_.name;
+    // Ctrl+F draws at the font's own size; a fitted Generate may have drawn at others.
     return name + ", " + style + ", " + std::to_string(std::abs(font_.height)) +
-           (font_.height < 0 ? " px" : " px cell");
+           (font_.height < 0 ? " px" : " px cell") + (fittedSize_.empty() ? "" : "; fitted " + fittedSize_);
 }
 
 BatchResult GlyphGeneration::OptimizeChosenSymbols(int from, int to) {
@@ -330,11 +340,15 @@ GenerationPreview GlyphGeneration::Preview(const GenerateOptions& options, const
         });
     const BatchResult& r = preview.result;
     preview.summary = Glyphs(static_cast<int>(which.size()));
-    if (r.pixelSize > 0)
-        preview.summary += ", " + std::to_string(r.pixelSize) + " px" + (options.fit ? " (fitted)" : "");
+    if (r.pixelSizeMost > 0) preview.summary += ", " + PixelSizeText(r) + (options.fit ? " (fitted)" : "");
     preview.summary += ", " + std::to_string(r.cut.size()) + " cut, " + std::to_string(r.failed.size()) + " not drawn";
     if (r.stopped) preview.summary += ": " + r.stopped->reason;
     return preview;
+}
+
+std::string PixelSizeText(const BatchResult& result) {
+    if (result.pixelSizeLeast == result.pixelSizeMost) return std::to_string(result.pixelSizeMost) + " px";
+    return std::to_string(result.pixelSizeLeast) + "\u2013" + std::to_string(result.pixelSizeMost) + " px";
 }
 
 std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange range, int height) {

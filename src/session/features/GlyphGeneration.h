@@ -50,6 +50,9 @@ public:
     // RenderFont's name, for the bitmap fonts the font dialog does not list.
     // The style is the file's own; the height the current set's (cell height).
     void SelectFontFile();
+    // The file dialog both ways of choosing a font file show: it opens in the
+    // folder a font file was last chosen in.
+    Prompts::FileDialog FontFileDialog() const;
     // The glyphs from..to (0-based, both included) of the current set drawn
     // anew by the renderer. Glyphs that could not be drawn keep their pixels
     // and are named in one message at the end.
@@ -78,7 +81,8 @@ public:
     // The options the Generate window opens with: the RenderFont, fitted to
     // the current set, the baseline left to the font.
     GenerateOptions generateOptions() const;
-    // The RenderFont as the status bar shows it: "DejaVu Sans, Book, 12 px".
+    // The RenderFont as the status bar shows it: "DejaVu Sans, Book, 12 px",
+    // and after a fitted Generate the sizes it drew with ("; fitted 10–12 px").
     std::string renderFontText() const;
     // The renderer program the batches start; empty: the one rendererPath() finds.
     void setRendererPath(std::string path) { rendererPath_ = std::move(path); }
@@ -101,6 +105,9 @@ private:
 
     Session& session_;
     RenderFont font_ = DefaultRenderFont();
+    // The sizes the last fitted Generate drew with ("10–12 px"); empty when
+    // it drew at the font's own size.
+    std::string fittedSize_;
     std::chrono::milliseconds timeout_ = kRendererTimeout;
     std::string rendererPath_;
     KeptRenderer kept_;
@@ -117,6 +124,9 @@ std::string ReplaceReport(const BatchResult& result);
 // trim changes (OptimizedGlyph) is stored, the others are left alone.
 BatchResult OptimizeWidths(const std::vector<Symbols>& glyphs, GlyphRange range, int height, const GlyphStore& store,
                            const BatchProgress& progress = {});
+
+// "11 px", or "10–12 px" when a fit drew some glyphs at another size.
+std::string PixelSizeText(const BatchResult& result);
 
 // The glyphs of a range that hold no ink within their width.
 std::vector<int> BlankGlyphs(const std::vector<Symbols>& glyphs, GlyphRange range, int height);

@@ -42,7 +42,7 @@ BatchResult RenderGlyphs(const std::vector<Symbols>& glyphs, const std::vector<i
         if (drawn) {
             const PlacedGlyph placed = PlaceGlyph(drawn->image, drawn->ascent, options.placement);
             if (placed.cut) result.cut.push_back(g);
-            result.pixelSize = drawn->pixelSize;
+            result.notePixelSize(drawn->pixelSize);
             store(g, static_cast<uint8_t>(placed.picture.width),
                   GlyphImageToRows(placed.picture.image, placed.picture.width, options.placement.height));
             ++result.changed;
