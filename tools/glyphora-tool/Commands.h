@@ -23,5 +23,7 @@ int runRender(const Words& args);
 int runTrim(const Words& args);
 int runAddChars(const Words& args);  // CharacterCommands.cpp
 int runRemoveChars(const Words& args);
+int runCopyGlyphs(const Words& args);
+int runDiff(const Words& args);
 
 }  // namespace glyphora::tool
