@@ -49,6 +49,7 @@ public:
                                 option.rect.width(), textHeight),
                           Qt::AlignCenter, CodeLabel(g->Code));
         if (index.data(GlyphTableModel::ChangedRole).toBool()) PaintChangedMark(painter, option.rect);
+        if (index.data(GlyphTableModel::DifferentRole).toBool()) PaintDifferenceMark(painter, option.rect);
     }
 
 private:

@@ -24,6 +24,8 @@ void GlyphPreviewDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
         QStyledItemDelegate::paint(painter, option, index);
         if (index.column() == GlyphTableModel::CodeColumn && index.data(GlyphTableModel::ChangedRole).toBool())
             PaintChangedMark(painter, option.rect);
+        if (index.column() == GlyphTableModel::CodeColumn && index.data(GlyphTableModel::DifferentRole).toBool())
+            PaintDifferenceMark(painter, option.rect);
         return;
     }
     painter->fillRect(option.rect, option.palette.base());

@@ -41,6 +41,11 @@ void GlyphTableModel::glyphsChanged(const std::vector<int>& glyphIndices) {
     if (last >= first) emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
 }
 
+void GlyphTableModel::marksChanged() {
+    if (rowCount() == 0) return;
+    emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {ChangedRole, DifferentRole});
+}
+
 const Symbols* GlyphTableModel::glyph(int row) const {
     if (!langpack_ || set_ < 0 || set_ >= static_cast<int>(langpack_->SymbolTable.size())) return nullptr;
     const auto& glyphs = langpack_->glyphs(set_);
@@ -78,8 +83,14 @@ QVariant GlyphTableModel::data(const QModelIndex& index, int role) const {
     if (role == GlyphIndexRole) return index.row();
     const bool changed = changed_ && changed_->glyphChanged(set_, index.row());
     if (role == ChangedRole) return changed;
-    if (role == Qt::ToolTipRole && index.column() == CodeColumn && changed)
-        return QStringLiteral("Changed since the langpack was opened or saved");
+    const bool different = comparison_ && comparison_->glyphDiffers(set_, index.row());
+    if (role == DifferentRole) return different;
+    if (role == Qt::ToolTipRole && index.column() == CodeColumn && (changed || different)) {
+        QStringList tips;
+        if (changed) tips << QStringLiteral("Changed since the langpack was opened or saved");
+        if (different) tips << QStringLiteral("Differs from ") + QString::fromStdString(comparison_->path());
+        return tips.join(QLatin1Char('\n'));
+    }
     if (role == Qt::TextAlignmentRole && index.column() != PreviewColumn)
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};

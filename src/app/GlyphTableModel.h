@@ -4,6 +4,7 @@
 
 #include <ChangedGlyphs.h>
 #include <Langpack.h>
+#include <LangpackComparison.h>
 
 #include <QAbstractTableModel>
 #include <QImage>
@@ -20,6 +21,8 @@ public:
     static constexpr int GlyphIndexRole = Qt::UserRole + 1;
     // The glyph was stored or resized since the langpack was opened or saved (bool).
     static constexpr int ChangedRole = Qt::UserRole + 2;
+    // The glyph differs from the langpack compared with, or that one lacks its code (bool).
+    static constexpr int DifferentRole = Qt::UserRole + 3;
 
     explicit GlyphTableModel(QObject* parent = nullptr);
 
@@ -29,6 +32,9 @@ public:
     void glyphsChanged(const std::vector<int>& glyphIndices);
     // Where the marks of changed glyphs come from (none: no marks).
     void setChangedGlyphs(const ChangedGlyphs* changed) { changed_ = changed; }
+    void setComparison(const LangpackComparison* comparison) { comparison_ = comparison; }
+    // The marks moved: every view of the rows paints them anew.
+    void marksChanged();
     const Symbols* glyph(int row) const;
     int setHeight() const;
     // The glyph as a picture of its width and the set's height, decoded once
@@ -45,6 +51,7 @@ public:
 private:
     const TLangpack* langpack_ = nullptr;
     const ChangedGlyphs* changed_ = nullptr;
+    const LangpackComparison* comparison_ = nullptr;
     int set_ = -1;
     int widest_ = 0;
     mutable std::vector<QImage> pictures_;

@@ -28,6 +28,7 @@
 #include "commands/FileCommands.h"
 #include "commands/FitCommands.h"
 #include "commands/GenerateCommands.h"
+#include "commands/GlyphCopyCommands.h"
 #include "commands/GoToCommands.h"
 #include "commands/GuideCommands.h"
 #include "commands/HelpCommands.h"
@@ -50,6 +51,7 @@
 
 #include <FileOpening.h>
 #include <InterfaceLanguage.h>
+#include <LangpackComparison.h>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -222,13 +224,16 @@ void MainWindow::buildViewParts() {
     addDockWidget(Qt::RightDockWidgetArea, glyphMap_);
     keepDockedSizes(this, {samplePanel_, glyphMap_});
     recentFiles_ = new RecentFilesMenu(actions_.menu(Menu::File), action(Command::OpenFile), *preferences_, this);
-    changedMarks_ = std::make_unique<ChangedMarks>(*session_, fontPage_);
+    comparison_ = std::make_unique<LangpackComparison>(*session_);
+    changedMarks_ = std::make_unique<ChangedMarks>(*session_, *comparison_, fontPage_);
     guidesDialog_ = MakeLazyWindow<GuidesDialog>([this] { return new GuidesDialog(this); });
     guidesView_ = std::make_unique<SetGuidesView>(*session_, *preferences_, fontPage_->canvas(), samplePanel_->view());
     // The window first: the grids are up to date when the panels look.
     observers_.add(this);
     observers_.add(samplePanel_);
     observers_.add(recentFiles_);
+    // The comparison follows the model before the marks show it.
+    observers_.add(comparison_.get());
     observers_.add(changedMarks_.get());
     observers_.add(guidesView_.get());
     installMenuKeys(this);
@@ -255,6 +260,8 @@ void MainWindow::bindCommands() {
     BindRecentCommands(context, recentFiles_);
     BindFitCommand(context, fontPage_->scrollBox(), *preferences_);
     BindGuideCommands(context, guidesDialog_, *guidesView_);
+    BindGlyphCopyCommands(context, fontPage_, *guidesView_, *preferences_);
+    BindCompareCommands(context, *comparison_);
 
     Session& s = *session_;
     connect(toolPalette_, &ToolPalette::toolClicked, this,
@@ -272,7 +279,9 @@ void MainWindow::openFile(const QString& path) {
 
 void MainWindow::refresh() {
     setWindowTitle(QString::fromStdString(session_->Title()));
-    actions_.apply(EnabledCommands(session_->commandInputs()));
+    CommandInputs inputs = session_->commandInputs();
+    inputs.comparing = comparison_->active();
+    actions_.apply(EnabledCommands(inputs));
     const std::string& language = session_->UILanguage();
     const Command chosen = language == kRussianLanguage                       ? Command::Russian
                            : language.empty() || language == kEnglishLanguage ? Command::English

@@ -23,6 +23,7 @@ namespace glyphora {
 
 class AboutDialog;
 class ChangedMarks;
+class LangpackComparison;
 class CharacterRangesDialog;
 class CodeGroupWindow;
 class EditorBinding;
@@ -109,6 +110,7 @@ private:
     std::unique_ptr<StatusPresenter> status_;
     std::unique_ptr<EditorBinding> binding_;
     std::unique_ptr<ViewPreferences> preferences_;
+    std::unique_ptr<LangpackComparison> comparison_;
     std::unique_ptr<ChangedMarks> changedMarks_;
     std::unique_ptr<SetGuidesView> guidesView_;
     SessionObserverList observers_;

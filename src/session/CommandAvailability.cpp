@@ -45,6 +45,11 @@ CommandSet EnabledCommands(const CommandInputs& in) {
     // Fit is a zoom and follows the zoom pair; guides belong to the set shown.
     set(Command::FitGlyph, in.langFileOpen);
     set(Command::Guides, in.langFileOpen && in.setShown);
+    for (Command c : {Command::CopyGlyphs, Command::PasteGlyphs, Command::CopyFromLangpack})
+        set(c, in.langFileOpen && in.setShown);
+    set(Command::CompareWith, in.langFileOpen);
+    set(Command::CloseComparison, in.langFileOpen && in.comparing);
+    set(Command::NextDifference, in.langFileOpen && in.comparing);
     return on;
 }
 

@@ -62,6 +62,12 @@ namespace glyphora {
     X(ShiftDown)                            \
     X(Bold)                                 \
     X(Oblique)                              \
+    X(CopyGlyphs)                           \
+    X(PasteGlyphs)                          \
+    X(CopyFromLangpack)                     \
+    X(CompareWith)                          \
+    X(CloseComparison)                      \
+    X(NextDifference)                       \
     /* The view toggles last: always on. */ \
     X(PixelGrid)                            \
     X(SampleText)                           \
@@ -104,6 +110,7 @@ struct CommandInputs {
     bool canStepForward = false;
     bool canUndoLangpack = false;  // the langpack-wide history has a step to undo (redo)
     bool canRedoLangpack = false;
+    bool comparing = false;  // another langpack is compared with the open one
 };
 
 CommandSet EnabledCommands(const CommandInputs& in);

@@ -15,18 +15,6 @@
 
 namespace glyphora {
 
-namespace {
-
-// Only a dot in the file name counts, compared in lower case.
-bool IsFlashFile(const std::string& path) {
-    std::string extension = Utf8FromPath(PathFromUtf8(path).extension());
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".shx";
-}
-
-}  // namespace
-
 // --- opening ----------------------------------------------------------------------------
 
 void Session::OpenFile(const std::string& path) {
@@ -34,7 +22,7 @@ void Session::OpenFile(const std::string& path) {
     currentFileName_ = path;
     langpackFound_ = true;
     FlashOutcome outcome;
-    if (IsFlashFile(path)) {
+    if (IsFlashFileName(path)) {
         langpackFound_ = false;
         outcome = extraction_.SplitSHX(path, [this](const std::string& edited) {
             const Prompts::Answer answer =

@@ -24,6 +24,8 @@ TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
     // Generate glyphs… works where Replace does, the transforms where the shifts do; their ids come later.
     const std::string generate =
         " GenerateGlyphs FlipHorizontal FlipVertical Rotate180 Invert ShiftUp ShiftDown Bold Oblique";
+    // Any open langpack is compared with another; the glyph copies need a set shown.
+    const std::string compare = " CompareWith";
     const std::string sizes =
         "SetWidth IncreaseWidth DecreaseWidth SelectFont SelectFontFile ReplaceSymbols "
         "OptimizeWidths SetHeight";
@@ -35,10 +37,11 @@ TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
         {"at start", {}, "OpenFile Exit " + tail + " " + languages},
         {"langpack read",
          {.langFileOpen = true},
-         "OpenFile Exit ZoomIn " + tail + " " + languages + " GoToCharacter FitGlyph"},
+         "OpenFile Exit ZoomIn " + tail + " " + languages + " GoToCharacter FitGlyph" + compare},
         {"glyph selected, zoom 16",
          {.langFileOpen = true, .glyphSelected = true, .glyphShown = true, .zoom = 16},
-         "OpenFile Exit " + clipboard + " ZoomOut " + sizes + " " + languages + " GoToCharacter FitGlyph" + generate},
+         "OpenFile Exit " + clipboard + " ZoomOut " + sizes + " " + languages + " GoToCharacter FitGlyph" + generate +
+             compare},
         {"edited",
          {.langFileOpen = true,
           .glyphSelected = true,
@@ -49,17 +52,23 @@ TEST(CommandAvailability, FollowsTheLangpackTheGlyphAndTheEdits) {
           .zoom = 2,
           .canStepBackward = true},
          "OpenFile SaveImage SaveLangpack Exit Undo " + clipboard + " ZoomIn ZoomOut " + sizes + " " + languages +
-             " StepBackward GoToCharacter FitGlyph" + generate},
+             " StepBackward GoToCharacter FitGlyph" + generate + compare},
         // A set without glyphs: nothing to store, but the glyph commands stay on; no steps without a glyph.
         {"empty set after a glyph",
          {.langFileOpen = true, .glyphSelected = true, .imageModified = true, .canStepForward = true},
-         "OpenFile Exit " + clipboard + " ZoomIn " + sizes + " " + languages + " GoToCharacter FitGlyph" + generate},
+         "OpenFile Exit " + clipboard + " ZoomIn " + sizes + " " + languages + " GoToCharacter FitGlyph" + generate +
+             compare},
         // The whole-set commands need a set shown, not a glyph.
         {"empty set shown",
          {.langFileOpen = true, .setShown = true},
          "OpenFile Exit ZoomIn " + tail + " " + languages +
              " ExportSetBdf ImportSetBdf ExportSetPng GoToCharacter FitGlyph Guides"
-             " CharacterRanges ImportSetPng"},
+             " CharacterRanges ImportSetPng CopyGlyphs PasteGlyphs CopyFromLangpack" +
+             compare},
+        {"comparing",
+         {.langFileOpen = true, .comparing = true},
+         "OpenFile Exit ZoomIn " + tail + " " + languages + " GoToCharacter FitGlyph" + compare +
+             " CloseComparison NextDifference"},
     };
     for (const Case& c : cases) EXPECT_EQ(On(EnabledCommands(c.in)), c.expected) << c.name;
 }

@@ -10,7 +10,6 @@
 
 #include <CharacterRanges.h>
 #include <CharacterRangesFeature.h>
-#include <CodeRangeText.h>
 
 #include <cstdio>
 #include <functional>
@@ -18,18 +17,6 @@
 namespace glyphora::tool {
 
 namespace {
-
-bool CodeOption(const ParsedArguments& parsed, const std::string& name, uint32_t& code) {
-    std::string text;
-    if (!RequiredOption(parsed, name, text)) return false;
-    const Result<uint16_t> value = ParseCodeNumber(text);
-    if (!value) {
-        std::fprintf(stderr, "--%s: %s\n", name.c_str(), value.error().message.c_str());
-        return false;
-    }
-    code = *value;
-    return true;
-}
 
 // Opens the set, makes the change as "Characters of the set" does and saves
 // it when anything changed.

@@ -25,5 +25,7 @@ int runTransform(const Words& args);
 int runImportPng(const Words& args);
 int runAddChars(const Words& args);  // CharacterCommands.cpp
 int runRemoveChars(const Words& args);
+int runCopyGlyphs(const Words& args);
+int runDiff(const Words& args);
 
 }  // namespace glyphora::tool

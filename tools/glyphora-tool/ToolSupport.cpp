@@ -1,5 +1,6 @@
 #include "ToolSupport.h"
 
+#include <CodeRangeText.h>
 #include <FileLayer.h>
 #include <SetSharing.h>
 
@@ -55,6 +56,18 @@ int OpenFileArgument(const Words& args, std::optional<LangpackDocument>& doc) {
     std::string file;
     if (!ParseFileArguments(args, {}, file)) return kExitUsage;
     return OpenLangpack(file, doc);
+}
+
+bool CodeOption(const ParsedArguments& parsed, const std::string& name, uint32_t& code) {
+    std::string text;
+    if (!RequiredOption(parsed, name, text)) return false;
+    const Result<uint16_t> value = ParseCodeNumber(text);
+    if (!value) {
+        std::fprintf(stderr, "--%s: %s\n", name.c_str(), value.error().message.c_str());
+        return false;
+    }
+    code = *value;
+    return true;
 }
 
 bool IntegerOption(const ParsedArguments& parsed, const std::string& name, int min, int max, int& value) {

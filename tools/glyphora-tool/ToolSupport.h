@@ -49,6 +49,9 @@ int OpenFileArgument(const Words& args, std::optional<LangpackDocument>& doc);
 // when it is missing, not a number, or out of range.
 bool IntegerOption(const ParsedArguments& parsed, const std::string& name, int min, int max, int& value);
 
+// A character code option that must be given: decimal, 0x... or U+....
+bool CodeOption(const ParsedArguments& parsed, const std::string& name, uint32_t& code);
+
 // A string option that must be given and not be empty; prints what is wrong
 // and returns false otherwise.
 bool RequiredOption(const ParsedArguments& parsed, const std::string& name, std::string& value);

@@ -77,6 +77,15 @@ const ToolCommand kCommands[] = {
      glyphora::tool::runAddChars},
     {"remove-chars", "remove-chars FILE --set N --from CODE --to CODE",
      "remove the set's glyphs of the codes of the range and save", glyphora::tool::runRemoveChars},
+    {"copy-glyphs", "copy-glyphs FILE --set N --source OTHER --source-set M [--from CODE --to CODE] [--add-missing]",
+     "give the glyphs of set N the width and rows of the glyphs of the same codes in set M of OTHER\n"
+     "      (a langpack or flash file, only read; rows aligned at the top) and save; --add-missing adds\n"
+     "      the codes set N lacks first; prints \"copied N, added M, skipped K\"",
+     glyphora::tool::runCopyGlyphs},
+    {"diff", "diff A B [--set N]",
+     "one line for each set and code in which two langpacks differ; exit status 0 when they are the\n"
+     "      same, 1 when they differ, 2 when one cannot be read",
+     glyphora::tool::runDiff},
 };
 
 void printUsage(std::FILE* out) {

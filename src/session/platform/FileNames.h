@@ -13,4 +13,8 @@ std::string FolderOf(const std::string& path);
 // only a dot after the last path separator counts.
 std::string WithExtension(const std::string& chosen, const std::string& extension);
 
+// A flash file goes by its extension, .shx in either case; only a dot in the
+// file name counts.
+bool IsFlashFileName(const std::string& path);
+
 }  // namespace glyphora
