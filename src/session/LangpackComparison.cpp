@@ -61,7 +61,12 @@ std::optional<std::pair<int, int>> LangpackComparison::next(int set, int glyph) 
     return std::nullopt;
 }
 
-void LangpackComparison::glyphsChanged(int set, const std::vector<int>& glyphs) {
+void LangpackComparison::glyphsChanged(const std::vector<int>& sets, const std::vector<int>& glyphs) {
+    for (int set : sets) markGlyphs(set, glyphs);
+    count();
+}
+
+void LangpackComparison::markGlyphs(int set, const std::vector<int>& glyphs) {
     const TLangpack* lp = session_.langpack();
     if (!other_ || !lp || set < 0 || static_cast<std::size_t>(set) >= sets_.size()) return;
     // A glyph's code stays, so only its own mark can move.
@@ -82,7 +87,6 @@ void LangpackComparison::glyphsChanged(int set, const std::vector<int>& glyphs) 
         marks.glyphs[static_cast<std::size_t>(g)] = differs;
         marks.differing += differs ? 1 : -1;
     }
-    count();
 }
 
 void LangpackComparison::setHeightsChanged(const std::vector<int>& sets) {

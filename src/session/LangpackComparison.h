@@ -45,12 +45,14 @@ public:
     uint64_t revision() const { return revision_; }
 
     void documentReplaced() override { refreshAll(); }
-    void glyphsChanged(int set, const std::vector<int>& glyphs) override;
+    void glyphsChanged(const std::vector<int>& sets, const std::vector<int>& glyphs) override;
     void setHeightsChanged(const std::vector<int>& sets) override;
 
 private:
     void refreshAll();
     void refreshSet(int set);
+    // Brings the marks of these glyphs of one set up to date; count() follows.
+    void markGlyphs(int set, const std::vector<int>& glyphs);
     void count();
 
     struct SetMarks {

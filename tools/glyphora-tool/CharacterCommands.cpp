@@ -10,6 +10,7 @@
 
 #include <CharacterRanges.h>
 #include <CharacterRangesFeature.h>
+#include <CodeRangeText.h>
 
 #include <cstdio>
 #include <functional>
