@@ -1,6 +1,8 @@
 // What a program file answered about itself (a renderer's --capabilities),
 // kept per path while the file's size and modification time stay the same,
 // so that each batch need not start the program once more only to ask it.
+// With a store file the answers outlive the process: a one-glyph command of
+// the tool then starts the renderer once, not twice.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +11,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace glyphora {
 
@@ -23,6 +26,10 @@ std::optional<FileStamp> StampOf(const std::string& path);
 
 class FileAnswerMemo {
 public:
+    // Without a store, answers are kept for the life of the process. A store
+    // that cannot be read or written, or is damaged, only costs a question.
+    explicit FileAnswerMemo(std::string storePath = {}) : storePath_(std::move(storePath)) {}
+
     // The answer kept for the file as it is now, else ask()'s, which is kept
     // unless it is nothing (no answer: asked again next time). A file that
     // cannot be looked at is asked every time.
@@ -33,8 +40,16 @@ private:
         FileStamp stamp;
         std::string answer;
     };
+    using Answers = std::map<std::string, Kept>;
+    static Answers Parse(const std::string& text);
+    static std::string Text(const Answers& answers);
+    void loadStore();
+    void saveToStore(const std::string& path, const Kept& kept);
+
+    std::string storePath_;
+    bool storeLoaded_ = false;
     std::mutex mutex_;
-    std::map<std::string, Kept> kept_;
+    Answers kept_;
 };
 
 }  // namespace glyphora

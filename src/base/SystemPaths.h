@@ -38,4 +38,10 @@ bool SystemAllowsWriting(const std::string& path);
 // alone (mode 0700 on POSIX). The error names `user` ("the renderer") and `base`.
 Result<std::string> MakePrivateFolder(const std::string& base, const std::string& stem, const std::string& user);
 
+// The folder of this user's caches of the program (kept across runs, lost
+// without harm): $XDG_CACHE_HOME/glyphora or ~/.cache/glyphora on POSIX,
+// %LOCALAPPDATA%\glyphora on Windows. Made when missing; empty when it cannot
+// be named or written.
+std::string UserCacheFolder();
+
 }  // namespace glyphora

@@ -2,6 +2,8 @@
 
 #include "Utf8Path.h"
 
+#include <cstdlib>
+
 #include <filesystem>
 #include <random>
 
@@ -31,6 +33,16 @@ Result<std::string> MakePrivateFolder(const std::string& base, const std::string
         if (std::filesystem::create_directory(folder, ec)) return Utf8FromPath(folder);
     }
     return MakeError(ErrorKind::Io, "cannot make a folder for " + user + " in " + base);
+}
+
+std::string UserCacheFolder() {
+    const wchar_t* local = ::_wgetenv(L"LOCALAPPDATA");
+    if (!local || !*local) return {};
+    const std::filesystem::path folder = std::filesystem::path(local) / L"glyphora";
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (!std::filesystem::is_directory(folder, ec)) return {};
+    return Utf8FromPath(folder);
 }
 
 }  // namespace glyphora

@@ -68,5 +68,53 @@ TEST(FileAnswerMemoTest, AsksAgainOnlyWhenTheFileChangedOrGaveNoAnswer) {
     }
 }
 
+// A second memo on the same store (the next run of the tool) asks only when
+// the store lacks the file as it is now, or cannot be read as a store.
+TEST(FileAnswerMemoTest, AStoreKeepsAnswersForTheNextRun) {
+    testing::TempFolder folder;
+    const std::string program = folder.path("renderer");
+    const std::string other = folder.path("other renderer\nline");
+    const std::string store = folder.path("answers");
+    std::ofstream(program) << "v1";
+    std::ofstream(other) << "w1";
+    int asked = 0;
+    auto ask = [&](std::string reply) {
+        return [&asked, reply] {
+            ++asked;
+            return std::optional<std::string>(reply);
+        };
+    };
+    FileAnswerMemo(store).answer(program, ask("batch fit"));
+    FileAnswerMemo(store).answer(other, ask(""));
+    ASSERT_EQ(asked, 2);
+    // The empty answer of a program whose path holds a line break is kept beside the first.
+    EXPECT_EQ(FileAnswerMemo(store).answer(other, ask("asked")), "");
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        std::string answer;
+        int askedSoFar;
+    };
+    const std::vector<Step> steps = {
+        {"kept for the next run", [] {}, "batch fit", 2},
+        {"the file changed",
+         [&] {
+             std::ofstream(program) << "v22";
+             fs::last_write_time(program, fs::last_write_time(program) + std::chrono::seconds(5));
+         },
+         "new", 3},
+        {"the new answer is the one kept", [] {}, "new", 3},
+        {"a damaged store is asked past", [&] { std::ofstream(store) << "glyphora-answers 1\n12 x =00 =00\n"; },
+         "new", 4},
+        {"and written anew", [] {}, "new", 4},
+        {"not a store at all", [&] { std::ofstream(store) << "\x89PNG"; }, "new", 5},
+    };
+    for (const Step& step : steps) {
+        step.change();
+        EXPECT_EQ(FileAnswerMemo(store).answer(program, ask("new")), step.answer) << step.what;
+        EXPECT_EQ(asked, step.askedSoFar) << step.what;
+    }
+}
+
 }  // namespace
 }  // namespace glyphora

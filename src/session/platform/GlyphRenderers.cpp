@@ -5,6 +5,7 @@
 #include <FileAnswerMemo.h>
 #include <FileLayer.h>
 #include <HexText.h>
+#include <SystemPaths.h>
 #include <Utf8Path.h>
 
 #include <algorithm>
@@ -273,7 +274,10 @@ BatchRenderer::Outcome BatchRenderer::drawWith(ChildProcess& child, const Render
 }
 
 bool HasBatchMode(const std::string& programPath, const std::string& folder) {
-    static FileAnswerMemo answers;
+    static FileAnswerMemo answers([] {
+        const std::string cache = UserCacheFolder();
+        return cache.empty() ? cache : cache + "/renderer-answers";
+    }());
     const std::string capabilities = answers.answer(programPath, [&]() -> std::optional<std::string> {
         ProcessOutput output;
         ProcessRequest request;
