@@ -71,8 +71,8 @@ FileAnswerMemo::Answers FileAnswerMemo::Parse(const std::string& text) {
 std::string FileAnswerMemo::Text(const Answers& answers) {
     std::string text(kStoreMagic);
     for (const auto& [path, kept] : answers)
-        text += std::to_string(kept.stamp.size) + ' ' + std::to_string(kept.stamp.modified) + ' ' + HexOf(path) +
-                ' ' + HexOf(kept.answer) + '\n';
+        text += std::to_string(kept.stamp.size) + ' ' + std::to_string(kept.stamp.modified) + ' ' + HexOf(path) + ' ' +
+                HexOf(kept.answer) + '\n';
     return text;
 }
 

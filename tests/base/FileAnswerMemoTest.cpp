@@ -104,8 +104,8 @@ TEST(FileAnswerMemoTest, AStoreKeepsAnswersForTheNextRun) {
          },
          "new", 3},
         {"the new answer is the one kept", [] {}, "new", 3},
-        {"a damaged store is asked past", [&] { std::ofstream(store) << "glyphora-answers 1\n12 x =00 =00\n"; },
-         "new", 4},
+        {"a damaged store is asked past", [&] { std::ofstream(store) << "glyphora-answers 1\n12 x =00 =00\n"; }, "new",
+         4},
         {"and written anew", [] {}, "new", 4},
         {"not a store at all", [&] { std::ofstream(store) << "\x89PNG"; }, "new", 5},
     };
