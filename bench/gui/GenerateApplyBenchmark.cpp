@@ -11,6 +11,7 @@
 #include <GlyphRendering.h>
 #include <LargeLangpackWindow.h>
 #include <LongWorkProgress.h>
+#include <RefusingPrompts.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,17 +38,9 @@ constexpr double kPreviewTargetMs = 60;
 
 // Every question answered No (a langpack opened again drops its changes),
 // every message counted: nothing waits for a click.
-class QuietPrompts : public Prompts {
+class QuietPrompts : public RefusingPrompts {
 public:
-    Answer ask(const std::string&, Icon, Buttons) override { return Answer::No; }
     void tell(const std::string&, Icon) override { ++told; }
-    std::optional<std::string> chooseOpenFile(const FileDialog&) override { return std::nullopt; }
-    std::optional<std::string> chooseSaveFile(const FileDialog&) override { return std::nullopt; }
-    std::optional<Font> chooseFont(const Font&) override { return std::nullopt; }
-    std::optional<int> askSize(SizeMode, int, int) override { return std::nullopt; }
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
     // The batch shows itself as the program shows it.
     std::unique_ptr<LongWork> beginLongWork(const std::string& title) override {
         return std::make_unique<LongWorkProgress>(owner, QString::fromStdString(title));

@@ -3,14 +3,14 @@
 // for the command to print after the file's name.
 #pragma once
 
-#include <Prompts.h>
+#include <RefusingPrompts.h>
 
 #include <string>
 #include <vector>
 
 namespace glyphora::tool {
 
-class ToolPrompts : public Prompts {
+class ToolPrompts : public RefusingPrompts {
 public:
     struct Message {
         std::string text;
@@ -19,13 +19,6 @@ public:
 
     Answer ask(const std::string& text, Icon icon, Buttons buttons) override;
     void tell(const std::string& text, Icon icon) override { messages_.push_back({text, icon}); }
-    std::optional<std::string> chooseOpenFile(const FileDialog&) override { return std::nullopt; }
-    std::optional<std::string> chooseSaveFile(const FileDialog&) override { return std::nullopt; }
-    std::optional<Font> chooseFont(const Font&) override { return std::nullopt; }
-    std::optional<int> askSize(SizeMode, int, int) override { return std::nullopt; }
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
 
     const std::vector<Message>& messages() const { return messages_; }
     // Prints the kept messages on stderr and forgets them. The kernel's
