@@ -87,7 +87,7 @@ TEST(FileAnswerMemoTest, AStoreKeepsAnswersForTheNextRun) {
     FileAnswerMemo(store).answer(program, ask("batch fit"));
     FileAnswerMemo(store).answer(other, ask(""));
     ASSERT_EQ(asked, 2);
-    // The empty answer of a program whose path holds a line break is kept beside the first.
+    // The empty answer of a program whose path holds spaces is kept beside the first.
     EXPECT_EQ(FileAnswerMemo(store).answer(other, ask("asked")), "");
     struct Step {
         const char* what;
