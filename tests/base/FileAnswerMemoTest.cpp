@@ -73,7 +73,7 @@ TEST(FileAnswerMemoTest, AsksAgainOnlyWhenTheFileChangedOrGaveNoAnswer) {
 TEST(FileAnswerMemoTest, AStoreKeepsAnswersForTheNextRun) {
     testing::TempFolder folder;
     const std::string program = folder.path("renderer");
-    const std::string other = folder.path("other renderer\nline");
+    const std::string other = folder.path("other renderer 2");
     const std::string store = folder.path("answers");
     std::ofstream(program) << "v1";
     std::ofstream(other) << "w1";
