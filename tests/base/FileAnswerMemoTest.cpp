@@ -18,6 +18,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A change to the program file (or the store), then the answer and the count
+// of questions asked so far.
+struct Step {
+    const char* what;
+    std::function<void()> change;
+    std::string answer;
+    int askedSoFar;
+};
+
 TEST(FileAnswerMemoTest, AsksAgainOnlyWhenTheFileChangedOrGaveNoAnswer) {
     testing::TempFolder folder;
     const std::string program = folder.path("renderer");
@@ -28,12 +37,6 @@ TEST(FileAnswerMemoTest, AsksAgainOnlyWhenTheFileChangedOrGaveNoAnswer) {
     auto ask = [&] {
         ++asked;
         return reply;
-    };
-    struct Step {
-        const char* what;
-        std::function<void()> change;
-        std::string answer;
-        int askedSoFar;
     };
     const std::vector<Step> steps = {
         {"first", [] {}, "batch", 1},
@@ -89,12 +92,6 @@ TEST(FileAnswerMemoTest, AStoreKeepsAnswersForTheNextRun) {
     ASSERT_EQ(asked, 2);
     // The empty answer of a program whose path holds spaces is kept beside the first.
     EXPECT_EQ(FileAnswerMemo(store).answer(other, ask("asked")), "");
-    struct Step {
-        const char* what;
-        std::function<void()> change;
-        std::string answer;
-        int askedSoFar;
-    };
     const std::vector<Step> steps = {
         {"kept for the next run", [] {}, "batch fit", 2},
         {"the file changed",
